@@ -1,0 +1,49 @@
+// Band limits: two packed triples at 0x1FF0 (VHF) and 0x1FF3 (UHF). For a band
+// lo..hi MHz (hi exclusive) byte 0 = BCD(lo/10), byte 1 = BCD((hi-1)/10),
+// byte 2 = (lo%10)<<4 | (hi-1)%10. 136-174 MHz is 13 17 63, 400-480 MHz 40 47 09.
+#pragma once
+
+#include "memoryimage.h"
+
+#include <QtGlobal>
+
+// The band edges in 10 Hz units that frequency validation reads.
+struct BandLimitValues
+{
+    qint32 vhfLow = 13600000;
+    qint32 vhfHigh = 17500000;
+    qint32 uhfLow = 40000000;
+    qint32 uhfHigh = 52000000;
+};
+
+// Process-wide: the view refreshed or edited last decides them for every document.
+extern BandLimitValues BandLimits;
+
+// The four boxes above the grid, in whole MHz.
+struct BandBoxes
+{
+    int vhfLow = 0;
+    int vhfHigh = 0;
+    int uhfLow = 0;
+    int uhfHigh = 0;
+    bool operator==(const BandBoxes &o) const
+    {
+        return vhfLow == o.vhfLow && vhfHigh == o.vhfHigh && uhfLow == o.uhfLow
+            && uhfHigh == o.uhfHigh;
+    }
+};
+
+enum class BandBox { VhfLow, VhfHigh, UhfLow, UhfHigh };
+
+void PackBandTriple(int lo, int hi, quint8 *bytes3); // hi exclusive
+void UnpackBandTriple(const quint8 *bytes3, int *lo, int *hi);
+
+// Replaces all-0xFF triples (VHF by 13 17 63, UHF by 40 51 09) in the image,
+// decodes both and sets BandLimits.
+BandBoxes DecodeBands(MemoryImage &image);
+// Sets BandLimits from the boxes and stores both triples; no clamping.
+void EncodeBands(MemoryImage &image, const BandBoxes &boxes);
+// The clamping applied when a box loses the focus; the caller then calls
+// SetBandLimits with the result.
+BandBoxes ClampBands(const BandBoxes &boxes, BandBox left);
+void SetBandLimits(const BandBoxes &boxes);

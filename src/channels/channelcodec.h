@@ -1,0 +1,65 @@
+// Channel records: 200 × 16 bytes at 0x0000 (frequencies as 8-digit packed BCD in
+// 10 Hz units, least significant byte first; tones as two BCD/DCS bytes; a flags
+// byte) and 200 × 8-byte name slots at 0x0CA0 in the radio's character code.
+// Decoding never fails; encoding keeps every byte and bit it does not own.
+#pragma once
+
+#include "memoryimage.h"
+
+#include <QString>
+#include <array>
+
+// The nine grid texts of one record, in column order.
+enum ChannelColumn {
+    kColRx = 0, kColTx, kColRxTone, kColTxTone, kColPower, kColLock, kColScan, kColBandwidth,
+    kColName, kChannelColumns
+};
+using ChannelTexts = std::array<QString, kChannelColumns>;
+
+// Frequencies: texts in MHz with "%3.5f", values in 10 Hz units.
+QString FrequencyToText(const quint8 *bytes4);
+void TextToFrequency(const QString &text, quint8 *bytes4);
+qint32 FrequencyUnits(const QString &text); // trunc(DecimalMultiply(atof(text), 100000))
+QString FormatFrequency(qint32 units);      // "%3.5f" of units / 100000
+
+// Tones: low byte first. Texts "None"/"无", "%3.1f" Hz, "D023N", "D754I".
+QString ToneToText(quint8 low, quint8 high, bool chinese);
+void TextToTone(const QString &text, quint8 *low, quint8 *high);
+
+struct FlagTexts
+{
+    QString power, lock, scan, bandwidth;
+};
+FlagTexts FlagsToTexts(quint8 flags, bool chinese);
+quint8 TextsToFlags(quint8 oldFlags, const FlagTexts &texts); // keeps bits 7, 6, 0
+
+// Names: codes 0-9 "0"-"9", 10-35 "A"-"Z", 36 "-", 38 "_", 0xFF end.
+QString NameToText(const quint8 *bytes8);
+void TextToName(const QString &text, quint8 *bytes8);
+int CharToRadioCode(QChar c); // 0xFF for characters the radio cannot show
+bool IsRadioNameChar(QChar c);
+
+struct FrequencyCheck
+{
+    enum Status { Accepted, OutOfRange, OffStep };
+    Status status;
+    qint32 units;  // the typed value in 10 Hz units
+    QString text;  // reformatted with "%3.5f"
+};
+struct BandLimitValues; // bandlimits.h
+// Range first (VHF low ≤ f < VHF high or UHF low ≤ f < UHF high), then the step
+// rule (a multiple of 250 or of 625).
+FrequencyCheck CheckFrequencyEntry(const QString &text, const BandLimitValues &limits);
+
+bool IsChannelEmpty(const MemoryImage &image, int record); // byte +3 is 0xFF or 0x00
+// The grid row of a record: nine texts, all empty for an empty record.
+ChannelTexts DecodeChannel(const MemoryImage &image, int record, bool chinese);
+// Writes a grid row back: an empty Rx text writes sixteen 0xFF bytes and leaves
+// the name slot; otherwise the record bytes it owns and the name slot.
+void EncodeChannel(MemoryImage &image, int record, const ChannelTexts &texts);
+
+// The grid's default texts for a channel that was just created by typing an Rx.
+ChannelTexts NewChannelTexts(const QString &rxText, bool chinese);
+
+// Grid row labels: "Pr" for record 0, "%3d" for the others ("  1" ... "199").
+QString RowLabel(int record);

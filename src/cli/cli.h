@@ -1,0 +1,48 @@
+// htprog-cli: the commands and the helpers they share. Exit status 0 on success,
+// 1 on a failure (message on stderr), 2 on a usage error.
+#pragma once
+
+#include "memoryimage.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace Cli {
+
+constexpr int kExitOk = 0;
+constexpr int kExitFailure = 1;
+constexpr int kExitUsage = 2;
+
+// Each command gets the arguments after its name.
+int New(const QStringList &args);
+int Channels(const QStringList &args);
+int Features(const QStringList &args);
+int Export(const QStringList &args);
+int Import(const QStringList &args);
+int Read(const QStringList &args);
+int Write(const QStringList &args);
+int SquelchRead(const QStringList &args);
+int SquelchWrite(const QStringList &args);
+int Ports(const QStringList &args);
+int Simulate(const QStringList &args);
+int Print(const QStringList &args);
+
+// Prints "htprog-cli: <message>" on stderr and returns kExitFailure.
+int fail(const QString &message);
+// Prints the usage error and a hint to stderr and returns kExitUsage.
+int usage(const QString &message);
+void out(const QString &text); // stdout, UTF-8, no newline added
+
+// Loads FILE as an image; on failure prints why and returns false.
+bool loadImage(const QString &path, MemoryImage &image);
+// Writes FILE atomically; on failure prints why and returns false.
+bool saveImage(const QString &path, const MemoryImage &image);
+
+// Applies "--lang en|zh" (removing it from args); false on a bad value.
+bool takeLanguageOption(QStringList &args, QString *error);
+// Removes "--name" from args and returns whether it was there.
+bool takeFlag(QStringList &args, const QString &name);
+// Removes "--name VALUE" (or "--name=VALUE") from args; false if the value is missing.
+bool takeOption(QStringList &args, const QString &name, QString *value, bool *present);
+
+} // namespace Cli

@@ -1,0 +1,33 @@
+// Product information: type index at 0x1FD6, range index at 0x1FD7 and the chosen
+// range packed at 0x0FF0-0x0FF2 (same packing as a band triple; these are bytes
+// 0-2 of the name slot of record 106). The catalogue comes from [Setup] "Type%d"
+// and "Field%d" of Program.ini.
+#pragma once
+
+#include "memoryimage.h"
+
+#include <QString>
+#include <QStringList>
+
+class CIniFile;
+
+// "Type1" ... up to the first missing or empty one (at most 19).
+QStringList ProductTypes(const CIniFile &ini);
+// The "Field%d" list of type index i (0-based), split at "|"; an empty text
+// gives one empty item.
+QStringList ProductRanges(const CIniFile &ini, int typeIndex);
+QStringList SplitFieldList(const QString &field);
+
+// Reads "%d-%dMHz"; unread numbers count as 0.
+void ParseRange(const QString &range, int *low, int *high);
+// Stores the range text into 0x0FF0-0x0FF2 (upper limit minus one packed).
+void PackProductRange(MemoryImage &image, const QString &range);
+
+// What the channel view's refresh does with the product bytes: with newImage
+// the per-user selection goes into 0x1FD6/0x1FD7, otherwise the image's goes to
+// the per-user settings; then the range of that selection is packed.
+void ApplyProductSelection(MemoryImage &image, const CIniFile &ini, bool newImage);
+
+// The main window caption after a product choice:
+// AppName + "  [ Type:" + type + "  Fre:" + range + " ]".
+QString ProductCaption(const QString &appName, const QString &type, const QString &range);

@@ -1,0 +1,49 @@
+#include "datfile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+DatResult LoadDatFile(const QString &path, MemoryImage &image)
+{
+    const QString shown = QDir::toNativeSeparators(path);
+    QFileInfo info(path);
+    if (info.isDir())
+        return {DatError::CannotOpen, QStringLiteral("%1 is a folder, not a .dat file.").arg(shown)};
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        const QString why = info.exists()
+            ? QStringLiteral("Cannot read %1: %2. Check that you may read it.")
+            : QStringLiteral("Cannot open %1: %2. Check the file name.");
+        return {DatError::CannotOpen, why.arg(shown, file.errorString())};
+    }
+    const QByteArray bytes = file.read(kImageSize);
+    if (bytes.size() < kImageSize) {
+        return {DatError::TooShort,
+                QStringLiteral("%1 holds %2 bytes; a radio image (.dat) has %3. The file is "
+                               "not a complete image and was not opened.")
+                    .arg(shown)
+                    .arg(bytes.size())
+                    .arg(kImageSize)};
+    }
+    std::copy(bytes.constBegin(), bytes.constEnd(), image.begin());
+    return {};
+}
+
+DatResult SaveDatFile(const QString &path, const MemoryImage &image)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return {DatError::CannotWrite,
+                QStringLiteral("Cannot save %1: %2. Choose another folder or file name.")
+                    .arg(QDir::toNativeSeparators(path), file.errorString())};
+    }
+    file.write(reinterpret_cast<const char *>(image.data()), kImageSize);
+    if (!file.commit()) {
+        return {DatError::CannotWrite,
+                QStringLiteral("Saving %1 failed: %2. The previous file is unchanged.")
+                    .arg(QDir::toNativeSeparators(path), file.errorString())};
+    }
+    return {};
+}

@@ -1,0 +1,56 @@
+// The program's INI store: "Program.ini" beside the executable, kept in memory as
+// an ordered list of sections of ordered key/value entries and rewritten whole on
+// save. Byte-based: values are stored as read (UTF-8 on Linux); case-insensitive
+// compares fold the ASCII letters A-Z only.
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+class CIniFile
+{
+public:
+    explicit CIniFile(int growStep = 4);
+    virtual ~CIniFile();
+
+    CIniFile(const CIniFile &) = delete;
+    CIniFile &operator=(const CIniFile &) = delete;
+
+    // Locates fileName in the executable's directory (current directory as fallback).
+    bool Open(const QString &fileName, bool saveOnClose, bool ignoreCase, bool backupOnSave);
+    bool Load(const QString &fullPath, bool saveOnClose, bool ignoreCase, bool backupOnSave);
+
+    QString GetValue(const QString &section, const QString &key,
+                     const QString &defaultValue = QString()) const;
+    void SetValue(const QString &section, const QString &key, const QString &value);
+
+    // Returns the backup path, or an empty string when no backup was ever made.
+    QString Save(bool makeBackup);
+    void Clear();
+
+    QString path() const { return m_path; }
+    bool isDirty() const { return m_dirty; }
+    QString backupPath() const { return m_backupPath; }
+
+private:
+    int findSection(const QByteArray &name) const;
+    int findKey(int section, const QByteArray &key) const;
+    bool equalNames(const QByteArray &a, const QByteArray &b) const;
+    QString computeBackupPath() const;
+
+    QList<QByteArray> m_sectionNames;
+    QList<QList<QByteArray>> m_keys;
+    QList<QList<QByteArray>> m_values;
+    int m_lastSection = 0;
+    int m_growStep;
+    QString m_path;
+    QString m_backupPath;
+    bool m_dirty = false;
+    bool m_ignoreCase = true;
+    bool m_saveOnClose = false;
+    bool m_backupOnSave = false;
+};
+
+// The program-wide store, constructed with growth step 4 when the program loads.
+extern CIniFile g_iniFile;

@@ -1,0 +1,17 @@
+// Per-user settings kept outside "Program.ini": the chosen serial port and the
+// last product type/range selection. Stored with QSettings under the name given
+// by [Setup] "AppName" (on Linux ~/.config/<AppName>.conf).
+#pragma once
+
+#include <QString>
+
+namespace UserSettings {
+
+int productType();  // "Type", 0 when absent
+int productField(); // "Field", 0 when absent
+void setProductSelection(int type, int field);
+
+QString comPort(); // device name of the chosen port; empty when none stored
+void setComPort(const QString &device);
+
+} // namespace UserSettings
