@@ -35,7 +35,9 @@ struct BandBoxes
 
 enum class BandBox { VhfLow, VhfHigh, UhfLow, UhfHigh };
 
-void PackBandTriple(int lo, int hi, quint8 *bytes3); // hi exclusive
+// hi exclusive. Edges are stored within 0-1599, the most the nibbles carry, so an
+// emptied high box (hi - 1 = -1) is stored as edge 0 rather than as wrapped nibbles.
+void PackBandTriple(int lo, int hi, quint8 *bytes3);
 void UnpackBandTriple(const quint8 *bytes3, int *lo, int *hi);
 
 // Replaces all-0xFF triples (VHF by 13 17 63, UHF by 40 51 09) in the image,

@@ -11,19 +11,36 @@
 
 // The nine grid texts of one record, in column order.
 enum ChannelColumn {
-    kColRx = 0, kColTx, kColRxTone, kColTxTone, kColPower, kColLock, kColScan, kColBandwidth,
-    kColName, kChannelColumns
+    kColRx = 0,
+    kColTx,
+    kColRxTone,
+    kColTxTone,
+    kColPower,
+    kColLock,
+    kColScan,
+    kColBandwidth,
+    kColName,
+    kChannelColumns
 };
 using ChannelTexts = std::array<QString, kChannelColumns>;
 
 // Frequencies: texts in MHz with "%3.5f", values in 10 Hz units.
 QString FrequencyToText(const quint8 *bytes4);
+// A value outside IsStorableFrequency (0, negative, too large) writes FF FF FF FF.
 void TextToFrequency(const QString &text, quint8 *bytes4);
 qint32 FrequencyUnits(const QString &text); // trunc(DecimalMultiply(atof(text), 100000))
-QString FormatFrequency(qint32 units);      // "%3.5f" of units / 100000
+// As FrequencyUnits, but false when the typed value lies beyond a 32-bit count
+// (units then holds the nearest 32-bit value).
+bool ParseFrequencyUnits(const QString &text, qint32 *units);
+// True for 1000000 ... 99999999 (10 to 999.99999 MHz): what a record can hold;
+// a smaller value would leave a top byte of 0x00, which reads as absent.
+bool IsStorableFrequency(qint32 units);
+QString FormatFrequency(qint32 units); // "%3.5f" of units / 100000
 
 // Tones: low byte first. Texts "None"/"无", "%3.1f" Hz, "D023N", "D754I".
 QString ToneToText(quint8 low, quint8 high, bool chinese);
+// Texts with "D" are DCS ("N" normal, else inverted); others are Hz. A tone of 0,
+// a negative one or one above 799.9 Hz (its high byte would read as DCS) writes FF FF.
 void TextToTone(const QString &text, quint8 *low, quint8 *high);
 
 struct FlagTexts
@@ -43,14 +60,15 @@ struct FrequencyCheck
 {
     enum Status { Accepted, OutOfRange, OffStep };
     Status status;
-    qint32 units;  // the typed value in 10 Hz units
-    QString text;  // reformatted with "%3.5f"
+    qint32 units; // the typed value in 10 Hz units
+    QString text; // reformatted with "%3.5f"
 };
 struct BandLimitValues; // bandlimits.h
-// Range first (VHF low ≤ f < VHF high or UHF low ≤ f < UHF high), then the step
-// rule (a multiple of 250 or of 625).
+// Range first (VHF low ≤ f < VHF high or UHF low ≤ f < UHF high, and storable),
+// then the step rule (a multiple of 250 or of 625).
 FrequencyCheck CheckFrequencyEntry(const QString &text, const BandLimitValues &limits);
 
+// Records outside 0-199 read as empty and are never written.
 bool IsChannelEmpty(const MemoryImage &image, int record); // byte +3 is 0xFF or 0x00
 // The grid row of a record: nine texts, all empty for an empty record.
 ChannelTexts DecodeChannel(const MemoryImage &image, int record, bool chinese);

@@ -1,0 +1,399 @@
+#include "channelcodec.h"
+
+#include "bandlimits.h"
+#include "decimal.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <limits>
+#include <string>
+
+namespace {
+
+constexpr quint8 kUnset = 0xFF;
+constexpr int kFlagsOffset = 12;
+constexpr quint8 kKeptFlagBits = 0xC1; // bits 7, 6 and 0 are not the grid's
+constexpr quint8 kPowerMask = 0x30;
+constexpr quint8 kLockBit = 0x08;
+constexpr quint8 kScanBit = 0x04;
+constexpr quint8 kWideBit = 0x02;
+// Eight BCD digits whose top pair is not 00 (a top byte of 0x00 reads as absent):
+// 10.00000 to 999.99999 MHz.
+constexpr qint32 kSmallestStoredUnits = 1000000;
+constexpr qint32 kLargestStoredUnits = 99999999;
+constexpr int kLargestCtcss = 7999; // 799.9 Hz: a larger high byte would read as DCS
+
+bool IsDigit(QChar c)
+{
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+
+bool IsCSpace(QChar c)
+{
+    return c == QLatin1Char(' ') || (c >= QLatin1Char('\t') && c <= QLatin1Char('\r'));
+}
+
+// Reads the digits at text[*i...] into digits; returns how many there were.
+int TakeDigits(const QString &text, int *i, std::string *digits)
+{
+    int count = 0;
+    for (; *i < text.size() && IsDigit(text.at(*i)); ++*i, ++count)
+        *digits += text.at(*i).toLatin1();
+    return count;
+}
+
+// The leading decimal number of a text as the C library's atof reads it
+// ("146.525abc" is 146.525, "abc" is 0). The number is handed to strtod as
+// digits and an exponent only, so the process locale's decimal point plays no part.
+double LeadingNumber(const QString &text)
+{
+    int i = 0;
+    const int n = text.size();
+    while (i < n && IsCSpace(text.at(i)))
+        ++i;
+    std::string number;
+    if (i < n && (text.at(i) == QLatin1Char('-') || text.at(i) == QLatin1Char('+')))
+        number += text.at(i++).toLatin1();
+    int digits = TakeDigits(text, &i, &number);
+    int fractionDigits = 0;
+    if (i < n && text.at(i) == QLatin1Char('.')) {
+        ++i;
+        fractionDigits = TakeDigits(text, &i, &number);
+    }
+    if (digits + fractionDigits == 0)
+        return 0.0;
+    long long exponent = 0;
+    if (i + 1 < n && (text.at(i) == QLatin1Char('e') || text.at(i) == QLatin1Char('E'))) {
+        int j = i + 1;
+        const bool negative = text.at(j) == QLatin1Char('-');
+        if (negative || text.at(j) == QLatin1Char('+'))
+            ++j;
+        for (; j < n && IsDigit(text.at(j)); ++j) {
+            if (exponent < 100000) // far beyond any double: the result is inf or 0 already
+                exponent = exponent * 10 + text.at(j).digitValue();
+        }
+        if (negative)
+            exponent = -exponent;
+    }
+    number += 'e' + std::to_string(exponent - fractionDigits);
+    return std::strtod(number.c_str(), nullptr);
+}
+
+// The leading integer of a text as atoi reads it, held within the range of int.
+int LeadingInteger(const QString &text)
+{
+    int i = 0;
+    const int n = text.size();
+    while (i < n && IsCSpace(text.at(i)))
+        ++i;
+    bool negative = false;
+    if (i < n && (text.at(i) == QLatin1Char('-') || text.at(i) == QLatin1Char('+')))
+        negative = text.at(i++) == QLatin1Char('-');
+    long long value = 0;
+    for (; i < n && IsDigit(text.at(i)); ++i)
+        value = std::min<long long>(value * 10 + text.at(i).digitValue(), 1LL << 32);
+    value = negative ? -value : value;
+    return static_cast<int>(std::clamp<long long>(
+        value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+}
+
+// A decimal text times scale, truncated toward zero; false when it does not fit
+// a 32-bit count.
+bool ScaledCount(const QString &text, double scale, qint32 *count)
+{
+    const double value = std::trunc(DecimalMultiply(LeadingNumber(text), scale));
+    if (!(value >= std::numeric_limits<qint32>::min()
+            && value <= std::numeric_limits<qint32>::max())) {
+        *count
+            = value < 0 ? std::numeric_limits<qint32>::min() : std::numeric_limits<qint32>::max();
+        return false;
+    }
+    *count = static_cast<qint32>(value);
+    return true;
+}
+
+int FromBcd(quint8 byte) // nibbles above 9 count as their value
+{
+    return (byte >> 4) * 10 + (byte & 0x0F);
+}
+
+quint8 ToBcd(int value) // 0..99
+{
+    return static_cast<quint8>(((value / 10) << 4) | (value % 10));
+}
+
+int RecordAddress(int record)
+{
+    return ImageMap::kChannelBase + ImageMap::kChannelSize * record;
+}
+
+int NameAddress(int record)
+{
+    return ImageMap::kNameBase + ImageMap::kNameSize * record;
+}
+
+bool IsRecord(int record)
+{
+    return record >= 0 && record < ImageMap::kChannelCount;
+}
+
+QString Text(bool chinese, const char *english, const char *chineseText)
+{
+    return chinese ? QString::fromUtf8(chineseText) : QString::fromUtf8(english);
+}
+
+bool IsOneOf(const QString &text, const char *english, const char *chinese)
+{
+    return text == QLatin1String(english) || text == QString::fromUtf8(chinese);
+}
+
+} // namespace
+
+QString FrequencyToText(const quint8 *bytes4)
+{
+    if (bytes4[3] == 0xFF || bytes4[3] == 0x00)
+        return QString();
+    qint32 value = 0;
+    for (int i = 3; i >= 0; --i)
+        value = value * 100 + FromBcd(bytes4[i]);
+    return FormatFrequency(value);
+}
+
+bool ParseFrequencyUnits(const QString &text, qint32 *units)
+{
+    return ScaledCount(text, 100000, units);
+}
+
+qint32 FrequencyUnits(const QString &text)
+{
+    qint32 units = 0;
+    ParseFrequencyUnits(text, &units);
+    return units;
+}
+
+QString FormatFrequency(qint32 units)
+{
+    return QString::asprintf("%3.5f", DecimalMultiply(units, 0.00001));
+}
+
+bool IsStorableFrequency(qint32 units)
+{
+    return units >= kSmallestStoredUnits && units <= kLargestStoredUnits;
+}
+
+void TextToFrequency(const QString &text, quint8 *bytes4)
+{
+    qint32 units = 0;
+    // Values the field cannot hold are written as absent rather than with their
+    // leading digits cut off (or as a top byte of 0x00, which reads as absent anyway).
+    if (!ParseFrequencyUnits(text, &units) || !IsStorableFrequency(units)) {
+        for (int i = 0; i < 4; ++i)
+            bytes4[i] = kUnset;
+        return;
+    }
+    qint32 divisor = 1000000;
+    for (int i = 3; i >= 0; --i) {
+        bytes4[i] = ToBcd((units / divisor) % 100);
+        units %= divisor;
+        divisor /= 100;
+    }
+}
+
+QString ToneToText(quint8 low, quint8 high, bool chinese)
+{
+    if (high == 0xFF || high == 0x00)
+        return Text(chinese, "None", "无");
+    if (high < 0x80) {
+        const int tenths = FromBcd(high) * 100 + FromBcd(low);
+        return QString::asprintf("%3.1f", DecimalMultiply(tenths, 0.1));
+    }
+    const bool normal = high < 0xC0;
+    const int hundreds = high - (normal ? 0x80 : 0xC0);
+    const int code = hundreds * 100 + FromBcd(low);
+    return QString::asprintf("%s%d%c", hundreds == 0 ? "D0" : "D", code, normal ? 'N' : 'I');
+}
+
+void TextToTone(const QString &text, quint8 *low, quint8 *high)
+{
+    if (text.contains(QLatin1Char('D'))) {
+        int code = LeadingInteger(text.mid(1));
+        if (code < 0)
+            code = 0;
+        const int base = text.contains(QLatin1Char('N')) ? 0x80 : 0xC0;
+        *high = static_cast<quint8>(code / 100 + base);
+        *low = ToBcd(code % 100);
+        return;
+    }
+    qint32 tenths = 0;
+    // Zero is no tone ("None", "无", ""); so are values that the four digits
+    // below the DCS range cannot hold.
+    if (!ScaledCount(text, 10, &tenths) || tenths <= 0 || tenths > kLargestCtcss) {
+        *low = kUnset;
+        *high = kUnset;
+        return;
+    }
+    *high = ToBcd(tenths / 100);
+    *low = ToBcd(tenths % 100);
+}
+
+FlagTexts FlagsToTexts(quint8 flags, bool chinese)
+{
+    FlagTexts t;
+    switch ((flags & kPowerMask) >> 4) {
+    case 0:
+        t.power = Text(chinese, "Low", "低");
+        break;
+    case 1:
+        t.power = Text(chinese, "Middle", "中");
+        break;
+    case 2:
+        t.power = Text(chinese, "High", "高");
+        break;
+    default:
+        break; // 11 has no text
+    }
+    t.lock = (flags & kLockBit) ? Text(chinese, "Lock", "锁定") : Text(chinese, "Unlock", "未锁定");
+    t.scan = (flags & kScanBit) ? Text(chinese, "Yes", "有") : Text(chinese, "No", "无");
+    t.bandwidth = (flags & kWideBit) ? Text(chinese, "Wide", "宽") : Text(chinese, "Narrow", "窄");
+    return t;
+}
+
+quint8 TextsToFlags(quint8 oldFlags, const FlagTexts &texts)
+{
+    quint8 flags = oldFlags & kKeptFlagBits;
+    if (IsOneOf(texts.power, "High", "高"))
+        flags |= 0x20;
+    else if (IsOneOf(texts.power, "Middle", "中"))
+        flags |= 0x10;
+    if (!IsOneOf(texts.lock, "Unlock", "未锁定"))
+        flags |= kLockBit;
+    if (!IsOneOf(texts.scan, "No", "无"))
+        flags |= kScanBit;
+    if (!IsOneOf(texts.bandwidth, "Narrow", "窄"))
+        flags |= kWideBit;
+    return flags;
+}
+
+int CharToRadioCode(QChar c)
+{
+    const char16_t u = c.unicode();
+    if (u >= u'0' && u <= u'9')
+        return u - u'0';
+    if (u >= u'A' && u <= u'Z')
+        return 10 + (u - u'A');
+    if (u == u'-')
+        return 36;
+    if (u == u'_')
+        return 38;
+    return 0xFF;
+}
+
+bool IsRadioNameChar(QChar c)
+{
+    return CharToRadioCode(c) != 0xFF;
+}
+
+QString NameToText(const quint8 *bytes8)
+{
+    static const char kCharacters[] = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ-";
+    QString name;
+    for (int i = 0; i < ImageMap::kNameSize; ++i) {
+        const quint8 code = bytes8[i];
+        if (code <= 36)
+            name += QLatin1Char(kCharacters[code]);
+        else if (code == 38)
+            name += QLatin1Char('_');
+        else
+            break;
+    }
+    return name;
+}
+
+void TextToName(const QString &text, quint8 *bytes8)
+{
+    for (int j = 0; j < ImageMap::kNameSize; ++j)
+        bytes8[j] = j < text.size() ? static_cast<quint8>(CharToRadioCode(text.at(j))) : kUnset;
+}
+
+FrequencyCheck CheckFrequencyEntry(const QString &text, const BandLimitValues &limits)
+{
+    FrequencyCheck check;
+    const bool fits = ParseFrequencyUnits(text, &check.units);
+    check.text = FormatFrequency(check.units);
+    const qint32 f = check.units;
+    const bool inBand
+        = (limits.vhfLow <= f && f < limits.vhfHigh) || (limits.uhfLow <= f && f < limits.uhfHigh);
+    // A frequency the record cannot store counts as out of range whatever the limits say.
+    if (!fits || !IsStorableFrequency(f) || !inBand)
+        check.status = FrequencyCheck::OutOfRange;
+    else if (f % 250 != 0 && f % 625 != 0)
+        check.status = FrequencyCheck::OffStep;
+    else
+        check.status = FrequencyCheck::Accepted;
+    return check;
+}
+
+bool IsChannelEmpty(const MemoryImage &image, int record)
+{
+    if (!IsRecord(record))
+        return true;
+    const quint8 top = image[RecordAddress(record) + 3];
+    return top == 0xFF || top == 0x00;
+}
+
+ChannelTexts DecodeChannel(const MemoryImage &image, int record, bool chinese)
+{
+    ChannelTexts texts;
+    if (IsChannelEmpty(image, record))
+        return texts;
+    const quint8 *r = &image[RecordAddress(record)];
+    texts[kColRx] = FrequencyToText(r);
+    texts[kColTx] = FrequencyToText(r + 4);
+    texts[kColRxTone] = ToneToText(r[8], r[9], chinese);
+    texts[kColTxTone] = ToneToText(r[10], r[11], chinese);
+    const FlagTexts flags = FlagsToTexts(r[kFlagsOffset], chinese);
+    texts[kColPower] = flags.power;
+    texts[kColLock] = flags.lock;
+    texts[kColScan] = flags.scan;
+    texts[kColBandwidth] = flags.bandwidth;
+    texts[kColName] = NameToText(&image[NameAddress(record)]);
+    return texts;
+}
+
+void EncodeChannel(MemoryImage &image, int record, const ChannelTexts &texts)
+{
+    if (!IsRecord(record))
+        return;
+    quint8 *r = &image[RecordAddress(record)];
+    if (texts[kColRx].isEmpty()) {
+        std::fill(r, r + ImageMap::kChannelSize, kUnset);
+        return;
+    }
+    TextToFrequency(texts[kColRx], r);
+    TextToFrequency(texts[kColTx], r + 4);
+    TextToTone(texts[kColRxTone], &r[8], &r[9]);
+    TextToTone(texts[kColTxTone], &r[10], &r[11]);
+    r[kFlagsOffset] = TextsToFlags(r[kFlagsOffset],
+        {texts[kColPower], texts[kColLock], texts[kColScan], texts[kColBandwidth]});
+    TextToName(texts[kColName], &image[NameAddress(record)]);
+}
+
+ChannelTexts NewChannelTexts(const QString &rxText, bool chinese)
+{
+    ChannelTexts texts;
+    texts[kColRx] = rxText;
+    texts[kColTx] = rxText;
+    texts[kColRxTone] = Text(chinese, "None", "无");
+    texts[kColTxTone] = texts[kColRxTone];
+    texts[kColPower] = Text(chinese, "High", "高");
+    texts[kColLock] = Text(chinese, "Lock", "锁定");
+    texts[kColScan] = Text(chinese, "Yes", "有");
+    texts[kColBandwidth] = Text(chinese, "Wide", "宽");
+    return texts;
+}
+
+QString RowLabel(int record)
+{
+    return record == 0 ? QStringLiteral("Pr") : QString::asprintf("%3d", record);
+}
