@@ -10,7 +10,7 @@
 
 struct FeatureLine
 {
-    QString key;   // English label without the colon: "Time Out Timer", ... (JSON key)
+    QString key; // English label without the colon: "Time Out Timer", ... (JSON key)
     QString label; // printed label in the chosen language, colon included where printed
     QString value; // printed value text in the chosen language
 };

@@ -1,0 +1,120 @@
+#include "productcodec.h"
+
+#include "inifile.h"
+#include "usersettings.h"
+
+#include <limits>
+
+using namespace ImageMap;
+
+namespace {
+
+constexpr int kMaxTypes = 19;
+constexpr int kMaxPackedMhz = 999; // three decimal digits per limit
+
+QString SetupValue(const CIniFile &ini, const char *format, int n)
+{
+    return ini.GetValue(QStringLiteral("Setup"), QString::asprintf(format, n));
+}
+
+// One "%d" conversion: optional white space, optional sign, at least one digit.
+// Saturates instead of overflowing; returns false (pos unchanged) when no number.
+bool ReadInt(const QString &text, int *pos, int *value)
+{
+    int i = *pos;
+    while (i < text.size() && text.at(i).isSpace())
+        ++i;
+    bool negative = false;
+    if (i < text.size() && (text.at(i) == QLatin1Char('-') || text.at(i) == QLatin1Char('+'))) {
+        negative = text.at(i) == QLatin1Char('-');
+        ++i;
+    }
+    const int firstDigit = i;
+    qint64 number = 0;
+    while (i < text.size() && text.at(i) >= QLatin1Char('0') && text.at(i) <= QLatin1Char('9')) {
+        number = qMin<qint64>(
+            number * 10 + (text.at(i).unicode() - '0'), std::numeric_limits<int>::max());
+        ++i;
+    }
+    if (i == firstDigit)
+        return false;
+    *value = int(negative ? -number : number);
+    *pos = i;
+    return true;
+}
+
+// Hundreds digit in the high nibble, tens digit in the low nibble.
+quint8 HundredsTens(int mhz)
+{
+    return quint8((mhz / 100) * 16 + (mhz / 10) % 10);
+}
+
+} // namespace
+
+QStringList ProductTypes(const CIniFile &ini)
+{
+    QStringList types;
+    for (int n = 1; n <= kMaxTypes; ++n) {
+        const QString type = SetupValue(ini, "Type%d", n);
+        if (type.isEmpty())
+            break;
+        types << type;
+    }
+    return types;
+}
+
+QStringList SplitFieldList(const QString &field)
+{
+    return field.split(QLatin1Char('|'));
+}
+
+QStringList ProductRanges(const CIniFile &ini, int typeIndex)
+{
+    return SplitFieldList(SetupValue(ini, "Field%d", typeIndex + 1));
+}
+
+void ParseRange(const QString &range, int *low, int *high)
+{
+    *low = 0;
+    *high = 0;
+    int pos = 0;
+    if (!ReadInt(range, &pos, low))
+        return;
+    if (pos >= range.size() || range.at(pos) != QLatin1Char('-'))
+        return;
+    ++pos;
+    ReadInt(range, &pos, high);
+}
+
+void PackProductRange(MemoryImage &image, const QString &range)
+{
+    int low = 0;
+    int high = 0;
+    ParseRange(range, &low, &high);
+    // Each limit has three decimal digits in the packed form; anything outside
+    // 0-999 is held at the nearest end so no digit spills into a neighbour.
+    const int lower = qBound(0, low, kMaxPackedMhz);
+    const int upper = qBound(0, high - 1, kMaxPackedMhz); // high never below -INT_MAX
+    image[kProductRange] = HundredsTens(lower);
+    image[kProductRange + 1] = HundredsTens(upper);
+    image[kProductRange + 2] = quint8((lower % 10) * 16 + upper % 10);
+}
+
+void ApplyProductSelection(MemoryImage &image, const CIniFile &ini, bool newImage)
+{
+    if (newImage) {
+        image[kProductType] = quint8(UserSettings::productType() & 0xFF);
+        image[kProductField] = quint8(UserSettings::productField() & 0xFF);
+    } else {
+        UserSettings::setProductSelection(image[kProductType], image[kProductField]);
+    }
+    const QStringList ranges = ProductRanges(ini, image[kProductType]);
+    const int index = qMin(int(image[kProductField]), int(ranges.size()) - 1);
+    PackProductRange(image, ranges.at(index));
+}
+
+QString ProductCaption(const QString &appName, const QString &type, const QString &range)
+{
+    return appName + QStringLiteral("  [ Type:") + type + QStringLiteral("  Fre:") + range
+        + QStringLiteral(" ]");
+}

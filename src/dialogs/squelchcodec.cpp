@@ -1,0 +1,69 @@
+#include "squelchcodec.h"
+
+#include <limits>
+
+using namespace ImageMap;
+
+namespace {
+
+constexpr int kMaxLevel = 127;
+
+// The leading decimal integer of a text (white space and a sign allowed before
+// the digits); no digits give 0. Saturates rather than overflowing, so a long
+// run of digits is simply "too large".
+int LeadingInteger(const QString &text)
+{
+    int i = 0;
+    while (i < text.size() && text.at(i).isSpace())
+        ++i;
+    bool negative = false;
+    if (i < text.size() && (text.at(i) == QLatin1Char('-') || text.at(i) == QLatin1Char('+'))) {
+        negative = text.at(i) == QLatin1Char('-');
+        ++i;
+    }
+    qint64 value = 0;
+    for (; i < text.size() && text.at(i) >= QLatin1Char('0') && text.at(i) <= QLatin1Char('9');
+         ++i) {
+        value = qMin<qint64>(
+            value * 10 + (text.at(i).unicode() - '0'), std::numeric_limits<int>::max());
+    }
+    return int(negative ? -value : value);
+}
+
+QStringList LoadLevels(const MemoryImage &image, int base, int count, int substitute)
+{
+    QStringList texts;
+    for (int i = 0; i < count; ++i) {
+        const int level = image[base + i];
+        texts << QString::number(level > kMaxLevel ? substitute : level);
+    }
+    return texts;
+}
+
+// A row without a text (a short list) leaves its byte as it is.
+void StoreLevels(MemoryImage &image, int base, int count, const QStringList &texts, int substitute)
+{
+    for (int i = 0; i < count && i < texts.size(); ++i) {
+        const int level = LeadingInteger(texts.at(i));
+        image[base + i] = quint8(level < 0 || level > kMaxLevel ? substitute : level);
+    }
+}
+
+} // namespace
+
+SquelchTexts LoadSquelchLevels(const MemoryImage &image)
+{
+    return {LoadLevels(image, kVhfSquelch, kVhfSquelchCount, kVhfSquelchSubstitute),
+        LoadLevels(image, kUhfSquelch, kUhfSquelchCount, kUhfSquelchSubstitute)};
+}
+
+void StoreSquelchLevels(MemoryImage &image, const SquelchTexts &texts)
+{
+    StoreLevels(image, kVhfSquelch, kVhfSquelchCount, texts.vhf, kVhfSquelchSubstitute);
+    StoreLevels(image, kUhfSquelch, kUhfSquelchCount, texts.uhf, kUhfSquelchSubstitute);
+}
+
+int ClampSquelchEntry(const QString &text)
+{
+    return qBound(0, LeadingInteger(text), kMaxLevel);
+}
