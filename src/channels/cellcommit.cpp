@@ -1,0 +1,72 @@
+#include "cellcommit.h"
+
+#include "messages.h"
+
+namespace {
+
+int messageFor(FrequencyCheck::Status status)
+{
+    return status == FrequencyCheck::OutOfRange ? kMsgOutOfRange : kMsgOffStep;
+}
+
+// The Rx cell: the channel exists exactly while this cell holds a frequency.
+void commitRx(CellCommit &result, const QString &text, CellExit exit, const BandLimitValues &limits,
+    bool chinese)
+{
+    const bool wasEmpty = result.row[kColRx].isEmpty();
+    if (text.isEmpty()) {
+        result.row = ChannelTexts();
+        return;
+    }
+    const FrequencyCheck check = CheckFrequencyEntry(text, limits);
+    if (check.status != FrequencyCheck::Accepted) {
+        result.message = messageFor(check.status);
+        result.row = ChannelTexts();
+        result.stay = exit == CellExit::Enter;
+        return;
+    }
+    if (wasEmpty)
+        result.row = NewChannelTexts(check.text, chinese);
+    else
+        result.row[kColRx] = check.text;
+}
+
+// The Tx cell: an off-step value clears the whole channel when the cell is left by
+// moving, only the Tx cell with Enter; out of range clears only the Tx cell.
+void commitTx(CellCommit &result, const QString &text, CellExit exit, const BandLimitValues &limits)
+{
+    const bool hasRx = !result.row[kColRx].isEmpty();
+    if (text.isEmpty()) {
+        result.row[kColTx].clear();
+        return;
+    }
+    const FrequencyCheck check = CheckFrequencyEntry(text, limits);
+    if (check.status == FrequencyCheck::Accepted) {
+        result.row[kColTx] = hasRx ? check.text : QString();
+        return;
+    }
+    result.message = messageFor(check.status);
+    result.stay = exit == CellExit::Enter;
+    if (check.status == FrequencyCheck::OffStep && exit == CellExit::Move)
+        result.row = ChannelTexts();
+    else
+        result.row[kColTx].clear();
+}
+
+} // namespace
+
+CellCommit CommitCellText(const ChannelTexts &row, int column, const QString &text, CellExit exit,
+    const BandLimitValues &limits, bool chinese)
+{
+    CellCommit result;
+    result.row = row;
+    if (column == kColTx) {
+        commitTx(result, text, exit, limits);
+    } else if (column > kColTx && column < kChannelColumns) {
+        const bool inChannel = !row[kColRx].isEmpty() || !row[kColTx].isEmpty();
+        result.row[column] = inChannel ? text : QString();
+    } else {
+        commitRx(result, text, exit, limits, chinese);
+    }
+    return result;
+}

@@ -1,0 +1,23 @@
+// What leaving an edited grid cell does to its row: the typed frequency is checked
+// against the band limits and the step rule, a new channel gets its defaults, a
+// refused frequency clears the cell or the channel, and fields typed into an empty
+// row are discarded. Widget-free; the view shows the message and applies the row.
+#pragma once
+
+#include "bandlimits.h"
+#include "channelcodec.h"
+
+// How the cell is left: by moving the current cell (click, arrows, Tab, a save or
+// a transfer), or by the Enter key.
+enum class CellExit { Move, Enter };
+
+struct CellCommit
+{
+    ChannelTexts row; // the row after the commit
+    int message = 0; // 0, or the string-table id to show (61448 / 61456)
+    bool stay = false; // Enter after a refused frequency: the current cell stays
+};
+
+// row: the texts before the commit; column: kColRx ... kColName; text: the editor's.
+CellCommit CommitCellText(const ChannelTexts &row, int column, const QString &text, CellExit exit,
+    const BandLimitValues &limits, bool chinese);

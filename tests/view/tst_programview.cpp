@@ -1,0 +1,600 @@
+// The channel grid view driven as a user drives it: clicks, typing, Enter, Tab and
+// arrows on real widgets, messages answered through the injectable message function.
+#include "bandlimitboxes.h"
+#include "channelgrid.h"
+#include "channeltablemodel.h"
+#include "inifile.h"
+#include "language.h"
+#include "messages.h"
+#include "programdoc.h"
+#include "programview.h"
+#include "uiservices.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QRandomGenerator>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <memory>
+
+namespace {
+
+QList<int> g_messages; // string-table ids of the messages shown
+QList<int> g_helpRequests;
+QStringList g_titles;
+
+// A document with a view on it, shown and active as in the program.
+struct Form
+{
+    CProgramDoc doc;
+    std::unique_ptr<CProgramView> view;
+
+    explicit Form(const MemoryImage *image = nullptr)
+    {
+        doc.OnNewDocument();
+        if (image) {
+            doc.image() = *image;
+            g_bNewImage = false;
+        }
+        view = std::make_unique<CProgramView>(&doc);
+        view->OnInitialUpdate();
+        view->resize(view->sizeHint());
+        view->show();
+        QApplication::setActiveWindow(view.get());
+    }
+    ChannelGrid *grid() const { return view->grid(); }
+    ChannelTableModel *model() const { return view->model(); }
+    QString cell(int row, int column) const { return model()->text(row, column); }
+
+    void click(int row, int column) const
+    {
+        const QModelIndex index = model()->index(row, column);
+        grid()->scrollTo(index);
+        QTest::mouseClick(
+            grid()->viewport(), Qt::LeftButton, {}, grid()->visualRect(index).center());
+    }
+    static void key(int key, Qt::KeyboardModifiers modifiers = {})
+    {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
+    }
+    static void type(const QString &text) { QTest::keyClicks(QApplication::focusWidget(), text); }
+    QString editorText() const
+    {
+        QWidget *editor = grid()->openEditor();
+        if (auto *edit = qobject_cast<QLineEdit *>(editor))
+            return edit->text();
+        if (auto *list = qobject_cast<QComboBox *>(editor))
+            return list->currentText();
+        return QStringLiteral("<no editor>");
+    }
+    QPoint current() const
+    {
+        return {grid()->currentIndex().row(), grid()->currentIndex().column()};
+    }
+};
+
+MemoryImage imageWithChannel(int record, const ChannelTexts &texts)
+{
+    MemoryImage image = NewImage();
+    EncodeChannel(image, record, texts);
+    return image;
+}
+
+const ChannelTexts kChannel
+    = {"146.52500", "146.52500", "67.0", "D023N", "Low", "Unlock", "No", "Narrow", "HOME"};
+
+QStringList list(const ChannelTexts &r)
+{
+    return QStringList(r.begin(), r.end());
+}
+
+} // namespace
+
+class TestProgramView : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void newImageShowsEmptyRows();
+    void typedRxMakesChannel_data();
+    void typedRxMakesChannel();
+    void commitRules_data();
+    void commitRules();
+    void enterMovesOn_data();
+    void enterMovesOn();
+    void keyboardMoves_data();
+    void keyboardMoves();
+    void toneOutsideTableFallsBack();
+    void nameEditorAcceptsRadioCharacters_data();
+    void nameEditorAcceptsRadioCharacters();
+    void bandBoxClamping_data();
+    void bandBoxClamping();
+    void refreshPullKeepsUnownedBytes();
+    void productRangeOverlapsName_data();
+    void productRangeOverlapsName();
+    void saveStoresValueStillInEditor();
+    void scrollingKeepsTypedValue();
+    void modifiedOnlyOnRealChange_data();
+    void modifiedOnlyOnRealChange();
+    void helpAsksForFocusedControl_data();
+    void helpAsksForFocusedControl();
+};
+
+void TestProgramView::initTestCase()
+{
+    UiServices::setMessageFunction([](QWidget *, const QString &caption, const QString &text,
+                                       QMessageBox::Icon icon, QMessageBox::StandardButtons) {
+        // Every validation message has the caution caption and the warning icon.
+        if (caption == MessageText(kMsgCaution) && icon == QMessageBox::Warning) {
+            for (int id : {kMsgOutOfRange, kMsgOffStep}) {
+                if (text == MessageText(id))
+                    g_messages << id;
+            }
+        } else {
+            g_messages << -1;
+        }
+        return QMessageBox::Ok;
+    });
+    UiServices::setHelpFunction([](int context) { g_helpRequests << context; });
+    UiServices::setTitleFunction([](const QString &title) { g_titles << title; });
+}
+
+void TestProgramView::init()
+{
+    SetLanguageState(QStringLiteral("English"));
+    g_messages.clear();
+    g_helpRequests.clear();
+    g_titles.clear();
+}
+
+void TestProgramView::cleanup()
+{
+    SetLanguageState(QStringLiteral("English"));
+}
+
+void TestProgramView::newImageShowsEmptyRows()
+{
+    Form form;
+    QCOMPARE(form.model()->rowCount(), 200);
+    for (int row = 0; row < 200; ++row)
+        QCOMPARE(list(form.model()->rowTexts(row)), QStringList(9, QString()));
+    const auto label
+        = [&](int row) { return form.model()->headerData(row, Qt::Vertical).toString(); };
+    QCOMPARE(label(0), QStringLiteral("Pr"));
+    QCOMPARE(label(1), QStringLiteral("  1"));
+    QCOMPARE(label(199), QStringLiteral("199"));
+    QCOMPARE(form.view->bandBoxes()->boxes(), (BandBoxes {136, 174, 400, 480}));
+    // Widths are factors of the label column's default width.
+    const int w = form.grid()->horizontalHeader()->defaultSectionSize();
+    QCOMPARE(form.grid()->verticalHeader()->width(), int(w * 0.43));
+    QCOMPARE(form.grid()->columnWidth(kColRx), int(w * 1.1));
+    QCOMPARE(form.grid()->columnWidth(kColPower), int(w * 0.9));
+}
+
+void TestProgramView::typedRxMakesChannel_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("English") << "English"
+                             << QStringList {"146.52500", "146.52500", "None", "None", "High",
+                                    "Lock", "Yes", "Wide", ""};
+    QTest::newRow("Chinese") << "Chinese"
+                             << QStringList {"146.52500", "146.52500", "无", "无", "高", "锁定",
+                                    "有", "宽", ""};
+}
+
+void TestProgramView::typedRxMakesChannel()
+{
+    QFETCH(QString, language);
+    QFETCH(QStringList, expected);
+    SetLanguageState(language);
+    Form form;
+    form.click(5, kColRx);
+    Form::type(QStringLiteral("146.525"));
+    Form::key(Qt::Key_Down);
+    QCOMPARE(list(form.model()->rowTexts(5)), expected);
+    QCOMPARE(form.current(), QPoint(6, kColRx));
+    QVERIFY(g_messages.isEmpty());
+}
+
+void TestProgramView::commitRules_data()
+{
+    QTest::addColumn<QPoint>("cell"); // row 3 holds a channel, row 4 is empty
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("byEnter");
+    QTest::addColumn<int>("message");
+    QTest::addColumn<QStringList>("after");
+
+    const QStringList cleared(9, QString());
+    QStringList txCleared = list(kChannel);
+    txCleared[kColTx].clear();
+    QStringList rxChanged = list(kChannel);
+    rxChanged[kColRx] = QStringLiteral("440.01250");
+    const QPoint tx(3, kColTx);
+    QTest::newRow("off-step Tx left by moving clears the whole channel")
+        << tx << "146.5126" << false << int(kMsgOffStep) << cleared;
+    QTest::newRow("off-step Tx with Enter clears only Tx")
+        << tx << "146.5126" << true << int(kMsgOffStep) << txCleared;
+    QTest::newRow("out-of-range Tx left by moving clears only Tx")
+        << tx << "520" << false << int(kMsgOutOfRange) << txCleared;
+    QTest::newRow("out-of-range Tx with Enter clears only Tx")
+        << tx << "520" << true << int(kMsgOutOfRange) << txCleared;
+    QTest::newRow("out-of-range Rx clears the channel")
+        << QPoint(3, kColRx) << "300" << false << int(kMsgOutOfRange) << cleared;
+    QTest::newRow("erased Rx clears the channel without a message")
+        << QPoint(3, kColRx) << "" << true << 0 << cleared;
+    QTest::newRow("new Rx of a channel changes only that cell")
+        << QPoint(3, kColRx) << "440.0125" << true << 0 << rxChanged;
+    QTest::newRow("Tx typed into an empty row is discarded")
+        << QPoint(4, kColTx) << "146.525" << true << 0 << cleared;
+}
+
+void TestProgramView::commitRules()
+{
+    QFETCH(QPoint, cell);
+    QFETCH(QString, typed);
+    QFETCH(bool, byEnter);
+    QFETCH(int, message);
+    QFETCH(QStringList, after);
+
+    const MemoryImage image = imageWithChannel(3, kChannel);
+    Form form(&image);
+    form.click(cell.x(), cell.y());
+    if (typed.isEmpty())
+        Form::key(Qt::Key_Delete); // the editor opens with its text selected
+    else
+        Form::type(typed);
+    const QPoint next(cell.x(), cell.y() + 1);
+    if (byEnter)
+        Form::key(Qt::Key_Return);
+    else
+        form.click(next.x(), next.y());
+    QCOMPARE(g_messages, message ? QList<int> {message} : QList<int>());
+    QCOMPARE(list(form.model()->rowTexts(cell.x())), after);
+    const bool stays = byEnter && message;
+    QCOMPARE(form.current(), stays ? cell : next);
+    if (stays) {
+        // The key was consumed: no editor. Typing a digit opens it again, Escape
+        // takes the typing back, and Enter then moves on.
+        QVERIFY(!form.grid()->openEditor());
+        Form::type(QStringLiteral("1"));
+        QCOMPARE(form.editorText(), QStringLiteral("1"));
+        Form::key(Qt::Key_Escape);
+        QCOMPARE(form.editorText(), QString());
+        Form::key(Qt::Key_Return);
+        QCOMPARE(form.current(), next);
+    }
+}
+
+void TestProgramView::enterMovesOn_data()
+{
+    QTest::addColumn<QPoint>("from");
+    QTest::addColumn<QPoint>("to");
+    QTest::newRow("end of a row wraps to the next row") << QPoint(5, kColName) << QPoint(6, kColRx);
+    QTest::newRow("end of row 200 wraps to row 1") << QPoint(199, kColName) << QPoint(0, kColRx);
+}
+
+void TestProgramView::enterMovesOn()
+{
+    QFETCH(QPoint, from);
+    QFETCH(QPoint, to);
+    Form form;
+    form.click(from.x(), from.y());
+    Form::key(Qt::Key_Return);
+    QCOMPARE(form.current(), to);
+    QCOMPARE(form.grid()->openEditorIndex(), form.model()->index(to.x(), to.y()));
+    // The new row is scrolled into view.
+    QVERIFY(form.grid()->viewport()->rect().contains(
+        form.grid()->visualRect(form.grid()->currentIndex()).center()));
+}
+
+void TestProgramView::keyboardMoves_data()
+{
+    QTest::addColumn<QPoint>("from");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QPoint>("to");
+    QTest::newRow("Down from an edit box")
+        << QPoint(4, kColRx) << int(Qt::Key_Down) << 0 << QPoint(5, kColRx);
+    QTest::newRow("Right from a list")
+        << QPoint(4, kColPower) << int(Qt::Key_Right) << 0 << QPoint(4, kColLock);
+    QTest::newRow("Tab moves right")
+        << QPoint(4, kColRx) << int(Qt::Key_Tab) << 0 << QPoint(4, kColTx);
+    QTest::newRow("Tab at the row end wraps")
+        << QPoint(4, kColName) << int(Qt::Key_Tab) << 0 << QPoint(5, kColRx);
+    QTest::newRow("Shift+Tab at the row start goes back")
+        << QPoint(4, kColRx) << int(Qt::Key_Backtab) << int(Qt::ShiftModifier)
+        << QPoint(3, kColName);
+}
+
+void TestProgramView::keyboardMoves()
+{
+    QFETCH(QPoint, from);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(QPoint, to);
+    Form form;
+    form.click(from.x(), from.y());
+    Form::key(key, Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(form.current(), to);
+    QVERIFY(form.grid()->openEditor());
+    QCOMPARE(form.grid()->openEditorIndex(), form.grid()->currentIndex());
+}
+
+void TestProgramView::toneOutsideTableFallsBack()
+{
+    MemoryImage image = imageWithChannel(2, kChannel);
+    image[2 * 16 + 8] = 0x05; // Rx tone 100.5 Hz: shown by rule, not in the table
+    image[2 * 16 + 9] = 0x10;
+    Form form(&image);
+    QCOMPARE(form.cell(2, kColRxTone), QStringLiteral("100.5"));
+    form.click(2, kColRxTone);
+    auto *list = qobject_cast<QComboBox *>(form.grid()->openEditor());
+    QVERIFY(list);
+    QCOMPARE(list->count(), 261);
+    QCOMPARE(list->currentIndex(), 0);
+    form.click(2, kColTxTone);
+    QCOMPARE(form.cell(2, kColRxTone), QStringLiteral("None"));
+    QCOMPARE(form.editorText(), QStringLiteral("D023N")); // a table tone selects itself
+    form.view->PullIntoImage();
+    QCOMPARE(form.doc.image()[2 * 16 + 8], quint8(0xFF));
+    QCOMPARE(form.doc.image()[2 * 16 + 9], quint8(0xFF));
+}
+
+void TestProgramView::nameEditorAcceptsRadioCharacters_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QByteArray>("stored");
+    QTest::newRow("lower case is upper-cased")
+        << "ab-1_"
+        << "AB-1_" << QByteArray::fromHex("0a0b240126ffffff");
+    QTest::newRow("a seventh character cannot be typed")
+        << "ABCDEFG"
+        << "ABCDEF" << QByteArray::fromHex("0a0b0c0d0e0fffff");
+    QTest::newRow("characters the radio cannot show cannot be typed")
+        << "A B.c!"
+        << "ABC" << QByteArray::fromHex("0a0b0cffffffffff");
+}
+
+void TestProgramView::nameEditorAcceptsRadioCharacters()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, shown);
+    QFETCH(QByteArray, stored);
+    const MemoryImage image = imageWithChannel(7, kChannel);
+    Form form(&image);
+    form.click(7, kColName);
+    Form::type(typed);
+    QCOMPARE(form.editorText(), shown);
+    Form::key(Qt::Key_Return);
+    QCOMPARE(form.cell(7, kColName), shown);
+    form.view->PullIntoImage();
+    const auto *slot = reinterpret_cast<const char *>(&form.doc.image()[0x0CA0 + 7 * 8]);
+    QCOMPARE(QByteArray(slot, 8), stored);
+}
+
+void TestProgramView::bandBoxClamping_data()
+{
+    QTest::addColumn<int>("box");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<BandBoxes>("before");
+    QTest::addColumn<BandBoxes>("after");
+    const BandBoxes usual {136, 174, 400, 480};
+    QTest::newRow("emptied VHF low becomes 136") << int(BandBox::VhfLow) << "" << usual << usual;
+    QTest::newRow("VHF low above high resets the band")
+        << int(BandBox::VhfLow) << "150" << BandBoxes {136, 140, 400, 480} << usual;
+    QTest::newRow("equal VHF edges stay")
+        << int(BandBox::VhfHigh) << "150" << BandBoxes {150, 174, 400, 480}
+        << BandBoxes {150, 150, 400, 480};
+    QTest::newRow("equal UHF edges reset the band")
+        << int(BandBox::UhfLow) << "450" << BandBoxes {136, 174, 400, 450} << usual;
+    QTest::newRow("UHF low inside the band stays")
+        << int(BandBox::UhfLow) << "420" << usual << BandBoxes {136, 174, 420, 480};
+}
+
+void TestProgramView::bandBoxClamping()
+{
+    QFETCH(int, box);
+    QFETCH(QString, typed);
+    QFETCH(BandBoxes, before);
+    QFETCH(BandBoxes, after);
+    Form form;
+    BandLimitBoxes *boxes = form.view->bandBoxes();
+    boxes->setBoxes(before);
+    QLineEdit *edit = boxes->box(BandBox(box));
+    edit->setFocus();
+    edit->selectAll();
+    Form::type(typed.isEmpty() ? QStringLiteral("x") : typed); // "x" is refused: digits only
+    if (typed.isEmpty())
+        Form::key(Qt::Key_Delete);
+    QCOMPARE(edit->text(), typed);
+    form.click(0, kColRx); // leaves the box
+    QCOMPARE(boxes->boxes(), after);
+    QCOMPARE(BandLimits.vhfLow, after.vhfLow * 100000);
+    QCOMPARE(BandLimits.vhfHigh, after.vhfHigh * 100000);
+    QCOMPARE(BandLimits.uhfLow, after.uhfLow * 100000);
+    QCOMPARE(BandLimits.uhfHigh, after.uhfHigh * 100000);
+}
+
+void TestProgramView::refreshPullKeepsUnownedBytes()
+{
+    MemoryImage image;
+    QRandomGenerator random(4711);
+    for (quint8 &byte : image)
+        byte = quint8(random.bounded(256));
+    for (int record = 0; record < 200; record += 3)
+        image[record * 16 + 3] = 0xFF; // every third record empty
+    Form form(&image);
+    const MemoryImage refreshed = form.doc.image();
+    form.view->PullIntoImage();
+    const MemoryImage &pulled = form.doc.image();
+
+    QVector<bool> owned(kImageSize, false);
+    for (int record = 0; record < 200; ++record) {
+        const bool empty = refreshed[record * 16 + 3] == 0xFF || refreshed[record * 16 + 3] == 0;
+        for (int i = 0; i < (empty ? 16 : 13); ++i)
+            owned[record * 16 + i] = true;
+        for (int i = 0; i < 8 && !empty; ++i)
+            owned[0x0CA0 + record * 8 + i] = true;
+    }
+    for (int address = 0x1FF0; address < 0x1FF6; ++address)
+        owned[address] = true;
+    for (int address = 0; address < kImageSize; ++address) {
+        if (!owned[address])
+            QVERIFY2(
+                pulled[address] == refreshed[address], qPrintable(QString::number(address, 16)));
+    }
+    for (int record = 0; record < 200; ++record) { // flag bits 7, 6 and 0 of channels are kept
+        if (!owned[record * 16 + 13])
+            QCOMPARE(pulled[record * 16 + 12] & 0xC1, refreshed[record * 16 + 12] & 0xC1);
+    }
+}
+
+void TestProgramView::productRangeOverlapsName_data()
+{
+    QTest::addColumn<bool>("channelPresent");
+    QTest::addColumn<QByteArray>("afterPull");
+    QTest::newRow("channel 106 present: its name is written back over the range")
+        << true << QByteArray::fromHex("0a0b0c");
+    QTest::newRow("channel 106 empty: the range bytes stay")
+        << false << QByteArray::fromHex("131763");
+}
+
+void TestProgramView::productRangeOverlapsName()
+{
+    QFETCH(bool, channelPresent);
+    QFETCH(QByteArray, afterPull);
+    QTemporaryDir dir;
+    QFile ini(dir.filePath(QStringLiteral("Program.ini")));
+    QVERIFY(ini.open(QIODevice::WriteOnly));
+    ini.write("[Setup]\nAppName=TestRadio\nType1=TR-1\nField1=136-174MHz|400-470MHz\n"
+              "[English]\nAppName=Test Radio Programmer\n");
+    ini.close();
+    QVERIFY(g_iniFile.Load(ini.fileName(), false, true, false));
+    const auto restore = qScopeGuard([] { g_iniFile.Clear(); });
+
+    MemoryImage image = NewImage();
+    if (channelPresent)
+        EncodeChannel(image, 106, NewChannelTexts(QStringLiteral("146.52500"), false));
+    const quint8 name[8] = {0x0A, 0x0B, 0x0C, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
+    std::copy_n(name, 8, &image[0x0CA0 + 106 * 8]);
+    image[0x1FD6] = 0;
+    image[0x1FD7] = 0;
+    Form form(&image);
+    QCOMPARE(form.cell(106, kColName), channelPresent ? QStringLiteral("ABC") : QString());
+    const auto bytes
+        = [&] { return QByteArray(reinterpret_cast<const char *>(&form.doc.image()[0x0FF0]), 3); };
+    QCOMPARE(bytes(), QByteArray::fromHex("131763"));
+    QCOMPARE(g_titles.value(0), QStringLiteral("Test Radio Programmer"));
+    form.view->PullIntoImage();
+    QCOMPARE(bytes(), afterPull);
+}
+
+void TestProgramView::saveStoresValueStillInEditor()
+{
+    QTemporaryDir dir;
+    Form form;
+    form.click(10, kColRx);
+    Form::type(QStringLiteral("146.525"));
+    // The keyboard goes elsewhere before the save; the typed value stays in its editor.
+    form.view->bandBoxes()->box(BandBox::VhfLow)->setFocus();
+    QCOMPARE(form.editorText(), QStringLiteral("146.525"));
+    const QString path = dir.filePath(QStringLiteral("saved.dat"));
+    QVERIFY(form.doc.OnSaveDocument(path).ok());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray saved = file.readAll();
+    QCOMPARE(saved.size(), kImageSize);
+    QCOMPARE(saved.mid(10 * 16, 4), QByteArray::fromHex("00256514"));
+    QCOMPARE(form.cell(10, kColTx), QStringLiteral("146.52500"));
+}
+
+void TestProgramView::scrollingKeepsTypedValue()
+{
+    Form form;
+    form.click(1, kColRx);
+    Form::type(QStringLiteral("435.0125"));
+    QScrollBar *bar = form.grid()->verticalScrollBar();
+    bar->setValue(bar->maximum());
+    QTest::qWait(20); // let the table lay out its editors
+    // The editor is out of sight but still holds the text; the cell did not move.
+    QCOMPARE(form.current(), QPoint(1, kColRx));
+    QCOMPARE(form.editorText(), QStringLiteral("435.0125"));
+    Form::type(QStringLiteral("0")); // typing brings the editor back into view
+    const QRect cellRect = form.grid()->visualRect(form.model()->index(1, kColRx));
+    QVERIFY(form.grid()->viewport()->rect().contains(cellRect));
+    QCOMPARE(form.grid()->openEditor()->geometry(), cellRect);
+    QCOMPARE(form.editorText(), QStringLiteral("435.01250"));
+    // Also when the keyboard is with the grid rather than the editor.
+    bar->setValue(bar->maximum());
+    form.grid()->setFocus();
+    Form::type(QStringLiteral("0"));
+    QCOMPARE(form.editorText(), QStringLiteral("435.012500"));
+    QVERIFY(form.grid()->viewport()->rect().contains(cellRect));
+    bar->setValue(bar->maximum() / 2);
+    form.view->PullIntoImage();
+    QCOMPARE(form.cell(1, kColRx), QStringLiteral("435.01250"));
+    QCOMPARE(form.doc.image()[1 * 16 + 3], quint8(0x43));
+}
+
+void TestProgramView::modifiedOnlyOnRealChange_data()
+{
+    QTest::addColumn<QPoint>("cell");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("modified");
+    QTest::newRow("passing through cells changes nothing") << QPoint(0, kColRx) << "" << false;
+    QTest::newRow("retyping the same frequency changes nothing")
+        << QPoint(0, kColRx) << "146.525" << false;
+    QTest::newRow("a new name is a change") << QPoint(0, kColName) << "NEW" << true;
+    QTest::newRow("text typed into an empty row is discarded")
+        << QPoint(1, kColName) << "NEW" << false;
+}
+
+void TestProgramView::modifiedOnlyOnRealChange()
+{
+    QFETCH(QPoint, cell);
+    QFETCH(QString, typed);
+    QFETCH(bool, modified);
+    const MemoryImage image = imageWithChannel(0, kChannel);
+    Form form(&image);
+    form.click(cell.x(), cell.y());
+    Form::type(typed);
+    Form::key(Qt::Key_Return);
+    form.click(5, kColPower);
+    QCOMPARE(form.doc.IsModified(), modified);
+    form.view->PullIntoImage();
+    QCOMPARE(form.doc.IsModified(), modified);
+}
+
+void TestProgramView::helpAsksForFocusedControl_data()
+{
+    QTest::addColumn<int>("column");
+    QTest::addColumn<int>("context");
+    QTest::newRow("Rx frequency editor") << int(kColRx) << 2127;
+    QTest::newRow("bandwidth list") << int(kColBandwidth) << 1135;
+    QTest::newRow("UHF high box") << -1 << 1006;
+}
+
+void TestProgramView::helpAsksForFocusedControl()
+{
+    QFETCH(int, column);
+    QFETCH(int, context);
+    Form form;
+    if (column < 0)
+        form.view->bandBoxes()->box(BandBox::UhfHigh)->setFocus();
+    else
+        form.click(3, column);
+    Form::key(Qt::Key_F1);
+    QCOMPARE(g_helpRequests, QList<int> {context});
+}
+
+QTEST_MAIN(TestProgramView)
+#include "tst_programview.moc"
