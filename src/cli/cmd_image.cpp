@@ -1,9 +1,112 @@
-// Placeholder until these commands are built.
+// htprog-cli new, channels and features: images and what the grid and the
+// print-out show of them.
+#include "channelcodec.h"
 #include "cli.h"
+#include "clioutput.h"
+#include "featuretexts.h"
+#include "language.h"
+
 namespace Cli {
-int New(const QStringList &) { return fail(QStringLiteral("not available in this build")); }
-int Channels(const QStringList &) { return fail(QStringLiteral("not available in this build")); }
-int Features(const QStringList &) { return fail(QStringLiteral("not available in this build")); }
-int Export(const QStringList &) { return fail(QStringLiteral("not available in this build")); }
-int Import(const QStringList &) { return fail(QStringLiteral("not available in this build")); }
+
+namespace {
+
+// Takes --json and --lang; the one FILE argument is left in args.
+int takeViewOptions(const QString &command, QStringList &args, bool *json)
+{
+    *json = takeFlag(args, QStringLiteral("--json"));
+    QString error;
+    if (!takeLanguageOption(args, &error))
+        return usage(error);
+    return checkPositional(command, args, 1);
+}
+
+QStringList channelHeadings()
+{
+    return {LangText("CH", "信道"), LangText("Rx Frequency", "接收频率"),
+        LangText("Tx Frequency", "发射频率"), LangText("Rx Tone", "接收信令"),
+        LangText("Tx Tone", "发射信令"), LangText("Power", "功率"),
+        LangText("Cha Lock", "信道锁定"), LangText("Scan Add", "扫描添加"),
+        LangText("Bandwidth", "带宽"), LangText("Cha Name", "信道名字")};
+}
+
+QString channelsJson(const MemoryImage &image)
+{
+    static const char *const keys[kChannelColumns]
+        = {"rx", "tx", "rx_tone", "tx_tone", "power", "lock", "scan", "bandwidth", "name"};
+    QString json = QStringLiteral("[\n");
+    for (int record = 0; record < ImageMap::kChannelCount; ++record) {
+        const ChannelTexts texts = DecodeChannel(image, record, g_bChinese);
+        json += QStringLiteral("  {\"ch\": ") + JsonString(RowLabel(record).trimmed());
+        for (int c = 0; c < kChannelColumns; ++c) {
+            json += QStringLiteral(", \"") + QLatin1String(keys[c]) + QStringLiteral("\": ")
+                + JsonString(texts[c]);
+        }
+        json += record + 1 < ImageMap::kChannelCount ? QStringLiteral("},\n")
+                                                     : QStringLiteral("}\n");
+    }
+    return json + QStringLiteral("]\n");
+}
+
+QString channelsTable(const MemoryImage &image)
+{
+    QList<QStringList> rows {channelHeadings()};
+    for (int record = 0; record < ImageMap::kChannelCount; ++record) {
+        QStringList row {RowLabel(record)};
+        for (const QString &text : DecodeChannel(image, record, g_bChinese))
+            row << text;
+        rows << row;
+    }
+    return FormatTextTable(rows);
+}
+
+} // namespace
+
+int New(const QStringList &arguments)
+{
+    QStringList args = arguments;
+    if (const int status = checkPositional(QStringLiteral("new"), args, 1); status != kExitOk)
+        return status;
+    return saveImage(args.first(), NewImage()) ? kExitOk : kExitFailure;
+}
+
+int Channels(const QStringList &arguments)
+{
+    QStringList args = arguments;
+    bool json = false;
+    if (const int status = takeViewOptions(QStringLiteral("channels"), args, &json);
+        status != kExitOk)
+        return status;
+    MemoryImage image;
+    if (!loadImage(args.first(), image))
+        return kExitFailure;
+    out(json ? channelsJson(image) : channelsTable(image));
+    return kExitOk;
+}
+
+int Features(const QStringList &arguments)
+{
+    QStringList args = arguments;
+    bool json = false;
+    if (const int status = takeViewOptions(QStringLiteral("features"), args, &json);
+        status != kExitOk)
+        return status;
+    MemoryImage image;
+    if (!loadImage(args.first(), image))
+        return kExitFailure;
+    const QVector<FeatureLine> lines = FeatureLines(image, g_bChinese);
+    if (json) {
+        QStringList members;
+        for (const FeatureLine &line : lines)
+            members << QStringLiteral("  ") + JsonString(line.key) + QStringLiteral(": ")
+                    + JsonString(line.value);
+        out(QStringLiteral("{\n") + members.join(QStringLiteral(",\n")) + QStringLiteral("\n}\n"));
+        return kExitOk;
+    }
+    QList<QStringList> rows;
+    for (const FeatureLine &line : lines)
+        rows << QStringList {line.label, line.value};
+    out(FormatTextTable(rows));
+    return kExitOk;
+}
+
 } // namespace Cli

@@ -10,7 +10,8 @@ DatResult LoadDatFile(const QString &path, MemoryImage &image)
     const QString shown = QDir::toNativeSeparators(path);
     QFileInfo info(path);
     if (info.isDir())
-        return {DatError::CannotOpen, QStringLiteral("%1 is a folder, not a .dat file.").arg(shown)};
+        return {
+            DatError::CannotOpen, QStringLiteral("%1 is a folder, not a .dat file.").arg(shown)};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         const QString why = info.exists()
@@ -21,11 +22,11 @@ DatResult LoadDatFile(const QString &path, MemoryImage &image)
     const QByteArray bytes = file.read(kImageSize);
     if (bytes.size() < kImageSize) {
         return {DatError::TooShort,
-                QStringLiteral("%1 holds %2 bytes; a radio image (.dat) has %3. The file is "
-                               "not a complete image and was not opened.")
-                    .arg(shown)
-                    .arg(bytes.size())
-                    .arg(kImageSize)};
+            QStringLiteral("%1 holds %2 bytes; a radio image (.dat) has %3. The file is "
+                           "not a complete image and was not opened.")
+                .arg(shown)
+                .arg(bytes.size())
+                .arg(kImageSize)};
     }
     std::copy(bytes.constBegin(), bytes.constEnd(), image.begin());
     return {};
@@ -36,14 +37,23 @@ DatResult SaveDatFile(const QString &path, const MemoryImage &image)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         return {DatError::CannotWrite,
-                QStringLiteral("Cannot save %1: %2. Choose another folder or file name.")
-                    .arg(QDir::toNativeSeparators(path), file.errorString())};
+            QStringLiteral("Cannot save %1: %2. Choose another folder or file name.")
+                .arg(QDir::toNativeSeparators(path), file.errorString())};
     }
-    file.write(reinterpret_cast<const char *>(image.data()), kImageSize);
+    // QSaveFile commits a file that was cut short by a failed flush (a full disk),
+    // so the write and the flush are checked before the old file is replaced.
+    const qint64 written = file.write(reinterpret_cast<const char *>(image.data()), kImageSize);
+    if (written != kImageSize || !file.flush()) {
+        const QString why = file.errorString();
+        file.cancelWriting();
+        return {DatError::CannotWrite,
+            QStringLiteral("Saving %1 failed: %2. The previous file is unchanged.")
+                .arg(QDir::toNativeSeparators(path), why)};
+    }
     if (!file.commit()) {
         return {DatError::CannotWrite,
-                QStringLiteral("Saving %1 failed: %2. The previous file is unchanged.")
-                    .arg(QDir::toNativeSeparators(path), file.errorString())};
+            QStringLiteral("Saving %1 failed: %2. The previous file is unchanged.")
+                .arg(QDir::toNativeSeparators(path), file.errorString())};
     }
     return {};
 }

@@ -21,8 +21,8 @@ public:
     bool Open(const QString &fileName, bool saveOnClose, bool ignoreCase, bool backupOnSave);
     bool Load(const QString &fullPath, bool saveOnClose, bool ignoreCase, bool backupOnSave);
 
-    QString GetValue(const QString &section, const QString &key,
-                     const QString &defaultValue = QString()) const;
+    QString GetValue(
+        const QString &section, const QString &key, const QString &defaultValue = QString()) const;
     void SetValue(const QString &section, const QString &key, const QString &value);
 
     // Returns the backup path, or an empty string when no backup was ever made.
@@ -34,9 +34,13 @@ public:
     QString backupPath() const { return m_backupPath; }
 
 private:
+    void parseLine(const QByteArray &rawLine);
+    void appendSection(const QByteArray &name);
     int findSection(const QByteArray &name) const;
     int findKey(int section, const QByteArray &key) const;
     bool equalNames(const QByteArray &a, const QByteArray &b) const;
+    QByteArray serialize() const;
+    bool writeFile(const QByteArray &text) const;
     QString computeBackupPath() const;
 
     QList<QByteArray> m_sectionNames;

@@ -1,0 +1,249 @@
+#include "channelcsv.h"
+
+#include "bandlimits.h"
+#include "channelfields.h"
+#include "communitycsv.h"
+#include "csvtable.h"
+
+#include <QHash>
+
+namespace {
+
+constexpr int kChColumn = -1;
+
+QString gridCh(int record)
+{
+    return record == 0 ? QStringLiteral("Pr") : QString::number(record);
+}
+
+QByteArray exportGrid(const MemoryImage &image)
+{
+    QStringList header {QStringLiteral("CH")};
+    for (int c = 0; c < kChannelColumns; ++c)
+        header << ColumnName(c);
+    QString text = FormatCsvRecord(header);
+    for (int record = 0; record < ImageMap::kChannelCount; ++record) {
+        if (IsChannelEmpty(image, record))
+            continue;
+        const ChannelTexts texts = DecodeChannel(image, record, false);
+        QStringList fields {gridCh(record)};
+        for (const QString &t : texts)
+            fields << t;
+        text += FormatCsvRecord(fields);
+    }
+    return text.toUtf8();
+}
+
+// Maps each header cell to its grid column (kChColumn for CH); English or Chinese.
+bool mapGridHeader(const QStringList &header, QList<int> *columns, QString *error)
+{
+    for (const QString &cell : header) {
+        const QString name = cell.trimmed();
+        int found = -2;
+        if (name.compare(QLatin1String("CH"), Qt::CaseInsensitive) == 0
+            || name == QString::fromUtf8("信道"))
+            found = kChColumn;
+        for (int c = 0; c < kChannelColumns && found == -2; ++c) {
+            if (name.compare(ColumnName(c), Qt::CaseInsensitive) == 0
+                || name == ColumnNameChinese(c))
+                found = c;
+        }
+        if (found == -2) {
+            *error = QStringLiteral("unknown column \"%1\" in the header").arg(name);
+            return false;
+        }
+        if (columns->contains(found)) {
+            *error = QStringLiteral("column \"%1\" appears twice in the header").arg(name);
+            return false;
+        }
+        columns->append(found);
+    }
+    if (!columns->contains(kChColumn) || !columns->contains(kColRx)) {
+        *error = QStringLiteral("the header needs at least the columns CH and Rx Frequency");
+        return false;
+    }
+    return true;
+}
+
+int parseCh(const QString &text)
+{
+    const QString ch = text.trimmed();
+    if (ch.compare(QLatin1String("Pr"), Qt::CaseInsensitive) == 0)
+        return 0;
+    bool ok = false;
+    const int n = ch.toInt(&ok);
+    return ok && n >= 1 && n < ImageMap::kChannelCount ? n : -1;
+}
+
+struct GridCells
+{
+    int record = -1;
+    ChannelTexts cells;
+    QList<bool> present = QList<bool>(kChannelColumns, false);
+};
+
+QString splitGridRecord(const CsvRecord &record, const QList<int> &columns, GridCells *row)
+{
+    for (int i = 0; i < record.fields.size(); ++i) {
+        const QString &field = record.fields[i];
+        if (i >= columns.size()) {
+            if (!field.trimmed().isEmpty())
+                return QStringLiteral("more fields than the header has columns");
+            continue;
+        }
+        if (columns[i] == kChColumn) {
+            row->record = parseCh(field);
+            if (row->record < 0)
+                return QStringLiteral("CH \"%1\" is not Pr or 1-199").arg(field.trimmed());
+        } else {
+            row->cells[columns[i]] = field;
+            row->present[columns[i]] = true;
+        }
+    }
+    if (row->record < 0)
+        return QStringLiteral("CH is missing");
+    return QString();
+}
+
+// The grid texts of one row: checked and normalised, the columns the file does
+// not have filled as the grid fills a channel created by typing its Rx frequency.
+QString checkGridCells(const GridCells &row, const MemoryImage &image,
+    const BandLimitValues &limits, ChannelTexts *texts)
+{
+    bool anyOther = false;
+    for (int c = kColTx; c < kChannelColumns; ++c)
+        anyOther = anyOther || !row.cells[c].trimmed().isEmpty();
+    if (row.cells[kColRx].trimmed().isEmpty()) {
+        if (anyOther)
+            return QStringLiteral("Rx Frequency is empty; leave the whole row empty to empty "
+                                  "the channel");
+        *texts = ChannelTexts();
+        return QString();
+    }
+    QString error = CheckFrequencyField(kColRx, row.cells[kColRx], limits, &(*texts)[kColRx]);
+    if (!error.isEmpty())
+        return error;
+    const ChannelTexts defaults = NewChannelTexts((*texts)[kColRx], false);
+    const ChannelTexts current = DecodeChannel(image, row.record, false);
+    for (int c = kColTx; c < kChannelColumns && error.isEmpty(); ++c) {
+        QString &out = (*texts)[c];
+        if (!row.present[c]) {
+            out = defaults[c];
+            continue;
+        }
+        const QString &cell = row.cells[c];
+        if (c == kColTx && cell.trimmed().isEmpty())
+            out.clear(); // a channel without a Tx frequency, as the grid shows it
+        else if (c == kColTx)
+            error = CheckFrequencyField(c, cell, limits, &out);
+        else if (c == kColRxTone || c == kColTxTone)
+            error = CheckToneField(c, cell, current[c], &out);
+        else if (c == kColName)
+            error = CheckNameField(cell, &out);
+        else
+            error = CheckWordField(c, cell, &out);
+    }
+    return error;
+}
+
+bool readGridRows(const CsvTable &table, const MemoryImage &image, const BandLimitValues &limits,
+    QList<ChannelRow> *rows, CsvImportResult *result)
+{
+    QList<int> columns;
+    QString error;
+    if (!mapGridHeader(table.records.first().fields, &columns, &error)) {
+        result->errorLine = table.records.first().line;
+        result->error = error;
+        return false;
+    }
+    for (int i = 1; i < table.records.size(); ++i) {
+        const CsvRecord &record = table.records[i];
+        GridCells cells;
+        ChannelRow row;
+        error = splitGridRecord(record, columns, &cells);
+        if (error.isEmpty())
+            error = checkGridCells(cells, image, limits, &row.texts);
+        if (!error.isEmpty()) {
+            result->errorLine = record.line;
+            result->error = error;
+            return false;
+        }
+        row.record = cells.record;
+        row.line = record.line;
+        rows->append(row);
+    }
+    return true;
+}
+
+bool refuseDuplicates(const QList<ChannelRow> &rows, CsvImportResult *result)
+{
+    QHash<int, int> lineOf;
+    for (const ChannelRow &row : rows) {
+        if (lineOf.contains(row.record)) {
+            result->errorLine = row.line;
+            result->error = QStringLiteral("channel %1 is already set on line %2")
+                                .arg(gridCh(row.record))
+                                .arg(lineOf.value(row.record));
+            return false;
+        }
+        lineOf.insert(row.record, row.line);
+    }
+    return true;
+}
+
+} // namespace
+
+QString CsvImportResult::message() const
+{
+    return errorLine > 0 ? QStringLiteral("line %1: %2").arg(errorLine).arg(error) : error;
+}
+
+QByteArray ExportChannelsCsv(const MemoryImage &image, CsvLayout layout)
+{
+    return layout == CsvLayout::Grid ? exportGrid(image) : ExportCommunityCsv(image);
+}
+
+CsvImportResult ImportChannelsCsv(const QByteArray &csv, MemoryImage &image, bool replace)
+{
+    CsvImportResult result;
+    const CsvTable table = ParseCsv(csv);
+    if (!table.ok()) {
+        result.errorLine = table.errorLine;
+        result.error = table.error;
+        return result;
+    }
+    if (table.records.isEmpty()) {
+        result.error = QStringLiteral("the file is empty: it needs a header line");
+        return result;
+    }
+
+    // The limits come from a copy: decoding replaces unset band bytes, and an
+    // import changes channels only.
+    MemoryImage work = image;
+    const BandBoxes boxes = DecodeBands(work);
+    const BandLimitValues limits {boxes.vhfLow * 100000, boxes.vhfHigh * 100000,
+        boxes.uhfLow * 100000, boxes.uhfHigh * 100000};
+    work = image;
+
+    QList<ChannelRow> rows;
+    const bool read = IsCommunityHeader(table.records.first().fields)
+        ? ReadCommunityRows(table, limits, &rows, &result)
+        : readGridRows(table, image, limits, &rows, &result);
+    if (!read || !refuseDuplicates(rows, &result))
+        return result;
+
+    // Listed channels are written over their old record, so the bytes and bits
+    // the grid does not own stay; with replace the unlisted ones are emptied.
+    QList<bool> listed(ImageMap::kChannelCount, false);
+    for (const ChannelRow &row : rows) {
+        EncodeChannel(work, row.record, row.texts);
+        listed[row.record] = true;
+    }
+    for (int record = 0; replace && record < ImageMap::kChannelCount; ++record) {
+        if (!listed[record])
+            EncodeChannel(work, record, ChannelTexts());
+    }
+    result.channels = int(rows.size());
+    image = work;
+    return result;
+}

@@ -1,0 +1,147 @@
+#include "channelfields.h"
+
+#include "messages.h"
+#include "tonetable.h"
+
+#include <QStringList>
+
+namespace {
+
+struct Word
+{
+    const char *english;
+    const char *chinese;
+};
+
+QList<Word> wordsOf(int column)
+{
+    switch (column) {
+    case kColPower:
+        return {{"High", "高"}, {"Middle", "中"}, {"Low", "低"}};
+    case kColLock:
+        return {{"Lock", "锁定"}, {"Unlock", "未锁定"}};
+    case kColScan:
+        return {{"Yes", "有"}, {"No", "无"}};
+    case kColBandwidth:
+        return {{"Wide", "宽"}, {"Narrow", "窄"}};
+    default:
+        return {};
+    }
+}
+
+QString quoted(const QString &text)
+{
+    return QLatin1Char('"') + text + QLatin1Char('"');
+}
+
+} // namespace
+
+QString ColumnName(int column)
+{
+    static const char *const names[kChannelColumns] = {
+        "Rx Frequency",
+        "Tx Frequency",
+        "Rx Tone",
+        "Tx Tone",
+        "Power",
+        "Cha Lock",
+        "Scan Add",
+        "Bandwidth",
+        "Cha Name",
+    };
+    return QString::fromLatin1(names[column]);
+}
+
+QString ColumnNameChinese(int column)
+{
+    static const char *const names[kChannelColumns] = {
+        "接收频率",
+        "发射频率",
+        "接收信令",
+        "发射信令",
+        "功率",
+        "信道锁定",
+        "扫描添加",
+        "带宽",
+        "信道名字",
+    };
+    return QString::fromUtf8(names[column]);
+}
+
+QString CheckFrequencyField(
+    int column, const QString &text, const BandLimitValues &limits, QString *normalised)
+{
+    const FrequencyCheck check = CheckFrequencyEntry(text.trimmed(), limits);
+    if (check.status == FrequencyCheck::Accepted) {
+        *normalised = check.text;
+        return QString();
+    }
+    const int id = check.status == FrequencyCheck::OutOfRange ? kMsgOutOfRange : kMsgOffStep;
+    return QString::fromLatin1(MessageSource(id)) + QStringLiteral(" (") + ColumnName(column)
+        + QLatin1Char(' ') + quoted(text.trimmed()) + QLatin1Char(')');
+}
+
+QString CheckToneField(int column, const QString &text, const QString &kept, QString *normalised)
+{
+    const QString tone = text.trimmed();
+    if (tone.isEmpty() || tone == QString::fromUtf8("无")
+        || tone.compare(QLatin1String("None"), Qt::CaseInsensitive) == 0) {
+        *normalised = QStringLiteral("None");
+        return QString();
+    }
+    static const ToneTable table(false);
+    for (const QString &entry : table.texts()) {
+        if (entry.compare(tone, Qt::CaseInsensitive) == 0) {
+            *normalised = entry;
+            return QString();
+        }
+    }
+    if (!kept.isEmpty() && tone == kept) {
+        *normalised = kept;
+        return QString();
+    }
+    return ColumnName(column) + QLatin1Char(' ') + quoted(tone)
+        + QStringLiteral(" is not a tone of the list (67.0 ... 254.1, D023N ... D754N, "
+                         "D023I ... D754I or None)");
+}
+
+QString CheckWordField(int column, const QString &text, QString *normalised)
+{
+    const QString word = text.trimmed();
+    const QList<Word> words = wordsOf(column);
+    QStringList choices;
+    for (const Word &w : words) {
+        const QString english = QString::fromLatin1(w.english);
+        if (word.compare(english, Qt::CaseInsensitive) == 0
+            || word == QString::fromUtf8(w.chinese)) {
+            *normalised = english;
+            return QString();
+        }
+        choices << english << QString::fromUtf8(w.chinese);
+    }
+    // An empty cell means what an empty grid cell means when it is written.
+    if (word.isEmpty()) {
+        normalised->clear();
+        return QString();
+    }
+    return ColumnName(column) + QLatin1Char(' ') + quoted(word) + QStringLiteral(" is not one of ")
+        + choices.join(QStringLiteral(", "));
+}
+
+QString CheckNameField(const QString &text, QString *normalised)
+{
+    const QString name = text.trimmed().toUpper();
+    if (name.size() > 6) {
+        return ColumnName(kColName) + QLatin1Char(' ') + quoted(name)
+            + QStringLiteral(" has more than 6 characters");
+    }
+    for (QChar c : name) {
+        if (!IsRadioNameChar(c)) {
+            return ColumnName(kColName) + QLatin1Char(' ') + quoted(name)
+                + QStringLiteral(": the radio cannot show ") + quoted(QString(c))
+                + QStringLiteral(" (use A-Z, 0-9, - and _)");
+        }
+    }
+    *normalised = name;
+    return QString();
+}

@@ -1,0 +1,25 @@
+// Checks of one channel text read from outside (a CSV cell) by the rules of the
+// grid's editors: frequencies in the band limits and on the step raster, tones of
+// the tone list, the power / lock / scan / bandwidth words in either language,
+// names of at most 6 characters the radio can show. Each check returns an empty
+// string and the grid's form of the text, or the reason the text was refused.
+#pragma once
+
+#include "bandlimits.h"
+#include "channelcodec.h"
+
+#include <QString>
+
+// The English column heading of a grid column ("Rx Frequency", ... "Cha Name").
+QString ColumnName(int column);
+// The Chinese column heading of a grid column.
+QString ColumnNameChinese(int column);
+
+QString CheckFrequencyField(
+    int column, const QString &text, const BandLimitValues &limits, QString *normalised);
+// kept: the text the channel shows now, accepted as it is even when it is not in
+// the tone list (a tone set by another program survives an export and import).
+QString CheckToneField(int column, const QString &text, const QString &kept, QString *normalised);
+// Power, lock, scan add and bandwidth; the result is the English word.
+QString CheckWordField(int column, const QString &text, QString *normalised);
+QString CheckNameField(const QString &text, QString *normalised);

@@ -1,0 +1,26 @@
+// Tones between the grid's texts ("None", "88.5", "D023N", "D754I") and the
+// community layout's tone columns: a mode (Tone, TSQL, DTCS, Cross) that says
+// which of rToneFreq / cToneFreq / DtcsCode / RxDtcsCode apply to transmit and
+// receive, DtcsPolarity as two letters (transmit, receive; N normal, R reversed).
+#pragma once
+
+#include <QString>
+
+struct CommunityTones
+{
+    QString mode;
+    QString rToneFreq = QStringLiteral("88.5");
+    QString cToneFreq = QStringLiteral("88.5");
+    QString dtcsCode = QStringLiteral("023");
+    QString dtcsPolarity = QStringLiteral("NN");
+    QString rxDtcsCode = QStringLiteral("023");
+    QString crossMode = QStringLiteral("Tone->Tone");
+    QString comment; // the exact pair when the 17 columns cannot hold it
+};
+
+CommunityTones TonesToCommunity(const QString &rxTone, const QString &txTone);
+
+// The grid's tone texts for a community row; false with a reason when the mode
+// or a code is not understood. Texts are not yet checked against the tone list.
+bool CommunityToTones(
+    const CommunityTones &columns, QString *rxTone, QString *txTone, QString *error);

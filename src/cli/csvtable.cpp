@@ -1,0 +1,150 @@
+#include "csvtable.h"
+
+#include <QStringDecoder>
+
+namespace {
+
+class CsvParser
+{
+public:
+    explicit CsvParser(const QString &text)
+        : m_text(text)
+    { }
+
+    CsvTable parse()
+    {
+        CsvTable table;
+        while (m_pos < m_text.size() && table.ok()) {
+            CsvRecord record {m_line, {}};
+            if (!readRecord(&record.fields, &table))
+                break;
+            const bool blank = record.fields.size() == 1 && record.fields.first().isEmpty();
+            if (!blank)
+                table.records.append(record);
+        }
+        return table;
+    }
+
+private:
+    // Reads fields up to the end of the record; false on a malformed record.
+    bool readRecord(QStringList *fields, CsvTable *table)
+    {
+        for (;;) {
+            QString field;
+            const int startLine = m_line;
+            if (!readField(&field)) {
+                table->errorLine = startLine;
+                table->error = m_error;
+                return false;
+            }
+            fields->append(field);
+            if (m_pos >= m_text.size())
+                return true;
+            const QChar c = m_text[m_pos++];
+            if (c == QLatin1Char(','))
+                continue;
+            if (c == QLatin1Char('\r') && m_pos < m_text.size()
+                && m_text[m_pos] == QLatin1Char('\n'))
+                ++m_pos;
+            ++m_line;
+            return true;
+        }
+    }
+
+    // Reads one field and stops before the separator or line end that follows it.
+    bool readField(QString *field)
+    {
+        if (m_pos < m_text.size() && m_text[m_pos] == QLatin1Char('"'))
+            return readQuoted(field);
+        const qsizetype start = m_pos;
+        while (m_pos < m_text.size() && !isFieldEnd(m_pos))
+            ++m_pos;
+        *field = m_text.mid(start, m_pos - start);
+        return true;
+    }
+
+    bool readQuoted(QString *field)
+    {
+        ++m_pos; // opening quote
+        for (;;) {
+            if (m_pos >= m_text.size()) {
+                m_error = QStringLiteral("a quoted field is not closed");
+                return false;
+            }
+            const QChar c = m_text[m_pos++];
+            if (c == QLatin1Char('"')) {
+                if (m_pos < m_text.size() && m_text[m_pos] == QLatin1Char('"')) {
+                    field->append(c);
+                    ++m_pos;
+                    continue;
+                }
+                break;
+            }
+            if (c == QLatin1Char('\n'))
+                ++m_line;
+            field->append(c);
+        }
+        if (m_pos < m_text.size() && !isFieldEnd(m_pos)) {
+            m_error = QStringLiteral("text after the closing quote of a field");
+            return false;
+        }
+        return true;
+    }
+
+    bool isFieldEnd(qsizetype pos) const
+    {
+        const QChar c = m_text[pos];
+        if (c == QLatin1Char(',') || c == QLatin1Char('\n'))
+            return true;
+        return c == QLatin1Char('\r') && pos + 1 < m_text.size()
+            && m_text[pos + 1] == QLatin1Char('\n');
+    }
+
+    const QString &m_text;
+    qsizetype m_pos = 0;
+    int m_line = 1;
+    QString m_error;
+};
+
+} // namespace
+
+CsvTable ParseCsv(const QByteArray &bytes)
+{
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = decoder.decode(bytes);
+    if (decoder.hasError()) {
+        CsvTable table;
+        table.error = QStringLiteral("the file is not UTF-8 text");
+        const QList<QByteArray> lines = bytes.split('\n');
+        for (int i = 0; i < lines.size() && table.errorLine == 0; ++i) {
+            QStringDecoder lineDecoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+            const QString decoded = lineDecoder.decode(lines[i]);
+            Q_UNUSED(decoded)
+            if (lineDecoder.hasError())
+                table.errorLine = i + 1;
+        }
+        return table;
+    }
+    if (text.startsWith(QChar(0xFEFF)))
+        text.remove(0, 1);
+    return CsvParser(text).parse();
+}
+
+QString FormatCsvRecord(const QStringList &fields)
+{
+    QStringList quoted;
+    quoted.reserve(fields.size());
+    for (const QString &field : fields) {
+        const bool needsQuotes = field.contains(QLatin1Char(','))
+            || field.contains(QLatin1Char('"')) || field.contains(QLatin1Char('\n'))
+            || field.contains(QLatin1Char('\r')) || field != field.trimmed();
+        if (!needsQuotes) {
+            quoted.append(field);
+            continue;
+        }
+        QString escaped = field;
+        escaped.replace(QLatin1Char('"'), QStringLiteral("\"\""));
+        quoted.append(QLatin1Char('"') + escaped + QLatin1Char('"'));
+    }
+    return quoted.join(QLatin1Char(',')) + QStringLiteral("\r\n");
+}

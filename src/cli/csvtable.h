@@ -1,0 +1,27 @@
+// Comma-separated text as spreadsheets write it: UTF-8 with or without a byte
+// order mark, fields in double quotes where they hold a comma, a quote or a line
+// break ("" stands for one quote inside), records ended by CR LF or LF.
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+struct CsvRecord
+{
+    int line = 0; // line of the file where the record starts, from 1
+    QStringList fields;
+};
+
+struct CsvTable
+{
+    QList<CsvRecord> records; // blank lines left out
+    int errorLine = 0;
+    QString error; // empty when the whole text was read
+    bool ok() const { return error.isEmpty(); }
+};
+
+CsvTable ParseCsv(const QByteArray &bytes);
+// One record with its CR LF, each field quoted only where it has to be.
+QString FormatCsvRecord(const QStringList &fields);

@@ -1,0 +1,298 @@
+#include "inifile.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+CIniFile g_iniFile(4);
+
+namespace {
+
+char foldAscii(char c)
+{
+    return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
+}
+
+bool isCommentStart(char c)
+{
+    return c == ';' || c == '/' || c == '\\' || c == '*';
+}
+
+// The value of the leading decimal digits of text; 0 when it starts with none.
+int leadingNumber(const QString &text)
+{
+    int value = 0;
+    for (QChar c : text) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            break;
+        value = value * 10 + (c.unicode() - '0');
+    }
+    return value;
+}
+
+QByteArray toBytes(const QString &text)
+{
+    return text.toUtf8();
+}
+
+QString fromBytes(const QByteArray &bytes)
+{
+    return QString::fromUtf8(bytes);
+}
+
+} // namespace
+
+CIniFile::CIniFile(int growStep)
+    : m_growStep(growStep > 0 ? growStep : 1)
+{ }
+
+CIniFile::~CIniFile()
+{
+    if (m_saveOnClose)
+        Save(m_backupOnSave);
+    Clear();
+}
+
+bool CIniFile::Open(const QString &fileName, bool saveOnClose, bool ignoreCase, bool backupOnSave)
+{
+    const QString dir = QCoreApplication::instance() ? QCoreApplication::applicationDirPath()
+                                                     : QDir::currentPath();
+    return Load(dir + QLatin1Char('/') + fileName, saveOnClose, ignoreCase, backupOnSave);
+}
+
+bool CIniFile::Load(const QString &fullPath, bool saveOnClose, bool ignoreCase, bool backupOnSave)
+{
+    if (!m_path.isEmpty()) {
+        Save(false);
+        Clear();
+    }
+    m_saveOnClose = saveOnClose;
+    m_ignoreCase = ignoreCase;
+    m_backupOnSave = backupOnSave;
+
+    // A missing file is created empty; an existing one is never truncated here.
+    QFile file(fullPath);
+    const QIODevice::OpenMode mode
+        = QFileInfo::exists(fullPath) ? QIODevice::ReadOnly : QIODevice::ReadWrite;
+    if (!file.open(mode))
+        return false;
+
+    m_path = fullPath;
+    m_sectionNames.reserve(m_growStep);
+    m_keys.reserve(m_growStep);
+    m_values.reserve(m_growStep);
+    appendSection(QByteArray());
+    m_lastSection = 0;
+
+    const QByteArray content = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        // A half-read store must never be written back over the file.
+        Clear();
+        return false;
+    }
+    for (const QByteArray &line : content.split('\n'))
+        parseLine(line);
+    return true;
+}
+
+void CIniFile::appendSection(const QByteArray &name)
+{
+    if (m_sectionNames.size() == m_sectionNames.capacity()) {
+        const qsizetype room = m_sectionNames.size() + m_growStep;
+        m_sectionNames.reserve(room);
+        m_keys.reserve(room);
+        m_values.reserve(room);
+    }
+    m_sectionNames.append(name);
+    m_keys.append(QList<QByteArray>());
+    m_values.append(QList<QByteArray>());
+    m_lastSection = int(m_sectionNames.size()) - 1;
+}
+
+void CIniFile::parseLine(const QByteArray &rawLine)
+{
+    const QByteArray line = rawLine.trimmed();
+    // The header test comes first: "[a=b]" is a section named "a=b".
+    if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
+        appendSection(line.mid(1, line.size() - 2));
+        return;
+    }
+    const qsizetype eq = line.indexOf('=');
+    const QByteArray key = (eq < 0 ? line : line.left(eq)).trimmed();
+    const QByteArray value = eq < 0 ? QByteArray() : line.mid(eq + 1).trimmed();
+    if (key.isEmpty() || isCommentStart(key.front()))
+        return;
+    m_keys[m_lastSection].append(key);
+    m_values[m_lastSection].append(value);
+}
+
+bool CIniFile::equalNames(const QByteArray &a, const QByteArray &b) const
+{
+    if (!m_ignoreCase)
+        return a == b;
+    if (a.size() != b.size())
+        return false;
+    for (qsizetype i = 0; i < a.size(); ++i) {
+        if (foldAscii(a[i]) != foldAscii(b[i]))
+            return false;
+    }
+    return true;
+}
+
+int CIniFile::findSection(const QByteArray &name) const
+{
+    for (int i = 0; i < m_sectionNames.size(); ++i) {
+        if (equalNames(m_sectionNames[i], name))
+            return i;
+    }
+    return -1;
+}
+
+int CIniFile::findKey(int section, const QByteArray &key) const
+{
+    const QList<QByteArray> &keys = m_keys[section];
+    for (int i = int(keys.size()) - 1; i >= 0; --i) {
+        if (equalNames(keys[i], key))
+            return i;
+    }
+    return -1;
+}
+
+QString CIniFile::GetValue(
+    const QString &section, const QString &key, const QString &defaultValue) const
+{
+    const int s = findSection(toBytes(section));
+    if (s < 0)
+        return defaultValue;
+    const int k = findKey(s, toBytes(key));
+    if (k < 0)
+        return fromBytes(toBytes(defaultValue).trimmed());
+
+    // Trailing comments are cut on reading only; the stored value keeps them.
+    QByteArray value = m_values[s][k];
+    qsizetype at = value.indexOf("//");
+    if (at >= 0)
+        value.truncate(at);
+    at = value.indexOf("\t;");
+    if (at >= 0)
+        value.truncate(at);
+    at = value.indexOf("/*");
+    if (at >= 0)
+        value.truncate(at);
+    return fromBytes(value);
+}
+
+void CIniFile::SetValue(const QString &section, const QString &key, const QString &value)
+{
+    if (m_path.isEmpty())
+        return;
+    const QByteArray sectionBytes = toBytes(section);
+    const QByteArray keyBytes = toBytes(key);
+    const QByteArray valueBytes = toBytes(value);
+
+    int s = findSection(sectionBytes);
+    if (s < 0) {
+        appendSection(sectionBytes);
+        s = m_lastSection;
+        m_dirty = true;
+    }
+    const int k = findKey(s, keyBytes);
+    if (k < 0) {
+        m_keys[s].append(keyBytes);
+        m_values[s].append(valueBytes);
+        m_dirty = true;
+        return;
+    }
+    // A change of letter case alone reaches memory but is not worth a rewrite.
+    if (!equalNames(m_values[s][k], valueBytes))
+        m_dirty = true;
+    m_values[s][k] = valueBytes;
+}
+
+QByteArray CIniFile::serialize() const
+{
+    QByteArray text;
+    for (int s = 0; s < m_sectionNames.size(); ++s) {
+        if (!m_sectionNames[s].isEmpty())
+            text += '[' + m_sectionNames[s] + "]\r\n";
+        for (int k = 0; k < m_keys[s].size(); ++k) {
+            const QByteArray &key = m_keys[s][k];
+            text += key;
+            if (!key.isEmpty())
+                text += '=';
+            text += m_values[s][k] + "\r\n";
+        }
+    }
+    return text;
+}
+
+// Writes the whole text through a temporary file that replaces the old one only
+// when complete, so a failed save leaves the old file whole. A file that exists
+// but may not be written is left alone.
+bool CIniFile::writeFile(const QByteArray &text) const
+{
+    const QFileInfo info(m_path);
+    if (info.exists() && (!info.isFile() || !info.isWritable()))
+        return false;
+    QSaveFile file(m_path);
+    // A writable file in a folder where no temporary file can be made is still saved.
+    file.setDirectWriteFallback(true);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    // QSaveFile would commit a file cut short by a failed flush: check both first.
+    if (file.write(text) != text.size() || !file.flush()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+QString CIniFile::Save(bool makeBackup)
+{
+    if (!m_dirty || m_path.isEmpty())
+        return QString();
+    if (makeBackup) {
+        if (m_backupPath.isEmpty())
+            m_backupPath = computeBackupPath();
+        // A failed backup copy does not stop the save.
+        QFile::remove(m_backupPath);
+        QFile::copy(m_path, m_backupPath);
+    }
+    if (!writeFile(serialize()))
+        return QString();
+    return m_backupPath;
+}
+
+QString CIniFile::computeBackupPath() const
+{
+    const QFileInfo info(m_path);
+    QString stem = info.fileName();
+    const qsizetype dot = stem.lastIndexOf(QLatin1Char('.'));
+    if (dot >= 0)
+        stem.truncate(dot);
+
+    int largest = 0;
+    const QStringList names = info.dir().entryList(
+        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    for (const QString &name : names) {
+        // The names that "<stem>*.*" matches: the stem, then a dot somewhere after it.
+        if (!name.startsWith(stem, Qt::CaseInsensitive)
+            || name.indexOf(QLatin1Char('.'), stem.size()) < 0)
+            continue;
+        largest = qMax(largest, leadingNumber(name.right(3)));
+    }
+    return m_path + QLatin1Char('.')
+        + QStringLiteral("%1").arg(largest + 1, 3, 10, QLatin1Char('0'));
+}
+
+void CIniFile::Clear()
+{
+    m_sectionNames.clear();
+    m_keys.clear();
+    m_values.clear();
+    m_path.clear();
+    m_lastSection = 0;
+    m_dirty = false;
+}
