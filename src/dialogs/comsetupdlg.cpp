@@ -1,0 +1,131 @@
+#include "comsetupdlg.h"
+
+#include "comport.h"
+#include "gui_dialoghelp.h"
+#include "language.h"
+#include "usersettings.h"
+
+#include <QButtonGroup>
+#include <QDialogButtonBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace {
+constexpr int kComSetupHelp = 32777;
+constexpr int kFirstChoiceId = 1007;
+const char kPortProperty[] = "port";
+} // namespace
+
+CComSetupDlg::CComSetupDlg(const QList<PortEntry> &ports, QWidget *parent)
+    : QDialog(parent)
+{
+    setWindowTitle(LangText("COM Setup", "串口设置"));
+    m_group = new QButtonGroup(this);
+    auto *box = new QGroupBox(QStringLiteral("COM"), this);
+    m_choicesLayout = new QVBoxLayout(box);
+
+    for (const PortEntry &entry : ports) {
+        QString text = entry.name;
+        if (!entry.description.isEmpty())
+            text += QStringLiteral("  (") + entry.description + QLatin1Char(')');
+        QRadioButton *choice = addChoice(text, entry.name, !entry.busy);
+        if (entry.busy) {
+            choice->setToolTip(LangText("In use by another program, or not yours to open. ",
+                                   "正被其他程序占用，或您无权打开。")
+                + PortAccessHint(entry.name));
+        }
+    }
+    if (ports.isEmpty()) {
+        m_choicesLayout->addWidget(
+            new QLabel(LangText("No serial ports found.", "未找到串口。"), box));
+    }
+    addChoice(LangText("Simulated radio (sim)", "模拟电台 (sim)"), SimulatedPortName(), true);
+
+    m_typed = new QRadioButton(LangText("Device path:", "设备路径:"), box);
+    m_group->addButton(m_typed, kFirstChoiceId + m_group->buttons().size());
+    DialogHelp::SetHelpId(m_typed, m_group->id(m_typed));
+    m_path = new QLineEdit(box);
+    m_path->setPlaceholderText(QStringLiteral("/dev/ttyUSB0"));
+    m_path->setMinimumWidth(180);
+    connect(m_path, &QLineEdit::textEdited, m_typed, [this] { m_typed->setChecked(true); });
+    auto *typedRow = new QHBoxLayout;
+    typedRow->addWidget(m_typed);
+    typedRow->addWidget(m_path, 1);
+    m_choicesLayout->addLayout(typedRow);
+
+    auto *buttons = new QDialogButtonBox(this);
+    QPushButton *ok = buttons->addButton(LangText("OK", "确定"), QDialogButtonBox::AcceptRole);
+    QPushButton *cancel
+        = buttons->addButton(LangText("Cancel", "取消"), QDialogButtonBox::RejectRole);
+    DialogHelp::SetHelpId(ok, 1);
+    DialogHelp::SetHelpId(cancel, 2);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(box);
+    layout->addWidget(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    preselect(UserSettings::comPort().isEmpty() ? DefaultPortName() : StoredComPort());
+    DialogHelp::InstallF1(this, kComSetupHelp);
+}
+
+QRadioButton *CComSetupDlg::addChoice(const QString &text, const QString &port, bool enabled)
+{
+    auto *choice = new QRadioButton(text, m_choicesLayout->parentWidget());
+    choice->setProperty(kPortProperty, port);
+    choice->setEnabled(enabled);
+    m_group->addButton(choice, kFirstChoiceId + m_group->buttons().size());
+    DialogHelp::SetHelpId(choice, m_group->id(choice));
+    m_choicesLayout->addWidget(choice);
+    return choice;
+}
+
+// The stored port is selected only when it can be opened now; otherwise
+// nothing is, as a port that fails would fail the next transfer too.
+void CComSetupDlg::preselect(const QString &stored)
+{
+    for (QAbstractButton *choice : m_group->buttons()) {
+        if (choice != m_typed && choice->property(kPortProperty).toString() == stored) {
+            choice->setChecked(choice->isEnabled());
+            return;
+        }
+    }
+    if (!stored.isEmpty() && ProbePort(stored)) {
+        m_path->setText(stored);
+        m_typed->setChecked(true);
+    }
+}
+
+QList<QRadioButton *> CComSetupDlg::choices() const
+{
+    QList<QRadioButton *> list;
+    for (QAbstractButton *b : m_group->buttons())
+        list << static_cast<QRadioButton *>(b);
+    return list;
+}
+
+QString CComSetupDlg::chosenPort() const
+{
+    const QAbstractButton *checked = m_group->checkedButton();
+    if (!checked)
+        return QString();
+    if (checked == m_typed) {
+        const QString typed = m_path->text().trimmed();
+        return typed.isEmpty() ? QString() : DevicePath(typed);
+    }
+    return checked->property(kPortProperty).toString();
+}
+
+void CComSetupDlg::accept()
+{
+    g_strComPort = chosenPort();
+    UserSettings::setComPort(g_strComPort);
+    QDialog::accept();
+}

@@ -1,0 +1,32 @@
+// The commands of the main frame and the view that open a settings dialog or a
+// radio transfer. Each works on the given document (the active one); the frame
+// enables them only while a document is active.
+#pragma once
+
+class QWidget;
+class CProgramDoc;
+class CProgramView;
+class CProcessDlg;
+
+namespace DialogCommands {
+
+// Program > Read / Write: the modeless progress dialog for the view; nothing
+// happens while a transfer dialog already exists (one port, one transfer).
+void ReadFromRadio(CProgramView *view);
+void WriteToRadio(CProgramView *view);
+// True while a transfer dialog exists (armed or running).
+bool TransferDialogOpen();
+// The transfer dialog that exists now, or nullptr.
+CProcessDlg *TransferDialog();
+
+// Setup > Com Setup.
+void ComSetup(QWidget *parent);
+
+// Modal settings dialogs on the document's image; they mark the document
+// modified when OK changed a byte. None of them changes channel records, so
+// the view is not refreshed.
+void OptionFeatures(QWidget *parent, CProgramDoc *document);
+void ProductInformation(QWidget *parent, CProgramDoc *document);
+void SqlAdjust(QWidget *parent, CProgramDoc *document);
+
+} // namespace DialogCommands

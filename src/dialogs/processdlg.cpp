@@ -1,0 +1,177 @@
+#include "processdlg.h"
+
+#include "comport.h"
+#include "gui_dialoghelp.h"
+#include "gui_portmessages.h"
+#include "gui_transferworker.h"
+#include "language.h"
+#include "messages.h"
+#include "programdoc.h"
+#include "programview.h"
+#include "uiservices.h"
+
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QThread>
+#include <QVBoxLayout>
+
+namespace {
+constexpr int kInitialRange = 305; // replaced by every transfer before its first step
+constexpr int kProgressId = 1001;
+constexpr int kCountId = 1009;
+} // namespace
+
+CProcessDlg::CProcessDlg(CProgramView *view, Direction direction)
+    : QDialog(nullptr)
+    , m_pOwnerView(view)
+    , m_document(view ? view->GetDocument() : nullptr)
+    , m_direction(direction)
+{
+    // Not a child of the view: the dialog (and the transfer it runs) outlives a
+    // document window that is closed meanwhile.
+    setAttribute(Qt::WA_DeleteOnClose);
+    m_strTitle = direction == Direction::Read ? LangText("Read Data", "读数据")
+                                              : LangText("Write Data", "写数据");
+    setWindowTitle(m_strTitle);
+
+    m_progress = new QProgressBar(this);
+    m_progress->setRange(0, kInitialRange);
+    m_progress->setValue(0);
+    m_progress->setTextVisible(false);
+    DialogHelp::SetHelpId(m_progress, kProgressId);
+    m_count = new QLabel(QStringLiteral("0"), this);
+    m_count->setAlignment(Qt::AlignCenter);
+    m_count->setMinimumWidth(60);
+    DialogHelp::SetHelpId(m_count, kCountId);
+    m_ok = new QPushButton(LangText("OK", "确定"), this);
+    m_cancel = new QPushButton(LangText("Cancel", "取消"), this);
+    m_ok->setDefault(true);
+    DialogHelp::SetHelpId(m_ok, 1);
+    DialogHelp::SetHelpId(m_cancel, 2);
+    connect(m_ok, &QPushButton::clicked, this, &CProcessDlg::OnOK);
+    connect(m_cancel, &QPushButton::clicked, this, &CProcessDlg::reject);
+
+    auto *row = new QHBoxLayout;
+    row->addWidget(m_ok);
+    row->addStretch();
+    row->addWidget(m_count);
+    row->addStretch();
+    row->addWidget(m_cancel);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(30, 24, 30, 16);
+    layout->addWidget(m_progress);
+    layout->addSpacing(12);
+    layout->addLayout(row);
+    setMinimumWidth(320);
+}
+
+CProcessDlg::~CProcessDlg()
+{
+    // Only reached with a transfer running when the program itself goes away.
+    if (m_thread) {
+        m_bCancel = true;
+        m_thread->wait();
+        delete m_thread;
+    }
+    delete m_worker;
+}
+
+void CProcessDlg::OnOK()
+{
+    if (!m_ok->isEnabled())
+        return;
+    m_ok->setEnabled(false);
+    QMetaObject::invokeMethod(this, &CProcessDlg::RunTransfer, Qt::QueuedConnection);
+}
+
+void CProcessDlg::reject()
+{
+    m_bCancel = true;
+    // Armed: nothing was started, so the dialog simply goes. Running: the
+    // transfer sees the flag at its next poll and closes the dialog itself.
+    if (m_ok->isEnabled())
+        close();
+}
+
+void CProcessDlg::closeEvent(QCloseEvent *event)
+{
+    if (m_thread || !m_ok->isEnabled()) {
+        m_bCancel = true;
+        event->ignore();
+        return;
+    }
+    event->accept();
+}
+
+void CProcessDlg::RunTransfer()
+{
+    if (m_bCancel || !m_pOwnerView || !m_document) {
+        m_ok->setEnabled(true); // nothing runs: let the close go through
+        close();
+        return;
+    }
+    const bool write = m_direction == Direction::Write;
+    m_pOwnerView->CommitEditor();
+    m_progress->setRange(0, write ? kWriteProgressSteps : kReadProgressSteps);
+    if (write)
+        m_pOwnerView->PullIntoImage();
+
+    m_portName = g_strComPort;
+    m_worker = new TransferWorker(
+        write, m_portName, m_document->image(), m_bCancel, this, [this] { return askRetry(); });
+    connect(m_worker, &TransferWorker::progressChanged, this, &CProcessDlg::onProgress);
+    m_thread = QThread::create([worker = m_worker] { worker->run(); });
+    connect(m_thread, &QThread::finished, this, &CProcessDlg::onTransferFinished);
+    m_thread->start();
+}
+
+void CProcessDlg::onProgress(int position)
+{
+    m_progress->setValue(position);
+    m_count->setText(QString::number(m_progress->value()));
+}
+
+bool CProcessDlg::askRetry()
+{
+    return UiServices::message(this, QString(), MessageText(kMsgCommunicationError),
+               QMessageBox::Warning, QMessageBox::Retry | QMessageBox::Cancel)
+        == QMessageBox::Retry;
+}
+
+void CProcessDlg::showFailure(const TransferOutcome &outcome)
+{
+    QString text = MessageText(outcome.messageId);
+    if (outcome.result == TransferResult::PortOpenFailed)
+        text = PortOpenFailureText(text, m_portName, outcome.openFailure, outcome.detail);
+    UiServices::message(this, QString(), text, QMessageBox::Warning, QMessageBox::Ok);
+}
+
+void CProcessDlg::onTransferFinished()
+{
+    m_thread->wait();
+    delete m_thread;
+    m_thread = nullptr;
+    const TransferOutcome outcome = m_worker->outcome();
+
+    if (outcome.ok() && m_direction == Direction::Read && m_document) {
+        // Cleared first: a refresh triggered by the replacement must treat the
+        // image as the radio's, not as a new one.
+        g_bNewImage = false;
+        m_document->replaceImage(m_worker->image());
+        if (m_pOwnerView)
+            m_pOwnerView->RefreshFromImage();
+    } else if (outcome.result == TransferResult::PortOpenFailed
+        || outcome.result == TransferResult::ProgramInterrupt) {
+        showFailure(outcome);
+    }
+    // Cancelled and a Communication Error answered with Cancel end silently:
+    // the user has just chosen that end.
+    delete m_worker;
+    m_worker = nullptr;
+    Q_EMIT transferEnded(outcome.ok());
+    m_ok->setEnabled(true);
+    close();
+}

@@ -1,0 +1,70 @@
+// The transfer progress dialog of Program > Read and Program > Write. Modeless:
+// it is shown armed, its OK disables itself and starts the whole-image transfer
+// on a worker thread, and it closes itself at every end of the transfer. Cancel
+// before OK closes it without touching the port; Cancel during the transfer
+// stops it at the next poll point.
+#pragma once
+
+#include <QDialog>
+#include <QPointer>
+#include <atomic>
+
+class CProgramDoc;
+class CProgramView;
+class QLabel;
+class QProgressBar;
+class QPushButton;
+class QThread;
+class TransferWorker;
+struct TransferOutcome;
+
+class CProcessDlg : public QDialog
+{
+    Q_OBJECT
+
+public:
+    enum class Direction { Read, Write };
+
+    CProcessDlg(CProgramView *view, Direction direction);
+    ~CProcessDlg() override;
+
+    Direction direction() const { return m_direction; }
+    bool isRunning() const { return m_thread != nullptr; }
+
+    QProgressBar *progressBar() const { return m_progress; }
+    QLabel *countText() const { return m_count; }
+    QPushButton *okButton() const { return m_ok; }
+    QPushButton *cancelButton() const { return m_cancel; }
+
+    void OnOK();
+    // Cancel, Escape and the close box.
+    void reject() override;
+
+Q_SIGNALS:
+    // Emitted on the GUI thread just before the dialog closes after a transfer.
+    void transferEnded(bool ok);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void RunTransfer();
+    void onProgress(int position);
+    void onTransferFinished();
+    bool askRetry();
+    void showFailure(const TransferOutcome &outcome);
+
+    QString m_strTitle;
+    QPointer<CProgramView> m_pOwnerView;
+    QPointer<CProgramDoc> m_document;
+    const Direction m_direction;
+    std::atomic<bool> m_bCancel {false};
+    QString m_portName;
+
+    QProgressBar *m_progress = nullptr;
+    QLabel *m_count = nullptr;
+    QPushButton *m_ok = nullptr;
+    QPushButton *m_cancel = nullptr;
+    QThread *m_thread = nullptr;
+    TransferWorker *m_worker = nullptr;
+};

@@ -1,0 +1,268 @@
+// Program > Read and Write through the progress dialog, end to end against the
+// simulated radio: in-process ("sim") and on a pseudo-terminal with faults.
+#include "comport.h"
+#include "datfile.h"
+#include "dialogcommands.h"
+#include "dialogtestsupport.h"
+#include "language.h"
+#include "messages.h"
+#include "processdlg.h"
+#include "programdoc.h"
+#include "programview.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QtTest>
+
+Q_DECLARE_METATYPE(QList<QMessageBox::StandardButton>)
+
+namespace {
+
+constexpr int kTransferTimeoutMs = 20000;
+
+// A radio memory that differs from a new image in places every reader can see.
+MemoryImage RadioMemory()
+{
+    MemoryImage memory = NewImage();
+    memory[ImageMap::kTimeOutTimer] = 0x02;
+    memory[ImageMap::kVhfSquelch] = 55;
+    memory[ImageMap::kUhfSquelch + 3] = 66;
+    memory[ImageMap::kPowerOnName] = 10;
+    memory[0x0500] = 0x5A;
+    return memory;
+}
+
+// A document with its view, as a document window holds them.
+struct Session
+{
+    CProgramDoc doc;
+    CProgramView view {&doc};
+
+    Session()
+    {
+        doc.OnNewDocument();
+        view.OnInitialUpdate();
+        doc.SetModifiedFlag(false);
+    }
+};
+
+} // namespace
+
+class TestTransferDialogs : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    QString m_simPath;
+
+    // Runs the armed dialog to its end; returns the count text it showed last.
+    static QString runToEnd(CProcessDlg *dialog)
+    {
+        QString lastCount;
+        QObject::connect(dialog, &CProcessDlg::transferEnded, dialog,
+            [&lastCount, dialog] { lastCount = dialog->countText()->text(); });
+        QTest::mouseClick(dialog->okButton(), Qt::LeftButton);
+        [&] {
+            QTRY_VERIFY_WITH_TIMEOUT(!DialogCommands::TransferDialogOpen(), kTransferTimeoutMs);
+        }();
+        return lastCount;
+    }
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void readReplacesImageAndCountsTo512();
+    void writeSendsImageAndCountsTo509();
+    void cancelBeforeOkTouchesNoPort();
+    void secondCommandWhileOpenChangesNothing();
+    void cancelDuringReadLeavesDocument();
+    void radioOverPseudoTerminal_data();
+    void radioOverPseudoTerminal();
+};
+
+void TestTransferDialogs::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+    QVERIFY(LoadTestIni(m_dir));
+    SetLanguageState(QStringLiteral("English"));
+    m_simPath = m_dir.filePath(QStringLiteral("sim.dat"));
+    qputenv("HTPROG_SIM_IMAGE", QFile::encodeName(m_simPath));
+}
+
+void TestTransferDialogs::init()
+{
+    QFile::remove(m_simPath);
+    QVERIFY(SaveDatFile(m_simPath, RadioMemory()).ok());
+    g_strComPort = SimulatedPortName();
+    g_bNewImage = true;
+}
+
+void TestTransferDialogs::cleanup()
+{
+    if (CProcessDlg *dialog = DialogCommands::TransferDialog()) {
+        dialog->reject();
+        QTRY_VERIFY_WITH_TIMEOUT(!DialogCommands::TransferDialogOpen(), kTransferTimeoutMs);
+    }
+}
+
+void TestTransferDialogs::readReplacesImageAndCountsTo512()
+{
+    MessageRecorder messages;
+    Session s;
+
+    DialogCommands::ReadFromRadio(&s.view);
+    CProcessDlg *dialog = DialogCommands::TransferDialog();
+    QVERIFY(dialog);
+    QCOMPARE(dialog->windowTitle(), QStringLiteral("Read Data"));
+    QCOMPARE(dialog->countText()->text(), QStringLiteral("0"));
+    QCOMPARE(runToEnd(dialog), QStringLiteral("512"));
+
+    QVERIFY(messages.shown().isEmpty());
+    const MemoryImage radio = RadioMemory();
+    for (int address : {int(ImageMap::kTimeOutTimer), int(ImageMap::kVhfSquelch),
+             ImageMap::kUhfSquelch + 3, int(ImageMap::kPowerOnName), 0x0500})
+        QCOMPARE(int(s.doc.image()[address]), int(radio[address]));
+    QVERIFY(!g_bNewImage);
+    QVERIFY(s.doc.IsModified());
+}
+
+void TestTransferDialogs::writeSendsImageAndCountsTo509()
+{
+    MessageRecorder messages;
+    Session s;
+    s.doc.image()[ImageMap::kTimeOutTimer] = 0x03;
+    s.doc.image()[ImageMap::kVhfSquelch] = 99; // the squelch block stays out of a write
+    s.doc.image()[0x1FF8] = 0x12; // so do the last ten bytes
+
+    DialogCommands::WriteToRadio(&s.view);
+    CProcessDlg *dialog = DialogCommands::TransferDialog();
+    QVERIFY(dialog);
+    QCOMPARE(dialog->windowTitle(), QStringLiteral("Write Data"));
+    QCOMPARE(runToEnd(dialog), QStringLiteral("509"));
+    QVERIFY(messages.shown().isEmpty());
+
+    MemoryImage radio {};
+    QVERIFY(LoadDatFile(m_simPath, radio).ok());
+    QCOMPARE(int(radio[ImageMap::kTimeOutTimer]), 3);
+    QCOMPARE(int(radio[ImageMap::kVhfSquelch]), 55);
+    QCOMPARE(int(radio[0x1FF8]), int(RadioMemory()[0x1FF8]));
+    QCOMPARE(int(radio[0x0500]), int(s.doc.image()[0x0500]));
+}
+
+void TestTransferDialogs::cancelBeforeOkTouchesNoPort()
+{
+    QFile::remove(m_simPath); // opening the simulated radio would create it again
+    MessageRecorder messages;
+    Session s;
+    const MemoryImage before = s.doc.image();
+
+    DialogCommands::ReadFromRadio(&s.view);
+    QPointer<CProcessDlg> dialog = DialogCommands::TransferDialog();
+    QVERIFY(dialog);
+    QTest::mouseClick(dialog->cancelButton(), Qt::LeftButton);
+    QTRY_VERIFY(dialog.isNull());
+    QVERIFY(!DialogCommands::TransferDialogOpen());
+    QVERIFY(!QFile::exists(m_simPath));
+    QVERIFY(s.doc.image() == before);
+    QVERIFY(messages.shown().isEmpty());
+}
+
+void TestTransferDialogs::secondCommandWhileOpenChangesNothing()
+{
+    Session s;
+    DialogCommands::ReadFromRadio(&s.view);
+    CProcessDlg *dialog = DialogCommands::TransferDialog();
+    QVERIFY(dialog);
+    DialogCommands::WriteToRadio(&s.view);
+    DialogCommands::ReadFromRadio(&s.view);
+    QCOMPARE(DialogCommands::TransferDialog(), dialog);
+    QCOMPARE(dialog->direction(), CProcessDlg::Direction::Read);
+    QCOMPARE(dialog->windowTitle(), QStringLiteral("Read Data"));
+}
+
+void TestTransferDialogs::cancelDuringReadLeavesDocument()
+{
+    ServedTestRadio radio(RadioMemory(), {}, true); // paced: a whole read takes 19 s
+    g_strComPort = radio.path();
+    MessageRecorder messages;
+    Session s;
+    const MemoryImage before = s.doc.image();
+
+    DialogCommands::ReadFromRadio(&s.view);
+    QPointer<CProcessDlg> dialog = DialogCommands::TransferDialog();
+    QTest::mouseClick(dialog->okButton(), Qt::LeftButton);
+    QVERIFY(!dialog->okButton()->isEnabled());
+    QTRY_VERIFY_WITH_TIMEOUT(dialog->countText()->text().toInt() >= 2, kTransferTimeoutMs);
+    QTest::mouseClick(dialog->cancelButton(), Qt::LeftButton);
+    QVERIFY(!dialog.isNull()); // the transfer closes it at its next poll
+    QTRY_VERIFY_WITH_TIMEOUT(dialog.isNull(), 3000);
+    QVERIFY(s.doc.image() == before);
+    QVERIFY(!s.doc.IsModified());
+    QVERIFY(g_bNewImage);
+    QVERIFY(messages.shown().isEmpty());
+}
+
+void TestTransferDialogs::radioOverPseudoTerminal_data()
+{
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<QList<QMessageBox::StandardButton>>("answers");
+    QTest::addColumn<QList<int>>("expected");
+
+    using Answers = QList<QMessageBox::StandardButton>;
+    QTest::newRow("short reply at block 100")
+        << "short-reply@100" << Answers {} << QList<int> {kMsgProgramInterrupt};
+    QTest::newRow("no acknowledgement at block 3")
+        << "no-ack@3" << Answers {} << QList<int> {kMsgProgramInterrupt};
+    QTest::newRow("line gone at block 50")
+        << "hang-up@50" << Answers {} << QList<int> {kMsgProgramInterrupt};
+    QTest::newRow("identification not acknowledged, Cancel")
+        << "no-ident-ack" << Answers {QMessageBox::Cancel} << QList<int> {kMsgCommunicationError};
+    QTest::newRow("identification not acknowledged, Retry then Cancel")
+        << "no-ident-ack" << Answers {QMessageBox::Retry, QMessageBox::Cancel}
+        << QList<int> {kMsgCommunicationError, kMsgCommunicationError};
+    QTest::newRow("port missing") << "" << Answers {} << QList<int> {kMsgCouldNotOpenPort};
+    QTest::newRow("other byte before the acknowledgement is accepted")
+        << "other-byte" << Answers {} << QList<int> {};
+}
+
+void TestTransferDialogs::radioOverPseudoTerminal()
+{
+    QFETCH(QString, fault);
+    QFETCH(QList<QMessageBox::StandardButton>, answers);
+    QFETCH(QList<int>, expected);
+
+    FaultPlan plan;
+    QString error;
+    QVERIFY2(fault.isEmpty() || plan.add(fault, &error), qPrintable(error));
+    ServedTestRadio radio(RadioMemory(), plan);
+    g_strComPort = fault.isEmpty() ? QStringLiteral("/dev/htprog-no-such-port") : radio.path();
+    MessageRecorder messages(answers);
+    Session s;
+    const MemoryImage before = s.doc.image();
+
+    DialogCommands::ReadFromRadio(&s.view);
+    runToEnd(DialogCommands::TransferDialog());
+
+    QCOMPARE(messages.ids(), expected);
+    if (expected.isEmpty()) { // the read went through
+        QCOMPARE(int(s.doc.image()[0x0500]), 0x5A);
+        return;
+    }
+    for (const MessageRecorder::Shown &shown : messages.shown())
+        QVERIFY(shown.onGuiThread);
+    if (expected.first() == kMsgCommunicationError)
+        QCOMPARE(messages.shown().first().buttons, QMessageBox::Retry | QMessageBox::Cancel);
+    if (expected.first() == kMsgCouldNotOpenPort)
+        QVERIFY(messages.shown().first().text.contains(QStringLiteral("does not exist")));
+    QVERIFY(s.doc.image() == before); // a failed read leaves the document as it was
+    QVERIFY(!s.doc.IsModified());
+    QVERIFY(g_bNewImage);
+}
+
+QTEST_MAIN(TestTransferDialogs)
+#include "tst_transferdialogs.moc"
