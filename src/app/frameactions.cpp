@@ -1,0 +1,184 @@
+#include "frameactions.h"
+
+#include "commandids.h"
+#include "uiservices.h"
+
+#include <QAction>
+#include <QEvent>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QShortcut>
+#include <QToolBar>
+
+FrameActions::FrameActions(QMainWindow *frame)
+    : QObject(frame)
+    , m_frame(frame)
+{
+    createActions();
+    createMenus();
+    installAccelerators();
+}
+
+QAction *FrameActions::make(
+    int id, const QString &text, const QString &tip, const QString &prompt, const QString &icon)
+{
+    auto *action = new QAction(text, m_frame);
+    action->setProperty(kCommandIdProperty, id);
+    if (!tip.isEmpty())
+        action->setToolTip(tip);
+    action->setStatusTip(prompt);
+    if (!icon.isEmpty())
+        action->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(icon)));
+    m_actions.insert(id, action);
+    return action;
+}
+
+void FrameActions::createActions()
+{
+    make(kCmdFileNew, tr("&New\tCtrl+N"), tr("New"), tr("Create a new document"), "new");
+    make(kCmdFileOpen, tr("&Open...\tCtrl+O"), tr("Open"), tr("Open an existing document"), "open");
+    make(kCmdFileClose, tr("&Close"), QString(), tr("Close the active document"));
+    make(kCmdFileSave, tr("&Save\tCtrl+S"), tr("Save"), tr("Save the active document"), "save");
+    make(kCmdFileSaveAs, tr("Save &As..."), QString(),
+        tr("Save the active document with a new name"));
+    make(kCmdPrint, tr("&Print...\tCtrl+P"), tr("Print"), tr("Print the active document"), "print");
+    make(kCmdPrintPreview, tr("Print Pre&view"), QString(), tr("Display full pages"));
+    make(kCmdPrintSetup, tr("P&rint Setup..."), QString(),
+        tr("Change the printer and printing options"));
+    make(
+        kCmdAppExit, tr("E&xit"), QString(), tr("Quit the application; prompts to save documents"));
+    make(kCmdChannelInfo, tr("&Channel Information"), QString(), tr("Show the channel table"));
+    make(kCmdOptionFeatures, tr("&Optional Features"), QString(),
+        tr("Edit the optional features of the radio"));
+    make(kCmdSqlAdjust, tr("Sql Adjust"), QString(), tr("Adjust the squelch levels"));
+    make(kCmdProductInfo, tr("Product Information"), QString(),
+        tr("Choose the radio type and frequency range"));
+    make(kCmdRead, tr("&Read    Ctrl+R"), tr("Read"), tr("Read all data from the radio"), "read");
+    make(kCmdWrite, tr("&Write   Ctrl+W"), tr("Write"), tr("Write all data to the radio"), "write");
+    make(kCmdViewToolbar, tr("&Toolbar"), QString(), tr("Show or hide the toolbar"))
+        ->setCheckable(true);
+    make(kCmdViewStatusBar, tr("&Status Bar"), QString(), tr("Show or hide the status bar"))
+        ->setCheckable(true);
+    make(kCmdControlBar, tr("&Control Bar"), QString(), tr("Show or hide the control bar"))
+        ->setCheckable(true);
+    make(kCmdComSetup, tr("&Com Setup"), QString(), tr("Choose the serial port of the cable"));
+    make(kCmdLanguage, tr("&Language"), QString(), tr("Choose the interface language"));
+    make(kCmdHelp, tr("Help"), QString(), tr("Show the help topics"));
+    make(kCmdNextPane, tr("Next Pane"), QString(), QString());
+    make(kCmdPrevPane, tr("Previous Pane"), QString(), QString());
+    const QString aboutPrompt = tr("Display program information, version number and copyright");
+    m_docAbout = make(kCmdAppAbout, tr("&About QX_617..."), tr("About"), aboutPrompt, "about");
+    m_appAbout = make(kCmdAppAbout, tr("&About Program..."), tr("About"), aboutPrompt, "about");
+}
+
+QMenu *FrameActions::popup(const QString &title, const QList<QAction *> &items)
+{
+    auto *menu = new QMenu(title, m_frame);
+    for (QAction *item : items) {
+        if (item)
+            menu->addAction(item);
+        else
+            menu->addSeparator();
+    }
+    menu->installEventFilter(this);
+    return menu;
+}
+
+void FrameActions::createMenus()
+{
+    auto a = [this](int id) { return action(id); };
+    m_noDocMenus = {
+        popup(tr("&File"),
+            {a(kCmdFileNew), a(kCmdFileOpen), nullptr, a(kCmdPrintSetup), nullptr, a(kCmdAppExit)}),
+        popup(tr("&View"), {a(kCmdViewToolbar), a(kCmdViewStatusBar)}),
+        popup(tr("&Help"), {m_appAbout}),
+    };
+    m_docMenus = {
+        popup(tr("&File"),
+            {a(kCmdFileNew), a(kCmdFileOpen), a(kCmdFileClose), a(kCmdFileSave), a(kCmdFileSaveAs),
+                nullptr, a(kCmdPrint), a(kCmdPrintPreview), a(kCmdPrintSetup), nullptr,
+                a(kCmdAppExit)}),
+        popup(tr("&Edit"), {a(kCmdChannelInfo), a(kCmdOptionFeatures), a(kCmdSqlAdjust)}),
+        popup(tr("&Program"), {a(kCmdRead), a(kCmdWrite)}),
+        popup(tr("&View"), {a(kCmdViewToolbar), a(kCmdViewStatusBar), a(kCmdControlBar)}),
+        popup(tr("&Setup"), {a(kCmdComSetup), a(kCmdLanguage)}),
+        popup(tr("&Help"), {m_docAbout}),
+    };
+}
+
+void FrameActions::installAccelerators()
+{
+    const struct
+    {
+        QKeySequence key;
+        int id;
+    } table[] = {
+        {Qt::CTRL | Qt::Key_N, kCmdFileNew},
+        {Qt::CTRL | Qt::Key_O, kCmdFileOpen},
+        {Qt::CTRL | Qt::Key_P, kCmdPrint},
+        {Qt::CTRL | Qt::Key_R, kCmdRead},
+        {Qt::CTRL | Qt::Key_S, kCmdFileSave},
+        {Qt::CTRL | Qt::Key_W, kCmdWrite},
+        {Qt::Key_F6, kCmdNextPane},
+        {Qt::SHIFT | Qt::Key_F6, kCmdPrevPane},
+    };
+    for (const auto &entry : table) {
+        QAction *target = action(entry.id);
+        auto *shortcut = new QShortcut(entry.key, m_frame);
+        connect(shortcut, &QShortcut::activated, target, [target] {
+            if (target->isEnabled())
+                target->trigger();
+        });
+    }
+}
+
+void FrameActions::showMenus(QMenuBar *bar, bool documentMenu)
+{
+    bar->clear();
+    for (QMenu *menu : documentMenu ? m_docMenus : m_noDocMenus)
+        bar->addMenu(menu);
+    m_documentMenuShown = documentMenu;
+}
+
+bool FrameActions::removeCommand(const QList<QMenu *> &menus, int id)
+{
+    bool removed = false;
+    for (QMenu *menu : menus) {
+        const auto items = menu->actions();
+        for (QAction *item : items) {
+            if (item->property(kCommandIdProperty).toInt() == id) {
+                menu->removeAction(item);
+                removed = true;
+            }
+        }
+    }
+    return removed;
+}
+
+void FrameActions::fillToolBar(QToolBar *bar) const
+{
+    const int layout[] = {kCmdFileNew, kCmdFileOpen, kCmdFileSave, 0, kCmdRead, kCmdWrite, 0,
+        kCmdPrint, 0, kCmdAppAbout};
+    for (int id : layout) {
+        if (id == 0)
+            bar->addSeparator();
+        else
+            bar->addAction(id == kCmdAppAbout ? m_appAbout : action(id));
+    }
+}
+
+bool FrameActions::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->key() == Qt::Key_F1) {
+        if (auto *menu = qobject_cast<QMenu *>(watched)) {
+            if (QAction *active = menu->activeAction()) {
+                UiServices::help(active->property(kCommandIdProperty).toInt());
+                return true;
+            }
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}

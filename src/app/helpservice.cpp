@@ -1,0 +1,92 @@
+#include "helpservice.h"
+
+#include "helpwindow.h"
+#include "language.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QTextStream>
+
+HelpService &HelpService::instance()
+{
+    static HelpService service;
+    return service;
+}
+
+void HelpService::setHelpRoot(const QString &root)
+{
+    m_root = root;
+}
+
+QString HelpService::helpRoot() const
+{
+    if (!m_root.isEmpty())
+        return m_root;
+    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("help"));
+}
+
+QString HelpService::languageFolder() const
+{
+    const QString set
+        = g_strHelpFile == QLatin1String("chHelp") ? QStringLiteral("zh") : QStringLiteral("en");
+    return QDir(helpRoot()).filePath(set);
+}
+
+bool HelpService::load()
+{
+    ++m_loadAttempts;
+    m_folder = languageFolder();
+    QFile map(QDir(m_folder).filePath(QStringLiteral("topics.map")));
+    if (!QFile::exists(QDir(m_folder).filePath(QStringLiteral("index.html")))
+        || !map.open(QIODevice::ReadOnly | QIODevice::Text))
+        return false;
+    QTextStream in(&map);
+    while (!in.atEnd()) {
+        const QString line = in.readLine().trimmed();
+        const int equals = line.indexOf(QLatin1Char('='));
+        if (line.startsWith(QLatin1Char('#')) || equals <= 0)
+            continue;
+        bool ok = false;
+        const int context = line.left(equals).trimmed().toInt(&ok);
+        const QString page = line.mid(equals + 1).trimmed();
+        // Pages are names inside the help folder, never paths out of it.
+        if (ok && !page.isEmpty() && !page.contains(QLatin1Char('/'))
+            && !page.contains(QLatin1Char('\\')))
+            m_topics.insert(context, page);
+    }
+    return true;
+}
+
+QString HelpService::topicFile(int context) const
+{
+    if (!m_loaded)
+        return QString();
+    const QString page = m_topics.value(context, QStringLiteral("index.html"));
+    const QString path = QDir(m_folder).filePath(page);
+    return QFile::exists(path) ? path : QDir(m_folder).filePath(QStringLiteral("index.html"));
+}
+
+bool HelpService::showTopic(int context)
+{
+    if (m_failed)
+        return false;
+    if (!m_loaded) {
+        m_loaded = load();
+        if (!m_loaded) {
+            m_failed = true;
+            return false;
+        }
+    }
+    m_lastContext = context;
+    if (!m_window)
+        m_window = new CHelpWindow;
+    m_window->showPage(topicFile(context));
+    return true;
+}
+
+void HelpService::reset()
+{
+    delete m_window;
+    *this = HelpService();
+}

@@ -1,0 +1,57 @@
+#include "helpwindow.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+CHelpWindow::CHelpWindow(QWidget *parent)
+    : QWidget(parent, Qt::Window)
+{
+    setObjectName(QStringLiteral("helpWindow"));
+    setWindowTitle(tr("Help"));
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    resize(640, 520);
+
+    m_browser = new QTextBrowser(this);
+    m_browser->setOpenExternalLinks(false);
+    auto *back = new QPushButton(tr("&Back"), this);
+    auto *contents = new QPushButton(tr("C&ontents"), this);
+    auto *close = new QPushButton(tr("&Close"), this);
+    connect(back, &QPushButton::clicked, m_browser, &QTextBrowser::backward);
+    connect(m_browser, &QTextBrowser::backwardAvailable, back, &QPushButton::setEnabled);
+    back->setEnabled(false);
+    connect(contents, &QPushButton::clicked, this, [this] {
+        if (!m_contents.isEmpty())
+            m_browser->setSource(QUrl::fromLocalFile(m_contents));
+    });
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    connect(m_browser, &QTextBrowser::sourceChanged, this,
+        [this] { setWindowTitle(m_browser->documentTitle()); });
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(back);
+    buttons->addWidget(contents);
+    buttons->addStretch(1);
+    buttons->addWidget(close);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(buttons);
+    layout->addWidget(m_browser, 1);
+}
+
+void CHelpWindow::showPage(const QString &file)
+{
+    m_contents = QFileInfo(file).dir().filePath(QStringLiteral("index.html"));
+    m_browser->setSearchPaths({QFileInfo(file).absolutePath()});
+    m_browser->setSource(QUrl::fromLocalFile(file));
+    show();
+    raise();
+    activateWindow();
+}
+
+QString CHelpWindow::currentPage() const
+{
+    return m_browser->source().toLocalFile();
+}

@@ -1,0 +1,25 @@
+#include "lockkeys.h"
+
+#include <QGuiApplication>
+
+#ifdef HTPROG_HAVE_X11
+#include <X11/XKBlib.h>
+#endif
+
+LockKeys CurrentLockKeys()
+{
+    LockKeys keys;
+#ifdef HTPROG_HAVE_X11
+    auto *x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    if (!x11 || !x11->display())
+        return keys;
+    unsigned int state = 0;
+    if (XkbGetIndicatorState(x11->display(), XkbUseCoreKbd, &state) != Success)
+        return keys;
+    keys.known = true;
+    keys.caps = state & 0x1;
+    keys.num = state & 0x2;
+    keys.scroll = state & 0x4;
+#endif
+    return keys;
+}

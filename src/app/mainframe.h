@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QMainWindow>
+
+class CBackgroundClient;
+class CChildFrame;
+class CTreeControlBar;
+class DocumentCommands;
+class FrameActions;
+class QLabel;
+
+// The main window: menus, toolbar, status bar with the lock-key indicators, the
+// control bar with the navigation tree at the left, and the document area with
+// its tiled background. It wires every command to its handler; the documents
+// are managed by DocumentCommands, the settings dialogs and transfers live in
+// the dialogs library.
+class CMainFrame : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit CMainFrame(QWidget *parent = nullptr);
+    ~CMainFrame() override;
+
+    FrameActions *actions() const { return m_actions; }
+    DocumentCommands *documents() const { return m_documents; }
+    CTreeControlBar *controlBar() const { return m_wndControlBar; }
+    CBackgroundClient *client() const { return m_wndClient; }
+    QToolBar *toolBar() const { return m_wndToolBar; }
+    CChildFrame *activeChild() const;
+
+    // Runs the command of a tree label of the interface language; other labels
+    // do nothing.
+    void dispatchTreeLabel(const QString &label);
+
+Q_SIGNALS:
+    // The Language dialog stored another language: the program is to restart.
+    void languageChangeRequested();
+    void aboutRequested();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void createToolBar();
+    void createStatusBar();
+    void createControlBar();
+    void connectFileCommands();
+    void connectDocumentCommands();
+    void connectViewCommands();
+    void updateCommandStates();
+    void updateLockIndicators();
+    void onLanguage();
+
+    CBackgroundClient *m_wndClient;
+    CTreeControlBar *m_wndControlBar = nullptr;
+    QStatusBar *m_wndStatusBar = nullptr;
+    QToolBar *m_wndToolBar = nullptr;
+    FrameActions *m_actions;
+    DocumentCommands *m_documents;
+    QLabel *m_indicators[3] = {};
+};

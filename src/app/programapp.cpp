@@ -1,0 +1,150 @@
+#include "programapp.h"
+
+#include "commandids.h"
+#include "documentcommands.h"
+#include "frameactions.h"
+#include "helpservice.h"
+#include "inifile.h"
+#include "language.h"
+#include "mainframe.h"
+#include "uiservices.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QIcon>
+#include <QLibraryInfo>
+#include <QPixmap>
+#include <QProcess>
+#include <QScreen>
+
+CProgramApp::CProgramApp(QObject *parent)
+    : QObject(parent)
+    , m_launcher([](const QString &program, const QStringList &arguments) {
+        return QProcess::startDetached(program, arguments);
+    })
+{ }
+
+CProgramApp::~CProgramApp()
+{
+    UiServices::setHelpFunction(nullptr);
+    UiServices::setTitleFunction(nullptr);
+    delete m_mainFrame;
+    if (m_translator)
+        QCoreApplication::removeTranslator(m_translator.get());
+    if (m_qtTranslator)
+        QCoreApplication::removeTranslator(m_qtTranslator.get());
+}
+
+QString CProgramApp::programDir() const
+{
+    return m_programDir.isEmpty() ? QCoreApplication::applicationDirPath() : m_programDir;
+}
+
+int CProgramApp::leadingInteger(const QString &text)
+{
+    const QString trimmed = text.trimmed();
+    int end = 0;
+    if (end < trimmed.size()
+        && (trimmed[end] == QLatin1Char('-') || trimmed[end] == QLatin1Char('+')))
+        ++end;
+    while (end < trimmed.size() && trimmed[end].isDigit() && trimmed[end].unicode() < 128)
+        ++end;
+    bool ok = false;
+    const int value = trimmed.left(end).toInt(&ok);
+    return ok ? value : 0;
+}
+
+bool CProgramApp::loadTranslations()
+{
+    // The language name names the file; a name that is a path names none.
+    const QString name = g_strLanguage;
+    const QString file = QDir(programDir()).filePath(name + QLatin1String(".qm"));
+    m_translator = std::make_unique<QTranslator>();
+    const bool usable = !name.isEmpty() && !name.contains(QLatin1Char('/'))
+        && !name.contains(QLatin1Char('\\')) && QFileInfo(file).isFile();
+    if (!usable || !m_translator->load(file)) {
+        m_translator.reset();
+        return false;
+    }
+    QCoreApplication::installTranslator(m_translator.get());
+    if (g_bChinese) {
+        m_qtTranslator = std::make_unique<QTranslator>();
+        if (m_qtTranslator->load(
+                QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            QCoreApplication::installTranslator(m_qtTranslator.get());
+        else
+            m_qtTranslator.reset();
+    }
+    return true;
+}
+
+bool CProgramApp::InitInstance(const QStringList &arguments)
+{
+    const QString iniPath = QDir(programDir()).filePath(QStringLiteral("Program.ini"));
+    if (m_programDir.isEmpty())
+        g_iniFile.Open(QStringLiteral("Program.ini"), true, true, false);
+    else
+        g_iniFile.Load(iniPath, true, true, false);
+    SetLanguageState(g_iniFile.GetValue(QStringLiteral("Setup"), QStringLiteral("Language")));
+
+    if (!loadTranslations()) {
+        UiServices::message(nullptr, QStringLiteral("Program"),
+            LangText("Load language DLL fail", "加载语言链接库失败"), QMessageBox::Critical,
+            QMessageBox::Ok);
+        return false;
+    }
+    HelpService::instance().setHelpRoot(QDir(programDir()).filePath(QStringLiteral("help")));
+
+    m_mainFrame = new CMainFrame;
+    installServices();
+    connect(m_mainFrame, &CMainFrame::languageChangeRequested, this,
+        &CProgramApp::restartInNewLanguage);
+
+    DocumentCommands *documents = m_mainFrame->documents();
+    if (arguments.isEmpty())
+        documents->createNew();
+    else if (!documents->open(arguments.constFirst()))
+        return false;
+
+    // Without a window manager a maximise request is not honoured; starting
+    // with the screen's size looks the same either way.
+    if (const QScreen *screen = m_mainFrame->screen())
+        m_mainFrame->setGeometry(screen->availableGeometry());
+    m_mainFrame->showMaximized();
+    const QPixmap icon(QDir::current().filePath(QStringLiteral("title.ico")));
+    m_mainFrame->setWindowIcon(
+        icon.isNull() ? QIcon(QStringLiteral(":/icons/htprog.svg")) : QIcon(icon));
+    QGuiApplication::setApplicationDisplayName(LanguageValue(QStringLiteral("Company")));
+    applyMenuEdits();
+    return true;
+}
+
+void CProgramApp::applyMenuEdits()
+{
+    FrameActions *actions = m_mainFrame->actions();
+    actions->documentAboutAction()->setText(LanguageValue(QStringLiteral("About Title")));
+    FrameActions::removeCommand(actions->documentMenus(), kCmdSqlAdjust);
+    const QString showLang
+        = g_iniFile.GetValue(QStringLiteral("Setup"), QStringLiteral("ShowLang"));
+    if (leadingInteger(showLang) == 0)
+        FrameActions::removeCommand({actions->documentMenus().value(4)}, kCmdLanguage);
+}
+
+void CProgramApp::installServices()
+{
+    UiServices::setHelpFunction([](int context) { HelpService::instance().showTopic(context); });
+    UiServices::setTitleFunction(
+        [frame = m_mainFrame](const QString &title) { frame->setWindowTitle(title); });
+}
+
+void CProgramApp::restartInNewLanguage()
+{
+    // The new process reads "Program.ini" at once, so the new language is written
+    // before it starts, and only when this window really closes.
+    if (!m_mainFrame->close())
+        return;
+    g_iniFile.Save(false);
+    m_launcher(QCoreApplication::applicationFilePath(), {});
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QObject>
+#include <QStringList>
+#include <QTranslator>
+#include <functional>
+#include <memory>
+
+class CMainFrame;
+
+// The application: start-up (settings, interface language and its translation,
+// the main window, the first document, the menu edits), the restart after a
+// language change, and the services the view and the dialogs ask for.
+class CProgramApp : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Starts a program; returns false when it could not be started.
+    using Launcher = std::function<bool(const QString &program, const QStringList &arguments)>;
+
+    explicit CProgramApp(QObject *parent = nullptr);
+    ~CProgramApp() override;
+
+    // The folder of "Program.ini", the translations and the help pages; by
+    // default the executable's own folder.
+    void setProgramDir(const QString &dir) { m_programDir = dir; }
+    QString programDir() const;
+    void setLauncher(Launcher launcher) { m_launcher = std::move(launcher); }
+
+    // The start-up sequence; arguments are the command line without the program.
+    // False ends the program at once.
+    bool InitInstance(const QStringList &arguments);
+
+    CMainFrame *mainFrame() const { return m_mainFrame; }
+
+    // The "ShowLang" rule: a leading decimal integer; empty or non-numeric text is 0.
+    static int leadingInteger(const QString &text);
+
+private:
+    bool loadTranslations();
+    void applyMenuEdits();
+    void installServices();
+    void restartInNewLanguage();
+
+    QString m_programDir;
+    Launcher m_launcher;
+    std::unique_ptr<QTranslator> m_translator;
+    std::unique_ptr<QTranslator> m_qtTranslator;
+    CMainFrame *m_mainFrame = nullptr;
+};

@@ -1,0 +1,122 @@
+// A program folder of its own for each test: Program.ini, the translations and
+// the help pages in a temporary directory, and message boxes answered by the
+// test instead of shown.
+#pragma once
+
+#include "programapp.h"
+#include "uiservices.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QMessageBox>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <memory>
+
+struct ShownMessage
+{
+    QString caption;
+    QString text;
+    QMessageBox::StandardButtons buttons;
+};
+
+class AppFixture
+{
+public:
+    AppFixture() { QDir::setCurrent(m_dir.path()); }
+    ~AppFixture()
+    {
+        m_app.reset();
+        UiServices::setMessageFunction(nullptr);
+    }
+
+    QString dir() const { return m_dir.path(); }
+
+    void writeIni(const QByteArray &contents)
+    {
+        QFile file(m_dir.filePath(QStringLiteral("Program.ini")));
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(contents);
+    }
+
+    static QByteArray ini(const QByteArray &language, const QByteArray &showLang = "1")
+    {
+        return "[Setup]\nLanguage=" + language + "\nShowLang=" + showLang
+            + "\nAppName=testprog\nType1=T1\nField1=136-174MHz\n"
+              "[English]\nCompany=Test Company\nAbout Title=About Test...\nVersion=V 1\n"
+              "Copyrights=C 2\nCopyrights Owner=Owner 3\nAppName=Test Product\n"
+              "[Chinese]\nCompany=测试公司\nAbout Title=关于测试...\nVersion=版本 1\n"
+              "Copyrights=版权 2\nCopyrights Owner=所有者 3\nAppName=测试产品\n";
+    }
+
+    // Copies a built translation and the help pages beside Program.ini.
+    void installLanguage(const QString &language)
+    {
+        const QString name = language + QStringLiteral(".qm");
+        QVERIFY(QFile::copy(QStringLiteral(HTPROG_BIN_DIR "/") + name, m_dir.filePath(name)));
+    }
+    void installHelp()
+    {
+        for (const char *lang : {"en", "zh"}) {
+            const QString from = QStringLiteral(HTPROG_BIN_DIR "/help/") + QLatin1String(lang);
+            const QString to = m_dir.filePath(QStringLiteral("help/") + QLatin1String(lang));
+            QDir().mkpath(to);
+            const auto files = QDir(from).entryList(QDir::Files);
+            for (const QString &file : files)
+                QFile::copy(from + QLatin1Char('/') + file, to + QLatin1Char('/') + file);
+        }
+    }
+
+    // Answers every message box with the next queued answer (Ok when none).
+    void answerMessages(QList<QMessageBox::StandardButton> answers = {})
+    {
+        m_answers = answers;
+        UiServices::setMessageFunction(
+            [this](QWidget *, const QString &caption, const QString &text, QMessageBox::Icon,
+                QMessageBox::StandardButtons buttons) {
+                messages.append({caption, text, buttons});
+                return m_answers.isEmpty() ? QMessageBox::Ok : m_answers.takeFirst();
+            });
+    }
+
+    // Closes every modal dialog that opens while it runs (the settings dialogs
+    // that the commands open), recording its class name.
+    void rejectDialogs()
+    {
+        auto *timer = new QTimer(&m_dialogCloser);
+        QObject::connect(timer, &QTimer::timeout, [this] {
+            if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
+                rejectedDialogs.append(QString::fromLatin1(dialog->metaObject()->className()));
+                dialog->reject();
+            }
+        });
+        timer->start(20);
+    }
+
+    // Starts the program in this folder; restarts are recorded, not run.
+    bool start(const QStringList &arguments = {})
+    {
+        m_app = std::make_unique<CProgramApp>();
+        m_app->setProgramDir(dir());
+        m_app->setLauncher([this](const QString &program, const QStringList &) {
+            launched.append(program);
+            return true;
+        });
+        return m_app->InitInstance(arguments);
+    }
+    CProgramApp *app() const { return m_app.get(); }
+
+    QList<ShownMessage> messages;
+    QStringList launched;
+    QStringList rejectedDialogs;
+
+private:
+    QTemporaryDir m_dir;
+    QObject m_dialogCloser;
+    std::unique_ptr<CProgramApp> m_app;
+    QList<QMessageBox::StandardButton> m_answers;
+};

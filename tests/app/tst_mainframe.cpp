@@ -1,0 +1,383 @@
+#include "appfixture.h"
+#include "backgroundclient.h"
+#include "childframe.h"
+#include "commandids.h"
+#include "documentcommands.h"
+#include "frameactions.h"
+#include "mainframe.h"
+#include "programdoc.h"
+#include "programview.h"
+#include "treecontrolbar.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMenuBar>
+#include <QSignalSpy>
+#include <QToolButton>
+#include <QTreeWidget>
+
+class TestMainFrame : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
+    void init();
+    void cleanup() { m_fixture.reset(); }
+
+    void fileNew_data();
+    void fileNew();
+    void closeThenChannelInformation();
+    void openHidesPreviousWindow();
+    void openFailureKeepsWindow();
+    void treeDoubleClick_data();
+    void treeDoubleClick();
+    void treeRootLabelDispatch_data();
+    void treeRootLabelDispatch();
+    void controlBarCloseButton();
+    void controlBarWidth_data();
+    void controlBarWidth();
+    void saveNewDocumentAsksName();
+    void unsavedEditsPrompt_data();
+    void unsavedEditsPrompt();
+    void backgroundTiles_data();
+    void backgroundTiles();
+
+private:
+    bool startWith(const QByteArray &ini);
+    CMainFrame *frame() const { return m_fixture->app()->mainFrame(); }
+    QAction *action(int id) const { return frame()->actions()->action(id); }
+    void doubleClickTree(QTreeWidgetItem *item);
+
+    std::unique_ptr<AppFixture> m_fixture;
+};
+
+void TestMainFrame::init()
+{
+    m_fixture = std::make_unique<AppFixture>();
+    m_fixture->installLanguage(QStringLiteral("English"));
+    m_fixture->installLanguage(QStringLiteral("Chinese"));
+}
+
+bool TestMainFrame::startWith(const QByteArray &ini)
+{
+    m_fixture->writeIni(ini);
+    m_fixture->answerMessages();
+    return m_fixture->start();
+}
+
+void TestMainFrame::doubleClickTree(QTreeWidgetItem *item)
+{
+    QTreeWidget *tree = frame()->controlBar()->tree();
+    const QPoint pos
+        = item ? tree->visualItemRect(item).center() : QPoint(5, tree->viewport()->height() - 5);
+    QTest::mouseDClick(tree->viewport(), Qt::LeftButton, {}, pos);
+}
+
+void TestMainFrame::fileNew_data()
+{
+    QTest::addColumn<QMessageBox::StandardButton>("answer");
+    QTest::addColumn<bool>("replaced");
+    QTest::newRow("Cancel keeps the document") << QMessageBox::Cancel << false;
+    QTest::newRow("OK discards it for a new one") << QMessageBox::Ok << true;
+}
+
+void TestMainFrame::fileNew()
+{
+    QFETCH(QMessageBox::StandardButton, answer);
+    QFETCH(bool, replaced);
+    QVERIFY(startWith(AppFixture::ini("English")));
+    QPointer<CChildFrame> old = frame()->activeChild();
+    old->document()->image()[0x10] = 0x42;
+    m_fixture->answerMessages({answer});
+
+    action(kCmdFileNew)->trigger();
+
+    QCOMPARE(m_fixture->messages.size(), 1);
+    QCOMPARE(m_fixture->messages[0].text, QStringLiteral("All data will be Cleared!"));
+    QCOMPARE(m_fixture->messages[0].buttons, QMessageBox::Ok | QMessageBox::Cancel);
+    QCOMPARE(old.isNull(), replaced);
+    QVERIFY(frame()->activeChild());
+    QCOMPARE(frame()->documents()->children().size(), 1);
+    QCOMPARE(int(frame()->activeChild()->document()->image()[0x10]), replaced ? 0xFF : 0x42);
+}
+
+void TestMainFrame::closeThenChannelInformation()
+{
+    QVERIFY(startWith(AppFixture::ini("English")));
+    CChildFrame *child = frame()->activeChild();
+    child->document()->image()[0x20] = 0x33;
+    const MemoryImage before = child->document()->image();
+
+    action(kCmdFileClose)->trigger();
+    QVERIFY(child->isHidden());
+    QCOMPARE(frame()->activeChild(), child);
+    QVERIFY(frame()->actions()->documentMenuShown());
+
+    child->close(); // the close box hides too, and never destroys
+    action(kCmdChannelInfo)->trigger();
+    QCOMPARE(frame()->activeChild(), child);
+    QVERIFY(child->isVisible());
+    QVERIFY(!child->isMinimized() && !child->isMaximized());
+    QCOMPARE(child->document()->image(), before);
+}
+
+void TestMainFrame::openHidesPreviousWindow()
+{
+    QVERIFY(startWith(AppFixture::ini("English")));
+    CChildFrame *first = frame()->activeChild();
+    const QString path = m_fixture->dir() + QStringLiteral("/a.dat");
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray(kImageSize, char(0x11)));
+    file.close();
+    frame()->documents()->setFileNameFunction(
+        [&](QWidget *, bool save, const QString &) { return save ? QString() : path; });
+
+    action(kCmdFileOpen)->trigger();
+    QVERIFY(frame()->activeChild() != first);
+    QVERIFY(first->isHidden());
+    QVERIFY(frame()->activeChild()->isVisible());
+    QCOMPARE(frame()->activeChild()->document()->pathName(), path);
+}
+
+void TestMainFrame::openFailureKeepsWindow()
+{
+    QVERIFY(startWith(AppFixture::ini("English")));
+    CChildFrame *first = frame()->activeChild();
+    const QString missing = m_fixture->dir() + QStringLiteral("/missing.dat");
+    QVERIFY(!frame()->documents()->open(missing));
+    QCOMPARE(m_fixture->messages.size(), 1);
+    QVERIFY(!m_fixture->messages[0].text.isEmpty());
+    QCOMPARE(frame()->activeChild(), first);
+    QVERIFY(first->isVisible());
+    QCOMPARE(frame()->documents()->children().size(), 1);
+}
+
+void TestMainFrame::treeDoubleClick_data()
+{
+    QTest::addColumn<int>("item"); // -1 empty space, 0 root, 1 and 2 the children
+    QTest::addColumn<int>("command");
+    QTest::newRow("empty space does nothing") << -1 << 0;
+    QTest::newRow("root does nothing") << 0 << 0;
+    QTest::newRow("Channel Information") << 1 << int(kCmdChannelInfo);
+    QTest::newRow("Optional Features") << 2 << int(kCmdOptionFeatures);
+}
+
+void TestMainFrame::treeDoubleClick()
+{
+    QFETCH(int, item);
+    QFETCH(int, command);
+    QVERIFY(startWith(AppFixture::ini("English")));
+    m_fixture->rejectDialogs();
+    frame()->activeChild()->close();
+    QTreeWidgetItem *root = frame()->controlBar()->rootItem();
+    QTreeWidgetItem *target = item < 0 ? nullptr : item == 0 ? root : root->child(item - 1);
+    frame()->controlBar()->tree()->setCurrentItem(root->child(1));
+
+    const int ids[] = {kCmdChannelInfo, kCmdOptionFeatures, kCmdProductInfo, kCmdSqlAdjust};
+    QList<QSignalSpy *> spies;
+    for (int id : ids)
+        spies.append(new QSignalSpy(action(id), &QAction::triggered));
+    doubleClickTree(target);
+
+    for (int i = 0; i < spies.size(); ++i)
+        QCOMPARE(spies[i]->size(), ids[i] == command ? 1 : 0);
+    qDeleteAll(spies);
+    QTRY_COMPARE(frame()->controlBar()->tree()->currentItem(), root);
+    QCOMPARE(m_fixture->rejectedDialogs.size(), command == kCmdOptionFeatures ? 1 : 0);
+    QCOMPARE(frame()->activeChild()->isVisible(), command == kCmdChannelInfo);
+}
+
+void TestMainFrame::treeRootLabelDispatch_data()
+{
+    QTest::addColumn<QByteArray>("language");
+    QTest::addColumn<QByteArray>("company");
+    QTest::addColumn<int>("command");
+    QTest::newRow("Product Information")
+        << QByteArray("English") << QByteArray("Product Information") << int(kCmdProductInfo);
+    QTest::newRow("Sql Adjust") << QByteArray("English") << QByteArray("Sql Adjust")
+                                << int(kCmdSqlAdjust);
+    QTest::newRow("类型设置") << QByteArray("Chinese") << QByteArray("类型设置")
+                              << int(kCmdProductInfo);
+    QTest::newRow("静噪调节") << QByteArray("Chinese") << QByteArray("静噪调节")
+                              << int(kCmdSqlAdjust);
+    QTest::newRow("English label in Chinese does nothing")
+        << QByteArray("Chinese") << QByteArray("Sql Adjust") << 0;
+}
+
+void TestMainFrame::treeRootLabelDispatch()
+{
+    QFETCH(QByteArray, language);
+    QFETCH(QByteArray, company);
+    QFETCH(int, command);
+    QByteArray ini = AppFixture::ini(language);
+    ini.replace(QByteArray("Company=Test Company"), QByteArray("Company=" + company));
+    ini.replace(QByteArray("Company=测试公司"), QByteArray("Company=" + company));
+    QVERIFY(startWith(ini));
+    m_fixture->rejectDialogs();
+
+    QSignalSpy product(action(kCmdProductInfo), &QAction::triggered);
+    QSignalSpy squelch(action(kCmdSqlAdjust), &QAction::triggered);
+    doubleClickTree(frame()->controlBar()->rootItem());
+    QCOMPARE(product.size(), command == kCmdProductInfo ? 1 : 0);
+    QCOMPARE(squelch.size(), command == kCmdSqlAdjust ? 1 : 0);
+}
+
+void TestMainFrame::controlBarCloseButton()
+{
+    QVERIFY(startWith(AppFixture::ini("English")));
+    CTreeControlBar *bar = frame()->controlBar();
+    QCOMPARE(bar->closeButton()->toolTip(), QStringLiteral("Close"));
+    QCOMPARE(bar->caption(), QStringLiteral("Test Company"));
+    QVERIFY(!bar->features().testFlag(QDockWidget::DockWidgetFloatable));
+    QVERIFY(!bar->features().testFlag(QDockWidget::DockWidgetMovable));
+    bar->endSizing(40);
+    QCOMPARE(bar->barWidth(), CTreeControlBar::kDefaultWidth); // no drag was started
+
+    QTest::mouseClick(bar->closeButton(), Qt::LeftButton);
+    QVERIFY(bar->isHidden());
+    action(kCmdControlBar)->trigger();
+    QVERIFY(bar->isVisible());
+    QCOMPARE(bar->width(), CTreeControlBar::kDefaultWidth);
+    action(kCmdControlBar)->trigger();
+    QVERIFY(bar->isHidden());
+}
+
+void TestMainFrame::controlBarWidth_data()
+{
+    QTest::addColumn<int>("dragX");
+    QTest::addColumn<int>("trackX");
+    QTest::addColumn<int>("width"); // -1: half the frame's width
+    QTest::newRow("30 tracks at 80 and becomes 30") << 30 << 80 << 30;
+    QTest::newRow("5 becomes 11") << 5 << 80 << 11;
+    QTest::newRow("-20 becomes 11") << -20 << 80 << 11;
+    QTest::newRow("300 stays 300") << 300 << 300 << 300;
+    QTest::newRow("beyond half becomes half") << 5000 << -1 << -1;
+}
+
+void TestMainFrame::controlBarWidth()
+{
+    QFETCH(int, dragX);
+    QFETCH(int, trackX);
+    QFETCH(int, width);
+    QVERIFY(startWith(AppFixture::ini("English")));
+    frame()->showNormal();
+    frame()->resize(1000, 600);
+    const int half = frame()->width() / 2;
+    CTreeControlBar *bar = frame()->controlBar();
+
+    bar->beginSizing();
+    bar->trackSizing(dragX);
+    QCOMPARE(bar->trackingX(dragX), trackX < 0 ? half : trackX);
+    bar->endSizing(dragX);
+    QVERIFY(!bar->isSizing());
+    const int expected = width < 0 ? half : width;
+    QCOMPARE(bar->barWidth(), expected);
+    QCOMPARE(bar->width(), expected);
+
+    // The width survives hiding and showing the bar.
+    action(kCmdControlBar)->trigger();
+    action(kCmdControlBar)->trigger();
+    QCOMPARE(bar->width(), expected);
+}
+
+void TestMainFrame::saveNewDocumentAsksName()
+{
+    QVERIFY(startWith(AppFixture::ini("English")));
+    // A file that happens to carry the AppName text must not be overwritten.
+    const QString appNameFile = m_fixture->dir() + QStringLiteral("/testprog");
+    QFile existing(appNameFile);
+    QVERIFY(existing.open(QIODevice::WriteOnly));
+    existing.write("keep me");
+    existing.close();
+
+    QStringList proposals;
+    QString answer;
+    frame()->documents()->setFileNameFunction([&](QWidget *, bool save, const QString &name) {
+        if (save)
+            proposals.append(name);
+        return answer;
+    });
+    action(kCmdFileSave)->trigger();
+    QCOMPARE(proposals, QStringList {QStringLiteral("testprog.dat")});
+    QVERIFY(existing.open(QIODevice::ReadOnly));
+    QCOMPARE(existing.readAll(), QByteArray("keep me"));
+    existing.close();
+
+    answer = m_fixture->dir() + QStringLiteral("/saved.dat");
+    action(kCmdFileSave)->trigger();
+    QCOMPARE(QFileInfo(answer).size(), qint64(kImageSize));
+    // Saved once under a name, the next Save writes there without asking.
+    action(kCmdFileSave)->trigger();
+    QCOMPARE(proposals.size(), 2);
+}
+
+void TestMainFrame::unsavedEditsPrompt_data()
+{
+    QTest::addColumn<bool>("modified");
+    QTest::addColumn<QMessageBox::StandardButton>("answer");
+    QTest::addColumn<bool>("closed");
+    QTest::addColumn<bool>("written");
+    QTest::newRow("no edits: no question") << false << QMessageBox::Cancel << true << false;
+    QTest::newRow("Discard closes") << true << QMessageBox::Discard << true << false;
+    QTest::newRow("Cancel keeps the program") << true << QMessageBox::Cancel << false << false;
+    QTest::newRow("Save writes then closes") << true << QMessageBox::Save << true << true;
+}
+
+void TestMainFrame::unsavedEditsPrompt()
+{
+    QFETCH(bool, modified);
+    QFETCH(QMessageBox::StandardButton, answer);
+    QFETCH(bool, closed);
+    QFETCH(bool, written);
+    QVERIFY(startWith(AppFixture::ini("English")));
+    const QString target = m_fixture->dir() + QStringLiteral("/edits.dat");
+    frame()->documents()->setFileNameFunction(
+        [&](QWidget *, bool, const QString &) { return target; });
+    if (modified)
+        frame()->activeChild()->document()->SetModifiedFlag(true);
+    m_fixture->answerMessages({answer});
+
+    QCOMPARE(frame()->close(), closed);
+    QCOMPARE(m_fixture->messages.size(), modified ? 1 : 0);
+    if (modified) {
+        QCOMPARE(m_fixture->messages[0].buttons,
+            QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+    }
+    QCOMPARE(QFile::exists(target), written);
+}
+
+void TestMainFrame::backgroundTiles_data()
+{
+    QTest::addColumn<QSize>("client");
+    QTest::addColumn<QSize>("tile");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QPoint>("last");
+    QTest::newRow("1000x600 with the built-in tile: 5 by 4")
+        << QSize(1000, 600) << QSize(238, 157) << 20 << QPoint(952, 471);
+    QTest::newRow("exact fit adds one more row and column")
+        << QSize(476, 314) << QSize(238, 157) << 9 << QPoint(476, 314);
+    QTest::newRow("tile larger than the client")
+        << QSize(100, 50) << QSize(238, 157) << 1 << QPoint(0, 0);
+    QTest::newRow("empty tile draws nothing") << QSize(1000, 600) << QSize(0, 0) << 0 << QPoint();
+    QTest::newRow("zero-height tile draws nothing")
+        << QSize(1000, 600) << QSize(238, 0) << 0 << QPoint();
+}
+
+void TestMainFrame::backgroundTiles()
+{
+    QFETCH(QSize, client);
+    QFETCH(QSize, tile);
+    QFETCH(int, count);
+    QFETCH(QPoint, last);
+    const QVector<QPoint> origins = CBackgroundClient::tileOrigins(client, tile);
+    QCOMPARE(origins.size(), count);
+    if (count > 0) {
+        QCOMPARE(origins.first(), QPoint(0, 0));
+        QCOMPARE(origins.last(), last);
+    }
+}
+
+QTEST_MAIN(TestMainFrame)
+#include "tst_mainframe.moc"

@@ -1,0 +1,237 @@
+#include "aboutdlg.h"
+#include "appfixture.h"
+#include "childframe.h"
+#include "commandids.h"
+#include "documentcommands.h"
+#include "frameactions.h"
+#include "language.h"
+#include "mainframe.h"
+#include "memoryimage.h"
+#include "programdoc.h"
+#include "treecontrolbar.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolButton>
+#include <QTreeWidget>
+
+namespace {
+
+QStringList itemTexts(const QMenu *menu)
+{
+    QStringList texts;
+    const auto items = menu->actions();
+    for (const QAction *item : items)
+        texts.append(item->isSeparator() ? QStringLiteral("-") : item->text());
+    return texts;
+}
+
+} // namespace
+
+class TestProgramApp : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
+
+    void startUp_data();
+    void startUp();
+    void showLang_data();
+    void showLang();
+    void menusAfterStartUp();
+    void chineseStartUp();
+    void commandLineOpen_data();
+    void commandLineOpen();
+    void aboutDialogTexts();
+};
+
+void TestProgramApp::startUp_data()
+{
+    QTest::addColumn<QByteArray>("ini");
+    QTest::addColumn<QString>("installed");
+    QTest::addColumn<bool>("started");
+    QTest::addColumn<QString>("message");
+
+    const QString fail = QStringLiteral("Load language DLL fail");
+    QTest::newRow("no Program.ini") << QByteArray() << QString() << false << fail;
+    QTest::newRow("no Language key")
+        << QByteArray("[Setup]\nShowLang=1\n") << "English" << false << fail;
+    QTest::newRow("English without its translation")
+        << AppFixture::ini("English") << QString() << false << fail;
+    QTest::newRow("Chinese without its translation")
+        << AppFixture::ini("Chinese") << QString() << false << QStringLiteral("加载语言链接库失败");
+    QTest::newRow("lower-case chinese is not Chinese")
+        << AppFixture::ini("chinese") << "Chinese" << false << fail;
+    QTest::newRow("a path as language name")
+        << AppFixture::ini("../English") << "English" << false << fail;
+    QTest::newRow("English installed")
+        << AppFixture::ini("English") << "English" << true << QString();
+    QTest::newRow("Chinese installed")
+        << AppFixture::ini("Chinese") << "Chinese" << true << QString();
+}
+
+void TestProgramApp::startUp()
+{
+    QFETCH(QByteArray, ini);
+    QFETCH(QString, installed);
+    QFETCH(bool, started);
+    QFETCH(QString, message);
+
+    AppFixture fixture;
+    if (!ini.isEmpty())
+        fixture.writeIni(ini);
+    if (!installed.isEmpty())
+        fixture.installLanguage(installed);
+    fixture.answerMessages();
+
+    QCOMPARE(fixture.start(), started);
+    if (started) {
+        QVERIFY(fixture.messages.isEmpty());
+        QVERIFY(fixture.app()->mainFrame()->isVisible());
+        QVERIFY(fixture.app()->mainFrame()->activeChild());
+    } else {
+        QCOMPARE(fixture.messages.size(), 1);
+        QCOMPARE(fixture.messages[0].text, message);
+        QCOMPARE(fixture.messages[0].caption, QStringLiteral("Program"));
+        QVERIFY(!fixture.app()->mainFrame());
+    }
+}
+
+void TestProgramApp::showLang_data()
+{
+    QTest::addColumn<QByteArray>("showLang");
+    QTest::addColumn<bool>("languageShown");
+    QTest::newRow("1 keeps Language") << QByteArray("1") << true;
+    QTest::newRow("2 keeps Language") << QByteArray("2") << true;
+    QTest::newRow("-1 keeps Language") << QByteArray("-1") << true;
+    QTest::newRow("7 with text after it keeps Language") << QByteArray("7x") << true;
+    QTest::newRow("0 removes Language") << QByteArray("0") << false;
+    QTest::newRow("empty removes Language") << QByteArray("") << false;
+    QTest::newRow("abc removes Language") << QByteArray("abc") << false;
+}
+
+void TestProgramApp::showLang()
+{
+    QFETCH(QByteArray, showLang);
+    QFETCH(bool, languageShown);
+    AppFixture fixture;
+    fixture.writeIni(AppFixture::ini("English", showLang));
+    fixture.installLanguage(QStringLiteral("English"));
+    QVERIFY(fixture.start());
+
+    const QMenu *setup = fixture.app()->mainFrame()->actions()->documentMenus().at(4);
+    QCOMPARE(setup->title(), QStringLiteral("&Setup"));
+    const QStringList expected = languageShown
+        ? QStringList {QStringLiteral("&Com Setup"), QStringLiteral("&Language")}
+        : QStringList {QStringLiteral("&Com Setup")};
+    QCOMPARE(itemTexts(setup), expected);
+}
+
+void TestProgramApp::menusAfterStartUp()
+{
+    AppFixture fixture;
+    fixture.writeIni(AppFixture::ini("English"));
+    fixture.installLanguage(QStringLiteral("English"));
+    QVERIFY(fixture.start());
+    CMainFrame *frame = fixture.app()->mainFrame();
+    FrameActions *actions = frame->actions();
+
+    QStringList bar;
+    for (const QAction *menu : frame->menuBar()->actions())
+        bar.append(menu->text());
+    QCOMPARE(bar, QStringList({"&File", "&Edit", "&Program", "&View", "&Setup", "&Help"}));
+
+    const auto &doc = actions->documentMenus();
+    QCOMPARE(itemTexts(doc[0]),
+        QStringList({"&New\tCtrl+N", "&Open...\tCtrl+O", "&Close", "&Save\tCtrl+S", "Save &As...",
+            "-", "&Print...\tCtrl+P", "Print Pre&view", "P&rint Setup...", "-", "E&xit"}));
+    QCOMPARE(itemTexts(doc[1]), QStringList({"&Channel Information", "&Optional Features"}));
+    QCOMPARE(itemTexts(doc[2]), QStringList({"&Read    Ctrl+R", "&Write   Ctrl+W"}));
+    QCOMPARE(itemTexts(doc[3]), QStringList({"&Toolbar", "&Status Bar", "&Control Bar"}));
+    QCOMPARE(itemTexts(doc[5]), QStringList({"About Test..."}));
+    QCOMPARE(doc[5]->actions().at(0)->property(kCommandIdProperty).toInt(), int(kCmdAppAbout));
+
+    // The menu shown without a document keeps its built-in About item.
+    const auto &noDoc = actions->noDocumentMenus();
+    QCOMPARE(itemTexts(noDoc[0]),
+        QStringList({"&New\tCtrl+N", "&Open...\tCtrl+O", "-", "P&rint Setup...", "-", "E&xit"}));
+    QCOMPARE(itemTexts(noDoc[1]), QStringList({"&Toolbar", "&Status Bar"}));
+    QCOMPARE(itemTexts(noDoc[2]), QStringList({"&About Program..."}));
+
+    QCOMPARE(QApplication::applicationDisplayName(), QStringLiteral("Test Company"));
+    QVERIFY(frame->isMaximized());
+}
+
+void TestProgramApp::chineseStartUp()
+{
+    AppFixture fixture;
+    fixture.writeIni(AppFixture::ini("Chinese"));
+    fixture.installLanguage(QStringLiteral("Chinese"));
+    QVERIFY(fixture.start());
+    CMainFrame *frame = fixture.app()->mainFrame();
+    QVERIFY(g_bChinese);
+
+    QCOMPARE(frame->menuBar()->actions().at(0)->text(), QStringLiteral("文件(&F)"));
+    QCOMPARE(frame->actions()->documentAboutAction()->text(), QStringLiteral("关于测试..."));
+    QTreeWidgetItem *root = frame->controlBar()->rootItem();
+    QCOMPARE(root->text(0), QStringLiteral("测试公司"));
+    QCOMPARE(root->childCount(), 2);
+    QCOMPARE(root->child(0)->text(0), QStringLiteral("信道信息"));
+    QCOMPARE(root->child(1)->text(0), QStringLiteral("可选功能"));
+    QCOMPARE(frame->activeChild()->document()->title(), QStringLiteral("信道信息"));
+    QCOMPARE(frame->controlBar()->closeButton()->toolTip(), QStringLiteral("关闭"));
+}
+
+void TestProgramApp::commandLineOpen_data()
+{
+    QTest::addColumn<int>("size");
+    QTest::addColumn<bool>("started");
+    QTest::newRow("a whole image opens") << int(kImageSize) << true;
+    QTest::newRow("a short file ends start-up") << 100 << false;
+}
+
+void TestProgramApp::commandLineOpen()
+{
+    QFETCH(int, size);
+    QFETCH(bool, started);
+    AppFixture fixture;
+    fixture.writeIni(AppFixture::ini("English"));
+    fixture.installLanguage(QStringLiteral("English"));
+    fixture.answerMessages();
+    const QString path = fixture.dir() + QStringLiteral("/radio.dat");
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray(size, char(0x5A)));
+    file.close();
+
+    QCOMPARE(fixture.start({path}), started);
+    if (started) {
+        CProgramDoc *doc = fixture.app()->mainFrame()->activeChild()->document();
+        QCOMPARE(doc->pathName(), path);
+        QCOMPARE(int(doc->image()[0x0100]), 0x5A);
+        QVERIFY(fixture.messages.isEmpty());
+    } else {
+        QCOMPARE(fixture.messages.size(), 1);
+        QVERIFY(!fixture.messages[0].text.isEmpty());
+    }
+}
+
+void TestProgramApp::aboutDialogTexts()
+{
+    AppFixture fixture;
+    fixture.writeIni(AppFixture::ini("English"));
+    fixture.installLanguage(QStringLiteral("English"));
+    QVERIFY(fixture.start());
+    CAboutDlg about;
+    QCOMPARE(about.windowTitle(), QStringLiteral("About Test..."));
+    QCOMPARE(about.lineText(0), QStringLiteral("V 1"));
+    QCOMPARE(about.lineText(1), QStringLiteral("C 2"));
+    QCOMPARE(about.lineText(2), QStringLiteral("Owner 3"));
+    QVERIFY(!about.usesTitleIcon());
+}
+
+QTEST_MAIN(TestProgramApp)
+#include "tst_programapp.moc"
