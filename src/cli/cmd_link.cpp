@@ -1,10 +1,313 @@
-// Placeholder until these commands are built.
+// The radio commands: whole-image and squelch-block transfers, the port list and
+// the simulated radio served on a pseudo-terminal.
 #include "cli.h"
+
+#include "cloneengine.h"
+#include "comport.h"
+#include "datfile.h"
+#include "messages.h"
+#include "openradioport.h"
+#include "squelchtransfer.h"
+
+#ifdef Q_OS_UNIX
+#include "ptyserver.h"
+#include <csignal>
+#include <unistd.h>
+#endif
+
+#include <QDir>
+#include <QFileInfo>
+#include <atomic>
+#include <cstdio>
+
 namespace Cli {
-int Read(const QStringList &) { return fail(QStringLiteral("not available in this build")); }
-int Write(const QStringList &) { return fail(QStringLiteral("not available in this build")); }
-int SquelchRead(const QStringList &) { return fail(QStringLiteral("not available in this build")); }
-int SquelchWrite(const QStringList &) { return fail(QStringLiteral("not available in this build")); }
-int Ports(const QStringList &) { return fail(QStringLiteral("not available in this build")); }
-int Simulate(const QStringList &) { return fail(QStringLiteral("not available in this build")); }
+namespace {
+
+std::atomic<bool> g_interrupted {false};
+
+// Progress on stderr when it is a terminal; Ctrl+C stops at the next poll point.
+class CliObserver : public TransferObserver
+{
+public:
+    explicit CliObserver(int steps)
+        : m_steps(steps)
+#ifdef Q_OS_UNIX
+        , m_showBar(::isatty(2) == 1)
+#endif
+    { }
+    ~CliObserver() override
+    {
+        finish();
+    }
+    // Ends the bar's line, so that what follows starts on a line of its own.
+    void finish()
+    {
+        if (m_shown)
+            std::fputc('\n', stderr);
+        m_shown = false;
+    }
+    void progress(int position) override
+    {
+        if (!m_showBar)
+            return;
+        constexpr int kWidth = 40;
+        const int filled = position * kWidth / m_steps;
+        std::fprintf(stderr, "\r[%s%s] %d/%d", QByteArray(filled, '#').constData(),
+            QByteArray(kWidth - filled, '.').constData(), position, m_steps);
+        std::fflush(stderr);
+        m_shown = true;
+    }
+    bool shouldStop() override
+    {
+        return g_interrupted.load();
+    }
+    // The CLI answers the Retry/Cancel question with Cancel.
+    bool retryAfterCommunicationError() override
+    {
+        return false;
+    }
+
+private:
+    int m_steps;
+    bool m_showBar = false;
+    bool m_shown = false;
+};
+
+extern "C" void OnInterrupt(int)
+{
+    g_interrupted = true;
+}
+
+void CatchInterrupt()
+{
+#ifdef Q_OS_UNIX
+    std::signal(SIGINT, OnInterrupt);
+#endif
+}
+
+// "[--port P] FILE": the port (stored choice by default) and the one file.
+bool ParseTransferArgs(QStringList args, QString *port, QString *file, int *exitCode)
+{
+    bool present = false;
+    if (!takeOption(args, QStringLiteral("--port"), port, &present)) {
+        *exitCode = usage(QStringLiteral("--port needs a device name"));
+        return false;
+    }
+    if (!present)
+        *port = StoredComPort();
+    if (args.size() != 1 || args[0].startsWith(QLatin1String("--"))) {
+        *exitCode = usage(QStringLiteral("expected [--port P] FILE"));
+        return false;
+    }
+    *file = args[0];
+    return true;
+}
+
+// The open failure's message, the system's reason and, when the device is not
+// ours to open, how to get access to it.
+int OpenFailed(QString message, const QString &port, OpenFailure failure, const QString &detail)
+{
+    if (!detail.isEmpty())
+        message += QStringLiteral(" (%1: %2)").arg(port, detail);
+    const QString hint
+        = failure == OpenFailure::PermissionDenied ? PortAccessHint(port) : QString();
+    if (!hint.isEmpty())
+        message += QLatin1Char('\n') + hint;
+    return fail(message);
+}
+
+int TransferFailed(const QString &port, const TransferOutcome &outcome)
+{
+    switch (outcome.result) {
+    case TransferResult::Ok:
+        return kExitOk;
+    case TransferResult::Cancelled:
+        return fail(QStringLiteral("cancelled"));
+    case TransferResult::PortOpenFailed:
+        return OpenFailed(
+            MessageText(kMsgCouldNotOpenPort), port, outcome.openFailure, outcome.detail);
+    case TransferResult::CommunicationError:
+    case TransferResult::ProgramInterrupt:
+        break;
+    }
+    return fail(MessageText(outcome.messageId));
+}
+
+int SquelchFailed(const QString &port, const SquelchOutcome &outcome, bool writeDirection)
+{
+    const QString message = SquelchMessage(outcome.result, writeDirection);
+    if (outcome.result == SquelchResult::PortOpenFailed)
+        return OpenFailed(message, port, outcome.openFailure, outcome.detail);
+    return fail(message);
+}
+
+} // namespace
+
+int Read(const QStringList &args)
+{
+    QString port, file;
+    int exitCode = kExitOk;
+    if (!ParseTransferArgs(args, &port, &file, &exitCode))
+        return exitCode;
+    CatchInterrupt();
+    MemoryImage image = NewImage();
+    CliObserver observer(kReadProgressSteps);
+    const TransferOutcome outcome = ReadWholeImage(port, image, observer);
+    observer.finish();
+    if (!outcome.ok())
+        return TransferFailed(port, outcome);
+    return saveImage(file, image) ? kExitOk : kExitFailure;
+}
+
+int Write(const QStringList &args)
+{
+    QString port, file;
+    int exitCode = kExitOk;
+    if (!ParseTransferArgs(args, &port, &file, &exitCode))
+        return exitCode;
+    MemoryImage image;
+    if (!loadImage(file, image))
+        return kExitFailure;
+    CatchInterrupt();
+    CliObserver observer(kWriteProgressSteps);
+    const TransferOutcome outcome = WriteWholeImage(port, image, observer);
+    observer.finish();
+    return outcome.ok() ? kExitOk : TransferFailed(port, outcome);
+}
+
+int SquelchRead(const QStringList &args)
+{
+    QString port, file;
+    int exitCode = kExitOk;
+    if (!ParseTransferArgs(args, &port, &file, &exitCode))
+        return exitCode;
+    MemoryImage image;
+    if (!loadImage(file, image))
+        return kExitFailure;
+    const SquelchOutcome outcome = ReadSquelchBlock(port, image);
+    if (!outcome.ok())
+        return SquelchFailed(port, outcome, false);
+    if (!saveImage(file, image))
+        return kExitFailure;
+    out(SquelchMessage(outcome.result, false) + QLatin1Char('\n'));
+    return kExitOk;
+}
+
+int SquelchWrite(const QStringList &args)
+{
+    QString port, file;
+    int exitCode = kExitOk;
+    if (!ParseTransferArgs(args, &port, &file, &exitCode))
+        return exitCode;
+    MemoryImage image;
+    if (!loadImage(file, image))
+        return kExitFailure;
+    const SquelchOutcome outcome = WriteSquelchBlock(port, image);
+    if (!outcome.ok())
+        return SquelchFailed(port, outcome, true);
+    out(SquelchMessage(outcome.result, true) + QLatin1Char('\n'));
+    return kExitOk;
+}
+
+int Ports(const QStringList &args)
+{
+    if (!args.isEmpty())
+        return usage(QStringLiteral("ports takes no arguments"));
+    for (const PortEntry &entry : ListPorts()) {
+        out(entry.name + QLatin1Char('\t') + entry.description
+            + (entry.busy ? QStringLiteral("\tbusy\n") : QStringLiteral("\n")));
+    }
+    out(SimulatedPortName() + QStringLiteral("\tsimulated radio\n"));
+    return kExitOk;
+}
+
+#ifdef Q_OS_UNIX
+namespace {
+
+PtyServer *g_server = nullptr;
+
+extern "C" void OnStopSignal(int)
+{
+    if (g_server)
+        g_server->stop();
+}
+
+bool ParseSimulateArgs(
+    QStringList args, QString *image, bool *paced, FaultPlan *faults, int *exitCode)
+{
+    bool present = false;
+    if (!takeOption(args, QStringLiteral("--image"), image, &present)) {
+        *exitCode = usage(QStringLiteral("--image needs a file"));
+        return false;
+    }
+    if (!present)
+        *image = SimulatedImagePath();
+    *paced = takeFlag(args, QStringLiteral("--pace"));
+    for (;;) {
+        QString fault, error;
+        if (!takeOption(args, QStringLiteral("--fault"), &fault, &present)) {
+            *exitCode = usage(QStringLiteral("--fault needs KIND[@BLOCK]"));
+            return false;
+        }
+        if (!present)
+            break;
+        if (!faults->add(fault, &error)) {
+            *exitCode = usage(error);
+            return false;
+        }
+    }
+    if (!args.isEmpty()) {
+        *exitCode = usage(QStringLiteral("unexpected argument '%1'").arg(args[0]));
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+int Simulate(const QStringList &args)
+{
+    QString path;
+    bool paced = false;
+    FaultPlan faults;
+    int exitCode = kExitOk;
+    if (!ParseSimulateArgs(args, &path, &paced, &faults, &exitCode))
+        return exitCode;
+    MemoryImage memory = NewImage();
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    if (QFileInfo::exists(path) ? !loadImage(path, memory) : !saveImage(path, memory))
+        return kExitFailure;
+
+    SimulatedRadio radio(memory, faults);
+    PtyServer server(radio);
+    QString error;
+    if (!server.open(&error))
+        return fail(error);
+    server.setPaced(paced);
+    const auto save = [&] {
+        if (saveImage(path, radio.memory()))
+            radio.markSaved();
+    };
+    server.setIdleHandler(save);
+    out(server.devicePath() + QLatin1Char('\n'));
+    std::fflush(stdout);
+
+    g_server = &server;
+    std::signal(SIGINT, OnStopSignal);
+    std::signal(SIGTERM, OnStopSignal);
+    server.run();
+    g_server = nullptr;
+    if (radio.modified())
+        save();
+    if (server.hungUp())
+        std::fputs("htprog-cli: simulated radio hung up the line\n", stderr);
+    return radio.modified() ? kExitFailure : kExitOk;
+}
+#else
+int Simulate(const QStringList &)
+{
+    return fail(QStringLiteral("the simulated radio on a pseudo-terminal needs a POSIX system"));
+}
+#endif
+
 } // namespace Cli

@@ -1,0 +1,77 @@
+// The whole-image transfer between a memory image and the radio: clone entry and
+// identification handshake, then 1024 read blocks (8 bytes each, 12-byte replies)
+// or 1018 write blocks that skip the squelch block 0x1F80-0x1F9F, closed by the
+// 6 band-limit bytes 0x1FF0-0x1FF5. Progress advances at every 16-byte-aligned
+// block; the observer is asked whether to stop at the protocol's poll points.
+#pragma once
+
+#include "memoryimage.h"
+#include "radioport.h"
+
+#include <QString>
+
+// How a transfer talks to whoever runs it. The engine may run on a worker thread:
+// shouldStop() and retryAfterCommunicationError() are called on that thread.
+class TransferObserver
+{
+public:
+    virtual ~TransferObserver() = default;
+    // The new progress position: 1 to 512 for a read, 1 to 509 for a write.
+    virtual void progress(int position) { Q_UNUSED(position) }
+    // Tested at every poll point; true ends the transfer as Cancelled.
+    virtual bool shouldStop() { return false; }
+    // The Retry/Cancel question of message 61451; true answers Retry.
+    virtual bool retryAfterCommunicationError() { return false; }
+};
+
+enum class TransferResult {
+    Ok,
+    Cancelled, // stopped at a poll point; no message
+    PortOpenFailed, // message 61453
+    CommunicationError, // 61451 asked and answered Cancel
+    ProgramInterrupt, // message 61454
+};
+
+struct TransferOutcome
+{
+    TransferResult result = TransferResult::Ok;
+    int messageId = 0; // the message to show; 0 for Ok and Cancelled
+    OpenFailure openFailure = OpenFailure::None; // why the port did not open
+    QString detail; // the system's reason for an open failure
+
+    bool ok() const { return result == TransferResult::Ok; }
+};
+
+constexpr int kReadProgressSteps = 512; // 1024 blocks, one step per 16 bytes
+constexpr int kWriteProgressSteps = 509; // 1018 blocks below 0x1FF0, one step per 16 bytes
+
+class CloneEngine
+{
+public:
+    CloneEngine(RadioPort &port, TransferObserver &observer);
+
+    // Reads all 8192 bytes; image changes only when every block arrived.
+    TransferOutcome readImage(MemoryImage &image);
+    // Writes the image except 0x1F80-0x1F9F and 0x1FF6-0x1FFF.
+    TransferOutcome writeImage(const MemoryImage &image);
+
+    static QByteArray readCommand(int address);
+    static QByteArray writeCommand(int address, int length);
+
+private:
+    TransferOutcome handshake();
+    bool enterCloneMode();
+    bool identify();
+    bool poll(int times, int pauseMs);
+    bool awaitAck();
+    bool writeBlock(const MemoryImage &image, int address, int length);
+
+    RadioPort &m_port;
+    TransferObserver &m_observer;
+};
+
+// Opens portName with the clone profile, transfers, closes the port.
+TransferOutcome ReadWholeImage(
+    const QString &portName, MemoryImage &image, TransferObserver &observer);
+TransferOutcome WriteWholeImage(
+    const QString &portName, const MemoryImage &image, TransferObserver &observer);

@@ -1,0 +1,66 @@
+// The radio's side of the clone protocol on an 8192-byte memory, driven one
+// received byte at a time: clone entry 02 "QUIVEX" → 06; 'M' 02 → 8 identification
+// bytes; 06 → 06; 'R' hi lo n → 4-byte header and n memory bytes, the host's 06 →
+// 06; 'W' hi lo n + n bytes → stored, 06. Faults make it misbehave on purpose.
+#pragma once
+
+#include "memoryimage.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+struct FaultPlan
+{
+    int silentEntries = 0; // clone entries ignored before answering; -1: never answers
+    bool otherByteBeforeAck = false; // answers the clone entry with 0x15, then 0x06
+    bool noIdentificationAck = false; // no 0x06 after the identification exchange
+    int shortReplyAt = -1; // block (address / 8) whose read reply is cut short
+    int noAckAt = -1; // block whose read or write gets no 0x06
+    int hangUpAt = -1; // block whose command makes the line go dead
+
+    // One "KIND[@N]": silent, other-byte, no-ident-ack, short-reply@N, no-ack@N, hang-up@N.
+    bool add(const QString &text, QString *error);
+};
+
+class SimulatedRadio
+{
+public:
+    explicit SimulatedRadio(const MemoryImage &memory, const FaultPlan &faults = {});
+
+    // Takes one byte from the line; returns what the radio sends in answer.
+    QByteArray receive(quint8 byte);
+    QByteArray receive(const QByteArray &bytes);
+
+    const MemoryImage &memory() const { return m_memory; }
+    // True after a write command changed the memory, until markSaved().
+    bool modified() const { return m_modified; }
+    void markSaved() { m_modified = false; }
+    // True once a hang-up fault fired: the line is dead and nothing more is answered.
+    bool hungUp() const { return m_hungUp; }
+    // Every complete 'R' or 'W' command received, with its data, in order.
+    const QList<QByteArray> &commands() const { return m_commands; }
+    int cloneEntries() const { return m_entries; }
+
+    static QByteArray identification();
+
+private:
+    enum class State { Entry, Identify, IdentifyAck, Command };
+
+    QByteArray onEntryByte(quint8 byte);
+    QByteArray onIdentifyByte(quint8 byte);
+    QByteArray onCommandByte(quint8 byte);
+    QByteArray completeCommand();
+    QByteArray restartWithEntry(quint8 byte);
+
+    MemoryImage m_memory;
+    FaultPlan m_faults;
+    State m_state = State::Entry;
+    int m_entryMatched = 0;
+    int m_entries = 0;
+    QByteArray m_pending; // the command being received
+    int m_ackBlock = -1; // the block whose read reply awaits the host's 06
+    bool m_modified = false;
+    bool m_hungUp = false;
+    QList<QByteArray> m_commands;
+};

@@ -1,0 +1,149 @@
+#include "squelchtransfer.h"
+
+#include "language.h"
+#include "openradioport.h"
+
+#include <cstring>
+
+namespace {
+
+constexpr char kAck = 0x06;
+const QByteArray kCloneEntry = QByteArrayLiteral("\x02QUIVEX");
+constexpr int kEntryAttempts = 4;
+constexpr int kBlockSize = 8;
+constexpr int kReplyHeader = 4;
+constexpr int kBlocks = ImageMap::kSquelchBlockSize / kBlockSize;
+
+QByteArray Command(char code, int address)
+{
+    QByteArray command(1, code);
+    command += char(address >> 8);
+    command += char(address & 0xFF);
+    command += char(kBlockSize);
+    return command;
+}
+
+} // namespace
+
+SquelchTransfer::SquelchTransfer(RadioPort &port)
+    : m_port(port)
+{ }
+
+bool SquelchTransfer::acknowledged()
+{
+    return m_port.read(1) == QByteArray(1, kAck);
+}
+
+bool SquelchTransfer::enterCloneMode()
+{
+    for (int attempt = 0; attempt < kEntryAttempts && !m_port.failed(); ++attempt) {
+        for (char byte : kCloneEntry) {
+            m_port.sleep(2);
+            if (!m_port.write(byte))
+                return false;
+        }
+        m_port.sleep(2);
+        if (acknowledged())
+            return true;
+    }
+    return false;
+}
+
+bool SquelchTransfer::handshake()
+{
+    m_port.purge(PurgeKind::Clear);
+    if (!enterCloneMode())
+        return false;
+    m_port.purge(PurgeKind::Clear);
+    m_port.write(QByteArrayLiteral("M\x02"));
+    if (m_port.read(8).size() != 8)
+        return false;
+    m_port.purge(PurgeKind::Clear);
+    m_port.write(kAck);
+    return acknowledged();
+}
+
+SquelchResult SquelchTransfer::read(MemoryImage &image)
+{
+    if (!handshake())
+        return SquelchResult::CommunicationError;
+    QByteArray block;
+    for (int i = 0; i < kBlocks; ++i) {
+        m_port.purge(PurgeKind::Clear);
+        m_port.write(Command('R', ImageMap::kSquelchBlock + i * kBlockSize));
+        const QByteArray header = m_port.read(kReplyHeader);
+        const QByteArray data = m_port.read(kBlockSize);
+        // Bytes that did not arrive are never taken as data.
+        if (header.size() != kReplyHeader || data.size() != kBlockSize)
+            return SquelchResult::CommunicationError;
+        block += data;
+        m_port.purge(PurgeKind::Clear);
+        m_port.write(kAck);
+        if (!acknowledged())
+            return SquelchResult::CommunicationError;
+    }
+    std::memcpy(image.data() + ImageMap::kSquelchBlock, block.constData(), size_t(block.size()));
+    return SquelchResult::Ok;
+}
+
+SquelchResult SquelchTransfer::write(const MemoryImage &image)
+{
+    if (!handshake())
+        return SquelchResult::CommunicationError;
+    for (int i = 0; i < kBlocks; ++i) {
+        const int address = ImageMap::kSquelchBlock + i * kBlockSize;
+        m_port.purge(PurgeKind::Clear);
+        m_port.write(Command('W', address));
+        m_port.write(
+            QByteArray(reinterpret_cast<const char *>(image.data()) + address, kBlockSize));
+        if (!acknowledged())
+            return SquelchResult::CommunicationError;
+    }
+    return SquelchResult::Ok;
+}
+
+namespace {
+
+template<typename Run>
+SquelchOutcome WithSquelchPort(const QString &portName, Run run)
+{
+    SquelchOutcome outcome;
+    OpenedPort opened = OpenRadioPort(PortProfile::Squelch, portName);
+    if (!opened.port) {
+        outcome.result = SquelchResult::PortOpenFailed;
+        outcome.openFailure = opened.failure;
+        outcome.detail = opened.detail;
+        return outcome;
+    }
+    outcome.result = run(*opened.port);
+    return outcome;
+}
+
+} // namespace
+
+SquelchOutcome ReadSquelchBlock(const QString &portName, MemoryImage &image)
+{
+    return WithSquelchPort(
+        portName, [&](RadioPort &port) { return SquelchTransfer(port).read(image); });
+}
+
+SquelchOutcome WriteSquelchBlock(const QString &portName, const MemoryImage &image)
+{
+    return WithSquelchPort(
+        portName, [&](RadioPort &port) { return SquelchTransfer(port).write(image); });
+}
+
+QString SquelchMessage(SquelchResult result, bool writeDirection)
+{
+    switch (result) {
+    case SquelchResult::Ok:
+        return writeDirection ? LangText("Write Successfully", "写数据成功")
+                              : LangText("Read Successfully", "读数据成功");
+    case SquelchResult::PortOpenFailed:
+        return QStringLiteral("Open the serial port fails");
+    case SquelchResult::CommunicationError:
+        break;
+    }
+    return writeDirection ? LangText("Communication Error", "通讯出错")
+                          : QStringLiteral("Communication Error");
+}

@@ -1,0 +1,96 @@
+// Shared pieces of the link tests: a recognisable memory pattern, an observer that
+// records what the engine reports, and a port that breaks after a number of bytes.
+#pragma once
+
+#include "cloneengine.h"
+#include "radioport.h"
+#include "simulatedradio.h"
+
+#include <QList>
+#include <QStringList>
+
+inline MemoryImage Pattern(int seed)
+{
+    MemoryImage image;
+    for (int i = 0; i < kImageSize; ++i)
+        image[size_t(i)] = quint8((i * 7 + (i >> 8) * 13 + seed) & 0xFF);
+    return image;
+}
+
+// base with the bytes of first..last (inclusive) taken from other.
+inline MemoryImage WithRange(MemoryImage base, const MemoryImage &other, int first, int last)
+{
+    std::copy(&other[size_t(first)], &other[size_t(last)] + 1, &base[size_t(first)]);
+    return base;
+}
+
+// The radio's memory after a whole-image write: the squelch block and the last ten
+// bytes stay the radio's own.
+inline MemoryImage AfterWrite(const MemoryImage &radio, const MemoryImage &written)
+{
+    return WithRange(WithRange(written, radio, 0x1F80, 0x1F9F), radio, 0x1FF6, 0x1FFF);
+}
+
+inline FaultPlan Faults(const QStringList &kinds)
+{
+    FaultPlan plan;
+    QString error;
+    for (const QString &kind : kinds) {
+        if (!plan.add(kind, &error))
+            qFatal("%s", qPrintable(error));
+    }
+    return plan;
+}
+
+class RecordingObserver : public TransferObserver
+{
+public:
+    int stopAtPoll = -1; // the poll (counted from 1) that asks to stop
+    int retriesToGive = 0;
+    int polls = 0;
+    int questions = 0;
+    QList<int> positions;
+
+    void progress(int position) override { positions.append(position); }
+    bool shouldStop() override { return ++polls == stopAtPoll; }
+    bool retryAfterCommunicationError() override { return ++questions <= retriesToGive; }
+};
+
+// Passes everything on until a number of bytes was written; the write that crosses
+// the limit goes out partly and the line is dead from then on.
+class FailingPort : public RadioPort
+{
+public:
+    FailingPort(RadioPort &inner, int bytesBeforeFailure)
+        : m_inner(inner)
+        , m_budget(bytesBeforeFailure)
+    { }
+    void purge(PurgeKind kind) override { alive() ? m_inner.purge(kind) : void(); }
+    bool write(const QByteArray &bytes) override
+    {
+        if (!alive())
+            return false;
+        const int allowed = qMin<int>(m_budget, int(bytes.size()));
+        m_budget -= allowed;
+        m_inner.write(bytes.left(allowed));
+        m_failed = allowed < bytes.size();
+        return !m_failed;
+    }
+    QByteArray read(int n) override { return alive() ? m_inner.read(n) : QByteArray(); }
+    void sleep(int ms) override { alive() ? m_inner.sleep(ms) : void(); }
+    bool failed() const override { return m_failed; }
+    using RadioPort::write;
+
+    int callsAfterFailure = 0; // port operations still tried after the line died
+
+private:
+    bool alive()
+    {
+        callsAfterFailure += m_failed ? 1 : 0;
+        return !m_failed;
+    }
+
+    RadioPort &m_inner;
+    int m_budget;
+    bool m_failed = false;
+};

@@ -1,0 +1,65 @@
+#include "ptyfixture.h"
+
+#include <QTest>
+#include <fcntl.h>
+#include <stdlib.h>
+#include <termios.h>
+#include <unistd.h>
+
+ServedRadio::ServedRadio(const MemoryImage &memory, const FaultPlan &faults, bool paced)
+    : m_radio(memory, faults)
+    , m_server(m_radio)
+{
+    QString error;
+    if (!m_server.open(&error))
+        qFatal("%s", qPrintable(error));
+    m_server.setPaced(paced);
+    m_path = m_server.devicePath();
+    m_thread = std::thread([this] { m_server.run(); });
+}
+
+ServedRadio::~ServedRadio()
+{
+    stop();
+}
+
+SimulatedRadio &ServedRadio::stop()
+{
+    if (m_thread.joinable()) {
+        m_server.stop();
+        m_thread.join();
+    }
+    return m_radio;
+}
+
+ScriptedLine::ScriptedLine()
+{
+    m_master = ::posix_openpt(O_RDWR | O_NOCTTY);
+    if (m_master < 0 || ::grantpt(m_master) != 0 || ::unlockpt(m_master) != 0)
+        qFatal("no pseudo-terminal");
+    m_path = QString::fromLocal8Bit(::ptsname(m_master));
+    m_slave = ::open(::ptsname(m_master), O_RDWR | O_NOCTTY);
+    termios settings {};
+    ::tcgetattr(m_slave, &settings);
+    ::cfmakeraw(&settings);
+    ::tcsetattr(m_slave, TCSANOW, &settings);
+}
+
+ScriptedLine::~ScriptedLine()
+{
+    if (m_thread.joinable())
+        m_thread.join();
+    ::close(m_slave);
+    ::close(m_master);
+}
+
+void ScriptedLine::play(const QList<ScriptStep> &steps)
+{
+    m_thread = std::thread([this, steps] {
+        for (const ScriptStep &step : steps) {
+            QThread::msleep(ulong(step.delayMs));
+            if (::write(m_master, step.bytes.constData(), size_t(step.bytes.size())) < 0)
+                return;
+        }
+    });
+}

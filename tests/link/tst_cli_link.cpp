@@ -1,0 +1,223 @@
+// htprog-cli radio commands run as a program against "htprog-cli simulate".
+#include "datfile.h"
+#include "linktestsupport.h"
+#include "messages.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+struct Run
+{
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+QString Cli()
+{
+    return QStringLiteral(HTPROG_BIN_DIR "/htprog-cli");
+}
+
+Run RunCli(const QStringList &args, const QProcessEnvironment &env = {})
+{
+    QProcess process;
+    if (!env.isEmpty())
+        process.setProcessEnvironment(env);
+    process.start(Cli(), args);
+    Run run;
+    if (!process.waitForFinished(60000))
+        return run;
+    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
+    run.out = QString::fromUtf8(process.readAllStandardOutput());
+    run.err = QString::fromUtf8(process.readAllStandardError());
+    return run;
+}
+
+// "htprog-cli simulate" in the background; ends (and saves) when destroyed.
+class Simulator
+{
+public:
+    explicit Simulator(const QStringList &args)
+    {
+        m_process.start(Cli(), QStringList {QStringLiteral("simulate")} + args);
+        while (!m_process.canReadLine() && m_process.waitForReadyRead(10000)) { }
+        m_path = QString::fromUtf8(m_process.readLine()).trimmed();
+    }
+    ~Simulator() { stop(); }
+    QString path() const { return m_path; }
+    int stop()
+    {
+        if (m_process.state() != QProcess::NotRunning) {
+            m_process.terminate();
+            m_process.waitForFinished(10000);
+        }
+        return m_process.exitCode();
+    }
+
+private:
+    QProcess m_process;
+    QString m_path;
+};
+
+MemoryImage Load(const QString &path)
+{
+    MemoryImage image {};
+    LoadDatFile(path, image);
+    return image;
+}
+
+QByteArray FileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+class TestCliLink : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void readAndWriteThroughPseudoTerminal();
+    void failures_data();
+    void failures();
+    void openFailure();
+    void simulatedPortKeepsItsMemory();
+    void usageErrors_data();
+    void usageErrors();
+
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QString path(const QString &name) const { return m_dir->filePath(name); }
+};
+
+void TestCliLink::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+}
+
+void TestCliLink::readAndWriteThroughPseudoTerminal()
+{
+    const MemoryImage radioMemory = Pattern(30);
+    const MemoryImage written = Pattern(31);
+    QVERIFY(SaveDatFile(path("radio.dat"), radioMemory).ok());
+    QVERIFY(SaveDatFile(path("in.dat"), written).ok());
+    Simulator sim({"--image", path("radio.dat")});
+    QVERIFY(sim.path().startsWith("/dev/"));
+
+    const Run read = RunCli({"read", "--port", sim.path(), path("out.dat")});
+    QCOMPARE(read.exitCode, 0);
+    QVERIFY(Load(path("out.dat")) == radioMemory);
+
+    const Run squelch = RunCli({"squelch-read", "--port", sim.path(), path("in.dat")});
+    QCOMPARE(squelch.exitCode, 0);
+    QCOMPARE(squelch.out, QStringLiteral("Read Successfully\n"));
+    QVERIFY(Load(path("in.dat")) == WithRange(written, radioMemory, 0x1F80, 0x1F9F));
+
+    const Run write = RunCli({"write", "--port", sim.path(), path("in.dat")});
+    QCOMPARE(write.exitCode, 0);
+    QCOMPARE(sim.stop(), 0);
+    QVERIFY(Load(path("radio.dat")) == AfterWrite(radioMemory, written));
+}
+
+void TestCliLink::failures_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<QString>("message");
+
+    const QString interrupt = MessageSource(kMsgProgramInterrupt);
+    QTest::newRow("read, short reply") << "read"
+                                       << "short-reply@3" << interrupt;
+    QTest::newRow("read, line hung up") << "read"
+                                        << "hang-up@200" << interrupt;
+    QTest::newRow("read, no ack after identification")
+        << "read"
+        << "no-ident-ack" << QString(MessageSource(kMsgCommunicationError));
+    QTest::newRow("write, no ack at a block") << "write"
+                                              << "no-ack@17" << interrupt;
+    QTest::newRow("squelch-read, short reply") << "squelch-read"
+                                               << "short-reply@1009"
+                                               << "Communication Error";
+    QTest::newRow("squelch-write, no ack") << "squelch-write"
+                                           << "no-ack@1008"
+                                           << "Communication Error";
+}
+
+void TestCliLink::failures()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, fault);
+    QFETCH(QString, message);
+
+    QVERIFY(SaveDatFile(path("radio.dat"), Pattern(34)).ok());
+    QVERIFY(SaveDatFile(path("doc.dat"), Pattern(35)).ok());
+    const QByteArray before = FileBytes(path("doc.dat"));
+    Simulator sim({"--image", path("radio.dat"), "--fault", fault});
+
+    const Run run = RunCli({command, "--port", sim.path(), path("doc.dat")});
+
+    QCOMPARE(run.exitCode, 1);
+    QCOMPARE(run.err, QStringLiteral("htprog-cli: ") + message + QLatin1Char('\n'));
+    QCOMPARE(FileBytes(path("doc.dat")), before);
+}
+
+void TestCliLink::openFailure()
+{
+    QVERIFY(SaveDatFile(path("doc.dat"), Pattern(36)).ok());
+    const QByteArray before = FileBytes(path("doc.dat"));
+    const QString port = QStringLiteral("/dev/htprog-no-such-port");
+
+    const Run read = RunCli({"read", "--port", port, path("doc.dat")});
+    QCOMPARE(read.exitCode, 1);
+    QVERIFY2(
+        read.err.startsWith(QStringLiteral("htprog-cli: ") + MessageSource(kMsgCouldNotOpenPort)),
+        qPrintable(read.err));
+    const Run squelch = RunCli({"squelch-read", "--port", port, path("doc.dat")});
+    QCOMPARE(squelch.exitCode, 1);
+    QVERIFY2(
+        squelch.err.startsWith("htprog-cli: Open the serial port fails"), qPrintable(squelch.err));
+    QCOMPARE(FileBytes(path("doc.dat")), before);
+}
+
+void TestCliLink::simulatedPortKeepsItsMemory()
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("HTPROG_SIM_IMAGE", path("sim.dat"));
+    QVERIFY(SaveDatFile(path("in.dat"), Pattern(37)).ok());
+
+    QCOMPARE(RunCli({"read", "--port", "sim", path("fresh.dat")}, env).exitCode, 0);
+    QVERIFY(Load(path("fresh.dat")) == NewImage());
+    QCOMPARE(RunCli({"write", "--port", "sim", path("in.dat")}, env).exitCode, 0);
+    QCOMPARE(RunCli({"read", "--port", "sim", path("back.dat")}, env).exitCode, 0);
+
+    const MemoryImage back = Load(path("back.dat"));
+    QCOMPARE(back[0x1230], Pattern(37)[0x1230]);
+    QCOMPARE(back[0x1F90], NewImage()[0x1F90]); // the squelch block is not written
+    QVERIFY(RunCli({"ports"}).out.endsWith("sim\tsimulated radio\n"));
+}
+
+void TestCliLink::usageErrors_data()
+{
+    QTest::addColumn<QStringList>("args");
+
+    QTest::newRow("read without a file") << QStringList {"read"};
+    QTest::newRow("port without a value") << QStringList {"write", "a.dat", "--port"};
+    QTest::newRow("unknown fault") << QStringList {"simulate", "--fault", "melt"};
+    QTest::newRow("block out of range") << QStringList {"simulate", "--fault", "no-ack@1024"};
+}
+
+void TestCliLink::usageErrors()
+{
+    QFETCH(QStringList, args);
+    QCOMPARE(RunCli(args).exitCode, 2);
+}
+
+QTEST_GUILESS_MAIN(TestCliLink)
+#include "tst_cli_link.moc"

@@ -1,0 +1,108 @@
+// Port naming, the stored port choice, probing and opening serial devices.
+#include "comport.h"
+#include "openradioport.h"
+#include "ptyfixture.h"
+#include "serialradioport.h"
+#include "usersettings.h"
+
+#include <QFile>
+#include <QTest>
+#include <unistd.h>
+
+Q_DECLARE_METATYPE(OpenFailure)
+
+class TestComPort : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void windowsPortName_data();
+    void windowsPortName();
+    void storedPortFallsBackToDefault();
+    void openFailure_data();
+    void openFailure();
+    void probeSeesPortInUse();
+    void permissionDeniedSaysHowToFixIt();
+};
+
+void TestComPort::windowsPortName_data()
+{
+    QTest::addColumn<quint32>("stored");
+    QTest::addColumn<QString>("name");
+
+    QTest::newRow("port 1") << 1u << "COM1";
+    QTest::newRow("port 9, last short form") << 9u << "COM9";
+    QTest::newRow("port 10, device namespace") << 10u << "\\\\.\\COM10";
+    QTest::newRow("0x10A uses the low byte only") << 266u << "\\\\.\\COM10";
+    QTest::newRow("port 0 from an empty choice") << 0u << "COM0";
+    QTest::newRow("port 255") << 255u << "\\\\.\\COM255";
+}
+
+void TestComPort::windowsPortName()
+{
+    QFETCH(quint32, stored);
+    QFETCH(QString, name);
+    QCOMPARE(WindowsPortName(stored), name);
+}
+
+void TestComPort::storedPortFallsBackToDefault()
+{
+    UserSettings::setComPort(QString());
+    LoadComPortFromSettings();
+    QCOMPARE(g_strComPort, DefaultPortName());
+
+    UserSettings::setComPort(QStringLiteral("/dev/ttyACM3"));
+    LoadComPortFromSettings();
+    QCOMPARE(g_strComPort, QStringLiteral("/dev/ttyACM3"));
+    UserSettings::setComPort(QString());
+}
+
+void TestComPort::openFailure_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<OpenFailure>("failure");
+
+    QTest::newRow("no such device") << "/dev/htprog-no-such-port" << OpenFailure::NotFound;
+    QTest::newRow("not a terminal") << "/dev/null" << OpenFailure::Other;
+}
+
+void TestComPort::openFailure()
+{
+    QFETCH(QString, name);
+    QFETCH(OpenFailure, failure);
+
+    const OpenedPort opened = OpenRadioPort(PortProfile::Clone, name);
+    QVERIFY(!opened.port);
+    QCOMPARE(opened.failure, failure);
+    QVERIFY(!ProbePort(name));
+}
+
+void TestComPort::probeSeesPortInUse()
+{
+    ScriptedLine line;
+    QVERIFY(ProbePort(line.path()));
+
+    SerialRadioPort holder(PortProfile::Clone);
+    QCOMPARE(holder.open(line.path()), OpenFailure::None);
+    QVERIFY(!ProbePort(line.path()));
+    const OpenedPort second = OpenRadioPort(PortProfile::Squelch, line.path());
+    QVERIFY(!second.port);
+    QCOMPARE(second.failure, OpenFailure::Busy);
+}
+
+void TestComPort::permissionDeniedSaysHowToFixIt()
+{
+    QVERIFY(PortAccessHint(QStringLiteral("/dev/htprog-no-such-port")).isEmpty());
+    QVERIFY(PortAccessHint(QStringLiteral("/dev/null")).contains("sudo usermod -aG root $USER"));
+
+    if (::geteuid() == 0)
+        QSKIP("root opens any device");
+    ScriptedLine line;
+    QVERIFY(QFile::setPermissions(line.path(), QFileDevice::Permissions()));
+    const OpenedPort opened = OpenRadioPort(PortProfile::Clone, line.path());
+    QVERIFY(!opened.port);
+    QCOMPARE(opened.failure, OpenFailure::PermissionDenied);
+}
+
+QTEST_GUILESS_MAIN(TestComPort)
+#include "tst_comport.moc"

@@ -1,0 +1,112 @@
+// The squelch calibration block transfer against the in-process simulated radio.
+#include "linktestsupport.h"
+#include "simulatedport.h"
+#include "squelchtransfer.h"
+
+#include <QTest>
+
+Q_DECLARE_METATYPE(SquelchResult)
+
+namespace {
+
+const MemoryImage kUntouched = Pattern(0x33);
+
+} // namespace
+
+class TestSquelchTransfer : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void transfersOnlyTheBlock_data();
+    void transfersOnlyTheBlock();
+    void faults_data();
+    void faults();
+    void silentRadioGetsFourAttempts();
+};
+
+void TestSquelchTransfer::transfersOnlyTheBlock_data()
+{
+    QTest::addColumn<bool>("write");
+    QTest::addColumn<char>("command");
+    QTest::newRow("read") << false << 'R';
+    QTest::newRow("write") << true << 'W';
+}
+
+void TestSquelchTransfer::transfersOnlyTheBlock()
+{
+    QFETCH(bool, write);
+    QFETCH(char, command);
+
+    const MemoryImage radioMemory = Pattern(9);
+    SimulatedPort port(radioMemory, PortProfile::Squelch);
+    MemoryImage image = kUntouched;
+    SquelchTransfer transfer(port);
+
+    QCOMPARE(write ? transfer.write(image) : transfer.read(image), SquelchResult::Ok);
+
+    if (write)
+        QVERIFY(port.radio().memory() == WithRange(radioMemory, image, 0x1F80, 0x1F9F));
+    else
+        QVERIFY(image == WithRange(kUntouched, radioMemory, 0x1F80, 0x1F9F));
+    const QList<QByteArray> &commands = port.radio().commands();
+    QCOMPARE(commands.size(), 4);
+    for (int i = 0; i < 4; ++i) {
+        const char low = char(0x80 + 8 * i);
+        QCOMPARE(commands[i].left(4), QByteArray(1, command) + '\x1F' + low + '\x08');
+    }
+}
+
+void TestSquelchTransfer::faults_data()
+{
+    QTest::addColumn<bool>("write");
+    QTest::addColumn<QStringList>("faults");
+    QTest::addColumn<SquelchResult>("result");
+
+    const auto error = SquelchResult::CommunicationError;
+    // The squelch blocks are blocks 1008-1011 (0x1F80 / 8 onwards).
+    QTest::newRow("answers at the fourth attempt")
+        << false << QStringList {"silent@3"} << SquelchResult::Ok;
+    // The ack behind the first answer's other byte is read by the second attempt.
+    QTest::newRow("other byte before the ack")
+        << false << QStringList {"other-byte"} << SquelchResult::Ok;
+    QTest::newRow("silent for four attempts") << false << QStringList {"silent@4"} << error;
+    QTest::newRow("no ack after identification") << true << QStringList {"no-ident-ack"} << error;
+    QTest::newRow("short reply at the last block")
+        << false << QStringList {"short-reply@1011"} << error;
+    QTest::newRow("no ack after a read block") << false << QStringList {"no-ack@1010"} << error;
+    QTest::newRow("no ack after a write block") << true << QStringList {"no-ack@1009"} << error;
+    QTest::newRow("line hung up") << false << QStringList {"hang-up@1009"} << error;
+}
+
+void TestSquelchTransfer::faults()
+{
+    QFETCH(bool, write);
+    QFETCH(QStringList, faults);
+    QFETCH(SquelchResult, result);
+
+    const MemoryImage radioMemory = Pattern(12);
+    SimulatedPort port(radioMemory, PortProfile::Squelch, Faults(faults));
+    MemoryImage image = kUntouched;
+    SquelchTransfer transfer(port);
+
+    QCOMPARE(write ? transfer.write(image) : transfer.read(image), result);
+
+    const bool changed = !write && result == SquelchResult::Ok;
+    QVERIFY(image == (changed ? WithRange(kUntouched, radioMemory, 0x1F80, 0x1F9F) : kUntouched));
+}
+
+void TestSquelchTransfer::silentRadioGetsFourAttempts()
+{
+    SimulatedPort port(Pattern(13), PortProfile::Squelch, Faults({"silent"}));
+    MemoryImage image = kUntouched;
+
+    QCOMPARE(SquelchTransfer(port).read(image), SquelchResult::CommunicationError);
+
+    QCOMPARE(port.radio().cloneEntries(), 4);
+    // Per attempt: 7 entry bytes after 2 ms each, 2 ms, a one-byte read of 50·1 + 100 ms.
+    QCOMPARE(port.elapsedMs(), qint64(4 * (7 * 2 + 2 + 50 * 1 + 100)));
+}
+
+QTEST_GUILESS_MAIN(TestSquelchTransfer)
+#include "tst_squelchtransfer.moc"
