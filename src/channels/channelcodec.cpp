@@ -2,6 +2,7 @@
 
 #include "bandlimits.h"
 #include "decimal.h"
+#include "textnumbers.h"
 
 #include <algorithm>
 #include <cmath>
@@ -23,80 +24,6 @@ constexpr quint8 kWideBit = 0x02;
 constexpr qint32 kSmallestStoredUnits = 1000000;
 constexpr qint32 kLargestStoredUnits = 99999999;
 constexpr int kLargestCtcss = 7999; // 799.9 Hz: a larger high byte would read as DCS
-
-bool IsDigit(QChar c)
-{
-    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
-}
-
-bool IsCSpace(QChar c)
-{
-    return c == QLatin1Char(' ') || (c >= QLatin1Char('\t') && c <= QLatin1Char('\r'));
-}
-
-// Reads the digits at text[*i...] into digits; returns how many there were.
-int TakeDigits(const QString &text, int *i, std::string *digits)
-{
-    int count = 0;
-    for (; *i < text.size() && IsDigit(text.at(*i)); ++*i, ++count)
-        *digits += text.at(*i).toLatin1();
-    return count;
-}
-
-// The leading decimal number of a text as the C library's atof reads it
-// ("146.525abc" is 146.525, "abc" is 0). The number is handed to strtod as
-// digits and an exponent only, so the process locale's decimal point plays no part.
-double LeadingNumber(const QString &text)
-{
-    int i = 0;
-    const int n = text.size();
-    while (i < n && IsCSpace(text.at(i)))
-        ++i;
-    std::string number;
-    if (i < n && (text.at(i) == QLatin1Char('-') || text.at(i) == QLatin1Char('+')))
-        number += text.at(i++).toLatin1();
-    int digits = TakeDigits(text, &i, &number);
-    int fractionDigits = 0;
-    if (i < n && text.at(i) == QLatin1Char('.')) {
-        ++i;
-        fractionDigits = TakeDigits(text, &i, &number);
-    }
-    if (digits + fractionDigits == 0)
-        return 0.0;
-    long long exponent = 0;
-    if (i + 1 < n && (text.at(i) == QLatin1Char('e') || text.at(i) == QLatin1Char('E'))) {
-        int j = i + 1;
-        const bool negative = text.at(j) == QLatin1Char('-');
-        if (negative || text.at(j) == QLatin1Char('+'))
-            ++j;
-        for (; j < n && IsDigit(text.at(j)); ++j) {
-            if (exponent < 100000) // far beyond any double: the result is inf or 0 already
-                exponent = exponent * 10 + text.at(j).digitValue();
-        }
-        if (negative)
-            exponent = -exponent;
-    }
-    number += 'e' + std::to_string(exponent - fractionDigits);
-    return std::strtod(number.c_str(), nullptr);
-}
-
-// The leading integer of a text as atoi reads it, held within the range of int.
-int LeadingInteger(const QString &text)
-{
-    int i = 0;
-    const int n = text.size();
-    while (i < n && IsCSpace(text.at(i)))
-        ++i;
-    bool negative = false;
-    if (i < n && (text.at(i) == QLatin1Char('-') || text.at(i) == QLatin1Char('+')))
-        negative = text.at(i++) == QLatin1Char('-');
-    long long value = 0;
-    for (; i < n && IsDigit(text.at(i)); ++i)
-        value = std::min<long long>(value * 10 + text.at(i).digitValue(), 1LL << 32);
-    value = negative ? -value : value;
-    return static_cast<int>(std::clamp<long long>(
-        value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
-}
 
 // A decimal text times scale, truncated toward zero; false when it does not fit
 // a 32-bit count.

@@ -1,9 +1,9 @@
 #include "productcodec.h"
 
 #include "inifile.h"
+#include "textnumbers.h"
 #include "usersettings.h"
 
-#include <limits>
 
 using namespace ImageMap;
 
@@ -15,32 +15,6 @@ constexpr int kMaxPackedMhz = 999; // three decimal digits per limit
 QString SetupValue(const CIniFile &ini, const char *format, int n)
 {
     return ini.GetValue(QStringLiteral("Setup"), QString::asprintf(format, n));
-}
-
-// One "%d" conversion: optional white space, optional sign, at least one digit.
-// Saturates instead of overflowing; returns false (pos unchanged) when no number.
-bool ReadInt(const QString &text, int *pos, int *value)
-{
-    int i = *pos;
-    while (i < text.size() && text.at(i).isSpace())
-        ++i;
-    bool negative = false;
-    if (i < text.size() && (text.at(i) == QLatin1Char('-') || text.at(i) == QLatin1Char('+'))) {
-        negative = text.at(i) == QLatin1Char('-');
-        ++i;
-    }
-    const int firstDigit = i;
-    qint64 number = 0;
-    while (i < text.size() && text.at(i) >= QLatin1Char('0') && text.at(i) <= QLatin1Char('9')) {
-        number = qMin<qint64>(
-            number * 10 + (text.at(i).unicode() - '0'), std::numeric_limits<int>::max());
-        ++i;
-    }
-    if (i == firstDigit)
-        return false;
-    *value = int(negative ? -number : number);
-    *pos = i;
-    return true;
 }
 
 // Hundreds digit in the high nibble, tens digit in the low nibble.
@@ -78,12 +52,12 @@ void ParseRange(const QString &range, int *low, int *high)
     *low = 0;
     *high = 0;
     int pos = 0;
-    if (!ReadInt(range, &pos, low))
+    if (!ReadInteger(range, &pos, low))
         return;
     if (pos >= range.size() || range.at(pos) != QLatin1Char('-'))
         return;
     ++pos;
-    ReadInt(range, &pos, high);
+    ReadInteger(range, &pos, high);
 }
 
 void PackProductRange(MemoryImage &image, const QString &range)

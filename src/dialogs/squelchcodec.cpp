@@ -1,34 +1,13 @@
 #include "squelchcodec.h"
 
-#include <limits>
+#include "textnumbers.h"
+
 
 using namespace ImageMap;
 
 namespace {
 
 constexpr int kMaxLevel = 127;
-
-// The leading decimal integer of a text (white space and a sign allowed before
-// the digits); no digits give 0. Saturates rather than overflowing, so a long
-// run of digits is simply "too large".
-int LeadingInteger(const QString &text)
-{
-    int i = 0;
-    while (i < text.size() && text.at(i).isSpace())
-        ++i;
-    bool negative = false;
-    if (i < text.size() && (text.at(i) == QLatin1Char('-') || text.at(i) == QLatin1Char('+'))) {
-        negative = text.at(i) == QLatin1Char('-');
-        ++i;
-    }
-    qint64 value = 0;
-    for (; i < text.size() && text.at(i) >= QLatin1Char('0') && text.at(i) <= QLatin1Char('9');
-         ++i) {
-        value = qMin<qint64>(
-            value * 10 + (text.at(i).unicode() - '0'), std::numeric_limits<int>::max());
-    }
-    return int(negative ? -value : value);
-}
 
 QStringList LoadLevels(const MemoryImage &image, int base, int count, int substitute)
 {
