@@ -5,350 +5,389 @@
     <name>CHelpWindow</name>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Help</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Back</translation>
     </message>
     <message>
         <source>C&amp;ontents</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;ontents</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Close</translation>
     </message>
 </context>
 <context>
     <name>CLanguageDlg</name>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Language</translation>
     </message>
     <message>
         <source>English</source>
-        <translation type="unfinished"></translation>
+        <translation>English</translation>
     </message>
     <message>
         <source>Chinese</source>
-        <translation type="unfinished"></translation>
+        <translation>Chinese</translation>
     </message>
 </context>
 <context>
     <name>CMainFrame</name>
     <message>
         <source>Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Toolbar</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Ready</translation>
     </message>
     <message>
         <source>CAP</source>
-        <translation type="unfinished"></translation>
+        <translation>CAP</translation>
     </message>
     <message>
         <source>NUM</source>
-        <translation type="unfinished"></translation>
+        <translation>NUM</translation>
     </message>
     <message>
         <source>SCRL</source>
-        <translation type="unfinished"></translation>
+        <translation>SCRL</translation>
     </message>
 </context>
 <context>
     <name>CTreeControlBar</name>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>IE Control Bar</source>
+        <translation>IE Control Bar</translation>
+    </message>
+</context>
+<context>
+    <name>ComPort</name>
+    <message>
+        <source>you may not use %1: add yourself to the group that owns it (%2): sudo usermod -aG %2 $USER, then log in again</source>
+        <translation>you may not use %1: add yourself to the group that owns it (%2): sudo usermod -aG %2 $USER, then log in again</translation>
+    </message>
+</context>
+<context>
+    <name>DatFile</name>
+    <message>
+        <source>%1 is a folder, not a .dat file.</source>
+        <translation>%1 is a folder, not a .dat file.</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2. Check that you may read it.</source>
+        <translation>Cannot read %1: %2. Check that you may read it.</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: %2. Check the file name.</source>
+        <translation>Cannot open %1: %2. Check the file name.</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 bytes; a radio image (.dat) has %3. The file is not a complete image and was not opened.</source>
+        <translation>%1 holds %2 bytes; a radio image (.dat) has %3. The file is not a complete image and was not opened.</translation>
+    </message>
+    <message>
+        <source>Cannot save %1: %2. Choose another folder or file name.</source>
+        <translation>Cannot save %1: %2. Choose another folder or file name.</translation>
+    </message>
+    <message>
+        <source>Saving %1 failed: %2. The previous file is unchanged.</source>
+        <translation>Saving %1 failed: %2. The previous file is unchanged.</translation>
     </message>
 </context>
 <context>
     <name>DocumentCommands</name>
     <message>
         <source>Program Document (*.dat)</source>
-        <translation type="unfinished"></translation>
+        <translation>Program Document (*.dat)</translation>
     </message>
     <message>
         <source>The document &quot;%1&quot; has changes that were not saved.
 Save them now?</source>
-        <translation type="unfinished"></translation>
+        <translation>The document &quot;%1&quot; has changes that were not saved.
+Save them now?</translation>
     </message>
 </context>
 <context>
     <name>FrameActions</name>
     <message>
         <source>&amp;New	Ctrl+N</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;New	Ctrl+N</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>New</translation>
     </message>
     <message>
         <source>Create a new document</source>
-        <translation type="unfinished"></translation>
+        <translation>Create a new document</translation>
     </message>
     <message>
         <source>&amp;Open...	Ctrl+O</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Open...	Ctrl+O</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Open</translation>
     </message>
     <message>
         <source>Open an existing document</source>
-        <translation type="unfinished"></translation>
+        <translation>Open an existing document</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Close</translation>
     </message>
     <message>
         <source>Close the active document</source>
-        <translation type="unfinished"></translation>
+        <translation>Close the active document</translation>
     </message>
     <message>
         <source>&amp;Save	Ctrl+S</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Save	Ctrl+S</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Save</translation>
     </message>
     <message>
         <source>Save the active document</source>
-        <translation type="unfinished"></translation>
+        <translation>Save the active document</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Save &amp;As...</translation>
     </message>
     <message>
         <source>Save the active document with a new name</source>
-        <translation type="unfinished"></translation>
+        <translation>Save the active document with a new name</translation>
     </message>
     <message>
         <source>&amp;Print...	Ctrl+P</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Print...	Ctrl+P</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Print</translation>
     </message>
     <message>
         <source>Print the active document</source>
-        <translation type="unfinished"></translation>
+        <translation>Print the active document</translation>
     </message>
     <message>
         <source>Print Pre&amp;view</source>
-        <translation type="unfinished"></translation>
+        <translation>Print Pre&amp;view</translation>
     </message>
     <message>
         <source>Display full pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Display full pages</translation>
     </message>
     <message>
         <source>P&amp;rint Setup...</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;rint Setup...</translation>
     </message>
     <message>
         <source>Change the printer and printing options</source>
-        <translation type="unfinished"></translation>
+        <translation>Change the printer and printing options</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xit</translation>
     </message>
     <message>
         <source>Quit the application; prompts to save documents</source>
-        <translation type="unfinished"></translation>
+        <translation>Quit the application; prompts to save documents</translation>
     </message>
     <message>
         <source>&amp;Channel Information</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Channel Information</translation>
     </message>
     <message>
         <source>Show the channel table</source>
-        <translation type="unfinished"></translation>
+        <translation>Show the channel table</translation>
     </message>
     <message>
         <source>&amp;Optional Features</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Optional Features</translation>
     </message>
     <message>
         <source>Edit the optional features of the radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Edit the optional features of the radio</translation>
     </message>
     <message>
         <source>Sql Adjust</source>
-        <translation type="unfinished"></translation>
+        <translation>Sql Adjust</translation>
     </message>
     <message>
         <source>Adjust the squelch levels</source>
-        <translation type="unfinished"></translation>
+        <translation>Adjust the squelch levels</translation>
     </message>
     <message>
         <source>Product Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Product Information</translation>
     </message>
     <message>
         <source>Choose the radio type and frequency range</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose the radio type and frequency range</translation>
     </message>
     <message>
         <source>&amp;Read    Ctrl+R</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Read    Ctrl+R</translation>
     </message>
     <message>
         <source>Read</source>
-        <translation type="unfinished"></translation>
+        <translation>Read</translation>
     </message>
     <message>
         <source>Read all data from the radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Read all data from the radio</translation>
     </message>
     <message>
         <source>&amp;Write   Ctrl+W</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Write   Ctrl+W</translation>
     </message>
     <message>
         <source>Write</source>
-        <translation type="unfinished"></translation>
+        <translation>Write</translation>
     </message>
     <message>
         <source>Write all data to the radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Write all data to the radio</translation>
     </message>
     <message>
         <source>&amp;Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Toolbar</translation>
     </message>
     <message>
         <source>Show or hide the toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Show or hide the toolbar</translation>
     </message>
     <message>
         <source>&amp;Status Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Status Bar</translation>
     </message>
     <message>
         <source>Show or hide the status bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Show or hide the status bar</translation>
     </message>
     <message>
         <source>&amp;Control Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Control Bar</translation>
     </message>
     <message>
         <source>Show or hide the control bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Show or hide the control bar</translation>
     </message>
     <message>
         <source>&amp;Com Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Com Setup</translation>
     </message>
     <message>
         <source>Choose the serial port of the cable</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose the serial port of the cable</translation>
     </message>
     <message>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Language</translation>
     </message>
     <message>
         <source>Choose the interface language</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose the interface language</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Help</translation>
     </message>
     <message>
         <source>Show the help topics</source>
-        <translation type="unfinished"></translation>
+        <translation>Show the help topics</translation>
     </message>
     <message>
         <source>Next Pane</source>
-        <translation type="unfinished"></translation>
+        <translation>Next Pane</translation>
     </message>
     <message>
         <source>Previous Pane</source>
-        <translation type="unfinished"></translation>
+        <translation>Previous Pane</translation>
     </message>
     <message>
         <source>Display program information, version number and copyright</source>
-        <translation type="unfinished"></translation>
+        <translation>Display program information, version number and copyright</translation>
     </message>
     <message>
         <source>&amp;About QX_617...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;About QX_617...</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>About</translation>
     </message>
     <message>
         <source>&amp;About Program...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;About Program...</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;File</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;View</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Help</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Edit</translation>
     </message>
     <message>
         <source>&amp;Program</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Program</translation>
     </message>
     <message>
         <source>&amp;Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Setup</translation>
     </message>
 </context>
 <context>
     <name>StringTable</name>
     <message>
         <source>Out of range,please input again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Out of range,please input again.</translation>
     </message>
     <message>
         <source>Communication Error,Please check all the connections and the radio power</source>
-        <translation type="unfinished"></translation>
+        <translation>Communication Error,Please check all the connections and the radio power</translation>
     </message>
     <message>
         <source>All data will be Cleared!</source>
-        <translation type="unfinished"></translation>
+        <translation>All data will be Cleared!</translation>
     </message>
     <message>
         <source>Could not Open the Port,Please check whether the Port are occupied or the device are ok</source>
-        <translation type="unfinished"></translation>
+        <translation>Could not Open the Port,Please check whether the Port are occupied or the device are ok</translation>
     </message>
     <message>
         <source>Program Interrupt, Please reset the radio and try again</source>
-        <translation type="unfinished"></translation>
+        <translation>Program Interrupt, Please reset the radio and try again</translation>
     </message>
     <message>
         <source>Error data Value, please input according the step value(6.25K/5k).</source>
-        <translation type="unfinished"></translation>
+        <translation>Error data Value, please input according the step value(6.25K/5k).</translation>
     </message>
     <message>
         <source>Caution</source>
-        <translation type="unfinished"></translation>
+        <translation>Caution</translation>
     </message>
 </context>
 </TS>

@@ -64,6 +64,44 @@
         <source>Close</source>
         <translation>关闭</translation>
     </message>
+    <message>
+        <source>IE Control Bar</source>
+        <translation>控制栏</translation>
+    </message>
+</context>
+<context>
+    <name>ComPort</name>
+    <message>
+        <source>you may not use %1: add yourself to the group that owns it (%2): sudo usermod -aG %2 $USER, then log in again</source>
+        <translation>您无权使用 %1：请把自己加入拥有它的用户组（%2）：sudo usermod -aG %2 $USER，然后重新登录</translation>
+    </message>
+</context>
+<context>
+    <name>DatFile</name>
+    <message>
+        <source>%1 is a folder, not a .dat file.</source>
+        <translation>%1 是文件夹，不是 .dat 文件。</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2. Check that you may read it.</source>
+        <translation>无法读取 %1：%2。请检查您是否有读取权限。</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: %2. Check the file name.</source>
+        <translation>无法打开 %1：%2。请检查文件名。</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 bytes; a radio image (.dat) has %3. The file is not a complete image and was not opened.</source>
+        <translation>%1 只有 %2 字节，而对讲机数据文件（.dat）应为 %3 字节。该文件不是完整的数据，未打开。</translation>
+    </message>
+    <message>
+        <source>Cannot save %1: %2. Choose another folder or file name.</source>
+        <translation>无法保存 %1：%2。请选择其他文件夹或文件名。</translation>
+    </message>
+    <message>
+        <source>Saving %1 failed: %2. The previous file is unchanged.</source>
+        <translation>保存 %1 失败：%2。原文件未改动。</translation>
+    </message>
 </context>
 <context>
     <name>DocumentCommands</name>
@@ -90,7 +128,7 @@ Save them now?</source>
     </message>
     <message>
         <source>Create a new document</source>
-        <translation>建立新文档</translation>
+        <translation>新建文档</translation>
     </message>
     <message>
         <source>&amp;Open...	Ctrl+O</source>
@@ -202,11 +240,11 @@ Save them now?</source>
     </message>
     <message>
         <source>&amp;Read    Ctrl+R</source>
-        <translation>读频(&amp;R)    Ctrl+R</translation>
+        <translation>读数据(&amp;R)    Ctrl+R</translation>
     </message>
     <message>
         <source>Read</source>
-        <translation>读频</translation>
+        <translation>读数据</translation>
     </message>
     <message>
         <source>Read all data from the radio</source>
@@ -214,11 +252,11 @@ Save them now?</source>
     </message>
     <message>
         <source>&amp;Write   Ctrl+W</source>
-        <translation>写频(&amp;W)   Ctrl+W</translation>
+        <translation>写数据(&amp;W)   Ctrl+W</translation>
     </message>
     <message>
         <source>Write</source>
-        <translation>写频</translation>
+        <translation>写数据</translation>
     </message>
     <message>
         <source>Write all data to the radio</source>
@@ -329,7 +367,7 @@ Save them now?</source>
     </message>
     <message>
         <source>Communication Error,Please check all the connections and the radio power</source>
-        <translation>通信错误，请检查所有连接和对讲机电源</translation>
+        <translation>通讯出错，请检查所有连接和对讲机电源</translation>
     </message>
     <message>
         <source>All data will be Cleared!</source>
@@ -337,7 +375,7 @@ Save them now?</source>
     </message>
     <message>
         <source>Could not Open the Port,Please check whether the Port are occupied or the device are ok</source>
-        <translation>无法打开端口，请检查端口是否被占用或设备是否正常</translation>
+        <translation>无法打开串口，请检查串口是否被占用或设备是否正常</translation>
     </message>
     <message>
         <source>Program Interrupt, Please reset the radio and try again</source>
@@ -345,7 +383,7 @@ Save them now?</source>
     </message>
     <message>
         <source>Error data Value, please input according the step value(6.25K/5k).</source>
-        <translation>数据错误，请按步进值（6.25K/5K）输入。</translation>
+        <translation>数据错误，请按步长（6.25K/5K）输入。</translation>
     </message>
     <message>
         <source>Caution</source>

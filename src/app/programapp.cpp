@@ -117,6 +117,11 @@ bool CProgramApp::InitInstance(const QStringList &arguments)
     m_mainFrame->setWindowIcon(
         icon.isNull() ? QIcon(QStringLiteral(":/icons/htprog.svg")) : QIcon(icon));
     QGuiApplication::setApplicationDisplayName(LanguageValue(QStringLiteral("Company")));
+    // The window system's title was formatted with the display name of that
+    // moment ("Program"); setting the title anew formats it with the new one.
+    const QString title = m_mainFrame->windowTitle();
+    m_mainFrame->setWindowTitle(QString());
+    m_mainFrame->setWindowTitle(title);
     applyMenuEdits();
     return true;
 }

@@ -20,7 +20,7 @@ CTreeControlBar::CTreeControlBar(QMainWindow *frame)
     , m_frame(frame)
 {
     setObjectName(QStringLiteral("IE Control Bar"));
-    setWindowTitle(QStringLiteral("IE Control Bar"));
+    setWindowTitle(tr("IE Control Bar"));
     setFeatures(QDockWidget::NoDockWidgetFeatures);
     setAllowedAreas(Qt::LeftDockWidgetArea);
 

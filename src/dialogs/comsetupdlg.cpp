@@ -26,7 +26,7 @@ CComSetupDlg::CComSetupDlg(const QList<PortEntry> &ports, QWidget *parent)
 {
     setWindowTitle(LangText("COM Setup", "串口设置"));
     m_group = new QButtonGroup(this);
-    auto *box = new QGroupBox(QStringLiteral("COM"), this);
+    auto *box = new QGroupBox(LangText("COM", "串口"), this);
     m_choicesLayout = new QVBoxLayout(box);
 
     for (const PortEntry &entry : ports) {
