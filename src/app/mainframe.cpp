@@ -124,12 +124,16 @@ void CMainFrame::connectFileCommands()
     connect(m_actions->defaultAboutAction(), &QAction::triggered, this, about);
 #ifdef HTPROG_HAVE_PRINT
     on(kCmdPrint, [this] {
-        if (CChildFrame *child = activeChild())
+        if (CChildFrame *child = activeChild()) {
+            child->view()->CommitEditor(); // a value still in an open editor is printed too
             PrintDocument(this, child->document()->image(), child->view()->gridRows());
+        }
     });
     on(kCmdPrintPreview, [this] {
-        if (CChildFrame *child = activeChild())
+        if (CChildFrame *child = activeChild()) {
+            child->view()->CommitEditor();
             PreviewDocument(this, child->document()->image(), child->view()->gridRows());
+        }
     });
     on(kCmdPrintSetup, [this] { PrintSetup(this); });
 #endif

@@ -29,6 +29,9 @@ void OpenTransfer(CProgramView *view, CProcessDlg::Direction direction)
     const QRect owner = view->window()->frameGeometry();
     dialog->move(owner.center() - dialog->rect().center());
     dialog->show();
+    // The keyboard goes to the dialog, so Enter starts the transfer at once.
+    dialog->raise();
+    dialog->activateWindow();
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "gui_dialoghelp.h"
 #include "language.h"
 #include "programdoc.h"
+#include "radionamevalidator.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -126,6 +127,9 @@ void COptionFeaturesDlg::buildControls()
 
     m_powerOnName = new QLineEdit(this);
     m_powerOnName->setMaxLength(ImageMap::kPowerOnNameLength);
+    // Only what the radio can show: a character outside its set would end the name.
+    m_powerOnName->setValidator(
+        new RadioNameValidator(ImageMap::kPowerOnNameLength, m_powerOnName));
     m_powerOnName->setObjectName(QStringLiteral("edit%1").arg(kPowerOnNameId));
     DialogHelp::SetHelpId(m_powerOnName, kPowerOnNameId);
     grid->addWidget(new QLabel(LangText("Power-on Name", "开机名称"), this), 8, 0);
