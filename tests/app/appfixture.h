@@ -3,8 +3,9 @@
 // test instead of shown.
 #pragma once
 
+#include "messagerecorder.h"
 #include "programapp.h"
-#include "uiservices.h"
+#include "testfiles.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -17,30 +18,17 @@
 #include <QTimer>
 #include <memory>
 
-struct ShownMessage
-{
-    QString caption;
-    QString text;
-    QMessageBox::StandardButtons buttons;
-};
-
 class AppFixture
 {
 public:
     AppFixture() { QDir::setCurrent(m_dir.path()); }
-    ~AppFixture()
-    {
-        m_app.reset();
-        UiServices::setMessageFunction(nullptr);
-    }
+    ~AppFixture() { m_app.reset(); }
 
     QString dir() const { return m_dir.path(); }
 
     void writeIni(const QByteArray &contents)
     {
-        QFile file(m_dir.filePath(QStringLiteral("Program.ini")));
-        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(contents);
+        QVERIFY(WriteFile(m_dir.filePath(QStringLiteral("Program.ini")), contents));
     }
 
     static QByteArray ini(const QByteArray &language, const QByteArray &showLang = "1")
@@ -71,17 +59,12 @@ public:
         }
     }
 
-    // Answers every message box with the next queued answer (Ok when none).
+    // The answers to the next questions (message boxes with more than OK).
     void answerMessages(QList<QMessageBox::StandardButton> answers = {})
     {
-        m_answers = answers;
-        UiServices::setMessageFunction(
-            [this](QWidget *, const QString &caption, const QString &text, QMessageBox::Icon,
-                QMessageBox::StandardButtons buttons) {
-                messages.append({caption, text, buttons});
-                return m_answers.isEmpty() ? QMessageBox::Ok : m_answers.takeFirst();
-            });
+        m_messages.queue(std::move(answers));
     }
+    const QList<MessageRecorder::Shown> &messages() const { return m_messages.shown(); }
 
     // Closes every modal dialog that opens while it runs (the settings dialogs
     // that the commands open), recording its class name.
@@ -108,15 +91,21 @@ public:
         });
         return m_app->InitInstance(arguments);
     }
+    // Starts in the language with its translation installed and the default Program.ini.
+    bool startIn(const QByteArray &language, const QStringList &arguments = {})
+    {
+        writeIni(ini(language));
+        installLanguage(QString::fromLatin1(language));
+        return start(arguments);
+    }
     CProgramApp *app() const { return m_app.get(); }
 
-    QList<ShownMessage> messages;
     QStringList launched;
     QStringList rejectedDialogs;
 
 private:
     QTemporaryDir m_dir;
+    MessageRecorder m_messages;
     QObject m_dialogCloser;
     std::unique_ptr<CProgramApp> m_app;
-    QList<QMessageBox::StandardButton> m_answers;
 };

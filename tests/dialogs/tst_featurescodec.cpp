@@ -1,57 +1,42 @@
 #include "featurescodec.h"
 
 #include <QTest>
-#include <functional>
 #include <map>
 
 using namespace ImageMap;
 
 namespace {
 
-using Field = std::function<int &(OptionFeatures &)>;
+using Field = int OptionFeatures::*;
 
 // Every list-valued field of the dialog with the list it indexes.
 const std::map<QString, std::pair<FeatureList, Field>> &Fields()
 {
     static const std::map<QString, std::pair<FeatureList, Field>> fields = {
-        {"led", {FeatureList::Led, [](OptionFeatures &f) -> int & { return f.led; }}},
-        {"batterySaver",
-            {FeatureList::BatterySaver, [](OptionFeatures &f) -> int & { return f.batterySaver; }}},
-        {"keypadLock",
-            {FeatureList::KeypadLock, [](OptionFeatures &f) -> int & { return f.keypadLock; }}},
-        {"timeOutTimer",
-            {FeatureList::TimeOutTimer, [](OptionFeatures &f) -> int & { return f.timeOutTimer; }}},
-        {"voiceSensitivity",
-            {FeatureList::VoiceSensitivity,
-                [](OptionFeatures &f) -> int & { return f.voiceSensitivity; }}},
-        {"priorityScan",
-            {FeatureList::PriorityScan, [](OptionFeatures &f) -> int & { return f.priorityScan; }}},
-        {"channelDisplay",
-            {FeatureList::ChannelDisplay,
-                [](OptionFeatures &f) -> int & { return f.channelDisplay; }}},
-        {"priScanTime",
-            {FeatureList::PriScanTime, [](OptionFeatures &f) -> int & { return f.priScanTime; }}},
-        {"step", {FeatureList::Step, [](OptionFeatures &f) -> int & { return f.step; }}},
-        {"callTone",
-            {FeatureList::CallTone, [](OptionFeatures &f) -> int & { return f.callTone; }}},
-        {"squelchLevel",
-            {FeatureList::SquelchLevel, [](OptionFeatures &f) -> int & { return f.squelchLevel; }}},
-        {"encoder", {FeatureList::Encoder, [](OptionFeatures &f) -> int & { return f.encoder; }}},
-        {"mode", {FeatureList::Mode, [](OptionFeatures &f) -> int & { return f.mode; }}},
-        {"busy", {FeatureList::Busy, [](OptionFeatures &f) -> int & { return f.busy; }}},
-        {"scanMode",
-            {FeatureList::ScanMode, [](OptionFeatures &f) -> int & { return f.scanMode; }}},
-        {"vSqlAdjust",
-            {FeatureList::SqlAdjust, [](OptionFeatures &f) -> int & { return f.vSqlAdjust; }}},
-        {"uSqlAdjust",
-            {FeatureList::SqlAdjust, [](OptionFeatures &f) -> int & { return f.uSqlAdjust; }}},
+        {"led", {FeatureList::Led, &OptionFeatures::led}},
+        {"batterySaver", {FeatureList::BatterySaver, &OptionFeatures::batterySaver}},
+        {"keypadLock", {FeatureList::KeypadLock, &OptionFeatures::keypadLock}},
+        {"timeOutTimer", {FeatureList::TimeOutTimer, &OptionFeatures::timeOutTimer}},
+        {"voiceSensitivity", {FeatureList::VoiceSensitivity, &OptionFeatures::voiceSensitivity}},
+        {"priorityScan", {FeatureList::PriorityScan, &OptionFeatures::priorityScan}},
+        {"channelDisplay", {FeatureList::ChannelDisplay, &OptionFeatures::channelDisplay}},
+        {"priScanTime", {FeatureList::PriScanTime, &OptionFeatures::priScanTime}},
+        {"step", {FeatureList::Step, &OptionFeatures::step}},
+        {"callTone", {FeatureList::CallTone, &OptionFeatures::callTone}},
+        {"squelchLevel", {FeatureList::SquelchLevel, &OptionFeatures::squelchLevel}},
+        {"encoder", {FeatureList::Encoder, &OptionFeatures::encoder}},
+        {"mode", {FeatureList::Mode, &OptionFeatures::mode}},
+        {"busy", {FeatureList::Busy, &OptionFeatures::busy}},
+        {"scanMode", {FeatureList::ScanMode, &OptionFeatures::scanMode}},
+        {"vSqlAdjust", {FeatureList::SqlAdjust, &OptionFeatures::vSqlAdjust}},
+        {"uSqlAdjust", {FeatureList::SqlAdjust, &OptionFeatures::uSqlAdjust}},
     };
     return fields;
 }
 
 int &FieldOf(OptionFeatures &f, const QString &name)
 {
-    return Fields().at(name).second(f);
+    return f.*Fields().at(name).second;
 }
 
 QByteArray Bytes(const MemoryImage &image, int address, int count)
@@ -108,6 +93,11 @@ void TestFeaturesCodec::decodeField_data()
     QTest::newRow("mode bits 11 show Memory") << kScanBits << 0x03 << "mode" << 2;
     QTest::newRow("channel display bit 0 is On") << kDisplayBits << 0x7F << "channelDisplay" << 1;
     QTest::newRow("keypad bit 1 is Auto") << kDisplayBits << 0x02 << "keypadLock" << 1;
+    QTest::newRow("squelch level reads bits 3-0") << kSquelchLevel << 0xA3 << "squelchLevel" << 3;
+    QTest::newRow("busy bit 6 set is Off") << kDisplayBits << 0x40 << "busy" << 0;
+    QTest::newRow("priority scan bit 6") << kScanBits << 0x40 << "priorityScan" << 1;
+    QTest::newRow("encoder bit 5") << kScanBits << 0x20 << "encoder" << 1;
+    QTest::newRow("call tone 9 is 1750") << kCallTone << 0x09 << "callTone" << 9;
     QTest::newRow("V SQL 127 kept") << kVSqlAdjust << 127 << "vSqlAdjust" << 127;
     QTest::newRow("V SQL 128 falls back") << kVSqlAdjust << 128 << "vSqlAdjust" << 30;
 }
@@ -152,6 +142,8 @@ void TestFeaturesCodec::encodeByte_data()
         << kDisplayBits << 0xD4 << "channelDisplay" << 1 << 0x54;
     QTest::newRow("keypad Auto sets bit 1") << kDisplayBits << 0xD4 << "keypadLock" << 1 << 0xD6;
     QTest::newRow("encoder Off clears bit 5") << kScanBits << 0xFE << "encoder" << 0 << 0xDE;
+    QTest::newRow("squelch level stores bits 3-0 only")
+        << kSquelchLevel << 0xA3 << "squelchLevel" << 3 << 0x03;
     QTest::newRow("V SQL without selection stores 30")
         << kVSqlAdjust << 0x50 << "vSqlAdjust" << -1 << 30;
     QTest::newRow("U SQL past the list stores 20")

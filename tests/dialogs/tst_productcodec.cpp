@@ -1,5 +1,6 @@
 #include "inifile.h"
 #include "productcodec.h"
+#include "testfiles.h"
 #include "usersettings.h"
 
 #include <QStandardPaths>
@@ -43,18 +44,10 @@ void TestProductCodec::initTestCase()
 {
     QStandardPaths::setTestModeEnabled(true);
     QVERIFY(m_dir.isValid());
-    const QString path = m_dir.filePath(QStringLiteral("Program.ini"));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("[Setup]\n"
-               "Type1=Alpha\n"
-               "Field1=136-174MHz\n"
-               "Type2=Beta\n"
-               "Field2=136-174MHz|400-470MHz|400-480MHz\n"
-               "Type3=\n"
-               "Type4=Delta\n");
-    file.close();
-    QVERIFY(m_ini.Load(path, false, true, false));
+    QVERIFY(LoadTestIni(m_dir.path(),
+        "[Setup]\nType1=Alpha\nField1=136-174MHz\nType2=Beta\n"
+        "Field2=136-174MHz|400-470MHz|400-480MHz\nType3=\nType4=Delta\n",
+        m_ini));
 }
 
 void TestProductCodec::splitFieldList_data()

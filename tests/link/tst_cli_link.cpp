@@ -1,7 +1,9 @@
 // htprog-cli radio commands run as a program against "htprog-cli simulate".
+#include "clirun.h"
 #include "datfile.h"
-#include "linktestsupport.h"
+#include "linkfakes.h"
 #include "messages.h"
+#include "testfiles.h"
 
 #include <QProcess>
 #include <QTemporaryDir>
@@ -9,40 +11,13 @@
 
 namespace {
 
-struct Run
-{
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-QString Cli()
-{
-    return QStringLiteral(HTPROG_BIN_DIR "/htprog-cli");
-}
-
-Run RunCli(const QStringList &args, const QProcessEnvironment &env = {})
-{
-    QProcess process;
-    if (!env.isEmpty())
-        process.setProcessEnvironment(env);
-    process.start(Cli(), args);
-    Run run;
-    if (!process.waitForFinished(60000))
-        return run;
-    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
-    run.out = QString::fromUtf8(process.readAllStandardOutput());
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
-}
-
 // "htprog-cli simulate" in the background; ends (and saves) when destroyed.
 class Simulator
 {
 public:
     explicit Simulator(const QStringList &args)
     {
-        m_process.start(Cli(), QStringList {QStringLiteral("simulate")} + args);
+        m_process.start(CliPath(), QStringList {QStringLiteral("simulate")} + args);
         while (!m_process.canReadLine() && m_process.waitForReadyRead(10000)) { }
         m_path = QString::fromUtf8(m_process.readLine()).trimmed();
     }
@@ -67,12 +42,6 @@ MemoryImage Load(const QString &path)
     MemoryImage image {};
     LoadDatFile(path, image);
     return image;
-}
-
-QByteArray FileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace
@@ -111,16 +80,16 @@ void TestCliLink::readAndWriteThroughPseudoTerminal()
     Simulator sim({"--image", path("radio.dat")});
     QVERIFY(sim.path().startsWith("/dev/"));
 
-    const Run read = RunCli({"read", "--port", sim.path(), path("out.dat")});
+    const CliRun read = RunCli({"read", "--port", sim.path(), path("out.dat")});
     QCOMPARE(read.exitCode, 0);
     QVERIFY(Load(path("out.dat")) == radioMemory);
 
-    const Run squelch = RunCli({"squelch-read", "--port", sim.path(), path("in.dat")});
+    const CliRun squelch = RunCli({"squelch-read", "--port", sim.path(), path("in.dat")});
     QCOMPARE(squelch.exitCode, 0);
-    QCOMPARE(squelch.out, QStringLiteral("Read Successfully\n"));
+    QCOMPARE(squelch.out, QByteArray("Read Successfully\n"));
     QVERIFY(Load(path("in.dat")) == WithRange(written, radioMemory, 0x1F80, 0x1F9F));
 
-    const Run write = RunCli({"write", "--port", sim.path(), path("in.dat")});
+    const CliRun write = RunCli({"write", "--port", sim.path(), path("in.dat")});
     QCOMPARE(write.exitCode, 0);
     QCOMPARE(sim.stop(), 0);
     QVERIFY(Load(path("radio.dat")) == AfterWrite(radioMemory, written));
@@ -132,22 +101,13 @@ void TestCliLink::failures_data()
     QTest::addColumn<QString>("fault");
     QTest::addColumn<QString>("message");
 
-    const QString interrupt = MessageSource(kMsgProgramInterrupt);
-    QTest::newRow("read, short reply") << "read"
-                                       << "short-reply@3" << interrupt;
-    QTest::newRow("read, line hung up") << "read"
-                                        << "hang-up@200" << interrupt;
-    QTest::newRow("read, no ack after identification")
-        << "read"
-        << "no-ident-ack" << QString(MessageSource(kMsgCommunicationError));
-    QTest::newRow("write, no ack at a block") << "write"
-                                              << "no-ack@17" << interrupt;
-    QTest::newRow("squelch-read, short reply") << "squelch-read"
-                                               << "short-reply@1009"
-                                               << "Communication Error";
-    QTest::newRow("squelch-write, no ack") << "squelch-write"
-                                           << "no-ack@1008"
-                                           << "Communication Error";
+    auto row = [](const char *command, const char *fault, const QString &message) {
+        QTest::addRow("%s, %s", command, fault) << command << fault << message;
+    };
+    row("read", "short-reply@3", MessageSource(kMsgProgramInterrupt));
+    row("read", "no-ident-ack", MessageSource(kMsgCommunicationError));
+    row("squelch-read", "short-reply@1009", "Communication Error");
+    row("squelch-write", "no-ack@1008", "Communication Error");
 }
 
 void TestCliLink::failures()
@@ -158,32 +118,32 @@ void TestCliLink::failures()
 
     QVERIFY(SaveDatFile(path("radio.dat"), Pattern(34)).ok());
     QVERIFY(SaveDatFile(path("doc.dat"), Pattern(35)).ok());
-    const QByteArray before = FileBytes(path("doc.dat"));
+    const QByteArray before = ReadFile(path("doc.dat"));
     Simulator sim({"--image", path("radio.dat"), "--fault", fault});
 
-    const Run run = RunCli({command, "--port", sim.path(), path("doc.dat")});
+    const CliRun run = RunCli({command, "--port", sim.path(), path("doc.dat")});
 
     QCOMPARE(run.exitCode, 1);
     QCOMPARE(run.err, QStringLiteral("htprog-cli: ") + message + QLatin1Char('\n'));
-    QCOMPARE(FileBytes(path("doc.dat")), before);
+    QCOMPARE(ReadFile(path("doc.dat")), before);
 }
 
 void TestCliLink::openFailure()
 {
     QVERIFY(SaveDatFile(path("doc.dat"), Pattern(36)).ok());
-    const QByteArray before = FileBytes(path("doc.dat"));
+    const QByteArray before = ReadFile(path("doc.dat"));
     const QString port = QStringLiteral("/dev/htprog-no-such-port");
 
-    const Run read = RunCli({"read", "--port", port, path("doc.dat")});
+    const CliRun read = RunCli({"read", "--port", port, path("doc.dat")});
     QCOMPARE(read.exitCode, 1);
     QVERIFY2(
         read.err.startsWith(QStringLiteral("htprog-cli: ") + MessageSource(kMsgCouldNotOpenPort)),
         qPrintable(read.err));
-    const Run squelch = RunCli({"squelch-read", "--port", port, path("doc.dat")});
+    const CliRun squelch = RunCli({"squelch-read", "--port", port, path("doc.dat")});
     QCOMPARE(squelch.exitCode, 1);
     QVERIFY2(
         squelch.err.startsWith("htprog-cli: Open the serial port fails"), qPrintable(squelch.err));
-    QCOMPARE(FileBytes(path("doc.dat")), before);
+    QCOMPARE(ReadFile(path("doc.dat")), before);
 }
 
 void TestCliLink::simulatedPortKeepsItsMemory()
@@ -192,10 +152,10 @@ void TestCliLink::simulatedPortKeepsItsMemory()
     env.insert("HTPROG_SIM_IMAGE", path("sim.dat"));
     QVERIFY(SaveDatFile(path("in.dat"), Pattern(37)).ok());
 
-    QCOMPARE(RunCli({"read", "--port", "sim", path("fresh.dat")}, env).exitCode, 0);
+    QCOMPARE(RunCli({"read", "--port", "sim", path("fresh.dat")}, {}, env).exitCode, 0);
     QVERIFY(Load(path("fresh.dat")) == NewImage());
-    QCOMPARE(RunCli({"write", "--port", "sim", path("in.dat")}, env).exitCode, 0);
-    QCOMPARE(RunCli({"read", "--port", "sim", path("back.dat")}, env).exitCode, 0);
+    QCOMPARE(RunCli({"write", "--port", "sim", path("in.dat")}, {}, env).exitCode, 0);
+    QCOMPARE(RunCli({"read", "--port", "sim", path("back.dat")}, {}, env).exitCode, 0);
 
     const MemoryImage back = Load(path("back.dat"));
     QCOMPARE(back[0x1230], Pattern(37)[0x1230]);

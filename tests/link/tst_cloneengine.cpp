@@ -1,6 +1,6 @@
 // Whole-image transfers against the in-process simulated radio.
 #include "cloneengine.h"
-#include "linktestsupport.h"
+#include "linkfakes.h"
 #include "messages.h"
 #include "simulatedport.h"
 
@@ -40,8 +40,6 @@ private Q_SLOTS:
     void silentRadioGivesUpWithinTimeouts();
     void cancelAtPollPoint_data();
     void cancelAtPollPoint();
-    void lineFailureEndsAtOnce_data();
-    void lineFailureEndsAtOnce();
 };
 
 void TestCloneEngine::readFetchesEveryBlock()
@@ -82,6 +80,7 @@ void TestCloneEngine::faults_data()
 {
     QTest::addColumn<bool>("write");
     QTest::addColumn<QStringList>("faults");
+    QTest::addColumn<int>("lineDiesAfter"); // bytes sent before the line fails, -1 never
     QTest::addColumn<int>("retries");
     QTest::addColumn<TransferResult>("result");
     QTest::addColumn<int>("questions");
@@ -89,32 +88,38 @@ void TestCloneEngine::faults_data()
     const auto ok = TransferResult::Ok;
     const auto comm = TransferResult::CommunicationError;
     const auto interrupt = TransferResult::ProgramInterrupt;
-    QTest::newRow("silent radio") << false << QStringList {"silent"} << 0 << comm << 1;
-    QTest::newRow("silent 15 times, Retry") << false << QStringList {"silent@15"} << 1 << ok << 1;
-    QTest::newRow("other byte before the ack")
-        << false << QStringList {"other-byte"} << 0 << ok << 0;
-    QTest::newRow("no ident ack at attempt 5")
-        << true << QStringList {"silent@4", "no-ident-ack"} << 0 << comm << 1;
-    QTest::newRow("no ident ack at attempt 6")
-        << true << QStringList {"silent@5", "no-ident-ack"} << 0 << interrupt << 0;
-    QTest::newRow("short reply") << false << QStringList {"short-reply@1023"} << 0 << interrupt
-                                 << 0;
-    QTest::newRow("no ack, read") << false << QStringList {"no-ack@100"} << 0 << interrupt << 0;
-    QTest::newRow("no ack, band limits")
-        << true << QStringList {"no-ack@1022"} << 0 << interrupt << 0;
-    QTest::newRow("hang-up, read") << false << QStringList {"hang-up@5"} << 0 << interrupt << 0;
+    auto row = [](const char *name, bool write, const QStringList &faults, int lineDiesAfter,
+                   int retries, TransferResult result, int questions) {
+        QTest::newRow(name) << write << faults << lineDiesAfter << retries << result << questions;
+    };
+    row("silent radio", false, {"silent"}, -1, 0, comm, 1);
+    row("silent 15 times, Retry", false, {"silent@15"}, -1, 1, ok, 1);
+    row("other byte before the ack", false, {"other-byte"}, -1, 0, ok, 0);
+    row("no ident ack at attempt 5", true, {"silent@4", "no-ident-ack"}, -1, 0, comm, 1);
+    row("no ident ack at attempt 6", true, {"silent@5", "no-ident-ack"}, -1, 0, interrupt, 0);
+    row("short reply", false, {"short-reply@1023"}, -1, 0, interrupt, 0);
+    row("no ack, read", false, {"no-ack@100"}, -1, 0, interrupt, 0);
+    row("no ack, band limits", true, {"no-ack@1022"}, -1, 0, interrupt, 0);
+    row("hang-up, read", false, {"hang-up@5"}, -1, 0, interrupt, 0);
+    // A dead line ends at once. The handshake sends 7 entry bytes, 'M', 0x02 and 0x06.
+    row("line dead before the first byte", false, {}, 0, 0, interrupt, 0);
+    row("line dies before the identification", false, {}, 7, 0, interrupt, 0);
+    row("line dies at an ack after a read block", false, {}, 10 + 5 * 300 + 4, 0, interrupt, 0);
+    row("line dies inside write block data", true, {}, 10 + 12 * 40 + 6, 0, interrupt, 0);
 }
 
 void TestCloneEngine::faults()
 {
     QFETCH(bool, write);
     QFETCH(QStringList, faults);
+    QFETCH(int, lineDiesAfter);
     QFETCH(int, retries);
     QFETCH(TransferResult, result);
     QFETCH(int, questions);
 
     const MemoryImage radioMemory = Pattern(4);
-    SimulatedPort port(radioMemory, PortProfile::Clone, Faults(faults));
+    SimulatedPort radio(radioMemory, PortProfile::Clone, Faults(faults));
+    FailingPort port(radio, lineDiesAfter < 0 ? INT_MAX : lineDiesAfter);
     RecordingObserver observer;
     observer.retriesToGive = retries;
     MemoryImage image = kUntouched;
@@ -127,6 +132,7 @@ void TestCloneEngine::faults()
     QCOMPARE(outcome.result, result);
     QCOMPARE(outcome.messageId, message);
     QCOMPARE(observer.questions, questions);
+    QVERIFY2(port.callsAfterFailure <= 1, qPrintable(QString::number(port.callsAfterFailure)));
     QVERIFY(image == (!write && outcome.ok() ? radioMemory : kUntouched));
 }
 
@@ -177,36 +183,6 @@ void TestCloneEngine::cancelAtPollPoint()
     QCOMPARE(port.radio().commands().size(), commands);
     QCOMPARE(port.radio().cloneEntries(), stopAtPoll == 1 ? 0 : 1);
     QCOMPARE(observer.positions, Steps(steps));
-    QVERIFY(image == kUntouched);
-}
-
-void TestCloneEngine::lineFailureEndsAtOnce_data()
-{
-    QTest::addColumn<bool>("write");
-    QTest::addColumn<int>("bytesBeforeFailure");
-
-    // The handshake sends 7 entry bytes, 'M', 0x02 and 0x06: 10 bytes.
-    QTest::newRow("before the first byte") << false << 0;
-    QTest::newRow("before the identification") << false << 7;
-    QTest::newRow("at an ack after a read block") << false << 10 + 5 * 300 + 4;
-    QTest::newRow("inside write block data") << true << 10 + 12 * 40 + 6;
-}
-
-void TestCloneEngine::lineFailureEndsAtOnce()
-{
-    QFETCH(bool, write);
-    QFETCH(int, bytesBeforeFailure);
-
-    SimulatedPort radio(Pattern(8), PortProfile::Clone);
-    FailingPort port(radio, bytesBeforeFailure);
-    RecordingObserver observer;
-    MemoryImage image = kUntouched;
-
-    const TransferOutcome outcome = Run(port, observer, write, image);
-
-    QCOMPARE(outcome.result, TransferResult::ProgramInterrupt);
-    QCOMPARE(observer.questions, 0);
-    QVERIFY2(port.callsAfterFailure <= 1, qPrintable(QString::number(port.callsAfterFailure)));
     QVERIFY(image == kUntouched);
 }
 

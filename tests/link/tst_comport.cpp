@@ -1,7 +1,7 @@
 // Port naming, the stored port choice, probing and opening serial devices.
 #include "comport.h"
 #include "openradioport.h"
-#include "ptyfixture.h"
+#include "scriptedline.h"
 #include "serialradioport.h"
 #include "usersettings.h"
 
@@ -30,12 +30,10 @@ void TestComPort::windowsPortName_data()
     QTest::addColumn<quint32>("stored");
     QTest::addColumn<QString>("name");
 
-    QTest::newRow("port 1") << 1u << "COM1";
     QTest::newRow("port 9, last short form") << 9u << "COM9";
     QTest::newRow("port 10, device namespace") << 10u << "\\\\.\\COM10";
     QTest::newRow("0x10A uses the low byte only") << 266u << "\\\\.\\COM10";
     QTest::newRow("port 0 from an empty choice") << 0u << "COM0";
-    QTest::newRow("port 255") << 255u << "\\\\.\\COM255";
 }
 
 void TestComPort::windowsPortName()

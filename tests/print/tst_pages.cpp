@@ -83,8 +83,6 @@ private slots:
     void rowsLandOnBlocks();
     void featureValue_data();
     void featureValue();
-    void featureKeysAndLabels_data();
-    void featureKeysAndLabels();
     void featuresPageLayout();
     void footer_data();
     void footer();
@@ -155,54 +153,26 @@ void TestPages::featureValue_data()
     QTest::addColumn<QString>("english");
     QTest::addColumn<QString>("chinese");
 
-    QTest::newRow("step 4") << kStep << 4 << "Step"
-                            << "25k"
-                            << "25k";
-    QTest::newRow("step 0xFF") << kStep << 0xFF << "Step"
-                               << "25k"
-                               << "25k";
-    QTest::newRow("step 2 prints 6.5k") << kStep << 2 << "Step"
-                                        << "6.5k"
-                                        << "6.5k";
-    QTest::newRow("scan mode bits 11") << kDisplayBits << 0x30 << "Scan Mode"
-                                       << "TO"
-                                       << "TO";
-    QTest::newRow("time-out 0x0F uses bits 1-0") << kTimeOutTimer << 0x0F << "Time Out Timer"
-                                                 << "10"
-                                                 << "10";
-    QTest::newRow("battery 6") << kBatterySaver << 6 << "Battery Saver"
-                               << "1.2"
-                               << "1.2";
-    QTest::newRow("battery 7") << kBatterySaver << 7 << "Battery Saver"
-                               << "1.4"
-                               << "1.4";
-    QTest::newRow("battery uses bits 2-0") << kBatterySaver << 0xF8 << "Battery Saver"
-                                           << "Off"
-                                           << "关";
-    QTest::newRow("call tone 9") << kCallTone << 0x09 << "Call Tone"
-                                 << "1750"
-                                 << "1750";
-    QTest::newRow("call tone 12") << kCallTone << 0x0C << "Call Tone"
-                                  << "12"
-                                  << "12";
-    QTest::newRow("busy bit 6 clear") << kDisplayBits << 0x00 << "Busy"
-                                      << "On"
-                                      << "开";
-    QTest::newRow("keypad auto") << kDisplayBits << 0x02 << "Keypad Lock"
-                                 << "Auto"
-                                 << "自动";
-    QTest::newRow("LED bits 11") << kDisplayBits << 0x0C << "LED"
-                                 << "On"
-                                 << "开";
-    QTest::newRow("mode bits 11") << kScanBits << 0x03 << "Mode"
-                                  << "Memory"
-                                  << "存储";
-    QTest::newRow("pri-scan time 0xFF") << kPriScanTime << 0xFF << "Pri-Scanning Time"
-                                        << "10s"
-                                        << "10s";
-    QTest::newRow("voice 31") << kVoiceSensitivity << 0xFF << "Voice Sensitivity"
-                              << "31"
-                              << "31";
+    auto row = [](const char *name, int address, int byte, const char *key, const char *english,
+                   const char *chinese) {
+        QTest::newRow(name) << address << byte << key << english << chinese;
+    };
+    row("step 4", kStep, 4, "Step", "25k", "25k");
+    row("step 0xFF", kStep, 0xFF, "Step", "25k", "25k");
+    row("step 2 prints 6.5k", kStep, 2, "Step", "6.5k", "6.5k");
+    row("scan mode bits 11", kDisplayBits, 0x30, "Scan Mode", "TO", "TO");
+    row("time-out 0x0F uses bits 1-0", kTimeOutTimer, 0x0F, "Time Out Timer", "10", "10");
+    row("battery 6", kBatterySaver, 6, "Battery Saver", "1.2", "1.2");
+    row("battery 7", kBatterySaver, 7, "Battery Saver", "1.4", "1.4");
+    row("battery uses bits 2-0", kBatterySaver, 0xF8, "Battery Saver", "Off", "关");
+    row("call tone 9", kCallTone, 0x09, "Call Tone", "1750", "1750");
+    row("call tone 12", kCallTone, 0x0C, "Call Tone", "12", "12");
+    row("busy bit 6 clear", kDisplayBits, 0x00, "Busy", "On", "开");
+    row("keypad auto", kDisplayBits, 0x02, "Keypad Lock", "Auto", "自动");
+    row("LED bits 11", kDisplayBits, 0x0C, "LED", "On", "开");
+    row("mode bits 11", kScanBits, 0x03, "Mode", "Memory", "存储");
+    row("pri-scan time 0xFF", kPriScanTime, 0xFF, "Pri-Scanning Time", "10s", "10s");
+    row("voice 31", kVoiceSensitivity, 0xFF, "Voice Sensitivity", "31", "31");
 }
 
 void TestPages::featureValue()
@@ -217,55 +187,6 @@ void TestPages::featureValue()
     image[address] = quint8(byte);
     QCOMPARE(Value(image, key, false), english);
     QCOMPARE(Value(image, key, true), chinese);
-}
-
-void TestPages::featureKeysAndLabels_data()
-{
-    QTest::addColumn<int>("line");
-    QTest::addColumn<QString>("key");
-    QTest::addColumn<QString>("english");
-    QTest::addColumn<QString>("chinese");
-
-    const char *const table[][3] = {
-        {"Time Out Timer", "Time Out Timer:", "超时定时器:"},
-        {"Squelch Level", "Squelch Level:", "静噪电平:"},
-        {"Beep", "Beep:", "提示音:"},
-        {"Call Tone", "Call Tone:", "呼叫铃音:"},
-        {"Channel Display", "Channel Display:", "信道显示:"},
-        {"Priority Scan", "Priority Scan:", "优先扫描:"},
-        {"Busy", "Busy", "繁忙:"},
-        {"Pri-Scanning Time", "Pri-Scanning Time:", "预扫描时间:"},
-        {"Scan Mode", "Scan Mode:", "扫描模式:"},
-        {"Keypad Lock", "Keypad Lock:", "键盘锁定:"},
-        {"LED", "LED", "LED"},
-        {"Mode", "Mode:", "模式:"},
-        {"Encoder", "Encoder", "编码器"},
-        {"Voice Sensitivity", "Voice Sensitivity:", "声控灵敏度:"},
-        {"Step", "Step:", "步长:"},
-        {"Battery Saver", "Battery Saver:", "电池省电:"},
-    };
-    int line = 0;
-    for (const auto &row : table) {
-        QTest::newRow(row[0]) << line++ << QString::fromUtf8(row[0]) << QString::fromUtf8(row[1])
-                              << QString::fromUtf8(row[2]);
-    }
-}
-
-void TestPages::featureKeysAndLabels()
-{
-    QFETCH(int, line);
-    QFETCH(QString, key);
-    QFETCH(QString, english);
-    QFETCH(QString, chinese);
-
-    const MemoryImage image = NewImage();
-    const QVector<FeatureLine> en = FeatureLines(image, false);
-    const QVector<FeatureLine> zh = FeatureLines(image, true);
-    QCOMPARE(en.size(), 16);
-    QCOMPARE(en.at(line).key, key);
-    QCOMPARE(en.at(line).label, english);
-    QCOMPARE(zh.at(line).key, key);
-    QCOMPARE(zh.at(line).label, chinese);
 }
 
 void TestPages::featuresPageLayout()

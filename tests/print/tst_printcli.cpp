@@ -1,5 +1,8 @@
+// The print-out rendered to PDF by htprog-cli, read back with pdftotext.
 #include "channelcodec.h"
+#include "clirun.h"
 #include "datfile.h"
+#include "testfiles.h"
 
 #include <QProcess>
 #include <QStandardPaths>
@@ -8,24 +11,6 @@
 
 namespace {
 
-struct Run
-{
-    int exitCode = -1;
-    QString stdErr;
-};
-
-Run RunCli(const QStringList &args)
-{
-    QProcess process;
-    process.start(QStringLiteral(HTPROG_CLI), args);
-    Run run;
-    if (!process.waitForFinished(120000))
-        return run;
-    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.stdErr = QString::fromUtf8(process.readAllStandardError());
-    return run;
-}
-
 QString PdfText(const QString &pdf)
 {
     QProcess process;
@@ -33,12 +18,6 @@ QString PdfText(const QString &pdf)
     if (!process.waitForFinished(60000) || process.exitCode() != 0)
         return QString();
     return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-QByteArray ReadFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
 }
 
 } // namespace
@@ -65,8 +44,8 @@ void TestPrintCli::initTestCase()
     if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
         QSKIP("pdftotext (poppler-utils) is not installed");
 
-    const Run created = RunCli({QStringLiteral("new"), path(QStringLiteral("new.dat"))});
-    QVERIFY2(created.exitCode == 0, qPrintable(created.stdErr));
+    const CliRun created = RunCli({QStringLiteral("new"), path(QStringLiteral("new.dat"))});
+    QVERIFY2(created.exitCode == 0, qPrintable(created.err));
 
     // Twelve channels, Pr and 1-11: the features page and two channel pages.
     MemoryImage image = NewImage();
@@ -85,21 +64,18 @@ void TestPrintCli::printsExpectedText_data()
     QTest::addColumn<QString>("lang");
     QTest::addColumn<QStringList>("texts");
 
-    QTest::newRow("new image, English")
-        << "new.dat"
-        << "en" << QStringList {"Option", "Function", "Time Out Timer:", "Page 1 of 1", "25k"};
-    QTest::newRow("new image, Chinese")
-        << "new.dat"
-        << "zh"
-        << QStringList {"可选功能", "功能", "超时定时器:", "电池省电:", "LED", "Page 1 of 1"};
-    QTest::newRow("twelve channels, English")
-        << "twelve.dat"
-        << "en"
-        << QStringList {"Channel 0:", "Channel 11:", "Receive Frequency:", "148.12500", "CH11",
-               "Page 2 of 3", "Page 3 of 3"};
-    QTest::newRow("twelve channels, Chinese")
-        << "twelve.dat"
-        << "zh" << QStringList {"信道", "信道11:", "接收频率:", "信道名字:", "Page 3 of 3"};
+    auto row = [](const char *name, const char *image, const char *lang, QStringList texts) {
+        QTest::newRow(name) << image << lang << texts;
+    };
+    row("new image, English", "new.dat", "en",
+        {"Option", "Function", "Time Out Timer:", "Page 1 of 1", "25k"});
+    row("new image, Chinese", "new.dat", "zh",
+        {"可选功能", "功能", "超时定时器:", "电池省电:", "LED", "Page 1 of 1"});
+    row("twelve channels, English", "twelve.dat", "en",
+        {"Channel 0:", "Channel 11:", "Receive Frequency:", "148.12500", "CH11", "Page 2 of 3",
+            "Page 3 of 3"});
+    row("twelve channels, Chinese", "twelve.dat", "zh",
+        {"信道", "信道11:", "接收频率:", "信道名字:", "Page 3 of 3"});
 }
 
 void TestPrintCli::printsExpectedText()
@@ -109,9 +85,9 @@ void TestPrintCli::printsExpectedText()
     QFETCH(QStringList, texts);
 
     const QString pdf = path(QStringLiteral("%1-%2.pdf").arg(image, lang));
-    const Run run
+    const CliRun run
         = RunCli({QStringLiteral("print"), path(image), pdf, QStringLiteral("--lang"), lang});
-    QVERIFY2(run.exitCode == 0, qPrintable(run.stdErr));
+    QVERIFY2(run.exitCode == 0, qPrintable(run.err));
     const QString text = PdfText(pdf);
     for (const QString &expected : texts)
         QVERIFY2(text.contains(expected), qPrintable(expected + QStringLiteral(" in:\n") + text));
@@ -136,20 +112,14 @@ void TestPrintCli::failureLeavesPdf()
     QFETCH(QStringList, args);
     QFETCH(int, exitCode);
 
-    QFile shortFile(path(QStringLiteral("short.dat")));
-    QVERIFY(shortFile.open(QIODevice::WriteOnly));
-    shortFile.write(QByteArray(100, char(0xFF)));
-    shortFile.close();
+    QVERIFY(WriteFile(path(QStringLiteral("short.dat")), QByteArray(100, char(0xFF))));
     const QByteArray old("not a pdf, must survive");
-    QFile kept(path(QStringLiteral("kept.pdf")));
-    QVERIFY(kept.open(QIODevice::WriteOnly));
-    kept.write(old);
-    kept.close();
+    QVERIFY(WriteFile(path(QStringLiteral("kept.pdf")), old));
 
     args.replaceInStrings(QStringLiteral("@"), m_dir.path());
-    const Run run = RunCli(args);
+    const CliRun run = RunCli(args);
     QCOMPARE(run.exitCode, exitCode);
-    QVERIFY(!run.stdErr.isEmpty());
+    QVERIFY(!run.err.isEmpty());
     QCOMPARE(ReadFile(path(QStringLiteral("kept.pdf"))), old);
     QVERIFY(!QFile::exists(path(QStringLiteral("no/such/dir/out.pdf"))));
 }

@@ -1,13 +1,12 @@
 #include "inifile.h"
+#include "testfiles.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
-#include <csignal>
 #include <memory>
-#include <sys/resource.h>
 
 class TestIniFile : public QObject
 {
@@ -36,7 +35,6 @@ private Q_SLOTS:
 private:
     QString writeIni(
         const QByteArray &content, const QString &name = QStringLiteral("Program.ini"));
-    QByteArray readFile(const QString &path);
 
     std::unique_ptr<QTemporaryDir> m_dir;
 };
@@ -50,16 +48,9 @@ void TestIniFile::init()
 QString TestIniFile::writeIni(const QByteArray &content, const QString &name)
 {
     const QString path = m_dir->filePath(name);
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
+    if (!WriteFile(path, content))
         qFatal("cannot write %s", qPrintable(path));
     return path;
-}
-
-QByteArray TestIniFile::readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
 }
 
 void TestIniFile::lookup_data()
@@ -132,29 +123,23 @@ void TestIniFile::rewrite_data()
     QTest::addColumn<QString>("value");
     QTest::addColumn<QByteArray>("expected");
 
-    QTest::newRow("spaces go, lines end with CR LF, no header for the unnamed section")
-        << QByteArray("  Key  =  Some value  \nflag\n") << ""
-        << "n"
-        << "1" << QByteArray("Key=Some value\r\nflag=\r\nn=1\r\n");
-    QTest::newRow("comment lines and blank lines go, trailing comments stay")
-        << QByteArray("; head\n\n[S]\n// c\nv=12\t; note\n/* a\n * b\n */\n") << "S"
-        << "w"
-        << "2" << QByteArray("[S]\r\nv=12\t; note\r\nw=2\r\n");
-    QTest::newRow("a new key goes into the first of two sections")
-        << QByteArray("[Setup]\na=1\n[Setup]\na=2\n") << "Setup"
-        << "b"
-        << "3" << QByteArray("[Setup]\r\na=1\r\nb=3\r\n[Setup]\r\na=2\r\n");
-    QTest::newRow("the second of two keys is replaced")
-        << QByteArray("[Setup]\nLanguage=English\nLanguage=German\n") << "Setup"
-        << "Language"
-        << "Chinese" << QByteArray("[Setup]\r\nLanguage=English\r\nLanguage=Chinese\r\n");
-    QTest::newRow("a new section is appended after all others")
-        << QByteArray("x=1\n[A]\n") << "B"
-        << "k"
-        << "v" << QByteArray("x=1\r\n[A]\r\n[B]\r\nk=v\r\n");
-    QTest::newRow("an empty key is written without =") << QByteArray("[A]\n") << "A"
-                                                       << ""
-                                                       << "lone" << QByteArray("[A]\r\nlone\r\n");
+    auto row = [](const char *name, const char *content, const char *section, const char *key,
+                   const char *value, const char *expected) {
+        QTest::newRow(name) << QByteArray(content) << section << key << value
+                            << QByteArray(expected);
+    };
+    row("spaces go, lines end with CR LF, no header for the unnamed section",
+        "  Key  =  Some value  \nflag\n", "", "n", "1", "Key=Some value\r\nflag=\r\nn=1\r\n");
+    row("comment lines and blank lines go, trailing comments stay",
+        "; head\n\n[S]\n// c\nv=12\t; note\n/* a\n * b\n */\n", "S", "w", "2",
+        "[S]\r\nv=12\t; note\r\nw=2\r\n");
+    row("a new key goes into the first of two sections", "[Setup]\na=1\n[Setup]\na=2\n", "Setup",
+        "b", "3", "[Setup]\r\na=1\r\nb=3\r\n[Setup]\r\na=2\r\n");
+    row("the second of two keys is replaced", "[Setup]\nLanguage=English\nLanguage=German\n",
+        "Setup", "Language", "Chinese", "[Setup]\r\nLanguage=English\r\nLanguage=Chinese\r\n");
+    row("a new section is appended after all others", "x=1\n[A]\n", "B", "k", "v",
+        "x=1\r\n[A]\r\n[B]\r\nk=v\r\n");
+    row("an empty key is written without =", "[A]\n", "A", "", "lone", "[A]\r\nlone\r\n");
 }
 
 void TestIniFile::rewrite()
@@ -171,7 +156,7 @@ void TestIniFile::rewrite()
     ini.SetValue(section, key, value);
     QVERIFY(ini.isDirty());
     QCOMPARE(ini.Save(false), QString());
-    QCOMPARE(readFile(path), expected);
+    QCOMPARE(ReadFile(path), expected);
 
     // What was written loads back to the same lookups (an empty key reloads as a key).
     CIniFile again(4);
@@ -188,24 +173,16 @@ void TestIniFile::dirtyRules_data()
     QTest::addColumn<QString>("value");
     QTest::addColumn<bool>("dirty");
 
-    QTest::newRow("same value") << true << "Setup"
-                                << "Language"
-                                << "English" << false;
-    QTest::newRow("letter case only") << true << "setup"
-                                      << "language"
-                                      << "english" << false;
-    QTest::newRow("letter case only, case kept") << false << "Setup"
-                                                 << "Language"
-                                                 << "english" << true;
-    QTest::newRow("other value") << true << "Setup"
-                                 << "Language"
-                                 << "Chinese" << true;
-    QTest::newRow("new key") << true << "Setup"
-                             << "ShowLang"
-                             << "1" << true;
-    QTest::newRow("new section") << true << "Other"
-                                 << "Language"
-                                 << "English" << true;
+    auto row = [](const char *name, bool ignoreCase, const char *section, const char *key,
+                   const char *value, bool dirty) {
+        QTest::newRow(name) << ignoreCase << section << key << value << dirty;
+    };
+    row("same value", true, "Setup", "Language", "English", false);
+    row("letter case only", true, "setup", "language", "english", false);
+    row("letter case only, case kept", false, "Setup", "Language", "english", true);
+    row("other value", true, "Setup", "Language", "Chinese", true);
+    row("new key", true, "Setup", "ShowLang", "1", true);
+    row("new section", true, "Other", "Language", "English", true);
 }
 
 void TestIniFile::dirtyRules()
@@ -232,11 +209,10 @@ void TestIniFile::unchangedFileIsNotRewritten()
     {
         CIniFile ini(4);
         QVERIFY(ini.Load(path, true, true, true));
-        ini.SetValue(
-            QStringLiteral("Setup"), QStringLiteral("Language"), QStringLiteral("english"));
+        ini.SetValue("Setup", "Language", QStringLiteral("english"));
         QCOMPARE(ini.Save(true), QString());
     }
-    QCOMPARE(readFile(path), content);
+    QCOMPARE(ReadFile(path), content);
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList {"Program.ini"});
 }
 
@@ -247,12 +223,12 @@ void TestIniFile::destructorSavesOnlyWhenAsked()
         {
             CIniFile ini(4);
             QVERIFY(ini.Load(path, saveOnClose, true, false));
-            ini.SetValue(QStringLiteral("Setup"), QStringLiteral("Language"),
+            ini.SetValue("Setup", "Language",
                 saveOnClose ? QStringLiteral("Chinese") : QStringLiteral("German"));
         }
         CIniFile check(4);
         QVERIFY(check.Load(path, false, true, false));
-        QCOMPARE(check.GetValue(QStringLiteral("Setup"), QStringLiteral("Language")),
+        QCOMPARE(check.GetValue("Setup", "Language"),
             saveOnClose ? QStringLiteral("Chinese") : QStringLiteral("English"));
     }
 }
@@ -283,9 +259,9 @@ void TestIniFile::backupName()
         writeIni("x", name);
     CIniFile ini(4);
     QVERIFY(ini.Load(writeIni("[S]\na=1\n"), false, true, false));
-    ini.SetValue(QStringLiteral("S"), QStringLiteral("a"), QStringLiteral("2"));
+    ini.SetValue("S", "a", QStringLiteral("2"));
     QCOMPARE(ini.Save(true), m_dir->filePath(expected));
-    QCOMPARE(readFile(m_dir->filePath(expected)), QByteArray("[S]\na=1\n"));
+    QCOMPARE(ReadFile(m_dir->filePath(expected)), QByteArray("[S]\na=1\n"));
 }
 
 void TestIniFile::backupIsReusedAndHoldsTheOldFile()
@@ -293,12 +269,12 @@ void TestIniFile::backupIsReusedAndHoldsTheOldFile()
     const QString path = writeIni("[S]\na=1\n");
     CIniFile ini(4);
     QVERIFY(ini.Load(path, false, true, false));
-    ini.SetValue(QStringLiteral("S"), QStringLiteral("a"), QStringLiteral("2"));
+    ini.SetValue("S", "a", QStringLiteral("2"));
     const QString first = ini.Save(true);
-    ini.SetValue(QStringLiteral("S"), QStringLiteral("a"), QStringLiteral("3"));
+    ini.SetValue("S", "a", QStringLiteral("3"));
     QCOMPARE(ini.Save(true), first);
-    QCOMPARE(readFile(first), QByteArray("[S]\r\na=2\r\n"));
-    QCOMPARE(readFile(path), QByteArray("[S]\r\na=3\r\n"));
+    QCOMPARE(ReadFile(first), QByteArray("[S]\r\na=2\r\n"));
+    QCOMPARE(ReadFile(path), QByteArray("[S]\r\na=3\r\n"));
     // A save without backup still reports the backup made earlier.
     QCOMPARE(ini.Save(false), first);
 }
@@ -309,11 +285,11 @@ void TestIniFile::missingFileIsCreatedEmpty()
     CIniFile ini(4);
     QVERIFY(ini.Load(path, false, true, false));
     QVERIFY(QFile::exists(path));
-    QCOMPARE(readFile(path), QByteArray());
-    QCOMPARE(ini.GetValue(QStringLiteral("Setup"), QStringLiteral("Language")), QString());
-    ini.SetValue(QStringLiteral("Setup"), QStringLiteral("Language"), QStringLiteral("English"));
+    QCOMPARE(ReadFile(path), QByteArray());
+    QCOMPARE(ini.GetValue("Setup", "Language"), QString());
+    ini.SetValue("Setup", "Language", QStringLiteral("English"));
     ini.Save(false);
-    QCOMPARE(readFile(path), QByteArray("[Setup]\r\nLanguage=English\r\n"));
+    QCOMPARE(ReadFile(path), QByteArray("[Setup]\r\nLanguage=English\r\n"));
 }
 
 void TestIniFile::unreadablePathLeavesStoreEmpty()
@@ -322,10 +298,9 @@ void TestIniFile::unreadablePathLeavesStoreEmpty()
         CIniFile ini(4);
         QVERIFY(!ini.Load(path, true, true, false));
         QCOMPARE(ini.path(), QString());
-        ini.SetValue(QStringLiteral("S"), QStringLiteral("a"), QStringLiteral("1"));
+        ini.SetValue("S", "a", QStringLiteral("1"));
         QVERIFY(!ini.isDirty());
-        QCOMPARE(ini.GetValue(QStringLiteral("S"), QStringLiteral("a"), QStringLiteral(" d ")),
-            QStringLiteral(" d "));
+        QCOMPARE(ini.GetValue("S", "a", QStringLiteral(" d ")), QStringLiteral(" d "));
     }
     QVERIFY(QFileInfo(m_dir->path()).isDir());
 }
@@ -336,11 +311,11 @@ void TestIniFile::reloadSavesThePreviousFile()
     const QString second = writeIni("[S]\na=9\n", QStringLiteral("two.ini"));
     CIniFile ini(4);
     QVERIFY(ini.Load(first, false, true, false));
-    ini.SetValue(QStringLiteral("S"), QStringLiteral("a"), QStringLiteral("2"));
+    ini.SetValue("S", "a", QStringLiteral("2"));
     QVERIFY(ini.Load(second, false, true, false));
     QVERIFY(!ini.isDirty());
-    QCOMPARE(readFile(first), QByteArray("[S]\r\na=2\r\n"));
-    QCOMPARE(ini.GetValue(QStringLiteral("S"), QStringLiteral("a")), QStringLiteral("9"));
+    QCOMPARE(ReadFile(first), QByteArray("[S]\r\na=2\r\n"));
+    QCOMPARE(ini.GetValue("S", "a"), QStringLiteral("9"));
 }
 
 void TestIniFile::saveNeverReplacesAFolder()
@@ -348,7 +323,7 @@ void TestIniFile::saveNeverReplacesAFolder()
     const QString path = writeIni("[S]\na=1\n");
     CIniFile ini(4);
     QVERIFY(ini.Load(path, false, true, false));
-    ini.SetValue(QStringLiteral("S"), QStringLiteral("a"), QStringLiteral("2"));
+    ini.SetValue("S", "a", QStringLiteral("2"));
     QVERIFY(QFile::remove(path));
     QVERIFY(QDir().mkdir(path));
     QCOMPARE(ini.Save(false), QString());
@@ -361,22 +336,16 @@ void TestIniFile::failedSaveKeepsTheOldFile()
     const QString path = writeIni(old);
     CIniFile ini(4);
     QVERIFY(ini.Load(path, false, true, false));
-    ini.SetValue(
-        QStringLiteral("Setup"), QStringLiteral("Company"), QString(200, QLatin1Char('x')));
+    ini.SetValue("Setup", "Company", QString(200, QLatin1Char('x')));
 
-    // A disk that fills up after 64 bytes: the write fails half-way.
-    rlimit saved {};
-    QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    rlimit small = saved;
-    small.rlim_cur = 64;
-    auto previous = std::signal(SIGXFSZ, SIG_IGN);
-    QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const QString result = ini.Save(false);
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previous);
-
+    QString result = QStringLiteral("<not saved>");
+    {
+        const FileSizeLimit fullDisk(64); // the write fails half-way
+        QVERIFY(fullDisk.active());
+        result = ini.Save(false);
+    }
     QCOMPARE(result, QString());
-    QCOMPARE(readFile(path), old);
+    QCOMPARE(ReadFile(path), old);
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList {"Program.ini"});
 }
 

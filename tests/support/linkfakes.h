@@ -1,5 +1,5 @@
-// Shared pieces of the link tests: a recognisable memory pattern, an observer that
-// records what the engine reports, and a port that breaks after a number of bytes.
+// Fakes of the link tests: a recognisable memory pattern, fault plans, an observer
+// that records what the engine reports, and a port that breaks after a number of bytes.
 #pragma once
 
 #include "cloneengine.h"
@@ -31,12 +31,14 @@ inline MemoryImage AfterWrite(const MemoryImage &radio, const MemoryImage &writt
     return WithRange(WithRange(written, radio, 0x1F80, 0x1F9F), radio, 0x1FF6, 0x1FFF);
 }
 
+// The plan of the fault kinds as "htprog-cli simulate --fault" takes them; empty
+// texts are skipped.
 inline FaultPlan Faults(const QStringList &kinds)
 {
     FaultPlan plan;
     QString error;
     for (const QString &kind : kinds) {
-        if (!plan.add(kind, &error))
+        if (!kind.isEmpty() && !plan.add(kind, &error))
             qFatal("%s", qPrintable(error));
     }
     return plan;

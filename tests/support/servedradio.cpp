@@ -1,0 +1,29 @@
+#include "servedradio.h"
+
+#include <QtGlobal>
+
+ServedRadio::ServedRadio(const MemoryImage &memory, const FaultPlan &faults, bool paced)
+    : m_radio(memory, faults)
+    , m_server(m_radio)
+{
+    QString error;
+    if (!m_server.open(&error))
+        qFatal("%s", qPrintable(error));
+    m_server.setPaced(paced);
+    m_path = m_server.devicePath();
+    m_thread = std::thread([this] { m_server.run(); });
+}
+
+ServedRadio::~ServedRadio()
+{
+    stop();
+}
+
+SimulatedRadio &ServedRadio::stop()
+{
+    if (m_thread.joinable()) {
+        m_server.stop();
+        m_thread.join();
+    }
+    return m_radio;
+}
