@@ -2,9 +2,12 @@
 #include "backgroundclient.h"
 #include "childframe.h"
 #include "commandids.h"
+#include "comport.h"
+#include "dialogcommands.h"
 #include "documentcommands.h"
 #include "frameactions.h"
 #include "mainframe.h"
+#include "processdlg.h"
 #include "programdoc.h"
 #include "programview.h"
 #include "treecontrolbar.h"
@@ -12,6 +15,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QMenuBar>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QToolButton>
 #include <QTreeWidget>
@@ -42,6 +46,7 @@ private Q_SLOTS:
     void unsavedEditsPrompt();
     void backgroundTiles_data();
     void backgroundTiles();
+    void documentWindowKeysAndPort();
 
 private:
     bool startWith(const QByteArray &ini);
@@ -371,3 +376,26 @@ void TestMainFrame::backgroundTiles()
 
 QTEST_MAIN(TestMainFrame)
 #include "tst_mainframe.moc"
+
+// A document window takes the port that COM Setup stored, and Ctrl+W reaches
+// Program > Write even though the window's own menu has a Close item.
+void TestMainFrame::documentWindowKeysAndPort()
+{
+    QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("testprog"))
+        .setValue(QStringLiteral("com"), QStringLiteral("sim"));
+    g_strComPort.clear();
+    QVERIFY(startWith(AppFixture::ini("English")));
+    QCOMPARE(g_strComPort, QStringLiteral("sim"));
+
+    CChildFrame *child = frame()->activeChild();
+    frame()->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(frame()));
+    child->view()->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_W, Qt::ControlModifier);
+
+    QVERIFY(DialogCommands::TransferDialogOpen());
+    QVERIFY(child->isVisible());
+    QCOMPARE(DialogCommands::TransferDialog()->windowTitle(), QStringLiteral("Write Data"));
+    DialogCommands::TransferDialog()->reject(); // Cancel before OK: no port is touched
+    QTRY_VERIFY(!DialogCommands::TransferDialogOpen());
+}
