@@ -139,7 +139,7 @@ QString checkGridCells(const GridCells &row, const MemoryImage &image,
         else if (c == kColRxTone || c == kColTxTone)
             error = CheckToneField(c, cell, current[c], &out);
         else if (c == kColName)
-            error = CheckNameField(cell, &out);
+            error = CheckNameField(cell, current[c], &out);
         else
             error = CheckWordField(c, cell, &out);
     }

@@ -29,6 +29,8 @@ QList<Word> wordsOf(int column)
     }
 }
 
+constexpr int kNameLength = 6; // what can be typed into the grid's name editor
+
 QString quoted(const QString &text)
 {
     return QLatin1Char('"') + text + QLatin1Char('"');
@@ -128,12 +130,23 @@ QString CheckWordField(int column, const QString &text, QString *normalised)
         + choices.join(QStringLiteral(", "));
 }
 
-QString CheckNameField(const QString &text, QString *normalised)
+QString UpperAscii(const QString &text)
 {
-    const QString name = text.trimmed().toUpper();
-    if (name.size() > 6) {
+    QString upper = text;
+    for (QChar &c : upper) {
+        if (c >= QLatin1Char('a') && c <= QLatin1Char('z'))
+            c = c.toUpper();
+    }
+    return upper;
+}
+
+QString CheckNameField(const QString &text, const QString &kept, QString *normalised)
+{
+    const QString name = UpperAscii(text.trimmed());
+    const int longest = qMax(kNameLength, int(kept.size()));
+    if (name.size() > longest) {
         return ColumnName(kColName) + QLatin1Char(' ') + quoted(name)
-            + QStringLiteral(" has more than 6 characters");
+            + QStringLiteral(" has more than %1 characters").arg(longest);
     }
     for (QChar c : name) {
         if (!IsRadioNameChar(c)) {

@@ -22,4 +22,9 @@ QString CheckFrequencyField(
 QString CheckToneField(int column, const QString &text, const QString &kept, QString *normalised);
 // Power, lock, scan add and bandwidth; the result is the English word.
 QString CheckWordField(int column, const QString &text, QString *normalised);
-QString CheckNameField(const QString &text, QString *normalised);
+// kept: the name the channel shows now. A name read from the radio may be longer
+// than the 6 characters that can be typed; the name editor lets it keep that length.
+QString CheckNameField(const QString &text, const QString &kept, QString *normalised);
+// Letters a-z upper-cased as the name editor upper-cases them; nothing else changes
+// (a letter outside ASCII has no counterpart on the radio and stays what it is).
+QString UpperAscii(const QString &text);

@@ -4,6 +4,8 @@
 #include "communitytones.h"
 
 #include <QHash>
+#include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -132,9 +134,12 @@ QString readTx(
     if (duplex == QLatin1String("split")) {
         typed = row.at("Offset");
     } else if (duplex == QLatin1String("+") || duplex == QLatin1String("-")) {
-        const qint32 offset = FrequencyUnits(row.at("Offset"));
-        const qint32 rxUnits = FrequencyUnits(rx);
-        typed = FormatFrequency(duplex == QLatin1String("+") ? rxUnits + offset : rxUnits - offset);
+        // In 64 bits: an offset of any size gives a Tx that is refused, never a wrapped one.
+        const qint64 offset = FrequencyUnits(row.at("Offset"));
+        const qint64 rxUnits = FrequencyUnits(rx);
+        const qint64 txUnits = duplex == QLatin1String("+") ? rxUnits + offset : rxUnits - offset;
+        typed = FormatFrequency(qint32(std::clamp<qint64>(
+            txUnits, std::numeric_limits<qint32>::min(), std::numeric_limits<qint32>::max())));
     } else {
         return QStringLiteral("Duplex \"%1\" is not one of +, -, split, off or empty")
             .arg(row.at("Duplex"));
@@ -204,7 +209,7 @@ QString readMode(const CommunityRow &row, QString *bandwidth)
 QString radioName(const QString &text)
 {
     QString name;
-    for (QChar c : text.toUpper()) {
+    for (QChar c : UpperAscii(text)) {
         if (IsRadioNameChar(c) && name.size() < 6)
             name += c;
     }

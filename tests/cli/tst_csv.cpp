@@ -128,6 +128,8 @@ void TestCsv::refusedImport_data()
     row("unknown bandwidth word", "2,146.5,146.5,,,,,,Medium,\r\n", 3, "Bandwidth \"Medium\"");
     row("name of 7 characters", "2,146.5,146.5,,,,,,,ABCDEFG\r\n", 3, "more than 6 characters");
     row("name the radio cannot show", "2,146.5,146.5,,,,,,,A B\r\n", 3, "cannot show \" \"");
+    row("letter outside ASCII is not upper-cased into the radio's",
+        "2,146.5,146.5,,,,,,,\xC3\x9F\r\n", 3, "cannot show \"\xC3\x9F\"");
     row("CH past 199", "200,146.5,,,,,,,,\r\n", 3, "CH \"200\" is not Pr or 1-199");
     row("CH zero", "0,146.5,,,,,,,,\r\n", 3, "CH \"0\"");
     row("channel listed twice", "1,146.5,,,,,,,,\r\n", 3, "channel 1 is already set on line 2");
@@ -139,6 +141,9 @@ void TestCsv::refusedImport_data()
     QTest::newRow("no Rx column") << QByteArray("CH,Cha Name\r\n1,A\r\n") << 1
                                   << "needs at least the columns CH and Rx Frequency";
     QTest::newRow("empty file") << QByteArray() << 0 << "the file is empty";
+    QTest::newRow("community offset far beyond a 32-bit count")
+        << QByteArray("Location,Frequency,Duplex,Offset\r\n3,146.52,+,99999\r\n") << 2
+        << "Out of range,please input again. (Tx Frequency";
 }
 
 void TestCsv::refusedImport()
@@ -218,6 +223,8 @@ void TestCsv::gridRoundTripKeepsEveryByte()
     image[5 * 16 + 8] = 0x05;
     image[5 * 16 + 9] = 0x10;
     image[5 * 16 + 12] = 0xE6; // High, unlocked, scan add, wide, with the bits the grid keeps
+    for (int i = 0; i < 8; ++i) // an 8-character name read from a radio: "ABCDEFGH"
+        image[ImageMap::kNameBase + 5 * 8 + i] = quint8(10 + i);
     const MemoryImage before = image;
     const QByteArray csv = ExportChannelsCsv(image, CsvLayout::Grid);
     QCOMPARE(csv.count('\n'), 1 + 4);
