@@ -9,6 +9,23 @@
 #include <QLabel>
 #include <QPushButton>
 
+namespace {
+
+// The second and third lines read "&" as a mnemonic marker, as the dialog's
+// labels always have: "&&" shows one ampersand, a single "&" shows nothing.
+QString WithoutMnemonics(const QString &text)
+{
+    QString shown;
+    for (int i = 0; i < text.size(); ++i) {
+        if (text.at(i) == QLatin1Char('&') && ++i == text.size())
+            break;
+        shown += text.at(i);
+    }
+    return shown;
+}
+
+} // namespace
+
 CAboutDlg::CAboutDlg(QWidget *parent)
     : QDialog(parent)
 {
@@ -28,7 +45,8 @@ CAboutDlg::CAboutDlg(QWidget *parent)
     layout->setHorizontalSpacing(16);
     layout->addWidget(icon, 0, 0, 3, 1);
     for (int i = 0; i < 3; ++i) {
-        m_lines[i] = new QLabel(LanguageValue(QString::fromLatin1(keys[i])), this);
+        const QString text = LanguageValue(QString::fromLatin1(keys[i]));
+        m_lines[i] = new QLabel(i == 0 ? text : WithoutMnemonics(text), this);
         m_lines[i]->setTextFormat(Qt::PlainText);
         m_lines[i]->setMinimumWidth(260);
         layout->addWidget(m_lines[i], i, 1);

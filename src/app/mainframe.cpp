@@ -83,6 +83,11 @@ void CMainFrame::createStatusBar()
     m_wndStatusBar = statusBar();
     m_wndStatusBar->setObjectName(QStringLiteral("statusBar"));
     m_wndStatusBar->showMessage(tr("Ready"));
+    // The message pane returns to "Ready" whenever a command prompt goes away.
+    connect(m_wndStatusBar, &QStatusBar::messageChanged, this, [this](const QString &text) {
+        if (text.isEmpty())
+            m_wndStatusBar->showMessage(tr("Ready"));
+    });
     const QString texts[] = {tr("CAP"), tr("NUM"), tr("SCRL")};
     for (int i = 0; i < 3; ++i) {
         m_indicators[i] = new QLabel(texts[i], m_wndStatusBar);

@@ -7,6 +7,7 @@
 #include "inifile.h"
 #include "language.h"
 #include "mainframe.h"
+#include "textnumbers.h"
 #include "uiservices.h"
 
 #include <QAction>
@@ -44,16 +45,8 @@ QString CProgramApp::programDir() const
 
 int CProgramApp::leadingInteger(const QString &text)
 {
-    const QString trimmed = text.trimmed();
-    int end = 0;
-    if (end < trimmed.size()
-        && (trimmed[end] == QLatin1Char('-') || trimmed[end] == QLatin1Char('+')))
-        ++end;
-    while (end < trimmed.size() && trimmed[end].isDigit() && trimmed[end].unicode() < 128)
-        ++end;
-    bool ok = false;
-    const int value = trimmed.left(end).toInt(&ok);
-    return ok ? value : 0;
+    // As atoi reads it: a value too large for an int is still not 0.
+    return LeadingInteger(text);
 }
 
 bool CProgramApp::loadTranslations()

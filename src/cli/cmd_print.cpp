@@ -38,6 +38,12 @@ bool WritePdf(const QString &path, const PrintSource &source, QString *error)
             return false;
         }
     }
+    // A flush that fails at the end (a full disk) would otherwise commit a cut-off PDF.
+    if (!file.flush()) {
+        *error = QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
+        file.cancelWriting();
+        return false;
+    }
     if (!file.commit()) {
         *error = QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
         return false;

@@ -142,8 +142,14 @@ void TestMainFrame::fileOpen()
     QVERIFY(size < 0 || WriteFile(path, QByteArray(size, char(0x11))));
     frame()->documents()->setFileNameFunction(
         [&](QWidget *, bool save, const QString &) { return save ? QString() : path; });
+    // A maximised document window must not put its name into the main title either.
+    first->showMaximized();
+    const QString title = frame()->windowTitle();
+    QCOMPARE(title, QStringLiteral("Test Product"));
 
     action(kCmdFileOpen)->trigger();
+    frame()->activeChild()->showMaximized();
+    QCOMPARE(frame()->windowTitle(), title);
     const bool opened = size >= 0;
     QCOMPARE(m_fixture->messages().size(), opened ? 0 : 1);
     QCOMPARE(frame()->activeChild() != first, opened);

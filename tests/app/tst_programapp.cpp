@@ -14,6 +14,8 @@
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QStatusBar>
+#include <QStatusTipEvent>
 #include <QToolButton>
 #include <QTreeWidget>
 
@@ -106,6 +108,7 @@ void TestProgramApp::showLang_data()
     QTest::newRow("1 keeps Language") << QByteArray("1") << true;
     QTest::newRow("-1 keeps Language") << QByteArray("-1") << true;
     QTest::newRow("7 with text after it keeps Language") << QByteArray("7x") << true;
+    QTest::newRow("a number beyond int keeps Language") << QByteArray("99999999999") << true;
     QTest::newRow("0 removes Language") << QByteArray("0") << false;
     QTest::newRow("abc removes Language") << QByteArray("abc") << false;
 }
@@ -158,6 +161,13 @@ void TestProgramApp::menusAfterStartUp()
 
     QCOMPARE(QApplication::applicationDisplayName(), QStringLiteral("Test Company"));
     QVERIFY(frame->isMaximized());
+
+    // A command prompt shows in the message pane, which then returns to "Ready".
+    for (const char *tip : {"Create a new document", ""}) {
+        QStatusTipEvent event(QString::fromLatin1(tip));
+        QApplication::sendEvent(frame, &event);
+    }
+    QCOMPARE(frame->statusBar()->currentMessage(), QStringLiteral("Ready"));
 }
 
 void TestProgramApp::chineseStartUp()
@@ -209,12 +219,18 @@ void TestProgramApp::commandLineOpen()
 void TestProgramApp::aboutDialogTexts()
 {
     AppFixture fixture;
-    QVERIFY(fixture.startIn("English"));
+    // The first line shows "&" as written; the others take it as a mnemonic marker.
+    fixture.writeIni(AppFixture::ini("English")
+                         .replace("Version=V 1", "Version=V&1")
+                         .replace("Copyrights=C 2", "Copyrights=C &2 && 3")
+                         .replace("Owner=Owner 3", "Owner=R&&D &Owner"));
+    fixture.installLanguage(QStringLiteral("English"));
+    QVERIFY(fixture.start());
     CAboutDlg about;
     QCOMPARE(about.windowTitle(), QStringLiteral("About Test..."));
-    QCOMPARE(about.lineText(0), QStringLiteral("V 1"));
-    QCOMPARE(about.lineText(1), QStringLiteral("C 2"));
-    QCOMPARE(about.lineText(2), QStringLiteral("Owner 3"));
+    QCOMPARE(about.lineText(0), QStringLiteral("V&1"));
+    QCOMPARE(about.lineText(1), QStringLiteral("C 2 & 3"));
+    QCOMPARE(about.lineText(2), QStringLiteral("R&D Owner"));
     QVERIFY(!about.usesTitleIcon());
 }
 

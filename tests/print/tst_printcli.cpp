@@ -8,6 +8,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <optional>
 
 namespace {
 
@@ -97,27 +98,37 @@ void TestPrintCli::failureLeavesPdf_data()
 {
     QTest::addColumn<QStringList>("args");
     QTest::addColumn<int>("exitCode");
+    QTest::addColumn<int>("fileLimit"); // bytes a file may grow to; 0: no limit
 
-    QTest::newRow("missing image") << QStringList {"print", "@/absent.dat", "@/kept.pdf"} << 1;
-    QTest::newRow("short image") << QStringList {"print", "@/short.dat", "@/kept.pdf"} << 1;
-    QTest::newRow("unknown language")
-        << QStringList {"print", "@/new.dat", "@/kept.pdf", "--lang", "fr"} << 2;
-    QTest::newRow("missing PDF argument") << QStringList {"print", "@/new.dat"} << 2;
+    const QStringList print {"print", "@/new.dat", "@/kept.pdf"};
+    QTest::newRow("missing image") << QStringList {"print", "@/absent.dat", "@/kept.pdf"} << 1 << 0;
+    QTest::newRow("short image") << QStringList {"print", "@/short.dat", "@/kept.pdf"} << 1 << 0;
+    QTest::newRow("unknown language") << print + QStringList {"--lang", "fr"} << 2 << 0;
+    QTest::newRow("missing PDF argument") << QStringList {"print", "@/new.dat"} << 2 << 0;
     QTest::newRow("folder that does not exist")
-        << QStringList {"print", "@/new.dat", "@/no/such/dir/out.pdf"} << 1;
+        << QStringList {"print", "@/new.dat", "@/no/such/dir/out.pdf"} << 1 << 0;
+    // The whole PDF is still buffered when the file is closed: only that last write fails.
+    QTest::newRow("disk full at the end") << print << 1 << 4096;
 }
 
 void TestPrintCli::failureLeavesPdf()
 {
     QFETCH(QStringList, args);
     QFETCH(int, exitCode);
+    QFETCH(int, fileLimit);
 
     QVERIFY(WriteFile(path(QStringLiteral("short.dat")), QByteArray(100, char(0xFF))));
     const QByteArray old("not a pdf, must survive");
     QVERIFY(WriteFile(path(QStringLiteral("kept.pdf")), old));
 
     args.replaceInStrings(QStringLiteral("@"), m_dir.path());
-    const CliRun run = RunCli(args);
+    CliRun run;
+    {
+        std::optional<FileSizeLimit> fullDisk;
+        if (fileLimit > 0)
+            QVERIFY(fullDisk.emplace(rlim_t(fileLimit)).active());
+        run = RunCli(args);
+    }
     QCOMPARE(run.exitCode, exitCode);
     QVERIFY(!run.err.isEmpty());
     QCOMPARE(ReadFile(path(QStringLiteral("kept.pdf"))), old);
