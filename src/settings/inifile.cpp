@@ -86,12 +86,16 @@ bool CIniFile::Load(const QString &fullPath, bool saveOnClose, bool ignoreCase, 
     appendSection(QByteArray());
     m_lastSection = 0;
 
-    const QByteArray content = file.readAll();
+    QByteArray content = file.readAll();
     if (file.error() != QFileDevice::NoError) {
         // A half-read store must never be written back over the file.
         Clear();
         return false;
     }
+    // Editors that save "UTF-8 with signature" put three bytes before the first
+    // header; left there, they would hide [Setup] and with it the language.
+    if (content.startsWith("\xEF\xBB\xBF"))
+        content.remove(0, 3);
     for (const QByteArray &line : content.split('\n'))
         parseLine(line);
     return true;

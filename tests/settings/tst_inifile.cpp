@@ -96,6 +96,8 @@ void TestIniFile::lookup_data()
         " d ");
     row("a missing section gives the default unchanged", "[S]\n", "T", "a", "  d\t", "  d\t");
     row("a missing key gives the default trimmed", "[S]\n", "S", "a", "  d\t", "d");
+    row("a UTF-8 signature does not hide the first header",
+        "\xEF\xBB\xBF[Setup]\nLanguage=Chinese\n", "Setup", "Language", "", "Chinese");
     row("UTF-8 texts pass through", "[Chinese]\nCompany=无线电\n", "Chinese", "Company", "",
         "无线电");
     // C4 80 58 and E4 80 58 differ only in a byte that Latin-1 folding would pair.
