@@ -44,7 +44,7 @@ CComSetupDlg::CComSetupDlg(const QList<PortEntry> &ports, QWidget *parent)
         m_choicesLayout->addWidget(
             new QLabel(LangText("No serial ports found.", "未找到串口。"), box));
     }
-    addChoice(LangText("Simulated radio (sim)", "模拟电台 (sim)"), SimulatedPortName(), true);
+    addChoice(LangText("Simulated radio (sim)", "模拟对讲机 (sim)"), SimulatedPortName(), true);
 
     m_typed = new QRadioButton(LangText("Device path:", "设备路径:"), box);
     m_group->addButton(m_typed, kFirstChoiceId + m_group->buttons().size());

@@ -10,7 +10,7 @@ QString Advice(const QString &portName, OpenFailure failure, const QString &deta
     if (portName.isEmpty())
         return LangText(
             "No serial port is chosen. Choose the radio's port under Setup > Com Setup.",
-            "未选择串口。请在“设置 > 串口设置”中选择电台所接的串口。");
+            "未选择串口。请在“设置 > 串口设置”中选择对讲机所接的串口。");
     const QString device = DevicePath(portName);
     switch (failure) {
     case OpenFailure::NotFound:
