@@ -175,7 +175,11 @@ int Write(const QStringList &args)
     return outcome.ok() ? kExitOk : TransferFailed(port, outcome);
 }
 
-int SquelchRead(const QStringList &args)
+namespace {
+
+// Both squelch-block commands: load FILE, transfer, and on a read save FILE
+// only when every block arrived.
+int SquelchTransfer(const QStringList &args, bool writeDirection)
 {
     QString port, file;
     int exitCode = kExitOk;
@@ -184,29 +188,26 @@ int SquelchRead(const QStringList &args)
     MemoryImage image;
     if (!loadImage(file, image))
         return kExitFailure;
-    const SquelchOutcome outcome = ReadSquelchBlock(port, image);
+    const SquelchOutcome outcome
+        = writeDirection ? WriteSquelchBlock(port, image) : ReadSquelchBlock(port, image);
     if (!outcome.ok())
-        return SquelchFailed(port, outcome, false);
-    if (!saveImage(file, image))
+        return SquelchFailed(port, outcome, writeDirection);
+    if (!writeDirection && !saveImage(file, image))
         return kExitFailure;
-    out(SquelchMessage(outcome.result, false) + QLatin1Char('\n'));
+    out(SquelchMessage(outcome.result, writeDirection) + QLatin1Char('\n'));
     return kExitOk;
+}
+
+} // namespace
+
+int SquelchRead(const QStringList &args)
+{
+    return SquelchTransfer(args, false);
 }
 
 int SquelchWrite(const QStringList &args)
 {
-    QString port, file;
-    int exitCode = kExitOk;
-    if (!ParseTransferArgs(args, &port, &file, &exitCode))
-        return exitCode;
-    MemoryImage image;
-    if (!loadImage(file, image))
-        return kExitFailure;
-    const SquelchOutcome outcome = WriteSquelchBlock(port, image);
-    if (!outcome.ok())
-        return SquelchFailed(port, outcome, true);
-    out(SquelchMessage(outcome.result, true) + QLatin1Char('\n'));
-    return kExitOk;
+    return SquelchTransfer(args, true);
 }
 
 int Ports(const QStringList &args)
