@@ -18,9 +18,7 @@
 #include "treecontrolbar.h"
 #include "uiservices.h"
 
-#ifdef HTPROG_HAVE_PRINT
 #include "printdocument.h"
-#endif
 
 #include <QAction>
 #include <QApplication>
@@ -127,7 +125,6 @@ void CMainFrame::connectFileCommands()
     };
     connect(m_actions->documentAboutAction(), &QAction::triggered, this, about);
     connect(m_actions->defaultAboutAction(), &QAction::triggered, this, about);
-#ifdef HTPROG_HAVE_PRINT
     on(kCmdPrint, [this] {
         if (CChildFrame *child = activeChild()) {
             child->view()->CommitEditor(); // a value still in an open editor is printed too
@@ -141,7 +138,6 @@ void CMainFrame::connectFileCommands()
         }
     });
     on(kCmdPrintSetup, [this] { PrintSetup(this); });
-#endif
 }
 
 void CMainFrame::connectDocumentCommands()
@@ -201,10 +197,6 @@ void CMainFrame::updateCommandStates()
         kCmdRead, kCmdWrite, kCmdComSetup, kCmdLanguage, kCmdControlBar};
     for (int id : documentCommands)
         m_actions->action(id)->setEnabled(document);
-#ifndef HTPROG_HAVE_PRINT
-    for (int id : {kCmdPrint, kCmdPrintPreview, kCmdPrintSetup})
-        m_actions->action(id)->setEnabled(false);
-#endif
     if (m_actions->documentMenuShown() != document)
         m_actions->showMenus(menuBar(), document);
 }

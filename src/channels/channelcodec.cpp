@@ -2,6 +2,7 @@
 
 #include "bandlimits.h"
 #include "decimal.h"
+#include "language.h"
 #include "textnumbers.h"
 
 #include <algorithm>
@@ -65,11 +66,6 @@ bool IsRecord(int record)
     return record >= 0 && record < ImageMap::kChannelCount;
 }
 
-QString Text(bool chinese, const char *english, const char *chineseText)
-{
-    return chinese ? QString::fromUtf8(chineseText) : QString::fromUtf8(english);
-}
-
 bool IsOneOf(const QString &text, const char *english, const char *chinese)
 {
     return text == QLatin1String(english) || text == QString::fromUtf8(chinese);
@@ -130,7 +126,7 @@ void TextToFrequency(const QString &text, quint8 *bytes4)
 QString ToneToText(quint8 low, quint8 high, bool chinese)
 {
     if (high == 0xFF || high == 0x00)
-        return Text(chinese, "None", "无");
+        return PickText(chinese, "None", "无");
     if (high < 0x80) {
         const int tenths = FromBcd(high) * 100 + FromBcd(low);
         return QString::asprintf("%3.1f", DecimalMultiply(tenths, 0.1));
@@ -169,20 +165,22 @@ FlagTexts FlagsToTexts(quint8 flags, bool chinese)
     FlagTexts t;
     switch ((flags & kPowerMask) >> 4) {
     case 0:
-        t.power = Text(chinese, "Low", "低");
+        t.power = PickText(chinese, "Low", "低");
         break;
     case 1:
-        t.power = Text(chinese, "Middle", "中");
+        t.power = PickText(chinese, "Middle", "中");
         break;
     case 2:
-        t.power = Text(chinese, "High", "高");
+        t.power = PickText(chinese, "High", "高");
         break;
     default:
         break; // 11 has no text
     }
-    t.lock = (flags & kLockBit) ? Text(chinese, "Lock", "锁定") : Text(chinese, "Unlock", "未锁定");
-    t.scan = (flags & kScanBit) ? Text(chinese, "Yes", "有") : Text(chinese, "No", "无");
-    t.bandwidth = (flags & kWideBit) ? Text(chinese, "Wide", "宽") : Text(chinese, "Narrow", "窄");
+    t.lock = (flags & kLockBit) ? PickText(chinese, "Lock", "锁定")
+                                : PickText(chinese, "Unlock", "未锁定");
+    t.scan = (flags & kScanBit) ? PickText(chinese, "Yes", "有") : PickText(chinese, "No", "无");
+    t.bandwidth
+        = (flags & kWideBit) ? PickText(chinese, "Wide", "宽") : PickText(chinese, "Narrow", "窄");
     return t;
 }
 
@@ -311,12 +309,12 @@ ChannelTexts NewChannelTexts(const QString &rxText, bool chinese)
     ChannelTexts texts;
     texts[kColRx] = rxText;
     texts[kColTx] = rxText;
-    texts[kColRxTone] = Text(chinese, "None", "无");
+    texts[kColRxTone] = PickText(chinese, "None", "无");
     texts[kColTxTone] = texts[kColRxTone];
-    texts[kColPower] = Text(chinese, "High", "高");
-    texts[kColLock] = Text(chinese, "Lock", "锁定");
-    texts[kColScan] = Text(chinese, "Yes", "有");
-    texts[kColBandwidth] = Text(chinese, "Wide", "宽");
+    texts[kColPower] = PickText(chinese, "High", "高");
+    texts[kColLock] = PickText(chinese, "Lock", "锁定");
+    texts[kColScan] = PickText(chinese, "Yes", "有");
+    texts[kColBandwidth] = PickText(chinese, "Wide", "宽");
     return texts;
 }
 

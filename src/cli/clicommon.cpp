@@ -15,7 +15,7 @@ int fail(const QString &message)
 int usage(const QString &message)
 {
     std::fprintf(stderr, "htprog-cli: %s\n(run 'htprog-cli --help' for the commands)\n",
-                 message.toUtf8().constData());
+        message.toUtf8().constData());
     return kExitUsage;
 }
 

@@ -27,18 +27,18 @@ const std::map<QString, Command> &commands()
         {QStringLiteral("write"), {Cli::Write, "write [--port P] FILE", false}},
         {QStringLiteral("squelch-read"), {Cli::SquelchRead, "squelch-read [--port P] FILE", false}},
         {QStringLiteral("squelch-write"),
-         {Cli::SquelchWrite, "squelch-write [--port P] FILE", false}},
+            {Cli::SquelchWrite, "squelch-write [--port P] FILE", false}},
         {QStringLiteral("channels"),
-         {Cli::Channels, "channels FILE [--json] [--lang en|zh]", false}},
+            {Cli::Channels, "channels FILE [--json] [--lang en|zh]", false}},
         {QStringLiteral("features"),
-         {Cli::Features, "features FILE [--json] [--lang en|zh]", false}},
+            {Cli::Features, "features FILE [--json] [--lang en|zh]", false}},
         {QStringLiteral("export"),
-         {Cli::Export, "export FILE CSV [--format grid|community]", false}},
+            {Cli::Export, "export FILE CSV [--format grid|community]", false}},
         {QStringLiteral("import"), {Cli::Import, "import FILE CSV [--replace]", false}},
         {QStringLiteral("print"), {Cli::Print, "print FILE PDF [--lang en|zh]", true}},
         {QStringLiteral("ports"), {Cli::Ports, "ports", false}},
         {QStringLiteral("simulate"),
-         {Cli::Simulate, "simulate [--image F] [--pace] [--fault KIND[@BLOCK]]", false}},
+            {Cli::Simulate, "simulate [--image F] [--pace] [--fault KIND[@BLOCK]]", false}},
     };
     return table;
 }

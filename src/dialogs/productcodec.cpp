@@ -4,7 +4,6 @@
 #include "textnumbers.h"
 #include "usersettings.h"
 
-
 using namespace ImageMap;
 
 namespace {

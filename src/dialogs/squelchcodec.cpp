@@ -2,7 +2,6 @@
 
 #include "textnumbers.h"
 
-
 using namespace ImageMap;
 
 namespace {

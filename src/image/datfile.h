@@ -8,9 +8,9 @@
 
 enum class DatError {
     None,
-    CannotOpen,   // missing, unreadable or a directory
-    TooShort,     // fewer than 8192 bytes
-    CannotWrite,  // the file or its folder could not be written
+    CannotOpen, // missing, unreadable or a directory
+    TooShort, // fewer than 8192 bytes
+    CannotWrite, // the file or its folder could not be written
 };
 
 struct DatResult

@@ -15,9 +15,15 @@ void FillNewImageDefaults(MemoryImage &image)
         int address;
         quint8 value;
     } settings[] = {
-        {kSquelchLevel, 0x01}, {kTimeOutTimer, 0x01}, {kProductType, 0x00},
-        {kProductField, 0x00}, {kStep, 0x04},         {kDisplayBits, 0xD4},
-        {kScanBits, 0x21},     {kVoiceSensitivity, 0x00}, {kCallTone, 0x01},
+        {kSquelchLevel, 0x01},
+        {kTimeOutTimer, 0x01},
+        {kProductType, 0x00},
+        {kProductField, 0x00},
+        {kStep, 0x04},
+        {kDisplayBits, 0xD4},
+        {kScanBits, 0x21},
+        {kVoiceSensitivity, 0x00},
+        {kCallTone, 0x01},
         {kBatterySaver, 0x00},
     };
     for (const auto &s : settings)

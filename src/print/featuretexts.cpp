@@ -1,5 +1,7 @@
 #include "featuretexts.h"
 
+#include "language.h"
+
 using namespace ImageMap;
 
 namespace {
@@ -7,9 +9,9 @@ namespace {
 struct Words
 {
     bool chinese;
-    QString pick(const char *english, const char *chinese) const
+    QString pick(const char *english, const char *chineseText) const
     {
-        return QString::fromUtf8(this->chinese ? chinese : english);
+        return PickText(chinese, english, chineseText);
     }
     QString off() const { return pick("Off", "关"); }
     QString on() const { return pick("On", "开"); }

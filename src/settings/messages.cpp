@@ -8,18 +8,17 @@ const char *MessageSource(int id)
     case kMsgOutOfRange:
         return QT_TRANSLATE_NOOP("StringTable", "Out of range,please input again.");
     case kMsgCommunicationError:
-        return QT_TRANSLATE_NOOP(
-            "StringTable",
+        return QT_TRANSLATE_NOOP("StringTable",
             "Communication Error,Please check all the connections and the radio power");
     case kMsgAllDataCleared:
         return QT_TRANSLATE_NOOP("StringTable", "All data will be Cleared!");
     case kMsgCouldNotOpenPort:
         return QT_TRANSLATE_NOOP("StringTable",
-                                 "Could not Open the Port,Please check whether the Port are "
-                                 "occupied or the device are ok");
+            "Could not Open the Port,Please check whether the Port are "
+            "occupied or the device are ok");
     case kMsgProgramInterrupt:
-        return QT_TRANSLATE_NOOP("StringTable",
-                                 "Program Interrupt, Please reset the radio and try again");
+        return QT_TRANSLATE_NOOP(
+            "StringTable", "Program Interrupt, Please reset the radio and try again");
     case kMsgOffStep:
         return QT_TRANSLATE_NOOP(
             "StringTable", "Error data Value, please input according the step value(6.25K/5k).");

@@ -7,7 +7,7 @@
 
 namespace UserSettings {
 
-int productType();  // "Type", 0 when absent
+int productType(); // "Type", 0 when absent
 int productField(); // "Field", 0 when absent
 void setProductSelection(int type, int field);
 

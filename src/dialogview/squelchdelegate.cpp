@@ -1,4 +1,4 @@
-#include "gui_squelchdelegate.h"
+#include "squelchdelegate.h"
 
 #include "squelchcodec.h"
 

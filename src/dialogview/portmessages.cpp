@@ -1,4 +1,4 @@
-#include "gui_portmessages.h"
+#include "portmessages.h"
 
 #include "comport.h"
 #include "language.h"

@@ -1,6 +1,6 @@
 #include "optionfeaturesdlg.h"
 
-#include "gui_dialoghelp.h"
+#include "dialoghelp.h"
 #include "language.h"
 #include "programdoc.h"
 #include "radionamevalidator.h"

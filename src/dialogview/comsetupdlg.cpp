@@ -1,7 +1,7 @@
 #include "comsetupdlg.h"
 
 #include "comport.h"
-#include "gui_dialoghelp.h"
+#include "dialoghelp.h"
 #include "language.h"
 #include "usersettings.h"
 

@@ -1,13 +1,13 @@
 #include "processdlg.h"
 
 #include "comport.h"
-#include "gui_dialoghelp.h"
-#include "gui_portmessages.h"
-#include "gui_transferworker.h"
+#include "dialoghelp.h"
 #include "language.h"
 #include "messages.h"
+#include "portmessages.h"
 #include "programdoc.h"
 #include "programview.h"
+#include "transferworker.h"
 #include "uiservices.h"
 
 #include <QCloseEvent>

@@ -1,4 +1,4 @@
-#include "gui_transferworker.h"
+#include "transferworker.h"
 
 TransferWorker::TransferWorker(bool writeDirection, const QString &portName,
     const MemoryImage &image, const std::atomic<bool> &cancel, QObject *questionContext,

@@ -1,13 +1,13 @@
 #include "sqladjustdlg.h"
 
 #include "comport.h"
+#include "dialoghelp.h"
 #include "gridsetup.h"
-#include "gui_dialoghelp.h"
-#include "gui_portmessages.h"
-#include "gui_squelchdelegate.h"
 #include "language.h"
+#include "portmessages.h"
 #include "programdoc.h"
 #include "squelchcodec.h"
+#include "squelchdelegate.h"
 #include "squelchtransfer.h"
 #include "uiservices.h"
 

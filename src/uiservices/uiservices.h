@@ -11,17 +11,16 @@ class QWidget;
 
 namespace UiServices {
 
-using MessageFunction = std::function<QMessageBox::StandardButton(
-    QWidget *parent, const QString &caption, const QString &text, QMessageBox::Icon icon,
-    QMessageBox::StandardButtons buttons)>;
+using MessageFunction
+    = std::function<QMessageBox::StandardButton(QWidget *parent, const QString &caption,
+        const QString &text, QMessageBox::Icon icon, QMessageBox::StandardButtons buttons)>;
 using HelpFunction = std::function<void(int context)>;
 using TitleFunction = std::function<void(const QString &title)>;
 
 // Shows a modal message box (or whatever the installed function does) and returns
 // the button pressed. An empty caption means the application name.
 QMessageBox::StandardButton message(QWidget *parent, const QString &caption, const QString &text,
-                                    QMessageBox::Icon icon,
-                                    QMessageBox::StandardButtons buttons = QMessageBox::Ok);
+    QMessageBox::Icon icon, QMessageBox::StandardButtons buttons = QMessageBox::Ok);
 void help(int context);
 void setMainTitle(const QString &title);
 

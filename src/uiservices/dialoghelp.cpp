@@ -1,4 +1,4 @@
-#include "gui_dialoghelp.h"
+#include "dialoghelp.h"
 
 #include "uiservices.h"
 

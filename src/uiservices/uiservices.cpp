@@ -10,7 +10,7 @@ TitleFunction s_title;
 } // namespace
 
 QMessageBox::StandardButton message(QWidget *parent, const QString &caption, const QString &text,
-                                    QMessageBox::Icon icon, QMessageBox::StandardButtons buttons)
+    QMessageBox::Icon icon, QMessageBox::StandardButtons buttons)
 {
     const QString title = caption.isEmpty() ? QApplication::applicationDisplayName() : caption;
     if (s_message)
@@ -31,8 +31,17 @@ void setMainTitle(const QString &title)
         s_title(title);
 }
 
-void setMessageFunction(MessageFunction f) { s_message = std::move(f); }
-void setHelpFunction(HelpFunction f) { s_help = std::move(f); }
-void setTitleFunction(TitleFunction f) { s_title = std::move(f); }
+void setMessageFunction(MessageFunction f)
+{
+    s_message = std::move(f);
+}
+void setHelpFunction(HelpFunction f)
+{
+    s_help = std::move(f);
+}
+void setTitleFunction(TitleFunction f)
+{
+    s_title = std::move(f);
+}
 
 } // namespace UiServices

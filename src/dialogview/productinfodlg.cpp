@@ -1,6 +1,6 @@
 #include "productinfodlg.h"
 
-#include "gui_dialoghelp.h"
+#include "dialoghelp.h"
 #include "inifile.h"
 #include "language.h"
 #include "productcodec.h"
