@@ -53,7 +53,8 @@ CChildFrame::CChildFrame(CProgramDoc *document, QWidget *parent)
     LoadComPortFromSettings();
     m_view = new CProgramView(m_document, this);
     setWidget(m_view);
-    setWindowTitle(m_document->title());
+    updateTitle();
+    connect(m_document, &CProgramDoc::modifiedChanged, this, &QWidget::setWindowModified);
     setWindowIcon(QIcon(QStringLiteral(":/icons/document.svg")));
     setAttribute(Qt::WA_DeleteOnClose, false);
     setStyle(DocumentWindowStyle());
@@ -70,6 +71,12 @@ void CChildFrame::closeEvent(QCloseEvent *event)
     // The document stays open; Channel Information shows the window again.
     event->ignore();
     hide();
+}
+
+void CChildFrame::updateTitle()
+{
+    setWindowTitle(m_document->title() + QStringLiteral("[*]"));
+    setWindowModified(m_document->IsModified());
 }
 
 void CChildFrame::fitToView()

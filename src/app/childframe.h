@@ -23,6 +23,8 @@ public:
     // Places the window at the area's top-left corner, sized to show the whole
     // form but never more than kMaxWidth by kMaxHeight.
     void fitToView();
+    // The document's title, with "*" while it holds unsaved changes.
+    void updateTitle();
 
 protected:
     void closeEvent(QCloseEvent *event) override;

@@ -21,6 +21,8 @@ enum CommandId {
     kCmdPrintSetup = 57606,
     kCmdPrint = 57607,
     kCmdPrintPreview = 57609,
+    kCmdEditUndo = 57643,
+    kCmdEditRedo = 57644,
     kCmdAppAbout = 57664,
     kCmdAppExit = 57665,
     kCmdHelp = 57670,

@@ -78,7 +78,7 @@ CChildFrame *DocumentCommands::createNew()
 CChildFrame *DocumentCommands::adopt(CChildFrame *child)
 {
     m_client->addSubWindow(child);
-    child->view()->OnInitialUpdate();
+    child->view()->initialUpdate();
     child->fitToView();
     child->show();
     m_client->setActiveSubWindow(child);
@@ -94,16 +94,20 @@ CChildFrame *DocumentCommands::adopt(CChildFrame *child)
 
 void DocumentCommands::fileNew()
 {
-    if (CChildFrame *old = m_active) {
-        const auto answer = UiServices::message(m_frame, QString(), MessageText(kMsgAllDataCleared),
-            QMessageBox::Warning, QMessageBox::Ok | QMessageBox::Cancel);
-        if (answer != QMessageBox::Ok)
-            return;
-        m_active = nullptr;
-        m_client->removeSubWindow(old);
-        delete old;
+    CChildFrame *active = m_active;
+    if (!active) {
+        createNew();
+        return;
     }
-    createNew();
+    const auto answer = UiServices::message(m_frame, QString(), MessageText(kMsgAllDataCleared),
+        QMessageBox::Warning, QMessageBox::Ok | QMessageBox::Cancel);
+    if (answer != QMessageBox::Ok)
+        return;
+    // The active document takes the new image as a change of its own, so Undo
+    // brings the cleared data back.
+    active->document()->clearToNew();
+    active->updateTitle();
+    showActive();
 }
 
 bool DocumentCommands::open(const QString &path)
@@ -129,14 +133,13 @@ QString DocumentCommands::askFileName(bool save, const QString &proposed)
 
 bool DocumentCommands::writeDocument(CChildFrame *child, const QString &path)
 {
-    child->view()->PullIntoImage();
     const DatResult result = child->document()->OnSaveDocument(path);
     if (!result.ok()) {
         UiServices::message(m_frame, QString(), result.message, QMessageBox::Warning);
         return false;
     }
     child->document()->setTitle(QFileInfo(path).fileName());
-    child->setWindowTitle(child->document()->title());
+    child->updateTitle();
     return true;
 }
 
@@ -169,7 +172,7 @@ bool DocumentCommands::confirmUnsavedEdits()
 {
     const auto windows = children();
     for (CChildFrame *child : windows) {
-        child->view()->PullIntoImage();
+        child->document()->CommitPendingEdits();
         if (!child->document()->IsModified())
             continue;
         const QString text

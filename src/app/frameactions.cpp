@@ -50,6 +50,8 @@ void FrameActions::createActions()
         tr("Change the printer and printing options"));
     make(
         kCmdAppExit, tr("E&xit"), QString(), tr("Quit the application; prompts to save documents"));
+    make(kCmdEditUndo, tr("&Undo\tCtrl+Z"), tr("Undo"), tr("Undo the last change"), "undo");
+    make(kCmdEditRedo, tr("&Redo\tCtrl+Y"), tr("Redo"), tr("Redo the change undone last"), "redo");
     make(kCmdChannelInfo, tr("&Channel Information"), QString(), tr("Show the channel table"));
     make(kCmdOptionFeatures, tr("&Optional Features"), QString(),
         tr("Edit the optional features of the radio"));
@@ -101,7 +103,9 @@ void FrameActions::createMenus()
             {a(kCmdFileNew), a(kCmdFileOpen), a(kCmdFileClose), a(kCmdFileSave), a(kCmdFileSaveAs),
                 nullptr, a(kCmdPrint), a(kCmdPrintPreview), a(kCmdPrintSetup), nullptr,
                 a(kCmdAppExit)}),
-        popup(tr("&Edit"), {a(kCmdChannelInfo), a(kCmdOptionFeatures), a(kCmdSqlAdjust)}),
+        popup(tr("&Edit"),
+            {a(kCmdEditUndo), a(kCmdEditRedo), nullptr, a(kCmdChannelInfo), a(kCmdOptionFeatures),
+                a(kCmdSqlAdjust)}),
         popup(tr("&Program"), {a(kCmdRead), a(kCmdWrite)}),
         popup(tr("&View"), {a(kCmdViewToolbar), a(kCmdViewStatusBar), a(kCmdControlBar)}),
         popup(tr("&Setup"), {a(kCmdComSetup), a(kCmdLanguage)}),
@@ -122,6 +126,9 @@ void FrameActions::installAccelerators()
         {Qt::CTRL | Qt::Key_R, kCmdRead},
         {Qt::CTRL | Qt::Key_S, kCmdFileSave},
         {Qt::CTRL | Qt::Key_W, kCmdWrite},
+        {Qt::CTRL | Qt::Key_Z, kCmdEditUndo},
+        {Qt::CTRL | Qt::Key_Y, kCmdEditRedo},
+        {Qt::CTRL | Qt::SHIFT | Qt::Key_Z, kCmdEditRedo},
         {Qt::Key_F6, kCmdNextPane},
         {Qt::SHIFT | Qt::Key_F6, kCmdPrevPane},
     };
@@ -160,8 +167,8 @@ bool FrameActions::removeCommand(const QList<QMenu *> &menus, int id)
 
 void FrameActions::fillToolBar(QToolBar *bar) const
 {
-    const int layout[] = {kCmdFileNew, kCmdFileOpen, kCmdFileSave, 0, kCmdRead, kCmdWrite, 0,
-        kCmdPrint, 0, kCmdAppAbout};
+    const int layout[] = {kCmdFileNew, kCmdFileOpen, kCmdFileSave, 0, kCmdEditUndo, kCmdEditRedo, 0,
+        kCmdRead, kCmdWrite, 0, kCmdPrint, 0, kCmdAppAbout};
     for (int id : layout) {
         if (id == 0)
             bar->addSeparator();

@@ -8,6 +8,7 @@
 #include "commandids.h"
 #include "dialogcommands.h"
 #include "documentcommands.h"
+#include "editcommands.h"
 #include "frameactions.h"
 #include "helpservice.h"
 #include "helpwindow.h"
@@ -35,6 +36,7 @@ CMainFrame::CMainFrame(QWidget *parent)
     , m_wndClient(new CBackgroundClient(this))
     , m_actions(new FrameActions(this))
     , m_documents(new DocumentCommands(this, m_wndClient))
+    , m_edit(new EditCommands(m_actions, m_documents, this))
 {
     setObjectName(QStringLiteral("mainFrame"));
     setWindowTitle(QStringLiteral("Program"));
@@ -127,14 +129,15 @@ void CMainFrame::connectFileCommands()
     connect(m_actions->defaultAboutAction(), &QAction::triggered, this, about);
     on(kCmdPrint, [this] {
         if (CChildFrame *child = activeChild()) {
-            child->view()->CommitEditor(); // a value still in an open editor is printed too
-            PrintDocument(this, child->document()->image(), child->view()->gridRows());
+            // A value still in an open editor is printed too.
+            child->document()->CommitPendingEdits();
+            PrintDocument(this, child->document()->image(), child->document()->rows());
         }
     });
     on(kCmdPrintPreview, [this] {
         if (CChildFrame *child = activeChild()) {
-            child->view()->CommitEditor();
-            PreviewDocument(this, child->document()->image(), child->view()->gridRows());
+            child->document()->CommitPendingEdits();
+            PreviewDocument(this, child->document()->image(), child->document()->rows());
         }
     });
     on(kCmdPrintSetup, [this] { PrintSetup(this); });
@@ -156,8 +159,10 @@ void CMainFrame::connectDocumentCommands()
     });
     on(kCmdSqlAdjust,
         [this](CChildFrame *child) { DialogCommands::SqlAdjust(this, child->document()); });
-    on(kCmdRead, [](CChildFrame *child) { DialogCommands::ReadFromRadio(child->view()); });
-    on(kCmdWrite, [](CChildFrame *child) { DialogCommands::WriteToRadio(child->view()); });
+    on(kCmdRead,
+        [this](CChildFrame *child) { DialogCommands::ReadFromRadio(this, child->document()); });
+    on(kCmdWrite,
+        [this](CChildFrame *child) { DialogCommands::WriteToRadio(this, child->document()); });
     on(kCmdComSetup, [this](CChildFrame *) { DialogCommands::ComSetup(this); });
     on(kCmdLanguage, [this](CChildFrame *) { onLanguage(); });
 }
@@ -197,6 +202,7 @@ void CMainFrame::updateCommandStates()
         kCmdRead, kCmdWrite, kCmdComSetup, kCmdLanguage, kCmdControlBar};
     for (int id : documentCommands)
         m_actions->action(id)->setEnabled(document);
+    m_edit->updateStates(document);
     if (m_actions->documentMenuShown() != document)
         m_actions->showMenus(menuBar(), document);
 }

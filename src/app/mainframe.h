@@ -6,6 +6,7 @@ class CBackgroundClient;
 class CChildFrame;
 class CTreeControlBar;
 class DocumentCommands;
+class EditCommands;
 class FrameActions;
 class QLabel;
 
@@ -24,6 +25,7 @@ public:
 
     FrameActions *actions() const { return m_actions; }
     DocumentCommands *documents() const { return m_documents; }
+    EditCommands *editCommands() const { return m_edit; }
     CTreeControlBar *controlBar() const { return m_wndControlBar; }
     CBackgroundClient *client() const { return m_wndClient; }
     QToolBar *toolBar() const { return m_wndToolBar; }
@@ -60,5 +62,6 @@ private:
     QToolBar *m_wndToolBar = nullptr;
     FrameActions *m_actions;
     DocumentCommands *m_documents;
+    EditCommands *m_edit;
     QLabel *m_indicators[3] = {};
 };

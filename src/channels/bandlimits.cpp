@@ -27,13 +27,6 @@ bool IsUnset(const MemoryImage &image, int address)
     return image[address] == 0xFF && image[address + 1] == 0xFF && image[address + 2] == 0xFF;
 }
 
-void SetTriple(MemoryImage &image, int address, quint8 b0, quint8 b1, quint8 b2)
-{
-    image[address] = b0;
-    image[address + 1] = b1;
-    image[address + 2] = b2;
-}
-
 qint32 MhzToUnits(int mhz)
 {
     const qint64 units = static_cast<qint64>(mhz) * 100000;
@@ -60,22 +53,20 @@ void UnpackBandTriple(const quint8 *bytes3, int *lo, int *hi)
     *hi = UnpackTens(bytes3[1]) * 10 + (bytes3[2] & 0x0F) + 1;
 }
 
-BandBoxes DecodeBands(MemoryImage &image)
+BandBoxes DecodeBands(const MemoryImage &image)
 {
-    if (IsUnset(image, ImageMap::kVhfBand))
-        SetTriple(image, ImageMap::kVhfBand, 0x13, 0x17, 0x63); // 136-174 MHz
-    if (IsUnset(image, ImageMap::kUhfBand))
-        SetTriple(image, ImageMap::kUhfBand, 0x40, 0x51, 0x09); // 400-520 MHz
+    static const quint8 kFullVhf[3] = {0x13, 0x17, 0x63}; // 136-174 MHz
+    static const quint8 kFullUhf[3] = {0x40, 0x51, 0x09}; // 400-520 MHz
+    const quint8 *vhf = IsUnset(image, ImageMap::kVhfBand) ? kFullVhf : &image[ImageMap::kVhfBand];
+    const quint8 *uhf = IsUnset(image, ImageMap::kUhfBand) ? kFullUhf : &image[ImageMap::kUhfBand];
     BandBoxes boxes;
-    UnpackBandTriple(&image[ImageMap::kVhfBand], &boxes.vhfLow, &boxes.vhfHigh);
-    UnpackBandTriple(&image[ImageMap::kUhfBand], &boxes.uhfLow, &boxes.uhfHigh);
-    SetBandLimits(boxes);
+    UnpackBandTriple(vhf, &boxes.vhfLow, &boxes.vhfHigh);
+    UnpackBandTriple(uhf, &boxes.uhfLow, &boxes.uhfHigh);
     return boxes;
 }
 
 void EncodeBands(MemoryImage &image, const BandBoxes &boxes)
 {
-    SetBandLimits(boxes);
     PackBandTriple(boxes.vhfLow, boxes.vhfHigh, &image[ImageMap::kVhfBand]);
     PackBandTriple(boxes.uhfLow, boxes.uhfHigh, &image[ImageMap::kUhfBand]);
 }
@@ -120,10 +111,13 @@ BandBoxes ClampBands(const BandBoxes &boxes, BandBox left)
     return r;
 }
 
+BandLimitValues LimitsOf(const BandBoxes &boxes)
+{
+    return BandLimitValues {MhzToUnits(boxes.vhfLow), MhzToUnits(boxes.vhfHigh),
+        MhzToUnits(boxes.uhfLow), MhzToUnits(boxes.uhfHigh)};
+}
+
 void SetBandLimits(const BandBoxes &boxes)
 {
-    BandLimits.vhfLow = MhzToUnits(boxes.vhfLow);
-    BandLimits.vhfHigh = MhzToUnits(boxes.vhfHigh);
-    BandLimits.uhfLow = MhzToUnits(boxes.uhfLow);
-    BandLimits.uhfHigh = MhzToUnits(boxes.uhfHigh);
+    BandLimits = LimitsOf(boxes);
 }

@@ -40,12 +40,14 @@ enum class BandBox { VhfLow, VhfHigh, UhfLow, UhfHigh };
 void PackBandTriple(int lo, int hi, quint8 *bytes3);
 void UnpackBandTriple(const quint8 *bytes3, int *lo, int *hi);
 
-// Replaces all-0xFF triples (VHF by 13 17 63, UHF by 40 51 09) in the image,
-// decodes both and sets BandLimits.
-BandBoxes DecodeBands(MemoryImage &image);
-// Sets BandLimits from the boxes and stores both triples; no clamping.
+// The four boxes of an image. An all-0xFF triple reads as the radio's full band
+// (VHF 136-174 MHz, UHF 400-520 MHz), as if it held 13 17 63 or 40 51 09.
+BandBoxes DecodeBands(const MemoryImage &image);
+// Stores both triples from the boxes; no clamping.
 void EncodeBands(MemoryImage &image, const BandBoxes &boxes);
-// The clamping applied when a box loses the focus; the caller then calls
-// SetBandLimits with the result.
+// The clamping applied when a box loses the focus.
 BandBoxes ClampBands(const BandBoxes &boxes, BandBox left);
+// The edges of the boxes in 10 Hz units (whole MHz × 100000, saturated).
+BandLimitValues LimitsOf(const BandBoxes &boxes);
+// Assigns the process-wide BandLimits (the channel view is the one caller).
 void SetBandLimits(const BandBoxes &boxes);

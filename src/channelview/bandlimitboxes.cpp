@@ -72,9 +72,7 @@ void BandLimitBoxes::setBoxes(const BandBoxes &boxes)
 
 void BandLimitBoxes::leave(BandBox which)
 {
-    const BandBoxes clamped = ClampBands(boxes(), which);
-    setBoxes(clamped);
-    SetBandLimits(clamped);
+    setBoxes(ClampBands(boxes(), which));
     Q_EMIT boxLeft(which);
 }
 

@@ -1,7 +1,6 @@
 // The four band-limit boxes above the channel grid: "VHF:" low "-" high and
 // "UHF:" low "-" high, in whole MHz, digits only. Leaving a box clamps the band to
-// sane edges and updates the process-wide BandLimits at once; the image itself is
-// only written at the next pull.
+// sane edges and reports it; the view takes the values into the document.
 #pragma once
 
 #include "bandlimits.h"

@@ -1,6 +1,8 @@
 #include "channeldelegate.h"
 
 #include "channelcodec.h"
+#include "channelcolumns.h"
+#include "channeltablemodel.h"
 #include "radionamevalidator.h"
 #include "tonetable.h"
 
@@ -12,48 +14,21 @@ namespace {
 
 constexpr int kNameLength = 6; // what the radio's display shows
 
-QStringList pair(bool chinese, std::initializer_list<std::pair<const char *, const char *>> items)
-{
-    QStringList list;
-    for (const auto &item : items)
-        list << QString::fromUtf8(chinese ? item.second : item.first);
-    return list;
-}
-
 } // namespace
 
-ChannelDelegate::ChannelDelegate(const ToneTable *tones, bool chinese, QObject *parent)
+ChannelDelegate::ChannelDelegate(bool chinese, QObject *parent)
     : CentredCellDelegate(parent)
-    , m_tones(tones)
-    , m_power(pair(chinese, {{"High", "高"}, {"Middle", "中"}, {"Low", "低"}}))
-    , m_lock(pair(chinese, {{"Lock", "锁定"}, {"Unlock", "未锁定"}}))
-    , m_scan(pair(chinese, {{"Yes", "有"}, {"No", "无"}}))
-    , m_bandwidth(pair(chinese, {{"Wide", "宽"}, {"Narrow", "窄"}}))
+    , m_chinese(chinese)
 { }
 
 int ChannelDelegate::helpIdForColumn(int column)
 {
-    static const int ids[kChannelColumns] = {2127, 2128, 2132, 2133, 1129, 1127, 1134, 1135, 1126};
-    return column >= 0 && column < kChannelColumns ? ids[column] : ids[kColRx];
+    return ChannelColumnAt(column).helpId;
 }
 
 QStringList ChannelDelegate::choices(int column) const
 {
-    switch (column) {
-    case kColRxTone:
-    case kColTxTone:
-        return m_tones->texts();
-    case kColPower:
-        return m_power;
-    case kColLock:
-        return m_lock;
-    case kColScan:
-        return m_scan;
-    case kColBandwidth:
-        return m_bandwidth;
-    default:
-        return QStringList();
-    }
+    return ColumnChoices(column, m_chinese);
 }
 
 QWidget *ChannelDelegate::createEditor(
@@ -98,9 +73,11 @@ void ChannelDelegate::setEditorData(QWidget *editor, const QModelIndex &index) c
     }
 }
 
-void ChannelDelegate::setModelData(QWidget *, QAbstractItemModel *, const QModelIndex &) const
+void ChannelDelegate::setModelData(
+    QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const
 {
-    // Commits go through the view, which checks the value and updates the row.
+    model->setData(index, editorText(editor),
+        m_commitOnEnter ? ChannelTableModel::kCommitOnEnterRole : int(Qt::EditRole));
 }
 
 void ChannelDelegate::updateEditorGeometry(

@@ -1,8 +1,7 @@
 // Creates the editor of a channel grid column (edit boxes for the frequencies and
 // the name, drop-down lists for the tones, power, lock, scan add and bandwidth),
-// fills it from the cell and keeps track of the one open editor. It never writes
-// the model itself: the view commits an editor when its cell is left, with the
-// checks and messages that belong to that.
+// fills it from the cell and keeps track of the one open editor. setModelData
+// hands the editor's text to the model, which checks and commits it.
 #pragma once
 
 #include "centredcelldelegate.h"
@@ -11,16 +10,13 @@
 #include <QPointer>
 #include <QStringList>
 
-class ToneTable;
-
 class ChannelDelegate : public CentredCellDelegate
 {
     Q_OBJECT
 
 public:
-    // tones must outlive the delegate; the choices of power, lock, scan add and
-    // bandwidth are taken in the interface language of this moment.
-    ChannelDelegate(const ToneTable *tones, bool chinese, QObject *parent = nullptr);
+    // The choices of the pick lists are taken in the interface language given.
+    explicit ChannelDelegate(bool chinese, QObject *parent = nullptr);
 
     QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option,
         const QModelIndex &index) const override;
@@ -35,6 +31,8 @@ public:
     QModelIndex openIndex() const { return m_editorIndex; }
 
     static QString editorText(const QWidget *editor);
+    // The next setModelData commits as the Enter key does (else as leaving the cell).
+    void setCommitOnEnter(bool onEnter) { m_commitOnEnter = onEnter; }
     // The control id of a column's editor, used as its help context.
     static int helpIdForColumn(int column);
     // The list choices of a column (empty for the edit-box columns).
@@ -49,8 +47,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    const ToneTable *m_tones;
-    QStringList m_power, m_lock, m_scan, m_bandwidth;
+    bool m_chinese;
+    bool m_commitOnEnter = false;
     mutable QPointer<QWidget> m_editor;
     mutable QPersistentModelIndex m_editorIndex;
 };

@@ -1,6 +1,8 @@
 #include "channelgrid.h"
 
+#include "channelcodec.h"
 #include "channeldelegate.h"
+#include "channeltablemodel.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -37,6 +39,27 @@ QModelIndex ChannelGrid::openEditorIndex() const
     return m_delegate ? m_delegate->openIndex() : QModelIndex();
 }
 
+bool ChannelGrid::commitOpenEditor(CellExit exit)
+{
+    QWidget *editor = openEditor();
+    if (!editor || m_committing)
+        return false;
+    m_committing = true;
+    m_delegate->setCommitOnEnter(exit == CellExit::Enter);
+    commitData(editor);
+    m_delegate->setCommitOnEnter(false);
+    const auto *channels = qobject_cast<ChannelTableModel *>(model());
+    const bool stay = exit == CellExit::Enter && channels && channels->lastCommitStays();
+    // A message box takes the focus from the editor; when the editor goes the
+    // keyboard belongs to the grid again, even before the window is active again.
+    const bool editorHadFocus = window()->focusWidget() == openEditor();
+    closeOpenEditor();
+    if (editorHadFocus)
+        setFocus();
+    m_committing = false;
+    return stay;
+}
+
 void ChannelGrid::closeOpenEditor()
 {
     if (QWidget *editor = openEditor())
@@ -54,8 +77,37 @@ void ChannelGrid::openCurrentEditor()
 
 void ChannelGrid::currentChanged(const QModelIndex &current, const QModelIndex &previous)
 {
-    Q_EMIT cellLeaving();
+    commitOpenEditor(CellExit::Move);
     QTableView::currentChanged(current, previous);
+}
+
+void ChannelGrid::moveTo(int row, int column)
+{
+    setCurrentIndex(model()->index(row, column));
+    openCurrentEditor();
+}
+
+void ChannelGrid::enterPressed()
+{
+    if (commitOpenEditor(CellExit::Enter))
+        return;
+    const QModelIndex current = currentIndex();
+    int row = current.isValid() ? current.row() : 0;
+    int column = current.isValid() ? current.column() + 1 : 0;
+    if (column >= kChannelColumns) {
+        column = 0;
+        row = row + 1 < model()->rowCount() ? row + 1 : 0;
+    }
+    moveTo(row, column);
+}
+
+void ChannelGrid::tabPressed(bool backward)
+{
+    const QModelIndex current = currentIndex();
+    const int cells = model()->rowCount() * kChannelColumns;
+    int cell = current.isValid() ? current.row() * kChannelColumns + current.column() : -1;
+    cell = (cell + (backward ? cells - 1 : 1)) % cells;
+    moveTo(cell / kChannelColumns, cell % kChannelColumns);
 }
 
 void ChannelGrid::keyPressEvent(QKeyEvent *event)
@@ -63,11 +115,11 @@ void ChannelGrid::keyPressEvent(QKeyEvent *event)
     switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        Q_EMIT enterPressed();
+        enterPressed();
         return;
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
-        Q_EMIT tabPressed(
+        tabPressed(
             event->key() == Qt::Key_Backtab || event->modifiers().testFlag(Qt::ShiftModifier));
         return;
     case Qt::Key_F1:

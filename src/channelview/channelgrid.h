@@ -1,8 +1,11 @@
 // The table of the channel grid view: a spreadsheet-like QTableView whose current
-// cell always has its editor open. Leaving a cell asks the view to commit it first
-// (cellLeaving), then the new cell's editor opens. The open editor moves with its
-// cell when the table scrolls and keeps what was typed.
+// cell always has its editor open. Leaving a cell commits its editor through the
+// delegate into the model; Enter commits and moves on (or stays after a refused
+// frequency), Tab moves through the cells. The open editor moves with its cell
+// when the table scrolls and keeps what was typed.
 #pragma once
+
+#include "cellcommit.h"
 
 #include <QTableView>
 
@@ -19,15 +22,13 @@ public:
     void setChannelDelegate(ChannelDelegate *delegate);
     QWidget *openEditor() const;
     QModelIndex openEditorIndex() const;
+    // Commits the open editor as its cell is left and closes it; returns whether
+    // the current cell must stay (Enter after a refused frequency).
+    bool commitOpenEditor(CellExit exit = CellExit::Move);
     // Closes the open editor without touching the model.
     void closeOpenEditor();
     // Opens the editor of the current cell (if none is open).
     void openCurrentEditor();
-
-Q_SIGNALS:
-    void cellLeaving(); // the current cell is about to move: commit its editor
-    void enterPressed(); // Return or Enter on the grid or in an editor
-    void tabPressed(bool backward);
 
 protected:
     void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
@@ -35,5 +36,10 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
 
 private:
+    void enterPressed();
+    void tabPressed(bool backward);
+    void moveTo(int row, int column);
+
     ChannelDelegate *m_delegate = nullptr;
+    bool m_committing = false;
 };

@@ -1,32 +1,34 @@
 #include "channeltablemodel.h"
 
-ChannelTableModel::ChannelTableModel(bool chinese, QObject *parent)
-    : QAbstractTableModel(parent)
-    , m_rows(ImageMap::kChannelCount)
-{
-    for (int column = 0; column < kChannelColumns; ++column)
-        m_headers << columnHeader(column, chinese);
-}
+#include "bandlimits.h"
+#include "channelcolumns.h"
+#include "programdoc.h"
 
-QString ChannelTableModel::columnHeader(int column, bool chinese)
+ChannelTableModel::ChannelTableModel(CProgramDoc *document, bool chinese, QObject *parent)
+    : QAbstractTableModel(parent)
+    , m_document(document)
+    , m_chinese(chinese)
 {
-    static const char *const english[kChannelColumns] = {"Rx Frequency", "Tx Frequency", "Rx Tone",
-        "Tx Tone", "Power", "Cha Lock", "Scan Add", "Bandwidth", "Cha Name"};
-    static const char *const chineseTexts[kChannelColumns] = {"接收频率", "发射频率", "接收信令",
-        "发射信令", "功率", "信道锁定", "扫描添加", "带宽", "信道名字"};
-    if (column < 0 || column >= kChannelColumns)
-        return chinese ? QString::fromUtf8("信道") : QStringLiteral("CH");
-    return QString::fromUtf8(chinese ? chineseTexts[column] : english[column]);
+    if (document) {
+        connect(document, &CProgramDoc::rowsChanged, this, &ChannelTableModel::onRowsChanged);
+        connect(document, &CProgramDoc::stateReset, this,
+            [this] { onRowsChanged(0, ImageMap::kChannelCount - 1); });
+    }
 }
 
 int ChannelTableModel::rowCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : m_rows.size();
+    return parent.isValid() ? 0 : ImageMap::kChannelCount;
 }
 
 int ChannelTableModel::columnCount(const QModelIndex &parent) const
 {
     return parent.isValid() ? 0 : kChannelColumns;
+}
+
+QString ChannelTableModel::text(int row, int column) const
+{
+    return m_document ? m_document->rowTexts(row).at(column) : QString();
 }
 
 QVariant ChannelTableModel::data(const QModelIndex &index, int role) const
@@ -36,7 +38,7 @@ QVariant ChannelTableModel::data(const QModelIndex &index, int role) const
     switch (role) {
     case Qt::DisplayRole:
     case Qt::EditRole:
-        return m_rows.at(index.row()).at(index.column());
+        return text(index.row(), index.column());
     case Qt::TextAlignmentRole:
         return int(Qt::AlignCenter);
     default:
@@ -51,8 +53,9 @@ QVariant ChannelTableModel::headerData(int section, Qt::Orientation orientation,
     if (role != Qt::DisplayRole)
         return QVariant();
     if (orientation == Qt::Vertical)
-        return section >= 0 && section < m_rows.size() ? RowLabel(section) : QVariant();
-    return section >= 0 && section < m_headers.size() ? m_headers.at(section) : QVariant();
+        return section >= 0 && section < ImageMap::kChannelCount ? RowLabel(section) : QVariant();
+    return section >= 0 && section < kChannelColumns ? ColumnHeader(section, m_chinese)
+                                                     : QVariant();
 }
 
 Qt::ItemFlags ChannelTableModel::flags(const QModelIndex &index) const
@@ -64,49 +67,22 @@ Qt::ItemFlags ChannelTableModel::flags(const QModelIndex &index) const
 
 bool ChannelTableModel::setData(const QModelIndex &index, const QVariant &value, int role)
 {
-    if (role != Qt::EditRole || !checkIndex(index, CheckIndexOption::IndexIsValid))
+    if ((role != Qt::EditRole && role != kCommitOnEnterRole)
+        || !checkIndex(index, CheckIndexOption::IndexIsValid) || !m_document)
         return false;
-    ChannelTexts texts = m_rows.at(index.row());
-    texts[index.column()] = value.toString();
-    setRowTexts(index.row(), texts);
+    const int record = index.row();
+    const CellExit exit = role == kCommitOnEnterRole ? CellExit::Enter : CellExit::Move;
+    const CellCommit result = CommitCellText(m_document->rowTexts(record), index.column(),
+        value.toString(), exit, BandLimits, m_chinese);
+    m_lastCommitStays = result.stay;
+    if (result.message)
+        Q_EMIT entryRefused(result.message);
+    m_document->commitCell(record, index.column(), result.row);
     return true;
 }
 
-bool ChannelTableModel::setRowTexts(int row, const ChannelTexts &texts)
+void ChannelTableModel::onRowsChanged(int first, int last)
 {
-    ChannelTexts &current = m_rows[row];
-    int first = -1;
-    int last = -1;
-    for (int column = 0; column < kChannelColumns; ++column) {
-        if (current[column] == texts[column])
-            continue;
-        current[column] = texts[column];
-        if (first < 0)
-            first = column;
-        last = column;
-    }
-    if (first < 0)
-        return false;
-    Q_EMIT dataChanged(index(row, first), index(row, last), {Qt::DisplayRole, Qt::EditRole});
-    return true;
-}
-
-bool ChannelTableModel::setAllRows(const QVector<ChannelTexts> &rows)
-{
-    const int count = qMin(rows.size(), m_rows.size());
-    int first = -1;
-    int last = -1;
-    for (int row = 0; row < count; ++row) {
-        if (m_rows.at(row) == rows.at(row))
-            continue;
-        m_rows[row] = rows.at(row);
-        if (first < 0)
-            first = row;
-        last = row;
-    }
-    if (first < 0)
-        return false;
     Q_EMIT dataChanged(
         index(first, 0), index(last, kChannelColumns - 1), {Qt::DisplayRole, Qt::EditRole});
-    return true;
 }

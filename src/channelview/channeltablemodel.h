@@ -1,20 +1,29 @@
-// The channel grid's cell texts: 200 rows (record 0 "Pr", records 1-199) of nine
-// texts in column order. Between a refresh and a pull these texts are the working
-// copy of the channel table. Widget-free; the grid view shows it.
+// The channel grid's model over a document: 200 rows (record 0 "Pr", records
+// 1-199) of the nine texts of the document's channel table. setData commits an
+// editor's text by the grid's rules (CommitCellText) as a command on the
+// document; a refused entry is reported by entryRefused, which the view turns
+// into its message box.
 #pragma once
 
+#include "cellcommit.h"
 #include "channelcodec.h"
 
 #include <QAbstractTableModel>
-#include <QVector>
+#include <QPointer>
+
+class CProgramDoc;
 
 class ChannelTableModel : public QAbstractTableModel
 {
     Q_OBJECT
 
 public:
+    // setData with this role commits as the Enter key does; Qt::EditRole as
+    // leaving the cell does.
+    static constexpr int kCommitOnEnterRole = Qt::UserRole + 1;
+
     // The column headers are fixed in the interface language at construction.
-    explicit ChannelTableModel(bool chinese, QObject *parent = nullptr);
+    ChannelTableModel(CProgramDoc *document, bool chinese, QObject *parent = nullptr);
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     int columnCount(const QModelIndex &parent = QModelIndex()) const override;
@@ -24,16 +33,18 @@ public:
     Qt::ItemFlags flags(const QModelIndex &index) const override;
     bool setData(const QModelIndex &index, const QVariant &value, int role = Qt::EditRole) override;
 
-    const QVector<ChannelTexts> &rows() const { return m_rows; }
-    const ChannelTexts &rowTexts(int row) const { return m_rows.at(row); }
-    QString text(int row, int column) const { return m_rows.at(row).at(column); }
-    // Both return whether a text changed; only changed cells are reported to views.
-    bool setRowTexts(int row, const ChannelTexts &texts);
-    bool setAllRows(const QVector<ChannelTexts> &rows);
+    QString text(int row, int column) const;
+    // After a commit by Enter: the refused frequency keeps the current cell.
+    bool lastCommitStays() const { return m_lastCommitStays; }
 
-    static QString columnHeader(int column, bool chinese);
+Q_SIGNALS:
+    // A typed value was refused: id is the message (61448 / 61456).
+    void entryRefused(int messageId);
 
 private:
-    QVector<ChannelTexts> m_rows;
-    QStringList m_headers;
+    void onRowsChanged(int first, int last);
+
+    QPointer<CProgramDoc> m_document;
+    bool m_chinese;
+    bool m_lastCommitStays = false;
 };

@@ -1,16 +1,14 @@
 #include "programview.h"
 
 #include "bandlimitboxes.h"
+#include "channelcolumns.h"
 #include "channeldelegate.h"
 #include "channelgrid.h"
 #include "channeltablemodel.h"
 #include "gridsetup.h"
-#include "inifile.h"
 #include "language.h"
 #include "messages.h"
-#include "productcodec.h"
 #include "programdoc.h"
-#include "tonetable.h"
 #include "uiservices.h"
 
 #include <QApplication>
@@ -22,29 +20,34 @@
 
 namespace {
 
-constexpr double kLabelWidthFactor = 0.43;
-const QVector<double> kColumnWidthFactors = {1.1, 1.1, 1.0, 1.0, 0.9, 0.9, 0.9, 0.9, 1.1};
 constexpr int kGridHelpId = 1000;
 constexpr int kVisibleRows = 16; // rows the form shows at its preferred size
+
+QVector<double> ColumnWidthFactors()
+{
+    QVector<double> factors;
+    for (int column = 0; column < kChannelColumns; ++column)
+        factors << ChannelColumnAt(column).widthFactor;
+    return factors;
+}
 
 } // namespace
 
 CProgramView::CProgramView(CProgramDoc *document, QWidget *parent)
     : QWidget(parent)
     , m_document(document)
-    , m_tones(std::make_unique<ToneTable>(g_bChinese))
 {
     m_bands = new BandLimitBoxes(this);
-    m_model = new ChannelTableModel(g_bChinese, this);
+    m_model = new ChannelTableModel(document, g_bChinese, this);
     m_grid = new ChannelGrid(this);
     m_grid->setObjectName(QStringLiteral("channelGrid"));
     m_grid->setProperty("helpId", kGridHelpId);
     m_grid->setModel(m_model);
-    m_delegate = new ChannelDelegate(m_tones.get(), g_bChinese, m_grid);
+    m_delegate = new ChannelDelegate(g_bChinese, m_grid);
     m_grid->setChannelDelegate(m_delegate);
     GridSetup::apply(m_grid);
-    GridSetup::setWidthFactors(m_grid, kLabelWidthFactor, kColumnWidthFactors);
-    GridSetup::setCornerText(m_grid, ChannelTableModel::columnHeader(-1, g_bChinese));
+    GridSetup::setWidthFactors(m_grid, kLabelColumnWidthFactor, ColumnWidthFactors());
+    GridSetup::setCornerText(m_grid, ColumnHeader(-1, g_bChinese));
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(12, 10, 12, 12);
@@ -53,13 +56,12 @@ CProgramView::CProgramView(CProgramDoc *document, QWidget *parent)
     layout->addWidget(m_grid, 1);
     setFocusProxy(m_grid);
 
-    connect(m_grid, &ChannelGrid::cellLeaving, this, [this] { commitOpenEditor(CellExit::Move); });
-    connect(m_grid, &ChannelGrid::enterPressed, this, &CProgramView::enterPressed);
-    connect(m_grid, &ChannelGrid::tabPressed, this, &CProgramView::tabPressed);
-    connect(m_bands, &BandLimitBoxes::boxLeft, this, &CProgramView::bandBoxLeft);
+    connect(m_model, &ChannelTableModel::entryRefused, this, &CProgramView::showMessage);
+    connect(m_bands, &BandLimitBoxes::boxLeft, this, &CProgramView::commitBands);
     if (document) {
-        connect(document, &CProgramDoc::aboutToSave, this, &CProgramView::PullIntoImage);
-        connect(document, &CProgramDoc::imageReplaced, this, &CProgramView::RefreshFromImage);
+        connect(document, &CProgramDoc::commitRequested, this, &CProgramView::PullIntoImage);
+        connect(document, &CProgramDoc::stateReset, this, &CProgramView::RefreshFromImage);
+        connect(document, &CProgramDoc::bandsChanged, this, &CProgramView::showBands);
     }
 }
 
@@ -67,16 +69,15 @@ CProgramView::~CProgramView()
 {
     // Closing the window moves the focus out of a band box; no longer of interest here.
     m_bands->disconnect(this);
-    // The editors read the tone table; let them go before it does.
     delete m_grid;
 }
 
-CProgramDoc *CProgramView::GetDocument() const
+CProgramDoc *CProgramView::document() const
 {
     return m_document;
 }
 
-void CProgramView::OnInitialUpdate()
+void CProgramView::initialUpdate()
 {
     loadFrameIcon();
     RefreshFromImage();
@@ -103,69 +104,33 @@ void CProgramView::RefreshFromImage()
 {
     if (!m_document)
         return;
-    // The image replaces the working copy: an open editor is dropped, not committed.
+    // The document's table replaces what an open editor holds: it is dropped, not
+    // committed, and opens again on the same cell with the new text.
     const bool hadEditor = m_grid->openEditor() != nullptr;
     m_grid->closeOpenEditor();
-
-    MemoryImage &image = m_document->image();
-    m_storedBoxes = DecodeBands(image);
-    m_bands->setBoxes(m_storedBoxes);
-
-    QVector<ChannelTexts> rows(ImageMap::kChannelCount);
-    for (int record = 0; record < ImageMap::kChannelCount; ++record)
-        rows[record] = DecodeChannel(image, record, g_bChinese);
-    m_model->setAllRows(rows);
-
-    // After the grid took the names: the product range shares its bytes with the
-    // name slot of record 106.
-    ApplyProductSelection(image, g_iniFile, g_bNewImage);
+    showBands();
     UiServices::setMainTitle(LanguageValue(QStringLiteral("AppName")));
-
     if (hadEditor)
         m_grid->openCurrentEditor();
 }
 
+void CProgramView::showBands()
+{
+    m_bands->setBoxes(m_document->bands());
+    takeBands(m_document->bands());
+}
+
+void CProgramView::takeBands(const BandBoxes &boxes)
+{
+    SetBandLimits(boxes);
+}
+
 void CProgramView::PullIntoImage()
 {
-    if (!m_document)
-        return;
-    CommitEditor();
-    MemoryImage &image = m_document->image();
-    const MemoryImage before = image;
-    m_storedBoxes = m_bands->boxes();
-    EncodeBands(image, m_storedBoxes);
-    for (int record = 0; record < ImageMap::kChannelCount; ++record)
-        EncodeChannel(image, record, m_model->rowTexts(record));
-    if (image != before)
-        m_document->SetModifiedFlag(true);
-}
-
-void CProgramView::CommitEditor()
-{
-    commitOpenEditor(CellExit::Move);
-}
-
-bool CProgramView::commitOpenEditor(CellExit exit)
-{
-    QWidget *editor = m_grid->openEditor();
-    if (!editor || m_committing)
-        return false;
-    m_committing = true;
-    const QModelIndex index = m_grid->openEditorIndex();
-    const CellCommit result = CommitCellText(m_model->rowTexts(index.row()), index.column(),
-        ChannelDelegate::editorText(editor), exit, BandLimits, g_bChinese);
-    if (result.message)
-        showMessage(result.message);
-    if (m_model->setRowTexts(index.row(), result.row) && m_document)
-        m_document->SetModifiedFlag(true);
-    // A message box takes the focus from the editor; when the editor goes the
-    // keyboard belongs to the grid again, even before the window is active again.
-    const bool editorHadFocus = window()->focusWidget() == m_grid->openEditor();
-    m_grid->closeOpenEditor();
-    if (editorHadFocus)
-        m_grid->setFocus();
-    m_committing = false;
-    return result.stay;
+    m_grid->commitOpenEditor();
+    // A box still being typed in goes in as it stands, without the clamping of
+    // leaving it.
+    commitBands();
 }
 
 void CProgramView::showMessage(int id)
@@ -174,40 +139,12 @@ void CProgramView::showMessage(int id)
         this, MessageText(kMsgCaution), MessageText(id), QMessageBox::Warning, QMessageBox::Ok);
 }
 
-void CProgramView::enterPressed()
+void CProgramView::commitBands()
 {
-    if (commitOpenEditor(CellExit::Enter))
-        return;
-    const QModelIndex current = m_grid->currentIndex();
-    int row = current.isValid() ? current.row() : 0;
-    int column = current.isValid() ? current.column() + 1 : 0;
-    if (column >= kChannelColumns) {
-        column = 0;
-        row = row + 1 < m_model->rowCount() ? row + 1 : 0;
-    }
-    m_grid->setCurrentIndex(m_model->index(row, column));
-    m_grid->openCurrentEditor();
-}
-
-void CProgramView::tabPressed(bool backward)
-{
-    const QModelIndex current = m_grid->currentIndex();
-    const int cells = m_model->rowCount() * kChannelColumns;
-    int cell = current.isValid() ? current.row() * kChannelColumns + current.column() : -1;
-    cell = (cell + (backward ? cells - 1 : 1)) % cells;
-    m_grid->setCurrentIndex(m_model->index(cell / kChannelColumns, cell % kChannelColumns));
-    m_grid->openCurrentEditor();
-}
-
-void CProgramView::bandBoxLeft()
-{
-    if (!(m_bands->boxes() == m_storedBoxes) && m_document)
-        m_document->SetModifiedFlag(true);
-}
-
-QVector<ChannelTexts> CProgramView::gridRows() const
-{
-    return m_model->rows();
+    const BandBoxes boxes = m_bands->boxes();
+    takeBands(boxes);
+    if (m_document)
+        m_document->setBands(boxes);
 }
 
 int CProgramView::helpIdOf(const QWidget *widget)

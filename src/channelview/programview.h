@@ -1,23 +1,19 @@
 // The form that shows and edits one document's channel table: the four band-limit
-// boxes above a 200-row grid whose cell texts are the working copy of the table
-// between a refresh (image -> grid) and a pull (grid -> image).
+// boxes above a 200-row grid. The grid's model reads the document's table and
+// commits typed cells as commands on the document; the view follows the
+// document's signals and turns refused entries into message boxes.
 #pragma once
 
 #include "bandlimits.h"
-#include "cellcommit.h"
-#include "channelcodec.h"
 
 #include <QPointer>
-#include <QVector>
 #include <QWidget>
-#include <memory>
 
 class BandLimitBoxes;
 class CProgramDoc;
 class ChannelDelegate;
 class ChannelGrid;
 class ChannelTableModel;
-class ToneTable;
 
 class CProgramView : public QWidget
 {
@@ -27,24 +23,18 @@ public:
     explicit CProgramView(CProgramDoc *document, QWidget *parent = nullptr);
     ~CProgramView() override;
 
-    CProgramDoc *GetDocument() const;
+    CProgramDoc *document() const;
 
-    // First set-up (once) and RefreshFromImage (every time).
-    void OnInitialUpdate();
+    // The window icon, then RefreshFromImage.
+    void initialUpdate();
+    // The document's state -> band-limit boxes, BandLimits, grid and main title.
     void RefreshFromImage();
-    // Commits the open editor, then band boxes and grid -> image. Marks the
-    // document modified when a byte changed.
+    // Commits the open cell editor and the band-limit boxes into the document.
     void PullIntoImage();
-    // Commits the open editor (validation and its messages included).
-    void CommitEditor();
-
-    // The grid's texts of rows 1-200 (records 0-199), for printing.
-    QVector<ChannelTexts> gridRows() const;
 
     ChannelGrid *grid() const { return m_grid; }
     BandLimitBoxes *bandBoxes() const { return m_bands; }
     ChannelTableModel *model() const { return m_model; }
-    const ToneTable &toneTable() const { return *m_tones; }
 
     QSize sizeHint() const override;
 
@@ -55,21 +45,18 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    // Commits the open editor as its cell is left; returns whether the current cell
-    // must stay (Enter after a refused frequency).
-    bool commitOpenEditor(CellExit exit);
     void showMessage(int id);
-    void enterPressed();
-    void tabPressed(bool backward);
-    void bandBoxLeft();
+    // The boxes as they stand (after the clamping of a box that was left).
+    void commitBands();
+    // The one place the process-wide BandLimits are assigned: from the boxes this
+    // view shows when they change, are left or are committed.
+    void takeBands(const BandBoxes &boxes);
+    void showBands();
     void loadFrameIcon();
 
     QPointer<CProgramDoc> m_document;
-    std::unique_ptr<ToneTable> m_tones;
     BandLimitBoxes *m_bands = nullptr;
     ChannelTableModel *m_model = nullptr;
     ChannelDelegate *m_delegate = nullptr;
     ChannelGrid *m_grid = nullptr;
-    BandBoxes m_storedBoxes; // what the boxes held at the last refresh or pull
-    bool m_committing = false;
 };

@@ -2,7 +2,6 @@
 
 #include "inifile.h"
 #include "textnumbers.h"
-#include "usersettings.h"
 
 using namespace ImageMap;
 
@@ -73,17 +72,26 @@ void PackProductRange(MemoryImage &image, const QString &range)
     image[kProductRange + 2] = quint8((lower % 10) * 16 + upper % 10);
 }
 
-void ApplyProductSelection(MemoryImage &image, const CIniFile &ini, bool newImage)
+ProductSelection RefreshedProductSelection(
+    const MemoryImage &image, bool newImage, const ProductSelection &perUser)
 {
-    if (newImage) {
-        image[kProductType] = quint8(UserSettings::productType() & 0xFF);
-        image[kProductField] = quint8(UserSettings::productField() & 0xFF);
-    } else {
-        UserSettings::setProductSelection(image[kProductType], image[kProductField]);
-    }
-    const QStringList ranges = ProductRanges(ini, image[kProductType]);
-    const int index = qMin(int(image[kProductField]), int(ranges.size()) - 1);
-    PackProductRange(image, ranges.at(index));
+    if (newImage)
+        return {perUser.type & 0xFF, perUser.field & 0xFF};
+    return {image[kProductType], image[kProductField]};
+}
+
+QString SelectedRange(const CIniFile &ini, const ProductSelection &selection)
+{
+    const QStringList ranges = ProductRanges(ini, selection.type);
+    return ranges.at(qBound(0, selection.field, int(ranges.size()) - 1));
+}
+
+void StoreProductSelection(
+    MemoryImage &image, const ProductSelection &selection, const QString &range)
+{
+    image[kProductType] = quint8(selection.type);
+    image[kProductField] = quint8(selection.field);
+    PackProductRange(image, range);
 }
 
 QString ProductCaption(const QString &appName, const QString &type, const QString &range)

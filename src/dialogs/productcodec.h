@@ -23,10 +23,24 @@ void ParseRange(const QString &range, int *low, int *high);
 // Stores the range text into 0x0FF0-0x0FF2 (upper limit minus one packed).
 void PackProductRange(MemoryImage &image, const QString &range);
 
-// What the channel view's refresh does with the product bytes: with newImage
-// the per-user selection goes into 0x1FD6/0x1FD7, otherwise the image's goes to
-// the per-user settings; then the range of that selection is packed.
-void ApplyProductSelection(MemoryImage &image, const CIniFile &ini, bool newImage);
+// The product type and range index of an image (0x1FD6, 0x1FD7).
+struct ProductSelection
+{
+    int type = 0;
+    int field = 0;
+    bool operator==(const ProductSelection &o) const { return type == o.type && field == o.field; }
+};
+
+// The selection a refreshed image holds: with newImage the per-user one (low
+// bytes), otherwise the image's own.
+ProductSelection RefreshedProductSelection(
+    const MemoryImage &image, bool newImage, const ProductSelection &perUser);
+// The range text of a selection: element `field` of the "Field%d" list of the
+// type, or its last element when the list is shorter.
+QString SelectedRange(const CIniFile &ini, const ProductSelection &selection);
+// Writes the selection and the packed range of its text into the image.
+void StoreProductSelection(
+    MemoryImage &image, const ProductSelection &selection, const QString &range);
 
 // The main window caption after a product choice:
 // AppName + "  [ Type:" + type + "  Fre:" + range + " ]".

@@ -5,7 +5,7 @@
 #include "optionfeaturesdlg.h"
 #include "processdlg.h"
 #include "productinfodlg.h"
-#include "programview.h"
+#include "programdoc.h"
 #include "sqladjustdlg.h"
 
 #include <QPointer>
@@ -17,17 +17,17 @@ namespace {
 // same port, so a second one could only collide with the first.
 QPointer<CProcessDlg> s_transfer;
 
-void OpenTransfer(CProgramView *view, CProcessDlg::Direction direction)
+void OpenTransfer(QWidget *parent, CProgramDoc *document, CProcessDlg::Direction direction)
 {
-    if (s_transfer || !view || !view->GetDocument())
+    if (s_transfer || !document)
         return;
     if (direction == CProcessDlg::Direction::Write)
-        view->CommitEditor();
-    auto *dialog = new CProcessDlg(view, direction);
+        document->CommitPendingEdits();
+    auto *dialog = new CProcessDlg(document, direction);
     s_transfer = dialog;
     dialog->adjustSize();
-    const QRect owner = view->window()->frameGeometry();
-    dialog->move(owner.center() - dialog->rect().center());
+    if (parent)
+        dialog->move(parent->window()->frameGeometry().center() - dialog->rect().center());
     dialog->show();
     // The keyboard goes to the dialog, so Enter starts the transfer at once.
     dialog->raise();
@@ -36,14 +36,14 @@ void OpenTransfer(CProgramView *view, CProcessDlg::Direction direction)
 
 } // namespace
 
-void ReadFromRadio(CProgramView *view)
+void ReadFromRadio(QWidget *parent, CProgramDoc *document)
 {
-    OpenTransfer(view, CProcessDlg::Direction::Read);
+    OpenTransfer(parent, document, CProcessDlg::Direction::Read);
 }
 
-void WriteToRadio(CProgramView *view)
+void WriteToRadio(QWidget *parent, CProgramDoc *document)
 {
-    OpenTransfer(view, CProcessDlg::Direction::Write);
+    OpenTransfer(parent, document, CProcessDlg::Direction::Write);
 }
 
 bool TransferDialogOpen()

@@ -5,15 +5,15 @@
 
 class QWidget;
 class CProgramDoc;
-class CProgramView;
 class CProcessDlg;
 
 namespace DialogCommands {
 
-// Program > Read / Write: the modeless progress dialog for the view; nothing
-// happens while a transfer dialog already exists (one port, one transfer).
-void ReadFromRadio(CProgramView *view);
-void WriteToRadio(CProgramView *view);
+// Program > Read / Write: the modeless progress dialog for the document, centred
+// on parent's window; nothing happens while a transfer dialog already exists (one
+// port, one transfer).
+void ReadFromRadio(QWidget *parent, CProgramDoc *document);
+void WriteToRadio(QWidget *parent, CProgramDoc *document);
 // True while a transfer dialog exists (armed or running).
 bool TransferDialogOpen();
 // The transfer dialog that exists now, or nullptr.
@@ -22,9 +22,8 @@ CProcessDlg *TransferDialog();
 // Setup > Com Setup.
 void ComSetup(QWidget *parent);
 
-// Modal settings dialogs on the document's image; they mark the document
-// modified when OK changed a byte. None of them changes channel records, so
-// the view is not refreshed.
+// Modal settings dialogs on the document's image; their OK is one command on
+// the document when it changed a byte.
 void OptionFeatures(QWidget *parent, CProgramDoc *document);
 void ProductInformation(QWidget *parent, CProgramDoc *document);
 void SqlAdjust(QWidget *parent, CProgramDoc *document);

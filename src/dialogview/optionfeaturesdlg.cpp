@@ -190,9 +190,6 @@ void COptionFeaturesDlg::accept()
 {
     MemoryImage updated = m_document->image();
     EncodeFeatures(updated, features());
-    if (updated != m_document->image()) {
-        m_document->image() = updated;
-        m_document->SetModifiedFlag(true);
-    }
+    m_document->changeBytes(updated, LangText("Change Optional Features", "修改可选功能"));
     QDialog::accept();
 }

@@ -6,7 +6,6 @@
 #include "messages.h"
 #include "portmessages.h"
 #include "programdoc.h"
-#include "programview.h"
 #include "transferworker.h"
 #include "uiservices.h"
 
@@ -24,10 +23,9 @@ constexpr int kProgressId = 1001;
 constexpr int kCountId = 1009;
 } // namespace
 
-CProcessDlg::CProcessDlg(CProgramView *view, Direction direction)
+CProcessDlg::CProcessDlg(CProgramDoc *document, Direction direction)
     : QDialog(nullptr)
-    , m_pOwnerView(view)
-    , m_document(view ? view->GetDocument() : nullptr)
+    , m_document(document)
     , m_direction(direction)
 {
     // Not a child of the view: the dialog (and the transfer it runs) outlives a
@@ -108,16 +106,14 @@ void CProcessDlg::closeEvent(QCloseEvent *event)
 
 void CProcessDlg::RunTransfer()
 {
-    if (m_bCancel || !m_pOwnerView || !m_document) {
+    if (m_bCancel || !m_document) {
         m_ok->setEnabled(true); // nothing runs: let the close go through
         close();
         return;
     }
     const bool write = m_direction == Direction::Write;
-    m_pOwnerView->CommitEditor();
+    m_document->CommitPendingEdits();
     m_progress->setRange(0, write ? kWriteProgressSteps : kReadProgressSteps);
-    if (write)
-        m_pOwnerView->PullIntoImage();
 
     m_portName = g_strComPort;
     m_worker = new TransferWorker(
@@ -157,12 +153,7 @@ void CProcessDlg::onTransferFinished()
     const TransferOutcome outcome = m_worker->outcome();
 
     if (outcome.ok() && m_direction == Direction::Read && m_document) {
-        // Cleared first: a refresh triggered by the replacement must treat the
-        // image as the radio's, not as a new one.
-        g_bNewImage = false;
-        m_document->replaceImage(m_worker->image());
-        if (m_pOwnerView)
-            m_pOwnerView->RefreshFromImage();
+        m_document->replaceFromRadio(m_worker->image());
     } else if (outcome.result == TransferResult::PortOpenFailed
         || outcome.result == TransferResult::ProgramInterrupt) {
         showFailure(outcome);

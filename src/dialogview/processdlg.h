@@ -10,7 +10,6 @@
 #include <atomic>
 
 class CProgramDoc;
-class CProgramView;
 class QLabel;
 class QProgressBar;
 class QPushButton;
@@ -25,7 +24,7 @@ class CProcessDlg : public QDialog
 public:
     enum class Direction { Read, Write };
 
-    CProcessDlg(CProgramView *view, Direction direction);
+    CProcessDlg(CProgramDoc *document, Direction direction);
     ~CProcessDlg() override;
 
     Direction direction() const { return m_direction; }
@@ -55,7 +54,6 @@ private:
     void showFailure(const TransferOutcome &outcome);
 
     QString m_strTitle;
-    QPointer<CProgramView> m_pOwnerView;
     QPointer<CProgramDoc> m_document;
     const Direction m_direction;
     std::atomic<bool> m_bCancel {false};

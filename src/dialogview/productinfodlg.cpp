@@ -102,13 +102,8 @@ void CProductInfoDlg::accept()
     }
 
     MemoryImage updated = m_document->image();
-    updated[ImageMap::kProductType] = quint8(type);
-    updated[ImageMap::kProductField] = quint8(field);
-    PackProductRange(updated, m_range->currentText());
-    if (updated != m_document->image()) {
-        m_document->image() = updated;
-        m_document->SetModifiedFlag(true);
-    }
+    StoreProductSelection(updated, {type, field}, m_range->currentText());
+    m_document->changeBytes(updated, LangText("Change Product Information", "修改产品信息"));
     UiServices::setMainTitle(ProductCaption(
         LanguageValue(QStringLiteral("AppName")), m_type->currentText(), m_range->currentText()));
     UserSettings::setProductSelection(type, field);

@@ -132,15 +132,7 @@ void CSqlAdjustDlg::storeGrids()
         grid->setCurrentIndex(QModelIndex());
     MemoryImage updated = m_document->image();
     StoreSquelchLevels(updated, {ColumnTexts(m_vhfGrid), ColumnTexts(m_uhfGrid)});
-    updateImage(updated);
-}
-
-void CSqlAdjustDlg::updateImage(const MemoryImage &image)
-{
-    if (image == m_document->image())
-        return;
-    m_document->image() = image;
-    m_document->SetModifiedFlag(true);
+    m_document->changeBytes(updated, LangText("Change Sql Adjust", "修改静噪调整"));
 }
 
 void CSqlAdjustDlg::accept()
@@ -167,7 +159,7 @@ void CSqlAdjustDlg::onRead()
     const SquelchOutcome outcome = ReadSquelchBlock(g_strComPort, staging);
     QApplication::restoreOverrideCursor();
     if (outcome.ok())
-        updateImage(staging);
+        m_document->changeBytes(staging, LangText("Read squelch levels", "读静噪数据"));
     showOutcome(outcome, false);
     if (outcome.ok())
         loadGrids();

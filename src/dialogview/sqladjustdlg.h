@@ -32,7 +32,6 @@ private:
     // Grid texts -> image; marks the document modified when a byte changed.
     void storeGrids();
     // Puts a changed image into the document and marks it modified.
-    void updateImage(const MemoryImage &image);
     void showOutcome(const SquelchOutcome &outcome, bool writeDirection);
 
     CProgramDoc *m_document;

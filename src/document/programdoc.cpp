@@ -1,24 +1,93 @@
 #include "programdoc.h"
 
+#include "channelcolumns.h"
 #include "inifile.h"
 #include "language.h"
+#include "productcodec.h"
+#include "usersettings.h"
+
+#include <QUndoCommand>
 
 bool g_bNewImage = false;
+
+// One change of the document: the delta between the state before and after.
+class DocumentCommand : public QUndoCommand
+{
+public:
+    DocumentCommand(CProgramDoc *document, const QString &text, StateDelta delta, bool whole)
+        : QUndoCommand(text)
+        , m_document(document)
+        , m_delta(std::move(delta))
+        , m_whole(whole)
+    { }
+
+    void redo() override { m_document->apply(m_delta, true, m_whole); }
+    void undo() override { m_document->apply(m_delta, false, m_whole); }
+
+private:
+    CProgramDoc *m_document;
+    StateDelta m_delta;
+    bool m_whole;
+};
 
 CProgramDoc::CProgramDoc(QObject *parent)
     : QObject(parent)
 {
-    m_image.fill(0xFF);
+    m_state.image.fill(0xFF);
+    m_state.boxes = DecodeBands(m_state.image);
+    connect(&m_undo, &QUndoStack::cleanChanged, this,
+        [this](bool clean) { Q_EMIT modifiedChanged(!clean); });
 }
 
-bool CProgramDoc::OnNewDocument()
+const MemoryImage &CProgramDoc::image() const
 {
-    FillNewImageDefaults(m_image);
+    if (!m_composedValid) {
+        m_composed = ComposeImage(m_state);
+        m_composedValid = true;
+    }
+    return m_composed;
+}
+
+DocumentState CProgramDoc::refreshedState(const MemoryImage &raw) const
+{
+    DocumentState state = DecodeState(raw, g_bChinese);
+    const ProductSelection perUser {UserSettings::productType(), UserSettings::productField()};
+    const ProductSelection selection = RefreshedProductSelection(raw, g_bNewImage, perUser);
+    if (!g_bNewImage)
+        UserSettings::setProductSelection(selection.type, selection.field);
+    // After the rows took the names: the range shares its bytes with the name slot
+    // of record 106, whose name the table keeps and writes back when it is not empty.
+    StoreProductSelection(state.image, selection, SelectedRange(g_iniFile, selection));
+    return state;
+}
+
+void CProgramDoc::resetTo(const DocumentState &state)
+{
+    m_state = state;
+    m_composedValid = false;
+    m_undo.clear();
+    Q_EMIT stateReset();
+}
+
+void CProgramDoc::startNew()
+{
     m_title = LangText("Channel Information", "信道信息");
     m_pathName = g_iniFile.GetValue(QStringLiteral("Setup"), QStringLiteral("AppName"));
     m_untitled = true;
     g_bNewImage = true;
+}
+
+bool CProgramDoc::OnNewDocument()
+{
+    startNew();
+    resetTo(refreshedState(NewImage()));
     return true;
+}
+
+void CProgramDoc::clearToNew()
+{
+    startNew();
+    push(LangText("New image", "新建数据"), refreshedState(NewImage()), true);
 }
 
 DatResult CProgramDoc::OnOpenDocument(const QString &path)
@@ -27,39 +96,98 @@ DatResult CProgramDoc::OnOpenDocument(const QString &path)
     DatResult result = LoadDatFile(path, loaded);
     if (!result.ok())
         return result;
-    m_image = loaded;
     m_pathName = path;
     m_untitled = false;
     g_bNewImage = false;
-    SetModifiedFlag(false);
+    resetTo(refreshedState(loaded));
     return result;
 }
 
 DatResult CProgramDoc::OnSaveDocument(const QString &path)
 {
-    Q_EMIT aboutToSave();
-    DatResult result = SaveDatFile(path, m_image);
+    CommitPendingEdits();
+    DatResult result = SaveDatFile(path, image());
     if (result.ok()) {
         m_pathName = path;
         m_untitled = false;
-        SetModifiedFlag(false);
+        m_undo.setClean();
     }
     return result;
 }
 
-void CProgramDoc::replaceImage(const MemoryImage &image)
+void CProgramDoc::CommitPendingEdits()
 {
-    const bool changed = image != m_image;
-    m_image = image;
-    Q_EMIT imageReplaced();
-    if (changed)
-        SetModifiedFlag(true);
+    Q_EMIT commitRequested();
 }
 
-void CProgramDoc::SetModifiedFlag(bool modified)
+QString CProgramDoc::cellCommandText(int record, int column, bool cleared)
 {
-    if (m_modified == modified)
+    const QString channel = RowLabel(record).trimmed();
+    if (cleared)
+        return LangText("Clear channel %1", "清除信道%1").arg(channel);
+    return LangText("Edit %1 of channel %2", "编辑信道%2的%1")
+        .arg(ColumnHeader(column, g_bChinese), channel);
+}
+
+bool CProgramDoc::commitCell(int record, int column, const ChannelTexts &row)
+{
+    if (record < 0 || record >= ImageMap::kChannelCount || row == m_state.rows.at(record))
+        return false;
+    const bool cleared = row[kColRx].isEmpty() && !m_state.rows.at(record)[kColRx].isEmpty();
+    DocumentState after = m_state;
+    after.rows[record] = row;
+    return push(cellCommandText(record, column, cleared), after, false);
+}
+
+bool CProgramDoc::setBands(const BandBoxes &boxes)
+{
+    DocumentState after = m_state;
+    after.boxes = boxes;
+    return push(LangText("Edit band limits", "编辑频段范围"), after, false);
+}
+
+bool CProgramDoc::changeBytes(const MemoryImage &updated, const QString &text)
+{
+    const MemoryImage &current = image();
+    DocumentState after = m_state;
+    for (int address = 0; address < kImageSize; ++address) {
+        if (updated[address] != current[address])
+            after.image[address] = updated[address];
+    }
+    return push(text, after, false);
+}
+
+bool CProgramDoc::changeState(const DocumentState &after, const QString &text)
+{
+    return push(text, after, true);
+}
+
+void CProgramDoc::replaceFromRadio(const MemoryImage &raw)
+{
+    g_bNewImage = false;
+    if (!push(LangText("Read from radio", "从电台读数据"), refreshedState(raw), true))
+        Q_EMIT stateReset(); // the same data again: the views still take it anew
+}
+
+bool CProgramDoc::push(const QString &text, const DocumentState &after, bool whole)
+{
+    StateDelta delta = DiffStates(m_state, after);
+    if (delta.isEmpty())
+        return false;
+    m_undo.push(new DocumentCommand(this, text, std::move(delta), whole));
+    return true;
+}
+
+void CProgramDoc::apply(const StateDelta &delta, bool forward, bool whole)
+{
+    ApplyDelta(m_state, delta, forward);
+    m_composedValid = false;
+    if (whole) {
+        Q_EMIT stateReset();
         return;
-    m_modified = modified;
-    Q_EMIT modifiedChanged(modified);
+    }
+    if (!delta.rows.isEmpty())
+        Q_EMIT rowsChanged(delta.rows.constFirst().record, delta.rows.constLast().record);
+    if (delta.bandsChanged)
+        Q_EMIT bandsChanged();
 }

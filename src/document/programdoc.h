@@ -1,12 +1,16 @@
-// One document: one memory image, its file path, its title and whether it holds
-// edits that were not saved. Widget-free; the view and the frame work through it.
+// One open document: the one owner of a memory image. The image is handed out
+// read-only; every change is a command on the document's undo stack, and the
+// modified flag is that stack's clean state. Widget-free: views and dialogs
+// work through the commands below and follow the signals.
 #pragma once
 
 #include "datfile.h"
+#include "documentstate.h"
 #include "memoryimage.h"
 
 #include <QObject>
 #include <QString>
+#include <QUndoStack>
 
 // 1 while the active image came from New, 0 after an Open or a completed read.
 extern bool g_bNewImage;
@@ -18,18 +22,42 @@ class CProgramDoc : public QObject
 public:
     explicit CProgramDoc(QObject *parent = nullptr);
 
-    MemoryImage &image() { return m_image; }
-    const MemoryImage &image() const { return m_image; }
+    // The bytes a save writes and a write sends: the image with the channel table
+    // and the band-limit boxes encoded over it.
+    const MemoryImage &image() const;
+    // The channel table as the grid shows it (record 0 is "Pr").
+    const QVector<ChannelTexts> &rows() const { return m_state.rows; }
+    const ChannelTexts &rowTexts(int record) const { return m_state.rows.at(record); }
+    const BandBoxes &bands() const { return m_state.boxes; }
+    const DocumentState &state() const { return m_state; }
+
+    QUndoStack *undoStack() { return &m_undo; }
 
     // Defaults, title "Channel Information"/"信道信息", path [Setup] "AppName".
     bool OnNewDocument();
-    // Loads path; on success clears g_bNewImage. On failure the image is untouched.
+    // Loads path; on success clears g_bNewImage. On failure nothing changes.
     DatResult OnOpenDocument(const QString &path);
-    // Emits aboutToSave (the view pulls its grid), then writes the file atomically.
+    // Commits what the views still hold, then writes the file atomically.
     DatResult OnSaveDocument(const QString &path);
 
-    // Replaces the whole image (a completed read from the radio) and marks it modified.
-    void replaceImage(const MemoryImage &image);
+    // Asks the views to commit what is still being edited (an open cell editor, a
+    // band box) before the image is saved, sent or printed.
+    void CommitPendingEdits();
+
+    // The commands. Each returns false (and pushes nothing) when it changes nothing.
+    // A committed cell: row is the record's texts after the commit.
+    bool commitCell(int record, int column, const ChannelTexts &row);
+    bool setBands(const BandBoxes &boxes);
+    // Bytes of a settings dialog or a squelch read: every byte of updated that
+    // differs from image() goes into the image.
+    bool changeBytes(const MemoryImage &updated, const QString &text);
+    // A whole new state (rows moved, an import): one command.
+    bool changeState(const DocumentState &after, const QString &text);
+    // A completed whole-image read from the radio: clears g_bNewImage and brings
+    // the image in as a refresh does.
+    void replaceFromRadio(const MemoryImage &raw);
+    // File > New: the defaults of a new image, undoable.
+    void clearToNew();
 
     QString pathName() const { return m_pathName; }
     void setPathName(const QString &path) { m_pathName = path; }
@@ -38,18 +66,36 @@ public:
     // True while the document came from New and was never saved under a name.
     bool isUntitled() const { return m_untitled; }
 
-    bool IsModified() const { return m_modified; }
-    void SetModifiedFlag(bool modified = true);
+    bool IsModified() const { return !m_undo.isClean(); }
+
+    // The undo text of an edited cell: "Edit Rx Frequency of channel 12".
+    static QString cellCommandText(int record, int column, bool cleared);
 
 Q_SIGNALS:
-    void aboutToSave();
+    void commitRequested();
+    // Records first..last changed their texts.
+    void rowsChanged(int first, int last);
+    void bandsChanged();
+    // The whole state was replaced (New, Open, a read, or its undo): views
+    // refresh everything once.
+    void stateReset();
     void modifiedChanged(bool modified);
-    void imageReplaced();
 
 private:
-    MemoryImage m_image {};
+    friend class DocumentCommand;
+    void apply(const StateDelta &delta, bool forward, bool whole);
+    bool push(const QString &text, const DocumentState &after, bool whole);
+    // Rows and boxes from the image, then the product bytes: a new image takes the
+    // per-user selection, any other gives its own to the per-user settings.
+    DocumentState refreshedState(const MemoryImage &raw) const;
+    void startNew();
+    void resetTo(const DocumentState &state);
+
+    DocumentState m_state;
+    mutable MemoryImage m_composed {};
+    mutable bool m_composedValid = false;
+    QUndoStack m_undo;
     QString m_pathName;
     QString m_title;
-    bool m_modified = false;
     bool m_untitled = true;
 };

@@ -1,7 +1,6 @@
 #include "inifile.h"
 #include "productcodec.h"
 #include "testfiles.h"
-#include "usersettings.h"
 
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -32,8 +31,8 @@ private slots:
     void packRange();
     void typesStopAtFirstGap();
     void rangesOfType();
-    void applySelection_data();
-    void applySelection();
+    void refreshedSelection_data();
+    void refreshedSelection();
 
 private:
     QTemporaryDir m_dir;
@@ -142,7 +141,7 @@ void TestProductCodec::rangesOfType()
     QCOMPARE(ProductRanges(m_ini, 2), QStringList {QString()});
 }
 
-void TestProductCodec::applySelection_data()
+void TestProductCodec::refreshedSelection_data()
 {
     QTest::addColumn<bool>("newImage");
     QTest::addColumn<int>("storedType");
@@ -155,7 +154,9 @@ void TestProductCodec::applySelection_data()
 
     QTest::newRow("new image takes the user's choice")
         << true << 1 << 1 << 0 << 0 << 1 << 1 << QByteArray("\x40\x46\x09", 3);
-    QTest::newRow("opened image gives its choice to the user")
+    QTest::newRow("new image takes the low bytes of the user's choice")
+        << true << 0x101 << 0x201 << 0 << 0 << 1 << 1 << QByteArray("\x40\x46\x09", 3);
+    QTest::newRow("opened image keeps its choice")
         << false << 0 << 0 << 1 << 2 << 1 << 2 << QByteArray("\x40\x47\x09", 3);
     QTest::newRow("range index past the list takes the last range")
         << false << 0 << 0 << 1 << 9 << 1 << 9 << QByteArray("\x40\x47\x09", 3);
@@ -163,7 +164,7 @@ void TestProductCodec::applySelection_data()
         << false << 0 << 0 << 7 << 0 << 7 << 0 << QByteArray("\x00\x00\x00", 3);
 }
 
-void TestProductCodec::applySelection()
+void TestProductCodec::refreshedSelection()
 {
     QFETCH(bool, newImage);
     QFETCH(int, storedType);
@@ -174,16 +175,18 @@ void TestProductCodec::applySelection()
     QFETCH(int, expectField);
     QFETCH(QByteArray, bytes);
 
-    UserSettings::setProductSelection(storedType, storedField);
     MemoryImage image = NewImage();
     image[kProductType] = quint8(imageType);
     image[kProductField] = quint8(imageField);
-    ApplyProductSelection(image, m_ini, newImage);
+    const MemoryImage before = image;
+    const ProductSelection selection
+        = RefreshedProductSelection(image, newImage, {storedType, storedField});
+    QCOMPARE(image, before);
+    QCOMPARE(selection, (ProductSelection {expectType, expectField}));
 
+    StoreProductSelection(image, selection, SelectedRange(m_ini, selection));
     QCOMPARE(int(image[kProductType]), expectType);
     QCOMPARE(int(image[kProductField]), expectField);
-    QCOMPARE(UserSettings::productType(), expectType);
-    QCOMPARE(UserSettings::productField(), expectField);
     QCOMPARE(RangeBytes(image), bytes);
 }
 

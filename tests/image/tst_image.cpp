@@ -1,8 +1,5 @@
 #include "datfile.h"
-#include "inifile.h"
-#include "language.h"
 #include "memoryimage.h"
-#include "programdoc.h"
 #include "testfiles.h"
 
 #include <QDir>
@@ -51,9 +48,6 @@ private Q_SLOTS:
     void loadDat();
     void saveDatRoundTrip();
     void failedSaveKeepsTheOldFile();
-    void newDocument_data();
-    void newDocument();
-    void openDocumentFailureChangesNothing();
 };
 
 // A new image is unset (0xFF) but for the squelch levels and the settings below,
@@ -159,59 +153,6 @@ void TestImage::failedSaveKeepsTheOldFile()
     QVERIFY(QDir().mkdir(folder));
     QVERIFY(!SaveDatFile(folder, NewImage()).ok());
     QVERIFY(QFileInfo(folder).isDir());
-}
-
-void TestImage::newDocument_data()
-{
-    QTest::addColumn<QString>("language");
-    QTest::addColumn<QString>("title");
-    QTest::newRow("English") << "English"
-                             << "Channel Information";
-    QTest::newRow("Chinese") << "Chinese"
-                             << "信道信息";
-}
-
-void TestImage::newDocument()
-{
-    QFETCH(QString, language);
-    QFETCH(QString, title);
-
-    QTemporaryDir dir;
-    QVERIFY(LoadTestIni(dir.path(), "[Setup]\nAppName = RadioTool \n"));
-    SetLanguageState(language);
-    g_bNewImage = false;
-
-    CProgramDoc doc;
-    doc.image().fill(0x00);
-    QVERIFY(doc.OnNewDocument());
-    QCOMPARE(doc.image(), NewImage());
-    QCOMPARE(doc.title(), title);
-    QCOMPARE(doc.pathName(), QStringLiteral("RadioTool"));
-    QVERIFY(g_bNewImage);
-    QVERIFY(!doc.IsModified());
-    g_iniFile.Clear();
-    SetLanguageState(QStringLiteral("English"));
-}
-
-void TestImage::openDocumentFailureChangesNothing()
-{
-    QTemporaryDir dir;
-    const QString shortFile = dir.filePath(QStringLiteral("short.dat"));
-    QVERIFY(WriteFile(shortFile, patternBytes(100, 1)));
-    const QString good = dir.filePath(QStringLiteral("good.dat"));
-    QVERIFY(WriteFile(good, patternBytes(kImageSize, 2)));
-
-    CProgramDoc doc;
-    doc.OnNewDocument();
-    QVERIFY(!doc.OnOpenDocument(shortFile).ok());
-    QCOMPARE(doc.image(), NewImage());
-    QVERIFY(g_bNewImage);
-    QVERIFY(doc.isUntitled());
-
-    QVERIFY(doc.OnOpenDocument(good).ok());
-    QCOMPARE(doc.image(), imageFrom(patternBytes(kImageSize, 2)));
-    QVERIFY(!g_bNewImage);
-    QCOMPARE(doc.pathName(), good);
 }
 
 QTEST_GUILESS_MAIN(TestImage)
