@@ -117,6 +117,25 @@ Save them now?</translation>
     </message>
 </context>
 <context>
+    <name>EditCommands</name>
+    <message>
+        <source>&amp;Undo %1	Ctrl+Z</source>
+        <translation>&amp;Undo %1	Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>&amp;Undo	Ctrl+Z</source>
+        <translation>&amp;Undo	Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1	Ctrl+Y</source>
+        <translation>&amp;Redo %1	Ctrl+Y</translation>
+    </message>
+    <message>
+        <source>&amp;Redo	Ctrl+Y</source>
+        <translation>&amp;Redo	Ctrl+Y</translation>
+    </message>
+</context>
+<context>
     <name>FrameActions</name>
     <message>
         <source>&amp;New	Ctrl+N</source>
@@ -357,6 +376,30 @@ Save them now?</translation>
     <message>
         <source>&amp;Setup</source>
         <translation>&amp;Setup</translation>
+    </message>
+    <message>
+        <source>&amp;Undo	Ctrl+Z</source>
+        <translation>&amp;Undo	Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>Undo the last change</source>
+        <translation>Undo the last change</translation>
+    </message>
+    <message>
+        <source>&amp;Redo	Ctrl+Y</source>
+        <translation>&amp;Redo	Ctrl+Y</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>Redo the change undone last</source>
+        <translation>Redo the change undone last</translation>
     </message>
 </context>
 <context>

@@ -117,6 +117,25 @@ Save them now?</source>
     </message>
 </context>
 <context>
+    <name>EditCommands</name>
+    <message>
+        <source>&amp;Undo %1	Ctrl+Z</source>
+        <translation>撤销(&amp;U) %1	Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>&amp;Undo	Ctrl+Z</source>
+        <translation>撤销(&amp;U)	Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1	Ctrl+Y</source>
+        <translation>重做(&amp;R) %1	Ctrl+Y</translation>
+    </message>
+    <message>
+        <source>&amp;Redo	Ctrl+Y</source>
+        <translation>重做(&amp;R)	Ctrl+Y</translation>
+    </message>
+</context>
+<context>
     <name>FrameActions</name>
     <message>
         <source>&amp;New	Ctrl+N</source>
@@ -357,6 +376,30 @@ Save them now?</source>
     <message>
         <source>&amp;Setup</source>
         <translation>设置(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Undo	Ctrl+Z</source>
+        <translation>撤销(&amp;U)	Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>撤销</translation>
+    </message>
+    <message>
+        <source>Undo the last change</source>
+        <translation>撤销最近一次修改</translation>
+    </message>
+    <message>
+        <source>&amp;Redo	Ctrl+Y</source>
+        <translation>重做(&amp;R)	Ctrl+Y</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>重做</translation>
+    </message>
+    <message>
+        <source>Redo the change undone last</source>
+        <translation>重做最近撤销的修改</translation>
     </message>
 </context>
 <context>

@@ -15,10 +15,10 @@ EditCommands::EditCommands(FrameActions *actions, DocumentCommands *documents, Q
     , m_actions(actions)
     , m_documents(documents)
 {
-    connect(m_actions->action(kCmdEditUndo), &QAction::triggered, this,
-        [this] { undoOrRedo(false); });
-    connect(m_actions->action(kCmdEditRedo), &QAction::triggered, this,
-        [this] { undoOrRedo(true); });
+    connect(
+        m_actions->action(kCmdEditUndo), &QAction::triggered, this, [this] { undoOrRedo(false); });
+    connect(
+        m_actions->action(kCmdEditRedo), &QAction::triggered, this, [this] { undoOrRedo(true); });
     connect(documents, &DocumentCommands::activeChanged, this, &EditCommands::activeChanged);
     connect(&m_group, &QUndoGroup::indexChanged, this, &EditCommands::updateTexts);
     connect(&m_group, &QUndoGroup::activeStackChanged, this, &EditCommands::updateTexts);
@@ -44,10 +44,10 @@ void EditCommands::updateTexts()
 {
     QAction *undo = m_actions->action(kCmdEditUndo);
     QAction *redo = m_actions->action(kCmdEditRedo);
-    undo->setText(m_group.canUndo() ? tr("&Undo %1\tCtrl+Z").arg(m_group.undoText())
-                                    : tr("&Undo\tCtrl+Z"));
-    redo->setText(m_group.canRedo() ? tr("&Redo %1\tCtrl+Y").arg(m_group.redoText())
-                                    : tr("&Redo\tCtrl+Y"));
+    undo->setText(
+        m_group.canUndo() ? tr("&Undo %1\tCtrl+Z").arg(m_group.undoText()) : tr("&Undo\tCtrl+Z"));
+    redo->setText(
+        m_group.canRedo() ? tr("&Redo %1\tCtrl+Y").arg(m_group.redoText()) : tr("&Redo\tCtrl+Y"));
     undo->setEnabled(m_usable && m_group.canUndo());
     redo->setEnabled(m_usable && m_group.canRedo());
 }

@@ -129,15 +129,12 @@ void CMainFrame::connectFileCommands()
     connect(m_actions->defaultAboutAction(), &QAction::triggered, this, about);
     on(kCmdPrint, [this] {
         if (CChildFrame *child = activeChild()) {
-            // A value still in an open editor is printed too.
-            child->document()->CommitPendingEdits();
-            PrintDocument(this, child->document()->image(), child->document()->rows());
+            PrintDocument(this, child->document());
         }
     });
     on(kCmdPrintPreview, [this] {
         if (CChildFrame *child = activeChild()) {
-            child->document()->CommitPendingEdits();
-            PreviewDocument(this, child->document()->image(), child->document()->rows());
+            PreviewDocument(this, child->document());
         }
     });
     on(kCmdPrintSetup, [this] { PrintSetup(this); });

@@ -98,9 +98,14 @@ DatResult CProgramDoc::OnOpenDocument(const QString &path)
         return result;
     m_pathName = path;
     m_untitled = false;
-    g_bNewImage = false;
-    resetTo(refreshedState(loaded));
+    openImage(loaded);
     return result;
+}
+
+void CProgramDoc::openImage(const MemoryImage &raw)
+{
+    g_bNewImage = false;
+    resetTo(refreshedState(raw));
 }
 
 DatResult CProgramDoc::OnSaveDocument(const QString &path)

@@ -37,6 +37,8 @@ public:
     bool OnNewDocument();
     // Loads path; on success clears g_bNewImage. On failure nothing changes.
     DatResult OnOpenDocument(const QString &path);
+    // The image of a file that was read: clears g_bNewImage, refreshes, no undo.
+    void openImage(const MemoryImage &raw);
     // Commits what the views still hold, then writes the file atomically.
     DatResult OnSaveDocument(const QString &path);
 

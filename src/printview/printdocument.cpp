@@ -2,6 +2,7 @@
 
 #include "language.h"
 #include "printrender.h"
+#include "programdoc.h"
 #include "uiservices.h"
 
 #include <QCoreApplication>
@@ -30,11 +31,12 @@ QPrinter &SharedPrinter()
     return *g_printer;
 }
 
-PrintSource MakeSource(const MemoryImage &image, const QVector<ChannelTexts> &rows)
+PrintSource MakeSource(CProgramDoc *document)
 {
+    document->CommitPendingEdits();
     PrintSource source;
-    source.image = image;
-    source.rows = rows;
+    source.image = document->image();
+    source.rows = document->rows();
     source.owner = LanguageValue(QStringLiteral("Copyrights Owner"));
     source.chinese = g_bChinese;
     return source;
@@ -48,9 +50,9 @@ void ReportFailure(QWidget *parent)
 
 } // namespace
 
-void PrintDocument(QWidget *parent, const MemoryImage &image, const QVector<ChannelTexts> &rows)
+void PrintDocument(QWidget *parent, CProgramDoc *document)
 {
-    const PrintSource source = MakeSource(image, rows);
+    const PrintSource source = MakeSource(document);
     const int pageCount = CountPages(source.rows).pageCount();
     QPrinter &printer = SharedPrinter();
     QPrintDialog dialog(&printer, parent);
@@ -69,9 +71,9 @@ void PrintDocument(QWidget *parent, const MemoryImage &image, const QVector<Chan
         ReportFailure(parent);
 }
 
-void PreviewDocument(QWidget *parent, const MemoryImage &image, const QVector<ChannelTexts> &rows)
+void PreviewDocument(QWidget *parent, CProgramDoc *document)
 {
-    const PrintSource source = MakeSource(image, rows);
+    const PrintSource source = MakeSource(document);
     QPrintPreviewDialog dialog(&SharedPrinter(), parent);
     QObject::connect(
         &dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&source](QPrinter *printer) {

@@ -3,13 +3,11 @@
 // printer so the page set-up carries from one command to the next.
 #pragma once
 
-#include "channelcodec.h"
-#include "memoryimage.h"
-
-#include <QVector>
-
+class CProgramDoc;
 class QWidget;
 
-void PrintDocument(QWidget *parent, const MemoryImage &image, const QVector<ChannelTexts> &rows);
-void PreviewDocument(QWidget *parent, const MemoryImage &image, const QVector<ChannelTexts> &rows);
+// Both commit what the document's views still hold first, so a value still in
+// an open editor is printed too.
+void PrintDocument(QWidget *parent, CProgramDoc *document);
+void PreviewDocument(QWidget *parent, CProgramDoc *document);
 void PrintSetup(QWidget *parent);

@@ -78,12 +78,24 @@ void TestMainFrame::doubleClickTree(QTreeWidgetItem *item)
     QTest::mouseDClick(tree->viewport(), Qt::LeftButton, {}, pos);
 }
 
+namespace {
+
+// A change to one byte of a document, as a settings dialog makes it.
+void SetByte(CProgramDoc *doc, int address, int value)
+{
+    MemoryImage updated = doc->image();
+    updated[address] = quint8(value);
+    doc->changeBytes(updated, QStringLiteral("Change"));
+}
+
+} // namespace
+
 void TestMainFrame::fileNew_data()
 {
     QTest::addColumn<QMessageBox::StandardButton>("answer");
     QTest::addColumn<bool>("replaced");
     QTest::newRow("Cancel keeps the document") << QMessageBox::Cancel << false;
-    QTest::newRow("OK discards it for a new one") << QMessageBox::Ok << true;
+    QTest::newRow("OK clears it, undoably") << QMessageBox::Ok << true;
 }
 
 void TestMainFrame::fileNew()
@@ -92,7 +104,7 @@ void TestMainFrame::fileNew()
     QFETCH(bool, replaced);
     QVERIFY(startWith(AppFixture::ini("English")));
     QPointer<CChildFrame> old = frame()->activeChild();
-    old->document()->image()[0x10] = 0x42;
+    SetByte(old->document(), ImageMap::kPowerOnName, 0x0A);
     m_fixture->answerMessages({answer});
 
     action(kCmdFileNew)->trigger();
@@ -100,17 +112,22 @@ void TestMainFrame::fileNew()
     QCOMPARE(m_fixture->messages().size(), 1);
     QCOMPARE(m_fixture->messages()[0].text, QStringLiteral("All data will be Cleared!"));
     QCOMPARE(m_fixture->messages()[0].buttons, QMessageBox::Ok | QMessageBox::Cancel);
-    QCOMPARE(old.isNull(), replaced);
-    QVERIFY(frame()->activeChild());
+    QCOMPARE(frame()->activeChild(), old.data());
     QCOMPARE(frame()->documents()->children().size(), 1);
-    QCOMPARE(int(frame()->activeChild()->document()->image()[0x10]), replaced ? 0xFF : 0x42);
+    CProgramDoc *doc = old->document();
+    QCOMPARE(int(doc->image()[ImageMap::kPowerOnName]), replaced ? 0xFF : 0x0A);
+    if (replaced) {
+        QCOMPARE(doc->title(), QStringLiteral("Channel Information"));
+        action(kCmdEditUndo)->trigger();
+        QCOMPARE(int(doc->image()[ImageMap::kPowerOnName]), 0x0A);
+    }
 }
 
 void TestMainFrame::closeThenChannelInformation()
 {
     QVERIFY(startWith(AppFixture::ini("English")));
     CChildFrame *child = frame()->activeChild();
-    child->document()->image()[0x20] = 0x33;
+    SetByte(child->document(), ImageMap::kPowerOnName, 0x0B);
     const MemoryImage before = child->document()->image();
 
     action(kCmdFileClose)->trigger();
@@ -337,7 +354,7 @@ void TestMainFrame::unsavedEditsPrompt()
     frame()->documents()->setFileNameFunction(
         [&](QWidget *, bool, const QString &) { return target; });
     if (modified)
-        frame()->activeChild()->document()->SetModifiedFlag(true);
+        SetByte(frame()->activeChild()->document(), ImageMap::kPowerOnName, 0x0C);
     m_fixture->answerMessages({answer});
 
     QCOMPARE(frame()->close(), closed);

@@ -146,7 +146,9 @@ void TestProgramApp::menusAfterStartUp()
     QCOMPARE(itemTexts(doc[0]),
         QStringList({"&New\tCtrl+N", "&Open...\tCtrl+O", "&Close", "&Save\tCtrl+S", "Save &As...",
             "-", "&Print...\tCtrl+P", "Print Pre&view", "P&rint Setup...", "-", "E&xit"}));
-    QCOMPARE(itemTexts(doc[1]), QStringList({"&Channel Information", "&Optional Features"}));
+    QCOMPARE(itemTexts(doc[1]),
+        QStringList(
+            {"&Undo\tCtrl+Z", "&Redo\tCtrl+Y", "-", "&Channel Information", "&Optional Features"}));
     QCOMPARE(itemTexts(doc[2]), QStringList({"&Read    Ctrl+R", "&Write   Ctrl+W"}));
     QCOMPARE(itemTexts(doc[3]), QStringList({"&Toolbar", "&Status Bar", "&Control Bar"}));
     QCOMPARE(itemTexts(doc[5]), QStringList({"About Test..."}));
@@ -208,7 +210,7 @@ void TestProgramApp::commandLineOpen()
     if (started) {
         CProgramDoc *doc = fixture.app()->mainFrame()->activeChild()->document();
         QCOMPARE(doc->pathName(), path);
-        QCOMPARE(int(doc->image()[0x0100]), 0x5A);
+        QCOMPARE(int(doc->image()[0x1500]), 0x5A); // a byte no editor owns
         QVERIFY(fixture.messages().isEmpty());
     } else {
         QCOMPARE(fixture.messages().size(), 1);

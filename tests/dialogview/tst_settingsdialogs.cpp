@@ -33,7 +33,9 @@ private:
     }
     static void setByte(CProgramDoc &doc, int address, int value)
     {
-        doc.image()[address] = quint8(value);
+        MemoryImage updated = doc.image();
+        updated[address] = quint8(value);
+        doc.changeBytes(updated, QString());
     }
 
 private Q_SLOTS:
@@ -105,7 +107,9 @@ void TestSettingsDialogs::featuresListsShowTheirFields()
     const int count = list(COptionFeaturesDlg(m_doc.get()), kListFields[row].control)->count();
     OptionFeatures crafted = DecodeFeatures(m_doc->image());
     crafted.*field = (crafted.*field + 1) % count;
-    EncodeFeatures(m_doc->image(), crafted);
+    MemoryImage updated = m_doc->image();
+    EncodeFeatures(updated, crafted);
+    m_doc->changeBytes(updated, QString());
 
     COptionFeaturesDlg dlg(m_doc.get());
     const OptionFeatures shown = DecodeFeatures(m_doc->image());
@@ -148,7 +152,7 @@ void TestSettingsDialogs::featuresCancelAndModifiedFlag()
     // changes them; a second OK changes nothing and leaves the flag alone.
     COptionFeaturesDlg(&doc).accept();
     QVERIFY(doc.IsModified());
-    doc.SetModifiedFlag(false);
+    doc.undoStack()->setClean();
     const MemoryImage settled = doc.image();
     COptionFeaturesDlg(&doc).accept();
     QVERIFY(doc.image() == settled);

@@ -33,7 +33,7 @@ MemoryImage RadioMemory()
     memory[ImageMap::kVhfSquelch] = 55;
     memory[ImageMap::kUhfSquelch + 3] = 66;
     memory[ImageMap::kPowerOnName] = 10;
-    memory[0x0500] = 0x5A;
+    memory[0x1500] = 0x5A;
     return memory;
 }
 
@@ -46,8 +46,13 @@ struct Session
     Session()
     {
         doc.OnNewDocument();
-        view.OnInitialUpdate();
-        doc.SetModifiedFlag(false);
+        view.initialUpdate();
+    }
+    void setByte(int address, int value)
+    {
+        MemoryImage updated = doc.image();
+        updated[address] = quint8(value);
+        doc.changeBytes(updated, QString());
     }
 };
 
@@ -117,8 +122,9 @@ void TestTransferDialogs::readReplacesImageAndCountsTo512()
 {
     MessageRecorder messages;
     Session s;
+    const MemoryImage before = s.doc.image();
 
-    DialogCommands::ReadFromRadio(&s.view);
+    DialogCommands::ReadFromRadio(&s.view, &s.doc);
     CProcessDlg *dialog = DialogCommands::TransferDialog();
     QVERIFY(dialog);
     QCOMPARE(dialog->windowTitle(), QStringLiteral("Read Data"));
@@ -128,21 +134,25 @@ void TestTransferDialogs::readReplacesImageAndCountsTo512()
     QVERIFY(messages.shown().isEmpty());
     const MemoryImage radio = RadioMemory();
     for (int address : {int(ImageMap::kTimeOutTimer), int(ImageMap::kVhfSquelch),
-             ImageMap::kUhfSquelch + 3, int(ImageMap::kPowerOnName), 0x0500})
+             ImageMap::kUhfSquelch + 3, int(ImageMap::kPowerOnName), 0x1500})
         QCOMPARE(int(s.doc.image()[address]), int(radio[address]));
     QVERIFY(!g_bNewImage);
     QVERIFY(s.doc.IsModified());
+    QCOMPARE(s.doc.undoStack()->undoText(), QStringLiteral("Read from radio"));
+    s.doc.undoStack()->undo();
+    QCOMPARE(s.doc.image(), before);
+    QVERIFY(!s.doc.IsModified());
 }
 
 void TestTransferDialogs::writeSendsImageAndCountsTo509()
 {
     MessageRecorder messages;
     Session s;
-    s.doc.image()[ImageMap::kTimeOutTimer] = 0x03;
-    s.doc.image()[ImageMap::kVhfSquelch] = 99; // the squelch block stays out of a write
-    s.doc.image()[0x1FF8] = 0x12; // so do the last ten bytes
+    s.setByte(ImageMap::kTimeOutTimer, 0x03);
+    s.setByte(ImageMap::kVhfSquelch, 99); // the squelch block stays out of a write
+    s.setByte(0x1FF8, 0x12); // so do the last ten bytes
 
-    DialogCommands::WriteToRadio(&s.view);
+    DialogCommands::WriteToRadio(&s.view, &s.doc);
     CProcessDlg *dialog = DialogCommands::TransferDialog();
     QVERIFY(dialog);
     QCOMPARE(dialog->windowTitle(), QStringLiteral("Write Data"));
@@ -154,7 +164,7 @@ void TestTransferDialogs::writeSendsImageAndCountsTo509()
     QCOMPARE(int(radio[ImageMap::kTimeOutTimer]), 3);
     QCOMPARE(int(radio[ImageMap::kVhfSquelch]), 55);
     QCOMPARE(int(radio[0x1FF8]), int(RadioMemory()[0x1FF8]));
-    QCOMPARE(int(radio[0x0500]), int(s.doc.image()[0x0500]));
+    QCOMPARE(int(radio[0x1500]), int(s.doc.image()[0x1500]));
 }
 
 void TestTransferDialogs::cancelBeforeOkTouchesNoPort()
@@ -164,7 +174,7 @@ void TestTransferDialogs::cancelBeforeOkTouchesNoPort()
     Session s;
     const MemoryImage before = s.doc.image();
 
-    DialogCommands::ReadFromRadio(&s.view);
+    DialogCommands::ReadFromRadio(&s.view, &s.doc);
     QPointer<CProcessDlg> dialog = DialogCommands::TransferDialog();
     QVERIFY(dialog);
     QTest::mouseClick(dialog->cancelButton(), Qt::LeftButton);
@@ -178,11 +188,11 @@ void TestTransferDialogs::cancelBeforeOkTouchesNoPort()
 void TestTransferDialogs::secondCommandWhileOpenChangesNothing()
 {
     Session s;
-    DialogCommands::ReadFromRadio(&s.view);
+    DialogCommands::ReadFromRadio(&s.view, &s.doc);
     CProcessDlg *dialog = DialogCommands::TransferDialog();
     QVERIFY(dialog);
-    DialogCommands::WriteToRadio(&s.view);
-    DialogCommands::ReadFromRadio(&s.view);
+    DialogCommands::WriteToRadio(&s.view, &s.doc);
+    DialogCommands::ReadFromRadio(&s.view, &s.doc);
     QCOMPARE(DialogCommands::TransferDialog(), dialog);
     QCOMPARE(dialog->direction(), CProcessDlg::Direction::Read);
     QCOMPARE(dialog->windowTitle(), QStringLiteral("Read Data"));
@@ -196,7 +206,7 @@ void TestTransferDialogs::cancelDuringReadLeavesDocument()
     Session s;
     const MemoryImage before = s.doc.image();
 
-    DialogCommands::ReadFromRadio(&s.view);
+    DialogCommands::ReadFromRadio(&s.view, &s.doc);
     QPointer<CProcessDlg> dialog = DialogCommands::TransferDialog();
     QTest::mouseClick(dialog->okButton(), Qt::LeftButton);
     QVERIFY(!dialog->okButton()->isEnabled());
@@ -243,12 +253,12 @@ void TestTransferDialogs::radioOverPseudoTerminal()
     Session s;
     const MemoryImage before = s.doc.image();
 
-    DialogCommands::ReadFromRadio(&s.view);
+    DialogCommands::ReadFromRadio(&s.view, &s.doc);
     runToEnd(DialogCommands::TransferDialog());
 
     QCOMPARE(messages.ids(), expected);
     if (expected.isEmpty()) { // the read went through
-        QCOMPARE(int(s.doc.image()[0x0500]), 0x5A);
+        QCOMPARE(int(s.doc.image()[0x1500]), 0x5A);
         return;
     }
     for (const MessageRecorder::Shown &shown : messages.shown())

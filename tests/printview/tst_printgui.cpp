@@ -1,4 +1,5 @@
 #include "printdocument.h"
+#include "programdoc.h"
 
 #include <QApplication>
 #include <QPrintDialog>
@@ -8,12 +9,13 @@
 
 namespace {
 
-QVector<ChannelTexts> Rows(int channels)
+// A document whose first `channels` records hold a channel.
+void Fill(CProgramDoc &doc, int channels)
 {
-    QVector<ChannelTexts> rows(ImageMap::kChannelCount);
+    MemoryImage image = NewImage();
     for (int r = 0; r < channels; ++r)
-        rows[r][kColRx] = QStringLiteral("146.52000");
-    return rows;
+        EncodeChannel(image, r, NewChannelTexts(QStringLiteral("146.52000"), false));
+    doc.openImage(image);
 }
 
 // Runs `check` on the modal dialog once it is up, then closes it.
@@ -57,7 +59,9 @@ void TestPrintGui::printDialogRangeIsPageCount()
         if (dialog)
             maxPage = dialog->maxPage();
     });
-    PrintDocument(nullptr, NewImage(), Rows(channels));
+    CProgramDoc doc;
+    Fill(doc, channels);
+    PrintDocument(nullptr, &doc);
     QCOMPARE(maxPage, pages);
 }
 
@@ -65,7 +69,9 @@ void TestPrintGui::previewOpens()
 {
     bool shown = false;
     WhenShown<QPrintPreviewDialog>([&shown](QPrintPreviewDialog *dialog) { shown = dialog; });
-    PreviewDocument(nullptr, NewImage(), Rows(12));
+    CProgramDoc doc;
+    Fill(doc, 12);
+    PreviewDocument(nullptr, &doc);
     QVERIFY(shown);
 }
 
