@@ -1,6 +1,7 @@
 #include "channelcodec.h"
 
 #include "bandlimits.h"
+#include "channelcolumns.h"
 #include "decimal.h"
 #include "language.h"
 #include "textnumbers.h"
@@ -64,11 +65,6 @@ int NameAddress(int record)
 bool IsRecord(int record)
 {
     return record >= 0 && record < ImageMap::kChannelCount;
-}
-
-bool IsOneOf(const QString &text, const char *english, const char *chinese)
-{
-    return text == QLatin1String(english) || text == QString::fromUtf8(chinese);
 }
 
 } // namespace
@@ -160,42 +156,38 @@ void TextToTone(const QString &text, quint8 *low, quint8 *high)
     *low = ToBcd(tenths % 100);
 }
 
+// The choices of the list columns, in the column table's order: power High,
+// Middle, Low; lock Lock, Unlock; scan Yes, No; bandwidth Wide, Narrow.
 FlagTexts FlagsToTexts(quint8 flags, bool chinese)
 {
+    const auto choice
+        = [chinese](int column, int i) { return ChannelColumnAt(column).choices[i].text(chinese); };
     FlagTexts t;
-    switch ((flags & kPowerMask) >> 4) {
-    case 0:
-        t.power = PickText(chinese, "Low", "低");
-        break;
-    case 1:
-        t.power = PickText(chinese, "Middle", "中");
-        break;
-    case 2:
-        t.power = PickText(chinese, "High", "高");
-        break;
-    default:
-        break; // 11 has no text
-    }
-    t.lock = (flags & kLockBit) ? PickText(chinese, "Lock", "锁定")
-                                : PickText(chinese, "Unlock", "未锁定");
-    t.scan = (flags & kScanBit) ? PickText(chinese, "Yes", "有") : PickText(chinese, "No", "无");
-    t.bandwidth
-        = (flags & kWideBit) ? PickText(chinese, "Wide", "宽") : PickText(chinese, "Narrow", "窄");
+    const int power = (flags & kPowerMask) >> 4; // 0 Low, 1 Middle, 2 High; 3 has no text
+    if (power < 3)
+        t.power = choice(kColPower, 2 - power);
+    t.lock = choice(kColLock, (flags & kLockBit) ? 0 : 1);
+    t.scan = choice(kColScan, (flags & kScanBit) ? 0 : 1);
+    t.bandwidth = choice(kColBandwidth, (flags & kWideBit) ? 0 : 1);
     return t;
 }
 
 quint8 TextsToFlags(quint8 oldFlags, const FlagTexts &texts)
 {
+    const auto is = [](const QString &text, int column, int i) {
+        const TextPair &pair = ChannelColumnAt(column).choices[i];
+        return text == QLatin1String(pair.english) || text == QString::fromUtf8(pair.chinese);
+    };
     quint8 flags = oldFlags & kKeptFlagBits;
-    if (IsOneOf(texts.power, "High", "高"))
+    if (is(texts.power, kColPower, 0))
         flags |= 0x20;
-    else if (IsOneOf(texts.power, "Middle", "中"))
+    else if (is(texts.power, kColPower, 1))
         flags |= 0x10;
-    if (!IsOneOf(texts.lock, "Unlock", "未锁定"))
+    if (!is(texts.lock, kColLock, 1))
         flags |= kLockBit;
-    if (!IsOneOf(texts.scan, "No", "无"))
+    if (!is(texts.scan, kColScan, 1))
         flags |= kScanBit;
-    if (!IsOneOf(texts.bandwidth, "Narrow", "窄"))
+    if (!is(texts.bandwidth, kColBandwidth, 1))
         flags |= kWideBit;
     return flags;
 }
@@ -309,12 +301,11 @@ ChannelTexts NewChannelTexts(const QString &rxText, bool chinese)
     ChannelTexts texts;
     texts[kColRx] = rxText;
     texts[kColTx] = rxText;
-    texts[kColRxTone] = PickText(chinese, "None", "无");
+    texts[kColRxTone] = ColumnChoices(kColRxTone, chinese).constFirst(); // "None"
     texts[kColTxTone] = texts[kColRxTone];
-    texts[kColPower] = PickText(chinese, "High", "高");
-    texts[kColLock] = PickText(chinese, "Lock", "锁定");
-    texts[kColScan] = PickText(chinese, "Yes", "有");
-    texts[kColBandwidth] = PickText(chinese, "Wide", "宽");
+    // The first choice of each list: High, Lock, Yes, Wide.
+    for (int column : {kColPower, kColLock, kColScan, kColBandwidth})
+        texts[column] = ChannelColumnAt(column).choices.constFirst().text(chinese);
     return texts;
 }
 

@@ -1,6 +1,8 @@
 #include "printpages.h"
 
+#include "channelcolumns.h"
 #include "featuretexts.h"
+#include "language.h"
 
 #include <cmath>
 
@@ -77,24 +79,19 @@ void AddChannelBlock(QVector<PrintItem> &items, int k, int record, const Channel
         y.block = k;
         items << TextAt(PrintFont::Small, xCells, y, text);
     };
-    const auto label = [zh](const char *english, const char *chinese) {
-        return QString::fromUtf8(zh ? chinese : english);
-    };
+    const auto label
+        = [zh](const char *english, const char *chinese) { return PickText(zh, english, chinese); };
+    // Each printed field: its label at (x, line), its value 17 or 19 cells further on.
+    const struct
+    {
+        int column, x, line;
+    } fields[] = {{kColRx, 5, 5}, {kColTx, 36, 5}, {kColRxTone, 5, 6}, {kColTxTone, 36, 6},
+        {kColPower, 5, 7}, {kColLock, 36, 7}, {kColName, 5, 8}};
     at(4, 4, label("Channel %1:", "信道%1:").arg(record));
-    at(5, 5, label("Receive Frequency:", "接收频率:"));
-    at(22, 5, row[kColRx]);
-    at(36, 5, label("Transceive Frequency:", "发射频率:"));
-    at(55, 5, row[kColTx]);
-    at(5, 6, label("QT/DQT Decode:", "QT/DQT解码:"));
-    at(22, 6, row[kColRxTone]);
-    at(36, 6, label("QT/DQT Encode:", "QT/DQT编码:"));
-    at(55, 6, row[kColTxTone]);
-    at(5, 7, label("Power:", "功率:"));
-    at(22, 7, row[kColPower]);
-    at(36, 7, label("Channel Lock:", "信道锁定:"));
-    at(55, 7, row[kColLock]);
-    at(5, 8, label("Channel Name:", "信道名字:"));
-    at(22, 8, row[kColName]);
+    for (const auto &field : fields) {
+        at(field.x, field.line, ChannelColumnAt(field.column).printLabel.text(zh));
+        at(field.x == 5 ? 22 : 55, field.line, row[field.column]);
+    }
 }
 
 void AddChannelPage(QVector<PrintItem> &items, int page, const PrintSource &source)
