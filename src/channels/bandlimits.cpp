@@ -60,7 +60,10 @@ void UnpackBandTriple(const quint8 *bytes3, int *lo, int *hi)
     *hi = UnpackTens(bytes3[1]) * 10 + (bytes3[2] & 0x0F) + 1;
 }
 
-BandBoxes DecodeBands(MemoryImage &image)
+namespace {
+
+// Fills unset triples with the defaults and unpacks both.
+BandBoxes UnpackBands(MemoryImage &image)
 {
     if (IsUnset(image, ImageMap::kVhfBand))
         SetTriple(image, ImageMap::kVhfBand, 0x13, 0x17, 0x63); // 136-174 MHz
@@ -69,8 +72,22 @@ BandBoxes DecodeBands(MemoryImage &image)
     BandBoxes boxes;
     UnpackBandTriple(&image[ImageMap::kVhfBand], &boxes.vhfLow, &boxes.vhfHigh);
     UnpackBandTriple(&image[ImageMap::kUhfBand], &boxes.uhfLow, &boxes.uhfHigh);
+    return boxes;
+}
+
+} // namespace
+
+BandBoxes DecodeBands(MemoryImage &image)
+{
+    const BandBoxes boxes = UnpackBands(image);
     SetBandLimits(boxes);
     return boxes;
+}
+
+BandBoxes ShownBands(const MemoryImage &image)
+{
+    MemoryImage copy = image;
+    return UnpackBands(copy);
 }
 
 void EncodeBands(MemoryImage &image, const BandBoxes &boxes)

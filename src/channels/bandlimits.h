@@ -43,6 +43,8 @@ void UnpackBandTriple(const quint8 *bytes3, int *lo, int *hi);
 // Replaces all-0xFF triples (VHF by 13 17 63, UHF by 40 51 09) in the image,
 // decodes both and sets BandLimits.
 BandBoxes DecodeBands(MemoryImage &image);
+// The boxes DecodeBands would show, leaving the image and BandLimits as they are.
+BandBoxes ShownBands(const MemoryImage &image);
 // Sets BandLimits from the boxes and stores both triples; no clamping.
 void EncodeBands(MemoryImage &image, const BandBoxes &boxes);
 // The clamping applied when a box loses the focus; the caller then calls

@@ -23,6 +23,9 @@ void ParseRange(const QString &range, int *low, int *high);
 // Stores the range text into 0x0FF0-0x0FF2 (upper limit minus one packed).
 void PackProductRange(MemoryImage &image, const QString &range);
 
+// The range held at 0x0FF0-0x0FF2 as "%d-%dMHz" (upper limit plus one).
+QString StoredProductRange(const MemoryImage &image);
+
 // What the channel view's refresh does with the product bytes: with newImage
 // the per-user selection goes into 0x1FD6/0x1FD7, otherwise the image's goes to
 // the per-user settings; then the range of that selection is packed.
