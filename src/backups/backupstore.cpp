@@ -21,11 +21,6 @@ QString Prefix(BackupKind kind)
     return kind == BackupKind::Radio ? QStringLiteral("radio-") : QStringLiteral("sent-");
 }
 
-QString Translate(const char *text)
-{
-    return QCoreApplication::translate("BackupStore", text);
-}
-
 BackupResult Failure(const QString &message)
 {
     return {QString(), message};
@@ -75,40 +70,42 @@ BackupResult BackupStore::keep(
 }
 
 // Written under a temporary name first and then given the first free name, so a
-// copy is complete or absent, and a name taken meanwhile by another process (the
-// rename never replaces a file) moves this copy on to the next sequence number.
+// copy is complete or absent. The rename never replaces a file: when another
+// process takes the name meanwhile, the copy is written again for the next
+// sequence number (a temporary file cannot be renamed twice).
 BackupResult BackupStore::store(const MemoryImage &image, const QString &stem) const
 {
     const QString shown = QDir::toNativeSeparators(m_folder);
     if (m_folder.isEmpty())
-        return Failure(Translate("There is no per-user data folder to keep backups in."));
+        return Failure(QCoreApplication::translate(
+            "BackupStore", "There is no per-user data folder to keep backups in."));
     if (!QDir().mkpath(m_folder))
-        return Failure(Translate("Cannot create the backups folder %1.").arg(shown));
-    const QDir dir(m_folder);
-    QTemporaryFile temp(dir.filePath(QStringLiteral(".incoming-XXXXXX")));
-    const auto failed = [&] {
         return Failure(
-            Translate("Cannot write a backup in %1: %2.").arg(shown, temp.errorString()));
-    };
-    if (!temp.open())
-        return failed();
-    if (temp.write(reinterpret_cast<const char *>(image.data()), kImageSize) != kImageSize
-        || !temp.flush())
-        return failed();
+            QCoreApplication::translate("BackupStore", "Cannot create the backups folder %1.")
+                .arg(shown));
+    const QDir dir(m_folder);
     for (int sequence = 1; sequence <= kMaxSequence; ++sequence) {
         const QString name = sequence == 1 ? stem : stem + QStringLiteral("-%1").arg(sequence);
         const QString path = dir.filePath(name + QStringLiteral(".dat"));
         if (QFileInfo::exists(path))
             continue;
-        if (temp.rename(path)) {
+        QTemporaryFile temp(dir.filePath(QStringLiteral(".incoming-XXXXXX")));
+        const bool written = temp.open()
+            && temp.write(reinterpret_cast<const char *>(image.data()), kImageSize) == kImageSize
+            && temp.flush();
+        if (written && temp.rename(path)) {
             temp.setAutoRemove(false);
             return {path, QString()};
         }
-        if (!QFileInfo::exists(path))
-            return failed();
+        if (!written || !QFileInfo::exists(path)) {
+            return Failure(
+                QCoreApplication::translate("BackupStore", "Cannot write a backup in %1: %2.")
+                    .arg(shown, temp.errorString()));
+        }
     }
-    return Failure(
-        Translate("Cannot write a backup in %1: every name of this second is taken.").arg(shown));
+    return Failure(QCoreApplication::translate(
+        "BackupStore", "Cannot write a backup in %1: every name of this second is taken.")
+                       .arg(shown));
 }
 
 QVector<BackupEntry> BackupStore::entries(bool readContents) const
