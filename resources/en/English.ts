@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="en">
 <context>
+    <name>BackupStore</name>
+    <message>
+        <source>There is no per-user data folder to keep backups in.</source>
+        <translation>There is no per-user data folder to keep backups in.</translation>
+    </message>
+    <message>
+        <source>Cannot create the backups folder %1.</source>
+        <translation>Cannot create the backups folder %1.</translation>
+    </message>
+    <message>
+        <source>Cannot write a backup in %1: %2.</source>
+        <translation>Cannot write a backup in %1: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot write a backup in %1: every name of this second is taken.</source>
+        <translation>Cannot write a backup in %1: every name of this second is taken.</translation>
+    </message>
+</context>
+<context>
     <name>CHelpWindow</name>
     <message>
         <source>Help</source>

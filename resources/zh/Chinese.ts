@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN" sourcelanguage="en">
 <context>
+    <name>BackupStore</name>
+    <message>
+        <source>There is no per-user data folder to keep backups in.</source>
+        <translation>没有可保存备份的用户数据文件夹。</translation>
+    </message>
+    <message>
+        <source>Cannot create the backups folder %1.</source>
+        <translation>无法创建备份文件夹 %1。</translation>
+    </message>
+    <message>
+        <source>Cannot write a backup in %1: %2.</source>
+        <translation>无法在 %1 中写入备份：%2。</translation>
+    </message>
+    <message>
+        <source>Cannot write a backup in %1: every name of this second is taken.</source>
+        <translation>无法在 %1 中写入备份：这一秒的文件名都已被占用。</translation>
+    </message>
+</context>
+<context>
     <name>CHelpWindow</name>
     <message>
         <source>Help</source>

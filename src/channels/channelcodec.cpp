@@ -296,6 +296,31 @@ void EncodeChannel(MemoryImage &image, int record, const ChannelTexts &texts)
     TextToName(texts[kColName], &image[NameAddress(record)]);
 }
 
+QVector<ImageBits> ChannelColumnBits(int record, int column)
+{
+    const int base = RecordAddress(record);
+    switch (column) {
+    case kColRx:
+        return ImageBytes(base, 4);
+    case kColTx:
+        return ImageBytes(base + 4, 4);
+    case kColRxTone:
+        return ImageBytes(base + 8, 2);
+    case kColTxTone:
+        return ImageBytes(base + 10, 2);
+    case kColPower:
+        return {{base + kFlagsOffset, kPowerMask}};
+    case kColLock:
+        return {{base + kFlagsOffset, kLockBit}};
+    case kColScan:
+        return {{base + kFlagsOffset, kScanBit}};
+    case kColBandwidth:
+        return {{base + kFlagsOffset, kWideBit}};
+    default:
+        return ImageBytes(NameAddress(record), ImageMap::kNameSize);
+    }
+}
+
 ChannelTexts NewChannelTexts(const QString &rxText, bool chinese)
 {
     ChannelTexts texts;

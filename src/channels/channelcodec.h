@@ -7,6 +7,7 @@
 #include "memoryimage.h"
 
 #include <QString>
+#include <QVector>
 #include <array>
 
 // The nine grid texts of one record, in column order.
@@ -75,6 +76,10 @@ ChannelTexts DecodeChannel(const MemoryImage &image, int record, bool chinese);
 // Writes a grid row back: an empty Rx text writes sixteen 0xFF bytes and leaves
 // the name slot; otherwise the record bytes it owns and the name slot.
 void EncodeChannel(MemoryImage &image, int record, const ChannelTexts &texts);
+
+// The bits a grid column's text is read from (record byte +3, which makes a
+// channel empty, belongs to Rx; the name reads the record's name slot).
+QVector<ImageBits> ChannelColumnBits(int record, int column);
 
 // The grid's default texts for a channel that was just created by typing an Rx.
 ChannelTexts NewChannelTexts(const QString &rxText, bool chinese);

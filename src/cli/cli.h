@@ -7,6 +7,10 @@
 #include <QString>
 #include <QStringList>
 
+struct TransferOutcome;
+struct VerifiedWriteOutcome;
+enum class BackupKind;
+
 namespace Cli {
 
 constexpr int kExitOk = 0;
@@ -26,6 +30,8 @@ int SquelchWrite(const QStringList &args);
 int Ports(const QStringList &args);
 int Simulate(const QStringList &args);
 int Print(const QStringList &args);
+int Diff(const QStringList &args);
+int Backups(const QStringList &args);
 
 // Prints "htprog-cli: <message>" on stderr and returns kExitFailure.
 int fail(const QString &message);
@@ -37,6 +43,14 @@ void out(const QString &text); // stdout, UTF-8, no newline added
 bool loadImage(const QString &path, MemoryImage &image);
 // Writes FILE atomically; on failure prints why and returns false.
 bool saveImage(const QString &path, const MemoryImage &image);
+
+// The message of a transfer that did not succeed.
+QString TransferMessage(const QString &port, const TransferOutcome &outcome);
+// Keeps a backup copy of image; a failure is only a warning on stderr. Returns
+// the copy's path, or "" when none was kept.
+QString KeepBackup(const MemoryImage &image, BackupKind kind);
+// The end of `write` once the write itself succeeded: the verification's result.
+int ReportWrite(const QString &port, const VerifiedWriteOutcome &outcome);
 
 // Applies "--lang en|zh" (removing it from args); false on a bad value.
 bool takeLanguageOption(QStringList &args, QString *error);

@@ -79,6 +79,13 @@ QString FormatTextTable(const QList<QStringList> &rows)
     return text;
 }
 
+QString ChannelJsonKey(int column)
+{
+    static const char *const keys[]
+        = {"rx", "tx", "rx_tone", "tx_tone", "power", "lock", "scan", "bandwidth", "name"};
+    return QLatin1String(keys[column]);
+}
+
 int checkPositional(const QString &command, const QStringList &args, int count)
 {
     for (const QString &arg : args) {

@@ -31,14 +31,12 @@ QStringList channelHeadings()
 
 QString channelsJson(const MemoryImage &image)
 {
-    static const char *const keys[kChannelColumns]
-        = {"rx", "tx", "rx_tone", "tx_tone", "power", "lock", "scan", "bandwidth", "name"};
     QString json = QStringLiteral("[\n");
     for (int record = 0; record < ImageMap::kChannelCount; ++record) {
         const ChannelTexts texts = DecodeChannel(image, record, g_bChinese);
         json += QStringLiteral("  {\"ch\": ") + JsonString(RowLabel(record).trimmed());
         for (int c = 0; c < kChannelColumns; ++c) {
-            json += QStringLiteral(", \"") + QLatin1String(keys[c]) + QStringLiteral("\": ")
+            json += QStringLiteral(", \"") + ChannelJsonKey(c) + QStringLiteral("\": ")
                 + JsonString(texts[c]);
         }
         json += record + 1 < ImageMap::kChannelCount ? QStringLiteral("},\n")

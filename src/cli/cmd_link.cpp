@@ -2,12 +2,14 @@
 // the simulated radio served on a pseudo-terminal.
 #include "cli.h"
 
+#include "backupstore.h"
 #include "cloneengine.h"
 #include "comport.h"
 #include "datfile.h"
 #include "messages.h"
 #include "openradioport.h"
 #include "squelchtransfer.h"
+#include "verifiedwrite.h"
 
 #ifdef Q_OS_UNIX
 #include "ptyserver.h"
@@ -105,7 +107,8 @@ bool ParseTransferArgs(QStringList args, QString *port, QString *file, int *exit
 
 // The open failure's message, the system's reason and, when the device is not
 // ours to open, how to get access to it.
-int OpenFailed(QString message, const QString &port, OpenFailure failure, const QString &detail)
+QString OpenFailureMessage(
+    QString message, const QString &port, OpenFailure failure, const QString &detail)
 {
     if (!detail.isEmpty())
         message += QStringLiteral(" (%1: %2)").arg(port, detail);
@@ -113,38 +116,44 @@ int OpenFailed(QString message, const QString &port, OpenFailure failure, const 
         = failure == OpenFailure::PermissionDenied ? PortAccessHint(port) : QString();
     if (!hint.isEmpty())
         message += QLatin1Char('\n') + hint;
-    return fail(message);
+    return message;
 }
 
 int TransferFailed(const QString &port, const TransferOutcome &outcome)
 {
-    switch (outcome.result) {
-    case TransferResult::Ok:
-        return kExitOk;
-    case TransferResult::Cancelled:
-        return fail(QStringLiteral("cancelled"));
-    case TransferResult::PortOpenFailed:
-        return OpenFailed(
-            MessageText(kMsgCouldNotOpenPort), port, outcome.openFailure, outcome.detail);
-    case TransferResult::CommunicationError:
-    case TransferResult::ProgramInterrupt:
-        break;
-    }
-    return fail(MessageText(outcome.messageId));
+    return outcome.ok() ? kExitOk : fail(TransferMessage(port, outcome));
 }
 
 int SquelchFailed(const QString &port, const SquelchOutcome &outcome, bool writeDirection)
 {
     const QString message = SquelchMessage(outcome.result, writeDirection);
     if (outcome.result == SquelchResult::PortOpenFailed)
-        return OpenFailed(message, port, outcome.openFailure, outcome.detail);
+        return fail(OpenFailureMessage(message, port, outcome.openFailure, outcome.detail));
     return fail(message);
 }
 
 } // namespace
 
-int Read(const QStringList &args)
+QString TransferMessage(const QString &port, const TransferOutcome &outcome)
 {
+    switch (outcome.result) {
+    case TransferResult::Cancelled:
+        return QStringLiteral("cancelled");
+    case TransferResult::PortOpenFailed:
+        return OpenFailureMessage(
+            MessageText(kMsgCouldNotOpenPort), port, outcome.openFailure, outcome.detail);
+    case TransferResult::Ok:
+    case TransferResult::CommunicationError:
+    case TransferResult::ProgramInterrupt:
+        break;
+    }
+    return MessageText(outcome.messageId);
+}
+
+int Read(const QStringList &arguments)
+{
+    QStringList args = arguments;
+    const bool backup = !takeFlag(args, QStringLiteral("--no-backup"));
     QString port, file;
     int exitCode = kExitOk;
     if (!ParseTransferArgs(args, &port, &file, &exitCode))
@@ -156,11 +165,19 @@ int Read(const QStringList &args)
     observer.finish();
     if (!outcome.ok())
         return TransferFailed(port, outcome);
-    return saveImage(file, image) ? kExitOk : kExitFailure;
+    const QString kept = backup ? KeepBackup(image, BackupKind::Radio) : QString();
+    if (saveImage(file, image))
+        return kExitOk;
+    if (!kept.isEmpty())
+        fail(QStringLiteral("the image read from the radio is kept as %1")
+                 .arg(QDir::toNativeSeparators(kept)));
+    return kExitFailure;
 }
 
-int Write(const QStringList &args)
+int Write(const QStringList &arguments)
 {
+    QStringList args = arguments;
+    const bool verify = !takeFlag(args, QStringLiteral("--no-verify"));
     QString port, file;
     int exitCode = kExitOk;
     if (!ParseTransferArgs(args, &port, &file, &exitCode))
@@ -169,10 +186,10 @@ int Write(const QStringList &args)
     if (!loadImage(file, image))
         return kExitFailure;
     CatchInterrupt();
-    CliObserver observer(kWriteProgressSteps);
-    const TransferOutcome outcome = WriteWholeImage(port, image, observer);
+    CliObserver observer(verify ? kVerifiedWriteProgressSteps : kWriteProgressSteps);
+    const VerifiedWriteOutcome outcome = WriteWholeImageVerified(port, image, observer, verify);
     observer.finish();
-    return outcome.ok() ? kExitOk : TransferFailed(port, outcome);
+    return outcome.write.ok() ? ReportWrite(port, outcome) : TransferFailed(port, outcome.write);
 }
 
 namespace {

@@ -23,8 +23,10 @@ const std::map<QString, Command> &commands()
 {
     static const std::map<QString, Command> table = {
         {QStringLiteral("new"), {Cli::New, "new FILE", false}},
-        {QStringLiteral("read"), {Cli::Read, "read [--port P] FILE", false}},
-        {QStringLiteral("write"), {Cli::Write, "write [--port P] FILE", false}},
+        {QStringLiteral("read"), {Cli::Read, "read [--port P] [--no-backup] FILE", false}},
+        {QStringLiteral("write"), {Cli::Write, "write [--port P] [--no-verify] FILE", false}},
+        {QStringLiteral("diff"), {Cli::Diff, "diff A B [--json] [--lang en|zh]", false}},
+        {QStringLiteral("backups"), {Cli::Backups, "backups", false}},
         {QStringLiteral("squelch-read"), {Cli::SquelchRead, "squelch-read [--port P] FILE", false}},
         {QStringLiteral("squelch-write"),
             {Cli::SquelchWrite, "squelch-write [--port P] FILE", false}},

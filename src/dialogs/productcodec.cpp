@@ -72,6 +72,17 @@ void PackProductRange(MemoryImage &image, const QString &range)
     image[kProductRange + 2] = quint8((lower % 10) * 16 + upper % 10);
 }
 
+QString StoredProductRange(const MemoryImage &image)
+{
+    const auto limit = [&image](int tensByte, int units) {
+        return (image[tensByte] >> 4) * 100 + (image[tensByte] & 0x0F) * 10 + units;
+    };
+    const quint8 units = image[kProductRange + 2];
+    return QStringLiteral("%1-%2MHz")
+        .arg(limit(kProductRange, units >> 4))
+        .arg(limit(kProductRange + 1, units & 0x0F) + 1);
+}
+
 ProductSelection RefreshedProductSelection(
     const MemoryImage &image, bool newImage, const ProductSelection &perUser)
 {

@@ -41,6 +41,8 @@ QString SelectedRange(const CIniFile &ini, const ProductSelection &selection);
 // Writes the selection and the packed range of its text into the image.
 void StoreProductSelection(
     MemoryImage &image, const ProductSelection &selection, const QString &range);
+// The range held at 0x0FF0-0x0FF2 as "%d-%dMHz" (upper limit plus one).
+QString StoredProductRange(const MemoryImage &image);
 
 // The main window caption after a product choice:
 // AppName + "  [ Type:" + type + "  Fre:" + range + " ]".

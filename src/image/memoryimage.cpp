@@ -56,3 +56,11 @@ const QVector<WriteBlock> &WholeImageWriteBlocks()
     }();
     return blocks;
 }
+
+QVector<ImageBits> ImageBytes(int address, int count)
+{
+    QVector<ImageBits> bits;
+    for (int i = 0; i < count; ++i)
+        bits.append({address + i, 0xFF});
+    return bits;
+}

@@ -60,4 +60,13 @@ struct WriteBlock
 // in 8-byte blocks (the squelch block is left out), then 6 bytes at 0x1FF0.
 const QVector<WriteBlock> &WholeImageWriteBlocks();
 
+// Bits of one image byte that a field reads (a grid column, a feature line).
+struct ImageBits
+{
+    int address;
+    quint8 mask;
+};
+// All bits of count bytes from address on.
+QVector<ImageBits> ImageBytes(int address, int count);
+
 constexpr int kReadBlockCount = kImageSize / 8; // a whole-image read fetches all 1024 blocks

@@ -38,9 +38,11 @@ bool FaultPlan::add(const QString &text, QString *error)
         noAckAt = n;
     } else if (hasAt && kind == QLatin1String("hang-up")) {
         hangUpAt = n;
+    } else if (hasAt && kind == QLatin1String("corrupt-write")) {
+        corruptWriteAt = n;
     } else {
         *error = QStringLiteral("unknown fault '%1' (silent[@N], other-byte, no-ident-ack, "
-                                "short-reply@N, no-ack@N, hang-up@N)")
+                                "short-reply@N, no-ack@N, hang-up@N, corrupt-write@N)")
                      .arg(text);
         return false;
     }
@@ -169,6 +171,8 @@ QByteArray SimulatedRadio::completeCommand()
     if (command[0] == 'W') {
         for (int i = 0; i < length; ++i)
             m_memory[size_t(address + i)] = quint8(command[kHeaderSize + i]);
+        if (block == m_faults.corruptWriteAt && length > 0)
+            m_memory[size_t(address)] ^= 0xFF;
         m_modified = true;
         return block == m_faults.noAckAt ? QByteArray() : QByteArray(1, char(kAck));
     }

@@ -13,6 +13,7 @@ struct FeatureLine
     QString key; // English label without the colon: "Time Out Timer", ... (JSON key)
     QString label; // printed label in the chosen language, colon included where printed
     QString value; // printed value text in the chosen language
+    ImageBits bits; // the settings byte and the bits the value is read from
 };
 
 // Lines 5-20 of the features page, in order.

@@ -1,0 +1,60 @@
+// What differs between two memory images, in the terms the program shows them:
+// channel cells as the grid shows them, settings as the print-out and the
+// settings dialogs name them (with the product and the band limits), and every
+// other differing byte as an address range. Two images compare the same exactly
+// when all 8192 bytes are equal: a differing bit whose field text stays the same
+// (the record of an empty channel, a bit no control owns) is an "other byte".
+#pragma once
+
+#include "memoryimage.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QVector>
+
+class CIniFile;
+
+struct ChannelDifference
+{
+    int record = 0; // 0 is the priority channel
+    int column = 0; // ChannelColumn
+    QString channel; // "Pr", "1" ... "199"
+    QString field; // the column heading in the chosen language
+    QString a; // the grid's text in image A ("" for an empty channel)
+    QString b;
+};
+
+struct SettingDifference
+{
+    QString key; // English name, the same in every language ("Beep", "VHF Band", ...)
+    QString name; // in the chosen language
+    QString a;
+    QString b;
+};
+
+struct ByteRangeDifference
+{
+    int first = 0; // address of the first differing byte
+    int last = 0; // inclusive
+    QByteArray a; // the bytes first..last of image A
+    QByteArray b;
+};
+
+struct ImageDiff
+{
+    QVector<ChannelDifference> channels; // by record, then column
+    QVector<SettingDifference> settings; // feature lines first, in print-out order
+    QVector<ByteRangeDifference> otherBytes; // by address
+    bool same() const { return channels.isEmpty() && settings.isEmpty() && otherBytes.isEmpty(); }
+};
+
+// The product's type and frequency names come from catalogue ([Setup] "Type%d",
+// "Field%d"); an index outside it shows as its number.
+ImageDiff DiffImages(
+    const MemoryImage &a, const MemoryImage &b, bool chinese, const CIniFile &catalogue);
+
+enum class DiffGroup { Channels, Settings, OtherBytes };
+// "Channels", "Settings", "Other bytes" in the chosen language.
+QString DiffGroupTitle(DiffGroup group, bool chinese);
+// "0x1FF6" or "0x1FF6-0x1FFF".
+QString ByteRangeText(const ByteRangeDifference &range);

@@ -1,0 +1,125 @@
+// The comparison of two images: which channel cells, settings and other bytes
+// differ after given byte changes, and that nothing differing is ever left out.
+#include "channelcodec.h"
+#include "imagediff.h"
+#include "inifile.h"
+#include "testfiles.h"
+
+#include <QtTest>
+
+namespace {
+
+// Channel 12 at 145.00000 MHz, High, named "ABC"; the rest as a new image.
+MemoryImage BaseImage()
+{
+    MemoryImage image = NewImage();
+    EncodeChannel(image, 12,
+        {"145.00000", "145.00000", "88.5", "None", "High", "Lock", "Yes", "Wide", "ABC"});
+    return image;
+}
+
+// One line per difference: "Channel|Field|A|B", "Setting|A|B" or an address range.
+QStringList Describe(const ImageDiff &diff)
+{
+    QStringList lines;
+    for (const ChannelDifference &c : diff.channels)
+        lines << QStringList {c.channel, c.field, c.a, c.b}.join(QLatin1Char('|'));
+    for (const SettingDifference &s : diff.settings)
+        lines << QStringList {s.name, s.a, s.b}.join(QLatin1Char('|'));
+    for (const ByteRangeDifference &r : diff.otherBytes)
+        lines << ByteRangeText(r);
+    return lines;
+}
+
+using Edits = QList<QPair<int, int>>; // address, new byte value
+
+} // namespace
+
+class TestImageDiff : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void differences_data();
+    void differences();
+    void productNamesComeFromTheCatalogue();
+};
+
+void TestImageDiff::differences_data()
+{
+    QTest::addColumn<Edits>("edits");
+    QTest::addColumn<bool>("chinese");
+    QTest::addColumn<QStringList>("expected");
+
+    const int ch12 = 12 * 16; // record 12 at 0x00C0
+    QTest::newRow("identical") << Edits {} << false << QStringList {};
+    QTest::newRow("one channel field")
+        << Edits {{ch12 + 2, 0x51}} << false << QStringList {"12|Rx Frequency|145.00000|145.10000"};
+    QTest::newRow("one channel field, Chinese")
+        << Edits {{ch12 + 12, 0xCF}} << true << QStringList {"12|功率|高|低"};
+    QTest::newRow("channel emptied")
+        << Edits {{ch12 + 3, 0xFF}} << false
+        << QStringList {"12|Rx Frequency|145.00000|", "12|Tx Frequency|145.00000|",
+               "12|Rx Tone|88.5|", "12|Tx Tone|None|", "12|Power|High|", "12|Cha Lock|Lock|",
+               "12|Scan Add|Yes|", "12|Bandwidth|Wide|", "12|Cha Name|ABC|"};
+    QTest::newRow("flag bit no column shows")
+        << Edits {{ch12 + 12, 0xEE}} << false << QStringList {"0x00CC"};
+    QTest::newRow("record of an empty channel")
+        << Edits {{50 * 16, 0x12}, {50 * 16 + 1, 0x34}} << false << QStringList {"0x0320-0x0321"};
+    QTest::newRow("one setting") << Edits {{0x1FC0, 0xFE}} << false << QStringList {"Beep|On|Off"};
+    QTest::newRow("setting bits with the same text") // steps 4 and 5 both print "25k"
+        << Edits {{0x1FE0, 0x05}} << false << QStringList {"0x1FE0"};
+    QTest::newRow("power-on name")
+        << Edits {{0x12E8, 0x0A}} << false << QStringList {"Power-on Name||A"};
+    QTest::newRow("squelch level")
+        << Edits {{0x1FA0, 21}} << false << QStringList {"Sql Adjust UHF 1|20|21"};
+    QTest::newRow("band limit") << Edits {{0x1FF1, 0x16}} << false
+                                << QStringList {"VHF|136-174|136-164"};
+    QTest::newRow("stored product range in an empty channel's name slot") << Edits {
+        {0x0FF0, 0x14}} << false << QStringList {"Stored Frequency|1665-1666MHz|155-1666MHz"};
+    QTest::newRow("bytes outside every field, one range") << Edits {{0x1FF6, 0x00}, {0x1FF7, 0x01},
+        {0x1FF9, 0x02}} << false << QStringList {"0x1FF6-0x1FF7", "0x1FF9"};
+    QTest::newRow("squelch calibration block")
+        << Edits {{0x1F80, 0x00}} << false << QStringList {"0x1F80"};
+}
+
+void TestImageDiff::differences()
+{
+    QFETCH(Edits, edits);
+    QFETCH(bool, chinese);
+    QFETCH(QStringList, expected);
+
+    const MemoryImage a = BaseImage();
+    MemoryImage b = a;
+    for (const auto &[address, value] : edits)
+        b[size_t(address)] = quint8(value);
+    CIniFile noCatalogue;
+
+    const ImageDiff diff = DiffImages(a, b, chinese, noCatalogue);
+
+    QCOMPARE(Describe(diff), expected);
+    QCOMPARE(diff.same(), a == b);
+    // Back the other way: the same lines with A and B swapped.
+    QCOMPARE(Describe(DiffImages(b, a, chinese, noCatalogue)).size(), expected.size());
+}
+
+void TestImageDiff::productNamesComeFromTheCatalogue()
+{
+    QTemporaryDir dir;
+    CIniFile catalogue;
+    QVERIFY(LoadTestIni(dir.path(),
+        "[Setup]\nType1=T1\nType2=T2\nField1=136-174MHz|144-146MHz\nField2=400-480MHz\n",
+        catalogue));
+    MemoryImage a = BaseImage();
+    MemoryImage b = a;
+    a[0x1FD6] = 0;
+    a[0x1FD7] = 1;
+    b[0x1FD6] = 1;
+    b[0x1FD7] = 5; // beyond the list of type 2
+
+    QCOMPARE(Describe(DiffImages(a, b, false, catalogue)),
+        QStringList({"Type|T1|T2", "Frequency|144-146MHz|5"}));
+}
+
+QTEST_GUILESS_MAIN(TestImageDiff)
+#include "tst_imagediff.moc"

@@ -1,0 +1,93 @@
+// A whole-image write with its verifying read, through the real serial code to
+// the simulated radio on a pseudo-terminal.
+#include "imagediff.h"
+#include "inifile.h"
+#include "linkfakes.h"
+#include "servedradio.h"
+#include "verifiedwrite.h"
+
+#include <QTest>
+
+Q_DECLARE_METATYPE(VerifyResult)
+Q_DECLARE_METATYPE(TransferResult)
+
+class TestVerifiedWrite : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void verification_data();
+    void verification();
+};
+
+void TestVerifiedWrite::verification_data()
+{
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<int>("stopAtPoll"); // -1: never
+    QTest::addColumn<VerifyResult>("verify");
+    QTest::addColumn<TransferResult>("readResult");
+    QTest::addColumn<int>("steps"); // progress positions reported
+    QTest::addColumn<QStringList>("differences"); // channel|field or setting names
+
+    const auto ok = TransferResult::Ok;
+    // The write polls 6 times in its handshake and 9 times after each of 1018 blocks.
+    const int firstReadPoll = 6 + 1018 * 9 + 1;
+    const int all = kVerifiedWriteProgressSteps;
+    QTest::newRow("written as sent")
+        << "" << -1 << VerifyResult::Verified << ok << all << QStringList {};
+    QTest::newRow("wrong byte in channel 1") << "corrupt-write@2" << -1 << VerifyResult::Different
+                                             << ok << all << QStringList {"1|Rx Frequency"};
+    QTest::newRow("wrong byte in the band limits")
+        << "corrupt-write@1022" << -1 << VerifyResult::Different << ok << all
+        << QStringList {"VHF"};
+    QTest::newRow("wrong byte in a block never written") // the squelch calibration block
+        << "corrupt-write@1008" << -1 << VerifyResult::Verified << ok << all << QStringList {};
+    QTest::newRow("verifying read gets no answer") // read blocks 0-1007 count 504 steps
+        << "no-ack@1008" << -1 << VerifyResult::NotVerified << TransferResult::ProgramInterrupt
+        << kWriteProgressSteps + 504 << QStringList {};
+    QTest::newRow("cancel during the verification")
+        << "" << firstReadPoll << VerifyResult::NotVerified << TransferResult::Cancelled
+        << kWriteProgressSteps << QStringList {};
+}
+
+void TestVerifiedWrite::verification()
+{
+    QFETCH(QString, fault);
+    QFETCH(int, stopAtPoll);
+    QFETCH(VerifyResult, verify);
+    QFETCH(TransferResult, readResult);
+    QFETCH(int, steps);
+    QFETCH(QStringList, differences);
+
+    const MemoryImage before = Pattern(50);
+    MemoryImage image = NewImage();
+    image[0x10 + 3] = 0x14; // channel 1 at 140.00000 MHz
+    image[0x10] = image[0x10 + 1] = image[0x10 + 2] = 0x00;
+    ServedRadio radio(before, Faults({fault}));
+    RecordingObserver observer;
+    observer.stopAtPoll = stopAtPoll;
+
+    const VerifiedWriteOutcome outcome
+        = WriteWholeImageVerified(radio.path(), image, observer, true);
+
+    QVERIFY(outcome.write.ok()); // the write itself always succeeded
+    QCOMPARE(outcome.verify, verify);
+    QCOMPARE(outcome.verifyRead.result, readResult);
+    QCOMPARE(observer.positions.size(), steps);
+    QCOMPARE(observer.positions.last(), steps);
+    if (readResult != TransferResult::Ok)
+        return;
+    QVERIFY(outcome.readBack == radio.stop().memory());
+    QStringList found;
+    CIniFile noCatalogue;
+    const ImageDiff diff = DiffImages(outcome.expected, outcome.readBack, false, noCatalogue);
+    for (const ChannelDifference &c : diff.channels)
+        found << c.channel + QLatin1Char('|') + c.field;
+    for (const SettingDifference &s : diff.settings)
+        found << s.name;
+    QCOMPARE(found, differences);
+    QVERIFY(diff.otherBytes.isEmpty());
+}
+
+QTEST_GUILESS_MAIN(TestVerifiedWrite)
+#include "tst_verifiedwrite.moc"
