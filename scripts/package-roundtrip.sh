@@ -44,18 +44,19 @@ exec_line=$(sed -n 's/^Exec=//p' /usr/share/applications/htprog.desktop | sed 's
 if [ -f /usr/share/mime/globs2 ]; then
     grep -q 'application/x-htprog-image:\*\.dat' /usr/share/mime/globs2
 fi
-# htprog must show its main window (titled after the product) and keep running;
-# a start-up failure shows a message box titled "Program" or ends the process.
+# htprog must show its main window, titled after the product and as large as
+# the screen, and keep running; a start-up failure shows a small box titled
+# "Program" instead, or ends the process.
 xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
+    main_window() { xwininfo -root -tree | grep -E "0x[0-9a-f]+ \"htprog[^\"]*\": .* 1280x1024\+"; }
     '"$exec_line"' radio.dat & pid=$!
     for i in $(seq 1 20); do
         sleep 0.5
-        xwininfo -root -tree | grep -q "\"htprog" && break
+        main_window >/dev/null && break
     done
     sleep 2
     kill -0 "$pid" || { echo "package-roundtrip: htprog ended early" >&2; exit 1; }
-    xwininfo -root -tree | grep "\"htprog" | head -n 1
-    xwininfo -root -tree | grep -q "\"htprog" || { echo "package-roundtrip: no htprog window" >&2; exit 1; }
+    main_window || { echo "package-roundtrip: no htprog main window" >&2; exit 1; }
     kill "$pid"; wait "$pid" || true'
 echo "package-roundtrip: htprog started from /usr/bin under Xvfb"
 

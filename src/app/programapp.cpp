@@ -143,13 +143,13 @@ void CProgramApp::restartInNewLanguage()
     // program goes on in the language it has.
     const QString error = ProgramIni::saveLanguage(DataPaths(programDir()));
     if (!error.isEmpty()) {
-        UiServices::message(m_mainFrame, QString(),
-            LangText("The new language could not be saved: %1.\nThe program keeps the language "
-                     "it has. Make sure the file can be written, then choose the language again.",
-                "无法保存新的语言设置：%"
-                "1。\n程序仍使用当前语言。请确认该文件可以写入，然后重新选择语言。")
-                .arg(error),
-            QMessageBox::Warning, QMessageBox::Ok);
+        const QString text = LangText(
+            "The new language could not be saved: %1.\nThe program keeps the language it has. "
+            "Make sure you may write there, then choose the language again.",
+            "无法保存新的语言设置：%1。\n"
+            "程序仍使用当前语言。请确认您有权限写入该位置，然后重新选择语言。");
+        UiServices::message(
+            m_mainFrame, QString(), text.arg(error), QMessageBox::Warning, QMessageBox::Ok);
         return;
     }
     if (!m_mainFrame->close())
