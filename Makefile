@@ -3,13 +3,16 @@
 # make bench - paced transfer and grid benchmarks
 # make fuzz  - build the libFuzzer targets (clang) into fuzz-build/
 # make format, make format-check - apply / check .clang-format
+# make package - the Debian package build/htprog_<version>_<arch>.deb
+# make package-check - the package through lintian, the desktop entry, AppStream
+#                      and manual pages through their validators
 JOBS ?= $(shell nproc)
 BUILD ?= build
 TEST_BUILD ?= build-test
 FUZZ_BUILD ?= fuzz-build
 CMAKE_GEN := $(shell command -v ninja >/dev/null 2>&1 && echo "-G Ninja")
 
-.PHONY: deps build run test bench fuzz format format-check clean
+.PHONY: deps build run test bench fuzz format format-check package package-check clean
 
 deps:
 	bash scripts/install-deps.sh
@@ -45,6 +48,23 @@ fuzz: deps
 	CXX=clang++ CC=clang cmake -S . -B $(FUZZ_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DHTPROG_FUZZ=ON -DHTPROG_TESTS=OFF
 	cmake --build $(FUZZ_BUILD) -j $(JOBS)
 	@echo "fuzz targets are in $(FUZZ_BUILD)/bin: run e.g. $(FUZZ_BUILD)/bin/fuzz_inifile -max_total_time=600"
+
+# Built with Debian's hardening flags, installed under /usr, stripped by cpack.
+BUILDFLAGS = DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get
+package: deps
+	cmake -S . -B $(BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DHTPROG_TESTS=OFF \
+		"-DCMAKE_CXX_FLAGS=$$($(BUILDFLAGS) CXXFLAGS) $$($(BUILDFLAGS) CPPFLAGS)" \
+		"-DCMAKE_EXE_LINKER_FLAGS=$$($(BUILDFLAGS) LDFLAGS)"
+	cmake --build $(BUILD) -j $(JOBS)
+	rm -f $(BUILD)/htprog_*.deb
+	cd $(BUILD) && cpack -G DEB
+	@ls $(BUILD)/htprog_*.deb
+
+package-check: package
+	lintian --fail-on error --display-info $(BUILD)/htprog_*.deb
+	desktop-file-validate resources/htprog.desktop
+	appstreamcli validate --no-net resources/org.htprog.htprog.metainfo.xml
+	bash scripts/check-manpages.sh
 
 clean:
 	rm -rf $(BUILD) $(TEST_BUILD) $(FUZZ_BUILD)

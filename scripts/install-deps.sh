@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs every Debian package that building, running and testing htprog needs.
+# Installs every Debian package that building, running, testing and packaging
+# htprog needs.
 # Safe to run again: apt-get skips what is already installed.
 set -euo pipefail
 
@@ -10,7 +11,8 @@ packages=(
     qt6-l10n-tools qt6-translations-l10n qt6-qpa-plugins libqt6svg6
     libgl-dev libxkbcommon-dev
     fonts-liberation fonts-wqy-zenhei fonts-dejavu-core
-    xvfb xauth x11-apps imagemagick poppler-utils
+    xvfb xauth x11-apps x11-utils imagemagick poppler-utils
+    dpkg-dev file lintian desktop-file-utils appstream man-db
 )
 
 sudo=""

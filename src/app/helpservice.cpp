@@ -1,9 +1,9 @@
 #include "helpservice.h"
 
+#include "datapaths.h"
 #include "helpwindow.h"
 #include "language.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QTextStream>
@@ -23,7 +23,7 @@ QString HelpService::helpRoot() const
 {
     if (!m_root.isEmpty())
         return m_root;
-    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("help"));
+    return DataPaths().filePath(QStringLiteral("help"));
 }
 
 QString HelpService::languageFolder() const

@@ -1,12 +1,14 @@
 #include "programapp.h"
 
 #include "commandids.h"
+#include "datapaths.h"
 #include "documentcommands.h"
 #include "frameactions.h"
 #include "helpservice.h"
 #include "inifile.h"
 #include "language.h"
 #include "mainframe.h"
+#include "programini.h"
 #include "textnumbers.h"
 #include "uiservices.h"
 
@@ -53,7 +55,7 @@ bool CProgramApp::loadTranslations()
 {
     // The language name names the file; a name that is a path names none.
     const QString name = g_strLanguage;
-    const QString file = QDir(programDir()).filePath(name + QLatin1String(".qm"));
+    const QString file = DataPaths(programDir()).filePath(name + QLatin1String(".qm"));
     m_translator = std::make_unique<QTranslator>();
     const bool usable = !name.isEmpty() && !name.contains(QLatin1Char('/'))
         && !name.contains(QLatin1Char('\\')) && QFileInfo(file).isFile();
@@ -75,11 +77,8 @@ bool CProgramApp::loadTranslations()
 
 bool CProgramApp::InitInstance(const QStringList &arguments)
 {
-    const QString iniPath = QDir(programDir()).filePath(QStringLiteral("Program.ini"));
-    if (m_programDir.isEmpty())
-        g_iniFile.Open(QStringLiteral("Program.ini"), true, true, false);
-    else
-        g_iniFile.Load(iniPath, true, true, false);
+    const DataPaths paths(programDir());
+    ProgramIni::load(paths, true);
     SetLanguageState(g_iniFile.GetValue(QStringLiteral("Setup"), QStringLiteral("Language")));
 
     if (!loadTranslations()) {
@@ -88,7 +87,7 @@ bool CProgramApp::InitInstance(const QStringList &arguments)
             QMessageBox::Ok);
         return false;
     }
-    HelpService::instance().setHelpRoot(QDir(programDir()).filePath(QStringLiteral("help")));
+    HelpService::instance().setHelpRoot(paths.filePath(QStringLiteral("help")));
 
     m_mainFrame = new CMainFrame;
     installServices();
@@ -139,10 +138,21 @@ void CProgramApp::installServices()
 
 void CProgramApp::restartInNewLanguage()
 {
-    // The new process reads "Program.ini" at once, so the new language is written
-    // before it starts, and only when this window really closes.
+    // The new process reads "Program.ini" at once, so the new language is saved
+    // before it starts. A language that cannot be saved is reported, and the
+    // program goes on in the language it has.
+    const QString error = ProgramIni::saveLanguage(DataPaths(programDir()));
+    if (!error.isEmpty()) {
+        const QString text = LangText(
+            "The new language could not be saved: %1.\nThe program keeps the language it has. "
+            "Make sure you may write there, then choose the language again.",
+            "无法保存新的语言设置：%1。\n"
+            "程序仍使用当前语言。请确认您有权限写入该位置，然后重新选择语言。");
+        UiServices::message(
+            m_mainFrame, QString(), text.arg(error), QMessageBox::Warning, QMessageBox::Ok);
+        return;
+    }
     if (!m_mainFrame->close())
         return;
-    g_iniFile.Save(false);
     m_launcher(QCoreApplication::applicationFilePath(), {});
 }

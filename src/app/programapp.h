@@ -22,8 +22,8 @@ public:
     explicit CProgramApp(QObject *parent = nullptr);
     ~CProgramApp() override;
 
-    // The folder of "Program.ini", the translations and the help pages; by
-    // default the executable's own folder.
+    // The executable's folder, where "Program.ini", the translations and the help
+    // pages are looked for first (DataPaths); by default the executable's own.
     void setProgramDir(const QString &dir) { m_programDir = dir; }
     QString programDir() const;
     void setLauncher(Launcher launcher) { m_launcher = std::move(launcher); }

@@ -1,12 +1,15 @@
 // htprog-cli entry: finds the command, sets up the settings store and runs it.
 #include "cli.h"
-#include "inifile.h"
+#include "clihelp.h"
+#include "datapaths.h"
 #include "language.h"
+#include "programini.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QTextStream>
 #include <cstdio>
+#include <cstring>
 #include <functional>
 #include <map>
 
@@ -36,7 +39,8 @@ const std::map<QString, Command> &commands()
             {Cli::Features, "features FILE [--json] [--lang en|zh]", false}},
         {QStringLiteral("export"),
             {Cli::Export, "export FILE CSV [--format grid|community]", false}},
-        {QStringLiteral("import"), {Cli::Import, "import FILE CSV [--replace]", false}},
+        {QStringLiteral("import"),
+            {Cli::Import, "import FILE CSV [--replace] [--allow-empty]", false}},
         {QStringLiteral("print"), {Cli::Print, "print FILE PDF [--lang en|zh]", true}},
         {QStringLiteral("ports"), {Cli::Ports, "ports", false}},
         {QStringLiteral("simulate"),
@@ -45,12 +49,27 @@ const std::map<QString, Command> &commands()
     return table;
 }
 
+Cli::HelpEntry helpEntry(const QString &name, const Command &command)
+{
+    return {name, QString::fromLatin1(command.synopsis)};
+}
+
 void printUsage(FILE *stream)
 {
-    QString text = QStringLiteral("usage: htprog-cli COMMAND [ARGS]\n\ncommands:\n");
+    QList<Cli::HelpEntry> entries;
     for (const auto &[name, command] : commands())
-        text += QStringLiteral("  ") + QString::fromLatin1(command.synopsis) + QLatin1Char('\n');
-    std::fputs(text.toUtf8().constData(), stream);
+        entries.append(helpEntry(name, command));
+    std::fputs(Cli::OverviewHelp(entries).toUtf8().constData(), stream);
+}
+
+// "COMMAND --help" (or -h) anywhere after the command, and "help COMMAND".
+bool wantsCommandHelp(int argc, char *argv[])
+{
+    for (int i = 2; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0)
+            return true;
+    }
+    return false;
 }
 
 } // namespace
@@ -58,7 +77,11 @@ void printUsage(FILE *stream)
 int main(int argc, char *argv[])
 {
     QString name = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
-    if (name == QLatin1String("-h") || name == QLatin1String("--help")
+    bool commandHelp = wantsCommandHelp(argc, argv);
+    if (name == QLatin1String("help") && argc == 3) {
+        name = QString::fromLocal8Bit(argv[2]);
+        commandHelp = true;
+    } else if (name == QLatin1String("-h") || name == QLatin1String("--help")
         || name == QLatin1String("help")) {
         printUsage(stdout);
         return Cli::kExitOk;
@@ -66,9 +89,14 @@ int main(int argc, char *argv[])
     auto it = commands().find(name);
     if (it == commands().end()) {
         if (!name.isEmpty())
-            std::fprintf(stderr, "htprog-cli: unknown command '%s'\n", argv[1]);
+            std::fprintf(
+                stderr, "htprog-cli: unknown command '%s'\n", name.toLocal8Bit().constData());
         printUsage(stderr);
         return Cli::kExitUsage;
+    }
+    if (commandHelp) {
+        std::fputs(Cli::CommandHelp(helpEntry(name, it->second)).toUtf8().constData(), stdout);
+        return Cli::kExitOk;
     }
 
     // Printing needs fonts and a paint device, never a display.
@@ -82,9 +110,9 @@ int main(int argc, char *argv[])
     }
     QCoreApplication::setApplicationName(QStringLiteral("htprog"));
 
-    // Program.ini beside the executable supplies AppName (the per-user settings'
-    // name) and the branding texts; the CLI never rewrites it.
-    g_iniFile.Open(QStringLiteral("Program.ini"), false, true, false);
+    // Program.ini (found as the program finds it) supplies AppName, the per-user
+    // settings' name, and the branding texts; the CLI never rewrites it.
+    ProgramIni::load(DataPaths(), false);
     SetLanguageState(QStringLiteral("English"));
 
     QStringList args = QCoreApplication::arguments().mid(2);

@@ -84,7 +84,7 @@ public:
     bool start(const QStringList &arguments = {})
     {
         m_app = std::make_unique<CProgramApp>();
-        m_app->setProgramDir(dir());
+        m_app->setProgramDir(programDir.isEmpty() ? dir() : programDir);
         m_app->setLauncher([this](const QString &program, const QStringList &) {
             launched.append(program);
             return true;
@@ -102,6 +102,8 @@ public:
 
     QStringList launched;
     QStringList rejectedDialogs;
+    // The executable's folder as the program sees it; this folder when empty.
+    QString programDir;
 
 private:
     QTemporaryDir m_dir;

@@ -5,13 +5,16 @@
 #include "helpservice.h"
 #include "helpwindow.h"
 #include "inifile.h"
+#include "language.h"
 #include "languagedlg.h"
 #include "mainframe.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
+#include <QMenuBar>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QTextBrowser>
 #include <QTimer>
 
@@ -25,6 +28,9 @@ private Q_SLOTS:
 
     void languageDialog_data();
     void languageDialog();
+    void languageKeptAfterRestart_data();
+    void languageKeptAfterRestart();
+    void failedLanguageSaveIsReported();
     void helpContexts_data();
     void helpContexts();
     void helpOpensTopicPage_data();
@@ -33,6 +39,11 @@ private Q_SLOTS:
 
 private:
     bool start(const QByteArray &language);
+    // Answers the Language dialog that the Language command opens.
+    bool chooseLanguage(bool chinese, bool ok);
+    // An installed program: an empty bin/ and its files in share/htprog/, and the
+    // user's configuration folder in the fixture's folder.
+    void startInstalled();
     std::unique_ptr<AppFixture> m_fixture;
     QList<int> m_contexts;
 };
@@ -52,6 +63,25 @@ bool TestLanguageHelp::start(const QByteArray &language)
         return false;
     UiServices::setHelpFunction([this](int context) { m_contexts.append(context); });
     return true;
+}
+
+bool TestLanguageHelp::chooseLanguage(bool chinese, bool ok)
+{
+    bool answered = false;
+    QTimer::singleShot(0, this, [&] {
+        auto *dialog = qobject_cast<CLanguageDlg *>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        answered = true;
+        QCOMPARE(dialog->m_nLanguage, g_bChinese ? 1 : 0);
+        (chinese ? dialog->chineseButton() : dialog->englishButton())->setChecked(true);
+        if (ok)
+            dialog->accept();
+        else
+            dialog->reject();
+    });
+    m_fixture->app()->mainFrame()->actions()->action(kCmdLanguage)->trigger();
+    return answered;
 }
 
 void TestLanguageHelp::languageDialog_data()
@@ -82,22 +112,7 @@ void TestLanguageHelp::languageDialog()
     QFETCH(bool, restarted);
     QVERIFY(start(running));
     CMainFrame *frame = m_fixture->app()->mainFrame();
-
-    bool answered = false;
-    QTimer::singleShot(0, this, [&] {
-        auto *dialog = qobject_cast<CLanguageDlg *>(QApplication::activeModalWidget());
-        if (!dialog)
-            return;
-        answered = true;
-        QCOMPARE(dialog->m_nLanguage, running == "Chinese" ? 1 : 0);
-        (chooseChinese ? dialog->chineseButton() : dialog->englishButton())->setChecked(true);
-        if (ok)
-            dialog->accept();
-        else
-            dialog->reject();
-    });
-    frame->actions()->action(kCmdLanguage)->trigger();
-    QVERIFY(answered);
+    QVERIFY(chooseLanguage(chooseChinese, ok));
 
     // What the next start-up reads from the file.
     const QByteArray onDisk = ReadFile(m_fixture->dir() + QStringLiteral("/Program.ini"));
@@ -107,6 +122,89 @@ void TestLanguageHelp::languageDialog()
     if (restarted)
         QCOMPARE(m_fixture->launched[0], QCoreApplication::applicationFilePath());
     QCOMPARE(frame->isVisible(), !restarted);
+}
+
+void TestLanguageHelp::languageKeptAfterRestart_data()
+{
+    QTest::addColumn<bool>("installed");
+    QTest::newRow("installed program") << true;
+    QTest::newRow("read-only program folder") << false;
+}
+
+void TestLanguageHelp::languageKeptAfterRestart()
+{
+    QFETCH(bool, installed);
+    m_fixture = std::make_unique<AppFixture>();
+    const QString data
+        = installed ? m_fixture->dir() + QStringLiteral("/share/htprog") : m_fixture->dir();
+    QVERIFY(QDir().mkpath(data));
+    const QString shippedIni = data + QStringLiteral("/Program.ini");
+    QVERIFY(WriteFile(shippedIni, AppFixture::ini("English")));
+    for (const char *qm : {"/English.qm", "/Chinese.qm"})
+        QVERIFY(QFile::copy(
+            QStringLiteral(HTPROG_BIN_DIR) + QLatin1String(qm), data + QLatin1String(qm)));
+    m_fixture->programDir = m_fixture->dir() + QStringLiteral("/bin");
+    if (installed)
+        QVERIFY(QDir().mkpath(m_fixture->programDir));
+    else
+        m_fixture->programDir = m_fixture->dir();
+
+    // The user's configuration folder lies outside the program's folder.
+    const QTemporaryDir config;
+    const QByteArray configHome = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+    const QFileDevice::Permissions writable = QFile::permissions(data);
+    const auto restore = qScopeGuard([&] {
+        QFile::setPermissions(data, writable);
+        qputenv("XDG_CONFIG_HOME", configHome);
+    });
+    if (!installed) {
+        QFile::setPermissions(shippedIni, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+        QFile::setPermissions(data, QFile::ReadOwner | QFile::ExeOwner);
+    }
+    // The installed file is never written; a read-only one only root could write.
+    const bool shippedKept = installed || !QFileInfo(shippedIni).isWritable();
+
+    QVERIFY(m_fixture->start());
+    QVERIFY(!g_bChinese);
+    QVERIFY(chooseLanguage(true, true));
+    QCOMPARE(m_fixture->launched.size(), 1);
+
+    QVERIFY(m_fixture->start());
+    QVERIFY(g_bChinese);
+    QCOMPARE(m_fixture->app()->mainFrame()->menuBar()->actions().at(0)->text(),
+        QStringLiteral("文件(&F)"));
+    if (shippedKept)
+        QCOMPARE(ReadFile(shippedIni), AppFixture::ini("English"));
+    QVERIFY(m_fixture->messages().isEmpty());
+}
+
+void TestLanguageHelp::failedLanguageSaveIsReported()
+{
+    m_fixture = std::make_unique<AppFixture>();
+    const QString data = m_fixture->dir() + QStringLiteral("/share/htprog");
+    QVERIFY(QDir().mkpath(data));
+    QVERIFY(WriteFile(data + QStringLiteral("/Program.ini"), AppFixture::ini("English")));
+    QVERIFY(QFile::copy(
+        QStringLiteral(HTPROG_BIN_DIR "/English.qm"), data + QStringLiteral("/English.qm")));
+    m_fixture->programDir = m_fixture->dir() + QStringLiteral("/bin");
+    QVERIFY(QDir().mkpath(m_fixture->programDir));
+    // The user's configuration folder would have to be made inside a file.
+    QVERIFY(WriteFile(m_fixture->dir() + QStringLiteral("/file"), "x"));
+    const QByteArray configHome = qgetenv("XDG_CONFIG_HOME");
+    qputenv(
+        "XDG_CONFIG_HOME", QFile::encodeName(m_fixture->dir() + QStringLiteral("/file/config")));
+    const auto restore = qScopeGuard([&] { qputenv("XDG_CONFIG_HOME", configHome); });
+
+    QVERIFY(m_fixture->start());
+    QVERIFY(chooseLanguage(true, true));
+    QCOMPARE(m_fixture->messages().size(), 1);
+    QVERIFY2(m_fixture->messages()[0].text.startsWith(
+                 QStringLiteral("The new language could not be saved")),
+        qPrintable(m_fixture->messages()[0].text));
+    // Nothing is lost: the program goes on as it was.
+    QVERIFY(m_fixture->launched.isEmpty());
+    QVERIFY(m_fixture->app()->mainFrame()->isVisible());
 }
 
 void TestLanguageHelp::helpContexts_data()

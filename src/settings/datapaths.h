@@ -1,0 +1,42 @@
+// Where the program's files are found and where the user's changes go.
+// The files that come with the program (Program.ini as shipped, English.qm,
+// Chinese.qm, help/) are looked up beside the executable first, as in the build
+// tree or an unpacked folder, then in the installed data folder ../share/htprog
+// seen from the executable's folder (/usr/bin -> /usr/share/htprog).
+// Program.ini in use: a writable one beside the executable (saved in place), else
+// the user's own copy (QStandardPaths::AppConfigLocation/Program.ini), else the
+// shipped one, which is never written: changes go to the user's copy.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class DataPaths
+{
+public:
+    // programDir is the executable's folder (a test's folder in the tests).
+    explicit DataPaths(const QString &programDir);
+    // The running executable's folder.
+    DataPaths();
+
+    QString programDir() const { return m_programDir; }
+    QString installedDataDir() const;
+
+    // The first of programDir/name and installedDataDir/name that exists;
+    // programDir/name when neither does.
+    QString filePath(const QString &name) const;
+
+    // The user's own Program.ini, whether it exists or not; empty when the
+    // user has no configuration folder.
+    static QString userIniPath();
+    // True for the Program.ini files that changes are saved in: the user's own
+    // copy and a Program.ini beside the executable that the user may write.
+    bool isUsersOwn(const QString &iniPath) const;
+    // The Program.ini to read; empty when there is none.
+    QString programIni() const;
+
+private:
+    QStringList candidates(const QString &name) const;
+
+    QString m_programDir;
+};

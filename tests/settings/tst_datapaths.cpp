@@ -1,0 +1,233 @@
+// Where the program finds Program.ini and its other files, and where a language
+// change goes: a program folder bin/ and an installed data folder share/htprog/
+// in a temporary folder, with the user's configuration folder there as well.
+#include "datapaths.h"
+#include "inifile.h"
+#include "programini.h"
+#include "testfiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <memory>
+
+namespace {
+
+const QByteArray kShipped
+    = "[Setup]\nLanguage=English\nAppName=HtTest\n[English]\nCompany=Shipped\n";
+const QString kSetup = QStringLiteral("Setup");
+const QString kLanguage = QStringLiteral("Language");
+
+} // namespace
+
+class TestDataPaths : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void fileLookup_data();
+    void fileLookup();
+    void iniChoice_data();
+    void iniChoice();
+    void languageSavedWhereTheNextStartReadsIt_data();
+    void languageSavedWhereTheNextStartReadsIt();
+    void failedSaveIsReported_data();
+    void failedSaveIsReported();
+
+private:
+    QString path(const QString &relative) const { return m_dir->filePath(relative); }
+    DataPaths paths() const { return DataPaths(path(QStringLiteral("bin"))); }
+    // The Program.ini of a place: "bin", "read-only bin", "share" or "user".
+    QString iniOf(const QString &place) const;
+    // Writes Program.ini into each place; false when a read-only place can
+    // still be written (root can write anything).
+    bool placeIni(const QStringList &places);
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QByteArray m_configHome;
+};
+
+void TestDataPaths::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+    QVERIFY(QDir().mkpath(path(QStringLiteral("bin"))));
+    QVERIFY(QDir().mkpath(path(QStringLiteral("share/htprog"))));
+    m_configHome = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", path(QStringLiteral("config")).toLocal8Bit());
+}
+
+void TestDataPaths::cleanup()
+{
+    g_iniFile.Clear();
+    QFile(path(QStringLiteral("bin")))
+        .setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    qputenv("XDG_CONFIG_HOME", m_configHome);
+    m_dir.reset();
+}
+
+QString TestDataPaths::iniOf(const QString &place) const
+{
+    if (place == QLatin1String("user"))
+        return DataPaths::userIniPath();
+    if (place == QLatin1String("share"))
+        return path(QStringLiteral("share/htprog/Program.ini"));
+    return path(QStringLiteral("bin/Program.ini"));
+}
+
+bool TestDataPaths::placeIni(const QStringList &places)
+{
+    for (const QString &place : places) {
+        const QString ini = iniOf(place);
+        QDir().mkpath(QFileInfo(ini).absolutePath());
+        if (!WriteFile(ini, kShipped))
+            qFatal("cannot write %s", qPrintable(ini));
+        if (place == QLatin1String("read-only bin")) {
+            QFile::setPermissions(ini, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+            QFile(path(QStringLiteral("bin"))).setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+            if (QFileInfo(ini).isWritable())
+                return false;
+        }
+    }
+    return true;
+}
+
+void TestDataPaths::fileLookup_data()
+{
+    QTest::addColumn<QStringList>("present");
+    QTest::addColumn<QString>("found");
+    QTest::newRow("beside the program wins") << QStringList {"bin", "share/htprog"} << "bin";
+    QTest::newRow("installed data folder") << QStringList {"share/htprog"} << "share/htprog";
+    QTest::newRow("nowhere: where it would be beside the program") << QStringList {} << "bin";
+}
+
+void TestDataPaths::fileLookup()
+{
+    QFETCH(QStringList, present);
+    QFETCH(QString, found);
+    for (const QString &folder : present) {
+        QVERIFY(WriteFile(path(folder + QStringLiteral("/Chinese.qm")), "qm"));
+        QVERIFY(QDir().mkpath(path(folder + QStringLiteral("/help/zh"))));
+    }
+    QCOMPARE(paths().filePath(QStringLiteral("Chinese.qm")),
+        path(found + QStringLiteral("/Chinese.qm")));
+    QCOMPARE(paths().filePath(QStringLiteral("help")), path(found + QStringLiteral("/help")));
+    // What an executable in /usr/bin finds.
+    QCOMPARE(DataPaths(QStringLiteral("/usr/bin")).installedDataDir(),
+        QStringLiteral("/usr/share/htprog"));
+}
+
+void TestDataPaths::iniChoice_data()
+{
+    QTest::addColumn<QStringList>("places");
+    QTest::addColumn<QString>("chosen");
+    QTest::newRow("beside the program") << QStringList {"bin"} << "bin";
+    QTest::newRow("a writable one beside the program wins")
+        << QStringList {"bin", "user", "share"} << "bin";
+    QTest::newRow("installed") << QStringList {"share"} << "share";
+    QTest::newRow("the user's copy wins over the installed one")
+        << QStringList {"user", "share"} << "user";
+    QTest::newRow("the user's copy wins over a read-only one beside the program")
+        << QStringList {"read-only bin", "user"} << "user";
+    QTest::newRow("read-only beside the program, no copy")
+        << QStringList {"read-only bin", "share"} << "bin";
+    QTest::newRow("none") << QStringList {} << QString();
+}
+
+void TestDataPaths::iniChoice()
+{
+    QFETCH(QStringList, places);
+    QFETCH(QString, chosen);
+    if (!placeIni(places))
+        QSKIP("this user may write a read-only file");
+    QCOMPARE(paths().programIni(), chosen.isEmpty() ? QString() : iniOf(chosen));
+    QCOMPARE(ProgramIni::load(paths(), true), !chosen.isEmpty());
+}
+
+void TestDataPaths::languageSavedWhereTheNextStartReadsIt_data()
+{
+    QTest::addColumn<QStringList>("places");
+    QTest::addColumn<QString>("savedIn");
+    QTest::newRow("writable beside the program: saved in place") << QStringList {"bin"} << "bin";
+    QTest::newRow("installed: the first change makes the user's copy")
+        << QStringList {"share"} << "user";
+}
+
+void TestDataPaths::languageSavedWhereTheNextStartReadsIt()
+{
+    QFETCH(QStringList, places);
+    QFETCH(QString, savedIn);
+    QVERIFY(placeIni(places));
+    const QString shipped = iniOf(places.constFirst());
+
+    for (const char *language : {"Chinese", "English", "Chinese"}) {
+        QVERIFY(ProgramIni::load(paths(), true));
+        g_iniFile.SetValue(kSetup, kLanguage, QString::fromLatin1(language));
+        QCOMPARE(ProgramIni::saveLanguage(paths()), QString());
+        g_iniFile.Clear(); // the program ends; the next one starts
+        QVERIFY(ProgramIni::load(paths(), true));
+        QCOMPARE(g_iniFile.GetValue(kSetup, kLanguage), QString::fromLatin1(language));
+        // The rest of the shipped file comes along into the user's copy.
+        QCOMPARE(g_iniFile.GetValue(QStringLiteral("English"), QStringLiteral("Company")),
+            QStringLiteral("Shipped"));
+        QCOMPARE(g_iniFile.path(), iniOf(savedIn));
+    }
+    if (savedIn == QLatin1String("user"))
+        QCOMPARE(ReadFile(shipped), kShipped);
+    else
+        QVERIFY(!QFile::exists(DataPaths::userIniPath()));
+}
+
+void TestDataPaths::failedSaveIsReported_data()
+{
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("no configuration folder can be made") << "config under a file"
+                                                         << "cannot create the folder";
+    QTest::newRow("a full disk") << "full disk"
+                                 << "cannot copy";
+    QTest::newRow("a disk that fills up after the copy") << "disk fills after copy"
+                                                         << "could not be written";
+    QTest::newRow("the user's copy is a folder") << "copy is a folder"
+                                                 << "not a regular file";
+}
+
+void TestDataPaths::failedSaveIsReported()
+{
+    QFETCH(QString, fault);
+    QFETCH(QString, message);
+    QVERIFY(placeIni({QStringLiteral("share")}));
+    QVERIFY(ProgramIni::load(paths(), true));
+    g_iniFile.SetValue(kSetup, kLanguage, QStringLiteral("Chinese"));
+
+    if (fault == QLatin1String("config under a file")) {
+        QVERIFY(WriteFile(path(QStringLiteral("file")), "x"));
+        qputenv("XDG_CONFIG_HOME", path(QStringLiteral("file/config")).toLocal8Bit());
+    } else if (fault == QLatin1String("copy is a folder")) {
+        QVERIFY(QDir().mkpath(DataPaths::userIniPath()));
+    }
+    QString error;
+    if (fault.contains(QLatin1String("disk"))) {
+        FileSizeLimit limit(fault == QLatin1String("full disk") ? 16 : kShipped.size());
+        if (!limit.active())
+            QSKIP("cannot limit the file size");
+        error = ProgramIni::saveLanguage(paths());
+    } else {
+        error = ProgramIni::saveLanguage(paths());
+    }
+    QVERIFY2(error.contains(message), qPrintable(error));
+
+    // Nothing changed on disk: the next start-up is English again.
+    QCOMPARE(ReadFile(iniOf(QStringLiteral("share"))), kShipped);
+    QVERIFY(!QFileInfo(DataPaths::userIniPath()).isFile());
+    g_iniFile.Clear();
+    QVERIFY(ProgramIni::load(paths(), true));
+    QCOMPARE(g_iniFile.GetValue(kSetup, kLanguage), QStringLiteral("English"));
+}
+
+QTEST_GUILESS_MAIN(TestDataPaths)
+#include "tst_datapaths.moc"
