@@ -6,13 +6,64 @@
 #include "radionamevalidator.h"
 #include "tonetable.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPointer>
+#include <QProxyStyle>
 
 namespace {
 
 constexpr int kNameLength = 6; // what the radio's display shows
+constexpr int kVisibleChoices = 20;
+
+// Pick lists open as a list of about 20 rows with a scroll bar, never as a menu as
+// high as the screen, which some styles make of a list that cannot be typed into.
+class ScrollingListStyle : public QProxyStyle
+{
+public:
+    int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
+        QStyleHintReturn *returnData) const override
+    {
+        if (hint == SH_ComboBox_Popup)
+            return 0;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
+QStyle *PickListStyle()
+{
+    static QPointer<QStyle> style;
+    if (!style) {
+        style = new ScrollingListStyle;
+        style->setParent(qApp);
+    }
+    return style;
+}
+
+// Keys that belong to the table, not to the open editor: Shift with Up, Down,
+// Page Up and Page Down selects rows from any editor; over a pick list the keys
+// that move the current cell do so, as they do from a text box, since a list
+// changes only when it is opened (arrow, Alt+Down, F4, Space) or typed into.
+bool IsTableKey(const QKeyEvent *key, bool pickList)
+{
+    const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
+    switch (key->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+        if (modifiers == Qt::ShiftModifier)
+            return true;
+        return pickList && !modifiers.testFlag(Qt::AltModifier);
+    case Qt::Key_Home:
+    case Qt::Key_End:
+        return pickList;
+    default:
+        return false;
+    }
+}
 
 } // namespace
 
@@ -45,7 +96,8 @@ QWidget *ChannelDelegate::createEditor(
     } else {
         auto *list = new QComboBox(parent);
         list->addItems(items);
-        list->setMaxVisibleItems(20);
+        list->setMaxVisibleItems(kVisibleChoices);
+        list->setStyle(PickListStyle());
         editor = list;
     }
     editor->setFont(parent->font());
@@ -109,8 +161,18 @@ bool ChannelDelegate::eventFilter(QObject *watched, QEvent *event)
     auto *editor = qobject_cast<QWidget *>(watched);
     if (!editor)
         return false;
+    const bool pickList = qobject_cast<QComboBox *>(editor) != nullptr;
+    if (event->type() == QEvent::Wheel && pickList) {
+        // The wheel scrolls the table, over a pick list too.
+        QCoreApplication::sendEvent(editor->parentWidget(), event);
+        return true;
+    }
     if (event->type() == QEvent::KeyPress) {
         auto *key = static_cast<QKeyEvent *>(event);
+        if (IsTableKey(key, pickList)) {
+            Q_EMIT tableKeyPressed(key);
+            return true;
+        }
         switch (key->key()) {
         case Qt::Key_Return:
         case Qt::Key_Enter:

@@ -11,6 +11,7 @@
 #include "programview.h"
 #include "testfiles.h"
 #include "uiservices.h"
+#include "viewform.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -25,55 +26,6 @@ namespace {
 
 QList<int> g_helpRequests;
 QStringList g_titles;
-
-// A document with a view on it, shown and active as in the program.
-struct Form
-{
-    CProgramDoc doc;
-    std::unique_ptr<CProgramView> view;
-
-    explicit Form(const MemoryImage *image = nullptr)
-    {
-        if (image)
-            doc.openImage(*image);
-        else
-            doc.OnNewDocument();
-        view = std::make_unique<CProgramView>(&doc);
-        view->initialUpdate();
-        view->resize(view->sizeHint());
-        view->show();
-        QApplication::setActiveWindow(view.get());
-    }
-    ChannelGrid *grid() const { return view->grid(); }
-    ChannelTableModel *model() const { return view->model(); }
-    QString cell(int row, int column) const { return model()->text(row, column); }
-
-    void click(int row, int column) const
-    {
-        const QModelIndex index = model()->index(row, column);
-        grid()->scrollTo(index);
-        QTest::mouseClick(
-            grid()->viewport(), Qt::LeftButton, {}, grid()->visualRect(index).center());
-    }
-    static void key(int key, Qt::KeyboardModifiers modifiers = {})
-    {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
-    }
-    static void type(const QString &text) { QTest::keyClicks(QApplication::focusWidget(), text); }
-    QString editorText() const
-    {
-        QWidget *editor = grid()->openEditor();
-        if (auto *edit = qobject_cast<QLineEdit *>(editor))
-            return edit->text();
-        if (auto *list = qobject_cast<QComboBox *>(editor))
-            return list->currentText();
-        return QStringLiteral("<no editor>");
-    }
-    QPoint current() const
-    {
-        return {grid()->currentIndex().row(), grid()->currentIndex().column()};
-    }
-};
 
 MemoryImage imageWithChannel(int record, const ChannelTexts &texts)
 {
