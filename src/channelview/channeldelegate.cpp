@@ -3,44 +3,19 @@
 #include "channelcodec.h"
 #include "channelcolumns.h"
 #include "channeltablemodel.h"
+#include "hintstyle.h"
 #include "radionamevalidator.h"
 #include "tonetable.h"
 
-#include <QApplication>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QPointer>
-#include <QProxyStyle>
 
 namespace {
 
 constexpr int kNameLength = 6; // what the radio's display shows
 constexpr int kVisibleChoices = 20;
-
-// Pick lists open as a list of about 20 rows with a scroll bar, never as a menu as
-// high as the screen, which some styles make of a list that cannot be typed into.
-class ScrollingListStyle : public QProxyStyle
-{
-public:
-    int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
-        QStyleHintReturn *returnData) const override
-    {
-        if (hint == SH_ComboBox_Popup)
-            return 0;
-        return QProxyStyle::styleHint(hint, option, widget, returnData);
-    }
-};
-
-QStyle *PickListStyle()
-{
-    static QPointer<QStyle> style;
-    if (!style) {
-        style = new ScrollingListStyle;
-        style->setParent(qApp);
-    }
-    return style;
-}
 
 // Keys that belong to the table, not to the open editor: Shift with Up, Down,
 // Page Up and Page Down selects rows from any editor; over a pick list the keys
@@ -97,7 +72,9 @@ QWidget *ChannelDelegate::createEditor(
         auto *list = new QComboBox(parent);
         list->addItems(items);
         list->setMaxVisibleItems(kVisibleChoices);
-        list->setStyle(PickListStyle());
+        // A list of about 20 rows with a scroll bar, never a menu as high as the
+        // screen, which some styles make of a list that cannot be typed into.
+        list->setStyle(StyleWithHint(QStyle::SH_ComboBox_Popup, 0));
         editor = list;
     }
     editor->setFont(parent->font());

@@ -94,7 +94,7 @@ QString ChannelRowCommands::menuText(Command command)
     const QList<QKeySequence> keys = KeysOf(command);
     QString key = info.keyText ? QString::fromLatin1(info.keyText) : QString();
     if (!keys.isEmpty())
-        key = keys.constFirst().toString(QKeySequence::NativeText);
+        key = keys.constFirst().toString(QKeySequence::PortableText);
     const QString text = tr(info.text);
     return key.isEmpty() ? text : text + QLatin1Char('\t') + key;
 }
@@ -119,8 +119,10 @@ QString ChannelRowCommands::rowsText(const QList<int> &rows)
 
 QString ChannelRowCommands::clearedText(const QList<int> &rows)
 {
-    return LangText("Cleared %1. Ctrl+Z brings it back.", "已清除%1，按 Ctrl+Z 可恢复。")
-        .arg(rowsText(rows));
+    const QString text = rows.size() == 1
+        ? LangText("Cleared %1. Ctrl+Z brings it back.", "已清除%1，按 Ctrl+Z 可恢复。")
+        : LangText("Cleared %1. Ctrl+Z brings them back.", "已清除%1，按 Ctrl+Z 可恢复。");
+    return text.arg(rowsText(rows));
 }
 
 bool ChannelRowCommands::canRun(Command command) const
