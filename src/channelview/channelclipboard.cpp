@@ -17,6 +17,7 @@ namespace {
 // The private copy of the rows: the text it came with and 24 bytes per row.
 const QString kRowBytesFormat = QStringLiteral("application/x-htprog-channel-rows");
 constexpr int kSlotBytes = ImageMap::kChannelSize + ImageMap::kNameSize;
+constexpr int kLongestReason = 300;
 
 struct TextLine
 {
@@ -187,7 +188,10 @@ Paste readRows(const QMimeData *mime, const MemoryImage &image, int first, bool 
     if (!imported.ok()) {
         const auto at = clipboardLine.upperBound(imported.errorLine);
         result.line = imported.errorLine > 0 ? std::prev(at).value() : 0;
-        result.error = imported.error;
+        // The reason quotes the refused text, which may be anything a clipboard holds.
+        result.error = imported.error.size() > kLongestReason
+            ? imported.error.left(kLongestReason) + QStringLiteral("...")
+            : imported.error;
         return result;
     }
     for (int i = 0; i < lines.size(); ++i)

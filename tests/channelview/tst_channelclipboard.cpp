@@ -105,6 +105,8 @@ void TestChannelClipboard::pastedText_data()
             + QStringLiteral("\n3\t") + cells,
         198, 4, "3 rows do not fit from channel 198 on: only 2 do.");
     refused("nothing on the clipboard", QStringLiteral("\n\n"), 1, 0, "no channel rows");
+    refused("a huge field is quoted in part",
+        header + QStringLiteral("1\t") + QString(100000, QLatin1Char('9')), 1, 2, "999...");
 }
 
 void TestChannelClipboard::pastedText()
@@ -120,7 +122,8 @@ void TestChannelClipboard::pastedText()
     const ChannelClipboard::Paste paste
         = ChannelClipboard::readRows(&mime, NewImage(), first, chinese);
     if (errorLine >= 0) {
-        QVERIFY2(paste.error.contains(error), qPrintable(paste.error));
+        QVERIFY2(paste.error.contains(error), qPrintable(paste.error.left(400)));
+        QVERIFY(paste.error.size() < 400);
         QCOMPARE(paste.line, errorLine);
         QVERIFY(paste.channels.isEmpty());
         return;
