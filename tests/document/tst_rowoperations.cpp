@@ -1,7 +1,6 @@
 // The row commands on a document state, checked on the bytes a save writes: every
 // channel must arrive whole (record, name slot, the bits no column shows) where
 // the command puts it, and nothing else may change.
-#include "programdoc.h"
 #include "rowoperations.h"
 
 #include <QtTest>
@@ -63,8 +62,6 @@ private Q_SLOTS:
     void rowsArriveWhole();
     void productRangeStays_data();
     void productRangeStays();
-    void setColumnSkipsEmptyRows();
-    void oneUndoStep();
 };
 
 void TestRowOperations::rowsArriveWhole_data()
@@ -201,33 +198,6 @@ void TestRowOperations::productRangeStays()
         if (record != 106 && state.rows.at(record)[kColRx].isEmpty())
             QVERIFY(!SlotBytes(after, record).contains(QByteArray::fromHex("404709")));
     }
-}
-
-void TestRowOperations::setColumnSkipsEmptyRows()
-{
-    DocumentState state = DecodeState(Fixture(), false);
-    SetColumnOfRows(state, {1, 2, 4}, kColPower, QStringLiteral("Low"));
-    QCOMPARE(state.rows.at(1)[kColPower], QStringLiteral("Low"));
-    QCOMPARE(state.rows.at(2)[kColPower], QStringLiteral("Low"));
-    QVERIFY(state.rows.at(4)[kColPower].isEmpty());
-    QCOMPARE(state.rows.at(3)[kColPower], QStringLiteral("High"));
-    const MemoryImage after = ComposeImage(state);
-    QCOMPARE(after[1 * kChannelSize + 12] & 0x30, 0x00); // power bits: Low
-    QCOMPARE(after[1 * kChannelSize + 12] & 0xC1, 0xC1); // the other bits stay
-}
-
-void TestRowOperations::oneUndoStep()
-{
-    CProgramDoc doc;
-    doc.openImage(Fixture());
-    const MemoryImage before = doc.image();
-    DocumentState after = doc.state();
-    QVERIFY(!MoveRows(after, {1, 2, 3}, 1).isEmpty());
-    QVERIFY(doc.changeState(after, QStringLiteral("Move")));
-    QCOMPARE(doc.undoStack()->count(), 1);
-    QCOMPARE(SlotBytes(doc.image(), 2), SlotBytes(before, 1));
-    doc.undoStack()->undo();
-    QCOMPARE(doc.image(), before);
 }
 
 QTEST_GUILESS_MAIN(TestRowOperations)
