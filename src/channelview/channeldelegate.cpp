@@ -31,7 +31,8 @@ bool IsTableKey(const QKeyEvent *key, bool pickList)
     case Qt::Key_PageDown:
         if (modifiers == Qt::ShiftModifier)
             return true;
-        return pickList && !modifiers.testFlag(Qt::AltModifier);
+        // Alt+Down opens the list.
+        return pickList && !(key->key() == Qt::Key_Down && modifiers.testFlag(Qt::AltModifier));
     case Qt::Key_Home:
     case Qt::Key_End:
         return pickList;
