@@ -90,9 +90,18 @@ void ChannelDelegate::setEditorData(QWidget *editor, const QModelIndex &index) c
 {
     const QString text = index.data(Qt::EditRole).toString();
     if (auto *list = qobject_cast<QComboBox *>(editor)) {
-        // First choice that begins with the cell's text; a text that is no choice
-        // (a tone outside the table, an empty cell) selects the first entry.
-        list->setCurrentIndex(ToneTable::SelectByPrefix(choices(index.column()), text));
+        // An empty row's list shows its first entry. A channel's value that is no
+        // choice (a tone set by another program, power bits without a text) stays
+        // as an entry of its own at the top, so that passing through the cell keeps
+        // it; only choosing another entry changes it.
+        int found = list->findText(text, Qt::MatchExactly);
+        const bool channel = !index.siblingAtColumn(kColRx).data().toString().isEmpty();
+        if (found < 0 && channel) {
+            list->insertItem(0, text);
+            found = 0;
+        }
+        list->setCurrentIndex(
+            found >= 0 ? found : ToneTable::SelectByPrefix(choices(index.column()), text));
     } else if (auto *edit = qobject_cast<QLineEdit *>(editor)) {
         // A name read from the radio may hold up to 8 characters: it is shown whole,
         // only typing is limited to what the display shows.
