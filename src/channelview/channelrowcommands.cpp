@@ -180,7 +180,9 @@ void ChannelRowCommands::run(Command command)
     case DeleteRow:
         if (change(DeleteRows(state, rows),
                 LangText("Delete the rows of %1", "删除%1的行").arg(rowsText(rows)))) {
-            Q_EMIT statusMessage(clearedText(rows));
+            Q_EMIT statusMessage(LangText("Deleted the rows of %1. Ctrl+Z brings them back.",
+                "已删除%1的行，按 Ctrl+Z 可恢复。")
+                                     .arg(rowsText(rows)));
             m_grid->moveTo(rows.constFirst(), qMax(0, m_grid->currentIndex().column()));
         }
         break;
