@@ -26,8 +26,9 @@ struct TextLine
 };
 
 // Tab-separated lines as spreadsheets copy them: a field in double quotes may hold
-// tabs, line breaks and doubled quotes. Blank lines are left out.
-QList<TextLine> splitLines(const QString &text)
+// tabs, line breaks and doubled quotes. Blank lines are left out; reading stops
+// after `most` lines (a header and more rows than the table has are enough).
+QList<TextLine> splitLines(const QString &text, int most)
 {
     QList<TextLine> lines;
     TextLine current {1, {}};
@@ -41,7 +42,7 @@ QList<TextLine> splitLines(const QString &text)
             lines.append(current);
         current = {line, {}};
     };
-    for (int i = 0; i < text.size(); ++i) {
+    for (int i = 0; i < text.size() && lines.size() < most; ++i) {
         const QChar c = text.at(i);
         if (quoted) {
             if (c == QLatin1Char('"') && text.mid(i + 1, 1) == QLatin1String("\"")) {
@@ -142,7 +143,8 @@ QMimeData *copyRows(const MemoryImage &image, const QList<int> &records)
 Paste readRows(const QMimeData *mime, const MemoryImage &image, int first, bool chinese)
 {
     Paste result;
-    QList<TextLine> lines = mime ? splitLines(mime->text()) : QList<TextLine>();
+    QList<TextLine> lines
+        = mime ? splitLines(mime->text(), ImageMap::kChannelCount + 2) : QList<TextLine>();
     QStringList header = gridHeader();
     if (!lines.isEmpty() && headingColumn(lines.constFirst().fields.value(0)) != -2)
         header = lines.takeFirst().fields;
@@ -156,9 +158,9 @@ Paste readRows(const QMimeData *mime, const MemoryImage &image, int first, bool 
     const int fit = ImageMap::kChannelCount - first;
     if (lines.size() > fit) {
         result.line = lines.at(fit).line;
-        result.error = PickText(chinese, "%1 rows do not fit from channel %2 on: only %3 do.",
-            "从信道%2起放不下%1行，只能放%3行。")
-                           .arg(lines.size())
+        result.error = PickText(chinese,
+            "The clipboard holds more rows than fit from channel %1 on (%2 rows).",
+            "剪贴板中的行数超过从信道%1起能放下的行数（%2行）。")
                            .arg(chText(first))
                            .arg(fit);
         return result;
