@@ -89,6 +89,53 @@
     </message>
 </context>
 <context>
+    <name>ChannelRowCommands</name>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Cu&amp;t</translation>
+    </message>
+    <message>
+        <source>Cop&amp;y</source>
+        <translation>Cop&amp;y</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Paste</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Delete</translation>
+    </message>
+    <message>
+        <source>&amp;Insert Empty Row</source>
+        <translation>&amp;Insert Empty Row</translation>
+    </message>
+    <message>
+        <source>Delete Ro&amp;w</source>
+        <translation>Delete Ro&amp;w</translation>
+    </message>
+    <message>
+        <source>Mo&amp;ve Up</source>
+        <translation>Mo&amp;ve Up</translation>
+    </message>
+    <message>
+        <source>Move Dow&amp;n</source>
+        <translation>Move Dow&amp;n</translation>
+    </message>
+    <message>
+        <source>&amp;Sort by Rx Frequency</source>
+        <translation>&amp;Sort by Rx Frequency</translation>
+    </message>
+    <message>
+        <source>Sort by Na&amp;me</source>
+        <translation>Sort by Na&amp;me</translation>
+    </message>
+    <message>
+        <source>Set %1 for Selected</source>
+        <translation>Set %1 for Selected</translation>
+    </message>
+</context>
+<context>
     <name>ComPort</name>
     <message>
         <source>you may not use %1: add yourself to the group that owns it (%2): sudo usermod -aG %2 $USER, then log in again</source>
@@ -419,6 +466,46 @@ Save them now?</translation>
     <message>
         <source>Redo the change undone last</source>
         <translation>Redo the change undone last</translation>
+    </message>
+    <message>
+        <source>Copy the selected channels to the clipboard and clear them</source>
+        <translation>Copy the selected channels to the clipboard and clear them</translation>
+    </message>
+    <message>
+        <source>Copy the selected channels to the clipboard</source>
+        <translation>Copy the selected channels to the clipboard</translation>
+    </message>
+    <message>
+        <source>Paste channels from the clipboard, from the first selected row on</source>
+        <translation>Paste channels from the clipboard, from the first selected row on</translation>
+    </message>
+    <message>
+        <source>Clear the selected channels</source>
+        <translation>Clear the selected channels</translation>
+    </message>
+    <message>
+        <source>Insert an empty row; the rows below move down</source>
+        <translation>Insert an empty row; the rows below move down</translation>
+    </message>
+    <message>
+        <source>Delete the selected rows; the rows below move up</source>
+        <translation>Delete the selected rows; the rows below move up</translation>
+    </message>
+    <message>
+        <source>Move the selected rows up by one</source>
+        <translation>Move the selected rows up by one</translation>
+    </message>
+    <message>
+        <source>Move the selected rows down by one</source>
+        <translation>Move the selected rows down by one</translation>
+    </message>
+    <message>
+        <source>Sort the selected channels by receive frequency</source>
+        <translation>Sort the selected channels by receive frequency</translation>
+    </message>
+    <message>
+        <source>Sort the selected channels by name</source>
+        <translation>Sort the selected channels by name</translation>
     </message>
 </context>
 <context>

@@ -89,6 +89,53 @@
     </message>
 </context>
 <context>
+    <name>ChannelRowCommands</name>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>剪切(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Cop&amp;y</source>
+        <translation>复制(&amp;Y)</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>粘贴(&amp;P)</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>删除(&amp;D)</translation>
+    </message>
+    <message>
+        <source>&amp;Insert Empty Row</source>
+        <translation>插入空行(&amp;I)</translation>
+    </message>
+    <message>
+        <source>Delete Ro&amp;w</source>
+        <translation>删除行(&amp;W)</translation>
+    </message>
+    <message>
+        <source>Mo&amp;ve Up</source>
+        <translation>上移(&amp;V)</translation>
+    </message>
+    <message>
+        <source>Move Dow&amp;n</source>
+        <translation>下移(&amp;N)</translation>
+    </message>
+    <message>
+        <source>&amp;Sort by Rx Frequency</source>
+        <translation>按接收频率排序(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Sort by Na&amp;me</source>
+        <translation>按名字排序(&amp;M)</translation>
+    </message>
+    <message>
+        <source>Set %1 for Selected</source>
+        <translation>为所选信道设置%1</translation>
+    </message>
+</context>
+<context>
     <name>ComPort</name>
     <message>
         <source>you may not use %1: add yourself to the group that owns it (%2): sudo usermod -aG %2 $USER, then log in again</source>
@@ -419,6 +466,46 @@ Save them now?</source>
     <message>
         <source>Redo the change undone last</source>
         <translation>重做最近撤销的修改</translation>
+    </message>
+    <message>
+        <source>Copy the selected channels to the clipboard and clear them</source>
+        <translation>把所选信道复制到剪贴板并清空它们</translation>
+    </message>
+    <message>
+        <source>Copy the selected channels to the clipboard</source>
+        <translation>把所选信道复制到剪贴板</translation>
+    </message>
+    <message>
+        <source>Paste channels from the clipboard, from the first selected row on</source>
+        <translation>从第一个所选行起粘贴剪贴板中的信道</translation>
+    </message>
+    <message>
+        <source>Clear the selected channels</source>
+        <translation>清空所选信道</translation>
+    </message>
+    <message>
+        <source>Insert an empty row; the rows below move down</source>
+        <translation>插入一个空行，下面的行下移</translation>
+    </message>
+    <message>
+        <source>Delete the selected rows; the rows below move up</source>
+        <translation>删除所选行，下面的行上移</translation>
+    </message>
+    <message>
+        <source>Move the selected rows up by one</source>
+        <translation>把所选行上移一行</translation>
+    </message>
+    <message>
+        <source>Move the selected rows down by one</source>
+        <translation>把所选行下移一行</translation>
+    </message>
+    <message>
+        <source>Sort the selected channels by receive frequency</source>
+        <translation>按接收频率排列所选信道</translation>
+    </message>
+    <message>
+        <source>Sort the selected channels by name</source>
+        <translation>按名字排列所选信道</translation>
     </message>
 </context>
 <context>

@@ -1,48 +1,13 @@
 #include "childframe.h"
 
 #include "comport.h"
+#include "hintstyle.h"
 #include "programdoc.h"
 #include "programview.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCloseEvent>
 #include <QMenu>
-#include <QPointer>
-#include <QProxyStyle>
-
-namespace {
-
-// A maximised document window keeps its own title bar. Otherwise Qt moves its
-// buttons into the menu bar and writes the document's name into the main
-// window's title, which shows only the product name and the radio type.
-class KeepMainTitleStyle : public QProxyStyle
-{
-public:
-    KeepMainTitleStyle()
-        : QProxyStyle(QApplication::style()->name())
-    { }
-
-    int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
-        QStyleHintReturn *returnData) const override
-    {
-        if (hint == SH_Workspace_FillSpaceOnMaximize)
-            return 1;
-        return QProxyStyle::styleHint(hint, option, widget, returnData);
-    }
-};
-
-QStyle *DocumentWindowStyle()
-{
-    static QPointer<QStyle> style;
-    if (!style) {
-        style = new KeepMainTitleStyle;
-        style->setParent(qApp);
-    }
-    return style;
-}
-
-} // namespace
 
 CChildFrame::CChildFrame(CProgramDoc *document, QWidget *parent)
     : QMdiSubWindow(parent)
@@ -57,7 +22,10 @@ CChildFrame::CChildFrame(CProgramDoc *document, QWidget *parent)
     connect(m_document, &CProgramDoc::modifiedChanged, this, &QWidget::setWindowModified);
     setWindowIcon(QIcon(QStringLiteral(":/icons/document.svg")));
     setAttribute(Qt::WA_DeleteOnClose, false);
-    setStyle(DocumentWindowStyle());
+    // A maximised document window keeps its own title bar. Otherwise Qt moves its
+    // buttons into the menu bar and writes the document's name into the main
+    // window's title, which shows only the product name and the radio type.
+    setStyle(StyleWithHint(QStyle::SH_Workspace_FillSpaceOnMaximize, 1));
     // The window menu's own shortcuts (Ctrl+W for Close among them) would make
     // Program > Write's Ctrl+W ambiguous, so neither would run.
     if (QMenu *menu = systemMenu()) {

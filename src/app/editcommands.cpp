@@ -1,6 +1,7 @@
 #include "editcommands.h"
 
 #include "channelgrid.h"
+#include "channelrowcommands.h"
 #include "childframe.h"
 #include "commandids.h"
 #include "documentcommands.h"
@@ -9,6 +10,7 @@
 #include "programview.h"
 
 #include <QAction>
+#include <QMenu>
 
 EditCommands::EditCommands(FrameActions *actions, DocumentCommands *documents, QObject *parent)
     : QObject(parent)
@@ -19,6 +21,12 @@ EditCommands::EditCommands(FrameActions *actions, DocumentCommands *documents, Q
         m_actions->action(kCmdEditUndo), &QAction::triggered, this, [this] { undoOrRedo(false); });
     connect(
         m_actions->action(kCmdEditRedo), &QAction::triggered, this, [this] { undoOrRedo(true); });
+    for (const FrameActions::RowCommandId &row : FrameActions::rowCommandIds()) {
+        connect(m_actions->action(row.id), &QAction::triggered, this,
+            [this, command = row.command] { runRowCommand(command); });
+    }
+    for (QMenu *menu : m_actions->documentMenus())
+        connect(menu, &QMenu::aboutToShow, this, &EditCommands::updateRowCommands);
     connect(documents, &DocumentCommands::activeChanged, this, &EditCommands::activeChanged);
     connect(&m_group, &QUndoGroup::indexChanged, this, &EditCommands::updateTexts);
     connect(&m_group, &QUndoGroup::activeStackChanged, this, &EditCommands::updateTexts);
@@ -50,6 +58,25 @@ void EditCommands::updateTexts()
         m_group.canRedo() ? tr("&Redo %1\tCtrl+Y").arg(m_group.redoText()) : tr("&Redo\tCtrl+Y"));
     undo->setEnabled(m_usable && m_group.canUndo());
     redo->setEnabled(m_usable && m_group.canRedo());
+    for (const FrameActions::RowCommandId &row : FrameActions::rowCommandIds())
+        m_actions->action(row.id)->setEnabled(m_usable);
+}
+
+void EditCommands::updateRowCommands()
+{
+    CChildFrame *child = m_documents->activeChild();
+    for (const FrameActions::RowCommandId &row : FrameActions::rowCommandIds()) {
+        const auto command = ChannelRowCommands::Command(row.command);
+        m_actions->action(row.id)->setEnabled(
+            m_usable && child && child->view()->rowCommands()->canRun(command));
+    }
+}
+
+void EditCommands::runRowCommand(int command)
+{
+    CChildFrame *child = m_documents->activeChild();
+    if (child && m_usable)
+        child->view()->rowCommands()->run(ChannelRowCommands::Command(command));
 }
 
 void EditCommands::undoOrRedo(bool redo)

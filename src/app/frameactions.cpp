@@ -1,5 +1,6 @@
 #include "frameactions.h"
 
+#include "channelrowcommands.h"
 #include "commandids.h"
 #include "uiservices.h"
 
@@ -52,6 +53,7 @@ void FrameActions::createActions()
         kCmdAppExit, tr("E&xit"), QString(), tr("Quit the application; prompts to save documents"));
     make(kCmdEditUndo, tr("&Undo\tCtrl+Z"), tr("Undo"), tr("Undo the last change"), "undo");
     make(kCmdEditRedo, tr("&Redo\tCtrl+Y"), tr("Redo"), tr("Redo the change undone last"), "redo");
+    createRowActions();
     make(kCmdChannelInfo, tr("&Channel Information"), QString(), tr("Show the channel table"));
     make(kCmdOptionFeatures, tr("&Optional Features"), QString(),
         tr("Edit the optional features of the radio"));
@@ -74,6 +76,37 @@ void FrameActions::createActions()
     const QString aboutPrompt = tr("Display program information, version number and copyright");
     m_docAbout = make(kCmdAppAbout, tr("&About QX_617..."), tr("About"), aboutPrompt, "about");
     m_appAbout = make(kCmdAppAbout, tr("&About Program..."), tr("About"), aboutPrompt, "about");
+}
+
+const QList<FrameActions::RowCommandId> &FrameActions::rowCommandIds()
+{
+    using C = ChannelRowCommands;
+    static const QList<RowCommandId> ids = {{kCmdEditCut, C::Cut}, {kCmdEditCopy, C::Copy},
+        {kCmdEditPaste, C::Paste}, {kCmdEditClear, C::Clear}, {kCmdInsertRow, C::InsertRow},
+        {kCmdDeleteRow, C::DeleteRow}, {kCmdMoveUp, C::MoveUp}, {kCmdMoveDown, C::MoveDown},
+        {kCmdSortByFrequency, C::SortByFrequency}, {kCmdSortByName, C::SortByName}};
+    return ids;
+}
+
+void FrameActions::createRowActions()
+{
+    // The texts are the grid context menu's; the keys belong to the document window.
+    const QString prompts[] = {
+        tr("Copy the selected channels to the clipboard and clear them"),
+        tr("Copy the selected channels to the clipboard"),
+        tr("Paste channels from the clipboard, from the first selected row on"),
+        tr("Clear the selected channels"),
+        tr("Insert an empty row; the rows below move down"),
+        tr("Delete the selected rows; the rows below move up"),
+        tr("Move the selected rows up by one"),
+        tr("Move the selected rows down by one"),
+        tr("Sort the selected channels by receive frequency"),
+        tr("Sort the selected channels by name"),
+    };
+    for (const RowCommandId &row : rowCommandIds()) {
+        make(row.id, ChannelRowCommands::menuText(ChannelRowCommands::Command(row.command)),
+            QString(), prompts[row.command]);
+    }
 }
 
 QMenu *FrameActions::popup(const QString &title, const QList<QAction *> &items)
@@ -104,8 +137,10 @@ void FrameActions::createMenus()
                 nullptr, a(kCmdPrint), a(kCmdPrintPreview), a(kCmdPrintSetup), nullptr,
                 a(kCmdAppExit)}),
         popup(tr("&Edit"),
-            {a(kCmdEditUndo), a(kCmdEditRedo), nullptr, a(kCmdChannelInfo), a(kCmdOptionFeatures),
-                a(kCmdSqlAdjust)}),
+            {a(kCmdEditUndo), a(kCmdEditRedo), nullptr, a(kCmdEditCut), a(kCmdEditCopy),
+                a(kCmdEditPaste), a(kCmdEditClear), nullptr, a(kCmdInsertRow), a(kCmdDeleteRow),
+                a(kCmdMoveUp), a(kCmdMoveDown), a(kCmdSortByFrequency), a(kCmdSortByName), nullptr,
+                a(kCmdChannelInfo), a(kCmdOptionFeatures), a(kCmdSqlAdjust)}),
         popup(tr("&Program"), {a(kCmdRead), a(kCmdWrite)}),
         popup(tr("&View"), {a(kCmdViewToolbar), a(kCmdViewStatusBar), a(kCmdControlBar)}),
         popup(tr("&Setup"), {a(kCmdComSetup), a(kCmdLanguage)}),

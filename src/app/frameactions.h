@@ -39,6 +39,14 @@ public:
 
     void fillToolBar(QToolBar *bar) const;
 
+    // The Edit menu's row commands: command number and the grid's row command.
+    struct RowCommandId
+    {
+        int id;
+        int command; // ChannelRowCommands::Command
+    };
+    static const QList<RowCommandId> &rowCommandIds();
+
 protected:
     // F1 on a highlighted menu item asks for the help topic of its command.
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -48,6 +56,7 @@ private:
         const QString &icon = QString());
     QMenu *popup(const QString &title, const QList<QAction *> &items);
     void createActions();
+    void createRowActions();
     void createMenus();
     void installAccelerators();
 

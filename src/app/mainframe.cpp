@@ -50,6 +50,12 @@ CMainFrame::CMainFrame(QWidget *parent)
     connectDocumentCommands();
     connectViewCommands();
     connect(m_documents, &DocumentCommands::activeChanged, this, &CMainFrame::updateCommandStates);
+    // What a document window reports (a channel was cleared) goes to the status bar.
+    connect(m_documents, &DocumentCommands::activeChanged, this, [this](CChildFrame *child) {
+        if (child)
+            connect(child->view(), &CProgramView::statusMessage, this, &CMainFrame::showStatus,
+                Qt::UniqueConnection);
+    });
     updateCommandStates();
     qApp->installEventFilter(this);
 }
@@ -262,6 +268,12 @@ bool CMainFrame::eventFilter(QObject *watched, QEvent *event)
     if (type == QEvent::KeyRelease || type == QEvent::WindowActivate)
         updateLockIndicators();
     return QMainWindow::eventFilter(watched, event);
+}
+
+void CMainFrame::showStatus(const QString &text)
+{
+    constexpr int kStatusMilliseconds = 15000;
+    m_wndStatusBar->showMessage(text, kStatusMilliseconds);
 }
 
 void CMainFrame::updateLockIndicators()

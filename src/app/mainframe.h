@@ -55,6 +55,7 @@ private:
     void updateCommandStates();
     void updateLockIndicators();
     void onLanguage();
+    void showStatus(const QString &text);
 
     CBackgroundClient *m_wndClient;
     CTreeControlBar *m_wndControlBar = nullptr;

@@ -3,16 +3,43 @@
 #include "channelcodec.h"
 #include "channelcolumns.h"
 #include "channeltablemodel.h"
+#include "hintstyle.h"
 #include "radionamevalidator.h"
 #include "tonetable.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 
 namespace {
 
 constexpr int kNameLength = 6; // what the radio's display shows
+constexpr int kVisibleChoices = 20;
+
+// Keys that belong to the table, not to the open editor: Shift with Up, Down,
+// Page Up and Page Down selects rows from any editor; over a pick list the keys
+// that move the current cell do so, as they do from a text box, since a list
+// changes only when it is opened (arrow, Alt+Down, F4, Space) or typed into.
+bool IsTableKey(const QKeyEvent *key, bool pickList)
+{
+    const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
+    switch (key->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+        if (modifiers == Qt::ShiftModifier)
+            return true;
+        // Alt+Down opens the list.
+        return pickList && !(key->key() == Qt::Key_Down && modifiers.testFlag(Qt::AltModifier));
+    case Qt::Key_Home:
+    case Qt::Key_End:
+        return pickList;
+    default:
+        return false;
+    }
+}
 
 } // namespace
 
@@ -45,7 +72,10 @@ QWidget *ChannelDelegate::createEditor(
     } else {
         auto *list = new QComboBox(parent);
         list->addItems(items);
-        list->setMaxVisibleItems(20);
+        list->setMaxVisibleItems(kVisibleChoices);
+        // A list of about 20 rows with a scroll bar, never a menu as high as the
+        // screen, which some styles make of a list that cannot be typed into.
+        list->setStyle(StyleWithHint(QStyle::SH_ComboBox_Popup, 0));
         editor = list;
     }
     editor->setFont(parent->font());
@@ -60,9 +90,18 @@ void ChannelDelegate::setEditorData(QWidget *editor, const QModelIndex &index) c
 {
     const QString text = index.data(Qt::EditRole).toString();
     if (auto *list = qobject_cast<QComboBox *>(editor)) {
-        // First choice that begins with the cell's text; a text that is no choice
-        // (a tone outside the table, an empty cell) selects the first entry.
-        list->setCurrentIndex(ToneTable::SelectByPrefix(choices(index.column()), text));
+        // An empty row's list shows its first entry. A channel's value that is no
+        // choice (a tone set by another program, power bits without a text) stays
+        // as an entry of its own at the top, so that passing through the cell keeps
+        // it; only choosing another entry changes it.
+        int found = list->findText(text, Qt::MatchExactly);
+        const bool channel = !index.siblingAtColumn(kColRx).data().toString().isEmpty();
+        if (found < 0 && channel) {
+            list->insertItem(0, text);
+            found = 0;
+        }
+        list->setCurrentIndex(
+            found >= 0 ? found : ToneTable::SelectByPrefix(choices(index.column()), text));
     } else if (auto *edit = qobject_cast<QLineEdit *>(editor)) {
         // A name read from the radio may hold up to 8 characters: it is shown whole,
         // only typing is limited to what the display shows.
@@ -109,8 +148,18 @@ bool ChannelDelegate::eventFilter(QObject *watched, QEvent *event)
     auto *editor = qobject_cast<QWidget *>(watched);
     if (!editor)
         return false;
+    const bool pickList = qobject_cast<QComboBox *>(editor) != nullptr;
+    if (event->type() == QEvent::Wheel && pickList) {
+        // The wheel scrolls the table, over a pick list too.
+        QCoreApplication::sendEvent(editor->parentWidget(), event);
+        return true;
+    }
     if (event->type() == QEvent::KeyPress) {
         auto *key = static_cast<QKeyEvent *>(event);
+        if (IsTableKey(key, pickList)) {
+            Q_EMIT tableKeyPressed(key);
+            return true;
+        }
         switch (key->key()) {
         case Qt::Key_Return:
         case Qt::Key_Enter:

@@ -1,7 +1,9 @@
 // Creates the editor of a channel grid column (edit boxes for the frequencies and
 // the name, drop-down lists for the tones, power, lock, scan add and bandwidth),
 // fills it from the cell and keeps track of the one open editor. setModelData
-// hands the editor's text to the model, which checks and commits it.
+// hands the editor's text to the model, which checks and commits it. A pick list
+// changes only when opened or typed into: the wheel and the arrow keys over it
+// belong to the table.
 #pragma once
 
 #include "centredcelldelegate.h"
@@ -9,6 +11,8 @@
 #include <QPersistentModelIndex>
 #include <QPointer>
 #include <QStringList>
+
+class QKeyEvent;
 
 class ChannelDelegate : public CentredCellDelegate
 {
@@ -42,6 +46,8 @@ Q_SIGNALS:
     void enterPressed();
     void tabPressed(bool backward);
     void typing(); // a key with text reached the open editor
+    // A key that moves the current cell reached a pick list, which leaves it to the table.
+    void tableKeyPressed(QKeyEvent *event);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

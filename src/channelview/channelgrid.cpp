@@ -5,7 +5,9 @@
 #include "channeltablemodel.h"
 
 #include <QApplication>
+#include <QHeaderView>
 #include <QKeyEvent>
+#include <algorithm>
 
 ChannelGrid::ChannelGrid(QWidget *parent)
     : QTableView(parent)
@@ -22,6 +24,8 @@ void ChannelGrid::setChannelDelegate(ChannelDelegate *delegate)
     setItemDelegate(delegate);
     connect(delegate, &ChannelDelegate::enterPressed, this, &ChannelGrid::enterPressed);
     connect(delegate, &ChannelDelegate::tabPressed, this, &ChannelGrid::tabPressed);
+    connect(delegate, &ChannelDelegate::tableKeyPressed, this,
+        [this](QKeyEvent *event) { keyPressEvent(event); });
     // Typing into an editor whose cell was scrolled away brings the cell back.
     connect(delegate, &ChannelDelegate::typing, this, [this] {
         if (openEditorIndex().isValid())
@@ -83,6 +87,7 @@ void ChannelGrid::currentChanged(const QModelIndex &current, const QModelIndex &
 
 void ChannelGrid::moveTo(int row, int column)
 {
+    clearSelection();
     setCurrentIndex(model()->index(row, column));
     openCurrentEditor();
 }
@@ -125,7 +130,22 @@ void ChannelGrid::keyPressEvent(QKeyEvent *event)
     case Qt::Key_F1:
         event->ignore(); // the view answers help requests
         return;
+    case Qt::Key_Delete:
+        if (selectionModel()->hasSelection()) {
+            Q_EMIT deleteRowsPressed();
+            return;
+        }
+        break;
+    case Qt::Key_Escape:
+        if (selectionModel()->hasSelection()) {
+            clearSelection();
+            openCurrentEditor();
+            return;
+        }
+        break;
     default:
+        if (extendByKey(event))
+            return;
         break;
     }
     QWidget *editor = openEditor();
@@ -143,8 +163,155 @@ void ChannelGrid::keyPressEvent(QKeyEvent *event)
 
 void ChannelGrid::mousePressEvent(QMouseEvent *event)
 {
+    // Shift or Ctrl with a click selects the row as the row label would.
+    const QModelIndex index = indexAt(event->position().toPoint());
+    const bool extend = event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier);
+    if (event->button() == Qt::LeftButton && extend && index.isValid()) {
+        selectRowsTo(index.row(), event->modifiers());
+        return;
+    }
     QTableView::mousePressEvent(event);
     // A click on the current cell opens its editor again once it was closed.
     if (indexAt(event->position().toPoint()) == currentIndex())
         openCurrentEditor();
+}
+
+void ChannelGrid::enableRowSelection()
+{
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setCornerButtonEnabled(true);
+    QHeaderView *labels = verticalHeader();
+    labels->setSectionsClickable(true);
+    labels->setHighlightSections(true);
+    // The row labels select rows here rather than through the table's own handling,
+    // which would also select rows whenever the current cell moves.
+    disconnect(labels, &QHeaderView::sectionPressed, this, nullptr);
+    disconnect(labels, &QHeaderView::sectionEntered, this, nullptr);
+    connect(labels, &QHeaderView::sectionPressed, this, [this](int row) {
+        setFocus();
+        selectRowsTo(row, QGuiApplication::keyboardModifiers());
+    });
+    connect(labels, &QHeaderView::sectionEntered, this,
+        [this](int row) { selectRowsTo(row, Qt::ShiftModifier); });
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
+        &ChannelGrid::rowSelectionChanged);
+}
+
+QList<int> ChannelGrid::selectedRows() const
+{
+    QList<int> rows;
+    if (!selectionModel())
+        return rows;
+    const QModelIndexList selected = selectionModel()->selectedRows();
+    for (const QModelIndex &index : selected)
+        rows.append(index.row());
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+void ChannelGrid::selectRows(const QList<int> &rows)
+{
+    QItemSelection selection;
+    for (int row : rows)
+        selection.select(model()->index(row, 0), model()->index(row, kChannelColumns - 1));
+    selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+    if (rows.isEmpty())
+        return;
+    m_anchorRow = rows.constFirst();
+    const QModelIndex first = model()->index(rows.constFirst(), qMax(0, currentIndex().column()));
+    selectionModel()->setCurrentIndex(first, QItemSelectionModel::NoUpdate);
+    scrollTo(first);
+}
+
+void ChannelGrid::selectAll()
+{
+    setFocus();
+    m_anchorRow = 0;
+    QTableView::selectAll();
+}
+
+void ChannelGrid::selectRowsTo(int row, Qt::KeyboardModifiers modifiers)
+{
+    QItemSelectionModel *selection = selectionModel();
+    const bool extend = modifiers.testFlag(Qt::ShiftModifier);
+    const bool toggle = modifiers.testFlag(Qt::ControlModifier) && !extend;
+    if (!extend)
+        m_anchorRow = row;
+    else if (!selection->hasSelection())
+        m_anchorRow = qMax(0, currentIndex().row());
+    const QItemSelection rows(model()->index(qMin(m_anchorRow, row), 0),
+        model()->index(qMax(m_anchorRow, row), kChannelColumns - 1));
+    selection->select(
+        rows, toggle ? QItemSelectionModel::Toggle : QItemSelectionModel::ClearAndSelect);
+    const QModelIndex current = model()->index(row, qMax(0, currentIndex().column()));
+    selection->setCurrentIndex(current, QItemSelectionModel::NoUpdate);
+    scrollTo(current);
+}
+
+bool ChannelGrid::extendByKey(QKeyEvent *event)
+{
+    if (event->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)
+        || !event->modifiers().testFlag(Qt::ShiftModifier))
+        return false;
+    const int page = qMax(1, viewport()->height() / qMax(1, rowHeight(0)) - 1);
+    int step = 0;
+    switch (event->key()) {
+    case Qt::Key_Up:
+        step = -1;
+        break;
+    case Qt::Key_Down:
+        step = 1;
+        break;
+    case Qt::Key_PageUp:
+        step = -page;
+        break;
+    case Qt::Key_PageDown:
+        step = page;
+        break;
+    default:
+        return false;
+    }
+    const int row = qBound(0, qMax(0, currentIndex().row()) + step, model()->rowCount() - 1);
+    setFocus();
+    selectRowsTo(row, Qt::ShiftModifier);
+    return true;
+}
+
+void ChannelGrid::rowSelectionChanged()
+{
+    // Rows selected: the cell being edited is left, and the keys go to the rows.
+    if (!selectionModel()->hasSelection())
+        return;
+    if (openEditor())
+        commitOpenEditor();
+    setFocus();
+}
+
+bool ChannelGrid::edit(const QModelIndex &index, EditTrigger trigger, QEvent *event)
+{
+    if (selectionModel() && selectionModel()->hasSelection()) {
+        // Typing, a double click or F2 end the row selection; moving around does not.
+        if (trigger != AnyKeyPressed && trigger != DoubleClicked && trigger != EditKeyPressed)
+            return false;
+        clearSelection();
+    }
+    return QTableView::edit(index, trigger, event);
+}
+
+QItemSelectionModel::SelectionFlags ChannelGrid::selectionCommand(
+    const QModelIndex &index, const QEvent *event) const
+{
+    // The table selects nothing itself (rows are selected by selectRowsTo); a
+    // click or a key in the cells ends a row selection, except a right click on
+    // a selected row, which opens the context menu for the selection.
+    const QEvent::Type type = event ? event->type() : QEvent::None;
+    if (type == QEvent::MouseButtonPress) {
+        const auto *mouse = static_cast<const QMouseEvent *>(event);
+        if (mouse->button() == Qt::RightButton && selectionModel()->isRowSelected(index.row()))
+            return QItemSelectionModel::NoUpdate;
+    }
+    if (type == QEvent::MouseButtonPress || type == QEvent::KeyPress)
+        return QItemSelectionModel::Clear;
+    return QItemSelectionModel::NoUpdate;
 }

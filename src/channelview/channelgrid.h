@@ -3,6 +3,11 @@
 // delegate into the model; Enter commits and moves on (or stays after a refused
 // frequency), Tab moves through the cells. The open editor moves with its cell
 // when the table scrolls and keeps what was typed.
+// Whole rows are selected with the row labels (Shift and Ctrl extend), the "CH"
+// corner (all rows), Shift+Up/Down and Shift/Ctrl+click on a cell. While rows are
+// selected no editor is open and the keyboard is with the grid, so the clipboard
+// keys and Delete act on the rows; a click on a cell, typing, Enter, Tab, an
+// arrow or Escape ends the row selection and edits again.
 #pragma once
 
 #include "cellcommit.h"
@@ -27,19 +32,42 @@ public:
     bool commitOpenEditor(CellExit exit = CellExit::Move);
     // Closes the open editor without touching the model.
     void closeOpenEditor();
-    // Opens the editor of the current cell (if none is open).
+    // Opens the editor of the current cell (if none is open and no row is selected).
     void openCurrentEditor();
+
+    // Row selection, on once the model is set.
+    void enableRowSelection();
+    // The selected rows in order; empty when none is selected.
+    QList<int> selectedRows() const;
+    // Selects rows (none: ends the row selection) and makes current the cell of the
+    // first of them in the current column.
+    void selectRows(const QList<int> &rows);
+    void selectAll() override;
+    // Ends the row selection and edits the cell at row, column.
+    void moveTo(int row, int column);
+
+Q_SIGNALS:
+    // Delete pressed while rows are selected.
+    void deleteRowsPressed();
 
 protected:
     void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
     void keyPressEvent(QKeyEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
+    bool edit(const QModelIndex &index, EditTrigger trigger, QEvent *event) override;
+    QItemSelectionModel::SelectionFlags selectionCommand(
+        const QModelIndex &index, const QEvent *event = nullptr) const override;
 
 private:
+    // A row label pressed (or entered while dragging) with these modifiers: a
+    // plain press selects the row, Shift extends from the anchor, Ctrl toggles.
+    void selectRowsTo(int row, Qt::KeyboardModifiers modifiers);
+    void rowSelectionChanged();
+    bool extendByKey(QKeyEvent *event);
     void enterPressed();
     void tabPressed(bool backward);
-    void moveTo(int row, int column);
 
     ChannelDelegate *m_delegate = nullptr;
     bool m_committing = false;
+    int m_anchorRow = 0;
 };

@@ -77,7 +77,11 @@ bool ChannelTableModel::setData(const QModelIndex &index, const QVariant &value,
     m_lastCommitStays = result.stay;
     if (result.message)
         Q_EMIT entryRefused(result.message);
+    const bool cleared
+        = result.row[kColRx].isEmpty() && !m_document->rowTexts(record)[kColRx].isEmpty();
     m_document->commitCell(record, index.column(), result.row);
+    if (cleared)
+        Q_EMIT channelCleared(record);
     return true;
 }
 

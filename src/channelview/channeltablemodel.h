@@ -40,6 +40,8 @@ public:
 Q_SIGNALS:
     // A typed value was refused: id is the message (61448 / 61456).
     void entryRefused(int messageId);
+    // A commit emptied a whole channel (its Rx erased or refused, an off-step Tx).
+    void channelCleared(int record);
 
 private:
     void onRowsChanged(int first, int last);

@@ -4,6 +4,7 @@
 #include "channelcolumns.h"
 #include "channeldelegate.h"
 #include "channelgrid.h"
+#include "channelrowcommands.h"
 #include "channeltablemodel.h"
 #include "gridsetup.h"
 #include "language.h"
@@ -13,6 +14,7 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QMdiSubWindow>
@@ -48,6 +50,7 @@ CProgramView::CProgramView(CProgramDoc *document, QWidget *parent)
     GridSetup::apply(m_grid);
     GridSetup::setWidthFactors(m_grid, kLabelColumnWidthFactor, ColumnWidthFactors());
     GridSetup::setCornerText(m_grid, ColumnHeader(-1, g_bChinese));
+    m_grid->enableRowSelection();
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(12, 10, 12, 12);
@@ -57,6 +60,9 @@ CProgramView::CProgramView(CProgramDoc *document, QWidget *parent)
     setFocusProxy(m_grid);
 
     connect(m_model, &ChannelTableModel::entryRefused, this, &CProgramView::showMessage);
+    connect(m_model, &ChannelTableModel::channelCleared, this,
+        [this](int record) { Q_EMIT statusMessage(ChannelRowCommands::clearedText({record})); });
+    setUpRowCommands();
     connect(m_bands, &BandLimitBoxes::boxLeft, this, &CProgramView::commitBands);
     if (document) {
         connect(document, &CProgramDoc::commitRequested, this, &CProgramView::PullIntoImage);
@@ -81,6 +87,25 @@ void CProgramView::initialUpdate()
 {
     loadFrameIcon();
     RefreshFromImage();
+}
+
+void CProgramView::setUpRowCommands()
+{
+    m_rows = new ChannelRowCommands(m_document, m_grid, this);
+    connect(m_rows, &ChannelRowCommands::statusMessage, this, &CProgramView::statusMessage);
+    m_grid->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_grid, &QWidget::customContextMenuRequested, this, [this](const QPoint &pos) {
+        m_rows->showContextMenu(m_grid->viewport()->mapToGlobal(pos));
+    });
+    // A right click on a row label that is not selected selects that row first.
+    QHeaderView *labels = m_grid->verticalHeader();
+    labels->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(labels, &QWidget::customContextMenuRequested, this, [this, labels](const QPoint &pos) {
+        const int row = labels->logicalIndexAt(pos);
+        if (row >= 0 && !m_grid->selectedRows().contains(row))
+            m_grid->selectRows({row});
+        m_rows->showContextMenu(labels->mapToGlobal(pos));
+    });
 }
 
 void CProgramView::loadFrameIcon()

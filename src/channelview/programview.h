@@ -1,7 +1,9 @@
 // The form that shows and edits one document's channel table: the four band-limit
 // boxes above a 200-row grid. The grid's model reads the document's table and
 // commits typed cells as commands on the document; the view follows the
-// document's signals and turns refused entries into message boxes.
+// document's signals and turns refused entries into message boxes. Rows are
+// selected, cut, copied, pasted, moved and sorted through ChannelRowCommands, from
+// the context menu of the grid and its row labels or from the keyboard.
 #pragma once
 
 #include "bandlimits.h"
@@ -13,6 +15,7 @@ class BandLimitBoxes;
 class CProgramDoc;
 class ChannelDelegate;
 class ChannelGrid;
+class ChannelRowCommands;
 class ChannelTableModel;
 
 class CProgramView : public QWidget
@@ -35,11 +38,16 @@ public:
     ChannelGrid *grid() const { return m_grid; }
     BandLimitBoxes *bandBoxes() const { return m_bands; }
     ChannelTableModel *model() const { return m_model; }
+    ChannelRowCommands *rowCommands() const { return m_rows; }
 
     QSize sizeHint() const override;
 
     // The help context of a widget: the helpId of it or of its nearest ancestor.
     static int helpIdOf(const QWidget *widget);
+
+Q_SIGNALS:
+    // A line for the main window's status bar (a channel was cleared, rows copied).
+    void statusMessage(const QString &text);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -53,10 +61,12 @@ private:
     void takeBands(const BandBoxes &boxes);
     void showBands();
     void loadFrameIcon();
+    void setUpRowCommands();
 
     QPointer<CProgramDoc> m_document;
     BandLimitBoxes *m_bands = nullptr;
     ChannelTableModel *m_model = nullptr;
     ChannelDelegate *m_delegate = nullptr;
     ChannelGrid *m_grid = nullptr;
+    ChannelRowCommands *m_rows = nullptr;
 };

@@ -1,5 +1,6 @@
 #include "appfixture.h"
 #include "backgroundclient.h"
+#include "channelgrid.h"
 #include "childframe.h"
 #include "commandids.h"
 #include "comport.h"
@@ -17,6 +18,7 @@
 #include <QMenuBar>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QStatusBar>
 #include <QToolButton>
 #include <QTreeWidget>
 
@@ -47,6 +49,7 @@ private Q_SLOTS:
     void backgroundTiles_data();
     void backgroundTiles();
     void documentWindowKeysAndPort();
+    void editMenuRowCommands();
 
 private:
     bool startWith(const QByteArray &ini);
@@ -395,6 +398,32 @@ void TestMainFrame::backgroundTiles()
         QCOMPARE(origins.first(), QPoint(0, 0));
         QCOMPARE(origins.last(), last);
     }
+}
+
+void TestMainFrame::editMenuRowCommands()
+{
+    QVERIFY(startWith(AppFixture::ini("English")));
+    CChildFrame *child = frame()->activeChild();
+    CProgramDoc *doc = child->document();
+    QVERIFY(doc->commitCell(3, kColRx, NewChannelTexts(QStringLiteral("146.52000"), false)));
+    ChannelGrid *grid = child->view()->grid();
+    QMenu *edit = frame()->actions()->documentMenus().at(1);
+
+    // A menu shows what can run on the grid's selection.
+    grid->selectRows({0});
+    Q_EMIT edit->aboutToShow();
+    QVERIFY(!action(kCmdMoveUp)->isEnabled());
+    QVERIFY(action(kCmdMoveDown)->isEnabled());
+    QVERIFY(!action(kCmdSortByName)->isEnabled());
+
+    grid->selectRows({3});
+    action(kCmdEditClear)->trigger();
+    QVERIFY(doc->rowTexts(3)[kColRx].isEmpty());
+    QCOMPARE(frame()->statusBar()->currentMessage(),
+        QStringLiteral("Cleared channel 3. Ctrl+Z brings it back."));
+    QCOMPARE(action(kCmdEditUndo)->text(), QStringLiteral("&Undo Clear channel 3\tCtrl+Z"));
+    action(kCmdEditUndo)->trigger();
+    QCOMPARE(doc->rowTexts(3)[kColRx], QStringLiteral("146.52000"));
 }
 
 QTEST_MAIN(TestMainFrame)

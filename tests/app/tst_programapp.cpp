@@ -147,8 +147,10 @@ void TestProgramApp::menusAfterStartUp()
         QStringList({"&New\tCtrl+N", "&Open...\tCtrl+O", "&Close", "&Save\tCtrl+S", "Save &As...",
             "-", "&Print...\tCtrl+P", "Print Pre&view", "P&rint Setup...", "-", "E&xit"}));
     QCOMPARE(itemTexts(doc[1]),
-        QStringList(
-            {"&Undo\tCtrl+Z", "&Redo\tCtrl+Y", "-", "&Channel Information", "&Optional Features"}));
+        QStringList({"&Undo\tCtrl+Z", "&Redo\tCtrl+Y", "-", "Cu&t\tCtrl+X", "Cop&y\tCtrl+C",
+            "&Paste\tCtrl+V", "&Delete\tDel", "-", "&Insert Empty Row", "Delete Ro&w",
+            "Mo&ve Up\tCtrl+Shift+Up", "Move Dow&n\tCtrl+Shift+Down", "&Sort by Rx Frequency",
+            "Sort by Na&me", "-", "&Channel Information", "&Optional Features"}));
     QCOMPARE(itemTexts(doc[2]), QStringList({"&Read    Ctrl+R", "&Write   Ctrl+W"}));
     QCOMPARE(itemTexts(doc[3]), QStringList({"&Toolbar", "&Status Bar", "&Control Bar"}));
     QCOMPARE(itemTexts(doc[5]), QStringList({"About Test..."}));

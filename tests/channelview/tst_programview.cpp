@@ -1,6 +1,7 @@
 // The channel grid view driven as a user drives it: clicks, typing, Enter, Tab and
 // arrows on real widgets, messages answered through the injectable message function.
 #include "bandlimitboxes.h"
+#include "channelcolumns.h"
 #include "channelgrid.h"
 #include "channeltablemodel.h"
 #include "inifile.h"
@@ -11,6 +12,7 @@
 #include "programview.h"
 #include "testfiles.h"
 #include "uiservices.h"
+#include "viewform.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -25,55 +27,6 @@ namespace {
 
 QList<int> g_helpRequests;
 QStringList g_titles;
-
-// A document with a view on it, shown and active as in the program.
-struct Form
-{
-    CProgramDoc doc;
-    std::unique_ptr<CProgramView> view;
-
-    explicit Form(const MemoryImage *image = nullptr)
-    {
-        if (image)
-            doc.openImage(*image);
-        else
-            doc.OnNewDocument();
-        view = std::make_unique<CProgramView>(&doc);
-        view->initialUpdate();
-        view->resize(view->sizeHint());
-        view->show();
-        QApplication::setActiveWindow(view.get());
-    }
-    ChannelGrid *grid() const { return view->grid(); }
-    ChannelTableModel *model() const { return view->model(); }
-    QString cell(int row, int column) const { return model()->text(row, column); }
-
-    void click(int row, int column) const
-    {
-        const QModelIndex index = model()->index(row, column);
-        grid()->scrollTo(index);
-        QTest::mouseClick(
-            grid()->viewport(), Qt::LeftButton, {}, grid()->visualRect(index).center());
-    }
-    static void key(int key, Qt::KeyboardModifiers modifiers = {})
-    {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
-    }
-    static void type(const QString &text) { QTest::keyClicks(QApplication::focusWidget(), text); }
-    QString editorText() const
-    {
-        QWidget *editor = grid()->openEditor();
-        if (auto *edit = qobject_cast<QLineEdit *>(editor))
-            return edit->text();
-        if (auto *list = qobject_cast<QComboBox *>(editor))
-            return list->currentText();
-        return QStringLiteral("<no editor>");
-    }
-    QPoint current() const
-    {
-        return {grid()->currentIndex().row(), grid()->currentIndex().column()};
-    }
-};
 
 MemoryImage imageWithChannel(int record, const ChannelTexts &texts)
 {
@@ -108,7 +61,8 @@ private Q_SLOTS:
     void commitRules();
     void keyboardMoves_data();
     void keyboardMoves();
-    void toneOutsideTableFallsBack();
+    void valueOutsideListIsKept_data();
+    void valueOutsideListIsKept();
     void nameEditorAcceptsRadioCharacters_data();
     void nameEditorAcceptsRadioCharacters();
     void bandBoxClamping_data();
@@ -294,24 +248,52 @@ void TestProgramView::keyboardMoves()
         form.grid()->visualRect(form.grid()->currentIndex()).center()));
 }
 
-void TestProgramView::toneOutsideTableFallsBack()
+void TestProgramView::valueOutsideListIsKept_data()
 {
+    QTest::addColumn<int>("column");
+    QTest::addColumn<int>("offset"); // in record 2
+    QTest::addColumn<QByteArray>("bytes"); // a value the list does not offer
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("typed"); // empty: the cell is only passed through
+    QTest::addColumn<QString>("after");
+    const QByteArray tone = QByteArray::fromHex("0510"); // 100.5 Hz: shown by rule, not listed
+    QTest::newRow("a tone set elsewhere survives passing through")
+        << int(kColRxTone) << 8 << tone << "100.5"
+        << ""
+        << "100.5";
+    QTest::newRow("choosing a listed tone replaces it") << int(kColRxTone) << 8 << tone << "100.5"
+                                                        << "88"
+                                                        << "88.5";
+    QTest::newRow("power bits 11 survive passing through")
+        << int(kColPower) << 12 << QByteArray::fromHex("f1") << ""
+        << ""
+        << "";
+}
+
+void TestProgramView::valueOutsideListIsKept()
+{
+    QFETCH(int, column);
+    QFETCH(int, offset);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, shown);
+    QFETCH(QString, typed);
+    QFETCH(QString, after);
     MemoryImage image = imageWithChannel(2, kChannel);
-    image[2 * 16 + 8] = 0x05; // Rx tone 100.5 Hz: shown by rule, not in the table
-    image[2 * 16 + 9] = 0x10;
+    for (int i = 0; i < bytes.size(); ++i)
+        image[2 * 16 + offset + i] = quint8(bytes[i]);
     Form form(&image);
-    QCOMPARE(form.cell(2, kColRxTone), QStringLiteral("100.5"));
-    form.click(2, kColRxTone);
+    const MemoryImage before = form.doc.image();
+    QCOMPARE(form.cell(2, column), shown);
+    form.click(2, column);
     auto *list = qobject_cast<QComboBox *>(form.grid()->openEditor());
     QVERIFY(list);
-    QCOMPARE(list->count(), 261);
-    QCOMPARE(list->currentIndex(), 0);
-    form.click(2, kColTxTone);
-    QCOMPARE(form.cell(2, kColRxTone), QStringLiteral("None"));
-    QCOMPARE(form.editorText(), QStringLiteral("D023N")); // a table tone selects itself
-    form.view->PullIntoImage();
-    QCOMPARE(form.doc.image()[2 * 16 + 8], quint8(0xFF));
-    QCOMPARE(form.doc.image()[2 * 16 + 9], quint8(0xFF));
+    QCOMPARE(list->currentText(), shown);
+    QCOMPARE(list->count(), ColumnChoices(column, false).size() + 1);
+    Form::type(typed);
+    form.click(3, column);
+    QCOMPARE(form.cell(2, column), after);
+    if (typed.isEmpty())
+        QCOMPARE(form.doc.image(), before);
 }
 
 void TestProgramView::nameEditorAcceptsRadioCharacters_data()

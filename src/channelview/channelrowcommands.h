@@ -1,0 +1,82 @@
+// The row commands of a channel grid view: cut, copy, paste, delete (clear), insert
+// and delete rows, move and sort rows, and set a list column of every selected
+// channel. They act on the selected rows, or on the current row when none is
+// selected; paste starts at the first of them. Each change is one command on the
+// document. The actions carry the keys and make the grid's context menu; the main
+// window's Edit menu runs the same commands under the same texts.
+// Keys: Ctrl+X, Ctrl+C and Ctrl+V act on the rows, except in a text box (a
+// frequency or name editor, a band box), where they cut, copy and paste its text.
+// Delete clears the rows while rows are selected; in a text box it deletes
+// characters, in a pick list nothing.
+#pragma once
+
+#include <QList>
+#include <QObject>
+#include <QPointer>
+
+class CProgramDoc;
+class ChannelGrid;
+struct DocumentState;
+class QAction;
+class QMenu;
+class QWidget;
+
+class ChannelRowCommands : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum Command {
+        Cut,
+        Copy,
+        Paste,
+        Clear,
+        InsertRow,
+        DeleteRow,
+        MoveUp,
+        MoveDown,
+        SortByFrequency,
+        SortByName,
+    };
+    static constexpr int kCommandCount = SortByName + 1;
+
+    // The keys of the actions work while the keyboard is inside view.
+    ChannelRowCommands(CProgramDoc *document, ChannelGrid *grid, QWidget *view);
+
+    // The menu text with its key after a tab ("Cu&t\tCtrl+X"), in the interface language.
+    static QString menuText(Command command);
+    QAction *action(Command command) const { return m_actions[command]; }
+    bool canRun(Command command) const;
+    void run(Command command);
+    // Sets a pick-list column of every selected channel (empty rows stay empty).
+    void setColumn(int column, const QString &text);
+    void showContextMenu(const QPoint &globalPos);
+    QMenu *contextMenu();
+    // The rows the commands act on: the selected ones, else the current one.
+    QList<int> targetRows() const;
+
+    // "channel 5", "channels 3-7", "4 channels" in the interface language.
+    static QString rowsText(const QList<int> &rows);
+    // The status line after channels were emptied, with the way back.
+    static QString clearedText(const QList<int> &rows);
+
+Q_SIGNALS:
+    void statusMessage(const QString &text);
+
+private:
+    bool change(const DocumentState &after, const QString &text);
+    void copy(const QList<int> &rows);
+    void paste(int first);
+    void insertRow(int row);
+    void moveRows(const QList<int> &rows, int step);
+    void refused(const QString &text);
+    void updateStates();
+    QMenu *valueMenu(int column);
+
+    QPointer<CProgramDoc> m_document;
+    ChannelGrid *m_grid;
+    QWidget *m_view;
+    QAction *m_actions[kCommandCount] = {};
+    QList<QMenu *> m_valueMenus;
+    QMenu *m_menu = nullptr;
+};

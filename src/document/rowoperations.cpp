@@ -1,0 +1,160 @@
+#include "rowoperations.h"
+
+#include <algorithm>
+
+using namespace ImageMap;
+
+namespace {
+
+constexpr int kLastRecord = kChannelCount - 1;
+constexpr int kRangeRecord = (kProductRange - kNameBase) / kNameSize; // 106
+constexpr int kRangeLength = 3;
+
+ChannelSlot emptySlot()
+{
+    ChannelSlot slot;
+    slot.record.fill(0xFF);
+    slot.name.fill(0xFF);
+    return slot;
+}
+
+// The table of every record as the state's composed image holds them: the table's
+// texts stay as the document keeps them, the bytes are those a save writes.
+QList<ChannelSlot> allSlots(const DocumentState &state)
+{
+    const MemoryImage image = ComposeImage(state);
+    QList<ChannelSlot> table;
+    table.reserve(kChannelCount);
+    for (int record = 0; record < kChannelCount; ++record) {
+        ChannelSlot slot = SlotFromImage(image, record, false);
+        slot.texts = state.rows.at(record);
+        table.append(slot);
+    }
+    return table;
+}
+
+DocumentState withSlots(const DocumentState &state, const QList<ChannelSlot> &table)
+{
+    DocumentState after = state;
+    for (int record = 0; record < kChannelCount; ++record)
+        PutSlot(after, record, table.at(record));
+    return after;
+}
+
+bool isEmptyRow(const ChannelTexts &texts)
+{
+    return texts[kColRx].isEmpty();
+}
+
+} // namespace
+
+ChannelSlot SlotFromImage(const MemoryImage &image, int record, bool chinese)
+{
+    ChannelSlot slot;
+    slot.texts = DecodeChannel(image, record, chinese);
+    const auto recordBytes = image.begin() + kChannelBase + kChannelSize * record;
+    std::copy(recordBytes, recordBytes + kChannelSize, slot.record.begin());
+    const auto nameBytes = image.begin() + kNameBase + kNameSize * record;
+    std::copy(nameBytes, nameBytes + kNameSize, slot.name.begin());
+    // Without a channel in record 106 its first name bytes are the product range,
+    // which belongs to the image, not to the row.
+    if (record == kRangeRecord && slot.texts[kColRx].isEmpty())
+        std::fill_n(slot.name.begin(), kRangeLength, 0xFF);
+    return slot;
+}
+
+void PutSlot(DocumentState &state, int record, const ChannelSlot &slot)
+{
+    state.rows[record] = slot.texts;
+    std::copy(slot.record.begin(), slot.record.end(),
+        state.image.begin() + kChannelBase + kChannelSize * record);
+    // The range bytes stay in the image; a channel in record 106 writes its name
+    // over them when the image is composed, as typing its name does.
+    const int keep = record == kRangeRecord ? kRangeLength : 0;
+    std::copy(slot.name.begin() + keep, slot.name.end(),
+        state.image.begin() + kNameBase + kNameSize * record + keep);
+}
+
+DocumentState ClearRows(const DocumentState &state, const QList<int> &records)
+{
+    DocumentState after = state;
+    for (int record : records) {
+        after.rows[record] = ChannelTexts();
+        std::fill_n(after.image.begin() + kChannelBase + kChannelSize * record, kChannelSize, 0xFF);
+    }
+    return after;
+}
+
+bool InsertEmptyRow(DocumentState &state, int record)
+{
+    if (!isEmptyRow(state.rows.at(kLastRecord)))
+        return false;
+    QList<ChannelSlot> table = allSlots(state);
+    table.removeLast();
+    table.insert(record, emptySlot());
+    state = withSlots(state, table);
+    return true;
+}
+
+DocumentState DeleteRows(const DocumentState &state, const QList<int> &records)
+{
+    QList<ChannelSlot> table = allSlots(state);
+    for (auto it = records.crbegin(); it != records.crend(); ++it)
+        table.removeAt(*it);
+    while (table.size() < kChannelCount)
+        table.append(emptySlot());
+    return withSlots(state, table);
+}
+
+QList<int> MoveRows(DocumentState &state, const QList<int> &records, int step)
+{
+    if (records.isEmpty() || (step < 0 && records.first() == 0)
+        || (step > 0 && records.last() == kLastRecord))
+        return {};
+    QList<ChannelSlot> table = allSlots(state);
+    QList<int> moved;
+    // Upwards from the top, downwards from the bottom: a block of selected rows
+    // passes its neighbour along to its other end.
+    for (int i = 0; i < records.size(); ++i) {
+        const int record = records.at(step < 0 ? i : records.size() - 1 - i);
+        table.swapItemsAt(record, record + step);
+        moved.append(record + step);
+    }
+    std::sort(moved.begin(), moved.end());
+    state = withSlots(state, table);
+    return moved;
+}
+
+void SortRows(DocumentState &state, const QList<int> &records, RowSortKey key)
+{
+    const QList<ChannelSlot> table = allSlots(state);
+    QList<ChannelSlot> chosen;
+    for (int record : records)
+        chosen.append(table.at(record));
+    const auto frequency
+        = [](const ChannelSlot &slot) { return FrequencyUnits(slot.texts[kColRx]); };
+    std::stable_sort(chosen.begin(), chosen.end(), [&](const ChannelSlot &a, const ChannelSlot &b) {
+        if (isEmptyRow(a.texts) != isEmptyRow(b.texts))
+            return isEmptyRow(b.texts);
+        if (key == RowSortKey::Name) {
+            const QString &x = a.texts[kColName];
+            const QString &y = b.texts[kColName];
+            if (x.isEmpty() != y.isEmpty())
+                return y.isEmpty();
+            if (x != y)
+                return x < y;
+        }
+        return frequency(a) < frequency(b);
+    });
+    for (int i = 0; i < records.size(); ++i)
+        PutSlot(state, records.at(i), chosen.at(i));
+}
+
+void SetColumnOfRows(
+    DocumentState &state, const QList<int> &records, int column, const QString &text)
+{
+    for (int record : records) {
+        if (!isEmptyRow(state.rows.at(record)))
+            state.rows[record][column] = text;
+    }
+}

@@ -1,0 +1,449 @@
+// Everyday editing in the channel grid, driven as a user drives it: pick lists that
+// change only when asked, row selection, the row commands from keys, menus and the
+// context menu, each one undoable in one step and checked on the saved bytes.
+#include "channelcolumns.h"
+#include "channelrowcommands.h"
+#include "language.h"
+#include "messagerecorder.h"
+#include "viewform.h"
+
+#include <QAbstractButton>
+#include <QClipboard>
+#include <QMenu>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QWheelEvent>
+
+using namespace ImageMap;
+using Command = ChannelRowCommands::Command;
+
+namespace {
+
+// Channels in records 1, 2, 3 and 5, each with a marker in byte 13 (which no
+// column shows) and a name of its own where it has one.
+MemoryImage RowsImage()
+{
+    MemoryImage image = NewImage();
+    const struct
+    {
+        int record;
+        const char *rx;
+        const char *name;
+    } channels[] = {{1, "146.52500", "ONE"}, {2, "145.50000", "TWO"}, {3, "430.02500", ""},
+        {5, "438.50000", "FIVE"}};
+    for (const auto &c : channels) {
+        ChannelTexts texts = NewChannelTexts(QString::fromLatin1(c.rx), false);
+        texts[kColName] = QString::fromLatin1(c.name);
+        EncodeChannel(image, c.record, texts);
+        image[c.record * kChannelSize + 13] = quint8(0xA0 + c.record);
+    }
+    return image;
+}
+
+QByteArray SlotBytes(const MemoryImage &image, int record)
+{
+    return QByteArray(reinterpret_cast<const char *>(&image[record * kChannelSize]), kChannelSize)
+        + QByteArray(
+            reinterpret_cast<const char *>(&image[kNameBase + record * kNameSize]), kNameSize);
+}
+
+void Press(const QKeySequence &key)
+{
+    QTest::keySequence(QApplication::focusWidget(), key);
+}
+
+enum Source { kNewEmpty = -1, kCleared = -2 };
+
+QMenu *SubMenu(QMenu *menu, const QString &title)
+{
+    for (QAction *action : menu->actions()) {
+        if (action->menu() && action->text() == title)
+            return action->menu();
+    }
+    return nullptr;
+}
+
+} // namespace
+
+class TestGridRows : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void pickListKeepsItsValue_data();
+    void pickListKeepsItsValue();
+    void toneListShowsTwentyRows();
+    void rowSelection_data();
+    void rowSelection();
+    void rowCommands_data();
+    void rowCommands();
+    void keysInTextEditorsEditText();
+    void bulkPowerIsOneCommand();
+    void refusedPasteChangesNothing();
+    void insertRefusedWhenLastRowIsUsed();
+    void clearingCommitSaysHowToUndo_data();
+    void clearingCommitSaysHowToUndo();
+
+private:
+    MessageRecorder m_messages;
+};
+
+void TestGridRows::init()
+{
+    SetLanguageState(QStringLiteral("English"));
+    m_messages.clear();
+    QGuiApplication::clipboard()->clear();
+}
+
+void TestGridRows::cleanup()
+{
+    SetLanguageState(QStringLiteral("English"));
+}
+
+void TestGridRows::pickListKeepsItsValue_data()
+{
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QString>("input"); // "wheel up", "wheel down" or a key
+    QTest::addColumn<QPoint>("to"); // the current cell afterwards
+    const int tone = kColRxTone;
+    const int power = kColPower;
+    QTest::newRow("wheel down over the tone list") << tone << "wheel down" << QPoint(2, tone);
+    QTest::newRow("wheel up over the power list") << power << "wheel up" << QPoint(2, power);
+    QTest::newRow("Down in the tone list") << tone << "Down" << QPoint(3, tone);
+    QTest::newRow("Up in the power list") << power << "Up" << QPoint(1, power);
+    QTest::newRow("Alt+Up in the tone list") << tone << "Alt+Up" << QPoint(1, tone);
+    QTest::newRow("Home in the power list") << power << "Home" << QPoint(2, kColRx);
+    QTest::newRow("Page Down in the tone list") << tone << "PgDown" << QPoint(-1, tone);
+}
+
+void TestGridRows::pickListKeepsItsValue()
+{
+    QFETCH(int, column);
+    QFETCH(QString, input);
+    QFETCH(QPoint, to);
+    const MemoryImage image = RowsImage();
+    Form form(&image);
+    form.click(2, column);
+    auto *list = qobject_cast<QComboBox *>(form.grid()->openEditor());
+    QVERIFY(list);
+    const QString before = form.cell(2, column);
+    QScrollBar *bar = form.grid()->verticalScrollBar();
+    bar->setValue(1);
+    const int scrolled = bar->value();
+
+    if (input.startsWith(QLatin1String("wheel"))) {
+        const QPoint delta(0, input.endsWith(QLatin1String("down")) ? -120 : 120);
+        QWheelEvent wheel(QPointF(5, 5), list->mapToGlobal(QPointF(5, 5)), QPoint(), delta,
+            Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(list, &wheel);
+        QVERIFY(bar->value() != scrolled); // the table scrolled instead
+        QCOMPARE(form.editorText(), before);
+    } else {
+        const QKeyCombination key = QKeySequence::fromString(input)[0];
+        QTest::keyClick(list, key.key(), key.keyboardModifiers());
+    }
+    if (to.x() >= 0)
+        QCOMPARE(form.current(), to);
+    else
+        QVERIFY(form.current().x() > 3);
+    form.view->PullIntoImage();
+    QCOMPARE(form.cell(2, column), before);
+    QCOMPARE(form.doc.undoStack()->count(), 0);
+}
+
+void TestGridRows::toneListShowsTwentyRows()
+{
+    const MemoryImage image = RowsImage();
+    Form form(&image);
+    form.click(1, kColTxTone);
+    auto *list = qobject_cast<QComboBox *>(form.grid()->openEditor());
+    QVERIFY(list);
+    QTest::keyClick(list, Qt::Key_Down, Qt::AltModifier); // Alt+Down still opens the list
+    QAbstractItemView *popup = list->view();
+    QTRY_VERIFY(popup->isVisible());
+    const int rows = popup->viewport()->height() / popup->sizeHintForRow(0);
+    QVERIFY2(rows >= 15 && rows <= 21, qPrintable(QString::number(rows)));
+    QVERIFY(popup->verticalScrollBar()->maximum() > 0);
+    list->hidePopup();
+}
+
+using Steps = std::function<void(Form &)>;
+Q_DECLARE_METATYPE(Steps)
+
+void TestGridRows::rowSelection_data()
+{
+    QTest::addColumn<Steps>("steps");
+    QTest::addColumn<QList<int>>("selected");
+    const auto row = [](const char *name, Steps steps, QList<int> selected) {
+        QTest::newRow(name) << steps << selected;
+    };
+    row("a row label selects its row", [](Form &f) { f.clickRowLabel(3); }, {3});
+    row("Shift+click on a label extends from the first",
+        [](Form &f) {
+            f.clickRowLabel(3);
+            f.clickRowLabel(6, Qt::ShiftModifier);
+        },
+        {3, 4, 5, 6});
+    row("Ctrl+click adds and removes rows",
+        [](Form &f) {
+            f.clickRowLabel(0);
+            f.clickRowLabel(5, Qt::ControlModifier);
+            f.clickRowLabel(7, Qt::ControlModifier);
+            f.clickRowLabel(5, Qt::ControlModifier);
+        },
+        {0, 7});
+    row("Shift+Down from a cell editor",
+        [](Form &f) {
+            f.click(2, kColRx);
+            Form::key(Qt::Key_Down, Qt::ShiftModifier);
+            Form::key(Qt::Key_Down, Qt::ShiftModifier);
+        },
+        {2, 3, 4});
+    row("Shift+Up from a pick list",
+        [](Form &f) {
+            f.click(2, kColPower);
+            Form::key(Qt::Key_Up, Qt::ShiftModifier);
+        },
+        {1, 2});
+    row(
+        "the CH corner selects every row",
+        [](Form &f) {
+            QTest::mouseClick(
+                f.grid()->findChild<QAbstractButton *>(QString(), Qt::FindDirectChildrenOnly),
+                Qt::LeftButton);
+        },
+        QList<int>());
+    row("a click on a cell ends the selection",
+        [](Form &f) {
+            f.clickRowLabel(3);
+            f.click(7, kColPower);
+        },
+        {});
+    row("Escape ends the selection",
+        [](Form &f) {
+            f.clickRowLabel(3);
+            Form::key(Qt::Key_Escape);
+        },
+        {});
+}
+
+void TestGridRows::rowSelection()
+{
+    QFETCH(Steps, steps);
+    QFETCH(QList<int>, selected);
+    const MemoryImage image = RowsImage();
+    Form form(&image);
+    form.click(1, kColRx);
+    steps(form);
+    QList<int> rows = form.grid()->selectedRows();
+    if (QTest::currentDataTag() == QLatin1String("the CH corner selects every row")) {
+        QCOMPARE(rows.size(), kChannelCount);
+        rows.clear();
+    }
+    QCOMPARE(rows, selected);
+    // While rows are selected the keyboard is with the grid and no editor is open.
+    const bool rowsSelected = !form.grid()->selectedRows().isEmpty();
+    QCOMPARE(form.grid()->openEditor() == nullptr, rowsSelected);
+    if (rowsSelected)
+        QCOMPARE(QApplication::focusWidget(), form.grid());
+    QCOMPARE(form.doc.undoStack()->count(), 0);
+}
+
+void TestGridRows::rowCommands_data()
+{
+    QTest::addColumn<QList<int>>("selection");
+    QTest::addColumn<int>("command");
+    QTest::addColumn<bool>("byKey");
+    QTest::addColumn<int>("pasteAt"); // after Cut or Copy; -1: no paste
+    QTest::addColumn<QList<int>>("sources"); // of records 0-5 afterwards
+    const auto row = [](const char *name, QList<int> selection, Command command, bool byKey,
+                         int pasteAt, QList<int> sources) {
+        QTest::newRow(name) << selection << int(command) << byKey << pasteAt << sources;
+    };
+    row("Delete clears the selected channels", {2, 3}, Command::Clear, true, -1,
+        {0, 1, kCleared, kCleared, 4, 5});
+    row("Ctrl+X, Ctrl+V moves a channel", {2}, Command::Cut, true, 4, {0, 1, kCleared, 3, 2, 5});
+    row("copy and paste from the menu", {1, 2}, Command::Copy, false, 4, {0, 1, 2, 3, 1, 2});
+    row("copy and paste into Pr", {5}, Command::Copy, true, 0, {5, 1, 2, 3, 4, 5});
+    row("Ctrl+Shift+Up moves a block up", {2, 3}, Command::MoveUp, true, -1, {0, 2, 3, 1, 4, 5});
+    row("Ctrl+Shift+Down", {1}, Command::MoveDown, true, -1, {0, 2, 1, 3, 4, 5});
+    row("Insert Empty Row", {2}, Command::InsertRow, false, -1, {0, 1, kNewEmpty, 2, 3, 4});
+    row("Delete Row", {1, 3}, Command::DeleteRow, false, -1, {0, 2, 4, 5, 6, 7});
+    row("Sort by Rx Frequency", {1, 2, 3, 4, 5}, Command::SortByFrequency, false, -1,
+        {0, 2, 1, 3, 5, 4});
+}
+
+void TestGridRows::rowCommands()
+{
+    QFETCH(QList<int>, selection);
+    QFETCH(int, command);
+    QFETCH(bool, byKey);
+    QFETCH(int, pasteAt);
+    QFETCH(QList<int>, sources);
+    const MemoryImage image = RowsImage();
+    Form form(&image);
+    form.click(0, kColRx);
+    const MemoryImage before = form.doc.image();
+    ChannelRowCommands *commands = form.view->rowCommands();
+    const auto run = [&](Command c) {
+        if (!byKey)
+            commands->run(c);
+        else
+            Press(c == Command::Clear ? QKeySequence(Qt::Key_Delete)
+                                      : commands->action(c)->shortcut());
+    };
+
+    form.grid()->selectRows(selection);
+    run(Command(command));
+    int steps = command == Command::Copy ? 0 : 1;
+    if (pasteAt >= 0) {
+        form.grid()->selectRows({pasteAt});
+        run(Command::Paste);
+        ++steps;
+    }
+    QVERIFY(m_messages.shown().isEmpty());
+    for (int record = 0; record < sources.size(); ++record) {
+        const int source = sources.at(record);
+        QByteArray expected = source >= 0 ? SlotBytes(before, source) : QByteArray(24, '\xFF');
+        if (source == kCleared)
+            expected = QByteArray(16, '\xFF') + SlotBytes(before, record).mid(16);
+        QCOMPARE(SlotBytes(form.doc.image(), record).toHex(' '), expected.toHex(' '));
+    }
+    QCOMPARE(form.doc.undoStack()->count(), steps);
+    while (form.doc.undoStack()->canUndo())
+        form.doc.undoStack()->undo();
+    QCOMPARE(form.doc.image(), before);
+}
+
+void TestGridRows::keysInTextEditorsEditText()
+{
+    const MemoryImage image = RowsImage();
+    Form form(&image);
+    form.click(1, kColRx); // the editor opens with its text selected
+    Press(QKeySequence(Qt::CTRL | Qt::Key_C));
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("146.52500"));
+    Press(QKeySequence(Qt::Key_Delete));
+    QCOMPARE(form.editorText(), QString());
+    Form::key(Qt::Key_Escape);
+    QCOMPARE(form.editorText(), QStringLiteral("146.52500"));
+    // In a pick list Delete does nothing; Ctrl+C copies the row.
+    form.click(1, kColPower);
+    Press(QKeySequence(Qt::Key_Delete));
+    form.view->PullIntoImage();
+    QCOMPARE(form.cell(1, kColRx), QStringLiteral("146.52500"));
+    Press(QKeySequence(Qt::CTRL | Qt::Key_C));
+    QVERIFY(QGuiApplication::clipboard()->text().contains(QStringLiteral("\n1\t146.52500\t")));
+    QCOMPARE(form.doc.undoStack()->count(), 0);
+}
+
+void TestGridRows::bulkPowerIsOneCommand()
+{
+    const MemoryImage image = RowsImage();
+    Form form(&image);
+    const MemoryImage before = form.doc.image();
+    form.grid()->selectRows({1, 2, 3, 4});
+    QMenu *menu = form.view->rowCommands()->contextMenu();
+    QMenu *power = SubMenu(menu, QStringLiteral("Set Power for Selected"));
+    QVERIFY(power);
+    QCOMPARE(power->actions().size(), 3);
+    power->actions().at(2)->trigger(); // Low
+    QCOMPARE(form.doc.undoStack()->count(), 1);
+    QCOMPARE(form.doc.undoStack()->undoText(), QStringLiteral("Set Power of channels 1-4 to Low"));
+    for (int record : {1, 2, 3})
+        QCOMPARE(form.doc.image()[record * kChannelSize + 12] & 0x30, 0x00);
+    QVERIFY(form.cell(4, kColPower).isEmpty());
+    QCOMPARE(form.cell(5, kColPower), QStringLiteral("High"));
+    QCOMPARE(form.grid()->selectedRows(), QList<int>({1, 2, 3, 4}));
+    form.doc.undoStack()->undo();
+    QCOMPARE(form.doc.image(), before);
+
+    // The tone lists come in groups short enough to read.
+    QMenu *tones = SubMenu(menu, QStringLiteral("Set Rx Tone for Selected"));
+    QVERIFY(tones);
+    int offered = 0;
+    for (QAction *action : tones->actions()) {
+        const int size = action->menu() ? int(action->menu()->actions().size()) : 1;
+        QVERIFY(size <= 25);
+        offered += size;
+    }
+    QCOMPARE(offered, 261);
+}
+
+void TestGridRows::refusedPasteChangesNothing()
+{
+    const MemoryImage image = RowsImage();
+    Form form(&image);
+    const MemoryImage before = form.doc.image();
+    QGuiApplication::clipboard()->setText(
+        QStringLiteral("CH\tRx Frequency\tPower\n1\t145.5\tLow\n2\t146.5\tLoud\n"));
+    form.grid()->selectRows({10});
+    Press(QKeySequence(Qt::CTRL | Qt::Key_V));
+    QCOMPARE(m_messages.shown().size(), 1);
+    const MessageRecorder::Shown shown = m_messages.shown().constFirst();
+    QCOMPARE(shown.caption, MessageText(kMsgCaution));
+    QVERIFY2(shown.text.startsWith(QStringLiteral("Nothing was pasted. Line 3 of the clipboard: "))
+            && shown.text.contains(QStringLiteral("\"Loud\"")),
+        qPrintable(shown.text));
+    QCOMPARE(form.doc.image(), before);
+    QCOMPARE(form.doc.undoStack()->count(), 0);
+}
+
+void TestGridRows::insertRefusedWhenLastRowIsUsed()
+{
+    MemoryImage image = RowsImage();
+    EncodeChannel(image, kChannelCount - 1, NewChannelTexts(QStringLiteral("145.00000"), false));
+    Form form(&image);
+    const MemoryImage before = form.doc.image();
+    form.grid()->selectRows({2});
+    form.view->rowCommands()->run(Command::InsertRow);
+    QCOMPARE(m_messages.shown().size(), 1);
+    QVERIFY(m_messages.shown().constFirst().text.contains(QStringLiteral("channel 199")));
+    QCOMPARE(form.doc.image(), before);
+    QCOMPARE(form.doc.undoStack()->count(), 0);
+}
+
+void TestGridRows::clearingCommitSaysHowToUndo_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("status");
+    QTest::newRow("Rx erased") << "English" << int(kColRx) << ""
+                               << "Cleared channel 2. Ctrl+Z brings it back.";
+    QTest::newRow("Rx out of range, Chinese") << "Chinese" << int(kColRx) << "900"
+                                              << "已清除信道2，按 Ctrl+Z 可恢复。";
+    QTest::newRow("off-step Tx left by moving") << "English" << int(kColTx) << "145.5001"
+                                                << "Cleared channel 2. Ctrl+Z brings it back.";
+    QTest::newRow("a new Rx says nothing") << "English" << int(kColRx) << "145.6"
+                                           << "";
+}
+
+void TestGridRows::clearingCommitSaysHowToUndo()
+{
+    QFETCH(QString, language);
+    QFETCH(int, column);
+    QFETCH(QString, typed);
+    QFETCH(QString, status);
+    SetLanguageState(language);
+    const MemoryImage image = RowsImage();
+    Form form(&image);
+    const MemoryImage before = form.doc.image();
+    QSignalSpy spy(form.view.get(), &CProgramView::statusMessage);
+    form.click(2, column);
+    if (typed.isEmpty())
+        Form::key(Qt::Key_Delete);
+    else
+        Form::type(typed);
+    form.click(4, kColName);
+    QCOMPARE(spy.size(), status.isEmpty() ? 0 : 1);
+    if (!status.isEmpty())
+        QCOMPARE(spy.constFirst().constFirst().toString(), status);
+    form.doc.undoStack()->undo();
+    QCOMPARE(form.doc.image(), before);
+}
+
+QTEST_MAIN(TestGridRows)
+#include "tst_gridrows.moc"
