@@ -96,10 +96,10 @@ bool CProgramApp::InitInstance(const QStringList &arguments)
         &CProgramApp::restartInNewLanguage);
 
     DocumentCommands *documents = m_mainFrame->documents();
-    if (arguments.isEmpty())
+    // A file that cannot be opened has said why; the program goes on with a
+    // new document.
+    if (arguments.isEmpty() || !documents->open(arguments.constFirst()))
         documents->createNew();
-    else if (!documents->open(arguments.constFirst()))
-        return false;
 
     // Without a window manager a maximise request is not honoured; starting
     // with the screen's size looks the same either way.
@@ -116,6 +116,7 @@ bool CProgramApp::InitInstance(const QStringList &arguments)
     m_mainFrame->setWindowTitle(QString());
     m_mainFrame->setWindowTitle(title);
     applyMenuEdits();
+    documents->focusFirstCell(documents->activeChild());
     return true;
 }
 
@@ -141,8 +142,8 @@ void CProgramApp::restartInNewLanguage()
 {
     // The new process reads "Program.ini" at once, so the new language is written
     // before it starts, and only when this window really closes.
-    if (!m_mainFrame->close())
-        return;
-    g_iniFile.Save(false);
-    m_launcher(QCoreApplication::applicationFilePath(), {});
+    m_mainFrame->closeThen([this] {
+        g_iniFile.Save(false);
+        m_launcher(QCoreApplication::applicationFilePath(), {});
+    });
 }

@@ -53,6 +53,8 @@ private:
     void takeBands(const BandBoxes &boxes);
     void showBands();
     void loadFrameIcon();
+    // A read starts (editors close, band boxes turn read-only) or ends.
+    void setReceiving(bool receiving);
 
     QPointer<CProgramDoc> m_document;
     BandLimitBoxes *m_bands = nullptr;
