@@ -57,6 +57,12 @@
         <source>SCRL</source>
         <translation>SCRL</translation>
     </message>
+    <message>
+        <source>A transfer with the radio is still running.
+Cancel the transfer and close the program?</source>
+        <translation>A transfer with the radio is still running.
+Cancel the transfer and close the program?</translation>
+    </message>
 </context>
 <context>
     <name>CTreeControlBar</name>
@@ -400,6 +406,31 @@ Save them now?</translation>
     <message>
         <source>Redo the change undone last</source>
         <translation>Redo the change undone last</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Contents</translation>
+    </message>
+    <message>
+        <source>Show the contents of the help</source>
+        <translation>Show the contents of the help</translation>
+    </message>
+    <message>
+        <source>Recent &amp;Files</source>
+        <translation>Recent &amp;Files</translation>
+    </message>
+    <message>
+        <source>&amp;Window</source>
+        <translation>&amp;Window</translation>
+    </message>
+</context>
+<context>
+    <name>RecentFiles</name>
+    <message>
+        <source>The file &quot;%1&quot; no longer exists.
+It was taken off the list of recent files.</source>
+        <translation>The file &quot;%1&quot; no longer exists.
+It was taken off the list of recent files.</translation>
     </message>
 </context>
 <context>

@@ -57,6 +57,12 @@
         <source>SCRL</source>
         <translation>SCRL</translation>
     </message>
+    <message>
+        <source>A transfer with the radio is still running.
+Cancel the transfer and close the program?</source>
+        <translation>与对讲机的数据传输仍在进行。
+取消传输并关闭程序吗？</translation>
+    </message>
 </context>
 <context>
     <name>CTreeControlBar</name>
@@ -400,6 +406,31 @@ Save them now?</source>
     <message>
         <source>Redo the change undone last</source>
         <translation>重做最近撤销的修改</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>目录(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Show the contents of the help</source>
+        <translation>显示帮助的目录</translation>
+    </message>
+    <message>
+        <source>Recent &amp;Files</source>
+        <translation>最近的文件(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;Window</source>
+        <translation>窗口(&amp;W)</translation>
+    </message>
+</context>
+<context>
+    <name>RecentFiles</name>
+    <message>
+        <source>The file &quot;%1&quot; no longer exists.
+It was taken off the list of recent files.</source>
+        <translation>文件“%1”已不存在。
+已将其从最近的文件列表中删除。</translation>
     </message>
 </context>
 <context>
