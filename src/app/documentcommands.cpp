@@ -113,6 +113,12 @@ void DocumentCommands::focusFirstCell(CChildFrame *child)
         return;
     ChannelGrid *grid = child->view()->grid();
     grid->setCurrentIndex(grid->model()->index(0, kColRx));
+    focusGrid(child);
+}
+
+void DocumentCommands::focusGrid(CChildFrame *child)
+{
+    ChannelGrid *grid = child->view()->grid();
     grid->setFocus();
     grid->openCurrentEditor();
     if (QWidget *editor = grid->openEditor())
@@ -305,7 +311,8 @@ void DocumentCommands::show(CChildFrame *child)
         child->show();
     m_client->setActiveSubWindow(child);
     setActive(child);
-    child->setFocus();
+    // The keyboard goes back to the grid's current cell, not to the first box.
+    focusGrid(child);
 }
 
 void DocumentCommands::showActive()

@@ -76,6 +76,8 @@ private:
     void setActive(CChildFrame *child);
     CChildFrame *adopt(CChildFrame *child);
     CChildFrame *childOfFile(const QString &path) const;
+    // The keyboard into the grid's current cell (its editor open).
+    void focusGrid(CChildFrame *child);
     void onSubWindowActivated(QMdiSubWindow *window);
     bool writeDocument(CChildFrame *child, const QString &path);
     QString askFileName(bool save, const QString &proposed);

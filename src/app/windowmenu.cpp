@@ -31,8 +31,9 @@ void WindowMenu::rebuild()
         const QString number = i < 9 ? QStringLiteral("&%1").arg(i + 1) : QString::number(i + 1);
         QAction *item = m_menu->addAction(number + QLatin1Char(' ') + title);
         item->setProperty(kCommandIdProperty, kCmdWindowFirst + i);
-        item->setCheckable(true);
-        item->setChecked(child == m_documents->activeChild());
+        // Only the active one carries a mark; the others show no empty box.
+        item->setCheckable(child == m_documents->activeChild());
+        item->setChecked(item->isCheckable());
         connect(item, &QAction::triggered, m_documents,
             [documents = m_documents, window = QPointer<CChildFrame>(child)] {
                 documents->show(window);

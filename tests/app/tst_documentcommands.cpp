@@ -227,6 +227,7 @@ void TestDocumentCommands::windowMenuShowsHiddenDocuments()
     QCOMPARE(frame()->activeChild(), first);
     QVERIFY(!first->isHidden());
     QVERIFY(first->isMaximized()); // back as it was
+    QCOMPARE(first->focusWidget(), first->view()->grid()->openEditor());
     QVERIFY(action(kCmdFileSave)->isEnabled());
 }
 
