@@ -121,6 +121,10 @@ Save them now?</source>
         <translation>The document &quot;%1&quot; has changes that were not saved.
 Save them now?</translation>
     </message>
+    <message>
+        <source>%1 is not a file but a device or a pipe; it was not opened.</source>
+        <translation>%1 is not a file but a device or a pipe; it was not opened.</translation>
+    </message>
 </context>
 <context>
     <name>EditCommands</name>

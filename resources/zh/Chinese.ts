@@ -121,6 +121,10 @@ Save them now?</source>
         <translation>文档“%1”有尚未保存的修改。
 现在保存吗？</translation>
     </message>
+    <message>
+        <source>%1 is not a file but a device or a pipe; it was not opened.</source>
+        <translation>%1 不是文件，而是设备或管道；未打开。</translation>
+    </message>
 </context>
 <context>
     <name>EditCommands</name>

@@ -10,6 +10,7 @@
 #include "programview.h"
 #include "uiservices.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 
@@ -180,9 +181,17 @@ bool DocumentCommands::open(const QString &path)
         return true;
     }
     // The file is read before anything is asked, so a file that cannot be
-    // opened costs no question and changes nothing.
+    // opened costs no question and changes nothing. A pipe or a device would
+    // leave the read waiting for a writer: it is refused before.
+    const QFileInfo info(path);
+    DatResult result;
     MemoryImage probe;
-    DatResult result = LoadDatFile(path, probe);
+    if (info.exists() && !info.isFile() && !info.isDir())
+        result = {DatError::CannotOpen,
+            tr("%1 is not a file but a device or a pipe; it was not opened.")
+                .arg(QDir::toNativeSeparators(path))};
+    else
+        result = LoadDatFile(path, probe);
     CChildFrame *previous = shownChild();
     if (result.ok() && previous && !resolveUnsavedEdits(previous, true))
         return false;

@@ -56,7 +56,7 @@ void RecentFiles::choose(int index)
     if (index < 0 || index >= paths.size())
         return;
     const QString path = paths.at(index);
-    if (!QFileInfo(path).isFile()) {
+    if (!QFileInfo::exists(path)) {
         paths.removeAt(index);
         UserSettings::setRecentFiles(paths);
         rebuild();

@@ -18,6 +18,7 @@
 #include <QStatusTipEvent>
 #include <QToolButton>
 #include <QTreeWidget>
+#include <sys/stat.h>
 
 namespace {
 
@@ -195,11 +196,12 @@ void TestProgramApp::chineseStartUp()
 
 void TestProgramApp::commandLineOpen_data()
 {
-    QTest::addColumn<int>("size"); // -1: no such file
+    QTest::addColumn<int>("size"); // -1: no such file, -2: a named pipe
     QTest::addColumn<bool>("opened");
     QTest::newRow("a whole image opens") << int(kImageSize) << true;
     QTest::newRow("a short file: why, then a new document") << 100 << false;
     QTest::newRow("a missing file: why, then a new document") << -1 << false;
+    QTest::newRow("a pipe: why, then a new document, without waiting for a writer") << -2 << false;
 }
 
 void TestProgramApp::commandLineOpen()
@@ -209,6 +211,7 @@ void TestProgramApp::commandLineOpen()
     AppFixture fixture;
     const QString path = fixture.dir() + QStringLiteral("/radio.dat");
     QVERIFY(size < 0 || WriteFile(path, QByteArray(size, char(0x5A))));
+    QVERIFY(size != -2 || mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
 
     QVERIFY(fixture.startIn("English", {path}));
     CMainFrame *frame = fixture.app()->mainFrame();
