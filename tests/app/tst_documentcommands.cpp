@@ -22,14 +22,6 @@
 
 namespace {
 
-// A change to one byte of a document, as a settings dialog makes it.
-void SetByte(CProgramDoc *doc, int address, int value)
-{
-    MemoryImage updated = doc->image();
-    updated[address] = quint8(value);
-    doc->changeBytes(updated, QStringLiteral("Change"));
-}
-
 const QString kUnsaved
     = QStringLiteral("The document \"%1\" has changes that were not saved.\nSave them now?");
 const QMessageBox::StandardButtons kSaveDiscardCancel

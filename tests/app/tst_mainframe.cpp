@@ -89,18 +89,6 @@ void TestMainFrame::doubleClickTree(QTreeWidgetItem *item)
     QTest::mouseDClick(tree->viewport(), Qt::LeftButton, {}, pos);
 }
 
-namespace {
-
-// A change to one byte of a document, as a settings dialog makes it.
-void SetByte(CProgramDoc *doc, int address, int value)
-{
-    MemoryImage updated = doc->image();
-    updated[address] = quint8(value);
-    doc->changeBytes(updated, QStringLiteral("Change"));
-}
-
-} // namespace
-
 void TestMainFrame::fileNew_data()
 {
     QTest::addColumn<QMessageBox::StandardButton>("answer");
