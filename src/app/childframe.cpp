@@ -103,7 +103,10 @@ void CChildFrame::updateTitle()
 
 void CChildFrame::fitToView()
 {
-    QSize size = sizeHint().boundedTo(QSize(kMaxWidth, kMaxHeight));
+    // The form's own size plus the window's title bar and frame (the scroll
+    // area's hint would cap the form at a few hundred pixels).
+    const QSize frame = sizeHint() - widget()->sizeHint();
+    QSize size = (m_view->sizeHint() + frame).boundedTo(QSize(kMaxWidth, kMaxHeight));
     if (QMdiArea *area = mdiArea(); area && area->isVisible())
         size = size.boundedTo(area->viewport()->size());
     setGeometry(0, 0, size.width(), size.height());
