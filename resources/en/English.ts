@@ -76,6 +76,12 @@
         <source>SCRL</source>
         <translation>SCRL</translation>
     </message>
+    <message>
+        <source>A transfer with the radio is still running.
+Cancel the transfer and close the program?</source>
+        <translation>A transfer with the radio is still running.
+Cancel the transfer and close the program?</translation>
+    </message>
 </context>
 <context>
     <name>CTreeControlBar</name>
@@ -180,6 +186,10 @@
 Save them now?</source>
         <translation>The document &quot;%1&quot; has changes that were not saved.
 Save them now?</translation>
+    </message>
+    <message>
+        <source>%1 is not a file but a device or a pipe; it was not opened.</source>
+        <translation>%1 is not a file but a device or a pipe; it was not opened.</translation>
     </message>
 </context>
 <context>
@@ -506,6 +516,31 @@ Save them now?</translation>
     <message>
         <source>Sort the selected channels by name</source>
         <translation>Sort the selected channels by name</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Contents</translation>
+    </message>
+    <message>
+        <source>Show the contents of the help</source>
+        <translation>Show the contents of the help</translation>
+    </message>
+    <message>
+        <source>Recent &amp;Files</source>
+        <translation>Recent &amp;Files</translation>
+    </message>
+    <message>
+        <source>&amp;Window</source>
+        <translation>&amp;Window</translation>
+    </message>
+</context>
+<context>
+    <name>RecentFiles</name>
+    <message>
+        <source>The file &quot;%1&quot; no longer exists.
+It was taken off the list of recent files.</source>
+        <translation>The file "%1" no longer exists.
+It was taken off the list of recent files.</translation>
     </message>
 </context>
 <context>

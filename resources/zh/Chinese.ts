@@ -76,6 +76,12 @@
         <source>SCRL</source>
         <translation>SCRL</translation>
     </message>
+    <message>
+        <source>A transfer with the radio is still running.
+Cancel the transfer and close the program?</source>
+        <translation>与对讲机的数据传输仍在进行。
+取消传输并关闭程序吗？</translation>
+    </message>
 </context>
 <context>
     <name>CTreeControlBar</name>
@@ -180,6 +186,10 @@
 Save them now?</source>
         <translation>文档“%1”有尚未保存的修改。
 现在保存吗？</translation>
+    </message>
+    <message>
+        <source>%1 is not a file but a device or a pipe; it was not opened.</source>
+        <translation>%1 不是文件，而是设备或管道；未打开。</translation>
     </message>
 </context>
 <context>
@@ -506,6 +516,31 @@ Save them now?</source>
     <message>
         <source>Sort the selected channels by name</source>
         <translation>按名字排列所选信道</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>目录(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Show the contents of the help</source>
+        <translation>显示帮助的目录</translation>
+    </message>
+    <message>
+        <source>Recent &amp;Files</source>
+        <translation>最近的文件(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;Window</source>
+        <translation>窗口(&amp;W)</translation>
+    </message>
+</context>
+<context>
+    <name>RecentFiles</name>
+    <message>
+        <source>The file &quot;%1&quot; no longer exists.
+It was taken off the list of recent files.</source>
+        <translation>文件“%1”已不存在。
+已将其从最近的文件列表中删除。</translation>
     </message>
 </context>
 <context>

@@ -8,6 +8,9 @@ CBackgroundClient::CBackgroundClient(QWidget *parent)
     : QMdiArea(parent)
 {
     setObjectName(QStringLiteral("documentArea"));
+    // A document window larger than the area stays within reach.
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 }
 
 QVector<QPoint> CBackgroundClient::tileOrigins(const QSize &client, const QSize &tile)

@@ -7,7 +7,9 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QMdiArea>
 #include <QMenu>
+#include <QScrollArea>
 
 CChildFrame::CChildFrame(CProgramDoc *document, QWidget *parent)
     : QMdiSubWindow(parent)
@@ -17,7 +19,14 @@ CChildFrame::CChildFrame(CProgramDoc *document, QWidget *parent)
     // Every new document window takes the port stored by the COM Setup dialog.
     LoadComPortFromSettings();
     m_view = new CProgramView(m_document, this);
-    setWidget(m_view);
+    // A window smaller than the form (a small screen, a large scale factor)
+    // scrolls it, so nothing of it is out of reach.
+    auto *scroller = new QScrollArea(this);
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setWidgetResizable(true);
+    scroller->setWidget(m_view);
+    scroller->setFocusProxy(m_view);
+    setWidget(scroller);
     updateTitle();
     connect(m_document, &CProgramDoc::modifiedChanged, this, &QWidget::setWindowModified);
     setWindowIcon(QIcon(QStringLiteral(":/icons/document.svg")));
@@ -38,7 +47,20 @@ void CChildFrame::closeEvent(QCloseEvent *event)
 {
     // The document stays open; Channel Information shows the window again.
     event->ignore();
-    hide();
+    if (isHidden() || !m_closeGuard || m_closeGuard(this))
+        hide();
+}
+
+void CChildFrame::showEvent(QShowEvent *event)
+{
+    QMdiSubWindow::showEvent(event);
+    Q_EMIT shownChanged();
+}
+
+void CChildFrame::hideEvent(QHideEvent *event)
+{
+    QMdiSubWindow::hideEvent(event);
+    Q_EMIT shownChanged();
 }
 
 void CChildFrame::updateTitle()
@@ -49,6 +71,11 @@ void CChildFrame::updateTitle()
 
 void CChildFrame::fitToView()
 {
-    const QSize hint = sizeHint();
-    setGeometry(0, 0, qMin(hint.width(), kMaxWidth), qMin(hint.height(), kMaxHeight));
+    // The form's own size plus the window's title bar and frame (the scroll
+    // area's hint would cap the form at a few hundred pixels).
+    const QSize frame = sizeHint() - widget()->sizeHint();
+    QSize size = (m_view->sizeHint() + frame).boundedTo(QSize(kMaxWidth, kMaxHeight));
+    if (QMdiArea *area = mdiArea(); area && area->isVisible())
+        size = size.boundedTo(area->viewport()->size());
+    setGeometry(0, 0, size.width(), size.height());
 }

@@ -27,6 +27,7 @@ enum CommandId {
     kCmdPrintSetup = 57606,
     kCmdPrint = 57607,
     kCmdPrintPreview = 57609,
+    kCmdFileRecentFirst = 57616, // the recent files are 57616-57623
     kCmdEditClear = 57632,
     kCmdEditCopy = 57634,
     kCmdEditCut = 57635,
@@ -35,11 +36,13 @@ enum CommandId {
     kCmdEditRedo = 57644,
     kCmdAppAbout = 57664,
     kCmdAppExit = 57665,
+    kCmdHelpContents = 57667,
     kCmdHelp = 57670,
     kCmdNextPane = 57680,
     kCmdPrevPane = 57681,
     kCmdViewToolbar = 59392,
     kCmdViewStatusBar = 59393,
+    kCmdWindowFirst = 65280, // the Window menu's document items count up from here
 };
 
 // Help topic of the main window itself (its resource 128 as a help id, less the

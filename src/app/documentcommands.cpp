@@ -1,12 +1,16 @@
 #include "documentcommands.h"
 
 #include "backgroundclient.h"
+#include "channelcodec.h"
+#include "channelgrid.h"
 #include "childframe.h"
+#include "datfile.h"
 #include "messages.h"
 #include "programdoc.h"
 #include "programview.h"
 #include "uiservices.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 
@@ -41,10 +45,15 @@ DocumentCommands::DocumentCommands(QWidget *frame, CBackgroundClient *client)
     connect(m_client, &QMdiArea::subWindowActivated, this, &DocumentCommands::onSubWindowActivated);
 }
 
+CChildFrame *DocumentCommands::shownChild() const
+{
+    return m_active && !m_active->isHidden() ? m_active : nullptr;
+}
+
 QList<CChildFrame *> DocumentCommands::children() const
 {
     QList<CChildFrame *> result;
-    const auto windows = m_client->subWindowList();
+    const auto windows = m_client->subWindowList(QMdiArea::CreationOrder);
     for (QMdiSubWindow *window : windows) {
         if (auto *child = qobject_cast<CChildFrame *>(window))
             result.append(child);
@@ -79,10 +88,17 @@ CChildFrame *DocumentCommands::adopt(CChildFrame *child)
 {
     m_client->addSubWindow(child);
     child->view()->initialUpdate();
+    // Restoring from maximised gives the form's own size.
     child->fitToView();
-    child->show();
+    child->showMaximized();
     m_client->setActiveSubWindow(child);
     setActive(child);
+    focusFirstCell(child);
+    child->setCloseGuard([this](CChildFrame *c) { return resolveUnsavedEdits(c, true); });
+    const auto changed = [this] { Q_EMIT documentStatesChanged(); };
+    connect(child, &CChildFrame::shownChanged, this, changed);
+    connect(child->document(), &CProgramDoc::modifiedChanged, this, changed);
+    connect(child->document(), &CProgramDoc::receivingChanged, this, changed);
     connect(child, &QObject::destroyed, this, [this, child] {
         if (m_active == child) {
             m_active = nullptr;
@@ -92,37 +108,106 @@ CChildFrame *DocumentCommands::adopt(CChildFrame *child)
     return child;
 }
 
+void DocumentCommands::focusFirstCell(CChildFrame *child)
+{
+    if (!child)
+        return;
+    ChannelGrid *grid = child->view()->grid();
+    grid->setCurrentIndex(grid->model()->index(0, kColRx));
+    focusGrid(child);
+}
+
+void DocumentCommands::focusGrid(CChildFrame *child)
+{
+    ChannelGrid *grid = child->view()->grid();
+    grid->setFocus();
+    grid->openCurrentEditor();
+    if (QWidget *editor = grid->openEditor())
+        editor->setFocus();
+}
+
 void DocumentCommands::fileNew()
 {
-    CChildFrame *active = m_active;
+    // A hidden document is never cleared unseen: New then opens a window of its own.
+    CChildFrame *active = shownChild();
     if (!active) {
         createNew();
         return;
     }
-    const auto answer = UiServices::message(m_frame, QString(), MessageText(kMsgAllDataCleared),
-        QMessageBox::Warning, QMessageBox::Ok | QMessageBox::Cancel);
-    if (answer != QMessageBox::Ok)
+    CProgramDoc *document = active->document();
+    if (document->isReceiving())
         return;
+    document->CommitPendingEdits();
+    if (document->IsModified()) {
+        if (!resolveUnsavedEdits(active, false))
+            return;
+    } else {
+        const auto answer = UiServices::message(m_frame, QString(), MessageText(kMsgAllDataCleared),
+            QMessageBox::Warning, QMessageBox::Ok | QMessageBox::Cancel);
+        if (answer != QMessageBox::Ok)
+            return;
+    }
     // The active document takes the new image as a change of its own, so Undo
-    // brings the cleared data back.
-    active->document()->clearToNew();
+    // brings the cleared data back; a new image holds nothing to save.
+    document->clearToNew();
+    document->undoStack()->setClean();
     active->updateTitle();
-    showActive();
+    show(active);
+    focusFirstCell(active);
+}
+
+CChildFrame *DocumentCommands::childOfFile(const QString &path) const
+{
+    const QString wanted = QFileInfo(path).canonicalFilePath();
+    if (wanted.isEmpty())
+        return nullptr;
+    const auto windows = children();
+    for (CChildFrame *child : windows) {
+        const CProgramDoc *document = child->document();
+        if (!document->isUntitled()
+            && QFileInfo(document->pathName()).canonicalFilePath() == wanted)
+            return child;
+    }
+    return nullptr;
 }
 
 bool DocumentCommands::open(const QString &path)
 {
+    // One document per file: a second copy would let two windows save over
+    // each other.
+    if (CChildFrame *existing = childOfFile(path)) {
+        show(existing);
+        Q_EMIT fileUsed(path);
+        return true;
+    }
+    // The file is read before anything is asked, so a file that cannot be
+    // opened costs no question and changes nothing. A pipe or a device would
+    // leave the read waiting for a writer: it is refused before.
+    const QFileInfo info(path);
+    DatResult result;
+    MemoryImage probe;
+    if (info.exists() && !info.isFile() && !info.isDir())
+        result = {DatError::CannotOpen,
+            tr("%1 is not a file but a device or a pipe; it was not opened.")
+                .arg(QDir::toNativeSeparators(path))};
+    else
+        result = LoadDatFile(path, probe);
+    CChildFrame *previous = shownChild();
+    if (result.ok() && previous && !resolveUnsavedEdits(previous, true))
+        return false;
     auto *document = new CProgramDoc;
-    const DatResult result = document->OnOpenDocument(path);
+    if (result.ok())
+        result = document->OnOpenDocument(path);
     if (!result.ok()) {
         delete document;
         UiServices::message(m_frame, QString(), result.message, QMessageBox::Warning);
         return false;
     }
     document->setTitle(QFileInfo(path).fileName());
-    if (CChildFrame *previous = m_active)
-        previous->close();
+    if (previous)
+        previous->hide(); // its edits were settled above
     adopt(new CChildFrame(document));
+    Q_EMIT fileUsed(path);
     return true;
 }
 
@@ -140,6 +225,7 @@ bool DocumentCommands::writeDocument(CChildFrame *child, const QString &path)
     }
     child->document()->setTitle(QFileInfo(path).fileName());
     child->updateTitle();
+    Q_EMIT fileUsed(path);
     return true;
 }
 
@@ -168,21 +254,32 @@ bool DocumentCommands::saveAs(CChildFrame *child)
     return writeDocument(child, path);
 }
 
+bool DocumentCommands::resolveUnsavedEdits(CChildFrame *child, bool revertOnDiscard)
+{
+    CProgramDoc *document = child->document();
+    document->CommitPendingEdits();
+    if (!document->IsModified())
+        return true;
+    const QString text = tr("The document \"%1\" has changes that were not saved.\nSave them now?")
+                             .arg(document->title());
+    const auto answer = UiServices::message(m_frame, QString(), text, QMessageBox::Question,
+        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+    if (answer == QMessageBox::Save)
+        return save(child);
+    if (answer != QMessageBox::Discard)
+        return false;
+    // Should the saved state be out of reach (its file gone), the edits stay in
+    // the document: the Window menu still shows it with its "*".
+    if (revertOnDiscard)
+        document->revertToSaved();
+    return true;
+}
+
 bool DocumentCommands::confirmUnsavedEdits()
 {
     const auto windows = children();
     for (CChildFrame *child : windows) {
-        child->document()->CommitPendingEdits();
-        if (!child->document()->IsModified())
-            continue;
-        const QString text
-            = tr("The document \"%1\" has changes that were not saved.\nSave them now?")
-                  .arg(child->document()->title());
-        const auto answer = UiServices::message(m_frame, QString(), text, QMessageBox::Question,
-            QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
-        if (answer == QMessageBox::Cancel)
-            return false;
-        if (answer == QMessageBox::Save && !save(child))
+        if (!resolveUnsavedEdits(child, false))
             return false;
     }
     return true;
@@ -197,25 +294,37 @@ void DocumentCommands::fileOpen()
 
 void DocumentCommands::fileClose()
 {
-    if (m_active)
-        m_active->close();
+    if (CChildFrame *child = shownChild())
+        child->close();
 }
 
 void DocumentCommands::fileSave()
 {
-    save(m_active);
+    save(shownChild());
 }
 
 void DocumentCommands::fileSaveAs()
 {
-    saveAs(m_active);
+    saveAs(shownChild());
+}
+
+void DocumentCommands::show(CChildFrame *child)
+{
+    if (!child)
+        return;
+    // A hidden window comes back as it was (maximised or not); a minimised one
+    // is restored.
+    if (child->isMinimized())
+        child->showNormal();
+    else
+        child->show();
+    m_client->setActiveSubWindow(child);
+    setActive(child);
+    // The keyboard goes back to the grid's current cell, not to the first box.
+    focusGrid(child);
 }
 
 void DocumentCommands::showActive()
 {
-    if (CChildFrame *child = m_active) {
-        child->showNormal();
-        m_client->setActiveSubWindow(child);
-        child->setFocus();
-    }
+    show(m_active);
 }

@@ -11,9 +11,9 @@ class QWidget;
 
 // The document commands of the main window: New (with its confirmation), Open,
 // Close (hides), Save, Save As, Channel Information (shows the active window
-// again) and the question about unsaved edits when the program ends. The active
-// document window stays active while it is hidden, so Channel Information can
-// bring it back.
+// again) and the questions about unsaved edits. The active document window
+// stays active while it is hidden, so Channel Information can bring it back;
+// the commands that act on a document act only on a shown one.
 class DocumentCommands : public QObject
 {
     Q_OBJECT
@@ -27,19 +27,32 @@ public:
     DocumentCommands(QWidget *frame, CBackgroundClient *client);
 
     CChildFrame *activeChild() const { return m_active; }
+    // The active document window while it is shown; nullptr while it is hidden.
+    CChildFrame *shownChild() const;
+    // Every document window, in the order they were opened.
     QList<CChildFrame *> children() const;
 
     // A new document in a new window, without any question.
     CChildFrame *createNew();
-    // Opens path; on success the previously active window is hidden. On failure
-    // the reason is shown and nothing changes.
+    // Opens path. The shown document's unsaved edits are asked about first (when
+    // the file can be read); then that window is hidden. A file that is open
+    // already has its window shown instead. On failure or Cancel the reason is
+    // shown (failure) and nothing changes.
     bool open(const QString &path);
     // Save (asks for a name when the document came from New) and Save As.
     bool save(CChildFrame *child);
     bool saveAs(CChildFrame *child);
-    // Save / Discard / Cancel for every document with unsaved edits; false when
-    // the user cancelled or a save failed.
+    // Save / Discard / Cancel for a document with unsaved edits; true at once
+    // without them. Discard with revert drops the edits (the document returns to
+    // its saved state). False when the user cancelled or a save failed.
+    bool resolveUnsavedEdits(CChildFrame *child, bool revertOnDiscard);
+    // The same for every document, as the program ends.
     bool confirmUnsavedEdits();
+
+    // Shows a document window (hidden or not) and makes it the active one.
+    void show(CChildFrame *child);
+    // The keyboard into the grid at row "Pr", Rx Frequency.
+    void focusFirstCell(CChildFrame *child);
 
     void setFileNameFunction(FileNameFunction f) { m_fileName = std::move(f); }
 
@@ -53,10 +66,18 @@ public:
 Q_SIGNALS:
     // The active document window changed (nullptr: none is left).
     void activeChanged(CChildFrame *child);
+    // A document window was shown or hidden, or a document's unsaved or
+    // receiving state changed.
+    void documentStatesChanged();
+    // A document file was opened or saved under path.
+    void fileUsed(const QString &path);
 
 private:
     void setActive(CChildFrame *child);
     CChildFrame *adopt(CChildFrame *child);
+    CChildFrame *childOfFile(const QString &path) const;
+    // The keyboard into the grid's current cell (its editor open).
+    void focusGrid(CChildFrame *child);
     void onSubWindowActivated(QMdiSubWindow *window);
     bool writeDocument(CChildFrame *child, const QString &path);
     QString askFileName(bool save, const QString &proposed);

@@ -71,6 +71,7 @@ void FrameActions::createActions()
     make(kCmdComSetup, tr("&Com Setup"), QString(), tr("Choose the serial port of the cable"));
     make(kCmdLanguage, tr("&Language"), QString(), tr("Choose the interface language"));
     make(kCmdHelp, tr("Help"), QString(), tr("Show the help topics"));
+    make(kCmdHelpContents, tr("&Contents"), QString(), tr("Show the contents of the help"));
     make(kCmdNextPane, tr("Next Pane"), QString(), QString());
     make(kCmdPrevPane, tr("Previous Pane"), QString(), QString());
     const QString aboutPrompt = tr("Display program information, version number and copyright");
@@ -125,17 +126,21 @@ QMenu *FrameActions::popup(const QString &title, const QList<QAction *> &items)
 void FrameActions::createMenus()
 {
     auto a = [this](int id) { return action(id); };
+    m_recentMenu = popup(tr("Recent &Files"), {});
+    m_windowMenu = popup(tr("&Window"), {});
+    QAction *recent = m_recentMenu->menuAction();
     m_noDocMenus = {
         popup(tr("&File"),
-            {a(kCmdFileNew), a(kCmdFileOpen), nullptr, a(kCmdPrintSetup), nullptr, a(kCmdAppExit)}),
+            {a(kCmdFileNew), a(kCmdFileOpen), nullptr, a(kCmdPrintSetup), nullptr, recent, nullptr,
+                a(kCmdAppExit)}),
         popup(tr("&View"), {a(kCmdViewToolbar), a(kCmdViewStatusBar)}),
-        popup(tr("&Help"), {m_appAbout}),
+        popup(tr("&Help"), {a(kCmdHelpContents), nullptr, m_appAbout}),
     };
     m_docMenus = {
         popup(tr("&File"),
             {a(kCmdFileNew), a(kCmdFileOpen), a(kCmdFileClose), a(kCmdFileSave), a(kCmdFileSaveAs),
-                nullptr, a(kCmdPrint), a(kCmdPrintPreview), a(kCmdPrintSetup), nullptr,
-                a(kCmdAppExit)}),
+                nullptr, a(kCmdPrint), a(kCmdPrintPreview), a(kCmdPrintSetup), nullptr, recent,
+                nullptr, a(kCmdAppExit)}),
         popup(tr("&Edit"),
             {a(kCmdEditUndo), a(kCmdEditRedo), nullptr, a(kCmdEditCut), a(kCmdEditCopy),
                 a(kCmdEditPaste), a(kCmdEditClear), nullptr, a(kCmdInsertRow), a(kCmdDeleteRow),
@@ -144,7 +149,8 @@ void FrameActions::createMenus()
         popup(tr("&Program"), {a(kCmdRead), a(kCmdWrite)}),
         popup(tr("&View"), {a(kCmdViewToolbar), a(kCmdViewStatusBar), a(kCmdControlBar)}),
         popup(tr("&Setup"), {a(kCmdComSetup), a(kCmdLanguage)}),
-        popup(tr("&Help"), {m_docAbout}),
+        m_windowMenu,
+        popup(tr("&Help"), {a(kCmdHelpContents), nullptr, m_docAbout}),
     };
 }
 

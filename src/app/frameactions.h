@@ -26,6 +26,9 @@ public:
     // The About item of the document menu's Help popup (retitled at start-up).
     QAction *documentAboutAction() const { return m_docAbout; }
     QAction *defaultAboutAction() const { return m_appAbout; }
+    // File > Recent Files and the Window menu; their items follow the documents.
+    QMenu *recentFilesMenu() const { return m_recentMenu; }
+    QMenu *windowMenu() const { return m_windowMenu; }
 
     const QList<QMenu *> &noDocumentMenus() const { return m_noDocMenus; }
     const QList<QMenu *> &documentMenus() const { return m_docMenus; }
@@ -66,5 +69,7 @@ private:
     QAction *m_docAbout = nullptr;
     QList<QMenu *> m_noDocMenus;
     QList<QMenu *> m_docMenus;
+    QMenu *m_recentMenu = nullptr;
+    QMenu *m_windowMenu = nullptr;
     bool m_documentMenuShown = false;
 };

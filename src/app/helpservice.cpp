@@ -69,20 +69,37 @@ QString HelpService::topicFile(int context) const
 
 bool HelpService::showTopic(int context)
 {
+    if (!ensureLoaded())
+        return false;
+    m_lastContext = context;
+    showPage(topicFile(context));
+    return true;
+}
+
+bool HelpService::showContents()
+{
+    if (!ensureLoaded())
+        return false;
+    showPage(QDir(m_folder).filePath(QStringLiteral("index.html")));
+    return true;
+}
+
+bool HelpService::ensureLoaded()
+{
     if (m_failed)
         return false;
     if (!m_loaded) {
         m_loaded = load();
-        if (!m_loaded) {
-            m_failed = true;
-            return false;
-        }
+        m_failed = !m_loaded;
     }
-    m_lastContext = context;
+    return m_loaded;
+}
+
+void HelpService::showPage(const QString &file)
+{
     if (!m_window)
         m_window = new CHelpWindow;
-    m_window->showPage(topicFile(context));
-    return true;
+    m_window->showPage(file);
 }
 
 void HelpService::reset()

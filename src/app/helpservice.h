@@ -22,6 +22,8 @@ public:
 
     // Opens the help window at the topic of context. False when there is no help.
     bool showTopic(int context);
+    // Opens the help window at its contents page, index.html.
+    bool showContents();
 
     // The page of a context number (after a successful load), empty if none.
     QString topicFile(int context) const;
@@ -36,6 +38,9 @@ public:
 private:
     HelpService() = default;
     bool load();
+    // Loads the help set once; false (for good) when it cannot be found.
+    bool ensureLoaded();
+    void showPage(const QString &file);
     QString languageFolder() const;
 
     QString m_root;

@@ -15,20 +15,26 @@
 #include "language.h"
 #include "languagedlg.h"
 #include "lockkeys.h"
+#include "processdlg.h"
 #include "programview.h"
+#include "recentfiles.h"
 #include "treecontrolbar.h"
 #include "uiservices.h"
+#include "windowmenu.h"
 
 #include "printdocument.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDropEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
 
 CMainFrame::CMainFrame(QWidget *parent)
@@ -37,6 +43,8 @@ CMainFrame::CMainFrame(QWidget *parent)
     , m_actions(new FrameActions(this))
     , m_documents(new DocumentCommands(this, m_wndClient))
     , m_edit(new EditCommands(m_actions, m_documents, this))
+    , m_recent(new RecentFiles(m_actions->recentFilesMenu(), m_documents, this))
+    , m_windowMenu(new WindowMenu(m_actions->windowMenu(), m_documents))
 {
     setObjectName(QStringLiteral("mainFrame"));
     setWindowTitle(QStringLiteral("Program"));
@@ -56,6 +64,10 @@ CMainFrame::CMainFrame(QWidget *parent)
             connect(child->view(), &CProgramView::statusMessage, this, &CMainFrame::showStatus,
                 Qt::UniqueConnection);
     });
+    connect(m_documents, &DocumentCommands::documentStatesChanged, this,
+        &CMainFrame::updateCommandStates);
+    // A .dat file dropped anywhere on the window opens.
+    setAcceptDrops(true);
     updateCommandStates();
     qApp->installEventFilter(this);
 }
@@ -154,6 +166,7 @@ void CMainFrame::connectDocumentCommands()
                 handler(child);
         });
     };
+    // Shown again from hidden: the active window's commands come back.
     on(kCmdChannelInfo, [this](CChildFrame *) { m_documents->showActive(); });
     on(kCmdOptionFeatures,
         [this](CChildFrame *child) { DialogCommands::OptionFeatures(this, child->document()); });
@@ -195,17 +208,26 @@ void CMainFrame::connectViewCommands()
         &QMdiArea::activatePreviousSubWindow);
     connect(m_actions->action(kCmdHelp), &QAction::triggered, this,
         [] { UiServices::help(kMainFrameHelpContext); });
+    connect(m_actions->action(kCmdHelpContents), &QAction::triggered, this,
+        [] { HelpService::instance().showContents(); });
 }
 
 void CMainFrame::updateCommandStates()
 {
     const bool document = activeChild() != nullptr;
-    const int documentCommands[] = {kCmdFileClose, kCmdFileSave, kCmdFileSaveAs, kCmdPrint,
-        kCmdPrintPreview, kCmdChannelInfo, kCmdOptionFeatures, kCmdProductInfo, kCmdSqlAdjust,
-        kCmdRead, kCmdWrite, kCmdComSetup, kCmdLanguage, kCmdControlBar};
+    // The commands that act on the active document wait while it is hidden;
+    // the ones that change it also wait while a read replaces it.
+    const CChildFrame *shown = m_documents->shownChild();
+    const bool editable = shown && !shown->document()->isReceiving();
+    const int documentCommands[] = {kCmdChannelInfo, kCmdComSetup, kCmdLanguage, kCmdControlBar};
     for (int id : documentCommands)
         m_actions->action(id)->setEnabled(document);
-    m_edit->updateStates(document);
+    const int shownDocumentCommands[] = {kCmdFileClose, kCmdFileSave, kCmdFileSaveAs, kCmdPrint,
+        kCmdPrintPreview, kCmdOptionFeatures, kCmdProductInfo, kCmdSqlAdjust, kCmdRead, kCmdWrite};
+    for (int id : shownDocumentCommands)
+        m_actions->action(id)->setEnabled(shown != nullptr);
+    m_actions->action(kCmdFileNew)->setEnabled(!shown || editable);
+    m_edit->updateStates(editable);
     if (m_actions->documentMenuShown() != document)
         m_actions->showMenus(menuBar(), document);
 }
@@ -240,15 +262,66 @@ void CMainFrame::onLanguage()
         Q_EMIT languageChangeRequested();
 }
 
+void CMainFrame::closeThen(std::function<void()> then)
+{
+    m_afterClose = std::move(then);
+    if (close()) {
+        if (const auto after = std::exchange(m_afterClose, nullptr))
+            after();
+    } else if (!m_closeWaitsForTransfer) {
+        m_afterClose = nullptr;
+    }
+}
+
+bool CMainFrame::transferAllowsClose()
+{
+    CProcessDlg *transfer = DialogCommands::TransferDialog();
+    if (!transfer || !transfer->isRunning())
+        return true;
+    const auto answer = UiServices::message(this, QString(),
+        tr("A transfer with the radio is still running.\n"
+           "Cancel the transfer and close the program?"),
+        QMessageBox::Question, QMessageBox::Yes | QMessageBox::No);
+    if (answer != QMessageBox::Yes)
+        return false;
+    // The transfer stops at its next poll point and its dialog goes; only then
+    // does the close go on, so no transfer is left without its window.
+    m_closeWaitsForTransfer = true;
+    connect(transfer, &QObject::destroyed, this, [this] {
+        QTimer::singleShot(0, this, [this] {
+            m_closeWaitsForTransfer = false;
+            closeThen(std::exchange(m_afterClose, nullptr));
+        });
+    });
+    transfer->reject();
+    return false;
+}
+
 void CMainFrame::closeEvent(QCloseEvent *event)
 {
-    if (!m_documents->confirmUnsavedEdits()) {
-        event->ignore();
+    event->ignore();
+    if (m_closeWaitsForTransfer || !transferAllowsClose() || !m_documents->confirmUnsavedEdits())
         return;
-    }
+    // A transfer dialog still waiting for its OK goes with the window.
+    if (CProcessDlg *transfer = DialogCommands::TransferDialog())
+        transfer->close();
     if (CHelpWindow *help = HelpService::instance().window())
         help->close();
     event->accept();
+}
+
+QStringList CMainFrame::documentFiles(const QMimeData *data)
+{
+    QStringList files;
+    if (!data || !data->hasUrls())
+        return files;
+    const auto urls = data->urls();
+    for (const QUrl &url : urls) {
+        const QString path = url.toLocalFile();
+        if (!path.isEmpty() && path.endsWith(QLatin1String(".dat"), Qt::CaseInsensitive))
+            files.append(path);
+    }
+    return files;
 }
 
 void CMainFrame::keyPressEvent(QKeyEvent *event)
@@ -267,6 +340,27 @@ bool CMainFrame::eventFilter(QObject *watched, QEvent *event)
     const QEvent::Type type = event->type();
     if (type == QEvent::KeyRelease || type == QEvent::WindowActivate)
         updateLockIndicators();
+    // Files dragged over any part of this window (the band boxes and cell
+    // editors would take their names as text) are documents to open.
+    if (type == QEvent::DragEnter || type == QEvent::DragMove || type == QEvent::Drop) {
+        auto *widget = qobject_cast<QWidget *>(watched);
+        auto *drop = static_cast<QDropEvent *>(event);
+        const QStringList files = documentFiles(drop->mimeData());
+        if (widget && widget->window() == this && !files.isEmpty()) {
+            drop->setDropAction(Qt::CopyAction);
+            drop->accept();
+            if (type == QEvent::Drop) {
+                // After the drag has ended: opening may ask questions.
+                QTimer::singleShot(0, this, [this, files] {
+                    for (const QString &file : files) {
+                        if (!m_documents->open(file))
+                            break;
+                    }
+                });
+            }
+            return true;
+        }
+    }
     return QMainWindow::eventFilter(watched, event);
 }
 

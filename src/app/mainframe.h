@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <functional>
 
 class CBackgroundClient;
 class CChildFrame;
@@ -9,6 +10,9 @@ class DocumentCommands;
 class EditCommands;
 class FrameActions;
 class QLabel;
+class QMimeData;
+class RecentFiles;
+class WindowMenu;
 
 // The main window: menus, toolbar, status bar with the lock-key indicators, the
 // control bar with the navigation tree at the left, and the document area with
@@ -31,9 +35,16 @@ public:
     QToolBar *toolBar() const { return m_wndToolBar; }
     CChildFrame *activeChild() const;
 
+    RecentFiles *recentFiles() const { return m_recent; }
+
     // Runs the command of a tree label of the interface language; other labels
     // do nothing.
     void dispatchTreeLabel(const QString &label);
+
+    // Closes the main window as Exit does, then runs then (the restart after a
+    // language change). When a transfer runs and the user agrees to cancel it,
+    // the close goes on once the transfer has stopped.
+    void closeThen(std::function<void()> then);
 
 Q_SIGNALS:
     // The Language dialog stored another language: the program is to restart.
@@ -56,6 +67,11 @@ private:
     void updateLockIndicators();
     void onLanguage();
     void showStatus(const QString &text);
+    // Asks whether a running transfer is to be cancelled; on Yes cancels it and
+    // closes the window again once the transfer has stopped. False: not now.
+    bool transferAllowsClose();
+    // The .dat files of a drag (local files only).
+    static QStringList documentFiles(const QMimeData *data);
 
     CBackgroundClient *m_wndClient;
     CTreeControlBar *m_wndControlBar = nullptr;
@@ -64,5 +80,9 @@ private:
     FrameActions *m_actions;
     DocumentCommands *m_documents;
     EditCommands *m_edit;
+    RecentFiles *m_recent;
+    WindowMenu *m_windowMenu;
+    std::function<void()> m_afterClose;
+    bool m_closeWaitsForTransfer = false;
     QLabel *m_indicators[3] = {};
 };

@@ -95,10 +95,10 @@ bool CProgramApp::InitInstance(const QStringList &arguments)
         &CProgramApp::restartInNewLanguage);
 
     DocumentCommands *documents = m_mainFrame->documents();
-    if (arguments.isEmpty())
+    // A file that cannot be opened has said why; the program goes on with a
+    // new document.
+    if (arguments.isEmpty() || !documents->open(arguments.constFirst()))
         documents->createNew();
-    else if (!documents->open(arguments.constFirst()))
-        return false;
 
     // Without a window manager a maximise request is not honoured; starting
     // with the screen's size looks the same either way.
@@ -115,6 +115,7 @@ bool CProgramApp::InitInstance(const QStringList &arguments)
     m_mainFrame->setWindowTitle(QString());
     m_mainFrame->setWindowTitle(title);
     applyMenuEdits();
+    documents->focusFirstCell(documents->activeChild());
     return true;
 }
 
@@ -152,7 +153,7 @@ void CProgramApp::restartInNewLanguage()
             m_mainFrame, QString(), text.arg(error), QMessageBox::Warning, QMessageBox::Ok);
         return;
     }
-    if (!m_mainFrame->close())
-        return;
-    m_launcher(QCoreApplication::applicationFilePath(), {});
+    // The restart follows only when this window really closes (a running transfer
+    // may be kept).
+    m_mainFrame->closeThen([this] { m_launcher(QCoreApplication::applicationFilePath(), {}); });
 }

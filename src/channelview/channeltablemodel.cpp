@@ -62,13 +62,17 @@ Qt::ItemFlags ChannelTableModel::flags(const QModelIndex &index) const
 {
     if (!index.isValid())
         return Qt::NoItemFlags;
+    // No editor opens while a read will replace the table.
+    if (m_document && m_document->isReceiving())
+        return Qt::ItemIsEnabled | Qt::ItemIsSelectable;
     return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable;
 }
 
 bool ChannelTableModel::setData(const QModelIndex &index, const QVariant &value, int role)
 {
     if ((role != Qt::EditRole && role != kCommitOnEnterRole)
-        || !checkIndex(index, CheckIndexOption::IndexIsValid) || !m_document)
+        || !checkIndex(index, CheckIndexOption::IndexIsValid) || !m_document
+        || m_document->isReceiving())
         return false;
     const int record = index.row();
     const CellExit exit = role == kCommitOnEnterRole ? CellExit::Enter : CellExit::Move;

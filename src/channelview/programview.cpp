@@ -6,6 +6,7 @@
 #include "channelgrid.h"
 #include "channelrowcommands.h"
 #include "channeltablemodel.h"
+#include "columnstretcher.h"
 #include "gridsetup.h"
 #include "language.h"
 #include "messages.h"
@@ -17,6 +18,7 @@
 #include <QHeaderView>
 #include <QIcon>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QVBoxLayout>
 
@@ -49,6 +51,7 @@ CProgramView::CProgramView(CProgramDoc *document, QWidget *parent)
     m_grid->setChannelDelegate(m_delegate);
     GridSetup::apply(m_grid);
     GridSetup::setWidthFactors(m_grid, kLabelColumnWidthFactor, ColumnWidthFactors());
+    new ColumnStretcher(m_grid); // the columns share what the window is wider than they are
     GridSetup::setCornerText(m_grid, ColumnHeader(-1, g_bChinese));
     m_grid->enableRowSelection();
 
@@ -68,13 +71,18 @@ CProgramView::CProgramView(CProgramDoc *document, QWidget *parent)
         connect(document, &CProgramDoc::commitRequested, this, &CProgramView::PullIntoImage);
         connect(document, &CProgramDoc::stateReset, this, &CProgramView::RefreshFromImage);
         connect(document, &CProgramDoc::bandsChanged, this, &CProgramView::showBands);
+        connect(document, &CProgramDoc::receivingChanged, this, &CProgramView::setReceiving);
+        setReceiving(document->isReceiving());
     }
 }
 
 CProgramView::~CProgramView()
 {
-    // Closing the window moves the focus out of a band box; no longer of interest here.
+    // Closing the window moves the focus out of a band box, and a transfer dialog
+    // that goes with the window releases the document; no longer of interest here.
     m_bands->disconnect(this);
+    if (m_document)
+        m_document->disconnect(this);
     delete m_grid;
 }
 
@@ -156,6 +164,16 @@ void CProgramView::PullIntoImage()
     // A box still being typed in goes in as it stands, without the clamping of
     // leaving it.
     commitBands();
+}
+
+void CProgramView::setReceiving(bool receiving)
+{
+    for (int i = 0; i < 4; ++i)
+        m_bands->box(BandBox(i))->setReadOnly(receiving);
+    if (receiving)
+        m_grid->closeOpenEditor();
+    else if (m_grid->isVisible())
+        m_grid->openCurrentEditor();
 }
 
 void CProgramView::showMessage(int id)

@@ -62,6 +62,8 @@ private:
     void showBands();
     void loadFrameIcon();
     void setUpRowCommands();
+    // A read starts (editors close, band boxes turn read-only) or ends.
+    void setReceiving(bool receiving);
 
     QPointer<CProgramDoc> m_document;
     BandLimitBoxes *m_bands = nullptr;

@@ -21,9 +21,10 @@ void OpenTransfer(QWidget *parent, CProgramDoc *document, CProcessDlg::Direction
 {
     if (s_transfer || !document)
         return;
-    if (direction == CProcessDlg::Direction::Write)
-        document->CommitPendingEdits();
-    auto *dialog = new CProcessDlg(document, direction);
+    // What is still typed goes in first: a write sends it, and Undo of a read
+    // brings it back.
+    document->CommitPendingEdits();
+    auto *dialog = new CProcessDlg(document, direction, parent ? parent->window() : nullptr);
     s_transfer = dialog;
     dialog->adjustSize();
     if (parent)

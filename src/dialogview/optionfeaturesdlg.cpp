@@ -4,6 +4,7 @@
 #include "language.h"
 #include "programdoc.h"
 #include "radionamevalidator.h"
+#include "transferguard.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -102,6 +103,7 @@ QHBoxLayout *COptionFeaturesDlg::buildButtonRow()
     DialogHelp::SetHelpId(m_beep, kBeepId);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    TransferGuard::Guard(ok, m_document);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(ok);
     buttons->addStretch();

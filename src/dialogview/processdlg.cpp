@@ -23,14 +23,16 @@ constexpr int kProgressId = 1001;
 constexpr int kCountId = 1009;
 } // namespace
 
-CProcessDlg::CProcessDlg(CProgramDoc *document, Direction direction)
-    : QDialog(nullptr)
+CProcessDlg::CProcessDlg(CProgramDoc *document, Direction direction, QWidget *parent)
+    : QDialog(parent)
     , m_document(document)
     , m_direction(direction)
 {
     // Not a child of the view: the dialog (and the transfer it runs) outlives a
     // document window that is closed meanwhile.
     setAttribute(Qt::WA_DeleteOnClose);
+    if (m_document && direction == Direction::Read)
+        m_document->setReceiving(true);
     m_strTitle = direction == Direction::Read ? LangText("Read Data", "读数据")
                                               : LangText("Write Data", "写数据");
     setWindowTitle(m_strTitle);
@@ -75,6 +77,18 @@ CProcessDlg::~CProcessDlg()
         delete m_thread;
     }
     delete m_worker;
+    releaseDocument();
+}
+
+void CProcessDlg::releaseDocument()
+{
+    if (m_document && m_direction == Direction::Read)
+        m_document->setReceiving(false);
+}
+
+bool CProcessDlg::isRunning() const
+{
+    return m_thread != nullptr || !m_ok->isEnabled();
 }
 
 void CProcessDlg::OnOK()
@@ -101,6 +115,7 @@ void CProcessDlg::closeEvent(QCloseEvent *event)
         event->ignore();
         return;
     }
+    releaseDocument();
     event->accept();
 }
 
@@ -151,6 +166,7 @@ void CProcessDlg::onTransferFinished()
     delete m_thread;
     m_thread = nullptr;
     const TransferOutcome outcome = m_worker->outcome();
+    releaseDocument();
 
     if (outcome.ok() && m_direction == Direction::Read && m_document) {
         m_document->replaceFromRadio(m_worker->image());

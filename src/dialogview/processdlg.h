@@ -2,7 +2,8 @@
 // it is shown armed, its OK disables itself and starts the whole-image transfer
 // on a worker thread, and it closes itself at every end of the transfer. Cancel
 // before OK closes it without touching the port; Cancel during the transfer
-// stops it at the next poll point.
+// stops it at the next poll point. While a read dialog exists its document is
+// receiving: it takes no edits that the read would overwrite.
 #pragma once
 
 #include <QDialog>
@@ -24,11 +25,13 @@ class CProcessDlg : public QDialog
 public:
     enum class Direction { Read, Write };
 
-    CProcessDlg(CProgramDoc *document, Direction direction);
+    // parent: the main window, which the dialog never outlives.
+    CProcessDlg(CProgramDoc *document, Direction direction, QWidget *parent = nullptr);
     ~CProcessDlg() override;
 
     Direction direction() const { return m_direction; }
-    bool isRunning() const { return m_thread != nullptr; }
+    // From OK until the transfer's end.
+    bool isRunning() const;
 
     QProgressBar *progressBar() const { return m_progress; }
     QLabel *countText() const { return m_count; }
@@ -52,6 +55,8 @@ private:
     void onTransferFinished();
     bool askRetry();
     void showFailure(const TransferOutcome &outcome);
+    // The document takes edits again (a read dialog's end).
+    void releaseDocument();
 
     QString m_strTitle;
     QPointer<CProgramDoc> m_document;

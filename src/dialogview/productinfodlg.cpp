@@ -5,6 +5,7 @@
 #include "language.h"
 #include "productcodec.h"
 #include "programdoc.h"
+#include "transferguard.h"
 #include "uiservices.h"
 #include "usersettings.h"
 
@@ -47,6 +48,7 @@ CProductInfoDlg::CProductInfoDlg(CProgramDoc *document, QWidget *parent)
     DialogHelp::SetHelpId(cancel, 2);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    TransferGuard::Guard(ok, m_document);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(ok);

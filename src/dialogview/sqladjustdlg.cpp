@@ -9,6 +9,7 @@
 #include "squelchcodec.h"
 #include "squelchdelegate.h"
 #include "squelchtransfer.h"
+#include "transferguard.h"
 #include "uiservices.h"
 
 #include <QApplication>
@@ -72,6 +73,9 @@ CSqlAdjustDlg::CSqlAdjustDlg(CProgramDoc *document, QWidget *parent)
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(read, &QPushButton::clicked, this, &CSqlAdjustDlg::onRead);
     connect(write, &QPushButton::clicked, this, &CSqlAdjustDlg::onWrite);
+    TransferGuard::Guard(ok, m_document);
+    TransferGuard::Guard(read, m_document, true);
+    TransferGuard::Guard(write, m_document, true);
 
     auto *buttons = new QGridLayout;
     buttons->addWidget(ok, 0, 0);

@@ -86,8 +86,35 @@ bool CProgramDoc::OnNewDocument()
 
 void CProgramDoc::clearToNew()
 {
+    if (m_receiving)
+        return;
     startNew();
     push(LangText("New image", "新建数据"), refreshedState(NewImage()), true);
+}
+
+bool CProgramDoc::revertToSaved()
+{
+    if (!IsModified())
+        return true;
+    if (m_receiving)
+        return false;
+    if (m_undo.cleanIndex() >= 0) {
+        m_undo.setIndex(m_undo.cleanIndex());
+        return true;
+    }
+    MemoryImage saved;
+    if (m_untitled || !LoadDatFile(m_pathName, saved).ok())
+        return false;
+    openImage(saved);
+    return true;
+}
+
+void CProgramDoc::setReceiving(bool receiving)
+{
+    if (m_receiving == receiving)
+        return;
+    m_receiving = receiving;
+    Q_EMIT receivingChanged(receiving);
 }
 
 DatResult CProgramDoc::OnOpenDocument(const QString &path)
@@ -176,6 +203,8 @@ void CProgramDoc::replaceFromRadio(const MemoryImage &raw)
 
 bool CProgramDoc::push(const QString &text, const DocumentState &after, bool whole)
 {
+    if (m_receiving)
+        return false;
     StateDelta delta = DiffStates(m_state, after);
     if (delta.isEmpty())
         return false;

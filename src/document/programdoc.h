@@ -60,6 +60,16 @@ public:
     void replaceFromRadio(const MemoryImage &raw);
     // File > New: the defaults of a new image, undoable.
     void clearToNew();
+    // Back to the state last saved (or opened), dropping the unsaved edits: the
+    // undo stack returns to its clean point, or the file is loaded again when
+    // that point is gone. False (nothing changes) when neither is possible.
+    bool revertToSaved();
+
+    // True while a whole-image read from the radio runs into this document: its
+    // end replaces the whole state, so no change is taken meanwhile (every
+    // command above refuses) and the views and dialogs offer none.
+    bool isReceiving() const { return m_receiving; }
+    void setReceiving(bool receiving);
 
     QString pathName() const { return m_pathName; }
     void setPathName(const QString &path) { m_pathName = path; }
@@ -82,6 +92,7 @@ Q_SIGNALS:
     // refresh everything once.
     void stateReset();
     void modifiedChanged(bool modified);
+    void receivingChanged(bool receiving);
 
 private:
     friend class DocumentCommand;
@@ -100,4 +111,5 @@ private:
     QString m_pathName;
     QString m_title;
     bool m_untitled = true;
+    bool m_receiving = false;
 };

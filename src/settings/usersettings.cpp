@@ -48,4 +48,16 @@ void setComPort(const QString &device)
     s.setValue(QStringLiteral("com"), device);
 }
 
+QStringList recentFiles()
+{
+    QSettings s(QSettings::NativeFormat, QSettings::UserScope, storeName());
+    return s.value(QStringLiteral("RecentFiles")).toStringList();
+}
+
+void setRecentFiles(const QStringList &paths)
+{
+    QSettings s(QSettings::NativeFormat, QSettings::UserScope, storeName());
+    s.setValue(QStringLiteral("RecentFiles"), paths);
+}
+
 } // namespace UserSettings

@@ -1,9 +1,10 @@
-// Per-user settings kept outside "Program.ini": the chosen serial port and the
-// last product type/range selection. Stored with QSettings under the name given
-// by [Setup] "AppName" (on Linux ~/.config/<AppName>.conf).
+// Per-user settings kept outside "Program.ini": the chosen serial port, the
+// last product type/range selection and the recently used document files. Stored with QSettings
+// under the name given by [Setup] "AppName" (on Linux ~/.config/<AppName>.conf).
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace UserSettings {
 
@@ -13,5 +14,8 @@ void setProductSelection(int type, int field);
 
 QString comPort(); // device name of the chosen port; empty when none stored
 void setComPort(const QString &device);
+
+QStringList recentFiles(); // "RecentFiles": absolute paths, most recent first
+void setRecentFiles(const QStringList &paths);
 
 } // namespace UserSettings

@@ -5,6 +5,7 @@
 
 #include "messagerecorder.h"
 #include "programapp.h"
+#include "programdoc.h"
 #include "testfiles.h"
 
 #include <QApplication>
@@ -17,6 +18,14 @@
 #include <QTest>
 #include <QTimer>
 #include <memory>
+
+// A change to one byte of a document, as a settings dialog makes it.
+inline void SetByte(CProgramDoc *doc, int address, int value)
+{
+    MemoryImage updated = doc->image();
+    updated[address] = quint8(value);
+    doc->changeBytes(updated, QStringLiteral("Change"));
+}
 
 class AppFixture
 {

@@ -252,6 +252,8 @@ void TestLanguageHelp::helpOpensTopicPage_data()
         << QByteArray("Chinese") << int(kCmdRead) << "zh/read.html";
     QTest::newRow("unmapped number shows the contents")
         << QByteArray("English") << 4242 << "en/index.html";
+    QTest::newRow("Help > Contents after a topic")
+        << QByteArray("Chinese") << -1 << "zh/index.html";
 }
 
 void TestLanguageHelp::helpOpensTopicPage()
@@ -261,7 +263,9 @@ void TestLanguageHelp::helpOpensTopicPage()
     QFETCH(QString, page);
     QVERIFY(start(language));
     HelpService &help = HelpService::instance();
-    QVERIFY(help.showTopic(context));
+    QVERIFY(help.showTopic(context < 0 ? int(kCmdRead) : context));
+    if (context < 0)
+        m_fixture->app()->mainFrame()->actions()->action(kCmdHelpContents)->trigger();
     QVERIFY(help.window());
     QVERIFY(help.window()->isVisible());
     QCOMPARE(help.window()->currentPage(),

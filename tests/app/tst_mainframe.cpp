@@ -1,7 +1,9 @@
 #include "appfixture.h"
 #include "backgroundclient.h"
+#include "channelcodec.h"
 #include "channelgrid.h"
 #include "childframe.h"
+#include "columnstretcher.h"
 #include "commandids.h"
 #include "comport.h"
 #include "dialogcommands.h"
@@ -11,11 +13,16 @@
 #include "processdlg.h"
 #include "programdoc.h"
 #include "programview.h"
+#include "servedradio.h"
 #include "treecontrolbar.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QLabel>
 #include <QMenuBar>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QStatusBar>
@@ -50,6 +57,9 @@ private Q_SLOTS:
     void backgroundTiles();
     void documentWindowKeysAndPort();
     void editMenuRowCommands();
+    void exitDuringTransfer_data();
+    void exitDuringTransfer();
+    void documentWindowSize();
 
 private:
     bool startWith(const QByteArray &ini);
@@ -81,18 +91,6 @@ void TestMainFrame::doubleClickTree(QTreeWidgetItem *item)
     QTest::mouseDClick(tree->viewport(), Qt::LeftButton, {}, pos);
 }
 
-namespace {
-
-// A change to one byte of a document, as a settings dialog makes it.
-void SetByte(CProgramDoc *doc, int address, int value)
-{
-    MemoryImage updated = doc->image();
-    updated[address] = quint8(value);
-    doc->changeBytes(updated, QStringLiteral("Change"));
-}
-
-} // namespace
-
 void TestMainFrame::fileNew_data()
 {
     QTest::addColumn<QMessageBox::StandardButton>("answer");
@@ -108,6 +106,7 @@ void TestMainFrame::fileNew()
     QVERIFY(startWith(AppFixture::ini("English")));
     QPointer<CChildFrame> old = frame()->activeChild();
     SetByte(old->document(), ImageMap::kPowerOnName, 0x0A);
+    old->document()->undoStack()->setClean(); // as saved: nothing to ask about
     m_fixture->answerMessages({answer});
 
     action(kCmdFileNew)->trigger();
@@ -131,6 +130,7 @@ void TestMainFrame::closeThenChannelInformation()
     QVERIFY(startWith(AppFixture::ini("English")));
     CChildFrame *child = frame()->activeChild();
     SetByte(child->document(), ImageMap::kPowerOnName, 0x0B);
+    child->document()->undoStack()->setClean();
     const MemoryImage before = child->document()->image();
 
     action(kCmdFileClose)->trigger();
@@ -142,7 +142,7 @@ void TestMainFrame::closeThenChannelInformation()
     action(kCmdChannelInfo)->trigger();
     QCOMPARE(frame()->activeChild(), child);
     QVERIFY(child->isVisible());
-    QVERIFY(!child->isMinimized() && !child->isMaximized());
+    QVERIFY(child->isMaximized()); // as it was before it was closed
     QCOMPARE(child->document()->image(), before);
 }
 
@@ -183,20 +183,24 @@ void TestMainFrame::fileOpen()
 void TestMainFrame::treeDoubleClick_data()
 {
     QTest::addColumn<int>("item"); // -1 empty space, 0 root, 1 and 2 the children
+    QTest::addColumn<bool>("hidden"); // the document window was closed first
     QTest::addColumn<int>("command");
-    QTest::newRow("empty space does nothing") << -1 << 0;
-    QTest::newRow("root does nothing") << 0 << 0;
-    QTest::newRow("Channel Information") << 1 << int(kCmdChannelInfo);
-    QTest::newRow("Optional Features") << 2 << int(kCmdOptionFeatures);
+    QTest::newRow("empty space does nothing") << -1 << true << 0;
+    QTest::newRow("root does nothing") << 0 << true << 0;
+    QTest::newRow("Channel Information") << 1 << true << int(kCmdChannelInfo);
+    QTest::newRow("Optional Features") << 2 << false << int(kCmdOptionFeatures);
+    QTest::newRow("Optional Features waits for a hidden document") << 2 << true << 0;
 }
 
 void TestMainFrame::treeDoubleClick()
 {
     QFETCH(int, item);
+    QFETCH(bool, hidden);
     QFETCH(int, command);
     QVERIFY(startWith(AppFixture::ini("English")));
     m_fixture->rejectDialogs();
-    frame()->activeChild()->close();
+    if (hidden)
+        frame()->activeChild()->close();
     QTreeWidgetItem *root = frame()->controlBar()->rootItem();
     QTreeWidgetItem *target = item < 0 ? nullptr : item == 0 ? root : root->child(item - 1);
     frame()->controlBar()->tree()->setCurrentItem(root->child(1));
@@ -212,7 +216,7 @@ void TestMainFrame::treeDoubleClick()
     qDeleteAll(spies);
     QTRY_COMPARE(frame()->controlBar()->tree()->currentItem(), root);
     QCOMPARE(m_fixture->rejectedDialogs.size(), command == kCmdOptionFeatures ? 1 : 0);
-    QCOMPARE(frame()->activeChild()->isVisible(), command == kCmdChannelInfo);
+    QCOMPARE(frame()->activeChild()->isVisible(), !hidden || command == kCmdChannelInfo);
 }
 
 void TestMainFrame::treeRootLabelDispatch_data()
@@ -450,4 +454,95 @@ void TestMainFrame::documentWindowKeysAndPort()
     QCOMPARE(DialogCommands::TransferDialog()->windowTitle(), QStringLiteral("Write Data"));
     DialogCommands::TransferDialog()->reject(); // Cancel before OK: no port is touched
     QTRY_VERIFY(!DialogCommands::TransferDialogOpen());
+}
+
+void TestMainFrame::exitDuringTransfer_data()
+{
+    QTest::addColumn<QMessageBox::StandardButton>("answer");
+    QTest::addColumn<bool>("restart");
+    QTest::newRow("No keeps the transfer and the program") << QMessageBox::No << false;
+    QTest::newRow("Yes cancels the transfer, then exits") << QMessageBox::Yes << false;
+    QTest::newRow("the language restart waits for the cancelled transfer")
+        << QMessageBox::Yes << true;
+}
+
+// Exit while a read runs: never a progress dialog without its main window, and
+// the document the read was going into stays as it was.
+void TestMainFrame::exitDuringTransfer()
+{
+    QFETCH(QMessageBox::StandardButton, answer);
+    QFETCH(bool, restart);
+    ServedRadio radio(NewImage(), {}, true); // paced: the read outlasts the test
+    QVERIFY(startWith(AppFixture::ini("English")));
+    g_strComPort = radio.path();
+    CChildFrame *child = frame()->activeChild();
+    const MemoryImage before = child->document()->image();
+    action(kCmdRead)->trigger();
+    QPointer<CProcessDlg> dialog = DialogCommands::TransferDialog();
+    QVERIFY(dialog);
+    QCOMPARE(dialog->parentWidget(), frame());
+    QTest::mouseClick(dialog->okButton(), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(dialog->countText()->text().toInt() >= 2, 20000);
+    // Meanwhile the document takes no edits that the read would overwrite.
+    ChannelGrid *grid = child->view()->grid();
+    QVERIFY(!(grid->model()->flags(grid->currentIndex()) & Qt::ItemIsEditable));
+    QVERIFY(!grid->openEditor());
+    QVERIFY(!action(kCmdFileNew)->isEnabled());
+    QVERIFY(action(kCmdFileSave)->isEnabled());
+
+    m_fixture->answerMessages({answer});
+    if (restart)
+        Q_EMIT frame()->languageChangeRequested();
+    else
+        QVERIFY(!frame()->close());
+    QCOMPARE(m_fixture->messages().size(), 1);
+    QCOMPARE(m_fixture->messages()[0].buttons, QMessageBox::Yes | QMessageBox::No);
+    QVERIFY(frame()->isVisible());
+    QVERIFY(!dialog.isNull()); // the transfer stops at its next poll point
+    if (answer == QMessageBox::No) {
+        QVERIFY(dialog->isRunning());
+        dialog->reject();
+        QTRY_VERIFY_WITH_TIMEOUT(dialog.isNull(), 5000);
+        QVERIFY(frame()->isVisible());
+        QVERIFY(m_fixture->launched.isEmpty());
+        QVERIFY(grid->openEditor()); // editing is back
+        return;
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(dialog.isNull(), 5000);
+    QTRY_VERIFY(!frame()->isVisible());
+    QCOMPARE(m_fixture->messages().size(), 1);
+    QCOMPARE(child->document()->image(), before);
+    QCOMPARE(m_fixture->launched.size(), restart ? 1 : 0);
+}
+
+// A document window fills the document area, and its columns share the width.
+void TestMainFrame::documentWindowSize()
+{
+    QVERIFY(startWith(AppFixture::ini("English")));
+    frame()->showNormal();
+    frame()->resize(1300, 700);
+    CChildFrame *child = frame()->activeChild();
+    QVERIFY(child->isMaximized());
+    QTRY_COMPARE(child->size(), frame()->client()->viewport()->size());
+    ChannelGrid *grid = child->view()->grid();
+    int total = 0;
+    for (int column = 0; column < kChannelColumns; ++column)
+        total += grid->columnWidth(column);
+    QCOMPARE(total, grid->viewport()->width());
+    const int wideName = grid->columnWidth(kColName);
+
+    // Narrower than the columns need: each keeps its least width, and the grid
+    // scrolls; narrower than the band boxes, the whole form scrolls.
+    frame()->resize(400, 300);
+    QTRY_COMPARE(child->size(), frame()->client()->viewport()->size());
+    QTRY_VERIFY(grid->horizontalScrollBar()->maximum() > 0);
+    QVERIFY(grid->columnWidth(kColName) < wideName);
+    auto *form = qobject_cast<QScrollArea *>(child->widget());
+    QVERIFY(form);
+    QTRY_VERIFY(form->horizontalScrollBar()->maximum() > 0);
+
+    QCOMPARE(ColumnStretcher::stretched({10, 30}, 80), QVector<int>({20, 60}));
+    QCOMPARE(ColumnStretcher::stretched({10, 30}, 41), QVector<int>({10, 31}));
+    QCOMPARE(ColumnStretcher::stretched({10, 30}, 20), QVector<int>({10, 30}));
+    QCOMPARE(ColumnStretcher::stretched({}, 20), QVector<int>());
 }

@@ -18,6 +18,7 @@
 #include <QStatusTipEvent>
 #include <QToolButton>
 #include <QTreeWidget>
+#include <sys/stat.h>
 
 namespace {
 
@@ -140,12 +141,14 @@ void TestProgramApp::menusAfterStartUp()
     QStringList bar;
     for (const QAction *menu : frame->menuBar()->actions())
         bar.append(menu->text());
-    QCOMPARE(bar, QStringList({"&File", "&Edit", "&Program", "&View", "&Setup", "&Help"}));
+    QCOMPARE(
+        bar, QStringList({"&File", "&Edit", "&Program", "&View", "&Setup", "&Window", "&Help"}));
 
     const auto &doc = actions->documentMenus();
     QCOMPARE(itemTexts(doc[0]),
         QStringList({"&New\tCtrl+N", "&Open...\tCtrl+O", "&Close", "&Save\tCtrl+S", "Save &As...",
-            "-", "&Print...\tCtrl+P", "Print Pre&view", "P&rint Setup...", "-", "E&xit"}));
+            "-", "&Print...\tCtrl+P", "Print Pre&view", "P&rint Setup...", "-", "Recent &Files",
+            "-", "E&xit"}));
     QCOMPARE(itemTexts(doc[1]),
         QStringList({"&Undo\tCtrl+Z", "&Redo\tCtrl+Y", "-", "Cu&t\tCtrl+X", "Cop&y\tCtrl+C",
             "&Paste\tCtrl+V", "&Delete\tDel", "-", "&Insert Empty Row", "Delete Ro&w",
@@ -153,15 +156,16 @@ void TestProgramApp::menusAfterStartUp()
             "Sort by Na&me", "-", "&Channel Information", "&Optional Features"}));
     QCOMPARE(itemTexts(doc[2]), QStringList({"&Read    Ctrl+R", "&Write   Ctrl+W"}));
     QCOMPARE(itemTexts(doc[3]), QStringList({"&Toolbar", "&Status Bar", "&Control Bar"}));
-    QCOMPARE(itemTexts(doc[5]), QStringList({"About Test..."}));
-    QCOMPARE(doc[5]->actions().at(0)->property(kCommandIdProperty).toInt(), int(kCmdAppAbout));
+    QCOMPARE(itemTexts(doc[6]), QStringList({"&Contents", "-", "About Test..."}));
+    QCOMPARE(doc[6]->actions().at(2)->property(kCommandIdProperty).toInt(), int(kCmdAppAbout));
 
     // The menu shown without a document keeps its built-in About item.
     const auto &noDoc = actions->noDocumentMenus();
     QCOMPARE(itemTexts(noDoc[0]),
-        QStringList({"&New\tCtrl+N", "&Open...\tCtrl+O", "-", "P&rint Setup...", "-", "E&xit"}));
+        QStringList({"&New\tCtrl+N", "&Open...\tCtrl+O", "-", "P&rint Setup...", "-",
+            "Recent &Files", "-", "E&xit"}));
     QCOMPARE(itemTexts(noDoc[1]), QStringList({"&Toolbar", "&Status Bar"}));
-    QCOMPARE(itemTexts(noDoc[2]), QStringList({"&About Program..."}));
+    QCOMPARE(itemTexts(noDoc[2]), QStringList({"&Contents", "-", "&About Program..."}));
 
     QCOMPARE(QApplication::applicationDisplayName(), QStringLiteral("Test Company"));
     QVERIFY(frame->isMaximized());
@@ -194,30 +198,33 @@ void TestProgramApp::chineseStartUp()
 
 void TestProgramApp::commandLineOpen_data()
 {
-    QTest::addColumn<int>("size");
-    QTest::addColumn<bool>("started");
+    QTest::addColumn<int>("size"); // -1: no such file, -2: a named pipe
+    QTest::addColumn<bool>("opened");
     QTest::newRow("a whole image opens") << int(kImageSize) << true;
-    QTest::newRow("a short file ends start-up") << 100 << false;
+    QTest::newRow("a short file: why, then a new document") << 100 << false;
+    QTest::newRow("a missing file: why, then a new document") << -1 << false;
+    QTest::newRow("a pipe: why, then a new document, without waiting for a writer") << -2 << false;
 }
 
 void TestProgramApp::commandLineOpen()
 {
     QFETCH(int, size);
-    QFETCH(bool, started);
+    QFETCH(bool, opened);
     AppFixture fixture;
     const QString path = fixture.dir() + QStringLiteral("/radio.dat");
-    QVERIFY(WriteFile(path, QByteArray(size, char(0x5A))));
+    QVERIFY(size < 0 || WriteFile(path, QByteArray(size, char(0x5A))));
+    QVERIFY(size != -2 || mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
 
-    QCOMPARE(fixture.startIn("English", {path}), started);
-    if (started) {
-        CProgramDoc *doc = fixture.app()->mainFrame()->activeChild()->document();
-        QCOMPARE(doc->pathName(), path);
-        QCOMPARE(int(doc->image()[0x1500]), 0x5A); // a byte no editor owns
-        QVERIFY(fixture.messages().isEmpty());
-    } else {
-        QCOMPARE(fixture.messages().size(), 1);
-        QVERIFY(!fixture.messages()[0].text.isEmpty());
-    }
+    QVERIFY(fixture.startIn("English", {path}));
+    CMainFrame *frame = fixture.app()->mainFrame();
+    QVERIFY(frame->isVisible());
+    CProgramDoc *doc = frame->activeChild()->document();
+    QCOMPARE(frame->documents()->children().size(), 1);
+    QCOMPARE(doc->isUntitled(), !opened);
+    QCOMPARE(int(doc->image()[0x1500]), opened ? 0x5A : 0xFF); // a byte no editor owns
+    QCOMPARE(fixture.messages().size(), opened ? 0 : 1);
+    if (!opened)
+        QVERIFY(fixture.messages()[0].text.contains(QStringLiteral("radio.dat")));
 }
 
 void TestProgramApp::aboutDialogTexts()

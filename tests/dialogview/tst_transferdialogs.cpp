@@ -1,5 +1,7 @@
 // Program > Read and Write through the progress dialog, end to end against the
 // simulated radio: in-process ("sim") and on a pseudo-terminal with faults.
+#include "bandlimitboxes.h"
+#include "channeltablemodel.h"
 #include "comport.h"
 #include "datfile.h"
 #include "dialogcommands.h"
@@ -7,6 +9,7 @@
 #include "linkfakes.h"
 #include "messagerecorder.h"
 #include "messages.h"
+#include "optionfeaturesdlg.h"
 #include "processdlg.h"
 #include "programdoc.h"
 #include "programview.h"
@@ -15,6 +18,7 @@
 
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QtTest>
@@ -89,6 +93,8 @@ private Q_SLOTS:
     void cancelBeforeOkTouchesNoPort();
     void secondCommandWhileOpenChangesNothing();
     void cancelDuringReadLeavesDocument();
+    void readLocksEditing_data();
+    void readLocksEditing();
     void radioOverPseudoTerminal_data();
     void radioOverPseudoTerminal();
 };
@@ -217,6 +223,54 @@ void TestTransferDialogs::cancelDuringReadLeavesDocument()
     QVERIFY(s.doc.image() == before);
     QVERIFY(!s.doc.IsModified());
     QVERIFY(g_bNewImage);
+    QVERIFY(messages.shown().isEmpty());
+}
+
+void TestTransferDialogs::readLocksEditing_data()
+{
+    QTest::addColumn<bool>("completes");
+    QTest::newRow("a cancelled read gives editing back") << false;
+    QTest::newRow("a finished read leaves an open dialog's OK off") << true;
+}
+
+// From the read dialog's opening to its end the document takes no change: the
+// grid opens no editor, the band boxes take no typing, a settings dialog's OK
+// waits. A dialog that was open while a read replaced the document shows old
+// values, so its OK stays off.
+void TestTransferDialogs::readLocksEditing()
+{
+    QFETCH(bool, completes);
+    MessageRecorder messages;
+    Session s;
+    const QModelIndex cell = s.view.model()->index(3, kColRx);
+    QLineEdit *band = s.view.bandBoxes()->box(BandBox::VhfLow);
+
+    DialogCommands::ReadFromRadio(&s.view, &s.doc);
+    QPointer<CProcessDlg> dialog = DialogCommands::TransferDialog();
+    COptionFeaturesDlg features(&s.doc);
+    QPushButton *ok = nullptr;
+    for (QPushButton *button : features.findChildren<QPushButton *>()) {
+        if (button->text() == QStringLiteral("OK"))
+            ok = button;
+    }
+    QVERIFY(ok);
+    QVERIFY(s.doc.isReceiving());
+    QVERIFY(!ok->isEnabled());
+    QVERIFY(!(s.view.model()->flags(cell) & Qt::ItemIsEditable));
+    QVERIFY(band->isReadOnly());
+    QVERIFY(!s.view.model()->setData(cell, QStringLiteral("146.52")));
+    QVERIFY(!s.doc.IsModified());
+
+    if (completes) {
+        runToEnd(dialog);
+    } else {
+        dialog->reject();
+        QTRY_VERIFY(dialog.isNull());
+    }
+    QVERIFY(!s.doc.isReceiving());
+    QVERIFY(s.view.model()->flags(cell) & Qt::ItemIsEditable);
+    QVERIFY(!band->isReadOnly());
+    QCOMPARE(ok->isEnabled(), !completes);
     QVERIFY(messages.shown().isEmpty());
 }
 
