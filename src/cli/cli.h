@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+class FileLock;
+
 namespace Cli {
 
 constexpr int kExitOk = 0;
@@ -27,16 +29,27 @@ int Ports(const QStringList &args);
 int Simulate(const QStringList &args);
 int Print(const QStringList &args);
 
-// Prints "htprog-cli: <message>" on stderr and returns kExitFailure.
+// Prints "htprog-cli: <message>" on stderr, control characters written out, and
+// returns kExitFailure.
 int fail(const QString &message);
 // Prints the usage error and a hint to stderr and returns kExitUsage.
 int usage(const QString &message);
 void out(const QString &text); // stdout, UTF-8, no newline added
+bool outBytes(const QByteArray &bytes); // stdout; false (reason kept) when it fails
+// Flushes stdout at the end of a command: a command whose output could not be
+// written (a full disk, a closed stream) fails with the reason, never exits 0.
+int finishOutput(int status);
 
 // Loads FILE as an image; on failure prints why and returns false.
 bool loadImage(const QString &path, MemoryImage &image);
 // Writes FILE atomically; on failure prints why and returns false.
 bool saveImage(const QString &path, const MemoryImage &image);
+// Takes the advisory lock of a file the command changes (FileLock); on failure
+// prints why ("in use by another process") and returns false.
+bool lockFile(FileLock &lock);
+// Fails unless output ("-": standard output) is another file than input (links
+// and other spellings of the name included) and may be replaced by a file.
+bool checkOutput(const QString &command, const QString &input, const QString &output);
 
 // Applies "--lang en|zh" (removing it from args); false on a bad value.
 bool takeLanguageOption(QStringList &args, QString *error);

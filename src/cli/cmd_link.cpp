@@ -5,6 +5,7 @@
 #include "cloneengine.h"
 #include "comport.h"
 #include "datfile.h"
+#include "filelock.h"
 #include "messages.h"
 #include "openradioport.h"
 #include "squelchtransfer.h"
@@ -95,6 +96,10 @@ bool ParseTransferArgs(QStringList args, QString *port, QString *file, int *exit
     }
     if (!present)
         *port = StoredComPort();
+    else if (port->isEmpty()) {
+        *exitCode = usage(QStringLiteral("--port needs a device name"));
+        return false;
+    }
     if (args.size() != 1 || args[0].startsWith(QLatin1String("--"))) {
         *exitCode = usage(QStringLiteral("expected [--port P] FILE"));
         return false;
@@ -141,6 +146,17 @@ int SquelchFailed(const QString &port, const SquelchOutcome &outcome, bool write
     return fail(message);
 }
 
+// Saves what a transfer read from the radio; on failure says that it was not kept.
+bool SaveRead(const QString &file, const MemoryImage &image, const QString &what)
+{
+    if (saveImage(file, image))
+        return true;
+    fail(QStringLiteral("%1 read from the radio was not saved; make room or choose another "
+                        "file, then read again")
+             .arg(what));
+    return false;
+}
+
 } // namespace
 
 int Read(const QStringList &args)
@@ -156,7 +172,10 @@ int Read(const QStringList &args)
     observer.finish();
     if (!outcome.ok())
         return TransferFailed(port, outcome);
-    return saveImage(file, image) ? kExitOk : kExitFailure;
+    FileLock lock(file);
+    return lockFile(lock) && SaveRead(file, image, QStringLiteral("the image"))
+        ? kExitOk
+        : kExitFailure;
 }
 
 int Write(const QStringList &args)
@@ -178,21 +197,25 @@ int Write(const QStringList &args)
 namespace {
 
 // Both squelch-block commands: load FILE, transfer, and on a read save FILE
-// only when every block arrived.
+// only when every block arrived; a read holds FILE's lock from load to save.
+// Ctrl+C stops at the next poll point, as in the whole-image transfers.
 int SquelchTransfer(const QStringList &args, bool writeDirection)
 {
     QString port, file;
     int exitCode = kExitOk;
     if (!ParseTransferArgs(args, &port, &file, &exitCode))
         return exitCode;
+    FileLock lock(file);
     MemoryImage image;
-    if (!loadImage(file, image))
+    if ((!writeDirection && !lockFile(lock)) || !loadImage(file, image))
         return kExitFailure;
-    const SquelchOutcome outcome
-        = writeDirection ? WriteSquelchBlock(port, image) : ReadSquelchBlock(port, image);
+    CatchInterrupt();
+    const auto stop = [] { return g_interrupted.load(); };
+    const SquelchOutcome outcome = writeDirection ? WriteSquelchBlock(port, image, stop)
+                                                  : ReadSquelchBlock(port, image, stop);
     if (!outcome.ok())
         return SquelchFailed(port, outcome, writeDirection);
-    if (!writeDirection && !saveImage(file, image))
+    if (!writeDirection && !SaveRead(file, image, QStringLiteral("the calibration block")))
         return kExitFailure;
     out(SquelchMessage(outcome.result, writeDirection) + QLatin1Char('\n'));
     return kExitOk;
@@ -274,8 +297,16 @@ int Simulate(const QStringList &args)
     int exitCode = kExitOk;
     if (!ParseSimulateArgs(args, &path, &paced, &faults, &exitCode))
         return exitCode;
+    // The simulated radio owns its file while it serves: an import into it would
+    // be overwritten at the next save, so it waits or fails instead.
+    QString why;
+    if (!PrepareSimulatedImageFolder(path, &why))
+        return fail(QStringLiteral("cannot keep the simulated radio in %1: %2")
+                        .arg(QDir::toNativeSeparators(path), why));
+    FileLock lock(path);
     MemoryImage memory = NewImage();
-    QDir().mkpath(QFileInfo(path).absolutePath());
+    if (!lockFile(lock))
+        return kExitFailure;
     if (QFileInfo::exists(path) ? !loadImage(path, memory) : !saveImage(path, memory))
         return kExitFailure;
 
@@ -291,7 +322,8 @@ int Simulate(const QStringList &args)
     };
     server.setIdleHandler(save);
     out(server.devicePath() + QLatin1Char('\n'));
-    std::fflush(stdout);
+    if (finishOutput(kExitOk) != kExitOk)
+        return kExitFailure;
 
     g_server = &server;
     std::signal(SIGINT, OnStopSignal);

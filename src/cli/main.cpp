@@ -4,11 +4,17 @@
 #include "language.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QGuiApplication>
-#include <QTextStream>
 #include <cstdio>
 #include <functional>
 #include <map>
+
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -34,7 +40,8 @@ const std::map<QString, Command> &commands()
             {Cli::Features, "features FILE [--json] [--lang en|zh]", false}},
         {QStringLiteral("export"),
             {Cli::Export, "export FILE CSV [--format grid|community]", false}},
-        {QStringLiteral("import"), {Cli::Import, "import FILE CSV [--replace]", false}},
+        {QStringLiteral("import"),
+            {Cli::Import, "import FILE CSV [--replace] [--allow-empty]", false}},
         {QStringLiteral("print"), {Cli::Print, "print FILE PDF [--lang en|zh]", true}},
         {QStringLiteral("ports"), {Cli::Ports, "ports", false}},
         {QStringLiteral("simulate"),
@@ -51,15 +58,47 @@ void printUsage(FILE *stream)
     std::fputs(text.toUtf8().constData(), stream);
 }
 
+// A standard stream that was closed would let the next file opened take its
+// number, and what is meant for the terminal would land in that file. Each
+// closed one is opened on /dev/null the wrong way round, so that using it fails
+// (and the failure is reported) instead.
+void GuardStandardStreams()
+{
+#ifdef Q_OS_UNIX
+    for (int fd = 0; fd <= 2; ++fd) {
+        if (::fcntl(fd, F_GETFD) != -1 || errno != EBADF)
+            continue;
+        const int opened = ::open("/dev/null", (fd == 0 ? O_WRONLY : O_RDONLY) | O_CLOEXEC);
+        if (opened >= 0 && opened != fd) {
+            ::dup2(opened, fd);
+            ::close(opened);
+        }
+    }
+#endif
+}
+
+// Program.ini beside the executable supplies AppName (the per-user settings'
+// name) and the branding texts; the CLI never rewrites it. One that cannot be
+// read (too large, not a regular file) leaves the built-in texts, with a warning.
+void LoadProgramIni()
+{
+    if (g_iniFile.Open(QStringLiteral("Program.ini"), false, true, false)
+        || !QFileInfo::exists(
+            QCoreApplication::applicationDirPath() + QStringLiteral("/Program.ini")))
+        return;
+    Cli::fail(QStringLiteral("warning: ") + g_iniFile.errorString());
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
+    GuardStandardStreams();
     QString name = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
     if (name == QLatin1String("-h") || name == QLatin1String("--help")
         || name == QLatin1String("help")) {
         printUsage(stdout);
-        return Cli::kExitOk;
+        return Cli::finishOutput(Cli::kExitOk);
     }
     auto it = commands().find(name);
     if (it == commands().end()) {
@@ -80,11 +119,9 @@ int main(int argc, char *argv[])
     }
     QCoreApplication::setApplicationName(QStringLiteral("htprog"));
 
-    // Program.ini beside the executable supplies AppName (the per-user settings'
-    // name) and the branding texts; the CLI never rewrites it.
-    g_iniFile.Open(QStringLiteral("Program.ini"), false, true, false);
+    LoadProgramIni();
     SetLanguageState(QStringLiteral("English"));
 
     QStringList args = QCoreApplication::arguments().mid(2);
-    return it->second.run(args);
+    return Cli::finishOutput(it->second.run(args));
 }

@@ -1,10 +1,11 @@
 #include "inifile.h"
 
+#include "fileaccess.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 CIniFile g_iniFile(4);
 
@@ -72,11 +73,8 @@ bool CIniFile::Load(const QString &fullPath, bool saveOnClose, bool ignoreCase, 
     m_ignoreCase = ignoreCase;
     m_backupOnSave = backupOnSave;
 
-    // A missing file is created empty; an existing one is never truncated here.
-    QFile file(fullPath);
-    const QIODevice::OpenMode mode
-        = QFileInfo::exists(fullPath) ? QIODevice::ReadOnly : QIODevice::ReadWrite;
-    if (!file.open(mode))
+    QByteArray content;
+    if (!readFile(fullPath, &content))
         return false;
 
     m_path = fullPath;
@@ -86,12 +84,6 @@ bool CIniFile::Load(const QString &fullPath, bool saveOnClose, bool ignoreCase, 
     appendSection(QByteArray());
     m_lastSection = 0;
 
-    QByteArray content = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        // A half-read store must never be written back over the file.
-        Clear();
-        return false;
-    }
     // Editors that save "UTF-8 with signature" put three bytes before the first
     // header; left there, they would hide [Setup] and with it the language.
     if (content.startsWith("\xEF\xBB\xBF"))
@@ -101,14 +93,52 @@ bool CIniFile::Load(const QString &fullPath, bool saveOnClose, bool ignoreCase, 
     return true;
 }
 
+// The whole file, read only when it is a regular file within the size limit: a
+// FIFO would block the open, a device would never end. A missing file is created
+// empty; an existing one is never truncated here.
+bool CIniFile::readFile(const QString &fullPath, QByteArray *content)
+{
+    const QString shown = QDir::toNativeSeparators(fullPath);
+    m_error.clear();
+    QFile file;
+    QString why;
+    if (!QFileInfo::exists(fullPath)) {
+        file.setFileName(fullPath);
+        if (file.open(QIODevice::ReadWrite))
+            return true;
+        m_error = QCoreApplication::translate("IniFile", "Cannot create %1: %2.")
+                      .arg(shown, file.errorString());
+        return false;
+    }
+    if (!OpenRegularFile(file, fullPath, &why)) {
+        m_error = QCoreApplication::translate("IniFile", "Cannot read %1: %2.").arg(shown, why);
+        return false;
+    }
+    // At most one byte past the limit is read, so a file that grows meanwhile is
+    // refused too.
+    *content = file.read(m_largestFileSize + 1);
+    if (file.error() != QFileDevice::NoError) {
+        // A half-read store must never be written back over the file.
+        m_error = QCoreApplication::translate("IniFile", "Cannot read %1: %2.")
+                      .arg(shown, file.errorString());
+        return false;
+    }
+    if (content->size() > m_largestFileSize) {
+        m_error = QCoreApplication::translate(
+            "IniFile", "%1 was not read: it is larger than %2 bytes, the most a settings file may have.")
+                      .arg(shown)
+                      .arg(m_largestFileSize);
+        content->clear();
+        return false;
+    }
+    return true;
+}
+
 void CIniFile::appendSection(const QByteArray &name)
 {
-    if (m_sectionNames.size() == m_sectionNames.capacity()) {
-        const qsizetype room = m_sectionNames.size() + m_growStep;
-        m_sectionNames.reserve(room);
-        m_keys.reserve(room);
-        m_values.reserve(room);
-    }
+    // The tables start with room for m_growStep sections; beyond that they grow
+    // as Qt's lists grow, so that loading takes time in proportion to the file
+    // (growing by the step alone copied every table again every few sections).
     m_sectionNames.append(name);
     m_keys.append(QList<QByteArray>());
     m_values.append(QList<QByteArray>());
@@ -234,23 +264,15 @@ QByteArray CIniFile::serialize() const
 
 // Writes the whole text through a temporary file that replaces the old one only
 // when complete, so a failed save leaves the old file whole. A file that exists
-// but may not be written is left alone.
+// but may not be written is left alone; a writable file in a folder where no
+// temporary file can be made is still saved, in place.
 bool CIniFile::writeFile(const QByteArray &text) const
 {
     const QFileInfo info(m_path);
     if (info.exists() && (!info.isFile() || !info.isWritable()))
         return false;
-    QSaveFile file(m_path);
-    // A writable file in a folder where no temporary file can be made is still saved.
-    file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    // QSaveFile would commit a file cut short by a failed flush: check both first.
-    if (file.write(text) != text.size() || !file.flush()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    QString why;
+    return SaveFileBytes(m_path, text, &why, true);
 }
 
 QString CIniFile::Save(bool makeBackup)
