@@ -146,10 +146,11 @@ int SquelchFailed(const QString &port, const SquelchOutcome &outcome, bool write
     return fail(message);
 }
 
-// Saves what a transfer read from the radio; on failure says that it was not kept.
-bool SaveRead(const QString &file, const MemoryImage &image, const QString &what)
+// Saves what a transfer read from the radio under the file's lock; on failure
+// says that it was not kept.
+bool SaveRead(FileLock &lock, const QString &file, const MemoryImage &image, const QString &what)
 {
-    if (saveImage(file, image))
+    if (lockFile(lock) && saveImage(file, image))
         return true;
     fail(QStringLiteral("%1 read from the radio was not saved; make room or choose another "
                         "file, then read again")
@@ -173,9 +174,7 @@ int Read(const QStringList &args)
     if (!outcome.ok())
         return TransferFailed(port, outcome);
     FileLock lock(file);
-    return lockFile(lock) && SaveRead(file, image, QStringLiteral("the image"))
-        ? kExitOk
-        : kExitFailure;
+    return SaveRead(lock, file, image, QStringLiteral("the image")) ? kExitOk : kExitFailure;
 }
 
 int Write(const QStringList &args)
@@ -215,7 +214,7 @@ int SquelchTransfer(const QStringList &args, bool writeDirection)
                                                   : ReadSquelchBlock(port, image, stop);
     if (!outcome.ok())
         return SquelchFailed(port, outcome, writeDirection);
-    if (!writeDirection && !SaveRead(file, image, QStringLiteral("the calibration block")))
+    if (!writeDirection && !SaveRead(lock, file, image, QStringLiteral("the calibration block")))
         return kExitFailure;
     out(SquelchMessage(outcome.result, writeDirection) + QLatin1Char('\n'));
     return kExitOk;

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QStorageInfo>
 #include <cerrno>
 
 namespace {
@@ -13,6 +14,18 @@ namespace {
 // process that no longer answers) counts as left behind. An owner that runs keeps
 // a system lock on the file, so a lock is never taken from a process that holds it.
 constexpr int kStaleAfterMs = 30000;
+
+// The errno that best says why no lock file could be made: QLockFile tells a
+// refused folder from "unknown", which is mostly a full disk.
+int lockFailure(const QString &lockName, QLockFile::LockError error)
+{
+    const QDir folder = QFileInfo(lockName).absoluteDir();
+    if (!folder.exists())
+        return ENOENT;
+    if (error == QLockFile::PermissionError)
+        return EACCES;
+    return QStorageInfo(folder).bytesAvailable() < 4096 ? ENOSPC : EIO;
+}
 
 } // namespace
 
@@ -66,9 +79,8 @@ bool FileLock::lock(int waitMs)
             "has finished.")
                         .arg(shown, owner);
     } else {
-        const bool folderMissing = !QFileInfo(lockName).absoluteDir().exists();
         m_message = QCoreApplication::translate("FileLock", "Cannot lock %1: %2.")
-                        .arg(shown, SystemReason(folderMissing ? ENOENT : EACCES));
+                        .arg(shown, SystemReason(lockFailure(lockName, m_lock->error())));
     }
     m_lock.reset();
     return false;
