@@ -193,7 +193,8 @@ int TonePairsShowing(const QString &text, quint8 *low, quint8 *high)
     }
     int found = 0;
     for (int h = firstHigh; h <= lastHigh; ++h) {
-        // CTCSS: tenths = FromBcd(high) × 100 + FromBcd(low); DCS: code = hundreds × 100 + FromBcd(low).
+        // CTCSS: tenths = FromBcd(high) × 100 + FromBcd(low); DCS: code = hundreds × 100 +
+        // FromBcd(low).
         const int upper = hundredsBase ? h - hundredsBase : FromBcd(quint8(h));
         const int rest = number - upper * 100;
         for (int tens = 0; tens <= 15 && rest >= 0; ++tens) {
@@ -420,7 +421,8 @@ void EncodeChannelExact(MemoryImage &image, int record, const ChannelTexts &text
         {kColBandwidth, kWideBit}};
     for (const auto &bit : bits) {
         if (unchanged(bit.column))
-            r[kFlagsOffset] = quint8((r[kFlagsOffset] & ~bit.mask) | (before[kFlagsOffset] & bit.mask));
+            r[kFlagsOffset]
+                = quint8((r[kFlagsOffset] & ~bit.mask) | (before[kFlagsOffset] & bit.mask));
     }
     if (unchanged(kColName))
         std::copy(nameBefore, nameBefore + ImageMap::kNameSize, name);

@@ -101,8 +101,12 @@ namespace {
 bool isStandardOutput(const QString &path)
 {
 #ifdef Q_OS_UNIX
-    struct stat output {};
-    struct stat file {};
+    struct stat output
+    {
+    };
+    struct stat file
+    {
+    };
     return ::fstat(1, &output) == 0 && ::stat(QFile::encodeName(path).constData(), &file) == 0
         && output.st_dev == file.st_dev && output.st_ino == file.st_ino;
 #else

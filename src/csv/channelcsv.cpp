@@ -267,7 +267,8 @@ CsvImportResult ImportChannelsCsv(
     }
 
     // Listed channels are written over their old record, so the bytes and bits
-    // the grid does not own stay; with replace the unlisted ones are emptied.
+    // the grid does not own stay; with replace the unlisted ones are emptied (a
+    // record that shows no channel already is left as it is).
     MemoryImage work = image;
     QList<bool> listed(ImageMap::kChannelCount, false);
     for (const ChannelRow &row : rows) {
@@ -275,7 +276,7 @@ CsvImportResult ImportChannelsCsv(
         listed[row.record] = true;
     }
     for (int record = 0; replace && record < ImageMap::kChannelCount; ++record) {
-        if (!listed[record])
+        if (!listed[record] && !IsChannelEmpty(work, record))
             EncodeChannel(work, record, ChannelTexts());
     }
     result.channels = int(rows.size());

@@ -169,7 +169,8 @@ QString VisibleText(const QString &text)
         else if (u == u'\t')
             shown += QStringLiteral("\\t");
         else if (u < 0x20 || (u >= 0x7F && u <= 0x9F))
-            shown += QStringLiteral("\\x") + QString::number(u, 16).rightJustified(2, u'0').toUpper();
+            shown
+                += QStringLiteral("\\x") + QString::number(u, 16).rightJustified(2, u'0').toUpper();
         else if (u == 0x2028 || u == 0x2029)
             shown += QStringLiteral("\\u%1").arg(int(u), 4, 16, QLatin1Char('0'));
         else

@@ -58,7 +58,9 @@ bool OpenRegularFile(QFile &file, const QString &path, QString *why)
     // The name is checked first so that a device is never opened at all; the open
     // itself does not wait for a FIFO's writer, and what it opened is checked again.
     const QByteArray name = QFile::encodeName(path);
-    struct stat info {};
+    struct stat info
+    {
+    };
     if (::stat(name.constData(), &info) != 0) {
         *why = SystemReason(errno);
         return false;
@@ -138,8 +140,12 @@ bool SaveFileBytes(const QString &path, const QByteArray &bytes, QString *why, b
 bool IsSameFile(const QString &a, const QString &b)
 {
 #ifdef Q_OS_UNIX
-    struct stat first {};
-    struct stat second {};
+    struct stat first
+    {
+    };
+    struct stat second
+    {
+    };
     return ::stat(QFile::encodeName(a).constData(), &first) == 0
         && ::stat(QFile::encodeName(b).constData(), &second) == 0 && first.st_dev == second.st_dev
         && first.st_ino == second.st_ino;

@@ -70,9 +70,7 @@ bool PrepareSimulatedImageFolder(const QString &path, QString *why)
     return false;
 }
 
-namespace {
-
-} // namespace
+namespace { } // namespace
 
 OpenedPort OpenRadioPort(PortProfile profile, const QString &portName)
 {

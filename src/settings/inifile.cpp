@@ -11,6 +11,8 @@ CIniFile g_iniFile(4);
 
 namespace {
 
+const char kUtf8Signature[] = "\xEF\xBB\xBF";
+
 char foldAscii(char c)
 {
     return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
@@ -86,10 +88,17 @@ bool CIniFile::Load(const QString &fullPath, bool saveOnClose, bool ignoreCase, 
 
     // Editors that save "UTF-8 with signature" put three bytes before the first
     // header; left there, they would hide [Setup] and with it the language.
-    if (content.startsWith("\xEF\xBB\xBF"))
+    if (content.startsWith(kUtf8Signature))
         content.remove(0, 3);
-    for (const QByteArray &line : content.split('\n'))
-        parseLine(line);
+    // Line by line over the one buffer: only the names and values kept are copied.
+    const QByteArrayView text(content);
+    for (qsizetype start = 0; start <= text.size();) {
+        qsizetype end = text.indexOf('\n', start);
+        if (end < 0)
+            end = text.size();
+        parseLine(text.sliced(start, end - start));
+        start = end + 1;
+    }
     return true;
 }
 
@@ -124,8 +133,8 @@ bool CIniFile::readFile(const QString &fullPath, QByteArray *content)
         return false;
     }
     if (content->size() > m_largestFileSize) {
-        m_error = QCoreApplication::translate(
-            "IniFile", "%1 was not read: it is larger than %2 bytes, the most a settings file may have.")
+        m_error = QCoreApplication::translate("IniFile",
+            "%1 was not read: it is larger than %2 bytes, the most a settings file may have.")
                       .arg(shown)
                       .arg(m_largestFileSize);
         content->clear();
@@ -145,21 +154,21 @@ void CIniFile::appendSection(const QByteArray &name)
     m_lastSection = int(m_sectionNames.size()) - 1;
 }
 
-void CIniFile::parseLine(const QByteArray &rawLine)
+void CIniFile::parseLine(QByteArrayView rawLine)
 {
-    const QByteArray line = rawLine.trimmed();
+    const QByteArrayView line = rawLine.trimmed();
     // The header test comes first: "[a=b]" is a section named "a=b".
     if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
-        appendSection(line.mid(1, line.size() - 2));
+        appendSection(line.sliced(1, line.size() - 2).toByteArray());
         return;
     }
     const qsizetype eq = line.indexOf('=');
-    const QByteArray key = (eq < 0 ? line : line.left(eq)).trimmed();
-    const QByteArray value = eq < 0 ? QByteArray() : line.mid(eq + 1).trimmed();
+    const QByteArrayView key = (eq < 0 ? line : line.first(eq)).trimmed();
     if (key.isEmpty() || isCommentStart(key.front()))
         return;
-    m_keys[m_lastSection].append(key);
-    m_values[m_lastSection].append(value);
+    m_keys[m_lastSection].append(key.toByteArray());
+    m_values[m_lastSection].append(
+        eq < 0 ? QByteArray() : line.sliced(eq + 1).trimmed().toByteArray());
 }
 
 bool CIniFile::equalNames(const QByteArray &a, const QByteArray &b) const
@@ -259,6 +268,10 @@ QByteArray CIniFile::serialize() const
             text += m_values[s][k] + "\r\n";
         }
     }
+    // Loading drops one UTF-8 signature at the start: a first key that begins with
+    // one gets another in front, so that it reads back as it was.
+    if (text.startsWith(kUtf8Signature))
+        text.prepend(kUtf8Signature);
     return text;
 }
 

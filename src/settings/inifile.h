@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QList>
 #include <QString>
 
@@ -46,7 +47,7 @@ public:
 
 private:
     bool readFile(const QString &fullPath, QByteArray *content);
-    void parseLine(const QByteArray &rawLine);
+    void parseLine(QByteArrayView rawLine);
     void appendSection(const QByteArray &name);
     int findSection(const QByteArray &name) const;
     int findKey(int section, const QByteArray &key) const;

@@ -138,8 +138,8 @@ void TestCsv::refusedImport_data()
     row("name of 7 characters", "2,146.5,146.5,,,,,,,ABCDEFG\r\n", 3, "more than 6 characters");
     row("name the radio cannot show", "2,146.5,146.5,,,,,,,A B\r\n", 3, "cannot show \" \"");
     row("control characters are shown, not sent",
-        QByteArray("2,146.5,146.5,,,,,,,A") + '\0' + "\x1b[2J\r\n",
-        3, "Cha Name \"A\\x00\\x1B[2J\": the radio cannot show \"\\x00\"");
+        QByteArray("2,146.5,146.5,,,,,,,A") + '\0' + "\x1b[2J\r\n", 3,
+        "Cha Name \"A\\x00\\x1B[2J\": the radio cannot show \"\\x00\"");
     row("letter outside ASCII is not upper-cased into the radio's",
         "2,146.5,146.5,,,,,,,\xC3\x9F\r\n", 3, "cannot show \"\xC3\x9F\"");
     row("CH past 199", "200,146.5,,,,,,,,\r\n", 3, "CH \"200\" is not Pr or 1-199");
@@ -157,18 +157,17 @@ void TestCsv::refusedImport_data()
         << QByteArray("Location,Frequency,Duplex,Offset\r\n3,146.52,+,99999\r\n") << 2
         << "Out of range,please input again. (Tx Frequency";
     const QByteArray community = "Location,Frequency,Duplex,Offset,Tone,rToneFreq,Power\r\n";
-    QTest::newRow("community offset with a decimal comma")
-        << community + "3,146.52,-,\"0,6\",,,\r\n" << 2 << "Offset \"0,6\" is not a number";
-    QTest::newRow("community power nan")
-        << community + "3,146.52,,,,,nan\r\n" << 2 << "Power \"nan\" is not a number of watts";
+    QTest::newRow("community offset with a decimal comma") << community
+            + "3,146.52,-,\"0,6\",,,\r\n" << 2 << "Offset \"0,6\" is not a number";
+    QTest::newRow("community power nan") << community + "3,146.52,,,,,nan\r\n"
+                                         << 2 << "Power \"nan\" is not a number of watts";
     QTest::newRow("community power inf") << community + "3,146.52,,,,,inf\r\n" << 2 << "\"inf\"";
-    QTest::newRow("community tone with a decimal comma")
-        << community + "3,146.52,,,Tone,\"88,5\",\r\n" << 2
-        << "rToneFreq \"88,5\" is not a tone in Hz";
-    QTest::newRow("community tone between two tones")
-        << community + "3,146.52,,,Tone,88.54,\r\n" << 2 << "rToneFreq \"88.54\"";
-    QTest::newRow("community tone left empty")
-        << community + "3,146.52,,,Tone,,\r\n" << 2 << "rToneFreq \"\" is not a tone";
+    QTest::newRow("community tone with a decimal comma") << community
+            + "3,146.52,,,Tone,\"88,5\",\r\n" << 2 << "rToneFreq \"88,5\" is not a tone in Hz";
+    QTest::newRow("community tone between two tones") << community + "3,146.52,,,Tone,88.54,\r\n"
+                                                      << 2 << "rToneFreq \"88.54\"";
+    QTest::newRow("community tone left empty") << community + "3,146.52,,,Tone,,\r\n"
+                                               << 2 << "rToneFreq \"\" is not a tone";
     QTest::newRow("community lock word")
         << QByteArray("Location,Frequency,Cha Lock\r\n3,146.52,maybe\r\n") << 2
         << "Cha Lock \"maybe\" is not one of";
@@ -177,8 +176,8 @@ void TestCsv::refusedImport_data()
     for (int ch = 1; ch <= 199; ++ch)
         many += QByteArray::number(ch) + ",146.5\r\n";
     many += "Pr,146.5\r\n\r\n";
-    QTest::newRow("200 channels and one more row")
-        << many + "1,146.5\r\n" << 203 << "more than 200 channel rows";
+    QTest::newRow("200 channels and one more row") << many + "1,146.5\r\n"
+                                                   << 203 << "more than 200 channel rows";
     QTest::newRow("larger than 1 MB")
         << kHeader + QByteArray(1024 * 1024, '\n') << 0 << "larger than 1048576 bytes";
 }
@@ -297,7 +296,8 @@ void TestCsv::reimportKeepsEveryByte()
     const MemoryImage before = image;
 
     const QByteArray csv = ExportChannelsCsv(image, layout);
-    QVERIFY(csv.contains(layout == CsvLayout::Grid ? "\r\n6,146.50250,,D6415N,D4205N,," : ",6415,"));
+    QVERIFY(
+        csv.contains(layout == CsvLayout::Grid ? "\r\n6,146.50250,,D6415N,D4205N,," : ",6415,"));
     const CsvImportResult result = ImportChannelsCsv(csv, image, true);
     QVERIFY2(result.ok(), qPrintable(result.message()));
     QCOMPARE(result.channels, 5);
@@ -379,9 +379,9 @@ void TestCsv::communityRoundTripKeepsEveryByte()
     for (int i = 0; i < tones.size(); ++i) {
         const QString &tone = tones[i];
         const QString other = tones[(i * 37 + 11) % tones.size()];
-        for (const auto &[rx, tx] : {std::pair(tone, QStringLiteral("None")),
-                 std::pair(QStringLiteral("None"), tone), std::pair(tone, tone),
-                 std::pair(tone, other), std::pair(other, tone)}) {
+        for (const auto &[rx, tx] :
+            {std::pair(tone, QStringLiteral("None")), std::pair(QStringLiteral("None"), tone),
+                std::pair(tone, tone), std::pair(tone, other), std::pair(other, tone)}) {
             const int n = int(channels.size());
             const QStringList &f = frequencies[n % 5];
             channels.append({f[0], f[1], rx, tx, powers[n % 3], n / 3 % 2 ? "Lock" : "Unlock",
@@ -402,9 +402,9 @@ void TestCsv::communityRoundTripKeepsEveryByte()
         for (int record = 0; record < ImageMap::kChannelCount; ++record) {
             const int at = record * 16;
             if (!std::equal(&image[at], &image[at + 16], &back[at])) {
-                QFAIL(qPrintable(QStringList(
-                    DecodeChannel(image, record, false).begin(),
-                    DecodeChannel(image, record, false).end()).join(',')));
+                QFAIL(qPrintable(QStringList(DecodeChannel(image, record, false).begin(),
+                    DecodeChannel(image, record, false).end())
+                                     .join(',')));
             }
         }
         QCOMPARE(back, image);

@@ -170,7 +170,8 @@ void TestImage::failedSaveKeepsTheOldFile()
         const FileSizeLimit fullDisk(4096);
         result = SaveDatFile(fresh, NewImage());
     }
-    QVERIFY2(result.message.endsWith(QStringLiteral("No file was made.")), qPrintable(result.message));
+    QVERIFY2(
+        result.message.endsWith(QStringLiteral("No file was made.")), qPrintable(result.message));
     QVERIFY(!QFile::exists(fresh));
 
     // A folder or a FIFO in the way of the file is refused, and stays.
@@ -181,7 +182,8 @@ void TestImage::failedSaveKeepsTheOldFile()
     const QString fifo = dir.filePath(QStringLiteral("fifo.dat"));
     QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
     result = SaveDatFile(fifo, NewImage());
-    QVERIFY2(result.message.contains(QStringLiteral("not a regular file")), qPrintable(result.message));
+    QVERIFY2(
+        result.message.contains(QStringLiteral("not a regular file")), qPrintable(result.message));
     QVERIFY(!QFileInfo(fifo).isFile() && QFileInfo(fifo).exists());
 }
 

@@ -143,10 +143,12 @@ void TestCliLink::openFailure_data()
     QTest::addColumn<QString>("port");
     QTest::addColumn<QString>("detail");
 
-    QTest::newRow("no such device") << "/dev/htprog-no-such-port" << "";
+    QTest::newRow("no such device") << "/dev/htprog-no-such-port"
+                                    << "";
     // A name without a folder is a device in /dev, never a file in the current folder.
     QTest::newRow("a file named without a folder")
-        << "regular.txt" << " (regular.txt: there is no device /dev/regular.txt";
+        << "regular.txt"
+        << " (regular.txt: there is no device /dev/regular.txt";
     QTest::newRow("a regular file") << "./regular.txt"
                                     << " (./regular.txt: ./regular.txt is not a serial port";
 }
@@ -161,11 +163,10 @@ void TestCliLink::openFailure()
 
     const CliRun read = RunCli({"read", "--port", port, path("doc.dat")}, m_dir->path());
     QCOMPARE(read.exitCode, 1);
-    QVERIFY2(read.err.startsWith(QStringLiteral("htprog-cli: ")
-                 + MessageSource(kMsgCouldNotOpenPort) + detail),
+    QVERIFY2(read.err.startsWith(
+                 QStringLiteral("htprog-cli: ") + MessageSource(kMsgCouldNotOpenPort) + detail),
         qPrintable(read.err));
-    const CliRun squelch
-        = RunCli({"squelch-read", "--port", port, path("doc.dat")}, m_dir->path());
+    const CliRun squelch = RunCli({"squelch-read", "--port", port, path("doc.dat")}, m_dir->path());
     QCOMPARE(squelch.exitCode, 1);
     QVERIFY2(squelch.err.startsWith("htprog-cli: Open the serial port fails" + detail),
         qPrintable(squelch.err));
@@ -203,9 +204,10 @@ void TestCliLink::fullDiskKeepsTheFile_data()
 {
     QTest::addColumn<QString>("command");
     QTest::addColumn<QString>("kept");
-    QTest::newRow("read") << "read" << "the image read from the radio was not saved";
-    QTest::newRow("squelch-read")
-        << "squelch-read" << "the calibration block read from the radio was not saved";
+    QTest::newRow("read") << "read"
+                          << "the image read from the radio was not saved";
+    QTest::newRow("squelch-read") << "squelch-read"
+                                  << "the calibration block read from the radio was not saved";
 }
 
 void TestCliLink::fullDiskKeepsTheFile()

@@ -145,6 +145,9 @@ void TestIniFile::rewrite_data()
     row("a new section is appended after all others", "x=1\n[A]\n", "B", "k", "v",
         "x=1\r\n[A]\r\n[B]\r\nk=v\r\n");
     row("an empty key is written without =", "[A]\n", "A", "", "lone", "[A]\r\nlone\r\n");
+    // The load drops one signature; a first key that begins with one keeps it.
+    row("a first key that begins with a UTF-8 signature", "; c\n\xEF\xBB\xBFk=1\n", "A", "b", "2",
+        "\xEF\xBB\xBF\xEF\xBB\xBFk=1\r\n[A]\r\nb=2\r\n");
 }
 
 void TestIniFile::rewrite()
@@ -168,6 +171,8 @@ void TestIniFile::rewrite()
     QVERIFY(again.Load(path, false, true, false));
     if (!key.isEmpty())
         QCOMPARE(again.GetValue(section, key), ini.GetValue(section, key));
+    QCOMPARE(again.GetValue("", QString::fromUtf8("\xEF\xBB\xBFk"), "-"),
+        ini.GetValue("", QString::fromUtf8("\xEF\xBB\xBFk"), "-"));
 }
 
 void TestIniFile::dirtyRules_data()
@@ -301,12 +306,17 @@ void TestIniFile::unreadablePathLeavesStoreEmpty_data()
 {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("reason");
-    QTest::newRow("a folder") << "folder" << "a folder, not a file";
-    QTest::newRow("in a missing folder") << "missing" << "Cannot create";
+    QTest::newRow("a folder") << "folder"
+                              << "a folder, not a file";
+    QTest::newRow("in a missing folder") << "missing"
+                                         << "Cannot create";
     // Opening a FIFO for reading would wait for a writer for ever; a device never ends.
-    QTest::newRow("a FIFO") << "fifo" << "not a regular file";
-    QTest::newRow("a device") << "device" << "not a regular file";
-    QTest::newRow("larger than 1 MB") << "large" << "larger than 1048576 bytes";
+    QTest::newRow("a FIFO") << "fifo"
+                            << "not a regular file";
+    QTest::newRow("a device") << "device"
+                              << "not a regular file";
+    QTest::newRow("larger than 1 MB") << "large"
+                                      << "larger than 1048576 bytes";
 }
 
 void TestIniFile::unreadablePathLeavesStoreEmpty()

@@ -52,18 +52,6 @@ CliRun RunCli(const QStringList &args, const QString &workDir, const QProcessEnv
     return Finish(process);
 }
 
-CliRun RunCliRedirected(
-    const QStringList &args, const QString &inputFile, const QString &outputFile)
-{
-    QProcess process;
-    if (!inputFile.isEmpty())
-        process.setStandardInputFile(inputFile);
-    if (!outputFile.isEmpty())
-        process.setStandardOutputFile(outputFile);
-    process.start(CliPath(), args);
-    return Finish(process);
-}
-
 CliRun RunCliOnFullDisk(
     const QStringList &args, const QString &folder, int freePages, const QProcessEnvironment &env)
 {

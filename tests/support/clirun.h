@@ -18,10 +18,6 @@ QString CliPath();
 // waits for it to end.
 CliRun RunCli(const QStringList &args, const QString &workDir = QString(),
     const QProcessEnvironment &env = QProcessEnvironment());
-// As RunCli, with standard input read from inputFile and standard output written
-// to outputFile where they are given ("/dev/full", "/dev/zero").
-CliRun RunCliRedirected(
-    const QStringList &args, const QString &inputFile, const QString &outputFile);
 
 // Runs htprog-cli on a disk that is full: in a private mount namespace, folder
 // becomes a small RAM disk holding copies of its files, filled up but for
