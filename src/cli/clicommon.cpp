@@ -6,13 +6,8 @@
 #include "language.h"
 
 #include <QDir>
-#include <QFile>
 #include <cerrno>
 #include <cstdio>
-
-#ifdef Q_OS_UNIX
-#include <sys/stat.h>
-#endif
 
 namespace Cli {
 
@@ -94,33 +89,11 @@ bool lockFile(FileLock &lock)
     return false;
 }
 
-namespace {
-
-// True when standard output is the file path names (a redirection such as
-// "export a.dat - >> a.dat").
-bool isStandardOutput(const QString &path)
-{
-#ifdef Q_OS_UNIX
-    struct stat output
-    {
-    };
-    struct stat file
-    {
-    };
-    return ::fstat(1, &output) == 0 && ::stat(QFile::encodeName(path).constData(), &file) == 0
-        && output.st_dev == file.st_dev && output.st_ino == file.st_ino;
-#else
-    Q_UNUSED(path)
-    return false;
-#endif
-}
-
-} // namespace
-
 bool checkOutput(const QString &command, const QString &input, const QString &output)
 {
     const bool toStdout = output == QLatin1String("-");
-    if (toStdout ? isStandardOutput(input) : IsSameFile(input, output)) {
+    // "export a.dat - >> a.dat" would append to the image it reads.
+    if (toStdout ? IsOpenAs(1, input) : IsSameFile(input, output)) {
         fail(QStringLiteral("%1: %2 is the same file as %3, which it reads; nothing was written")
                  .arg(command, toStdout ? QStringLiteral("standard output") : output, input));
         return false;

@@ -152,9 +152,9 @@ bool SaveRead(FileLock &lock, const QString &file, const MemoryImage &image, con
 {
     if (lockFile(lock) && saveImage(file, image))
         return true;
-    fail(QStringLiteral("%1 read from the radio was not saved; make room or choose another "
-                        "file, then read again")
-             .arg(what));
+    fail(QStringLiteral("%1 read from the radio was not saved; read again once %2 can be "
+                        "written")
+             .arg(what, QDir::toNativeSeparators(file)));
     return false;
 }
 

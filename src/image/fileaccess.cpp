@@ -58,9 +58,7 @@ bool OpenRegularFile(QFile &file, const QString &path, QString *why)
     // The name is checked first so that a device is never opened at all; the open
     // itself does not wait for a FIFO's writer, and what it opened is checked again.
     const QByteArray name = QFile::encodeName(path);
-    struct stat info
-    {
-    };
+    struct stat info;
     if (::stat(name.constData(), &info) != 0) {
         *why = SystemReason(errno);
         return false;
@@ -137,20 +135,49 @@ bool SaveFileBytes(const QString &path, const QByteArray &bytes, QString *why, b
     return true;
 }
 
+#ifdef Q_OS_UNIX
+namespace {
+
+// The device and inode of a name (links followed) or of an open descriptor.
+bool Identity(const QString &path, int fd, dev_t *device, ino_t *inode)
+{
+    struct stat info;
+    if ((path.isNull() ? ::fstat(fd, &info) : ::stat(QFile::encodeName(path).constData(), &info))
+        != 0)
+        return false;
+    *device = info.st_dev;
+    *inode = info.st_ino;
+    return true;
+}
+
+bool SameIdentity(const QString &a, int fdA, const QString &b, int fdB)
+{
+    dev_t deviceA = 0, deviceB = 0;
+    ino_t inodeA = 0, inodeB = 0;
+    return Identity(a, fdA, &deviceA, &inodeA) && Identity(b, fdB, &deviceB, &inodeB)
+        && deviceA == deviceB && inodeA == inodeB;
+}
+
+} // namespace
+#endif
+
 bool IsSameFile(const QString &a, const QString &b)
 {
 #ifdef Q_OS_UNIX
-    struct stat first
-    {
-    };
-    struct stat second
-    {
-    };
-    return ::stat(QFile::encodeName(a).constData(), &first) == 0
-        && ::stat(QFile::encodeName(b).constData(), &second) == 0 && first.st_dev == second.st_dev
-        && first.st_ino == second.st_ino;
+    return SameIdentity(a, -1, b, -1);
 #else
     const QString canonical = QFileInfo(a).canonicalFilePath();
     return !canonical.isEmpty() && canonical == QFileInfo(b).canonicalFilePath();
+#endif
+}
+
+bool IsOpenAs(int fd, const QString &path)
+{
+#ifdef Q_OS_UNIX
+    return SameIdentity(QString(), fd, path, -1);
+#else
+    Q_UNUSED(fd)
+    Q_UNUSED(path)
+    return false;
 #endif
 }

@@ -31,3 +31,5 @@ QString NotRegularReason();
 // True when both names exist and are one file: hard and symbolic links, "./" and
 // other spellings of the same path included.
 bool IsSameFile(const QString &a, const QString &b);
+// True when the open descriptor fd (standard output: 1) is the file path names.
+bool IsOpenAs(int fd, const QString &path);
