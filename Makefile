@@ -1,6 +1,6 @@
 # make run   - install what is needed, build, start htprog from the build tree
 # make test  - install what is needed, build with sanitizers, run every test suite
-# make bench - paced transfer and grid benchmarks
+# make bench - paced transfer, grid and Program.ini load benchmarks
 # make fuzz  - build the libFuzzer targets (clang) into fuzz-build/
 # make format, make format-check - apply / check .clang-format
 # make package - the Debian package build/htprog_<version>_<arch>.deb

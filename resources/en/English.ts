@@ -147,6 +147,18 @@ Cancel the transfer and close the program?</translation>
         <source>you may not use %1: add yourself to the group that owns it (%2): sudo usermod -aG %2 $USER, then log in again</source>
         <translation>you may not use %1: add yourself to the group that owns it (%2): sudo usermod -aG %2 $USER, then log in again</translation>
     </message>
+    <message>
+        <source>no port name was given</source>
+        <translation>no port name was given</translation>
+    </message>
+    <message>
+        <source>there is no device %1 (a port name without a folder is looked up in /dev)</source>
+        <translation>there is no device %1 (a port name without a folder is looked up in /dev)</translation>
+    </message>
+    <message>
+        <source>%1 is not a serial port (it is a file or a folder, not a device)</source>
+        <translation>%1 is not a serial port (it is a file or a folder, not a device)</translation>
+    </message>
 </context>
 <context>
     <name>DatFile</name>
@@ -173,6 +185,14 @@ Cancel the transfer and close the program?</translation>
     <message>
         <source>Saving %1 failed: %2. The previous file is unchanged.</source>
         <translation>Saving %1 failed: %2. The previous file is unchanged.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file; a radio image (.dat) is a file.</source>
+        <translation>%1 is not a regular file; a radio image (.dat) is a file.</translation>
+    </message>
+    <message>
+        <source>Saving %1 failed: %2. No file was made.</source>
+        <translation>Saving %1 failed: %2. No file was made.</translation>
     </message>
 </context>
 <context>
@@ -209,6 +229,36 @@ Save them now?</translation>
     <message>
         <source>&amp;Redo	Ctrl+Y</source>
         <translation>&amp;Redo	Ctrl+Y</translation>
+    </message>
+</context>
+<context>
+    <name>FileAccess</name>
+    <message>
+        <source>a folder, not a file</source>
+        <translation>a folder, not a file</translation>
+    </message>
+    <message>
+        <source>no space left on the device</source>
+        <translation>no space left on the device</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>not a regular file</translation>
+    </message>
+</context>
+<context>
+    <name>FileLock</name>
+    <message>
+        <source>Cannot lock %1: %2 is %3.</source>
+        <translation>Cannot lock %1: %2 is %3.</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another process (%2); nothing was changed. Try again when it has finished.</source>
+        <translation>%1 is in use by another process (%2); nothing was changed. Try again when it has finished.</translation>
+    </message>
+    <message>
+        <source>Cannot lock %1: %2.</source>
+        <translation>Cannot lock %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -535,11 +585,26 @@ Save them now?</translation>
     </message>
 </context>
 <context>
+    <name>IniFile</name>
+    <message>
+        <source>Cannot create %1: %2.</source>
+        <translation>Cannot create %1: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2.</source>
+        <translation>Cannot read %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 was not read: it is larger than %2 bytes, the most a settings file may have.</source>
+        <translation>%1 was not read: it is larger than %2 bytes, the most a settings file may have.</translation>
+    </message>
+</context>
+<context>
     <name>RecentFiles</name>
     <message>
         <source>The file &quot;%1&quot; no longer exists.
 It was taken off the list of recent files.</source>
-        <translation>The file "%1" no longer exists.
+        <translation>The file &quot;%1&quot; no longer exists.
 It was taken off the list of recent files.</translation>
     </message>
 </context>

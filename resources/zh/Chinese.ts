@@ -147,6 +147,18 @@ Cancel the transfer and close the program?</source>
         <source>you may not use %1: add yourself to the group that owns it (%2): sudo usermod -aG %2 $USER, then log in again</source>
         <translation>您无权使用 %1：请把自己加入拥有它的用户组（%2）：sudo usermod -aG %2 $USER，然后重新登录</translation>
     </message>
+    <message>
+        <source>no port name was given</source>
+        <translation>没有给出端口名</translation>
+    </message>
+    <message>
+        <source>there is no device %1 (a port name without a folder is looked up in /dev)</source>
+        <translation>没有设备 %1（不带文件夹的端口名在 /dev 中查找）</translation>
+    </message>
+    <message>
+        <source>%1 is not a serial port (it is a file or a folder, not a device)</source>
+        <translation>%1 不是串口（它是文件或文件夹，不是设备）</translation>
+    </message>
 </context>
 <context>
     <name>DatFile</name>
@@ -173,6 +185,14 @@ Cancel the transfer and close the program?</source>
     <message>
         <source>Saving %1 failed: %2. The previous file is unchanged.</source>
         <translation>保存 %1 失败：%2。原文件未改动。</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file; a radio image (.dat) is a file.</source>
+        <translation>%1 不是普通文件；对讲机数据（.dat）是一个文件。</translation>
+    </message>
+    <message>
+        <source>Saving %1 failed: %2. No file was made.</source>
+        <translation>保存 %1 失败：%2。未生成文件。</translation>
     </message>
 </context>
 <context>
@@ -209,6 +229,36 @@ Save them now?</source>
     <message>
         <source>&amp;Redo	Ctrl+Y</source>
         <translation>重做(&amp;R)	Ctrl+Y</translation>
+    </message>
+</context>
+<context>
+    <name>FileAccess</name>
+    <message>
+        <source>a folder, not a file</source>
+        <translation>是文件夹，不是文件</translation>
+    </message>
+    <message>
+        <source>no space left on the device</source>
+        <translation>设备上没有剩余空间</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>不是普通文件</translation>
+    </message>
+</context>
+<context>
+    <name>FileLock</name>
+    <message>
+        <source>Cannot lock %1: %2 is %3.</source>
+        <translation>无法锁定 %1：%2 %3。</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another process (%2); nothing was changed. Try again when it has finished.</source>
+        <translation>%1 正被另一个进程使用（%2）；未作任何改动。请在它结束后重试。</translation>
+    </message>
+    <message>
+        <source>Cannot lock %1: %2.</source>
+        <translation>无法锁定 %1：%2。</translation>
     </message>
 </context>
 <context>
@@ -532,6 +582,21 @@ Save them now?</source>
     <message>
         <source>&amp;Window</source>
         <translation>窗口(&amp;W)</translation>
+    </message>
+</context>
+<context>
+    <name>IniFile</name>
+    <message>
+        <source>Cannot create %1: %2.</source>
+        <translation>无法创建 %1：%2。</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2.</source>
+        <translation>无法读取 %1：%2。</translation>
+    </message>
+    <message>
+        <source>%1 was not read: it is larger than %2 bytes, the most a settings file may have.</source>
+        <translation>未读取 %1：它大于 %2 字节，超过设置文件允许的最大值。</translation>
     </message>
 </context>
 <context>

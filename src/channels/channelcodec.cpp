@@ -5,7 +5,9 @@
 #include "decimal.h"
 #include "language.h"
 #include "textnumbers.h"
+#include "tonetable.h"
 
+#include <QRegularExpression>
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -84,6 +86,11 @@ bool ParseFrequencyUnits(const QString &text, qint32 *units)
     return ScaledCount(text, 100000, units);
 }
 
+bool ReadFrequencyText(const QString &text, qint32 *units)
+{
+    return IsPlainDecimal(text) && ParseFrequencyUnits(text, units);
+}
+
 qint32 FrequencyUnits(const QString &text)
 {
     qint32 units = 0;
@@ -154,6 +161,77 @@ void TextToTone(const QString &text, quint8 *low, quint8 *high)
     }
     *high = ToBcd(tenths / 100);
     *low = ToBcd(tenths % 100);
+}
+
+namespace {
+
+// Every pair of bytes that shows as text, found from the number the text names:
+// a candidate high byte fixes the part of the number the low byte must hold, and
+// ToneToText itself decides whether the pair shows exactly as text.
+int TonePairsShowing(const QString &text, quint8 *low, quint8 *high)
+{
+    static const QRegularExpression ctcss(QStringLiteral("^(\\d{1,4})\\.(\\d)$"));
+    static const QRegularExpression dcs(QStringLiteral("^D(\\d{1,5})([NI])$"));
+    int number = 0; // tenths of a hertz, or the DCS digits as a decimal number
+    int firstHigh = 0x01;
+    int lastHigh = 0x7F;
+    int hundredsBase = 0;
+    if (const QRegularExpressionMatch m = ctcss.match(text); m.hasMatch()) {
+        number = m.captured(1).toInt() * 10 + m.captured(2).toInt();
+    } else if (const QRegularExpressionMatch d = dcs.match(text); d.hasMatch()) {
+        number = d.captured(1).toInt();
+        const bool normal = d.captured(2) == QLatin1String("N");
+        firstHigh = normal ? 0x80 : 0xC0;
+        lastHigh = normal ? 0xBF : 0xFE; // 0xFF is no tone
+        hundredsBase = firstHigh;
+    } else {
+        return 0;
+    }
+    int found = 0;
+    for (int h = firstHigh; h <= lastHigh; ++h) {
+        // CTCSS: tenths = FromBcd(high) × 100 + FromBcd(low); DCS: code = hundreds × 100 +
+        // FromBcd(low).
+        const int upper = hundredsBase ? h - hundredsBase : FromBcd(quint8(h));
+        const int rest = number - upper * 100;
+        for (int tens = 0; tens <= 15 && rest >= 0; ++tens) {
+            const int units = rest - tens * 10;
+            if (units < 0 || units > 15)
+                continue;
+            const quint8 l = quint8(tens << 4 | units);
+            if (ToneToText(l, quint8(h), false) == text) {
+                *low = l;
+                *high = quint8(h);
+                ++found;
+            }
+        }
+    }
+    return found;
+}
+
+} // namespace
+
+bool ReadToneText(const QString &text, quint8 *low, quint8 *high, bool *ambiguous)
+{
+    if (ambiguous)
+        *ambiguous = false;
+    for (bool chinese : {false, true}) {
+        static const ToneTable english(false);
+        static const ToneTable chineseTable(true);
+        if ((chinese ? chineseTable : english).texts().contains(text)) {
+            TextToTone(text, low, high);
+            return true;
+        }
+    }
+    quint8 l = 0;
+    quint8 h = 0;
+    const int pairs = TonePairsShowing(text, &l, &h);
+    if (ambiguous)
+        *ambiguous = pairs > 1;
+    if (pairs != 1)
+        return false;
+    *low = l;
+    *high = h;
+    return true;
 }
 
 // The choices of the list columns, in the column table's order: power High,
@@ -319,6 +397,52 @@ QVector<ImageBits> ChannelColumnBits(int record, int column)
     default:
         return ImageBytes(NameAddress(record), ImageMap::kNameSize);
     }
+}
+
+void EncodeChannelExact(MemoryImage &image, int record, const ChannelTexts &texts)
+{
+    if (!IsRecord(record))
+        return;
+    const bool wasChannel = !IsChannelEmpty(image, record);
+    const ChannelTexts english = DecodeChannel(image, record, false);
+    const ChannelTexts chinese = DecodeChannel(image, record, true);
+    const auto unchanged = [&](int column) {
+        return wasChannel && (texts[column] == english[column] || texts[column] == chinese[column]);
+    };
+    quint8 *r = &image[RecordAddress(record)];
+    quint8 *name = &image[NameAddress(record)];
+    quint8 before[ImageMap::kChannelSize];
+    quint8 nameBefore[ImageMap::kNameSize];
+    std::copy(r, r + ImageMap::kChannelSize, before);
+    std::copy(name, name + ImageMap::kNameSize, nameBefore);
+
+    EncodeChannel(image, record, texts);
+    if (texts[kColRx].isEmpty())
+        return;
+    // Byte ranges of the columns within the record: Rx, Tx, Rx tone, Tx tone.
+    static const struct
+    {
+        int column, offset, size;
+    } ranges[] = {{kColRx, 0, 4}, {kColTx, 4, 4}, {kColRxTone, 8, 2}, {kColTxTone, 10, 2}};
+    for (const auto &range : ranges) {
+        if (unchanged(range.column))
+            std::copy(before + range.offset, before + range.offset + range.size, r + range.offset);
+        else if (range.column == kColRxTone || range.column == kColTxTone)
+            ReadToneText(texts[range.column], &r[range.offset], &r[range.offset + 1]);
+    }
+    static const struct
+    {
+        int column;
+        quint8 mask;
+    } bits[] = {{kColPower, kPowerMask}, {kColLock, kLockBit}, {kColScan, kScanBit},
+        {kColBandwidth, kWideBit}};
+    for (const auto &bit : bits) {
+        if (unchanged(bit.column))
+            r[kFlagsOffset]
+                = quint8((r[kFlagsOffset] & ~bit.mask) | (before[kFlagsOffset] & bit.mask));
+    }
+    if (unchanged(kColName))
+        std::copy(nameBefore, nameBefore + ImageMap::kNameSize, name);
 }
 
 ChannelTexts NewChannelTexts(const QString &rxText, bool chinese)

@@ -33,6 +33,10 @@ qint32 FrequencyUnits(const QString &text); // trunc(DecimalMultiply(atof(text),
 // As FrequencyUnits, but false when the typed value lies beyond a 32-bit count
 // (units then holds the nearest 32-bit value).
 bool ParseFrequencyUnits(const QString &text, qint32 *units);
+// A frequency in MHz read from outside (a CSV cell): false when the text is not
+// wholly a number ("145,5", "146.5 MHz", "nan"; see IsPlainDecimal) or lies beyond
+// a 32-bit count. The units are those that ParseFrequencyUnits reads.
+bool ReadFrequencyText(const QString &text, qint32 *units);
 // True for 1000000 ... 99999999 (10 to 999.99999 MHz): what a record can hold;
 // a smaller value would leave a top byte of 0x00, which reads as absent.
 bool IsStorableFrequency(qint32 units);
@@ -43,6 +47,12 @@ QString ToneToText(quint8 low, quint8 high, bool chinese);
 // Texts with "D" are DCS ("N" normal, else inverted); others are Hz. A tone of 0,
 // a negative one or one above 799.9 Hz (its high byte would read as DCS) writes FF FF.
 void TextToTone(const QString &text, quint8 *low, quint8 *high);
+// The bytes of a tone text read from outside (a CSV cell, a pasted cell), such that
+// they show exactly that text again: a text of the tone list (either language) as
+// TextToTone writes it; any other text (one that only bytes outside the codes show,
+// "D6415N") only when exactly one pair of bytes shows as it. False when no pair
+// shows as the text, or more than one does (then *ambiguous is set, when given).
+bool ReadToneText(const QString &text, quint8 *low, quint8 *high, bool *ambiguous = nullptr);
 
 struct FlagTexts
 {
@@ -80,6 +90,11 @@ void EncodeChannel(MemoryImage &image, int record, const ChannelTexts &texts);
 // The bits a grid column's text is read from (record byte +3, which makes a
 // channel empty, belongs to Rx; the name reads the record's name slot).
 QVector<ImageBits> ChannelColumnBits(int record, int column);
+// EncodeChannel for a row read from outside: when the record held a channel, the
+// bytes and bits of every column whose text is the one the record shows now (in
+// either language) stay as they are, so values only another program could store
+// survive; a tone text outside the tone list is written as ReadToneText reads it.
+void EncodeChannelExact(MemoryImage &image, int record, const ChannelTexts &texts);
 
 // The grid's default texts for a channel that was just created by typing an Rx.
 ChannelTexts NewChannelTexts(const QString &rxText, bool chinese);

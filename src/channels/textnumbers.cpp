@@ -92,3 +92,17 @@ int LeadingInteger(const QString &text)
     int value = 0;
     return ReadInteger(text, &pos, &value) ? value : 0;
 }
+
+bool IsPlainDecimal(const QString &text)
+{
+    const QString number = text.trimmed();
+    int i = 0;
+    std::string digits;
+    const int whole = TakeDigits(number, &i, &digits);
+    int fraction = 0;
+    if (i < number.size() && number.at(i) == QLatin1Char('.')) {
+        ++i;
+        fraction = TakeDigits(number, &i, &digits);
+    }
+    return i == number.size() && whole + fraction > 0;
+}

@@ -10,6 +10,7 @@
 struct TransferOutcome;
 struct VerifiedWriteOutcome;
 enum class BackupKind;
+class FileLock;
 
 namespace Cli {
 
@@ -33,16 +34,27 @@ int Print(const QStringList &args);
 int Diff(const QStringList &args);
 int Backups(const QStringList &args);
 
-// Prints "htprog-cli: <message>" on stderr and returns kExitFailure.
+// Prints "htprog-cli: <message>" on stderr, control characters written out, and
+// returns kExitFailure.
 int fail(const QString &message);
 // Prints the usage error and a hint to stderr and returns kExitUsage.
 int usage(const QString &message);
 void out(const QString &text); // stdout, UTF-8, no newline added
+bool outBytes(const QByteArray &bytes); // stdout; false (reason kept) when it fails
+// Flushes stdout at the end of a command: a command whose output could not be
+// written (a full disk, a closed stream) fails with the reason, never exits 0.
+int finishOutput(int status);
 
 // Loads FILE as an image; on failure prints why and returns false.
 bool loadImage(const QString &path, MemoryImage &image);
 // Writes FILE atomically; on failure prints why and returns false.
 bool saveImage(const QString &path, const MemoryImage &image);
+// Takes the advisory lock of a file the command changes (FileLock); on failure
+// prints why ("in use by another process") and returns false.
+bool lockFile(FileLock &lock);
+// Fails unless output ("-": standard output) is another file than input (links
+// and other spellings of the name included) and may be replaced by a file.
+bool checkOutput(const QString &command, const QString &input, const QString &output);
 
 // The message of a transfer that did not succeed.
 QString TransferMessage(const QString &port, const TransferOutcome &outcome);

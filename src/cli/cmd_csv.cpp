@@ -3,9 +3,11 @@
 #include "channelcsv.h"
 #include "cli.h"
 #include "clioutput.h"
+#include "fileaccess.h"
+#include "filelock.h"
 
+#include <QDir>
 #include <QFile>
-#include <QSaveFile>
 #include <cstdio>
 
 namespace Cli {
@@ -14,44 +16,38 @@ namespace {
 
 bool writeCsv(const QString &path, const QByteArray &bytes)
 {
-    if (path == QLatin1String("-")) {
-        const bool written = std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout)
-                == size_t(bytes.size())
-            && std::fflush(stdout) == 0;
-        if (!written)
-            fail(QStringLiteral("cannot write to standard output"));
-        return written;
-    }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        fail(QStringLiteral("cannot write %1: %2").arg(path, file.errorString()));
-        return false;
-    }
-    if (file.write(bytes) != bytes.size() || !file.flush() || !file.commit()) {
-        const QString why = file.errorString();
-        file.cancelWriting();
-        fail(QStringLiteral("writing %1 failed: %2; nothing was written").arg(path, why));
+    if (path == QLatin1String("-"))
+        return outBytes(bytes); // a failure is reported when the command ends
+    QString why;
+    if (!SaveFileBytes(path, bytes, &why)) {
+        fail(QStringLiteral("writing %1 failed: %2; nothing was written")
+                 .arg(QDir::toNativeSeparators(path), why));
         return false;
     }
     return true;
 }
 
+// At most one byte more than an import accepts is read, so a huge file, a pipe
+// without end or /dev/zero on standard input is refused without filling memory.
 bool readCsv(const QString &path, QByteArray *bytes)
 {
     QFile file;
-    const bool opened = path == QLatin1String("-")
-        ? file.open(stdin, QIODevice::ReadOnly)
-        : (file.setFileName(path), file.open(QIODevice::ReadOnly));
-    if (!opened) {
-        fail(QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
-        return false;
+    QString why;
+    bool opened = false;
+    if (path == QLatin1String("-")) {
+        opened = file.open(stdin, QIODevice::ReadOnly);
+        why = file.errorString();
+    } else {
+        opened = OpenRegularFile(file, path, &why);
     }
-    *bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        fail(QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
-        return false;
+    if (opened) {
+        *bytes = file.read(kLargestCsvSize + 1);
+        if (file.error() == QFileDevice::NoError)
+            return true;
+        why = file.errorString();
     }
-    return true;
+    fail(QStringLiteral("cannot read %1: %2").arg(QDir::toNativeSeparators(path), why));
+    return false;
 }
 
 } // namespace
@@ -68,7 +64,7 @@ int Export(const QStringList &arguments)
     if (const int status = checkPositional(QStringLiteral("export"), args, 2); status != kExitOk)
         return status;
     MemoryImage image;
-    if (!loadImage(args[0], image))
+    if (!checkOutput(QStringLiteral("export"), args[0], args[1]) || !loadImage(args[0], image))
         return kExitFailure;
     const CsvLayout layout
         = format == QLatin1String("grid") ? CsvLayout::Grid : CsvLayout::Community;
@@ -79,28 +75,41 @@ int Import(const QStringList &arguments)
 {
     QStringList args = arguments;
     const bool replace = takeFlag(args, QStringLiteral("--replace"));
+    const bool allowEmpty = takeFlag(args, QStringLiteral("--allow-empty"));
     if (const int status = checkPositional(QStringLiteral("import"), args, 2); status != kExitOk)
         return status;
+    const QString &file = args[0];
+    const QString &csvPath = args[1];
+    if (csvPath != QLatin1String("-") && !checkOutput(QStringLiteral("import"), csvPath, file))
+        return kExitFailure;
+    // The whole read-modify-write under the lock: a second import or a read into
+    // the same file waits, or fails and changes nothing.
+    FileLock lock(file);
     MemoryImage image;
     QByteArray csv;
-    if (!loadImage(args[0], image) || !readCsv(args[1], &csv))
+    if (!lockFile(lock) || !loadImage(file, image) || !readCsv(csvPath, &csv))
         return kExitFailure;
 
     const MemoryImage before = image;
-    const CsvImportResult result = ImportChannelsCsv(csv, image, replace);
+    const CsvImportResult result = ImportChannelsCsv(csv, image, replace, allowEmpty);
+    if (result.noChannels) {
+        return fail(QStringLiteral("no channels in %1; nothing changed (--allow-empty with "
+                                   "--replace empties every channel)")
+                        .arg(QDir::toNativeSeparators(csvPath)));
+    }
     if (!result.ok()) {
         fail(result.message());
-        return fail(
-            QStringLiteral("nothing imported from %1; %2 was not changed").arg(args[1], args[0]));
+        return fail(QStringLiteral("nothing imported from %1; %2 was not changed")
+                        .arg(QDir::toNativeSeparators(csvPath), QDir::toNativeSeparators(file)));
     }
     for (const QString &note : result.notes)
         std::fprintf(stderr, "htprog-cli: %s\n", note.toUtf8().constData());
-    if (image != before && !saveImage(args[0], image))
+    if (image != before && !saveImage(file, image))
         return kExitFailure;
     out(QStringLiteral("%1 channel%2 imported into %3\n")
             .arg(result.channels)
             .arg(result.channels == 1 ? QString() : QStringLiteral("s"))
-            .arg(args[0]));
+            .arg(file));
     return kExitOk;
 }
 

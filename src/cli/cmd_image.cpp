@@ -4,6 +4,7 @@
 #include "cli.h"
 #include "clioutput.h"
 #include "featuretexts.h"
+#include "filelock.h"
 #include "language.h"
 
 namespace Cli {
@@ -64,7 +65,8 @@ int New(const QStringList &arguments)
     QStringList args = arguments;
     if (const int status = checkPositional(QStringLiteral("new"), args, 1); status != kExitOk)
         return status;
-    return saveImage(args.first(), NewImage()) ? kExitOk : kExitFailure;
+    FileLock lock(args.first());
+    return lockFile(lock) && saveImage(args.first(), NewImage()) ? kExitOk : kExitFailure;
 }
 
 int Channels(const QStringList &arguments)

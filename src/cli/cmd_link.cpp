@@ -6,6 +6,7 @@
 #include "cloneengine.h"
 #include "comport.h"
 #include "datfile.h"
+#include "filelock.h"
 #include "messages.h"
 #include "openradioport.h"
 #include "squelchtransfer.h"
@@ -97,6 +98,10 @@ bool ParseTransferArgs(QStringList args, QString *port, QString *file, int *exit
     }
     if (!present)
         *port = StoredComPort();
+    else if (port->isEmpty()) {
+        *exitCode = usage(QStringLiteral("--port needs a device name"));
+        return false;
+    }
     if (args.size() != 1 || args[0].startsWith(QLatin1String("--"))) {
         *exitCode = usage(QStringLiteral("expected [--port P] FILE"));
         return false;
@@ -130,6 +135,18 @@ int SquelchFailed(const QString &port, const SquelchOutcome &outcome, bool write
     if (outcome.result == SquelchResult::PortOpenFailed)
         return fail(OpenFailureMessage(message, port, outcome.openFailure, outcome.detail));
     return fail(message);
+}
+
+// Saves what a transfer read from the radio under the file's lock; on failure
+// says that it was not kept.
+bool SaveRead(FileLock &lock, const QString &file, const MemoryImage &image, const QString &what)
+{
+    if (lockFile(lock) && saveImage(file, image))
+        return true;
+    fail(QStringLiteral("%1 read from the radio was not saved; read again once %2 can be "
+                        "written")
+             .arg(what, QDir::toNativeSeparators(file)));
+    return false;
 }
 
 } // namespace
@@ -166,7 +183,8 @@ int Read(const QStringList &arguments)
     if (!outcome.ok())
         return TransferFailed(port, outcome);
     const QString kept = backup ? KeepBackup(image, BackupKind::Radio) : QString();
-    if (saveImage(file, image))
+    FileLock lock(file);
+    if (SaveRead(lock, file, image, QStringLiteral("the image")))
         return kExitOk;
     if (!kept.isEmpty())
         fail(QStringLiteral("the image read from the radio is kept as %1")
@@ -195,21 +213,25 @@ int Write(const QStringList &arguments)
 namespace {
 
 // Both squelch-block commands: load FILE, transfer, and on a read save FILE
-// only when every block arrived.
+// only when every block arrived; a read holds FILE's lock from load to save.
+// Ctrl+C stops at the next poll point, as in the whole-image transfers.
 int SquelchTransfer(const QStringList &args, bool writeDirection)
 {
     QString port, file;
     int exitCode = kExitOk;
     if (!ParseTransferArgs(args, &port, &file, &exitCode))
         return exitCode;
+    FileLock lock(file);
     MemoryImage image;
-    if (!loadImage(file, image))
+    if ((!writeDirection && !lockFile(lock)) || !loadImage(file, image))
         return kExitFailure;
-    const SquelchOutcome outcome
-        = writeDirection ? WriteSquelchBlock(port, image) : ReadSquelchBlock(port, image);
+    CatchInterrupt();
+    const auto stop = [] { return g_interrupted.load(); };
+    const SquelchOutcome outcome = writeDirection ? WriteSquelchBlock(port, image, stop)
+                                                  : ReadSquelchBlock(port, image, stop);
     if (!outcome.ok())
         return SquelchFailed(port, outcome, writeDirection);
-    if (!writeDirection && !saveImage(file, image))
+    if (!writeDirection && !SaveRead(lock, file, image, QStringLiteral("the calibration block")))
         return kExitFailure;
     out(SquelchMessage(outcome.result, writeDirection) + QLatin1Char('\n'));
     return kExitOk;
@@ -291,8 +313,16 @@ int Simulate(const QStringList &args)
     int exitCode = kExitOk;
     if (!ParseSimulateArgs(args, &path, &paced, &faults, &exitCode))
         return exitCode;
+    // The simulated radio owns its file while it serves: an import into it would
+    // be overwritten at the next save, so it waits or fails instead.
+    QString why;
+    if (!PrepareSimulatedImageFolder(path, &why))
+        return fail(QStringLiteral("cannot keep the simulated radio in %1: %2")
+                        .arg(QDir::toNativeSeparators(path), why));
+    FileLock lock(path);
     MemoryImage memory = NewImage();
-    QDir().mkpath(QFileInfo(path).absolutePath());
+    if (!lockFile(lock))
+        return kExitFailure;
     if (QFileInfo::exists(path) ? !loadImage(path, memory) : !saveImage(path, memory))
         return kExitFailure;
 
@@ -308,7 +338,8 @@ int Simulate(const QStringList &args)
     };
     server.setIdleHandler(save);
     out(server.devicePath() + QLatin1Char('\n'));
-    std::fflush(stdout);
+    if (finishOutput(kExitOk) != kExitOk)
+        return kExitFailure;
 
     g_server = &server;
     std::signal(SIGINT, OnStopSignal);

@@ -1,13 +1,15 @@
 // htprog-cli print: the print-out of an image as an A4 PDF, drawn by the same
-// renderer as the printer. The PDF is written to a temporary file and renamed
-// into place only when every page was drawn.
+// renderer as the printer. The PDF is drawn in memory and written through a
+// temporary file that is renamed into place only when all of it is on the disk.
 #include "cli.h"
+#include "fileaccess.h"
 #include "language.h"
 #include "printrender.h"
 
+#include <QBuffer>
+#include <QDir>
 #include <QPageSize>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 namespace Cli {
 
@@ -23,13 +25,11 @@ QVector<ChannelTexts> GridRows(const MemoryImage &image)
 
 bool WritePdf(const QString &path, const PrintSource &source, QString *error)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        *error = QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
-        return false;
-    }
+    QByteArray pdf;
+    QBuffer buffer(&pdf);
+    buffer.open(QIODevice::WriteOnly);
     {
-        QPdfWriter writer(&file);
+        QPdfWriter writer(&buffer);
         writer.setPageSize(QPageSize(QPageSize::A4));
         writer.setTitle(QStringLiteral("htprog print-out"));
         writer.setCreator(QStringLiteral("htprog-cli"));
@@ -38,14 +38,11 @@ bool WritePdf(const QString &path, const PrintSource &source, QString *error)
             return false;
         }
     }
-    // A flush that fails at the end (a full disk) would otherwise commit a cut-off PDF.
-    if (!file.flush()) {
-        *error = QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        *error = QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
+    buffer.close();
+    QString why;
+    if (!SaveFileBytes(path, pdf, &why)) {
+        *error = QStringLiteral("writing %1 failed: %2; nothing was written")
+                     .arg(QDir::toNativeSeparators(path), why);
         return false;
     }
     return true;
@@ -67,7 +64,8 @@ int Print(const QStringList &arguments)
         return usage(QStringLiteral("print needs FILE and PDF"));
 
     PrintSource source;
-    if (!loadImage(args.at(0), source.image))
+    if (!checkOutput(QStringLiteral("print"), args.at(0), args.at(1))
+        || !loadImage(args.at(0), source.image))
         return kExitFailure;
     source.rows = GridRows(source.image);
     source.owner = LanguageValue(QStringLiteral("Copyrights Owner"));

@@ -2,16 +2,23 @@
 #include "cli.h"
 #include "clihelp.h"
 #include "datapaths.h"
+#include "inifile.h"
 #include "language.h"
 #include "programini.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QGuiApplication>
-#include <QTextStream>
 #include <cstdio>
 #include <cstring>
 #include <functional>
 #include <map>
+
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -72,10 +79,42 @@ bool wantsCommandHelp(int argc, char *argv[])
     return false;
 }
 
+// A standard stream that was closed would let the next file opened take its
+// number, and what is meant for the terminal would land in that file. Each
+// closed one is opened on /dev/null the wrong way round, so that using it fails
+// (and the failure is reported) instead.
+void GuardStandardStreams()
+{
+#ifdef Q_OS_UNIX
+    for (int fd = 0; fd <= 2; ++fd) {
+        if (::fcntl(fd, F_GETFD) != -1 || errno != EBADF)
+            continue;
+        const int opened = ::open("/dev/null", (fd == 0 ? O_WRONLY : O_RDONLY) | O_CLOEXEC);
+        if (opened >= 0 && opened != fd) {
+            ::dup2(opened, fd);
+            ::close(opened);
+        }
+    }
+#endif
+}
+
+// Program.ini (found as the program finds it) supplies AppName, the per-user
+// settings' name, and the branding texts; the CLI never rewrites it. One that
+// cannot be read (too large, not a regular file) leaves the built-in texts, with
+// a warning.
+void LoadProgramIni()
+{
+    const DataPaths paths;
+    if (ProgramIni::load(paths, false) || !QFileInfo::exists(paths.programIni()))
+        return;
+    Cli::fail(QStringLiteral("warning: ") + g_iniFile.errorString());
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
+    GuardStandardStreams();
     QString name = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
     bool commandHelp = wantsCommandHelp(argc, argv);
     if (name == QLatin1String("help") && argc == 3) {
@@ -84,7 +123,7 @@ int main(int argc, char *argv[])
     } else if (name == QLatin1String("-h") || name == QLatin1String("--help")
         || name == QLatin1String("help")) {
         printUsage(stdout);
-        return Cli::kExitOk;
+        return Cli::finishOutput(Cli::kExitOk);
     }
     auto it = commands().find(name);
     if (it == commands().end()) {
@@ -110,11 +149,9 @@ int main(int argc, char *argv[])
     }
     QCoreApplication::setApplicationName(QStringLiteral("htprog"));
 
-    // Program.ini (found as the program finds it) supplies AppName, the per-user
-    // settings' name, and the branding texts; the CLI never rewrites it.
-    ProgramIni::load(DataPaths(), false);
+    LoadProgramIni();
     SetLanguageState(QStringLiteral("English"));
 
     QStringList args = QCoreApplication::arguments().mid(2);
-    return it->second.run(args);
+    return Cli::finishOutput(it->second.run(args));
 }

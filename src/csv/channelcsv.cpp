@@ -203,47 +203,83 @@ QByteArray ExportChannelsCsv(const MemoryImage &image, CsvLayout layout)
     return layout == CsvLayout::Grid ? exportGrid(image) : ExportCommunityCsv(image);
 }
 
-CsvImportResult ImportChannelsCsv(const QByteArray &csv, MemoryImage &image, bool replace)
+namespace {
+
+// The result with its texts fit for a terminal or a message box: a control
+// character from the file (a NUL, an escape sequence) is shown, not sent.
+CsvImportResult visible(CsvImportResult result)
 {
-    CsvImportResult result;
-    const CsvTable table = ParseCsv(csv);
+    result.error = VisibleText(result.error);
+    for (QString &note : result.notes)
+        note = VisibleText(note);
+    return result;
+}
+
+bool readRows(const QByteArray &csv, const MemoryImage &image, QList<ChannelRow> *rows,
+    CsvImportResult *result)
+{
+    if (csv.size() > kLargestCsvSize) {
+        result->error = QStringLiteral("the file is larger than %1 bytes; a list of 200 "
+                                       "channels is far smaller")
+                            .arg(kLargestCsvSize);
+        return false;
+    }
+    // The header and at most 200 channel rows are read; the parser stops at the next.
+    const CsvTable table = ParseCsv(csv, ImageMap::kChannelCount + 1);
     if (!table.ok()) {
-        result.errorLine = table.errorLine;
-        result.error = table.error;
-        return result;
+        result->errorLine = table.errorLine;
+        result->error = table.tooManyRecords
+            ? QStringLiteral("more than 200 channel rows; the radio has 200 channels (Pr and "
+                             "1-199)")
+            : table.error;
+        return false;
     }
     if (table.records.isEmpty()) {
-        result.error = QStringLiteral("the file is empty: it needs a header line");
-        return result;
+        result->error = QStringLiteral("the file is empty: it needs a header line");
+        return false;
     }
 
     // The limits come from a copy: decoding replaces unset band bytes, and an
     // import changes channels only.
-    MemoryImage work = image;
-    const BandBoxes boxes = DecodeBands(work);
+    MemoryImage bands = image;
+    const BandBoxes boxes = DecodeBands(bands);
     const BandLimitValues limits {boxes.vhfLow * 100000, boxes.vhfHigh * 100000,
         boxes.uhfLow * 100000, boxes.uhfHigh * 100000};
-    work = image;
-
-    QList<ChannelRow> rows;
     const bool read = IsCommunityHeader(table.records.first().fields)
-        ? ReadCommunityRows(table, limits, &rows, &result)
-        : readGridRows(table, image, limits, &rows, &result);
-    if (!read || !refuseDuplicates(rows, &result))
+        ? ReadCommunityRows(table, image, limits, rows, result)
+        : readGridRows(table, image, limits, rows, result);
+    return read && refuseDuplicates(*rows, result);
+}
+
+} // namespace
+
+CsvImportResult ImportChannelsCsv(
+    const QByteArray &csv, MemoryImage &image, bool replace, bool allowEmpty)
+{
+    CsvImportResult result;
+    QList<ChannelRow> rows;
+    if (!readRows(csv, image, &rows, &result))
+        return visible(result);
+    if (replace && rows.isEmpty() && !allowEmpty) {
+        result.noChannels = true;
+        result.error = QStringLiteral("no channels in the file; nothing changed");
         return result;
+    }
 
     // Listed channels are written over their old record, so the bytes and bits
-    // the grid does not own stay; with replace the unlisted ones are emptied.
+    // the grid does not own stay; with replace the unlisted ones are emptied (a
+    // record that shows no channel already is left as it is).
+    MemoryImage work = image;
     QList<bool> listed(ImageMap::kChannelCount, false);
     for (const ChannelRow &row : rows) {
-        EncodeChannel(work, row.record, row.texts);
+        EncodeChannelExact(work, row.record, row.texts);
         listed[row.record] = true;
     }
     for (int record = 0; replace && record < ImageMap::kChannelCount; ++record) {
-        if (!listed[record])
+        if (!listed[record] && !IsChannelEmpty(work, record))
             EncodeChannel(work, record, ChannelTexts());
     }
     result.channels = int(rows.size());
     image = work;
-    return result;
+    return visible(result);
 }

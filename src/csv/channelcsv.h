@@ -15,6 +15,9 @@
 
 enum class CsvLayout { Grid, Community };
 
+// A channel list is far smaller than this; a larger input is refused unread.
+constexpr qsizetype kLargestCsvSize = 1024 * 1024;
+
 QByteArray ExportChannelsCsv(const MemoryImage &image, CsvLayout layout);
 
 // One channel that an import sets: its record and the nine grid texts it gets
@@ -32,6 +35,7 @@ struct CsvImportResult
     QString error; // the reason the whole import was refused; empty on success
     QStringList notes; // "line N: ..." for each value adapted to the radio
     int channels = 0; // rows applied
+    bool noChannels = false; // refused: replace with no channel rows would empty every channel
     bool ok() const { return error.isEmpty(); }
     // "line N: reason", or the reason alone when it concerns no line.
     QString message() const;
@@ -39,6 +43,10 @@ struct CsvImportResult
 
 // Reads every row first and checks it as the grid's editors would, against the
 // band limits that the image holds. Only when all rows are valid are the listed
-// channels written into image; with replace every other channel is emptied too.
-// On any error image is left as it was.
-CsvImportResult ImportChannelsCsv(const QByteArray &csv, MemoryImage &image, bool replace);
+// channels written into image (EncodeChannelExact: what a row leaves as the channel
+// shows it keeps its bytes); with replace every other channel is emptied too, which
+// a file without channel rows may do only with allowEmpty. Input beyond
+// kLargestCsvSize or with more than 200 channel rows is refused. On any error
+// image is left as it was.
+CsvImportResult ImportChannelsCsv(
+    const QByteArray &csv, MemoryImage &image, bool replace, bool allowEmpty = false);

@@ -1,6 +1,7 @@
 #include "channelfields.h"
 
 #include "messages.h"
+#include "textnumbers.h"
 #include "tonetable.h"
 
 #include <QStringList>
@@ -73,6 +74,12 @@ QString ColumnNameChinese(int column)
 QString CheckFrequencyField(
     int column, const QString &text, const BandLimitValues &limits, QString *normalised)
 {
+    // Only a text that is wholly a number is read: "145,5" must not pass as 145 MHz.
+    if (!IsPlainDecimal(text)) {
+        return ColumnName(column) + QLatin1Char(' ') + quoted(text.trimmed())
+            + QStringLiteral(" is not a frequency in MHz (digits with a decimal point, as "
+                             "146.525)");
+    }
     const FrequencyCheck check = CheckFrequencyEntry(text.trimmed(), limits);
     if (check.status == FrequencyCheck::Accepted) {
         *normalised = check.text;
@@ -98,6 +105,9 @@ QString CheckToneField(int column, const QString &text, const QString &kept, QSt
             return QString();
         }
     }
+    // A text outside the list (bytes another program stored) is accepted only for
+    // the channel that shows it now, whose bytes then stay as they are
+    // (EncodeChannelExact): carried exactly, never turned into another code.
     if (!kept.isEmpty() && tone == kept) {
         *normalised = kept;
         return QString();

@@ -15,10 +15,12 @@ QString ColumnName(int column);
 // The Chinese column heading of a grid column.
 QString ColumnNameChinese(int column);
 
+// Refuses a text that is not wholly a number ("145,5"), then checks as the grid does.
 QString CheckFrequencyField(
     int column, const QString &text, const BandLimitValues &limits, QString *normalised);
 // kept: the text the channel shows now, accepted as it is even when it is not in
-// the tone list (a tone set by another program survives an export and import).
+// the tone list (a tone set by another program survives an export and import,
+// its bytes kept by EncodeChannelExact); other texts outside the list are refused.
 QString CheckToneField(int column, const QString &text, const QString &kept, QString *normalised);
 // Power, lock, scan add and bandwidth; the result is the English word.
 QString CheckWordField(int column, const QString &text, QString *normalised);

@@ -2,6 +2,7 @@
 
 #include "channelfields.h"
 #include "communitytones.h"
+#include "textnumbers.h"
 
 #include <QHash>
 #include <algorithm>
@@ -9,9 +10,30 @@
 
 namespace {
 
-const char *const kHeader[] = {"Location", "Name", "Frequency", "Duplex", "Offset", "Tone",
-    "rToneFreq", "cToneFreq", "DtcsCode", "DtcsPolarity", "Mode", "TStep", "Skip", "Comment",
-    "URCALL", "RPT1CALL", "RPT2CALL"};
+enum Field {
+    kLocation,
+    kName,
+    kFrequency,
+    kDuplex,
+    kOffset,
+    kTone,
+    kRToneFreq,
+    kCToneFreq,
+    kDtcsCode,
+    kDtcsPolarity,
+    kRxDtcsCode,
+    kCrossMode,
+    kMode,
+    kTStep,
+    kSkip,
+    kPower,
+    kFieldCount = 22
+};
+
+const char *const kHeader[kFieldCount] = {"Location", "Name", "Frequency", "Duplex", "Offset",
+    "Tone", "rToneFreq", "cToneFreq", "DtcsCode", "DtcsPolarity", "RxDtcsCode", "CrossMode", "Mode",
+    "TStep", "Skip", "Power", "Comment", "URCALL", "RPT1CALL", "RPT2CALL", "DVCODE", "Cha Lock"};
+constexpr int kLockField = kFieldCount - 1;
 
 // MHz with six decimals from 10 Hz units.
 QString mhz(qint32 units)
@@ -29,44 +51,54 @@ QString stepFor(qint32 units)
 void fillDuplex(qint32 rx, const QString &txText, QStringList &f)
 {
     if (txText.isEmpty()) {
-        f[3] = QStringLiteral("off");
-        f[4] = mhz(0);
+        f[kDuplex] = QStringLiteral("off");
+        f[kOffset] = mhz(0);
         return;
     }
     const qint32 tx = FrequencyUnits(txText);
     const bool crossBand = (rx < 30000000) != (tx < 30000000);
     if (tx == rx) {
-        f[4] = mhz(0);
+        f[kOffset] = mhz(0);
     } else if (crossBand) {
-        f[3] = QStringLiteral("split");
-        f[4] = mhz(tx);
+        f[kDuplex] = QStringLiteral("split");
+        f[kOffset] = mhz(tx);
     } else {
-        f[3] = tx > rx ? QStringLiteral("+") : QStringLiteral("-");
-        f[4] = mhz(qAbs(tx - rx));
+        f[kDuplex] = tx > rx ? QStringLiteral("+") : QStringLiteral("-");
+        f[kOffset] = mhz(qAbs(tx - rx));
     }
+}
+
+QString watts(const QString &power)
+{
+    if (power == QLatin1String("High"))
+        return QStringLiteral("5.0W");
+    if (power == QLatin1String("Middle"))
+        return QStringLiteral("2.0W");
+    return power == QLatin1String("Low") ? QStringLiteral("0.5W") : QString();
 }
 
 QStringList communityFields(int record, const ChannelTexts &t)
 {
-    QStringList f;
-    for (int i = 0; i < 17; ++i)
-        f << QString();
+    QStringList f(kFieldCount);
     const qint32 rx = FrequencyUnits(t[kColRx]);
-    f[0] = QString::number(record);
-    f[1] = t[kColName];
-    f[2] = mhz(rx);
+    f[kLocation] = QString::number(record);
+    f[kName] = t[kColName];
+    f[kFrequency] = mhz(rx);
     fillDuplex(rx, t[kColTx], f);
     const CommunityTones tones = TonesToCommunity(t[kColRxTone], t[kColTxTone]);
-    f[5] = tones.mode;
-    f[6] = tones.rToneFreq;
-    f[7] = tones.cToneFreq;
-    f[8] = tones.dtcsCode;
-    f[9] = tones.dtcsPolarity;
-    f[13] = tones.comment;
-    f[10] = t[kColBandwidth] == QLatin1String("Narrow") ? QStringLiteral("NFM")
-                                                        : QStringLiteral("FM");
-    f[11] = stepFor(rx);
-    f[12] = t[kColScan] == QLatin1String("No") ? QStringLiteral("S") : QString();
+    f[kTone] = tones.mode;
+    f[kRToneFreq] = tones.rToneFreq;
+    f[kCToneFreq] = tones.cToneFreq;
+    f[kDtcsCode] = tones.dtcsCode;
+    f[kDtcsPolarity] = tones.dtcsPolarity;
+    f[kRxDtcsCode] = tones.rxDtcsCode;
+    f[kCrossMode] = tones.crossMode;
+    f[kMode] = t[kColBandwidth] == QLatin1String("Narrow") ? QStringLiteral("NFM")
+                                                           : QStringLiteral("FM");
+    f[kTStep] = stepFor(rx);
+    f[kSkip] = t[kColScan] == QLatin1String("No") ? QStringLiteral("S") : QString();
+    f[kPower] = watts(t[kColPower]);
+    f[kLockField] = t[kColLock];
     return f;
 }
 
@@ -134,8 +166,11 @@ QString readTx(
     if (duplex == QLatin1String("split")) {
         typed = row.at("Offset");
     } else if (duplex == QLatin1String("+") || duplex == QLatin1String("-")) {
+        const QString offsetText = row.at("Offset");
+        if (!offsetText.isEmpty() && !IsPlainDecimal(offsetText))
+            return QStringLiteral("Offset \"%1\" is not a number of MHz").arg(offsetText);
         // In 64 bits: an offset of any size gives a Tx that is refused, never a wrapped one.
-        const qint64 offset = FrequencyUnits(row.at("Offset"));
+        const qint64 offset = FrequencyUnits(offsetText);
         const qint64 rxUnits = FrequencyUnits(rx);
         const qint64 txUnits = duplex == QLatin1String("+") ? rxUnits + offset : rxUnits - offset;
         typed = FormatFrequency(qint32(std::clamp<qint64>(
@@ -147,7 +182,9 @@ QString readTx(
     return CheckFrequencyField(kColTx, typed, limits, tx);
 }
 
-QString readTones(const CommunityRow &row, ChannelTexts *t)
+// current: the texts the channel shows now, so that a tone outside the tone list
+// that the row leaves as it is stays.
+QString readTones(const CommunityRow &row, const ChannelTexts &current, ChannelTexts *t)
 {
     CommunityTones c;
     c.mode = row.at("Tone");
@@ -160,18 +197,21 @@ QString readTones(const CommunityRow &row, ChannelTexts *t)
     QString rx, tx, error;
     if (!CommunityToTones(c, &rx, &tx, &error))
         return error;
-    error = CheckToneField(kColRxTone, rx, QString(), &(*t)[kColRxTone]);
+    error = CheckToneField(kColRxTone, rx, current[kColRxTone], &(*t)[kColRxTone]);
     if (error.isEmpty())
-        error = CheckToneField(kColTxTone, tx, QString(), &(*t)[kColTxTone]);
+        error = CheckToneField(kColTxTone, tx, current[kColTxTone], &(*t)[kColTxTone]);
     return error;
 }
 
-// Power columns give watts ("5W", "0.5W", "4.0W") or words; the radio has three levels.
-QString readPower(const CommunityRow &row, QString *power)
+// Power columns give watts ("5W", "0.5W", "4.0W") or words; the radio has three
+// levels. An empty cell is High, but for a channel that shows no power level now
+// (flag bits 11), which keeps it.
+QString readPower(const CommunityRow &row, const ChannelTexts &current, QString *power)
 {
-    QString text = row.at("Power");
+    const QString text = row.at("Power");
     if (text.isEmpty()) {
-        *power = QStringLiteral("High");
+        const bool keep = !current[kColRx].isEmpty() && current[kColPower].isEmpty();
+        *power = keep ? QString() : QStringLiteral("High");
         return QString();
     }
     if (CheckWordField(kColPower, text, power).isEmpty())
@@ -180,14 +220,27 @@ QString readPower(const CommunityRow &row, QString *power)
         *power = QStringLiteral("Middle");
         return QString();
     }
-    bool ok = false;
-    const double watts = text.remove(QLatin1Char('W'), Qt::CaseInsensitive).trimmed().toDouble(&ok);
-    if (!ok || watts < 0)
+    QString number = text;
+    if (number.endsWith(QLatin1Char('W'), Qt::CaseInsensitive))
+        number.chop(1);
+    // Wholly a number: "nan" or "inf" must not pass as a level.
+    if (!IsPlainDecimal(number))
         return QStringLiteral("Power \"%1\" is not a number of watts nor High, Middle, Low")
-            .arg(row.at("Power"));
+            .arg(text);
+    const double watts = LeadingNumber(number);
     *power = watts >= 4 ? QStringLiteral("High")
                         : (watts >= 1.5 ? QStringLiteral("Middle") : QStringLiteral("Low"));
     return QString();
+}
+
+QString readLock(const CommunityRow &row, QString *lock)
+{
+    const QString text = row.at("Cha Lock");
+    if (text.isEmpty()) {
+        *lock = QStringLiteral("Lock");
+        return QString();
+    }
+    return CheckWordField(kColLock, text, lock);
 }
 
 QString readMode(const CommunityRow &row, QString *bandwidth)
@@ -205,9 +258,13 @@ QString readMode(const CommunityRow &row, QString *bandwidth)
         .arg(row.at("Mode"));
 }
 
-// The name as the radio can show it: upper case, its own characters, at most 6.
-QString radioName(const QString &text)
+// The name as the radio can show it: upper case, its own characters, at most 6;
+// the name the channel shows now when the row gives that one (a radio's name
+// may have up to 8 characters).
+QString radioName(const QString &text, const QString &current)
 {
+    if (!current.isEmpty() && UpperAscii(text) == current)
+        return current;
     QString name;
     for (QChar c : UpperAscii(text)) {
         if (IsRadioNameChar(c) && name.size() < 6)
@@ -216,28 +273,31 @@ QString radioName(const QString &text)
     return name;
 }
 
-QString readCommunityRow(
-    const CommunityRow &row, const BandLimitValues &limits, ChannelRow *out, QStringList *notes)
+QString readCommunityRow(const CommunityRow &row, const MemoryImage &image,
+    const BandLimitValues &limits, ChannelRow *out, QStringList *notes)
 {
     QString error = readLocation(row, &out->record);
+    if (!error.isEmpty())
+        return error;
+    const ChannelTexts current = DecodeChannel(image, out->record, false);
     ChannelTexts &t = out->texts;
-    if (error.isEmpty())
-        error = CheckFrequencyField(kColRx, row.at("Frequency"), limits, &t[kColRx]);
+    error = CheckFrequencyField(kColRx, row.at("Frequency"), limits, &t[kColRx]);
     if (error.isEmpty())
         error = readTx(row, t[kColRx], limits, &t[kColTx]);
     if (error.isEmpty())
-        error = readTones(row, &t);
+        error = readTones(row, current, &t);
     if (error.isEmpty())
-        error = readPower(row, &t[kColPower]);
+        error = readPower(row, current, &t[kColPower]);
+    if (error.isEmpty())
+        error = readLock(row, &t[kColLock]);
     if (error.isEmpty())
         error = readMode(row, &t[kColBandwidth]);
     if (!error.isEmpty())
         return error;
-    t[kColLock] = QStringLiteral("Lock");
     t[kColScan] = row.at("Skip").compare(QLatin1String("S"), Qt::CaseInsensitive) == 0
         ? QStringLiteral("No")
         : QStringLiteral("Yes");
-    t[kColName] = radioName(row.at("Name"));
+    t[kColName] = radioName(row.at("Name"), current[kColName]);
     if (t[kColName] != row.at("Name")) {
         notes->append(QStringLiteral("line %1: name \"%2\" stored as \"%3\"")
                           .arg(out->line)
@@ -248,8 +308,8 @@ QString readCommunityRow(
 
 } // namespace
 
-bool ReadCommunityRows(const CsvTable &table, const BandLimitValues &limits,
-    QList<ChannelRow> *rows, CsvImportResult *result)
+bool ReadCommunityRows(const CsvTable &table, const MemoryImage &image,
+    const BandLimitValues &limits, QList<ChannelRow> *rows, CsvImportResult *result)
 {
     QHash<QString, int> columns;
     const QStringList &header = table.records.first().fields;
@@ -264,8 +324,8 @@ bool ReadCommunityRows(const CsvTable &table, const BandLimitValues &limits,
         const CsvRecord &record = table.records[i];
         ChannelRow row;
         row.line = record.line;
-        const QString error
-            = readCommunityRow(CommunityRow {columns, record.fields}, limits, &row, &result->notes);
+        const QString error = readCommunityRow(
+            CommunityRow {columns, record.fields}, image, limits, &row, &result->notes);
         if (!error.isEmpty()) {
             result->errorLine = record.line;
             result->error = error;

@@ -1,5 +1,10 @@
 #include "communitytones.h"
 
+#include "decimal.h"
+#include "textnumbers.h"
+
+#include <cmath>
+
 namespace {
 
 enum class Kind { None, Ctcss, Dcs };
@@ -11,9 +16,10 @@ Kind kindOf(const QString &tone)
     return tone.startsWith(QLatin1Char('D')) ? Kind::Dcs : Kind::Ctcss;
 }
 
+// The digits between "D" and the polarity letter.
 QString dcsCode(const QString &tone)
 {
-    return tone.mid(1, 3);
+    return tone.mid(1, tone.size() - 2);
 }
 
 QChar dcsPolarity(const QString &tone)
@@ -21,13 +27,27 @@ QChar dcsPolarity(const QString &tone)
     return tone.endsWith(QLatin1Char('N')) ? QLatin1Char('N') : QLatin1Char('R');
 }
 
-// "D" + three octal digits + N or I from a code such as "23" or "023".
+QString kindName(Kind kind)
+{
+    switch (kind) {
+    case Kind::Ctcss:
+        return QStringLiteral("Tone");
+    case Kind::Dcs:
+        return QStringLiteral("DTCS");
+    case Kind::None:
+        break;
+    }
+    return QString();
+}
+
+// "D" + the code's digits (short codes such as "23" padded to three) + N or I.
 bool dcsText(const QString &code, QChar polarity, QString *text, QString *error)
 {
     const QString digits = code.trimmed();
-    bool ok = false;
-    digits.toInt(&ok, 10);
-    if (!ok || digits.size() > 3 || digits.startsWith(QLatin1Char('-'))) {
+    bool allDigits = !digits.isEmpty() && digits.size() <= 4;
+    for (QChar c : digits)
+        allDigits = allDigits && c >= QLatin1Char('0') && c <= QLatin1Char('9');
+    if (!allDigits) {
         *error = QStringLiteral("DTCS code \"%1\" is not a three-digit code").arg(digits);
         return false;
     }
@@ -41,12 +61,21 @@ bool dcsText(const QString &code, QChar polarity, QString *text, QString *error)
     return true;
 }
 
-// "88.5" from "88.5", "88.50" or "88.5 Hz"-free numbers; kept as typed when not numeric.
-QString ctcssText(const QString &text)
+// "88.5" from "88.5", "88.50" or "88"; a text that is not wholly a number of
+// whole tenths of a hertz is refused rather than rounded to another tone.
+bool ctcssText(const char *column, const QString &text, QString *tone, QString *error)
 {
-    bool ok = false;
-    const double hz = text.trimmed().toDouble(&ok);
-    return ok ? QString::asprintf("%.1f", hz) : text.trimmed();
+    const QString hz = text.trimmed();
+    const double tenths = IsPlainDecimal(hz) ? DecimalMultiply(LeadingNumber(hz), 10) : -1;
+    if (!(tenths > 0 && tenths < 100000 && tenths == std::trunc(tenths))) {
+        *error = QStringLiteral("%1 \"%2\" is not a tone in Hz with at most one decimal "
+                                "(as 88.5)")
+                     .arg(QLatin1String(column), hz);
+        return false;
+    }
+    const qint64 count = qint64(tenths);
+    *tone = QString::number(count / 10) + QLatin1Char('.') + QString::number(count % 10);
+    return true;
 }
 
 } // namespace
@@ -64,22 +93,28 @@ CommunityTones TonesToCommunity(const QString &rxTone, const QString &txTone)
         c.cToneFreq = txTone;
         return c;
     }
+    QString polarity = QStringLiteral("NN");
+    if (tx == Kind::Dcs)
+        polarity[0] = dcsPolarity(txTone);
+    if (rx == Kind::Dcs)
+        polarity[1] = dcsPolarity(rxTone);
+    c.dtcsPolarity = polarity;
     if (tx == Kind::Dcs && rx == Kind::Dcs && dcsCode(rxTone) == dcsCode(txTone)) {
         c.mode = QStringLiteral("DTCS");
         c.dtcsCode = dcsCode(txTone);
         c.rxDtcsCode = c.dtcsCode;
-        c.dtcsPolarity = QString(dcsPolarity(txTone)) + dcsPolarity(rxTone);
         return c;
     }
-    // Other pairs need the cross-mode columns; keep the transmit tone where it
-    // fits and name the exact pair in the comment.
-    if (tx == Kind::Ctcss) {
-        c.mode = QStringLiteral("Tone");
+    c.mode = QStringLiteral("Cross");
+    c.crossMode = kindName(tx) + QStringLiteral("->") + kindName(rx);
+    if (tx == Kind::Ctcss)
         c.rToneFreq = txTone;
-    }
-    c.comment = QStringLiteral("Rx Tone %1, Tx Tone %2")
-                    .arg(rx == Kind::None ? QStringLiteral("None") : rxTone,
-                        tx == Kind::None ? QStringLiteral("None") : txTone);
+    else if (tx == Kind::Dcs)
+        c.dtcsCode = dcsCode(txTone);
+    if (rx == Kind::Ctcss)
+        c.cToneFreq = rxTone;
+    else if (rx == Kind::Dcs)
+        c.rxDtcsCode = dcsCode(rxTone);
     return c;
 }
 
@@ -97,12 +132,11 @@ bool CommunityToTones(const CommunityTones &c, QString *rxTone, QString *txTone,
     const QString mode = c.mode.trimmed().toLower();
     if (mode.isEmpty())
         return true;
-    if (mode == QLatin1String("tone")) {
-        *txTone = ctcssText(c.rToneFreq);
-        return true;
-    }
+    if (mode == QLatin1String("tone"))
+        return ctcssText("rToneFreq", c.rToneFreq, txTone, error);
     if (mode == QLatin1String("tsql")) {
-        *txTone = ctcssText(c.cToneFreq);
+        if (!ctcssText("cToneFreq", c.cToneFreq, txTone, error))
+            return false;
         *rxTone = *txTone;
         return true;
     }
@@ -127,13 +161,13 @@ bool CommunityToTones(const CommunityTones &c, QString *rxTone, QString *txTone,
         *error = QStringLiteral("CrossMode \"%1\" is not understood").arg(cross);
         return false;
     }
-    if (txKind == QLatin1String("tone"))
-        *txTone = ctcssText(c.rToneFreq);
-    else if (txKind == QLatin1String("dtcs") && !dcsText(c.dtcsCode, pol[0], txTone, error))
+    if (txKind == QLatin1String("tone") && !ctcssText("rToneFreq", c.rToneFreq, txTone, error))
         return false;
-    if (rxKind == QLatin1String("tone"))
-        *rxTone = ctcssText(c.cToneFreq);
-    else if (rxKind == QLatin1String("dtcs") && !dcsText(c.rxDtcsCode, pol[1], rxTone, error))
+    if (txKind == QLatin1String("dtcs") && !dcsText(c.dtcsCode, pol[0], txTone, error))
+        return false;
+    if (rxKind == QLatin1String("tone") && !ctcssText("cToneFreq", c.cToneFreq, rxTone, error))
+        return false;
+    if (rxKind == QLatin1String("dtcs") && !dcsText(c.rxDtcsCode, pol[1], rxTone, error))
         return false;
     return true;
 }

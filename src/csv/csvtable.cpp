@@ -11,7 +11,7 @@ public:
         : m_text(text)
     { }
 
-    CsvTable parse()
+    CsvTable parse(int maxRecords)
     {
         CsvTable table;
         while (m_pos < m_text.size() && table.ok()) {
@@ -19,8 +19,15 @@ public:
             if (!readRecord(&record.fields, &table))
                 break;
             const bool blank = record.fields.size() == 1 && record.fields.first().isEmpty();
-            if (!blank)
-                table.records.append(record);
+            if (blank)
+                continue;
+            if (maxRecords >= 0 && table.records.size() >= maxRecords) {
+                table.tooManyRecords = true;
+                table.errorLine = record.line;
+                table.error = QStringLiteral("more than %1 records").arg(maxRecords);
+                break;
+            }
+            table.records.append(record);
         }
         return table;
     }
@@ -108,7 +115,7 @@ private:
 
 } // namespace
 
-CsvTable ParseCsv(const QByteArray &bytes)
+CsvTable ParseCsv(const QByteArray &bytes, int maxRecords)
 {
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = decoder.decode(bytes);
@@ -127,7 +134,7 @@ CsvTable ParseCsv(const QByteArray &bytes)
     }
     if (text.startsWith(QChar(0xFEFF)))
         text.remove(0, 1);
-    return CsvParser(text).parse();
+    return CsvParser(text).parse(maxRecords);
 }
 
 QString FormatCsvRecord(const QStringList &fields)
@@ -147,4 +154,27 @@ QString FormatCsvRecord(const QStringList &fields)
         quoted.append(QLatin1Char('"') + escaped + QLatin1Char('"'));
     }
     return quoted.join(QLatin1Char(',')) + QStringLiteral("\r\n");
+}
+
+QString VisibleText(const QString &text)
+{
+    QString shown;
+    shown.reserve(text.size());
+    for (QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u == u'\n')
+            shown += QStringLiteral("\\n");
+        else if (u == u'\r')
+            shown += QStringLiteral("\\r");
+        else if (u == u'\t')
+            shown += QStringLiteral("\\t");
+        else if (u < 0x20 || (u >= 0x7F && u <= 0x9F))
+            shown
+                += QStringLiteral("\\x") + QString::number(u, 16).rightJustified(2, u'0').toUpper();
+        else if (u == 0x2028 || u == 0x2029)
+            shown += QStringLiteral("\\u%1").arg(int(u), 4, 16, QLatin1Char('0'));
+        else
+            shown += c;
+    }
+    return shown;
 }

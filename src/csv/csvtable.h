@@ -19,9 +19,15 @@ struct CsvTable
     QList<CsvRecord> records; // blank lines left out
     int errorLine = 0;
     QString error; // empty when the whole text was read
+    bool tooManyRecords = false; // stopped at the record past the most asked for
     bool ok() const { return error.isEmpty(); }
 };
 
-CsvTable ParseCsv(const QByteArray &bytes);
+// maxRecords: the most records wanted (-1: all); reading stops with an error at
+// the line of the record after them.
+CsvTable ParseCsv(const QByteArray &bytes, int maxRecords = -1);
 // One record with its CR LF, each field quoted only where it has to be.
 QString FormatCsvRecord(const QStringList &fields);
+// text with its control characters written out ("\n", "\x00", "\x1B"), so that a
+// value from a file shown in a message can neither cut it short nor drive a terminal.
+QString VisibleText(const QString &text);

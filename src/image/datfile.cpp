@@ -1,25 +1,33 @@
 #include "datfile.h"
 
+#include "fileaccess.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 DatResult LoadDatFile(const QString &path, MemoryImage &image)
 {
     const QString shown = QDir::toNativeSeparators(path);
-    QFileInfo info(path);
+    const QFileInfo info(path);
     if (info.isDir())
         return {DatError::CannotOpen,
             QCoreApplication::translate("DatFile", "%1 is a folder, not a .dat file.").arg(shown)};
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        const QString why = info.exists()
+    // A FIFO or a device would block the open or never end; only a file is an image.
+    if (info.exists() && !info.isFile())
+        return {DatError::CannotOpen,
+            QCoreApplication::translate(
+                "DatFile", "%1 is not a regular file; a radio image (.dat) is a file.")
+                .arg(shown)};
+    QFile file;
+    QString why;
+    if (!OpenRegularFile(file, path, &why)) {
+        const QString message = info.exists()
             ? QCoreApplication::translate(
                 "DatFile", "Cannot read %1: %2. Check that you may read it.")
             : QCoreApplication::translate("DatFile", "Cannot open %1: %2. Check the file name.");
-        return {DatError::CannotOpen, why.arg(shown, file.errorString())};
+        return {DatError::CannotOpen, message.arg(shown, why)};
     }
     const QByteArray bytes = file.read(kImageSize);
     if (bytes.size() < kImageSize) {
@@ -37,29 +45,21 @@ DatResult LoadDatFile(const QString &path, MemoryImage &image)
 
 DatResult SaveDatFile(const QString &path, const MemoryImage &image)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
+    const QString shown = QDir::toNativeSeparators(path);
+    const bool existed = QFileInfo::exists(path);
+    QString why;
+    if (!IsReplaceableFile(path, &why)) {
         return {DatError::CannotWrite,
             QCoreApplication::translate(
                 "DatFile", "Cannot save %1: %2. Choose another folder or file name.")
-                .arg(QDir::toNativeSeparators(path), file.errorString())};
+                .arg(shown, why)};
     }
-    // QSaveFile commits a file that was cut short by a failed flush (a full disk),
-    // so the write and the flush are checked before the old file is replaced.
-    const qint64 written = file.write(reinterpret_cast<const char *>(image.data()), kImageSize);
-    if (written != kImageSize || !file.flush()) {
-        const QString why = file.errorString();
-        file.cancelWriting();
-        return {DatError::CannotWrite,
-            QCoreApplication::translate(
-                "DatFile", "Saving %1 failed: %2. The previous file is unchanged.")
-                .arg(QDir::toNativeSeparators(path), why)};
-    }
-    if (!file.commit()) {
-        return {DatError::CannotWrite,
-            QCoreApplication::translate(
-                "DatFile", "Saving %1 failed: %2. The previous file is unchanged.")
-                .arg(QDir::toNativeSeparators(path), file.errorString())};
-    }
-    return {};
+    const QByteArray bytes(reinterpret_cast<const char *>(image.data()), kImageSize);
+    if (SaveFileBytes(path, bytes, &why))
+        return {};
+    const QString message = existed
+        ? QCoreApplication::translate(
+            "DatFile", "Saving %1 failed: %2. The previous file is unchanged.")
+        : QCoreApplication::translate("DatFile", "Saving %1 failed: %2. No file was made.");
+    return {DatError::CannotWrite, message.arg(shown, why)};
 }

@@ -1,5 +1,6 @@
 // .dat files: exactly the 8192 image bytes, byte 0 first, no header or checksum.
-// Loading refuses a shorter file and ignores bytes beyond 8192; saving is atomic.
+// Loading refuses a shorter file and anything but a regular file (a FIFO or a
+// device would block or never end) and ignores bytes beyond 8192; saving is atomic.
 #pragma once
 
 #include "memoryimage.h"
@@ -8,9 +9,9 @@
 
 enum class DatError {
     None,
-    CannotOpen, // missing, unreadable or a directory
+    CannotOpen, // missing, unreadable, a directory or not a regular file
     TooShort, // fewer than 8192 bytes
-    CannotWrite, // the file or its folder could not be written
+    CannotWrite, // the file or its folder could not be written (a full disk included)
 };
 
 struct DatResult

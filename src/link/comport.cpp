@@ -53,10 +53,37 @@ void LoadComPortFromSettings()
 QString DevicePath(const QString &name)
 {
 #ifdef Q_OS_UNIX
-    if (!name.isEmpty() && !name.startsWith(QLatin1Char('/')) && name != SimulatedPortName())
+    // As QSerialPort names devices: a name that is no path is looked up in /dev.
+    const bool path = name.startsWith(QLatin1Char('/')) || name.startsWith(QLatin1String("./"))
+        || name.startsWith(QLatin1String("../"));
+    if (!name.isEmpty() && !path && name != SimulatedPortName())
         return QStringLiteral("/dev/") + name;
 #endif
     return name;
+}
+
+QString PortNameProblem(const QString &name)
+{
+    if (name.isEmpty())
+        return QCoreApplication::translate("ComPort", "no port name was given");
+#ifdef Q_OS_UNIX
+    const QString path = DevicePath(name);
+    struct stat info;
+    if (::stat(path.toLocal8Bit().constData(), &info) != 0) {
+        if (path == name)
+            return QString(); // the open says what is wrong with a path
+        return QCoreApplication::translate(
+            "ComPort", "there is no device %1 (a port name without a folder is looked up in /dev)")
+            .arg(path);
+    }
+    if (S_ISCHR(info.st_mode))
+        return QString();
+    return QCoreApplication::translate(
+        "ComPort", "%1 is not a serial port (it is a file or a folder, not a device)")
+        .arg(path);
+#else
+    return QString();
+#endif
 }
 
 bool ProbePort(const QString &name)

@@ -27,8 +27,13 @@ QString StoredComPort();
 // Sets g_strComPort from the stored choice (done when a channel grid view is created).
 void LoadComPortFromSettings();
 
-// "ttyUSB0" → "/dev/ttyUSB0"; paths and Windows names are returned as they are.
+// "ttyUSB0" → "/dev/ttyUSB0"; paths ("/", "./", "../") and Windows names are
+// returned as they are.
 QString DevicePath(const QString &name);
+// Why name cannot be a serial port, found before anything is opened: no name, no
+// such device, or a file that is not a device ("regular.txt" is looked up as
+// /dev/regular.txt; "./regular.txt" is a regular file). Empty when it may be one.
+QString PortNameProblem(const QString &name);
 
 // True when the port can be opened exclusively right now (closed again at once).
 bool ProbePort(const QString &name);

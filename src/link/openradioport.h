@@ -2,6 +2,8 @@
 // clone or squelch profile, or the in-process simulated radio for the name "sim",
 // whose memory lives in a .dat file under the user's data folder (HTPROG_SIM_IMAGE
 // names another file) and is created with the new-image defaults when missing.
+// The file is locked while the port is open (FileLock), so that two transfers
+// through "sim" take turns instead of one losing the other's memory.
 #pragma once
 
 #include "radioport.h"
@@ -20,3 +22,7 @@ OpenedPort OpenRadioPort(PortProfile profile, const QString &portName);
 
 // The .dat file that holds the simulated radio's memory.
 QString SimulatedImagePath();
+// Readies the folder of a simulated radio's file: the default folder (the user's
+// data folder) is made when missing; a file the user named (HTPROG_SIM_IMAGE,
+// "simulate --image") must be in a folder that exists. False with the reason.
+bool PrepareSimulatedImageFolder(const QString &path, QString *why);

@@ -23,6 +23,13 @@ SerialRadioPort::~SerialRadioPort()
 
 OpenFailure SerialRadioPort::open(const QString &name)
 {
+    // A file or folder is never opened as a port, and a missing device is named
+    // as the path that was looked for.
+    m_nameProblem = PortNameProblem(name);
+    if (!m_nameProblem.isEmpty()) {
+        QFileInfo info(DevicePath(name));
+        return info.exists() ? OpenFailure::Other : OpenFailure::NotFound;
+    }
     m_port.setPortName(name);
     if (!m_port.open(QIODevice::ReadWrite))
         return classifyOpenError();

@@ -16,8 +16,12 @@ public:
 
     // Opens and configures the device ("/dev/ttyUSB0", "ttyUSB0" or "COM3").
     OpenFailure open(const QString &name);
-    // The system's own words for the last open or line error.
-    QString errorString() const { return m_port.errorString(); }
+    // Why the name is no serial port, else the system's own words for the last
+    // open or line error.
+    QString errorString() const
+    {
+        return m_nameProblem.isEmpty() ? m_port.errorString() : m_nameProblem;
+    }
 
     void purge(PurgeKind kind) override;
     bool write(const QByteArray &bytes) override;
@@ -32,6 +36,7 @@ private:
     bool lineError() const;
 
     QSerialPort m_port;
+    QString m_nameProblem;
     PortTimeouts m_timeouts;
     bool m_failed = false;
 };

@@ -4,10 +4,12 @@
 // pause adds its length, so timeout behaviour is checked without waiting for it.
 #pragma once
 
+#include "filelock.h"
 #include "radioport.h"
 #include "simulatedradio.h"
 
 #include <QString>
+#include <memory>
 
 class SimulatedPort : public RadioPort
 {
@@ -16,8 +18,13 @@ public:
     // Saves the radio's memory to the persist path when a write changed it.
     ~SimulatedPort() override;
 
-    // The file that keeps the radio's memory between transfers ("sim" port).
-    void setPersistPath(const QString &path) { m_persistPath = path; }
+    // The file that keeps the radio's memory between transfers ("sim" port), and
+    // the lock on it that the port holds until it is closed.
+    void setPersistPath(const QString &path, std::unique_ptr<FileLock> lock = nullptr)
+    {
+        m_persistPath = path;
+        m_lock = std::move(lock);
+    }
 
     void purge(PurgeKind kind) override;
     bool write(const QByteArray &bytes) override;
@@ -37,4 +44,5 @@ private:
     QByteArray m_input; // what the radio sent and the host has not read yet
     qint64 m_elapsedMs = 0;
     QString m_persistPath;
+    std::unique_ptr<FileLock> m_lock;
 };

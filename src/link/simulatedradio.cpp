@@ -159,6 +159,9 @@ QByteArray SimulatedRadio::completeCommand()
     const QByteArray command = m_pending;
     m_pending.clear();
     m_commands.append(command);
+    if (m_commands.size() > kCommandLogSize)
+        m_commands.removeFirst();
+    ++m_commandCount;
     const int address = (quint8(command[1]) << 8) | quint8(command[2]);
     const int length = quint8(command[3]);
     const int block = address / 8;

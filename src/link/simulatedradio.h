@@ -28,6 +28,10 @@ struct FaultPlan
 class SimulatedRadio
 {
 public:
+    // The command log keeps the latest commands only, enough for a whole-image
+    // read or write: a radio served for hours must not grow without end.
+    static constexpr int kCommandLogSize = 2048;
+
     explicit SimulatedRadio(const MemoryImage &memory, const FaultPlan &faults = {});
 
     // Takes one byte from the line; returns what the radio sends in answer.
@@ -40,8 +44,11 @@ public:
     void markSaved() { m_modified = false; }
     // True once a hang-up fault fired: the line is dead and nothing more is answered.
     bool hungUp() const { return m_hungUp; }
-    // Every complete 'R' or 'W' command received, with its data, in order.
+    // The latest complete 'R' or 'W' commands received (at most kCommandLogSize),
+    // with their data, in order.
     const QList<QByteArray> &commands() const { return m_commands; }
+    // Every complete command received since the radio was made.
+    qint64 commandCount() const { return m_commandCount; }
     int cloneEntries() const { return m_entries; }
 
     static QByteArray identification();
@@ -65,4 +72,5 @@ private:
     bool m_modified = false;
     bool m_hungUp = false;
     QList<QByteArray> m_commands;
+    qint64 m_commandCount = 0;
 };

@@ -25,9 +25,16 @@ QByteArray Command(char code, int address)
 
 } // namespace
 
-SquelchTransfer::SquelchTransfer(RadioPort &port)
+SquelchTransfer::SquelchTransfer(RadioPort &port, StopRequest stop)
     : m_port(port)
+    , m_stop(std::move(stop))
 { }
+
+bool SquelchTransfer::stopped()
+{
+    m_stopped = m_stopped || (m_stop && m_stop());
+    return m_stopped;
+}
 
 bool SquelchTransfer::acknowledged()
 {
@@ -38,6 +45,8 @@ bool SquelchTransfer::enterCloneMode()
 {
     for (int attempt = 0; attempt < kEntryAttempts && !m_port.failed(); ++attempt) {
         for (char byte : kCloneEntry) {
+            if (stopped())
+                return false;
             m_port.sleep(2);
             if (!m_port.write(byte))
                 return false;
@@ -66,9 +75,11 @@ bool SquelchTransfer::handshake()
 SquelchResult SquelchTransfer::read(MemoryImage &image)
 {
     if (!handshake())
-        return SquelchResult::CommunicationError;
+        return m_stopped ? SquelchResult::Cancelled : SquelchResult::CommunicationError;
     QByteArray block;
     for (int i = 0; i < kBlocks; ++i) {
+        if (stopped())
+            return SquelchResult::Cancelled;
         m_port.purge(PurgeKind::Clear);
         m_port.write(Command('R', ImageMap::kSquelchBlock + i * kBlockSize));
         const QByteArray header = m_port.read(kReplyHeader);
@@ -89,8 +100,10 @@ SquelchResult SquelchTransfer::read(MemoryImage &image)
 SquelchResult SquelchTransfer::write(const MemoryImage &image)
 {
     if (!handshake())
-        return SquelchResult::CommunicationError;
+        return m_stopped ? SquelchResult::Cancelled : SquelchResult::CommunicationError;
     for (int i = 0; i < kBlocks; ++i) {
+        if (stopped())
+            return SquelchResult::Cancelled;
         const int address = ImageMap::kSquelchBlock + i * kBlockSize;
         m_port.purge(PurgeKind::Clear);
         m_port.write(Command('W', address));
@@ -121,16 +134,18 @@ SquelchOutcome WithSquelchPort(const QString &portName, Run run)
 
 } // namespace
 
-SquelchOutcome ReadSquelchBlock(const QString &portName, MemoryImage &image)
+SquelchOutcome ReadSquelchBlock(
+    const QString &portName, MemoryImage &image, const StopRequest &stop)
 {
     return WithSquelchPort(
-        portName, [&](RadioPort &port) { return SquelchTransfer(port).read(image); });
+        portName, [&](RadioPort &port) { return SquelchTransfer(port, stop).read(image); });
 }
 
-SquelchOutcome WriteSquelchBlock(const QString &portName, const MemoryImage &image)
+SquelchOutcome WriteSquelchBlock(
+    const QString &portName, const MemoryImage &image, const StopRequest &stop)
 {
     return WithSquelchPort(
-        portName, [&](RadioPort &port) { return SquelchTransfer(port).write(image); });
+        portName, [&](RadioPort &port) { return SquelchTransfer(port, stop).write(image); });
 }
 
 QString SquelchMessage(SquelchResult result, bool writeDirection)
@@ -141,6 +156,8 @@ QString SquelchMessage(SquelchResult result, bool writeDirection)
                               : LangText("Read Successfully", "读数据成功");
     case SquelchResult::PortOpenFailed:
         return QStringLiteral("Open the serial port fails");
+    case SquelchResult::Cancelled:
+        return QStringLiteral("cancelled");
     case SquelchResult::CommunicationError:
         break;
     }

@@ -1,14 +1,17 @@
 #include "inifile.h"
 
+#include "fileaccess.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 CIniFile g_iniFile(4);
 
 namespace {
+
+const char kUtf8Signature[] = "\xEF\xBB\xBF";
 
 char foldAscii(char c)
 {
@@ -72,11 +75,8 @@ bool CIniFile::Load(const QString &fullPath, bool saveOnClose, bool ignoreCase, 
     m_ignoreCase = ignoreCase;
     m_backupOnSave = backupOnSave;
 
-    // A missing file is created empty; an existing one is never truncated here.
-    QFile file(fullPath);
-    const QIODevice::OpenMode mode
-        = QFileInfo::exists(fullPath) ? QIODevice::ReadOnly : QIODevice::ReadWrite;
-    if (!file.open(mode))
+    QByteArray content;
+    if (!readFile(fullPath, &content))
         return false;
 
     m_path = fullPath;
@@ -86,50 +86,89 @@ bool CIniFile::Load(const QString &fullPath, bool saveOnClose, bool ignoreCase, 
     appendSection(QByteArray());
     m_lastSection = 0;
 
-    QByteArray content = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        // A half-read store must never be written back over the file.
-        Clear();
-        return false;
-    }
     // Editors that save "UTF-8 with signature" put three bytes before the first
     // header; left there, they would hide [Setup] and with it the language.
-    if (content.startsWith("\xEF\xBB\xBF"))
+    if (content.startsWith(kUtf8Signature))
         content.remove(0, 3);
-    for (const QByteArray &line : content.split('\n'))
-        parseLine(line);
+    // Line by line over the one buffer: only the names and values kept are copied.
+    const QByteArrayView text(content);
+    for (qsizetype start = 0; start <= text.size();) {
+        qsizetype end = text.indexOf('\n', start);
+        if (end < 0)
+            end = text.size();
+        parseLine(text.sliced(start, end - start));
+        start = end + 1;
+    }
+    return true;
+}
+
+// The whole file, read only when it is a regular file within the size limit: a
+// FIFO would block the open, a device would never end. A missing file is created
+// empty; an existing one is never truncated here.
+bool CIniFile::readFile(const QString &fullPath, QByteArray *content)
+{
+    const QString shown = QDir::toNativeSeparators(fullPath);
+    m_error.clear();
+    QFile file;
+    QString why;
+    if (!QFileInfo::exists(fullPath)) {
+        file.setFileName(fullPath);
+        if (file.open(QIODevice::ReadWrite))
+            return true;
+        m_error = QCoreApplication::translate("IniFile", "Cannot create %1: %2.")
+                      .arg(shown, file.errorString());
+        return false;
+    }
+    if (!OpenRegularFile(file, fullPath, &why)) {
+        m_error = QCoreApplication::translate("IniFile", "Cannot read %1: %2.").arg(shown, why);
+        return false;
+    }
+    // At most one byte past the limit is read, so a file that grows meanwhile is
+    // refused too.
+    *content = file.read(m_largestFileSize + 1);
+    if (file.error() != QFileDevice::NoError) {
+        // A half-read store must never be written back over the file.
+        m_error = QCoreApplication::translate("IniFile", "Cannot read %1: %2.")
+                      .arg(shown, file.errorString());
+        return false;
+    }
+    if (content->size() > m_largestFileSize) {
+        m_error = QCoreApplication::translate("IniFile",
+            "%1 was not read: it is larger than %2 bytes, the most a settings file may have.")
+                      .arg(shown)
+                      .arg(m_largestFileSize);
+        content->clear();
+        return false;
+    }
     return true;
 }
 
 void CIniFile::appendSection(const QByteArray &name)
 {
-    if (m_sectionNames.size() == m_sectionNames.capacity()) {
-        const qsizetype room = m_sectionNames.size() + m_growStep;
-        m_sectionNames.reserve(room);
-        m_keys.reserve(room);
-        m_values.reserve(room);
-    }
+    // The tables start with room for m_growStep sections; beyond that they grow
+    // as Qt's lists grow, so that loading takes time in proportion to the file
+    // (growing by the step alone copied every table again every few sections).
     m_sectionNames.append(name);
     m_keys.append(QList<QByteArray>());
     m_values.append(QList<QByteArray>());
     m_lastSection = int(m_sectionNames.size()) - 1;
 }
 
-void CIniFile::parseLine(const QByteArray &rawLine)
+void CIniFile::parseLine(QByteArrayView rawLine)
 {
-    const QByteArray line = rawLine.trimmed();
+    const QByteArrayView line = rawLine.trimmed();
     // The header test comes first: "[a=b]" is a section named "a=b".
     if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
-        appendSection(line.mid(1, line.size() - 2));
+        appendSection(line.sliced(1, line.size() - 2).toByteArray());
         return;
     }
     const qsizetype eq = line.indexOf('=');
-    const QByteArray key = (eq < 0 ? line : line.left(eq)).trimmed();
-    const QByteArray value = eq < 0 ? QByteArray() : line.mid(eq + 1).trimmed();
+    const QByteArrayView key = (eq < 0 ? line : line.first(eq)).trimmed();
     if (key.isEmpty() || isCommentStart(key.front()))
         return;
-    m_keys[m_lastSection].append(key);
-    m_values[m_lastSection].append(value);
+    m_keys[m_lastSection].append(key.toByteArray());
+    m_values[m_lastSection].append(
+        eq < 0 ? QByteArray() : line.sliced(eq + 1).trimmed().toByteArray());
 }
 
 bool CIniFile::equalNames(const QByteArray &a, const QByteArray &b) const
@@ -229,28 +268,24 @@ QByteArray CIniFile::serialize() const
             text += m_values[s][k] + "\r\n";
         }
     }
+    // Loading drops one UTF-8 signature at the start: a first key that begins with
+    // one gets another in front, so that it reads back as it was.
+    if (text.startsWith(kUtf8Signature))
+        text.prepend(kUtf8Signature);
     return text;
 }
 
 // Writes the whole text through a temporary file that replaces the old one only
 // when complete, so a failed save leaves the old file whole. A file that exists
-// but may not be written is left alone.
+// but may not be written is left alone; a writable file in a folder where no
+// temporary file can be made is still saved, in place.
 bool CIniFile::writeFile(const QByteArray &text) const
 {
     const QFileInfo info(m_path);
     if (info.exists() && (!info.isFile() || !info.isWritable()))
         return false;
-    QSaveFile file(m_path);
-    // A writable file in a folder where no temporary file can be made is still saved.
-    file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    // QSaveFile would commit a file cut short by a failed flush: check both first.
-    if (file.write(text) != text.size() || !file.flush()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    QString why;
+    return SaveFileBytes(m_path, text, &why, true);
 }
 
 QString CIniFile::Save(bool makeBackup)

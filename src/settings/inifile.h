@@ -1,16 +1,22 @@
 // The program's INI store: "Program.ini" beside the executable, kept in memory as
 // an ordered list of sections of ordered key/value entries and rewritten whole on
 // save. Byte-based: values are stored as read (UTF-8 on Linux); case-insensitive
-// compares fold the ASCII letters A-Z only.
+// compares fold the ASCII letters A-Z only. Loading takes time in proportion to
+// the file, which must be a regular file of at most 1 MB.
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QList>
 #include <QString>
 
 class CIniFile
 {
 public:
+    // A Program.ini larger than this is refused unread: an installation's file
+    // has a few kilobytes.
+    static constexpr qint64 kLargestFileSize = 1024 * 1024;
+
     explicit CIniFile(int growStep = 4);
     virtual ~CIniFile();
 
@@ -29,12 +35,19 @@ public:
     QString Save(bool makeBackup);
     void Clear();
 
+    // Why the last Load failed (not a regular file, too large, unreadable), for
+    // the user; empty after a successful load.
+    QString errorString() const { return m_error; }
+    // Raises or lowers the size limit of Load (benchmarks load larger files).
+    void setLargestFileSize(qint64 bytes) { m_largestFileSize = bytes; }
+
     QString path() const { return m_path; }
     bool isDirty() const { return m_dirty; }
     QString backupPath() const { return m_backupPath; }
 
 private:
-    void parseLine(const QByteArray &rawLine);
+    bool readFile(const QString &fullPath, QByteArray *content);
+    void parseLine(QByteArrayView rawLine);
     void appendSection(const QByteArray &name);
     int findSection(const QByteArray &name) const;
     int findKey(int section, const QByteArray &key) const;
@@ -50,6 +63,8 @@ private:
     int m_growStep;
     QString m_path;
     QString m_backupPath;
+    QString m_error;
+    qint64 m_largestFileSize = kLargestFileSize;
     bool m_dirty = false;
     bool m_ignoreCase = true;
     bool m_saveOnClose = false;

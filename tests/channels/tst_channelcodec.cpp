@@ -1,5 +1,7 @@
 #include "bandlimits.h"
 #include "channelcodec.h"
+#include "textnumbers.h"
+#include "tonetable.h"
 
 #include <QRandomGenerator>
 #include <QtTest>
@@ -22,16 +24,20 @@ class TestChannelCodec : public QObject
 private slots:
     void frequencyText_data();
     void frequencyText();
+    void wholeNumbers_data();
+    void wholeNumbers();
     void frequenciesRoundTrip();
     void checkFrequencyEntry_data();
     void checkFrequencyEntry();
     void tones_data();
     void tones();
     void storedTonesRoundTrip();
+    void readToneTextIsExactOrRefuses();
     void everyFlagByteRoundTrips();
     void names_data();
     void names();
     void encodeChannel();
+    void encodeExactKeepsWhatDidNotChange();
     void decodeEncodeKeepsUnownedBytes_data();
     void decodeEncodeKeepsUnownedBytes();
 };
@@ -63,6 +69,39 @@ void TestChannelCodec::frequencyText()
     TextToFrequency(text, out);
     QCOMPARE(Hex(out, 4), bytes);
     QCOMPARE(FrequencyToText(out), shown);
+}
+
+// Text read from outside counts only when it is wholly a number.
+void TestChannelCodec::wholeNumbers_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("plain");
+    QTest::newRow("frequency") << "146.525" << true;
+    QTest::newRow("white space around") << " 146.525\t" << true;
+    QTest::newRow("whole MHz") << "146" << true;
+    QTest::newRow("point last") << "146." << true;
+    QTest::newRow("point first") << ".5" << true;
+    QTest::newRow("decimal comma") << "145,5" << false;
+    QTest::newRow("unit") << "146.5 MHz" << false;
+    QTest::newRow("two points") << "146.5.2" << false;
+    QTest::newRow("sign") << "-146.5" << false;
+    QTest::newRow("exponent") << "1e2" << false;
+    QTest::newRow("not a number") << "nan" << false;
+    QTest::newRow("infinity") << "inf" << false;
+    QTest::newRow("point alone") << "." << false;
+    QTest::newRow("empty") << "" << false;
+    QTest::newRow("Arabic-Indic digits") << QString::fromUtf8("١٤٦") << false;
+}
+
+void TestChannelCodec::wholeNumbers()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, plain);
+    QCOMPARE(IsPlainDecimal(text), plain);
+    qint32 units = -1;
+    QCOMPARE(ReadFrequencyText(text, &units), plain);
+    if (plain)
+        QCOMPARE(units, FrequencyUnits(text));
 }
 
 void TestChannelCodec::frequenciesRoundTrip()
@@ -169,6 +208,35 @@ void TestChannelCodec::storedTonesRoundTrip()
     QCOMPARE(ToneToText(0x70, 0x00, false), QString("None"));
 }
 
+// Over every pair of bytes: a text of the tone list is read as TextToTone writes
+// it; any other text is read only when exactly one pair shows as it, and then as
+// that pair. What is read always shows as the text again.
+void TestChannelCodec::readToneTextIsExactOrRefuses()
+{
+    const ToneTable english(false);
+    QHash<QString, QList<int>> pairsShowing;
+    for (int pair = 0; pair < 0x10000; ++pair) {
+        const quint8 low = quint8(pair & 0xFF), high = quint8(pair >> 8);
+        pairsShowing[ToneToText(low, high, false)].append(pair);
+    }
+    for (auto it = pairsShowing.cbegin(); it != pairsShowing.cend(); ++it) {
+        quint8 low = 0x11, high = 0x22;
+        bool ambiguous = false;
+        const bool read = ReadToneText(it.key(), &low, &high, &ambiguous);
+        const bool listed = english.texts().contains(it.key());
+        if (read != (listed || it.value().size() == 1) || ambiguous != (!read && !listed)
+            || (read && !listed && (high << 8 | low) != it.value().first())
+            || (read && ToneToText(low, high, false) != it.key()))
+            QFAIL(qPrintable(it.key()));
+    }
+    quint8 low = 0, high = 0;
+    QVERIFY(ReadToneText(Zh("无"), &low, &high) && low == 0xFF && high == 0xFF);
+    QVERIFY(!ReadToneText(QStringLiteral("D6500N"), &low, &high)); // no pair shows it
+    QVERIFY(!ReadToneText(QStringLiteral("067.0"), &low, &high));
+    bool ambiguous = false;
+    QVERIFY(!ReadToneText(QStringLiteral("D6415N"), &low, &high, &ambiguous) && ambiguous);
+}
+
 void TestChannelCodec::everyFlagByteRoundTrips()
 {
     for (bool chinese : {false, true}) {
@@ -231,6 +299,41 @@ void TestChannelCodec::encodeChannel()
     EncodeChannel(image, 200, NewChannelTexts("146.525", false));
     EncodeChannel(image, -1, NewChannelTexts("146.525", false));
     QVERIFY(image == before && IsChannelEmpty(image, 200));
+}
+
+// A row read from outside writes what changed and keeps the bytes of the rest,
+// whatever another program stored there; it never turns a tone into another code.
+void TestChannelCodec::encodeExactKeepsWhatDidNotChange()
+{
+    MemoryImage image;
+    image.fill(0x00);
+    const QByteArray record = QByteArray::fromHex("0A25651412346514AFBF05AA3E000000");
+    std::copy(record.begin(), record.end(), &image[5 * 16]);
+    image[0x0CA0 + 5 * 8] = 0x0A;
+    image[0x0CA0 + 5 * 8 + 1] = 0x25; // a code past the radio's characters ends the name
+    for (int pair = 0; pair < 0x10000; ++pair) {
+        image[5 * 16 + 8] = quint8(pair & 0xFF);
+        image[5 * 16 + 9] = quint8(pair >> 8);
+        const MemoryImage before = image;
+        EncodeChannelExact(image, 5, DecodeChannel(image, 5, pair & 1));
+        if (image != before)
+            QFAIL(qPrintable(QString::number(pair, 16)));
+    }
+
+    ChannelTexts texts = DecodeChannel(image, 5, false);
+    QCOMPARE(texts[kColTxTone], QStringLiteral("D4205N")); // high byte 0xAA: 42 hundreds
+    QCOMPARE(texts[kColPower], QString()); // power bits 11 have no text
+    texts[kColScan] = QStringLiteral("No");
+    texts[kColRxTone] = QStringLiteral("D754I");
+    EncodeChannelExact(image, 5, texts);
+    QCOMPARE(Hex(&image[5 * 16], 16), QByteArray("0a2565141234651454c705aa3a000000"));
+    QCOMPARE(image[0x0CA0 + 5 * 8 + 1], quint8(0x25));
+
+    // Into an empty record the texts are written as they are.
+    MemoryImage fresh = NewImage();
+    EncodeChannelExact(fresh, 5, texts);
+    QCOMPARE(DecodeChannel(fresh, 5, false)[kColTxTone], QStringLiteral("D4205N"));
+    QCOMPARE(DecodeChannel(fresh, 5, false)[kColName], QStringLiteral("A"));
 }
 
 void TestChannelCodec::decodeEncodeKeepsUnownedBytes_data()

@@ -1,5 +1,6 @@
 #include "channelcsv.h"
 #include "csvtable.h"
+#include "tonetable.h"
 
 #include <QDir>
 #include <QFile>
@@ -39,6 +40,8 @@ MemoryImage sampleImage()
 
 } // namespace
 
+Q_DECLARE_METATYPE(CsvLayout)
+
 class TestCsv : public QObject
 {
     Q_OBJECT
@@ -52,9 +55,12 @@ private Q_SLOTS:
     void acceptedRow_data();
     void acceptedRow();
     void replaceEmptiesOnlyUnlistedChannels();
-    void gridRoundTripKeepsEveryByte();
+    void replaceWithNoChannelsIsRefused();
+    void reimportKeepsEveryByte_data();
+    void reimportKeepsEveryByte();
     void communityExport_data();
     void communityExport();
+    void communityRoundTripKeepsEveryByte();
     void communitySamplesImport_data();
     void communitySamplesImport();
 };
@@ -117,7 +123,10 @@ void TestCsv::refusedImport_data()
     };
     row("Rx out of the band limits", "2,480.00000,,,,,,,,\r\n", 3,
         "Out of range,please input again. (Rx Frequency \"480.00000\")");
-    row("Rx not a number", "2,abc,,,,,,,,\r\n", 3, "Out of range,please input again.");
+    row("Rx not a number", "2,abc,,,,,,,,\r\n", 3, "Rx Frequency \"abc\" is not a frequency");
+    row("Rx with a decimal comma", "2,\"145,5\",,,,,,,,\r\n", 3,
+        "Rx Frequency \"145,5\" is not a frequency in MHz");
+    row("Tx with a unit", "2,146.5,146.5 MHz,,,,,,,\r\n", 3, "Tx Frequency \"146.5 MHz\"");
     row("Rx off the step raster", "2,146.5126,,,,,,,,\r\n", 3,
         "Error data Value, please input according the step value(6.25K/5k).");
     row("Tx out of range", "2,146.5,174,,,,,,,\r\n", 3,
@@ -128,6 +137,9 @@ void TestCsv::refusedImport_data()
     row("unknown bandwidth word", "2,146.5,146.5,,,,,,Medium,\r\n", 3, "Bandwidth \"Medium\"");
     row("name of 7 characters", "2,146.5,146.5,,,,,,,ABCDEFG\r\n", 3, "more than 6 characters");
     row("name the radio cannot show", "2,146.5,146.5,,,,,,,A B\r\n", 3, "cannot show \" \"");
+    row("control characters are shown, not sent",
+        QByteArray("2,146.5,146.5,,,,,,,A") + '\0' + "\x1b[2J\r\n", 3,
+        "Cha Name \"A\\x00\\x1B[2J\": the radio cannot show \"\\x00\"");
     row("letter outside ASCII is not upper-cased into the radio's",
         "2,146.5,146.5,,,,,,,\xC3\x9F\r\n", 3, "cannot show \"\xC3\x9F\"");
     row("CH past 199", "200,146.5,,,,,,,,\r\n", 3, "CH \"200\" is not Pr or 1-199");
@@ -144,6 +156,30 @@ void TestCsv::refusedImport_data()
     QTest::newRow("community offset far beyond a 32-bit count")
         << QByteArray("Location,Frequency,Duplex,Offset\r\n3,146.52,+,99999\r\n") << 2
         << "Out of range,please input again. (Tx Frequency";
+    const QByteArray community = "Location,Frequency,Duplex,Offset,Tone,rToneFreq,Power\r\n";
+    QTest::newRow("community offset with a decimal comma") << community
+            + "3,146.52,-,\"0,6\",,,\r\n" << 2 << "Offset \"0,6\" is not a number";
+    QTest::newRow("community power nan") << community + "3,146.52,,,,,nan\r\n"
+                                         << 2 << "Power \"nan\" is not a number of watts";
+    QTest::newRow("community power inf") << community + "3,146.52,,,,,inf\r\n" << 2 << "\"inf\"";
+    QTest::newRow("community tone with a decimal comma") << community
+            + "3,146.52,,,Tone,\"88,5\",\r\n" << 2 << "rToneFreq \"88,5\" is not a tone in Hz";
+    QTest::newRow("community tone between two tones") << community + "3,146.52,,,Tone,88.54,\r\n"
+                                                      << 2 << "rToneFreq \"88.54\"";
+    QTest::newRow("community tone left empty") << community + "3,146.52,,,Tone,,\r\n"
+                                               << 2 << "rToneFreq \"\" is not a tone";
+    QTest::newRow("community lock word")
+        << QByteArray("Location,Frequency,Cha Lock\r\n3,146.52,maybe\r\n") << 2
+        << "Cha Lock \"maybe\" is not one of";
+
+    QByteArray many = kHeader;
+    for (int ch = 1; ch <= 199; ++ch)
+        many += QByteArray::number(ch) + ",146.5\r\n";
+    many += "Pr,146.5\r\n\r\n";
+    QTest::newRow("200 channels and one more row") << many + "1,146.5\r\n"
+                                                   << 203 << "more than 200 channel rows";
+    QTest::newRow("larger than 1 MB")
+        << kHeader + QByteArray(1024 * 1024, '\n') << 0 << "larger than 1048576 bytes";
 }
 
 void TestCsv::refusedImport()
@@ -214,47 +250,97 @@ void TestCsv::replaceEmptiesOnlyUnlistedChannels()
         QCOMPARE(image[a], before[a]);
 }
 
-void TestCsv::gridRoundTripKeepsEveryByte()
+void TestCsv::replaceWithNoChannelsIsRefused()
 {
     MemoryImage image = sampleImage();
-    image[5 * 16 + 3] = 0x14; // channel 5: 146.xx with a tone outside the list (100.5 Hz)
-    image[5 * 16 + 2] = 0x65;
-    image[5 * 16 + 1] = image[5 * 16] = 0x00;
-    image[5 * 16 + 8] = 0x05;
-    image[5 * 16 + 9] = 0x10;
-    image[5 * 16 + 12] = 0xE6; // High, unlocked, scan add, wide, with the bits the grid keeps
-    for (int i = 0; i < 8; ++i) // an 8-character name read from a radio: "ABCDEFGH"
+    const CsvImportResult refused = ImportChannelsCsv(kHeader, image, true);
+    QVERIFY(!refused.ok() && refused.noChannels);
+    QCOMPARE(image, sampleImage());
+    // Without replace nothing would change; with allowEmpty the table is emptied.
+    QVERIFY(ImportChannelsCsv(kHeader, image, false).ok());
+    QCOMPARE(image, sampleImage());
+    const CsvImportResult emptied = ImportChannelsCsv(kHeader, image, true, true);
+    QVERIFY(emptied.ok() && emptied.channels == 0);
+    QVERIFY(IsChannelEmpty(image, 0) && IsChannelEmpty(image, 7) && IsChannelEmpty(image, 199));
+}
+
+void TestCsv::reimportKeepsEveryByte_data()
+{
+    QTest::addColumn<CsvLayout>("layout");
+    QTest::newRow("grid") << CsvLayout::Grid;
+    QTest::newRow("community") << CsvLayout::Community;
+}
+
+// An image's own export, imported into it again, changes no byte: not for values
+// only another program or a radio could store (a tone that is no code, nibbles
+// above 9, power bits 11, an 8-character name, a name cut by a stray code).
+void TestCsv::reimportKeepsEveryByte()
+{
+    QFETCH(CsvLayout, layout);
+    MemoryImage image = sampleImage();
+    const auto setRecord = [&](int record, const char *hex) {
+        const QByteArray bytes = QByteArray::fromHex(hex);
+        std::copy(bytes.begin(), bytes.end(), &image[record * 16]);
+    };
+    // 146.50000 with a tone outside the list (100.5 Hz); High, unlocked, scan add, wide,
+    // with the flag bits the grid keeps; the name "ABCDEFGH" as a radio may hold it.
+    setRecord(5, "00006514ffffffff0510ffffe6ffffff");
+    for (int i = 0; i < 8; ++i)
         image[ImageMap::kNameBase + 5 * 8 + i] = quint8(10 + i);
+    // 146.50250 written as 4A 02 (0x4A counts as 50); Tx top byte 00 (none); Rx tone
+    // AF BF ("D6415N", which two pairs show); Tx tone 05 AA ("D4205N"); power bits 11;
+    // the name "A" ended by code 0x25, junk behind it.
+    setRecord(6, "4a02651400000000afbf05aa3e123456");
+    const QByteArray name6 = QByteArray::fromHex("0a25ff0102030405");
+    std::copy(name6.begin(), name6.end(), &image[ImageMap::kNameBase + 6 * 8]);
     const MemoryImage before = image;
-    const QByteArray csv = ExportChannelsCsv(image, CsvLayout::Grid);
-    QCOMPARE(csv.count('\n'), 1 + 4);
-    QVERIFY(csv.contains("\r\n5,146.50000,,100.5,"));
+
+    const QByteArray csv = ExportChannelsCsv(image, layout);
+    QVERIFY(
+        csv.contains(layout == CsvLayout::Grid ? "\r\n6,146.50250,,D6415N,D4205N,," : ",6415,"));
     const CsvImportResult result = ImportChannelsCsv(csv, image, true);
     QVERIFY2(result.ok(), qPrintable(result.message()));
-    QCOMPARE(result.channels, 4);
+    QCOMPARE(result.channels, 5);
     QCOMPARE(image, before);
+
+    // Into another image the tone that is no code is refused with its line, never
+    // turned into another one.
+    MemoryImage other = NewImage();
+    const CsvImportResult refused = ImportChannelsCsv(csv, other, true);
+    QVERIFY(!refused.ok());
+    QVERIFY2(refused.error.contains("\"D6415N\" is not a tone of the list")
+            || refused.error.contains("\"100.5\" is not a tone of the list"),
+        qPrintable(refused.message()));
+    QCOMPARE(other, NewImage());
 }
 
 void TestCsv::communityExport_data()
 {
     QTest::addColumn<QString>("texts"); // the grid texts, comma-separated
-    QTest::addColumn<QString>("expected"); // Duplex|Offset|Tone|rTone|cTone|Dtcs|Pol|Mode|Skip
+    // Duplex|Offset|Tone|rTone|cTone|Dtcs|Pol|RxDtcs|CrossMode|Mode|Skip|Power|Cha Lock
+    QTest::addColumn<QString>("expected");
 
     auto row = [](const char *name, const char *texts, const char *expected) {
         QTest::newRow(name) << texts << expected;
     };
     row("simplex without tones", "146.52500,146.52500,None,None,High,Lock,Yes,Wide,A",
-        "|0.000000||88.5|88.5|023|NN|FM|");
-    row("repeater up with a transmit tone", "440.01250,445.01250,None,100.0,High,Lock,No,Narrow,",
-        "+|5.000000|Tone|100.0|100.0|023|NN|NFM|S");
-    row("repeater down with tone squelch", "146.94000,146.34000,131.8,131.8,High,Lock,Yes,Wide,",
-        "-|0.600000|TSQL|131.8|131.8|023|NN|FM|");
+        "|0.000000||88.5|88.5|023|NN|023|Tone->Tone|FM||5.0W|Lock");
+    row("repeater up with a transmit tone", "440.01250,445.01250,None,100.0,Low,Unlock,No,Narrow,",
+        "+|5.000000|Tone|100.0|100.0|023|NN|023|Tone->Tone|NFM|S|0.5W|Unlock");
+    row("repeater down with tone squelch", "146.94000,146.34000,131.8,131.8,Middle,Lock,Yes,Wide,",
+        "-|0.600000|TSQL|131.8|131.8|023|NN|023|Tone->Tone|FM||2.0W|Lock");
     row("DCS with reversed receive", "146.5,146.5,D754I,D754N,High,Lock,Yes,Wide,",
-        "|0.000000|DTCS|88.5|88.5|754|NR|FM|");
+        "|0.000000|DTCS|88.5|88.5|754|NR|754|Tone->Tone|FM||5.0W|Lock");
+    row("receive tone only", "146.5,146.5,88.5,None,High,Lock,Yes,Wide,",
+        "|0.000000|Cross|88.5|88.5|023|NN|023|->Tone|FM||5.0W|Lock");
+    row("DCS codes that differ", "146.5,146.5,D023I,D754N,High,Lock,Yes,Wide,",
+        "|0.000000|Cross|88.5|88.5|754|NR|023|DTCS->DTCS|FM||5.0W|Lock");
+    row("CTCSS out, DCS in", "146.5,146.5,D032N,67.0,High,Lock,Yes,Wide,",
+        "|0.000000|Cross|67.0|88.5|023|NN|032|Tone->DTCS|FM||5.0W|Lock");
     row("cross band is a split", "146.5,446.5,None,None,High,Lock,Yes,Wide,",
-        "split|446.500000||88.5|88.5|023|NN|FM|");
+        "split|446.500000||88.5|88.5|023|NN|023|Tone->Tone|FM||5.0W|Lock");
     row("no Tx is duplex off", "146.5,,None,None,High,Lock,Yes,Wide,",
-        "off|0.000000||88.5|88.5|023|NN|FM|");
+        "off|0.000000||88.5|88.5|023|NN|023|Tone->Tone|FM||5.0W|Lock");
 }
 
 void TestCsv::communityExport()
@@ -270,17 +356,59 @@ void TestCsv::communityExport()
     const CsvTable table = ParseCsv(ExportChannelsCsv(image, CsvLayout::Community));
     QVERIFY(table.ok());
     QCOMPARE(table.records.size(), 2);
+    QCOMPARE(table.records[0].fields.last(), QStringLiteral("Cha Lock"));
     const QStringList f = table.records[1].fields;
-    QCOMPARE(f.size(), 17);
+    QCOMPARE(f.size(), 22);
     QCOMPARE(f[0], QStringLiteral("3"));
-    QCOMPARE(
-        QStringList({f[3], f[4], f[5], f[6], f[7], f[8], f[9], f[10], f[12]}).join('|'), expected);
+    QCOMPARE(QStringList({f[3], f[4], f[5], f[6], f[7], f[8], f[9], f[10], f[11], f[12], f[14],
+                             f[15], f[21]})
+                 .join('|'),
+        expected);
+}
 
-    // Read back, the channel is the same.
-    MemoryImage back = NewImage();
-    QVERIFY(ImportChannelsCsv(ExportChannelsCsv(image, CsvLayout::Community), back, false).ok());
-    QCOMPARE(DecodeChannel(back, 3, false)[kColRx], DecodeChannel(image, 3, false)[kColRx]);
-    QCOMPARE(DecodeChannel(back, 3, false)[kColTx], DecodeChannel(image, 3, false)[kColTx]);
+// The community export carries every tone code of the list in every pairing
+// kind, each power level, the lock, scan add and bandwidth: imported into a new
+// image it gives the same bytes.
+void TestCsv::communityRoundTripKeepsEveryByte()
+{
+    const QStringList tones = ToneTable(false).texts();
+    QList<ChannelTexts> channels;
+    const QStringList powers {"High", "Middle", "Low"};
+    const QStringList frequencies[] = {{"146.52500", "146.52500"}, {"440.01250", "445.01250"},
+        {"146.94000", "146.34000"}, {"146.50000", "446.50000"}, {"433.00000", ""}};
+    for (int i = 0; i < tones.size(); ++i) {
+        const QString &tone = tones[i];
+        const QString other = tones[(i * 37 + 11) % tones.size()];
+        for (const auto &[rx, tx] :
+            {std::pair(tone, QStringLiteral("None")), std::pair(QStringLiteral("None"), tone),
+                std::pair(tone, tone), std::pair(tone, other), std::pair(other, tone)}) {
+            const int n = int(channels.size());
+            const QStringList &f = frequencies[n % 5];
+            channels.append({f[0], f[1], rx, tx, powers[n % 3], n / 3 % 2 ? "Lock" : "Unlock",
+                n / 6 % 2 ? "Yes" : "No", n / 12 % 2 ? "Wide" : "Narrow",
+                QStringLiteral("C%1").arg(n % 100000)});
+        }
+    }
+    for (qsizetype first = 0; first < channels.size(); first += ImageMap::kChannelCount) {
+        MemoryImage image = NewImage();
+        for (int record = 0; record < ImageMap::kChannelCount; ++record) {
+            if (first + record < channels.size())
+                EncodeChannel(image, record, channels[first + record]);
+        }
+        MemoryImage back = NewImage();
+        const CsvImportResult result
+            = ImportChannelsCsv(ExportChannelsCsv(image, CsvLayout::Community), back, true);
+        QVERIFY2(result.ok(), qPrintable(result.message()));
+        for (int record = 0; record < ImageMap::kChannelCount; ++record) {
+            const int at = record * 16;
+            if (!std::equal(&image[at], &image[at + 16], &back[at])) {
+                QFAIL(qPrintable(QStringList(DecodeChannel(image, record, false).begin(),
+                    DecodeChannel(image, record, false).end())
+                                     .join(',')));
+            }
+        }
+        QCOMPARE(back, image);
+    }
 }
 
 void TestCsv::communitySamplesImport_data()

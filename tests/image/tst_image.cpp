@@ -1,4 +1,5 @@
 #include "datfile.h"
+#include "filelock.h"
 #include "memoryimage.h"
 #include "testfiles.h"
 
@@ -7,6 +8,7 @@
 #include <QSet>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <sys/stat.h>
 
 using namespace ImageMap;
 
@@ -48,6 +50,7 @@ private Q_SLOTS:
     void loadDat();
     void saveDatRoundTrip();
     void failedSaveKeepsTheOldFile();
+    void lockTakesTurns();
 };
 
 // A new image is unset (0xFF) but for the squelch levels and the settings below,
@@ -76,7 +79,7 @@ void TestImage::newImageDefaults()
 
 void TestImage::loadDat_data()
 {
-    QTest::addColumn<int>("size"); // -1: a folder, -2: no file
+    QTest::addColumn<int>("size"); // -1: a folder, -2: no file, -3: a FIFO, -4: a device
     QTest::addColumn<DatError>("error");
     QTest::addColumn<QString>("messagePart");
 
@@ -87,6 +90,9 @@ void TestImage::loadDat_data()
     QTest::newRow("longer file loads its first 8192 bytes") << 9000 << DatError::None << "";
     QTest::newRow("a folder") << -1 << DatError::CannotOpen << "folder";
     QTest::newRow("no such file") << -2 << DatError::CannotOpen << "Check the file name";
+    // Opening a FIFO would wait for a writer for ever; /dev/zero would load as an image.
+    QTest::newRow("a FIFO") << -3 << DatError::CannotOpen << "is not a regular file";
+    QTest::newRow("a device") << -4 << DatError::CannotOpen << "is not a regular file";
 }
 
 void TestImage::loadDat()
@@ -100,6 +106,10 @@ void TestImage::loadDat()
     const QByteArray bytes = patternBytes(qMax(size, 0), 5);
     if (size == -1)
         QVERIFY(QDir().mkdir(path));
+    else if (size == -3)
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    else if (size == -4)
+        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path));
     else if (size >= 0)
         QVERIFY(WriteFile(path, bytes));
 
@@ -148,11 +158,58 @@ void TestImage::failedSaveKeepsTheOldFile()
     QCOMPARE(ReadFile(path), old);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList {"radio.dat"});
 
-    // A folder in the way of the file is refused too.
+    // A file that did not exist is not made.
+    const QString fresh = dir.filePath(QStringLiteral("fresh.dat"));
+    {
+        const FileSizeLimit fullDisk(4096);
+        result = SaveDatFile(fresh, NewImage());
+    }
+    QVERIFY2(
+        result.message.endsWith(QStringLiteral("No file was made.")), qPrintable(result.message));
+    QVERIFY(!QFile::exists(fresh));
+
+    // A folder or a FIFO in the way of the file is refused, and stays.
     const QString folder = dir.filePath(QStringLiteral("folder.dat"));
     QVERIFY(QDir().mkdir(folder));
     QVERIFY(!SaveDatFile(folder, NewImage()).ok());
     QVERIFY(QFileInfo(folder).isDir());
+    const QString fifo = dir.filePath(QStringLiteral("fifo.dat"));
+    QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    result = SaveDatFile(fifo, NewImage());
+    QVERIFY2(
+        result.message.contains(QStringLiteral("not a regular file")), qPrintable(result.message));
+    QVERIFY(!QFileInfo(fifo).isFile() && QFileInfo(fifo).exists());
+}
+
+// Two holders of one file take turns, whatever name each uses for it; a lock
+// "file" that is no file is refused rather than read.
+void TestImage::lockTakesTurns()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("radio.dat"));
+    QVERIFY(WriteFile(path, patternBytes(kImageSize, 1)));
+    QVERIFY(QFile::link(path, dir.filePath(QStringLiteral("link.dat"))));
+
+    FileLock first(path);
+    QVERIFY(first.lock());
+    FileLock second(dir.filePath(QStringLiteral("link.dat")));
+    QElapsedTimer clock;
+    clock.start();
+    QVERIFY(!second.lock(300));
+    QVERIFY(clock.elapsed() >= 300);
+    QVERIFY2(second.message().contains(QStringLiteral("is in use by another process")),
+        qPrintable(second.message()));
+    first.unlock();
+    QVERIFY(second.lock(300));
+    second.unlock();
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::System),
+        QStringList({"link.dat", "radio.dat"}));
+
+    QCOMPARE(::mkfifo(QFile::encodeName(FileLock::lockPath(path)).constData(), 0600), 0);
+    FileLock blocked(path);
+    QVERIFY(!blocked.lock(300));
+    QVERIFY2(blocked.message().contains(QStringLiteral("not a regular file")),
+        qPrintable(blocked.message()));
 }
 
 QTEST_GUILESS_MAIN(TestImage)

@@ -3,11 +3,15 @@
 #include "datfile.h"
 #include "linkfakes.h"
 #include "messages.h"
+#include "scriptedline.h"
 #include "testfiles.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <csignal>
 
 namespace {
 
@@ -55,8 +59,14 @@ private Q_SLOTS:
     void readAndWriteThroughPseudoTerminal();
     void failures_data();
     void failures();
+    void openFailure_data();
     void openFailure();
+    void interruptIsCancel_data();
+    void interruptIsCancel();
+    void fullDiskKeepsTheFile_data();
+    void fullDiskKeepsTheFile();
     void simulatedPortKeepsItsMemory();
+    void simulateNeedsAnExistingFolder();
     void usageErrors_data();
     void usageErrors();
 
@@ -128,22 +138,98 @@ void TestCliLink::failures()
     QCOMPARE(ReadFile(path("doc.dat")), before);
 }
 
+void TestCliLink::openFailure_data()
+{
+    QTest::addColumn<QString>("port");
+    QTest::addColumn<QString>("detail");
+
+    QTest::newRow("no such device") << "/dev/htprog-no-such-port"
+                                    << "";
+    // A name without a folder is a device in /dev, never a file in the current folder.
+    QTest::newRow("a file named without a folder")
+        << "regular.txt"
+        << " (regular.txt: there is no device /dev/regular.txt";
+    QTest::newRow("a regular file") << "./regular.txt"
+                                    << " (./regular.txt: ./regular.txt is not a serial port";
+}
+
 void TestCliLink::openFailure()
 {
+    QFETCH(QString, port);
+    QFETCH(QString, detail);
     QVERIFY(SaveDatFile(path("doc.dat"), Pattern(36)).ok());
+    QVERIFY(WriteFile(path("regular.txt"), "not a port"));
     const QByteArray before = ReadFile(path("doc.dat"));
-    const QString port = QStringLiteral("/dev/htprog-no-such-port");
 
-    const CliRun read = RunCli({"read", "--port", port, path("doc.dat")});
+    const CliRun read = RunCli({"read", "--port", port, path("doc.dat")}, m_dir->path());
     QCOMPARE(read.exitCode, 1);
-    QVERIFY2(
-        read.err.startsWith(QStringLiteral("htprog-cli: ") + MessageSource(kMsgCouldNotOpenPort)),
+    QVERIFY2(read.err.startsWith(
+                 QStringLiteral("htprog-cli: ") + MessageSource(kMsgCouldNotOpenPort) + detail),
         qPrintable(read.err));
-    const CliRun squelch = RunCli({"squelch-read", "--port", port, path("doc.dat")});
+    const CliRun squelch = RunCli({"squelch-read", "--port", port, path("doc.dat")}, m_dir->path());
     QCOMPARE(squelch.exitCode, 1);
-    QVERIFY2(
-        squelch.err.startsWith("htprog-cli: Open the serial port fails"), qPrintable(squelch.err));
+    QVERIFY2(squelch.err.startsWith("htprog-cli: Open the serial port fails" + detail),
+        qPrintable(squelch.err));
     QCOMPARE(ReadFile(path("doc.dat")), before);
+}
+
+void TestCliLink::interruptIsCancel_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::newRow("read") << "read";
+    QTest::newRow("squelch-read") << "squelch-read";
+    QTest::newRow("squelch-write") << "squelch-write";
+}
+
+// Ctrl+C during a transfer to a radio that does not answer: the transfer stops at
+// its next poll point, says so and changes nothing.
+void TestCliLink::interruptIsCancel()
+{
+    QFETCH(QString, command);
+    QVERIFY(SaveDatFile(path("doc.dat"), Pattern(38)).ok());
+    const QByteArray before = ReadFile(path("doc.dat"));
+    ScriptedLine line;
+    QProcess process;
+    process.start(CliPath(), {command, "--port", line.path(), path("doc.dat")});
+    QVERIFY(line.waitForInput(30000));
+    ::kill(pid_t(process.processId()), SIGINT);
+    QVERIFY(process.waitForFinished(10000));
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process.exitCode(), 1);
+    QCOMPARE(process.readAllStandardError(), QByteArray("htprog-cli: cancelled\n"));
+    QCOMPARE(ReadFile(path("doc.dat")), before);
+}
+
+void TestCliLink::fullDiskKeepsTheFile_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("kept");
+    QTest::newRow("read") << "read"
+                          << "the image read from the radio was not saved";
+    QTest::newRow("squelch-read") << "squelch-read"
+                                  << "the calibration block read from the radio was not saved";
+}
+
+void TestCliLink::fullDiskKeepsTheFile()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, kept);
+    QVERIFY(QDir().mkdir(path("disk")));
+    const QString doc = path("disk/doc.dat");
+    QVERIFY(SaveDatFile(doc, Pattern(39)).ok());
+    QVERIFY(SaveDatFile(path("sim.dat"), Pattern(40)).ok());
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("HTPROG_SIM_IMAGE", path("sim.dat"));
+
+    const CliRun run = RunCliOnFullDisk({command, "--port", "sim", doc}, path("disk"), 1, env);
+    if (run.exitCode == -2)
+        QSKIP("no private mount namespace for a small disk here");
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.err.contains(QStringLiteral("failed: no space left on the device. The previous "
+                                             "file is unchanged.")),
+        qPrintable(run.err));
+    QVERIFY2(run.err.contains(kept), qPrintable(run.err));
+    QVERIFY(Load(doc) == Pattern(39));
 }
 
 void TestCliLink::simulatedPortKeepsItsMemory()
@@ -163,12 +249,32 @@ void TestCliLink::simulatedPortKeepsItsMemory()
     QVERIFY(RunCli({"ports"}).out.endsWith("sim\tsimulated radio\n"));
 }
 
+// A folder the user named that does not exist is refused, never made.
+void TestCliLink::simulateNeedsAnExistingFolder()
+{
+    const QString image = path("missing/folder/sim.dat");
+    const CliRun run = RunCli({"simulate", "--image", image});
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.err.contains(QStringLiteral("the folder ") + path("missing/folder")
+                 + QStringLiteral(" does not exist")),
+        qPrintable(run.err));
+    QVERIFY(!QFileInfo::exists(path("missing")));
+
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("HTPROG_SIM_IMAGE", image);
+    const CliRun read = RunCli({"read", "--port", "sim", path("x.dat")}, {}, env);
+    QCOMPARE(read.exitCode, 1);
+    QVERIFY2(read.err.contains(QStringLiteral(" does not exist")), qPrintable(read.err));
+    QVERIFY(!QFileInfo::exists(path("missing")));
+}
+
 void TestCliLink::usageErrors_data()
 {
     QTest::addColumn<QStringList>("args");
 
     QTest::newRow("read without a file") << QStringList {"read"};
     QTest::newRow("port without a value") << QStringList {"write", "a.dat", "--port"};
+    QTest::newRow("empty port name") << QStringList {"squelch-read", "--port", "", "a.dat"};
     QTest::newRow("unknown fault") << QStringList {"simulate", "--fault", "melt"};
     QTest::newRow("block out of range") << QStringList {"simulate", "--fault", "no-ack@1024"};
 }

@@ -34,6 +34,7 @@ class TestCloneEngine : public QObject
 
 private Q_SLOTS:
     void readFetchesEveryBlock();
+    void commandLogIsBounded();
     void writeSkipsSquelchBlockAndTail();
     void faults_data();
     void faults();
@@ -56,6 +57,22 @@ void TestCloneEngine::readFetchesEveryBlock()
     const QList<QByteArray> &commands = port.radio().commands();
     QCOMPARE(commands.size(), kReadBlockCount);
     QCOMPARE(commands.at(0x1230 / 8), QByteArray::fromHex("52123008"));
+}
+
+// A radio served for hours keeps the latest commands only, however many images
+// it answers.
+void TestCloneEngine::commandLogIsBounded()
+{
+    SimulatedPort port(Pattern(4), PortProfile::Clone);
+    RecordingObserver observer;
+    MemoryImage image = kUntouched;
+    for (int read = 0; read < 3; ++read)
+        QCOMPARE(CloneEngine(port, observer).readImage(image).result, TransferResult::Ok);
+
+    const QList<QByteArray> &commands = port.radio().commands();
+    QCOMPARE(commands.size(), SimulatedRadio::kCommandLogSize);
+    QCOMPARE(port.radio().commandCount(), qint64(3 * kReadBlockCount));
+    QCOMPARE(commands.last(), QByteArray::fromHex("521FF808"));
 }
 
 void TestCloneEngine::writeSkipsSquelchBlockAndTail()

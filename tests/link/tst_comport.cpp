@@ -21,6 +21,8 @@ private Q_SLOTS:
     void storedPortFallsBackToDefault();
     void openFailure_data();
     void openFailure();
+    void nameThatIsNoPort_data();
+    void nameThatIsNoPort();
     void probeSeesPortInUse();
     void permissionDeniedSaysHowToFixIt();
 };
@@ -73,6 +75,41 @@ void TestComPort::openFailure()
     QVERIFY(!opened.port);
     QCOMPARE(opened.failure, failure);
     QVERIFY(!ProbePort(name));
+}
+
+void TestComPort::nameThatIsNoPort_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("problem");
+
+    QTest::newRow("empty") << ""
+                           << "no port name was given";
+    QTest::newRow("a file in this folder is looked up in /dev")
+        << "htprog-port.txt"
+        << "there is no device /dev/htprog-port.txt";
+    QTest::newRow("a regular file by its path") << "./htprog-port.txt"
+                                                << "./htprog-port.txt is not a serial port";
+    QTest::newRow("a folder") << "/tmp"
+                              << "/tmp is not a serial port";
+    QTest::newRow("a device may be one") << "/dev/null"
+                                         << "";
+}
+
+void TestComPort::nameThatIsNoPort()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, problem);
+
+    QFile file(QStringLiteral("htprog-port.txt"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    const QString found = PortNameProblem(name);
+    QVERIFY2(problem.isEmpty() ? found.isEmpty() : found.startsWith(problem), qPrintable(found));
+    if (!problem.isEmpty()) {
+        SerialRadioPort port(PortProfile::Clone);
+        QVERIFY(port.open(name) != OpenFailure::None);
+        QCOMPARE(port.errorString(), found);
+    }
+    file.remove();
 }
 
 void TestComPort::probeSeesPortInUse()

@@ -21,6 +21,8 @@ private Q_SLOTS:
     void blockTransfer_data();
     void blockTransfer();
     void silentRadioGetsFourAttempts();
+    void stopRequest_data();
+    void stopRequest();
 };
 
 void TestSquelchTransfer::blockTransfer_data()
@@ -85,6 +87,39 @@ void TestSquelchTransfer::silentRadioGetsFourAttempts()
     QCOMPARE(port.radio().cloneEntries(), 4);
     // Per attempt: 7 entry bytes after 2 ms each, 2 ms, a one-byte read of 50·1 + 100 ms.
     QCOMPARE(port.elapsedMs(), qint64(4 * (7 * 2 + 2 + 50 * 1 + 100)));
+}
+
+void TestSquelchTransfer::stopRequest_data()
+{
+    QTest::addColumn<bool>("write");
+    QTest::addColumn<int>("stopAtPoll"); // polls: the 7 entry bytes, then one per block
+    QTest::addColumn<int>("entries");
+    QTest::addColumn<int>("commands");
+
+    QTest::newRow("read, before the first byte") << false << 1 << 0 << 0;
+    QTest::newRow("read, in the clone entry") << false << 4 << 0 << 0;
+    QTest::newRow("read, before the first block") << false << 8 << 1 << 0;
+    QTest::newRow("read, before the last block") << false << 11 << 1 << 3;
+    QTest::newRow("write, after two blocks") << true << 10 << 1 << 2;
+}
+
+void TestSquelchTransfer::stopRequest()
+{
+    QFETCH(bool, write);
+    QFETCH(int, stopAtPoll);
+    QFETCH(int, entries);
+    QFETCH(int, commands);
+
+    SimulatedPort port(Pattern(14), PortProfile::Squelch);
+    MemoryImage image = kUntouched;
+    int polls = 0;
+    SquelchTransfer transfer(port, [&] { return ++polls == stopAtPoll; });
+
+    QCOMPARE(write ? transfer.write(image) : transfer.read(image), SquelchResult::Cancelled);
+
+    QVERIFY(image == kUntouched);
+    QCOMPARE(port.radio().cloneEntries(), entries);
+    QCOMPARE(port.radio().commands().size(), commands);
 }
 
 QTEST_GUILESS_MAIN(TestSquelchTransfer)

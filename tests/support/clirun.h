@@ -18,3 +18,10 @@ QString CliPath();
 // waits for it to end.
 CliRun RunCli(const QStringList &args, const QString &workDir = QString(),
     const QProcessEnvironment &env = QProcessEnvironment());
+
+// Runs htprog-cli on a disk that is full: in a private mount namespace, folder
+// becomes a small RAM disk holding copies of its files, filled up but for
+// freePages pages of 4 KB. Afterwards folder holds what the disk held. exitCode
+// is -2 when this system cannot make a private mount namespace.
+CliRun RunCliOnFullDisk(const QStringList &args, const QString &folder, int freePages,
+    const QProcessEnvironment &env = QProcessEnvironment());

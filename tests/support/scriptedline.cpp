@@ -2,6 +2,7 @@
 
 #include <QThread>
 #include <fcntl.h>
+#include <poll.h>
 #include <stdlib.h>
 #include <termios.h>
 #include <unistd.h>
@@ -36,4 +37,10 @@ void ScriptedLine::play(const QList<ScriptStep> &steps)
                 return;
         }
     });
+}
+
+bool ScriptedLine::waitForInput(int timeoutMs) const
+{
+    pollfd fd {m_master, POLLIN, 0};
+    return ::poll(&fd, 1, timeoutMs) == 1 && (fd.revents & POLLIN);
 }

@@ -23,6 +23,8 @@ public:
     QString path() const { return m_path; }
     // Plays the steps on a background thread, starting now.
     void play(const QList<ScriptStep> &steps);
+    // Waits until the near end has sent something; false when nothing came in time.
+    bool waitForInput(int timeoutMs) const;
 
 private:
     int m_master = -1;
