@@ -638,5 +638,9 @@ It was taken off the list of recent files.</translation>
         <source>Caution</source>
         <translation>Caution</translation>
     </message>
+    <message>
+        <source>Not a frequency: type the MHz with digits and a decimal point, as 146.525. The cell keeps what it held.</source>
+        <translation>Not a frequency: type the MHz with digits and a decimal point, as 146.525. The cell keeps what it held.</translation>
+    </message>
 </context>
 </TS>

@@ -638,5 +638,9 @@ It was taken off the list of recent files.</source>
         <source>Caution</source>
         <translation>注意</translation>
     </message>
+    <message>
+        <source>Not a frequency: type the MHz with digits and a decimal point, as 146.525. The cell keeps what it held.</source>
+        <translation>不是频率：请用数字和小数点输入兆赫数，例如 146.525。单元格保持原值。</translation>
+    </message>
 </context>
 </TS>

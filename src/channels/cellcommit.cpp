@@ -1,6 +1,7 @@
 #include "cellcommit.h"
 
 #include "messages.h"
+#include "textnumbers.h"
 
 namespace {
 
@@ -53,6 +54,18 @@ void commitTx(CellCommit &result, const QString &text, CellExit exit, const Band
         result.row[kColTx].clear();
 }
 
+// A frequency text that is not wholly a number ("146,525", "146.52abc", "1.4e2")
+// is refused and the row stays as it was: reading the number at its front would
+// store a frequency nobody typed.
+bool RefuseNonNumber(CellCommit &result, const QString &text, CellExit exit)
+{
+    if (text.isEmpty() || IsPlainDecimal(text))
+        return false;
+    result.message = kMsgNotAFrequency;
+    result.stay = exit == CellExit::Enter;
+    return true;
+}
+
 } // namespace
 
 CellCommit CommitCellText(const ChannelTexts &row, int column, const QString &text, CellExit exit,
@@ -60,6 +73,9 @@ CellCommit CommitCellText(const ChannelTexts &row, int column, const QString &te
 {
     CellCommit result;
     result.row = row;
+    if ((column == kColRx || column == kColTx || column < 0 || column >= kChannelColumns)
+        && RefuseNonNumber(result, text, exit))
+        return result;
     if (column == kColTx) {
         commitTx(result, text, exit, limits);
     } else if (column > kColTx && column < kChannelColumns) {

@@ -1,7 +1,8 @@
 // What leaving an edited grid cell does to its row: the typed frequency is checked
 // against the band limits and the step rule, a new channel gets its defaults, a
-// refused frequency clears the cell or the channel, and fields typed into an empty
-// row are discarded. Widget-free; the view shows the message and applies the row.
+// refused frequency clears the cell or the channel (a text that is not wholly a
+// number changes nothing), and fields typed into an empty row are discarded. Widget-free; the view
+// shows the message and applies the row.
 #pragma once
 
 #include "bandlimits.h"
@@ -14,7 +15,7 @@ enum class CellExit { Move, Enter };
 struct CellCommit
 {
     ChannelTexts row; // the row after the commit
-    int message = 0; // 0, or the string-table id to show (61448 / 61456)
+    int message = 0; // 0, or the string-table id to show (61448 / 61456 / 61470)
     bool stay = false; // Enter after a refused frequency: the current cell stays
 };
 

@@ -24,6 +24,10 @@ const char *MessageSource(int id)
             "StringTable", "Error data Value, please input according the step value(6.25K/5k).");
     case kMsgCaution:
         return QT_TRANSLATE_NOOP("StringTable", "Caution");
+    case kMsgNotAFrequency:
+        return QT_TRANSLATE_NOOP("StringTable",
+            "Not a frequency: type the MHz with digits and a decimal point, as 146.525. "
+            "The cell keeps what it held.");
     }
     return "";
 }

@@ -12,6 +12,7 @@ enum MessageId {
     kMsgProgramInterrupt = 61454,
     kMsgOffStep = 61456,
     kMsgCaution = 61458,
+    kMsgNotAFrequency = 61470, // a typed frequency that is not wholly a number
 };
 
 // The text of a string-table message in the loaded language.

@@ -71,6 +71,15 @@ void TestCellCommit::rules_data()
     QTest::newRow("Rx beyond what a record holds is out of range")
         << kChannel << int(kColRx) << "99999999" << move << false << empty << int(kMsgOutOfRange)
         << false;
+    QTest::newRow("decimal comma in Rx is refused, the row stays")
+        << kChannel << int(kColRx) << "146,525" << move << false << kChannel
+        << int(kMsgNotAFrequency) << false;
+    QTest::newRow("trailing letters in Rx of an empty row are refused, Enter stays")
+        << empty << int(kColRx) << "146.52abc" << enter << false << empty << int(kMsgNotAFrequency)
+        << true;
+    QTest::newRow("exponent in Tx is refused")
+        << kChannel << int(kColTx) << "1.4e2" << move << false << kChannel << int(kMsgNotAFrequency)
+        << false;
     QTest::newRow("Tx accepted and reformatted")
         << kChannel << int(kColTx) << "146.4" << move << false
         << With(kChannel, kColTx, "146.40000") << 0 << false;

@@ -165,6 +165,8 @@ void TestProgramView::commitRules_data()
         << QPoint(3, kColRx) << "440.0125" << true << 0 << rxChanged;
     QTest::newRow("Tx typed into an empty row is discarded")
         << QPoint(4, kColTx) << "146.525" << true << 0 << cleared;
+    QTest::newRow("146,525 is not a frequency: refused, the channel stays")
+        << QPoint(3, kColRx) << "146,525" << false << int(kMsgNotAFrequency) << list(kChannel);
 }
 
 void TestProgramView::commitRules()

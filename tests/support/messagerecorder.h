@@ -52,7 +52,7 @@ public:
         for (const Shown &s : m_shown) {
             int id = 0;
             for (int candidate : {kMsgOutOfRange, kMsgCommunicationError, kMsgAllDataCleared,
-                     kMsgCouldNotOpenPort, kMsgProgramInterrupt, kMsgOffStep}) {
+                     kMsgCouldNotOpenPort, kMsgProgramInterrupt, kMsgOffStep, kMsgNotAFrequency}) {
                 if (s.text.startsWith(MessageText(candidate)))
                     id = candidate;
             }
