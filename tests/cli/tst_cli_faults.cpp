@@ -41,7 +41,6 @@ private Q_SLOTS:
     void fullDisk();
     void fileInUse();
     void lockOfAKilledProcess();
-    void concurrentImportsBothLand();
 
 private:
     QString path(const char *name) const { return m_dir->filePath(QString::fromLatin1(name)); }
@@ -305,27 +304,6 @@ void TestCliFaults::lockOfAKilledProcess()
     QCOMPARE(run.exitCode, 0);
     QVERIFY2(clock.elapsed() < FileLock::kWaitMs, qPrintable(QString::number(clock.elapsed())));
     QVERIFY(cli({"channels", "radio.dat"}).out.contains("440.01250"));
-}
-
-// Imports into one file at once: each waits for the other, and no change is lost.
-void TestCliFaults::concurrentImportsBothLand()
-{
-    QList<QProcess *> imports;
-    for (int ch = 10; ch < 13; ++ch) {
-        const QString csv = m_dir->filePath(QStringLiteral("ch%1.csv").arg(ch));
-        QVERIFY(WriteFile(csv, kGridHeader + QByteArray::number(ch) + ",145.5\r\n"));
-        auto *process = new QProcess(this);
-        process->start(CliPath(), {"import", path("radio.dat"), csv});
-        imports.append(process);
-    }
-    for (QProcess *process : imports) {
-        QVERIFY(process->waitForFinished(60000));
-        QCOMPARE(process->exitCode(), 0);
-        delete process;
-    }
-    const QByteArray table = cli({"channels", "radio.dat"}).out;
-    QCOMPARE(table.count("145.50000"), 2 * 3);
-    QVERIFY(table.contains("146.52500"));
 }
 
 QTEST_GUILESS_MAIN(TestCliFaults)
