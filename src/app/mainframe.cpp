@@ -12,6 +12,7 @@
 #include "frameactions.h"
 #include "helpservice.h"
 #include "helpwindow.h"
+#include "imagefilecommands.h"
 #include "language.h"
 #include "languagedlg.h"
 #include "lockkeys.h"
@@ -37,6 +38,7 @@ CMainFrame::CMainFrame(QWidget *parent)
     , m_actions(new FrameActions(this))
     , m_documents(new DocumentCommands(this, m_wndClient))
     , m_edit(new EditCommands(m_actions, m_documents, this))
+    , m_imageFiles(new ImageFileCommands(this, m_documents))
 {
     setObjectName(QStringLiteral("mainFrame"));
     setWindowTitle(QStringLiteral("Program"));
@@ -121,6 +123,10 @@ void CMainFrame::connectFileCommands()
     on(kCmdFileSave, [this] { m_documents->fileSave(); });
     on(kCmdFileSaveAs, [this] { m_documents->fileSaveAs(); });
     on(kCmdAppExit, [this] { close(); });
+    on(kCmdOpenBackup, [this] { m_imageFiles->openBackup(); });
+    on(kCmdCompareWith, [this] { m_imageFiles->compareWith(); });
+    on(kCmdImportCsv, [this] { m_imageFiles->importCsv(); });
+    on(kCmdExportCsv, [this] { m_imageFiles->exportCsv(); });
     const auto about = [this] {
         CAboutDlg dialog(this);
         dialog.exec();
@@ -196,7 +202,8 @@ void CMainFrame::updateCommandStates()
     const bool document = activeChild() != nullptr;
     const int documentCommands[] = {kCmdFileClose, kCmdFileSave, kCmdFileSaveAs, kCmdPrint,
         kCmdPrintPreview, kCmdChannelInfo, kCmdOptionFeatures, kCmdProductInfo, kCmdSqlAdjust,
-        kCmdRead, kCmdWrite, kCmdComSetup, kCmdLanguage, kCmdControlBar};
+        kCmdRead, kCmdWrite, kCmdComSetup, kCmdLanguage, kCmdControlBar, kCmdCompareWith,
+        kCmdImportCsv, kCmdExportCsv};
     for (int id : documentCommands)
         m_actions->action(id)->setEnabled(document);
     m_edit->updateStates(document);

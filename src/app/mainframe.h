@@ -8,6 +8,7 @@ class CTreeControlBar;
 class DocumentCommands;
 class EditCommands;
 class FrameActions;
+class ImageFileCommands;
 class QLabel;
 
 // The main window: menus, toolbar, status bar with the lock-key indicators, the
@@ -26,6 +27,7 @@ public:
     FrameActions *actions() const { return m_actions; }
     DocumentCommands *documents() const { return m_documents; }
     EditCommands *editCommands() const { return m_edit; }
+    ImageFileCommands *imageFiles() const { return m_imageFiles; }
     CTreeControlBar *controlBar() const { return m_wndControlBar; }
     CBackgroundClient *client() const { return m_wndClient; }
     QToolBar *toolBar() const { return m_wndToolBar; }
@@ -63,5 +65,6 @@ private:
     FrameActions *m_actions;
     DocumentCommands *m_documents;
     EditCommands *m_edit;
+    ImageFileCommands *m_imageFiles;
     QLabel *m_indicators[3] = {};
 };

@@ -226,7 +226,9 @@ CsvImportResult ImportChannelsCsv(const QByteArray &csv, MemoryImage &image, boo
     work = image;
 
     QList<ChannelRow> rows;
-    const bool read = IsCommunityHeader(table.records.first().fields)
+    result.layout
+        = IsCommunityHeader(table.records.first().fields) ? CsvLayout::Community : CsvLayout::Grid;
+    const bool read = result.layout == CsvLayout::Community
         ? ReadCommunityRows(table, limits, &rows, &result)
         : readGridRows(table, image, limits, &rows, &result);
     if (!read || !refuseDuplicates(rows, &result))
@@ -244,6 +246,7 @@ CsvImportResult ImportChannelsCsv(const QByteArray &csv, MemoryImage &image, boo
             EncodeChannel(work, record, ChannelTexts());
     }
     result.channels = int(rows.size());
+    result.rows = rows;
     image = work;
     return result;
 }

@@ -32,6 +32,8 @@ struct CsvImportResult
     QString error; // the reason the whole import was refused; empty on success
     QStringList notes; // "line N: ..." for each value adapted to the radio
     int channels = 0; // rows applied
+    QList<ChannelRow> rows; // the rows applied, in the order of the file
+    CsvLayout layout = CsvLayout::Grid; // the layout the header line shows
     bool ok() const { return error.isEmpty(); }
     // "line N: reason", or the reason alone when it concerns no line.
     QString message() const;

@@ -2,7 +2,10 @@
 // it is shown armed, its OK disables itself and starts the whole-image transfer
 // on a worker thread, and it closes itself at every end of the transfer. Cancel
 // before OK closes it without touching the port; Cancel during the transfer
-// stops it at the next poll point.
+// stops it at the next poll point. The Write dialog has "Verify after writing"
+// (remembered per user): the radio is then read again and compared, the
+// progress runs through both halves, and Cancel while verifying stops only the
+// verification. How the write went is reported in a message when it ends.
 #pragma once
 
 #include <QDialog>
@@ -10,6 +13,7 @@
 #include <atomic>
 
 class CProgramDoc;
+class QCheckBox;
 class QLabel;
 class QProgressBar;
 class QPushButton;
@@ -34,6 +38,8 @@ public:
     QLabel *countText() const { return m_count; }
     QPushButton *okButton() const { return m_ok; }
     QPushButton *cancelButton() const { return m_cancel; }
+    // "Verify after writing"; nullptr in the Read dialog.
+    QCheckBox *verifyCheck() const { return m_verify; }
 
     void OnOK();
     // Cancel, Escape and the close box.
@@ -52,6 +58,7 @@ private:
     void onTransferFinished();
     bool askRetry();
     void showFailure(const TransferOutcome &outcome);
+    void reportEnd(const TransferWorker &worker);
 
     QString m_strTitle;
     QPointer<CProgramDoc> m_document;
@@ -63,6 +70,7 @@ private:
     QLabel *m_count = nullptr;
     QPushButton *m_ok = nullptr;
     QPushButton *m_cancel = nullptr;
+    QCheckBox *m_verify = nullptr;
     QThread *m_thread = nullptr;
     TransferWorker *m_worker = nullptr;
 };

@@ -28,6 +28,11 @@ MemoryImage ComposeImage(const DocumentState &state);
 // document's (it reads and writes the per-user settings).
 DocumentState DecodeState(const MemoryImage &image, bool chinese);
 
+// state with the rows of every channel that image shows otherwise than the
+// state does, decoded from image (an import into a copy of the composed image
+// becomes a change of these rows only).
+DocumentState WithChannelsOf(const DocumentState &state, const MemoryImage &image, bool chinese);
+
 struct StateDelta
 {
     struct Row

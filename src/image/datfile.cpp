@@ -37,6 +37,12 @@ DatResult LoadDatFile(const QString &path, MemoryImage &image)
 
 DatResult SaveDatFile(const QString &path, const MemoryImage &image)
 {
+    return SaveFileAtomically(
+        path, QByteArray::fromRawData(reinterpret_cast<const char *>(image.data()), kImageSize));
+}
+
+DatResult SaveFileAtomically(const QString &path, const QByteArray &bytes)
+{
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         return {DatError::CannotWrite,
@@ -46,8 +52,8 @@ DatResult SaveDatFile(const QString &path, const MemoryImage &image)
     }
     // QSaveFile commits a file that was cut short by a failed flush (a full disk),
     // so the write and the flush are checked before the old file is replaced.
-    const qint64 written = file.write(reinterpret_cast<const char *>(image.data()), kImageSize);
-    if (written != kImageSize || !file.flush()) {
+    const qint64 written = file.write(bytes);
+    if (written != bytes.size() || !file.flush()) {
         const QString why = file.errorString();
         file.cancelWriting();
         return {DatError::CannotWrite,

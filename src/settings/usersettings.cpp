@@ -48,4 +48,16 @@ void setComPort(const QString &device)
     s.setValue(QStringLiteral("com"), device);
 }
 
+bool verifyAfterWrite()
+{
+    QSettings s(QSettings::NativeFormat, QSettings::UserScope, storeName());
+    return s.value(QStringLiteral("VerifyAfterWrite"), true).toBool();
+}
+
+void setVerifyAfterWrite(bool verify)
+{
+    QSettings s(QSettings::NativeFormat, QSettings::UserScope, storeName());
+    s.setValue(QStringLiteral("VerifyAfterWrite"), verify);
+}
+
 } // namespace UserSettings

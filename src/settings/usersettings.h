@@ -1,6 +1,7 @@
-// Per-user settings kept outside "Program.ini": the chosen serial port and the
-// last product type/range selection. Stored with QSettings under the name given
-// by [Setup] "AppName" (on Linux ~/.config/<AppName>.conf).
+// Per-user settings kept outside "Program.ini": the chosen serial port, the
+// last product type/range selection and whether a write is verified. Stored
+// with QSettings under the name given by [Setup] "AppName" (on Linux
+// ~/.config/<AppName>.conf).
 #pragma once
 
 #include <QString>
@@ -13,5 +14,8 @@ void setProductSelection(int type, int field);
 
 QString comPort(); // device name of the chosen port; empty when none stored
 void setComPort(const QString &device);
+
+bool verifyAfterWrite(); // "VerifyAfterWrite", true when absent
+void setVerifyAfterWrite(bool verify);
 
 } // namespace UserSettings
