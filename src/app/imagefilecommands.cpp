@@ -29,7 +29,7 @@ QString realFileName(QWidget *parent, ImageFileCommands::FileRequest request,
     const QString communityFilter = ImageFileCommands::tr("Community CSV (*.csv)");
     QFileDialog dialog(parent);
     if (request == Request::CompareImage) {
-        dialog.setNameFilter(ImageFileCommands::tr("Program Document (*.dat)"));
+        dialog.setNameFilter(DocumentCommands::tr("Program Document (*.dat)"));
         dialog.setFileMode(QFileDialog::ExistingFile);
     } else if (request == Request::ImportCsv) {
         dialog.setNameFilters(

@@ -23,6 +23,7 @@ DocumentState WithChannelsOf(const DocumentState &state, const MemoryImage &imag
 {
     const MemoryImage current = ComposeImage(state);
     DocumentState after = state;
+    after.image = image;
     for (int record = 0; record < ImageMap::kChannelCount; ++record) {
         ChannelTexts texts = DecodeChannel(image, record, chinese);
         if (texts != DecodeChannel(current, record, chinese))

@@ -144,8 +144,10 @@ void TestProgramApp::menusAfterStartUp()
 
     const auto &doc = actions->documentMenus();
     QCOMPARE(itemTexts(doc[0]),
-        QStringList({"&New\tCtrl+N", "&Open...\tCtrl+O", "&Close", "&Save\tCtrl+S", "Save &As...",
-            "-", "&Print...\tCtrl+P", "Print Pre&view", "P&rint Setup...", "-", "E&xit"}));
+        QStringList(
+            {"&New\tCtrl+N", "&Open...\tCtrl+O", "Open &Backup...", "&Close", "&Save\tCtrl+S",
+                "Save &As...", "-", "Co&mpare With...", "&Import CSV...", "&Export CSV...", "-",
+                "&Print...\tCtrl+P", "Print Pre&view", "P&rint Setup...", "-", "E&xit"}));
     QCOMPARE(itemTexts(doc[1]),
         QStringList(
             {"&Undo\tCtrl+Z", "&Redo\tCtrl+Y", "-", "&Channel Information", "&Optional Features"}));
@@ -157,7 +159,8 @@ void TestProgramApp::menusAfterStartUp()
     // The menu shown without a document keeps its built-in About item.
     const auto &noDoc = actions->noDocumentMenus();
     QCOMPARE(itemTexts(noDoc[0]),
-        QStringList({"&New\tCtrl+N", "&Open...\tCtrl+O", "-", "P&rint Setup...", "-", "E&xit"}));
+        QStringList({"&New\tCtrl+N", "&Open...\tCtrl+O", "Open &Backup...", "-", "P&rint Setup...",
+            "-", "E&xit"}));
     QCOMPARE(itemTexts(noDoc[1]), QStringList({"&Toolbar", "&Status Bar"}));
     QCOMPARE(itemTexts(noDoc[2]), QStringList({"&About Program..."}));
 

@@ -1,0 +1,248 @@
+// The windows of File > Open Backup, Compare With and Import CSV, driven through
+// their widgets: what they list, what a choice or a double-click gives, and an
+// import that is previewed, applied as one command and undone.
+#include "backupsdlg.h"
+#include "channelcodec.h"
+#include "comparedlg.h"
+#include "csvimportdlg.h"
+#include "datfile.h"
+#include "inifile.h"
+#include "language.h"
+#include "programdoc.h"
+#include "testfiles.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTreeWidget>
+#include <QtTest>
+
+namespace {
+
+const QDateTime kNoon(QDate(2024, 5, 1), QTime(12, 0, 0));
+
+QStringList ItemTexts(const QTreeWidgetItem *item)
+{
+    QStringList texts;
+    for (int column = 0; column < item->columnCount(); ++column)
+        texts << item->text(column);
+    return texts;
+}
+
+// The children of a group as "text|text|...", their empty trailing cells left out.
+QStringList Children(const QTreeWidgetItem *group)
+{
+    QStringList lines;
+    for (int i = 0; group && i < group->childCount(); ++i) {
+        QStringList texts = ItemTexts(group->child(i));
+        while (!texts.isEmpty() && texts.last().isEmpty())
+            texts.removeLast();
+        lines << texts.join(QLatin1Char('|'));
+    }
+    return lines;
+}
+
+void DoubleClick(QTreeWidget *tree, QTreeWidgetItem *item)
+{
+    const QPoint pos = tree->visualItemRect(item).center();
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, pos);
+    QTest::mouseDClick(tree->viewport(), Qt::LeftButton, {}, pos);
+}
+
+void SetChannel(CProgramDoc &doc, int record, const QString &rx, const QString &name = {})
+{
+    ChannelTexts texts = NewChannelTexts(rx, false);
+    texts[kColName] = name;
+    QVERIFY(doc.commitCell(record, kColRx, texts));
+}
+
+} // namespace
+
+class TestFileDialogs : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+
+private Q_SLOTS:
+    void initTestCase();
+    void backupsListNewestFirst();
+    void compareGroupsAndGoesToChannel();
+    void importPreview_data();
+    void importPreview();
+    void importIsOneUndoableCommand();
+};
+
+void TestFileDialogs::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+    QVERIFY(LoadTestIni(m_dir.path()));
+    SetLanguageState(QStringLiteral("English"));
+}
+
+void TestFileDialogs::backupsListNewestFirst()
+{
+    const BackupStore store(m_dir.filePath(QStringLiteral("backups")));
+    MemoryImage image = NewImage();
+    EncodeChannel(image, 3, NewChannelTexts(QStringLiteral("145.00000"), false));
+    image[ImageMap::kPowerOnName] = 10; // "A"
+    QVERIFY(store.keep(image, BackupKind::Radio, kNoon).ok());
+    QVERIFY(store.keep(NewImage(), BackupKind::Sent, kNoon.addSecs(300)).ok());
+    QVERIFY(WriteFile(store.folder() + QStringLiteral("/radio-20240501-130000.dat"), "cut"));
+
+    CBackupsDlg open(store.list(), store.folder(), CBackupsDlg::Purpose::Open);
+    open.show();
+    QTreeWidget *list = open.list();
+    QCOMPARE(list->topLevelItemCount(), 3);
+    QCOMPARE(ItemTexts(list->topLevelItem(0)),
+        QStringList({"2024-05-01 13:00:00", "Read from the radio", "not a complete image", ""}));
+    QCOMPARE(ItemTexts(list->topLevelItem(1)),
+        QStringList({"2024-05-01 12:05:00", "Sent to the radio", "0", ""}));
+    QCOMPARE(ItemTexts(list->topLevelItem(2)),
+        QStringList({"2024-05-01 12:00:00", "Read from the radio", "1", "A"}));
+    QVERIFY(!(list->topLevelItem(0)->flags() & Qt::ItemIsEnabled)); // cannot be opened
+    QCOMPARE(open.selectedPath(), store.folder() + QStringLiteral("/sent-20240501-120500.dat"));
+    QVERIFY(open.okButton()->isEnabled());
+    QVERIFY(!open.otherFileButton());
+    list->setCurrentItem(list->topLevelItem(2));
+    DoubleClick(list, list->topLevelItem(2));
+    QCOMPARE(open.result(), int(QDialog::Accepted));
+    QCOMPARE(open.selectedPath(), store.folder() + QStringLiteral("/radio-20240501-120000.dat"));
+
+    CBackupsDlg compare({}, store.folder(), CBackupsDlg::Purpose::Compare);
+    QVERIFY(compare.list()->isHidden()); // none kept yet: a line says so
+    QVERIFY(!compare.okButton()->isEnabled());
+    QTest::mouseClick(compare.otherFileButton(), Qt::LeftButton);
+    QCOMPARE(compare.result(), CBackupsDlg::kOtherFile);
+}
+
+void TestFileDialogs::compareGroupsAndGoesToChannel()
+{
+    MemoryImage a = NewImage();
+    EncodeChannel(a, 5, NewChannelTexts(QStringLiteral("145.00000"), false));
+    MemoryImage b = a;
+    EncodeChannel(b, 5, NewChannelTexts(QStringLiteral("146.00000"), false));
+    b[0x1FC0] = 0xFE; // Beep off
+    b[50 * 16] = 0x12; // the record of an empty channel: no field shows it
+
+    CCompareDlg dialog(DiffImages(a, b, false, g_iniFile), QStringLiteral("mine.dat"),
+        QStringLiteral("radio-20240501-120000.dat"));
+    dialog.show();
+    QCOMPARE(dialog.group(DiffGroup::Channels)->text(0), QStringLiteral("Channels (2)"));
+    QCOMPARE(Children(dialog.group(DiffGroup::Channels)),
+        QStringList({"Channel 5, Rx Frequency|145.00000|146.00000",
+            "Channel 5, Tx Frequency|145.00000|146.00000"}));
+    QCOMPARE(Children(dialog.group(DiffGroup::Settings)), QStringList({"Beep|On|Off"}));
+    QCOMPARE(Children(dialog.group(DiffGroup::OtherBytes)), QStringList({"0x0320|FF|12"}));
+
+    QSignalSpy activated(&dialog, &CCompareDlg::channelActivated);
+    DoubleClick(dialog.tree(), dialog.group(DiffGroup::Settings)->child(0));
+    QVERIFY(activated.isEmpty()); // only a channel has a cell to go to
+    DoubleClick(dialog.tree(), dialog.group(DiffGroup::Channels)->child(1));
+    QCOMPARE(activated.size(), 1);
+    QCOMPARE(activated.first(), QVariantList({5, int(kColTx)}));
+
+    CCompareDlg same(
+        DiffImages(a, a, false, g_iniFile), QStringLiteral("mine.dat"), QStringLiteral("copy.dat"));
+    QVERIFY(same.tree()->isHidden());
+    QCOMPARE(same.summary()->text(),
+        QStringLiteral("\"mine.dat\" and \"copy.dat\" hold the same data."));
+}
+
+void TestFileDialogs::importPreview_data()
+{
+    QTest::addColumn<QByteArray>("csv");
+    QTest::addColumn<bool>("replace");
+    QTest::addColumn<QStringList>("written"); // line|CH|Rx|...|Name
+    QTest::addColumn<QStringList>("emptied"); // |CH|Rx ... as the channel is now
+    QTest::addColumn<QStringList>("notes");
+    QTest::addColumn<QString>("refusal"); // in the summary; empty when OK can import
+
+    // The document holds channels 2 (145.00000, "OLD") and 3 (146.00000).
+    const QString old2 = "|2|145.00000|145.00000|None|None|High|Lock|Yes|Wide|OLD";
+    const QString old3 = "|3|146.00000|146.00000|None|None|High|Lock|Yes|Wide";
+    const QByteArray grid = "CH,Rx Frequency,Cha Name\n1,145.50000,home\n3,,\n";
+    QTest::newRow("grid rows, one empties a channel")
+        << grid << false
+        << QStringList {"2|1|145.50000|145.50000|None|None|High|Lock|Yes|Wide|HOME",
+               "3|3|(emptied)"}
+        << QStringList {} << QStringList {} << QString();
+    QTest::newRow("replace all channels empties those not listed")
+        << grid << true
+        << QStringList {"2|1|145.50000|145.50000|None|None|High|Lock|Yes|Wide|HOME",
+               "3|3|(emptied)"}
+        << QStringList {old2} << QStringList {} << QString();
+    QTest::newRow("community row with a name shortened")
+        << QByteArray("Location,Name,Frequency,Duplex,Offset,Mode\n"
+                      "7,Repeater one,146.52,,0,NFM\n")
+        << false << QStringList {"2|7|146.52000|146.52000|None|None|High|Lock|Yes|Narrow|REPEAT"}
+        << QStringList {} << QStringList {"line 2: name \"Repeater one\" stored as \"REPEAT\""}
+        << QString();
+    QTest::newRow("refused with its line")
+        << QByteArray("CH,Rx Frequency\n1,145.00000\n2,999.00000\n") << false << QStringList {}
+        << QStringList {} << QStringList {} << "Nothing can be imported from \"list.csv\": line 3:";
+}
+
+void TestFileDialogs::importPreview()
+{
+    QFETCH(QByteArray, csv);
+    QFETCH(bool, replace);
+    QFETCH(QStringList, written);
+    QFETCH(QStringList, emptied);
+    QFETCH(QStringList, notes);
+    QFETCH(QString, refusal);
+
+    CProgramDoc doc;
+    doc.OnNewDocument();
+    SetChannel(doc, 2, QStringLiteral("145.00000"), QStringLiteral("OLD"));
+    SetChannel(doc, 3, QStringLiteral("146.00000"));
+    const MemoryImage before = doc.image();
+
+    CCsvImportDlg dialog(&doc, csv, QStringLiteral("list.csv"), nullptr);
+    if (replace)
+        QTest::mouseClick(dialog.replaceCheck(), Qt::LeftButton);
+    QCOMPARE(Children(dialog.group(CCsvImportDlg::Group::Written)), written);
+    QCOMPARE(Children(dialog.group(CCsvImportDlg::Group::Emptied)), emptied);
+    QCOMPARE(Children(dialog.group(CCsvImportDlg::Group::Notes)), notes);
+    QCOMPARE(dialog.okButton()->isEnabled(), refusal.isEmpty());
+    if (!refusal.isEmpty())
+        QVERIFY2(
+            dialog.summary()->text().startsWith(refusal), qPrintable(dialog.summary()->text()));
+    QVERIFY(doc.image() == before); // a preview changes nothing
+    QCOMPARE(doc.undoStack()->count(), 2);
+}
+
+void TestFileDialogs::importIsOneUndoableCommand()
+{
+    CProgramDoc doc;
+    doc.OnNewDocument();
+    SetChannel(doc, 2, QStringLiteral("145.00000"), QStringLiteral("OLD"));
+    doc.undoStack()->setClean();
+    const MemoryImage before = doc.image();
+    const QByteArray csv = "CH,Rx Frequency,Rx Tone,Cha Name\n1,145.50000,88.5,home\n"
+                           "Pr,146.00000,,\n";
+    MemoryImage expected = before;
+    QVERIFY(ImportChannelsCsv(csv, expected, true).ok());
+
+    CCsvImportDlg dialog(&doc, csv, QStringLiteral("list.csv"), nullptr);
+    QTest::mouseClick(dialog.replaceCheck(), Qt::LeftButton);
+    QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
+
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QVERIFY(doc.image() == expected); // the bytes the import gives, nothing else
+    QCOMPARE(doc.rowTexts(1)[kColName], QStringLiteral("HOME"));
+    QVERIFY(doc.rowTexts(2)[kColRx].isEmpty());
+    QCOMPARE(doc.undoStack()->count(), 2);
+    QCOMPARE(doc.undoStack()->undoText(), QStringLiteral("Import list.csv"));
+    doc.undoStack()->undo();
+    QVERIFY(doc.image() == before);
+    QVERIFY(!doc.IsModified());
+    QCOMPARE(doc.rowTexts(2)[kColName], QStringLiteral("OLD"));
+    doc.undoStack()->redo();
+    QVERIFY(doc.image() == expected);
+}
+
+QTEST_MAIN(TestFileDialogs)
+#include "tst_filedialogs.moc"
