@@ -4,6 +4,7 @@
 #include "channelfields.h"
 #include "communitycsv.h"
 #include "csvtable.h"
+#include "language.h"
 
 #include <QHash>
 
@@ -49,17 +50,21 @@ bool mapGridHeader(const QStringList &header, QList<int> *columns, QString *erro
                 found = c;
         }
         if (found == -2) {
-            *error = QStringLiteral("unknown column \"%1\" in the header").arg(name);
+            *error = LangText("unknown column \"%1\" in the header", "标题行中有未知的列“%1”")
+                         .arg(name);
             return false;
         }
         if (columns->contains(found)) {
-            *error = QStringLiteral("column \"%1\" appears twice in the header").arg(name);
+            *error = LangText(
+                "column \"%1\" appears twice in the header", "标题行中的列“%1”出现了两次")
+                         .arg(name);
             return false;
         }
         columns->append(found);
     }
     if (!columns->contains(kChColumn) || !columns->contains(kColRx)) {
-        *error = QStringLiteral("the header needs at least the columns CH and Rx Frequency");
+        *error = LangText("the header needs at least the columns CH and Rx Frequency",
+            "标题行至少需要 CH（信道）和 Rx Frequency（接收频率）两列");
         return false;
     }
     return true;
@@ -88,20 +93,22 @@ QString splitGridRecord(const CsvRecord &record, const QList<int> &columns, Grid
         const QString &field = record.fields[i];
         if (i >= columns.size()) {
             if (!field.trimmed().isEmpty())
-                return QStringLiteral("more fields than the header has columns");
+                return LangText(
+                    "more fields than the header has columns", "字段数多于标题行的列数");
             continue;
         }
         if (columns[i] == kChColumn) {
             row->record = parseCh(field);
             if (row->record < 0)
-                return QStringLiteral("CH \"%1\" is not Pr or 1-199").arg(field.trimmed());
+                return LangText("CH \"%1\" is not Pr or 1-199", "信道“%1”不是 Pr 或 1-199")
+                    .arg(field.trimmed());
         } else {
             row->cells[columns[i]] = field;
             row->present[columns[i]] = true;
         }
     }
     if (row->record < 0)
-        return QStringLiteral("CH is missing");
+        return LangText("CH is missing", "缺少信道号");
     return QString();
 }
 
@@ -115,8 +122,8 @@ QString checkGridCells(const GridCells &row, const MemoryImage &image,
         anyOther = anyOther || !row.cells[c].trimmed().isEmpty();
     if (row.cells[kColRx].trimmed().isEmpty()) {
         if (anyOther)
-            return QStringLiteral("Rx Frequency is empty; leave the whole row empty to empty "
-                                  "the channel");
+            return LangText("Rx Frequency is empty; leave the whole row empty to empty the channel",
+                "接收频率为空；要清空该信道，请让整行为空");
         *texts = ChannelTexts();
         return QString();
     }
@@ -181,9 +188,10 @@ bool refuseDuplicates(const QList<ChannelRow> &rows, CsvImportResult *result)
     for (const ChannelRow &row : rows) {
         if (lineOf.contains(row.record)) {
             result->errorLine = row.line;
-            result->error = QStringLiteral("channel %1 is already set on line %2")
-                                .arg(gridCh(row.record))
-                                .arg(lineOf.value(row.record));
+            result->error
+                = LangText("channel %1 is already set on line %2", "信道 %1 已在第 %2 行设置")
+                      .arg(gridCh(row.record))
+                      .arg(lineOf.value(row.record));
             return false;
         }
         lineOf.insert(row.record, row.line);
@@ -195,7 +203,8 @@ bool refuseDuplicates(const QList<ChannelRow> &rows, CsvImportResult *result)
 
 QString CsvImportResult::message() const
 {
-    return errorLine > 0 ? QStringLiteral("line %1: %2").arg(errorLine).arg(error) : error;
+    return errorLine > 0 ? LangText("line %1: %2", "第 %1 行：%2").arg(errorLine).arg(error)
+                         : error;
 }
 
 QByteArray ExportChannelsCsv(const MemoryImage &image, CsvLayout layout)
@@ -213,7 +222,8 @@ CsvImportResult ImportChannelsCsv(const QByteArray &csv, MemoryImage &image, boo
         return result;
     }
     if (table.records.isEmpty()) {
-        result.error = QStringLiteral("the file is empty: it needs a header line");
+        result.error
+            = LangText("the file is empty: it needs a header line", "文件为空：需要一行标题");
         return result;
     }
 

@@ -2,6 +2,7 @@
 
 #include "channelfields.h"
 #include "communitytones.h"
+#include "language.h"
 
 #include <QHash>
 #include <algorithm>
@@ -113,7 +114,8 @@ QString readLocation(const CommunityRow &row, int *record)
     bool ok = false;
     *record = row.at("Location").toInt(&ok);
     if (!ok || *record < 0 || *record >= ImageMap::kChannelCount)
-        return QStringLiteral("Location \"%1\" is not 0-199 (0 is the priority channel Pr)")
+        return LangText("Location \"%1\" is not 0-199 (0 is the priority channel Pr)",
+            "Location“%1”不是 0-199（0 表示优先信道 Pr）")
             .arg(row.at("Location"));
     return QString();
 }
@@ -141,7 +143,8 @@ QString readTx(
         typed = FormatFrequency(qint32(std::clamp<qint64>(
             txUnits, std::numeric_limits<qint32>::min(), std::numeric_limits<qint32>::max())));
     } else {
-        return QStringLiteral("Duplex \"%1\" is not one of +, -, split, off or empty")
+        return LangText("Duplex \"%1\" is not one of +, -, split, off or empty",
+            "Duplex“%1”不是 +、-、split、off 或空")
             .arg(row.at("Duplex"));
     }
     return CheckFrequencyField(kColTx, typed, limits, tx);
@@ -183,7 +186,8 @@ QString readPower(const CommunityRow &row, QString *power)
     bool ok = false;
     const double watts = text.remove(QLatin1Char('W'), Qt::CaseInsensitive).trimmed().toDouble(&ok);
     if (!ok || watts < 0)
-        return QStringLiteral("Power \"%1\" is not a number of watts nor High, Middle, Low")
+        return LangText("Power \"%1\" is not a number of watts nor High, Middle, Low",
+            "Power“%1”既不是瓦数，也不是 High、Middle、Low")
             .arg(row.at("Power"));
     *power = watts >= 4 ? QStringLiteral("High")
                         : (watts >= 1.5 ? QStringLiteral("Middle") : QStringLiteral("Low"));
@@ -201,7 +205,8 @@ QString readMode(const CommunityRow &row, QString *bandwidth)
         *bandwidth = QStringLiteral("Narrow");
         return QString();
     }
-    return QStringLiteral("Mode \"%1\": the radio has FM (Wide) and NFM (Narrow) only")
+    return LangText("Mode \"%1\": the radio has FM (Wide) and NFM (Narrow) only",
+        "Mode“%1”：对讲机只有 FM（宽）和 NFM（窄）")
         .arg(row.at("Mode"));
 }
 
@@ -239,9 +244,10 @@ QString readCommunityRow(
         : QStringLiteral("Yes");
     t[kColName] = radioName(row.at("Name"));
     if (t[kColName] != row.at("Name")) {
-        notes->append(QStringLiteral("line %1: name \"%2\" stored as \"%3\"")
-                          .arg(out->line)
-                          .arg(row.at("Name"), t[kColName]));
+        notes->append(
+            LangText("line %1: name \"%2\" stored as \"%3\"", "第 %1 行：名字“%2”存为“%3”")
+                .arg(out->line)
+                .arg(row.at("Name"), t[kColName]));
     }
     return QString();
 }
@@ -257,7 +263,7 @@ bool ReadCommunityRows(const CsvTable &table, const BandLimitValues &limits,
         columns.insert(header[i].trimmed().toLower(), i);
     if (!columns.contains(QStringLiteral("frequency"))) {
         result->errorLine = table.records.first().line;
-        result->error = QStringLiteral("the header has no Frequency column");
+        result->error = LangText("the header has no Frequency column", "标题行中没有 Frequency 列");
         return false;
     }
     for (int i = 1; i < table.records.size(); ++i) {

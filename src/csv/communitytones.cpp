@@ -1,5 +1,7 @@
 #include "communitytones.h"
 
+#include "language.h"
+
 namespace {
 
 enum class Kind { None, Ctcss, Dcs };
@@ -28,12 +30,14 @@ bool dcsText(const QString &code, QChar polarity, QString *text, QString *error)
     bool ok = false;
     digits.toInt(&ok, 10);
     if (!ok || digits.size() > 3 || digits.startsWith(QLatin1Char('-'))) {
-        *error = QStringLiteral("DTCS code \"%1\" is not a three-digit code").arg(digits);
+        *error = LangText("DTCS code \"%1\" is not a three-digit code", "DTCS 码“%1”不是三位数字")
+                     .arg(digits);
         return false;
     }
     const QChar p = polarity.toUpper();
     if (p != QLatin1Char('N') && p != QLatin1Char('R')) {
-        *error = QStringLiteral("DTCS polarity \"%1\" is not N or R").arg(polarity);
+        *error = LangText("DTCS polarity \"%1\" is not N or R", "DTCS 极性“%1”不是 N 或 R")
+                     .arg(polarity);
         return false;
     }
     *text = QLatin1Char('D') + digits.rightJustified(3, QLatin1Char('0'))
@@ -89,7 +93,8 @@ bool CommunityToTones(const CommunityTones &c, QString *rxTone, QString *txTone,
     const QString pol
         = c.dtcsPolarity.trimmed().isEmpty() ? QStringLiteral("NN") : c.dtcsPolarity.trimmed();
     if (pol.size() != 2) {
-        *error = QStringLiteral("DtcsPolarity \"%1\" is not two letters").arg(pol);
+        *error = LangText("DtcsPolarity \"%1\" is not two letters", "DtcsPolarity“%1”不是两个字母")
+                     .arg(pol);
         return false;
     }
     *rxTone = none;
@@ -111,7 +116,8 @@ bool CommunityToTones(const CommunityTones &c, QString *rxTone, QString *txTone,
             && dcsText(c.dtcsCode, pol[1], rxTone, error);
     }
     if (mode != QLatin1String("cross")) {
-        *error = QStringLiteral("tone mode \"%1\" is not one of Tone, TSQL, DTCS, Cross")
+        *error = LangText("tone mode \"%1\" is not one of Tone, TSQL, DTCS, Cross",
+            "信令方式“%1”不是 Tone、TSQL、DTCS、Cross 之一")
                      .arg(c.mode.trimmed());
         return false;
     }
@@ -124,7 +130,8 @@ bool CommunityToTones(const CommunityTones &c, QString *rxTone, QString *txTone,
         return kind.isEmpty() || kind == QLatin1String("tone") || kind == QLatin1String("dtcs");
     };
     if (arrow < 0 || !side(txKind) || !side(rxKind)) {
-        *error = QStringLiteral("CrossMode \"%1\" is not understood").arg(cross);
+        *error
+            = LangText("CrossMode \"%1\" is not understood", "无法识别 CrossMode“%1”").arg(cross);
         return false;
     }
     if (txKind == QLatin1String("tone"))

@@ -149,14 +149,11 @@ void CCsvImportDlg::updatePreview()
     const CsvImportResult result = importInto(after);
     m_ok->setEnabled(result.ok());
     if (!result.ok()) {
-        const QString where = result.errorLine > 0
-            ? LangText("line %1: %2", "第 %1 行：%2").arg(result.errorLine).arg(result.error)
-            : result.error;
         m_summary->setText(
             LangText("Nothing can be imported from \"%1\": %2\nCorrect the file and import it "
                      "again. The document is unchanged.",
                 "无法从“%1”导入：%2\n请改正文件后重新导入。文档未作改动。")
-                .arg(m_fileName, where));
+                .arg(m_fileName, result.message()));
         return;
     }
     addWritten(result, after);

@@ -159,6 +159,7 @@ void TestFileDialogs::importPreview_data()
     QTest::addColumn<QStringList>("emptied"); // |CH|Rx ... as the channel is now
     QTest::addColumn<QStringList>("notes");
     QTest::addColumn<QString>("refusal"); // in the summary; empty when OK can import
+    QTest::addColumn<bool>("chinese");
 
     // The document holds channels 2 (145.00000, "OLD") and 3 (146.00000).
     const QString old2 = "|2|145.00000|145.00000|None|None|High|Lock|Yes|Wide|OLD";
@@ -168,21 +169,32 @@ void TestFileDialogs::importPreview_data()
         << grid << false
         << QStringList {"2|1|145.50000|145.50000|None|None|High|Lock|Yes|Wide|HOME",
                "3|3|(emptied)"}
-        << QStringList {} << QStringList {} << QString();
+        << QStringList {} << QStringList {} << QString() << false;
     QTest::newRow("replace all channels empties those not listed")
         << grid << true
         << QStringList {"2|1|145.50000|145.50000|None|None|High|Lock|Yes|Wide|HOME",
                "3|3|(emptied)"}
-        << QStringList {old2} << QStringList {} << QString();
+        << QStringList {old2} << QStringList {} << QString() << false;
     QTest::newRow("community row with a name shortened")
         << QByteArray("Location,Name,Frequency,Duplex,Offset,Mode\n"
                       "7,Repeater one,146.52,,0,NFM\n")
         << false << QStringList {"2|7|146.52000|146.52000|None|None|High|Lock|Yes|Narrow|REPEAT"}
         << QStringList {} << QStringList {"line 2: name \"Repeater one\" stored as \"REPEAT\""}
-        << QString();
+        << QString() << false;
+    QTest::newRow("community row, Chinese")
+        << QByteArray("Location,Name,Frequency,Duplex,Offset,Mode\n"
+                      "7,Repeater one,146.52,,0,NFM\n")
+        << false << QStringList {"2|7|146.52000|146.52000|无|无|高|锁定|有|窄|REPEAT"}
+        << QStringList {} << QStringList {"第 2 行：名字“Repeater one”存为“REPEAT”"} << QString()
+        << true;
     QTest::newRow("refused with its line")
         << QByteArray("CH,Rx Frequency\n1,145.00000\n2,999.00000\n") << false << QStringList {}
-        << QStringList {} << QStringList {} << "Nothing can be imported from \"list.csv\": line 3:";
+        << QStringList {} << QStringList {}
+        << "Nothing can be imported from \"list.csv\": line 3:" << false;
+    QTest::newRow("refused with its line, Chinese")
+        << QByteArray("CH,Rx Frequency\n1,145.00000\n2,145.00000,x,y\n") << false << QStringList {}
+        << QStringList {} << QStringList {}
+        << "无法从“list.csv”导入：第 3 行：字段数多于标题行的列数" << true;
 }
 
 void TestFileDialogs::importPreview()
@@ -193,7 +205,9 @@ void TestFileDialogs::importPreview()
     QFETCH(QStringList, emptied);
     QFETCH(QStringList, notes);
     QFETCH(QString, refusal);
+    QFETCH(bool, chinese);
 
+    SetLanguageState(QString::fromLatin1(chinese ? "Chinese" : "English"));
     CProgramDoc doc;
     doc.OnNewDocument();
     SetChannel(doc, 2, QStringLiteral("145.00000"), QStringLiteral("OLD"));
@@ -212,6 +226,7 @@ void TestFileDialogs::importPreview()
             dialog.summary()->text().startsWith(refusal), qPrintable(dialog.summary()->text()));
     QVERIFY(doc.image() == before); // a preview changes nothing
     QCOMPARE(doc.undoStack()->count(), 2);
+    SetLanguageState(QStringLiteral("English"));
 }
 
 void TestFileDialogs::importIsOneUndoableCommand()
