@@ -44,18 +44,19 @@ CCompareDlg::CCompareDlg(
     setWindowTitle(LangText("Compare With %1", "与 %1 比较").arg(otherName));
     const int count = int(diff.channels.size() + diff.settings.size() + diff.otherBytes.size());
     m_summary = new QLabel(diff.same()
-            ? LangText("\"%1\" and \"%2\" hold the same data.", "“%1”与“%2”的数据完全相同。")
+            ? LangText("The document \"%1\" and \"%2\" hold the same data.",
+                "文档“%1”与“%2”的数据完全相同。")
                   .arg(documentName, otherName)
-            : LangText("\"%1\" and \"%2\" differ in %3 places. Double-click a channel to go "
-                       "to it in the table.",
-                "“%1”与“%2”有 %3 处不同。双击信道可转到表格中的该信道。")
+            : LangText("The document \"%1\" and \"%2\" differ in %3 places. Double-click a "
+                       "channel to go to it in the table.",
+                "文档“%1”与“%2”有 %3 处不同。双击信道可转到表格中的该信道。")
                   .arg(documentName, otherName)
                   .arg(count),
         this);
     m_summary->setWordWrap(true);
 
     m_tree = new QTreeWidget(this);
-    m_tree->setHeaderLabels({QString(), documentName, otherName});
+    m_tree->setHeaderLabels({QString(), LangText("This document", "本文档"), otherName});
     m_tree->setAllColumnsShowFocus(true);
     m_tree->setVisible(!diff.same());
     if (!diff.channels.isEmpty()) {

@@ -17,7 +17,8 @@ class CCompareDlg : public QDialog
     Q_OBJECT
 
 public:
-    // documentName and otherName head the two value columns.
+    // documentName and otherName name the two images; otherName heads the
+    // column of the other image's values.
     CCompareDlg(const ImageDiff &diff, const QString &documentName, const QString &otherName,
         QWidget *parent = nullptr);
 

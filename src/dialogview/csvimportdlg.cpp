@@ -157,7 +157,6 @@ void CCsvImportDlg::updatePreview()
         return;
     }
     addWritten(result, after);
-    addEmptied(result, before, after);
     if (!result.notes.isEmpty()) {
         QTreeWidgetItem *notes
             = addGroup(Group::Notes, LangText("Notes", "说明"), int(result.notes.size()));
@@ -166,19 +165,24 @@ void CCsvImportDlg::updatePreview()
         for (int i = 0; i < notes->childCount(); ++i)
             notes->child(i)->setFirstColumnSpanned(true);
     }
+    addEmptied(result, before, after);
     m_preview->expandAll();
     for (int column = 0; column < m_preview->columnCount(); ++column)
         m_preview->resizeColumnToContents(column);
     const QTreeWidgetItem *emptied = group(Group::Emptied);
-    m_summary->setText(
-        LangText("\"%1\" (%2) sets %3 channels; %4 other channels are emptied; %5 notes. "
-                 "OK imports it as one change, which Edit > Undo takes back.",
-            "“%1”（%2）设置 %3 个信道；清空另外 %4 个信道；说明 %5 条。"
-            "按“确定”导入，作为一次修改，可用“编辑 > 撤销”撤回。")
-            .arg(m_fileName, LayoutName(result.layout))
-            .arg(result.rows.size())
-            .arg(emptied ? emptied->childCount() : 0)
-            .arg(result.notes.size()));
+    QStringList parts {LangText("\"%1\" (%2) sets %3 channels", "“%1”（%2）设置 %3 个信道")
+                           .arg(m_fileName, LayoutName(result.layout))
+                           .arg(result.rows.size())};
+    if (emptied)
+        parts << LangText("%1 other channels are emptied", "清空另外 %1 个信道")
+                     .arg(emptied->childCount());
+    if (!result.notes.isEmpty())
+        parts << LangText("%1 values are adapted to the radio (see the notes)",
+            "%1 个值按对讲机作了调整（见说明）")
+                     .arg(result.notes.size());
+    m_summary->setText(parts.join(LangText("; ", "；"))
+        + LangText(". OK imports it as one change, which Edit > Undo takes back.",
+            "。按“确定”导入，作为一次修改，可用“编辑 > 撤销”撤回。"));
 }
 
 void CCsvImportDlg::accept()

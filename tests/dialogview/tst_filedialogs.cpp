@@ -148,7 +148,7 @@ void TestFileDialogs::compareGroupsAndGoesToChannel()
         DiffImages(a, a, false, g_iniFile), QStringLiteral("mine.dat"), QStringLiteral("copy.dat"));
     QVERIFY(same.tree()->isHidden());
     QCOMPARE(same.summary()->text(),
-        QStringLiteral("\"mine.dat\" and \"copy.dat\" hold the same data."));
+        QStringLiteral("The document \"mine.dat\" and \"copy.dat\" hold the same data."));
 }
 
 void TestFileDialogs::importPreview_data()
