@@ -1,6 +1,7 @@
 #include "comparedlg.h"
 
 #include "dialoghelp.h"
+#include "groupedtree.h"
 #include "language.h"
 
 #include <QDialogButtonBox>
@@ -15,23 +16,17 @@ namespace {
 constexpr int kCompareWithHelp = 32811; // F1: the help of File > Compare With
 constexpr int kRecordRole = Qt::UserRole;
 constexpr int kColumnRole = Qt::UserRole + 1;
-constexpr int kGroupRole = Qt::UserRole + 2;
 
 QTreeWidgetItem *AddGroup(QTreeWidget *tree, DiffGroup group, int count)
 {
-    auto *item = new QTreeWidgetItem(
-        tree, {QStringLiteral("%1 (%2)").arg(DiffGroupTitle(group, g_bChinese)).arg(count)});
-    item->setData(0, kGroupRole, int(group));
-    item->setFirstColumnSpanned(true);
-    QFont bold = item->font(0);
-    bold.setBold(true);
-    item->setFont(0, bold);
-    return item;
+    return GroupedTree::addGroup(tree, int(group), DiffGroupTitle(group, g_bChinese), count);
 }
 
-void AddLine(QTreeWidgetItem *group, const QString &what, const QString &a, const QString &b)
+QTreeWidgetItem *AddLine(
+    QTreeWidgetItem *group, const QString &what, const QString &a, const QString &b)
 {
-    new QTreeWidgetItem(group, {what, DiffValueText(a, g_bChinese), DiffValueText(b, g_bChinese)});
+    return new QTreeWidgetItem(
+        group, {what, DiffValueText(a, g_bChinese), DiffValueText(b, g_bChinese)});
 }
 
 } // namespace
@@ -62,10 +57,10 @@ CCompareDlg::CCompareDlg(
     if (!diff.channels.isEmpty()) {
         QTreeWidgetItem *group = AddGroup(m_tree, DiffGroup::Channels, int(diff.channels.size()));
         for (const ChannelDifference &c : diff.channels) {
-            AddLine(
+            QTreeWidgetItem *item = AddLine(
                 group, LangText("Channel %1, %2", "信道%1，%2").arg(c.channel, c.field), c.a, c.b);
-            group->child(group->childCount() - 1)->setData(0, kRecordRole, c.record);
-            group->child(group->childCount() - 1)->setData(0, kColumnRole, c.column);
+            item->setData(0, kRecordRole, c.record);
+            item->setData(0, kColumnRole, c.column);
         }
     }
     if (!diff.settings.isEmpty()) {
@@ -97,12 +92,7 @@ CCompareDlg::CCompareDlg(
 
 QTreeWidgetItem *CCompareDlg::group(DiffGroup kind) const
 {
-    for (int i = 0; i < m_tree->topLevelItemCount(); ++i) {
-        QTreeWidgetItem *item = m_tree->topLevelItem(i);
-        if (item->data(0, kGroupRole).toInt() == int(kind))
-            return item;
-    }
-    return nullptr;
+    return GroupedTree::group(m_tree, int(kind));
 }
 
 void CCompareDlg::onItemActivated(QTreeWidgetItem *item)

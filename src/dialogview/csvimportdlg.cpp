@@ -2,6 +2,7 @@
 
 #include "channelcolumns.h"
 #include "dialoghelp.h"
+#include "groupedtree.h"
 #include "language.h"
 #include "programdoc.h"
 
@@ -15,7 +16,6 @@
 namespace {
 
 constexpr int kImportCsvHelp = 32812; // F1: the help of File > Import CSV
-constexpr int kGroupRole = Qt::UserRole;
 constexpr int kFirstChannelColumn = 2; // after the line and CH columns
 
 QString LayoutName(CsvLayout layout)
@@ -75,23 +75,12 @@ CsvImportResult CCsvImportDlg::importInto(MemoryImage &image) const
 
 QTreeWidgetItem *CCsvImportDlg::group(Group kind) const
 {
-    for (int i = 0; i < m_preview->topLevelItemCount(); ++i) {
-        QTreeWidgetItem *item = m_preview->topLevelItem(i);
-        if (item->data(0, kGroupRole).toInt() == int(kind))
-            return item;
-    }
-    return nullptr;
+    return GroupedTree::group(m_preview, int(kind));
 }
 
 QTreeWidgetItem *CCsvImportDlg::addGroup(Group kind, const QString &title, int count)
 {
-    auto *item = new QTreeWidgetItem(m_preview, {QStringLiteral("%1 (%2)").arg(title).arg(count)});
-    item->setData(0, kGroupRole, int(kind));
-    item->setFirstColumnSpanned(true);
-    QFont bold = item->font(0);
-    bold.setBold(true);
-    item->setFont(0, bold);
-    return item;
+    return GroupedTree::addGroup(m_preview, int(kind), title, count);
 }
 
 void CCsvImportDlg::addWritten(const CsvImportResult &result, const MemoryImage &after)
