@@ -1,9 +1,8 @@
-// The windows of File > Open Backup, Compare With and Import CSV, driven through
-// their widgets: what they list, what a choice or a double-click gives, and an
-// import that is previewed, applied as one command and undone.
+// The windows of File > Open Backup and Import CSV, driven through their
+// widgets: what they list, what a choice gives, and what an import would do
+// before it is done.
 #include "backupsdlg.h"
 #include "channelcodec.h"
-#include "comparedlg.h"
 #include "csvimportdlg.h"
 #include "datfile.h"
 #include "inifile.h"
@@ -14,7 +13,6 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -69,10 +67,8 @@ private:
 private Q_SLOTS:
     void initTestCase();
     void backupsListNewestFirst();
-    void compareGroupsAndGoesToChannel();
     void importPreview_data();
     void importPreview();
-    void importIsOneUndoableCommand();
 };
 
 void TestFileDialogs::initTestCase()
@@ -118,39 +114,6 @@ void TestFileDialogs::backupsListNewestFirst()
     QCOMPARE(compare.result(), CBackupsDlg::kOtherFile);
 }
 
-void TestFileDialogs::compareGroupsAndGoesToChannel()
-{
-    MemoryImage a = NewImage();
-    EncodeChannel(a, 5, NewChannelTexts(QStringLiteral("145.00000"), false));
-    MemoryImage b = a;
-    EncodeChannel(b, 5, NewChannelTexts(QStringLiteral("146.00000"), false));
-    b[0x1FC0] = 0xFE; // Beep off
-    b[50 * 16] = 0x12; // the record of an empty channel: no field shows it
-
-    CCompareDlg dialog(DiffImages(a, b, false, g_iniFile), QStringLiteral("mine.dat"),
-        QStringLiteral("radio-20240501-120000.dat"));
-    dialog.show();
-    QCOMPARE(dialog.group(DiffGroup::Channels)->text(0), QStringLiteral("Channels (2)"));
-    QCOMPARE(Children(dialog.group(DiffGroup::Channels)),
-        QStringList({"Channel 5, Rx Frequency|145.00000|146.00000",
-            "Channel 5, Tx Frequency|145.00000|146.00000"}));
-    QCOMPARE(Children(dialog.group(DiffGroup::Settings)), QStringList({"Beep|On|Off"}));
-    QCOMPARE(Children(dialog.group(DiffGroup::OtherBytes)), QStringList({"0x0320|FF|12"}));
-
-    QSignalSpy activated(&dialog, &CCompareDlg::channelActivated);
-    DoubleClick(dialog.tree(), dialog.group(DiffGroup::Settings)->child(0));
-    QVERIFY(activated.isEmpty()); // only a channel has a cell to go to
-    DoubleClick(dialog.tree(), dialog.group(DiffGroup::Channels)->child(1));
-    QCOMPARE(activated.size(), 1);
-    QCOMPARE(activated.first(), QVariantList({5, int(kColTx)}));
-
-    CCompareDlg same(
-        DiffImages(a, a, false, g_iniFile), QStringLiteral("mine.dat"), QStringLiteral("copy.dat"));
-    QVERIFY(same.tree()->isHidden());
-    QCOMPARE(same.summary()->text(),
-        QStringLiteral("The document \"mine.dat\" and \"copy.dat\" hold the same data."));
-}
-
 void TestFileDialogs::importPreview_data()
 {
     QTest::addColumn<QByteArray>("csv");
@@ -191,10 +154,6 @@ void TestFileDialogs::importPreview_data()
         << QByteArray("CH,Rx Frequency\n1,145.00000\n2,999.00000\n") << false << QStringList {}
         << QStringList {} << QStringList {}
         << "Nothing can be imported from \"list.csv\": line 3:" << false;
-    QTest::newRow("refused with its line, Chinese")
-        << QByteArray("CH,Rx Frequency\n1,145.00000\n2,145.00000,x,y\n") << false << QStringList {}
-        << QStringList {} << QStringList {}
-        << "无法从“list.csv”导入：第 3 行：字段数多于标题行的列数" << true;
 }
 
 void TestFileDialogs::importPreview()
@@ -227,36 +186,6 @@ void TestFileDialogs::importPreview()
     QVERIFY(doc.image() == before); // a preview changes nothing
     QCOMPARE(doc.undoStack()->count(), 2);
     SetLanguageState(QStringLiteral("English"));
-}
-
-void TestFileDialogs::importIsOneUndoableCommand()
-{
-    CProgramDoc doc;
-    doc.OnNewDocument();
-    SetChannel(doc, 2, QStringLiteral("145.00000"), QStringLiteral("OLD"));
-    doc.undoStack()->setClean();
-    const MemoryImage before = doc.image();
-    const QByteArray csv = "CH,Rx Frequency,Rx Tone,Cha Name\n1,145.50000,88.5,home\n"
-                           "Pr,146.00000,,\n";
-    MemoryImage expected = before;
-    QVERIFY(ImportChannelsCsv(csv, expected, true).ok());
-
-    CCsvImportDlg dialog(&doc, csv, QStringLiteral("list.csv"), nullptr);
-    QTest::mouseClick(dialog.replaceCheck(), Qt::LeftButton);
-    QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
-
-    QCOMPARE(dialog.result(), int(QDialog::Accepted));
-    QVERIFY(doc.image() == expected); // the bytes the import gives, nothing else
-    QCOMPARE(doc.rowTexts(1)[kColName], QStringLiteral("HOME"));
-    QVERIFY(doc.rowTexts(2)[kColRx].isEmpty());
-    QCOMPARE(doc.undoStack()->count(), 2);
-    QCOMPARE(doc.undoStack()->undoText(), QStringLiteral("Import list.csv"));
-    doc.undoStack()->undo();
-    QVERIFY(doc.image() == before);
-    QVERIFY(!doc.IsModified());
-    QCOMPARE(doc.rowTexts(2)[kColName], QStringLiteral("OLD"));
-    doc.undoStack()->redo();
-    QVERIFY(doc.image() == expected);
 }
 
 QTEST_MAIN(TestFileDialogs)

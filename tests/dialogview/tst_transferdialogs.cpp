@@ -9,7 +9,6 @@
 #include "linkfakes.h"
 #include "messagerecorder.h"
 #include "messages.h"
-#include "portmessages.h"
 #include "processdlg.h"
 #include "programdoc.h"
 #include "programview.h"
@@ -107,7 +106,6 @@ private Q_SLOTS:
     void write();
     void verifiedWriteOverPseudoTerminal_data();
     void verifiedWriteOverPseudoTerminal();
-    void cancelledVerificationIsNoFailedWrite();
     void cancelBeforeOkTouchesNoPort();
     void secondCommandWhileOpenChangesNothing();
     void cancelDuringReadLeavesDocument();
@@ -290,15 +288,6 @@ void TestTransferDialogs::verifiedWriteOverPseudoTerminal()
         QCOMPARE(ReadFile(copies.first().path), Bytes(radio.stop().memory()));
         QVERIFY(shown.last().startsWith(QStringLiteral("What the radio holds is kept as ")));
     }
-}
-
-void TestTransferDialogs::cancelledVerificationIsNoFailedWrite()
-{
-    VerifiedWriteOutcome outcome;
-    outcome.verify = VerifyResult::NotVerified;
-    outcome.verifyRead.result = TransferResult::Cancelled;
-    QCOMPARE(VerifiedWriteText(outcome, QString()),
-        QStringLiteral("Written; could not verify: the verification was cancelled."));
 }
 
 void TestTransferDialogs::cancelBeforeOkTouchesNoPort()
