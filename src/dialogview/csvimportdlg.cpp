@@ -37,10 +37,9 @@ CCsvImportDlg::CCsvImportDlg(
     m_summary = new QLabel(this);
     m_summary->setWordWrap(true);
     m_summary->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    m_replace = new QCheckBox(LangText("Replace all channels (empty every channel the file "
-                                       "does not list)",
-                                  "替换全部信道（清空文件中未列出的信道）"),
-        this);
+    m_replace = new QCheckBox(LangText("Replace all channels", "替换全部信道"), this);
+    m_replace->setToolTip(LangText(
+        "Every channel the file does not list is emptied.", "文件中未列出的信道全部清空。"));
 
     m_preview = new QTreeWidget(this);
     QStringList headers {LangText("Line", "行"), ColumnHeader(-1, g_bChinese)};

@@ -51,8 +51,6 @@ QString PortOpenFailureText(
 
 QString TransferFailureText(const TransferOutcome &outcome, const QString &portName)
 {
-    if (outcome.result == TransferResult::Cancelled)
-        return LangText("The transfer was cancelled.", "传输已取消。");
     const QString text = MessageText(outcome.messageId);
     if (outcome.result == TransferResult::PortOpenFailed)
         return PortOpenFailureText(text, portName, outcome.openFailure, outcome.detail);

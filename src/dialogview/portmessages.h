@@ -13,7 +13,7 @@
 QString PortOpenFailureText(
     const QString &message, const QString &portName, OpenFailure failure, const QString &detail);
 
-// Why a transfer that did not complete ended, as one text.
+// Why a transfer failed: its message, with the advice for a port that did not open.
 QString TransferFailureText(const TransferOutcome &outcome, const QString &portName);
 // What a verified write found: "Written and verified", the channels and
 // settings that the radio holds otherwise than they were sent, or "Written;
