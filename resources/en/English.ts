@@ -583,6 +583,69 @@ Save them now?</translation>
         <source>&amp;Window</source>
         <translation>&amp;Window</translation>
     </message>
+    <message>
+        <source>Open &amp;Backup...</source>
+        <translation>Open &amp;Backup...</translation>
+    </message>
+    <message>
+        <source>Open a copy kept of an image read from or written to the radio</source>
+        <translation>Open a copy kept of an image read from or written to the radio</translation>
+    </message>
+    <message>
+        <source>Co&amp;mpare With...</source>
+        <translation>Co&amp;mpare With...</translation>
+    </message>
+    <message>
+        <source>Compare the active document with a file or a backup copy</source>
+        <translation>Compare the active document with a file or a backup copy</translation>
+    </message>
+    <message>
+        <source>&amp;Import CSV...</source>
+        <translation>&amp;Import CSV...</translation>
+    </message>
+    <message>
+        <source>Import channels from a CSV file into the active document</source>
+        <translation>Import channels from a CSV file into the active document</translation>
+    </message>
+    <message>
+        <source>&amp;Export CSV...</source>
+        <translation>&amp;Export CSV...</translation>
+    </message>
+    <message>
+        <source>Export the channel table of the active document to a CSV file</source>
+        <translation>Export the channel table of the active document to a CSV file</translation>
+    </message>
+</context>
+<context>
+    <name>ImageFileCommands</name>
+    <message>
+        <source>Channel table CSV (*.csv)</source>
+        <translation>Channel table CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Community CSV (*.csv)</source>
+        <translation>Community CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV files (*.csv)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>All files (*)</translation>
+    </message>
+    <message>
+        <source>%1 is not a file that can be imported. Choose a CSV file.</source>
+        <translation>%1 is not a file that can be imported. Choose a CSV file.</translation>
+    </message>
+    <message>
+        <source>%1 is too large for a list of channels (%2 bytes). Choose a CSV file of at most 200 channels.</source>
+        <translation>%1 is too large for a list of channels (%2 bytes). Choose a CSV file of at most 200 channels.</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2.</source>
+        <translation>Cannot read %1: %2.</translation>
+    </message>
 </context>
 <context>
     <name>IniFile</name>

@@ -583,6 +583,69 @@ Save them now?</source>
         <source>&amp;Window</source>
         <translation>窗口(&amp;W)</translation>
     </message>
+    <message>
+        <source>Open &amp;Backup...</source>
+        <translation>打开备份(&amp;B)...</translation>
+    </message>
+    <message>
+        <source>Open a copy kept of an image read from or written to the radio</source>
+        <translation>打开从对讲机读取或写入对讲机时保留的数据备份</translation>
+    </message>
+    <message>
+        <source>Co&amp;mpare With...</source>
+        <translation>比较(&amp;M)...</translation>
+    </message>
+    <message>
+        <source>Compare the active document with a file or a backup copy</source>
+        <translation>将当前文档与文件或备份比较</translation>
+    </message>
+    <message>
+        <source>&amp;Import CSV...</source>
+        <translation>导入 CSV(&amp;I)...</translation>
+    </message>
+    <message>
+        <source>Import channels from a CSV file into the active document</source>
+        <translation>从 CSV 文件导入信道到当前文档</translation>
+    </message>
+    <message>
+        <source>&amp;Export CSV...</source>
+        <translation>导出 CSV(&amp;E)...</translation>
+    </message>
+    <message>
+        <source>Export the channel table of the active document to a CSV file</source>
+        <translation>将当前文档的信道表导出为 CSV 文件</translation>
+    </message>
+</context>
+<context>
+    <name>ImageFileCommands</name>
+    <message>
+        <source>Channel table CSV (*.csv)</source>
+        <translation>信道表 CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Community CSV (*.csv)</source>
+        <translation>通用格式 CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV 文件 (*.csv)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>%1 is not a file that can be imported. Choose a CSV file.</source>
+        <translation>%1 不是可以导入的文件。请选择一个 CSV 文件。</translation>
+    </message>
+    <message>
+        <source>%1 is too large for a list of channels (%2 bytes). Choose a CSV file of at most 200 channels.</source>
+        <translation>%1 太大，不像信道列表（%2 字节）。请选择最多含 200 个信道的 CSV 文件。</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2.</source>
+        <translation>无法读取 %1：%2。</translation>
+    </message>
 </context>
 <context>
     <name>IniFile</name>

@@ -211,6 +211,25 @@ bool DocumentCommands::open(const QString &path)
     return true;
 }
 
+bool DocumentCommands::openCopy(const QString &path)
+{
+    MemoryImage raw {};
+    const DatResult result = LoadDatFile(path, raw);
+    if (!result.ok()) {
+        UiServices::message(m_frame, QString(), result.message, QMessageBox::Warning);
+        return false;
+    }
+    auto *document = new CProgramDoc;
+    document->openImage(raw);
+    const QString name = QFileInfo(path).fileName();
+    document->setTitle(name);
+    document->setPathName(name); // proposed by Save As, in the current folder
+    if (CChildFrame *previous = m_active)
+        previous->close();
+    adopt(new CChildFrame(document));
+    return true;
+}
+
 QString DocumentCommands::askFileName(bool save, const QString &proposed)
 {
     return m_fileName ? m_fileName(m_frame, save, proposed) : QString();

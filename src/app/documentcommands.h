@@ -39,6 +39,9 @@ public:
     // already has its window shown instead. On failure or Cancel the reason is
     // shown (failure) and nothing changes.
     bool open(const QString &path);
+    // Opens a copy of path (a backup) as a new document without a name of its
+    // own: Save asks for one, so the copy itself is never overwritten.
+    bool openCopy(const QString &path);
     // Save (asks for a name when the document came from New) and Save As.
     bool save(CChildFrame *child);
     bool saveAs(CChildFrame *child);

@@ -41,10 +41,18 @@ void FrameActions::createActions()
 {
     make(kCmdFileNew, tr("&New\tCtrl+N"), tr("New"), tr("Create a new document"), "new");
     make(kCmdFileOpen, tr("&Open...\tCtrl+O"), tr("Open"), tr("Open an existing document"), "open");
+    make(kCmdOpenBackup, tr("Open &Backup..."), QString(),
+        tr("Open a copy kept of an image read from or written to the radio"));
     make(kCmdFileClose, tr("&Close"), QString(), tr("Close the active document"));
     make(kCmdFileSave, tr("&Save\tCtrl+S"), tr("Save"), tr("Save the active document"), "save");
     make(kCmdFileSaveAs, tr("Save &As..."), QString(),
         tr("Save the active document with a new name"));
+    make(kCmdCompareWith, tr("Co&mpare With..."), QString(),
+        tr("Compare the active document with a file or a backup copy"));
+    make(kCmdImportCsv, tr("&Import CSV..."), QString(),
+        tr("Import channels from a CSV file into the active document"));
+    make(kCmdExportCsv, tr("&Export CSV..."), QString(),
+        tr("Export the channel table of the active document to a CSV file"));
     make(kCmdPrint, tr("&Print...\tCtrl+P"), tr("Print"), tr("Print the active document"), "print");
     make(kCmdPrintPreview, tr("Print Pre&view"), QString(), tr("Display full pages"));
     make(kCmdPrintSetup, tr("P&rint Setup..."), QString(),
@@ -131,14 +139,15 @@ void FrameActions::createMenus()
     QAction *recent = m_recentMenu->menuAction();
     m_noDocMenus = {
         popup(tr("&File"),
-            {a(kCmdFileNew), a(kCmdFileOpen), nullptr, a(kCmdPrintSetup), nullptr, recent, nullptr,
-                a(kCmdAppExit)}),
+            {a(kCmdFileNew), a(kCmdFileOpen), a(kCmdOpenBackup), nullptr, a(kCmdPrintSetup),
+                nullptr, recent, nullptr, a(kCmdAppExit)}),
         popup(tr("&View"), {a(kCmdViewToolbar), a(kCmdViewStatusBar)}),
         popup(tr("&Help"), {a(kCmdHelpContents), nullptr, m_appAbout}),
     };
     m_docMenus = {
         popup(tr("&File"),
-            {a(kCmdFileNew), a(kCmdFileOpen), a(kCmdFileClose), a(kCmdFileSave), a(kCmdFileSaveAs),
+            {a(kCmdFileNew), a(kCmdFileOpen), a(kCmdOpenBackup), a(kCmdFileClose), a(kCmdFileSave),
+                a(kCmdFileSaveAs), nullptr, a(kCmdCompareWith), a(kCmdImportCsv), a(kCmdExportCsv),
                 nullptr, a(kCmdPrint), a(kCmdPrintPreview), a(kCmdPrintSetup), nullptr, recent,
                 nullptr, a(kCmdAppExit)}),
         popup(tr("&Edit"),

@@ -12,6 +12,7 @@
 #include "frameactions.h"
 #include "helpservice.h"
 #include "helpwindow.h"
+#include "imagefilecommands.h"
 #include "language.h"
 #include "languagedlg.h"
 #include "lockkeys.h"
@@ -45,6 +46,7 @@ CMainFrame::CMainFrame(QWidget *parent)
     , m_edit(new EditCommands(m_actions, m_documents, this))
     , m_recent(new RecentFiles(m_actions->recentFilesMenu(), m_documents, this))
     , m_windowMenu(new WindowMenu(m_actions->windowMenu(), m_documents))
+    , m_imageFiles(new ImageFileCommands(this, m_documents))
 {
     setObjectName(QStringLiteral("mainFrame"));
     setWindowTitle(QStringLiteral("Program"));
@@ -139,6 +141,10 @@ void CMainFrame::connectFileCommands()
     on(kCmdFileSave, [this] { m_documents->fileSave(); });
     on(kCmdFileSaveAs, [this] { m_documents->fileSaveAs(); });
     on(kCmdAppExit, [this] { close(); });
+    on(kCmdOpenBackup, [this] { m_imageFiles->openBackup(); });
+    on(kCmdCompareWith, [this] { m_imageFiles->compareWith(); });
+    on(kCmdImportCsv, [this] { m_imageFiles->importCsv(); });
+    on(kCmdExportCsv, [this] { m_imageFiles->exportCsv(); });
     const auto about = [this] {
         CAboutDlg dialog(this);
         dialog.exec();
@@ -223,9 +229,11 @@ void CMainFrame::updateCommandStates()
     for (int id : documentCommands)
         m_actions->action(id)->setEnabled(document);
     const int shownDocumentCommands[] = {kCmdFileClose, kCmdFileSave, kCmdFileSaveAs, kCmdPrint,
-        kCmdPrintPreview, kCmdOptionFeatures, kCmdProductInfo, kCmdSqlAdjust, kCmdRead, kCmdWrite};
+        kCmdPrintPreview, kCmdOptionFeatures, kCmdProductInfo, kCmdSqlAdjust, kCmdRead, kCmdWrite,
+        kCmdCompareWith, kCmdExportCsv};
     for (int id : shownDocumentCommands)
         m_actions->action(id)->setEnabled(shown != nullptr);
+    m_actions->action(kCmdImportCsv)->setEnabled(editable);
     m_actions->action(kCmdFileNew)->setEnabled(!shown || editable);
     m_edit->updateStates(editable);
     if (m_actions->documentMenuShown() != document)

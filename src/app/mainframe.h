@@ -9,6 +9,7 @@ class CTreeControlBar;
 class DocumentCommands;
 class EditCommands;
 class FrameActions;
+class ImageFileCommands;
 class QLabel;
 class QMimeData;
 class RecentFiles;
@@ -30,6 +31,7 @@ public:
     FrameActions *actions() const { return m_actions; }
     DocumentCommands *documents() const { return m_documents; }
     EditCommands *editCommands() const { return m_edit; }
+    ImageFileCommands *imageFiles() const { return m_imageFiles; }
     CTreeControlBar *controlBar() const { return m_wndControlBar; }
     CBackgroundClient *client() const { return m_wndClient; }
     QToolBar *toolBar() const { return m_wndToolBar; }
@@ -84,5 +86,6 @@ private:
     WindowMenu *m_windowMenu;
     std::function<void()> m_afterClose;
     bool m_closeWaitsForTransfer = false;
+    ImageFileCommands *m_imageFiles;
     QLabel *m_indicators[3] = {};
 };

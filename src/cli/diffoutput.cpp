@@ -7,17 +7,9 @@ namespace Cli {
 
 namespace {
 
-constexpr int kShownBytes = 8; // bytes of a range shown in the text table
-
 QString CellText(const QString &text)
 {
-    return text.isEmpty() ? LangText("(empty)", "(空)") : text;
-}
-
-QString HexBytes(const QByteArray &bytes)
-{
-    const QString hex = QString::fromLatin1(bytes.left(kShownBytes).toHex(' ').toUpper());
-    return bytes.size() > kShownBytes ? hex + QStringLiteral(" ...") : hex;
+    return DiffValueText(text, g_bChinese);
 }
 
 QString Section(DiffGroup group, const QList<QStringList> &rows)
@@ -54,7 +46,7 @@ QString DiffText(const ImageDiff &diff, const QString &titleA, const QString &ti
     if (!diff.otherBytes.isEmpty()) {
         QList<QStringList> rows {{LangText("Address", "地址"), titleA, titleB}};
         for (const ByteRangeDifference &r : diff.otherBytes)
-            rows << QStringList {ByteRangeText(r), HexBytes(r.a), HexBytes(r.b)};
+            rows << QStringList {ByteRangeText(r), ByteValuesText(r.a), ByteValuesText(r.b)};
         sections << Section(DiffGroup::OtherBytes, rows);
     }
     return sections.join(QLatin1Char('\n'));

@@ -245,7 +245,9 @@ bool readRows(const QByteArray &csv, const MemoryImage &image, QList<ChannelRow>
     const BandBoxes boxes = DecodeBands(bands);
     const BandLimitValues limits {boxes.vhfLow * 100000, boxes.vhfHigh * 100000,
         boxes.uhfLow * 100000, boxes.uhfHigh * 100000};
-    const bool read = IsCommunityHeader(table.records.first().fields)
+    result->layout
+        = IsCommunityHeader(table.records.first().fields) ? CsvLayout::Community : CsvLayout::Grid;
+    const bool read = result->layout == CsvLayout::Community
         ? ReadCommunityRows(table, image, limits, rows, result)
         : readGridRows(table, image, limits, rows, result);
     return read && refuseDuplicates(*rows, result);
@@ -280,6 +282,7 @@ CsvImportResult ImportChannelsCsv(
             EncodeChannel(work, record, ChannelTexts());
     }
     result.channels = int(rows.size());
+    result.rows = rows;
     image = work;
     return visible(result);
 }

@@ -36,6 +36,8 @@ struct CsvImportResult
     QStringList notes; // "line N: ..." for each value adapted to the radio
     int channels = 0; // rows applied
     bool noChannels = false; // refused: replace with no channel rows would empty every channel
+    QList<ChannelRow> rows; // the rows applied, in the order of the file
+    CsvLayout layout = CsvLayout::Grid; // the layout the header line shows
     bool ok() const { return error.isEmpty(); }
     // "line N: reason", or the reason alone when it concerns no line.
     QString message() const;

@@ -1,5 +1,6 @@
 #include "channelfields.h"
 
+#include "language.h"
 #include "messages.h"
 #include "textnumbers.h"
 #include "tonetable.h"
@@ -71,6 +72,11 @@ QString ColumnNameChinese(int column)
     return QString::fromUtf8(names[column]);
 }
 
+QString LocalColumnName(int column)
+{
+    return g_bChinese ? ColumnNameChinese(column) : ColumnName(column);
+}
+
 QString CheckFrequencyField(
     int column, const QString &text, const BandLimitValues &limits, QString *normalised)
 {
@@ -86,8 +92,8 @@ QString CheckFrequencyField(
         return QString();
     }
     const int id = check.status == FrequencyCheck::OutOfRange ? kMsgOutOfRange : kMsgOffStep;
-    return QString::fromLatin1(MessageSource(id)) + QStringLiteral(" (") + ColumnName(column)
-        + QLatin1Char(' ') + quoted(text.trimmed()) + QLatin1Char(')');
+    return QStringLiteral("%1 (%2 %3)")
+        .arg(MessageText(id), LocalColumnName(column), quoted(text.trimmed()));
 }
 
 QString CheckToneField(int column, const QString &text, const QString &kept, QString *normalised)
@@ -112,9 +118,10 @@ QString CheckToneField(int column, const QString &text, const QString &kept, QSt
         *normalised = kept;
         return QString();
     }
-    return ColumnName(column) + QLatin1Char(' ') + quoted(tone)
-        + QStringLiteral(" is not a tone of the list (67.0 ... 254.1, D023N ... D754N, "
-                         "D023I ... D754I or None)");
+    return LangText("%1 %2 is not a tone of the list (67.0 ... 254.1, D023N ... D754N, "
+                    "D023I ... D754I or None)",
+        "%1 %2 不是信令列表中的值（67.0 ... 254.1、D023N ... D754N、D023I ... D754I 或 None）")
+        .arg(LocalColumnName(column), quoted(tone));
 }
 
 QString CheckWordField(int column, const QString &text, QString *normalised)
@@ -136,8 +143,8 @@ QString CheckWordField(int column, const QString &text, QString *normalised)
         normalised->clear();
         return QString();
     }
-    return ColumnName(column) + QLatin1Char(' ') + quoted(word) + QStringLiteral(" is not one of ")
-        + choices.join(QStringLiteral(", "));
+    return LangText("%1 %2 is not one of %3", "%1 %2 不是以下之一：%3")
+        .arg(LocalColumnName(column), quoted(word), choices.join(QStringLiteral(", ")));
 }
 
 QString UpperAscii(const QString &text)
@@ -155,14 +162,14 @@ QString CheckNameField(const QString &text, const QString &kept, QString *normal
     const QString name = UpperAscii(text.trimmed());
     const int longest = qMax(kNameLength, int(kept.size()));
     if (name.size() > longest) {
-        return ColumnName(kColName) + QLatin1Char(' ') + quoted(name)
-            + QStringLiteral(" has more than %1 characters").arg(longest);
+        return LangText("%1 %2 has more than %3 characters", "%1 %2 超过 %3 个字符")
+            .arg(LocalColumnName(kColName), quoted(name), QString::number(longest));
     }
     for (QChar c : name) {
         if (!IsRadioNameChar(c)) {
-            return ColumnName(kColName) + QLatin1Char(' ') + quoted(name)
-                + QStringLiteral(": the radio cannot show ") + quoted(QString(c))
-                + QStringLiteral(" (use A-Z, 0-9, - and _)");
+            return LangText("%1 %2: the radio cannot show %3 (use A-Z, 0-9, - and _)",
+                "%1 %2：对讲机无法显示 %3（请使用 A-Z、0-9、- 和 _）")
+                .arg(LocalColumnName(kColName), quoted(name), quoted(QString(c)));
         }
     }
     *normalised = name;

@@ -2,7 +2,8 @@
 // grid's editors: frequencies in the band limits and on the step raster, tones of
 // the tone list, the power / lock / scan / bandwidth words in either language,
 // names of at most 6 characters the radio can show. Each check returns an empty
-// string and the grid's form of the text, or the reason the text was refused.
+// string and the grid's form of the text, or the reason the text was refused (in
+// the interface language, as every reason and note of a CSV import is).
 #pragma once
 
 #include "bandlimits.h"
@@ -14,6 +15,8 @@
 QString ColumnName(int column);
 // The Chinese column heading of a grid column.
 QString ColumnNameChinese(int column);
+// The column heading in the interface language; the reasons below name columns so.
+QString LocalColumnName(int column);
 
 // Refuses a text that is not wholly a number ("145,5"), then checks as the grid does.
 QString CheckFrequencyField(

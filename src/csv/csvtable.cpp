@@ -1,5 +1,7 @@
 #include "csvtable.h"
 
+#include "language.h"
+
 #include <QStringDecoder>
 
 namespace {
@@ -75,7 +77,7 @@ private:
         ++m_pos; // opening quote
         for (;;) {
             if (m_pos >= m_text.size()) {
-                m_error = QStringLiteral("a quoted field is not closed");
+                m_error = LangText("a quoted field is not closed", "引号中的字段缺少结束引号");
                 return false;
             }
             const QChar c = m_text[m_pos++];
@@ -92,7 +94,8 @@ private:
             field->append(c);
         }
         if (m_pos < m_text.size() && !isFieldEnd(m_pos)) {
-            m_error = QStringLiteral("text after the closing quote of a field");
+            m_error
+                = LangText("text after the closing quote of a field", "字段的结束引号后还有文字");
             return false;
         }
         return true;
@@ -121,7 +124,7 @@ CsvTable ParseCsv(const QByteArray &bytes, int maxRecords)
     QString text = decoder.decode(bytes);
     if (decoder.hasError()) {
         CsvTable table;
-        table.error = QStringLiteral("the file is not UTF-8 text");
+        table.error = LangText("the file is not UTF-8 text", "文件不是 UTF-8 文本");
         const QList<QByteArray> lines = bytes.split('\n');
         for (int i = 0; i < lines.size() && table.errorLine == 0; ++i) {
             QStringDecoder lineDecoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);

@@ -188,3 +188,39 @@ QString ByteRangeText(const ByteRangeDifference &range)
         return hex(range.first);
     return hex(range.first) + QLatin1Char('-') + hex(range.last);
 }
+
+QString ByteValuesText(const QByteArray &bytes)
+{
+    constexpr int kShownBytes = 8;
+    const QString hex = QString::fromLatin1(bytes.left(kShownBytes).toHex(' ').toUpper());
+    return bytes.size() > kShownBytes ? hex + QStringLiteral(" ...") : hex;
+}
+
+QString DiffValueText(const QString &text, bool chinese)
+{
+    return text.isEmpty() ? PickText(chinese, "(empty)", "(空)") : text;
+}
+
+QStringList DiffLines(
+    const ImageDiff &diff, const QString &titleA, const QString &titleB, bool chinese, int maxLines)
+{
+    const auto values = [&](const QString &a, const QString &b) {
+        return PickText(chinese, "%1 %2, %3 %4", "%1 %2，%3 %4")
+            .arg(titleA, DiffValueText(a, chinese), titleB, DiffValueText(b, chinese));
+    };
+    QStringList lines;
+    for (const ChannelDifference &c : diff.channels) {
+        lines << PickText(chinese, "Channel %1, %2: %3", "信道%1，%2：%3")
+                     .arg(c.channel, c.field, values(c.a, c.b));
+    }
+    for (const SettingDifference &s : diff.settings)
+        lines << QStringLiteral("%1: %2").arg(s.name, values(s.a, s.b));
+    for (const ByteRangeDifference &r : diff.otherBytes)
+        lines << PickText(chinese, "Bytes %1", "字节 %1").arg(ByteRangeText(r));
+    if (lines.size() > maxLines) {
+        const qsizetype left = lines.size() - maxLines;
+        lines.resize(maxLines);
+        lines << PickText(chinese, "... and %1 more", "……另有 %1 项").arg(left);
+    }
+    return lines;
+}

@@ -10,6 +10,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <QVector>
 
 class CIniFile;
@@ -58,3 +59,13 @@ enum class DiffGroup { Channels, Settings, OtherBytes };
 QString DiffGroupTitle(DiffGroup group, bool chinese);
 // "0x1FF6" or "0x1FF6-0x1FFF".
 QString ByteRangeText(const ByteRangeDifference &range);
+// The first bytes of a range in hex ("0A FF 12"), with " ..." when more follow.
+QString ByteValuesText(const QByteArray &bytes);
+// A value as a list of differences shows it: "(empty)" for an empty text.
+QString DiffValueText(const QString &text, bool chinese);
+// One line per difference in the chosen language, channels first:
+// "Channel 1, Rx Frequency: sent 140.00000, radio 140.00100", with titleA and
+// titleB naming the two images. After maxLines lines one more says how many
+// are left out.
+QStringList DiffLines(const ImageDiff &diff, const QString &titleA, const QString &titleB,
+    bool chinese, int maxLines);

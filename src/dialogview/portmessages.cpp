@@ -1,7 +1,10 @@
 #include "portmessages.h"
 
 #include "comport.h"
+#include "imagediff.h"
+#include "inifile.h"
 #include "language.h"
+#include "messages.h"
 
 namespace {
 
@@ -35,6 +38,8 @@ QString Advice(const QString &portName, OpenFailure failure, const QString &deta
     return detail.isEmpty() ? QString() : QStringLiteral("%1: %2").arg(device, detail);
 }
 
+constexpr int kShownDifferences = 20; // lines of differences in one message
+
 } // namespace
 
 QString PortOpenFailureText(
@@ -42,4 +47,36 @@ QString PortOpenFailureText(
 {
     const QString advice = Advice(portName, failure, detail);
     return advice.isEmpty() ? message : message + QStringLiteral("\n\n") + advice;
+}
+
+QString TransferFailureText(const TransferOutcome &outcome, const QString &portName)
+{
+    const QString text = MessageText(outcome.messageId);
+    if (outcome.result == TransferResult::PortOpenFailed)
+        return PortOpenFailureText(text, portName, outcome.openFailure, outcome.detail);
+    return text;
+}
+
+QString VerifiedWriteText(const VerifiedWriteOutcome &outcome, const QString &portName)
+{
+    switch (outcome.verify) {
+    case VerifyResult::Skipped:
+        return QString();
+    case VerifyResult::Verified:
+        return LangText("Written and verified", "已写入并校验无误");
+    case VerifyResult::NotVerified: {
+        const QString why = outcome.verifyRead.result == TransferResult::Cancelled
+            ? LangText("the verification was cancelled.", "校验已取消。")
+            : TransferFailureText(outcome.verifyRead, portName);
+        return LangText("Written; could not verify: %1", "已写入；无法校验：%1").arg(why);
+    }
+    case VerifyResult::Different:
+        break;
+    }
+    const ImageDiff diff = DiffImages(outcome.expected, outcome.readBack, g_bChinese, g_iniFile);
+    const QStringList lines = DiffLines(
+        diff, LangText("sent", "发送"), LangText("radio", "对讲机"), g_bChinese, kShownDifferences);
+    return LangText("Written, but the radio does not hold what was sent:",
+               "已写入，但对讲机中的数据与发送的不一致：")
+        + QLatin1Char('\n') + lines.join(QLatin1Char('\n'));
 }

@@ -1,8 +1,10 @@
-// The words shown when the radio's port could not be opened: the program's own
-// message, followed by what the user can do about the particular cause.
+// The words shown when the radio's port could not be opened (the program's own
+// message, followed by what the user can do about the particular cause), and
+// what a transfer reports when it ended.
 #pragma once
 
 #include "radioport.h"
+#include "verifiedwrite.h"
 
 #include <QString>
 
@@ -10,3 +12,11 @@
 // device, no permission, in use by another program, anything else).
 QString PortOpenFailureText(
     const QString &message, const QString &portName, OpenFailure failure, const QString &detail);
+
+// Why a transfer failed: its message, with the advice for a port that did not open.
+QString TransferFailureText(const TransferOutcome &outcome, const QString &portName);
+// What a verified write found: "Written and verified", the channels and
+// settings that the radio holds otherwise than they were sent, or "Written;
+// could not verify: ..." (the write itself succeeded). Empty when the write
+// failed or was not verified.
+QString VerifiedWriteText(const VerifiedWriteOutcome &outcome, const QString &portName);

@@ -8,8 +8,11 @@
 #include "programdoc.h"
 #include "transferworker.h"
 #include "uiservices.h"
+#include "usersettings.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
+#include <QDir>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
@@ -21,6 +24,7 @@ namespace {
 constexpr int kInitialRange = 305; // replaced by every transfer before its first step
 constexpr int kProgressId = 1001;
 constexpr int kCountId = 1009;
+constexpr int kVerifyId = 1010;
 } // namespace
 
 CProcessDlg::CProcessDlg(CProgramDoc *document, Direction direction, QWidget *parent)
@@ -63,6 +67,14 @@ CProcessDlg::CProcessDlg(CProgramDoc *document, Direction direction, QWidget *pa
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(30, 24, 30, 16);
     layout->addWidget(m_progress);
+    if (direction == Direction::Write) {
+        m_verify = new QCheckBox(LangText("Verify after writing", "写入后校验"), this);
+        m_verify->setChecked(UserSettings::verifyAfterWrite());
+        DialogHelp::SetHelpId(m_verify, kVerifyId);
+        connect(m_verify, &QCheckBox::toggled, this, &UserSettings::setVerifyAfterWrite);
+        layout->addSpacing(6);
+        layout->addWidget(m_verify);
+    }
     layout->addSpacing(12);
     layout->addLayout(row);
     setMinimumWidth(320);
@@ -126,13 +138,20 @@ void CProcessDlg::RunTransfer()
         close();
         return;
     }
-    const bool write = m_direction == Direction::Write;
+    using Kind = TransferWorker::Kind;
+    Kind kind = Kind::Read;
+    int steps = kReadProgressSteps;
+    if (m_direction == Direction::Write) {
+        m_verify->setEnabled(false);
+        kind = m_verify->isChecked() ? Kind::VerifiedWrite : Kind::Write;
+        steps = kind == Kind::VerifiedWrite ? kVerifiedWriteProgressSteps : kWriteProgressSteps;
+    }
     m_document->CommitPendingEdits();
-    m_progress->setRange(0, write ? kWriteProgressSteps : kReadProgressSteps);
+    m_progress->setRange(0, steps);
 
     m_portName = g_strComPort;
     m_worker = new TransferWorker(
-        write, m_portName, m_document->image(), m_bCancel, this, [this] { return askRetry(); });
+        kind, m_portName, m_document->image(), m_bCancel, this, [this] { return askRetry(); });
     connect(m_worker, &TransferWorker::progressChanged, this, &CProcessDlg::onProgress);
     m_thread = QThread::create([worker = m_worker] { worker->run(); });
     connect(m_thread, &QThread::finished, this, &CProcessDlg::onTransferFinished);
@@ -141,6 +160,8 @@ void CProcessDlg::RunTransfer()
 
 void CProcessDlg::onProgress(int position)
 {
+    if (position > kWriteProgressSteps && m_direction == Direction::Write)
+        setWindowTitle(LangText("Verify Data", "校验数据"));
     m_progress->setValue(position);
     m_count->setText(QString::number(m_progress->value()));
 }
@@ -154,10 +175,39 @@ bool CProcessDlg::askRetry()
 
 void CProcessDlg::showFailure(const TransferOutcome &outcome)
 {
-    QString text = MessageText(outcome.messageId);
-    if (outcome.result == TransferResult::PortOpenFailed)
-        text = PortOpenFailureText(text, m_portName, outcome.openFailure, outcome.detail);
-    UiServices::message(this, QString(), text, QMessageBox::Warning, QMessageBox::Ok);
+    UiServices::message(this, QString(), TransferFailureText(outcome, m_portName),
+        QMessageBox::Warning, QMessageBox::Ok);
+}
+
+// After a completed transfer: what the verification found and whether a backup
+// copy could not be kept. Neither turns the transfer itself into a failure.
+void CProcessDlg::reportEnd(const TransferWorker &worker)
+{
+    const auto warning = [](const BackupResult &copy) {
+        return LangText("No backup copy was kept: %1", "未能保留备份：%1").arg(copy.error);
+    };
+    QStringList lines;
+    QMessageBox::Icon icon = QMessageBox::Warning;
+    if (m_direction == Direction::Write) {
+        const VerifiedWriteOutcome &written = worker.written();
+        lines << VerifiedWriteText(written, m_portName);
+        if (written.verify == VerifyResult::Verified)
+            icon = QMessageBox::Information;
+        const BackupResult &copy = worker.readBackCopy();
+        if (written.verify == VerifyResult::Different) {
+            lines << (copy.ok() ? LangText(
+                          "What the radio holds is kept as %1", "对讲机中现有的数据已保存为 %1")
+                                      .arg(QDir::toNativeSeparators(copy.path))
+                                : warning(copy));
+        }
+    }
+    if (!worker.backup().ok()) {
+        lines << warning(worker.backup());
+        icon = QMessageBox::Warning;
+    }
+    lines.removeAll(QString());
+    if (!lines.isEmpty())
+        UiServices::message(this, QString(), lines.join(QStringLiteral("\n\n")), icon);
 }
 
 void CProcessDlg::onTransferFinished()
@@ -168,8 +218,10 @@ void CProcessDlg::onTransferFinished()
     const TransferOutcome outcome = m_worker->outcome();
     releaseDocument();
 
-    if (outcome.ok() && m_direction == Direction::Read && m_document) {
+    if (outcome.ok() && m_direction == Direction::Read && m_document)
         m_document->replaceFromRadio(m_worker->image());
+    if (outcome.ok()) {
+        reportEnd(*m_worker);
     } else if (outcome.result == TransferResult::PortOpenFailed
         || outcome.result == TransferResult::ProgramInterrupt) {
         showFailure(outcome);

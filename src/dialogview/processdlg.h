@@ -4,6 +4,10 @@
 // before OK closes it without touching the port; Cancel during the transfer
 // stops it at the next poll point. While a read dialog exists its document is
 // receiving: it takes no edits that the read would overwrite.
+// stops it at the next poll point. The Write dialog has "Verify after writing"
+// (remembered per user): the radio is then read again and compared, the
+// progress runs through both halves, and Cancel while verifying stops only the
+// verification. How the write went is reported in a message when it ends.
 #pragma once
 
 #include <QDialog>
@@ -11,6 +15,7 @@
 #include <atomic>
 
 class CProgramDoc;
+class QCheckBox;
 class QLabel;
 class QProgressBar;
 class QPushButton;
@@ -37,6 +42,8 @@ public:
     QLabel *countText() const { return m_count; }
     QPushButton *okButton() const { return m_ok; }
     QPushButton *cancelButton() const { return m_cancel; }
+    // "Verify after writing"; nullptr in the Read dialog.
+    QCheckBox *verifyCheck() const { return m_verify; }
 
     void OnOK();
     // Cancel, Escape and the close box.
@@ -57,6 +64,7 @@ private:
     void showFailure(const TransferOutcome &outcome);
     // The document takes edits again (a read dialog's end).
     void releaseDocument();
+    void reportEnd(const TransferWorker &worker);
 
     QString m_strTitle;
     QPointer<CProgramDoc> m_document;
@@ -68,6 +76,7 @@ private:
     QLabel *m_count = nullptr;
     QPushButton *m_ok = nullptr;
     QPushButton *m_cancel = nullptr;
+    QCheckBox *m_verify = nullptr;
     QThread *m_thread = nullptr;
     TransferWorker *m_worker = nullptr;
 };

@@ -1,10 +1,12 @@
 // One whole-image transfer run on a worker thread. Progress leaves the thread
 // as queued signals; the stop test reads the dialog's atomic cancel flag; the
 // Retry/Cancel question is handed to the GUI thread, which answers it while
-// the worker waits.
+// the worker waits. A completed read and every write keep a backup copy of the
+// image (a failure to keep it is only reported, never fails the transfer).
 #pragma once
 
-#include "cloneengine.h"
+#include "backupstore.h"
+#include "verifiedwrite.h"
 
 #include <QObject>
 #include <atomic>
@@ -15,16 +17,25 @@ class TransferWorker : public QObject, public TransferObserver
     Q_OBJECT
 
 public:
+    enum class Kind { Read, Write, VerifiedWrite };
+
     // question runs on the thread of questionContext and answers true for Retry.
-    TransferWorker(bool writeDirection, const QString &portName, const MemoryImage &image,
+    TransferWorker(Kind kind, const QString &portName, const MemoryImage &image,
         const std::atomic<bool> &cancel, QObject *questionContext, std::function<bool()> question);
 
     // The transfer itself; called on the worker thread.
     void run();
 
+    // The read, or the write itself (a write succeeds whatever its verification found).
     TransferOutcome outcome() const { return m_outcome; }
+    // A write: the write and what its verifying read found.
+    const VerifiedWriteOutcome &written() const { return m_written; }
     // After a successful read: the radio's image. Otherwise the image given.
     const MemoryImage &image() const { return m_image; }
+    // The copy of the image read, or of the image about to be sent.
+    const BackupResult &backup() const { return m_backup; }
+    // After a verification that found other bytes: the copy of what the radio holds.
+    const BackupResult &readBackCopy() const { return m_readBackCopy; }
 
     void progress(int position) override;
     bool shouldStop() override;
@@ -34,11 +45,14 @@ Q_SIGNALS:
     void progressChanged(int position);
 
 private:
-    const bool m_writeDirection;
+    const Kind m_kind;
     const QString m_portName;
     MemoryImage m_image;
     const std::atomic<bool> &m_cancel;
     QObject *m_questionContext;
     std::function<bool()> m_question;
     TransferOutcome m_outcome;
+    VerifiedWriteOutcome m_written;
+    BackupResult m_backup;
+    BackupResult m_readBackCopy;
 };

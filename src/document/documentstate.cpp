@@ -19,6 +19,19 @@ DocumentState DecodeState(const MemoryImage &image, bool chinese)
     return state;
 }
 
+DocumentState WithChannelsOf(const DocumentState &state, const MemoryImage &image, bool chinese)
+{
+    const MemoryImage current = ComposeImage(state);
+    DocumentState after = state;
+    after.image = image;
+    for (int record = 0; record < ImageMap::kChannelCount; ++record) {
+        ChannelTexts texts = DecodeChannel(image, record, chinese);
+        if (texts != DecodeChannel(current, record, chinese))
+            after.rows[record] = std::move(texts);
+    }
+    return after;
+}
+
 StateDelta DiffStates(const DocumentState &before, const DocumentState &after)
 {
     StateDelta delta;

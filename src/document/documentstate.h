@@ -28,6 +28,12 @@ MemoryImage ComposeImage(const DocumentState &state);
 // document's (it reads and writes the per-user settings).
 DocumentState DecodeState(const MemoryImage &image, bool chinese);
 
+// The state that shows image: image as its bytes, and decoded from it the rows
+// of every channel that it shows otherwise than state does. Its composed image
+// is image whenever the band-limit bytes of image are those of state's boxes (an
+// import into a copy of the composed image changes channels only).
+DocumentState WithChannelsOf(const DocumentState &state, const MemoryImage &image, bool chinese);
+
 struct StateDelta
 {
     struct Row

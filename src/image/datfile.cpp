@@ -45,6 +45,12 @@ DatResult LoadDatFile(const QString &path, MemoryImage &image)
 
 DatResult SaveDatFile(const QString &path, const MemoryImage &image)
 {
+    return SaveFileAtomically(
+        path, QByteArray(reinterpret_cast<const char *>(image.data()), kImageSize));
+}
+
+DatResult SaveFileAtomically(const QString &path, const QByteArray &bytes)
+{
     const QString shown = QDir::toNativeSeparators(path);
     const bool existed = QFileInfo::exists(path);
     QString why;
@@ -54,7 +60,6 @@ DatResult SaveDatFile(const QString &path, const MemoryImage &image)
                 "DatFile", "Cannot save %1: %2. Choose another folder or file name.")
                 .arg(shown, why)};
     }
-    const QByteArray bytes(reinterpret_cast<const char *>(image.data()), kImageSize);
     if (SaveFileBytes(path, bytes, &why))
         return {};
     const QString message = existed

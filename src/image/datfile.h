@@ -1,6 +1,7 @@
 // .dat files: exactly the 8192 image bytes, byte 0 first, no header or checksum.
 // Loading refuses a shorter file and anything but a regular file (a FIFO or a
-// device would block or never end) and ignores bytes beyond 8192; saving is atomic.
+// device would block or never end) and ignores bytes beyond 8192; saving is atomic
+// (other files the program writes, such as a CSV export, are saved the same way).
 #pragma once
 
 #include "memoryimage.h"
@@ -23,3 +24,5 @@ struct DatResult
 
 DatResult LoadDatFile(const QString &path, MemoryImage &image);
 DatResult SaveDatFile(const QString &path, const MemoryImage &image);
+// Any file the program writes (a CSV export too), with the same checks and messages.
+DatResult SaveFileAtomically(const QString &path, const QByteArray &bytes);

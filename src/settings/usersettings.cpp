@@ -60,4 +60,16 @@ void setRecentFiles(const QStringList &paths)
     s.setValue(QStringLiteral("RecentFiles"), paths);
 }
 
+bool verifyAfterWrite()
+{
+    QSettings s(QSettings::NativeFormat, QSettings::UserScope, storeName());
+    return s.value(QStringLiteral("VerifyAfterWrite"), true).toBool();
+}
+
+void setVerifyAfterWrite(bool verify)
+{
+    QSettings s(QSettings::NativeFormat, QSettings::UserScope, storeName());
+    s.setValue(QStringLiteral("VerifyAfterWrite"), verify);
+}
+
 } // namespace UserSettings

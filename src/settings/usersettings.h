@@ -1,6 +1,7 @@
 // Per-user settings kept outside "Program.ini": the chosen serial port, the
-// last product type/range selection and the recently used document files. Stored with QSettings
-// under the name given by [Setup] "AppName" (on Linux ~/.config/<AppName>.conf).
+// last product type/range selection, the recently used document files and
+// whether a write is verified. Stored with QSettings under the name given by
+// [Setup] "AppName" (on Linux ~/.config/<AppName>.conf).
 #pragma once
 
 #include <QString>
@@ -17,5 +18,7 @@ void setComPort(const QString &device);
 
 QStringList recentFiles(); // "RecentFiles": absolute paths, most recent first
 void setRecentFiles(const QStringList &paths);
+bool verifyAfterWrite(); // "VerifyAfterWrite", true when absent
+void setVerifyAfterWrite(bool verify);
 
 } // namespace UserSettings

@@ -146,9 +146,10 @@ void TestProgramApp::menusAfterStartUp()
 
     const auto &doc = actions->documentMenus();
     QCOMPARE(itemTexts(doc[0]),
-        QStringList({"&New\tCtrl+N", "&Open...\tCtrl+O", "&Close", "&Save\tCtrl+S", "Save &As...",
-            "-", "&Print...\tCtrl+P", "Print Pre&view", "P&rint Setup...", "-", "Recent &Files",
-            "-", "E&xit"}));
+        QStringList({"&New\tCtrl+N", "&Open...\tCtrl+O", "Open &Backup...", "&Close",
+            "&Save\tCtrl+S", "Save &As...", "-", "Co&mpare With...", "&Import CSV...",
+            "&Export CSV...", "-", "&Print...\tCtrl+P", "Print Pre&view", "P&rint Setup...", "-",
+            "Recent &Files", "-", "E&xit"}));
     QCOMPARE(itemTexts(doc[1]),
         QStringList({"&Undo\tCtrl+Z", "&Redo\tCtrl+Y", "-", "Cu&t\tCtrl+X", "Cop&y\tCtrl+C",
             "&Paste\tCtrl+V", "&Delete\tDel", "-", "&Insert Empty Row", "Delete Ro&w",
@@ -162,8 +163,8 @@ void TestProgramApp::menusAfterStartUp()
     // The menu shown without a document keeps its built-in About item.
     const auto &noDoc = actions->noDocumentMenus();
     QCOMPARE(itemTexts(noDoc[0]),
-        QStringList({"&New\tCtrl+N", "&Open...\tCtrl+O", "-", "P&rint Setup...", "-",
-            "Recent &Files", "-", "E&xit"}));
+        QStringList({"&New\tCtrl+N", "&Open...\tCtrl+O", "Open &Backup...", "-", "P&rint Setup...",
+            "-", "Recent &Files", "-", "E&xit"}));
     QCOMPARE(itemTexts(noDoc[1]), QStringList({"&Toolbar", "&Status Bar"}));
     QCOMPARE(itemTexts(noDoc[2]), QStringList({"&Contents", "-", "&About Program..."}));
 

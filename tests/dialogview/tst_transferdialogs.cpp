@@ -1,5 +1,7 @@
 // Program > Read and Write through the progress dialog, end to end against the
-// simulated radio: in-process ("sim") and on a pseudo-terminal with faults.
+// simulated radio: in-process ("sim") and on a pseudo-terminal with faults;
+// the backup copies they keep and what a verified write reports.
+#include "backupstore.h"
 #include "bandlimitboxes.h"
 #include "channeltablemodel.h"
 #include "comport.h"
@@ -15,7 +17,9 @@
 #include "programview.h"
 #include "servedradio.h"
 #include "testfiles.h"
+#include "usersettings.h"
 
+#include <QCheckBox>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -60,6 +64,18 @@ struct Session
     }
 };
 
+// The one backup copy kept since the folder was emptied, or an empty entry.
+BackupEntry OnlyBackup()
+{
+    const QVector<BackupEntry> entries = BackupStore().list();
+    return entries.size() == 1 ? entries.first() : BackupEntry {};
+}
+
+QByteArray Bytes(const MemoryImage &image)
+{
+    return QByteArray(reinterpret_cast<const char *>(image.data()), kImageSize);
+}
+
 } // namespace
 
 class TestTransferDialogs : public QObject
@@ -89,7 +105,11 @@ private Q_SLOTS:
     void cleanup();
 
     void readReplacesImageAndCountsTo512();
-    void writeSendsImageAndCountsTo509();
+    void backupFailureIsOnlyAWarning();
+    void write_data();
+    void write();
+    void verifiedWriteOverPseudoTerminal_data();
+    void verifiedWriteOverPseudoTerminal();
     void cancelBeforeOkTouchesNoPort();
     void secondCommandWhileOpenChangesNothing();
     void cancelDuringReadLeavesDocument();
@@ -114,6 +134,7 @@ void TestTransferDialogs::init()
     QVERIFY(SaveDatFile(m_simPath, RadioMemory()).ok());
     g_strComPort = SimulatedPortName();
     g_bNewImage = true;
+    QDir(BackupStore::defaultFolder()).removeRecursively();
 }
 
 void TestTransferDialogs::cleanup()
@@ -139,6 +160,9 @@ void TestTransferDialogs::readReplacesImageAndCountsTo512()
 
     QVERIFY(messages.shown().isEmpty());
     const MemoryImage radio = RadioMemory();
+    const BackupEntry backup = OnlyBackup();
+    QCOMPARE(backup.kind, BackupKind::Radio);
+    QCOMPARE(ReadFile(backup.path), Bytes(radio)); // the radio's bytes, before any refresh
     for (int address : {int(ImageMap::kTimeOutTimer), int(ImageMap::kVhfSquelch),
              ImageMap::kUhfSquelch + 3, int(ImageMap::kPowerOnName), 0x1500})
         QCOMPARE(int(s.doc.image()[address]), int(radio[address]));
@@ -150,9 +174,43 @@ void TestTransferDialogs::readReplacesImageAndCountsTo512()
     QVERIFY(!s.doc.IsModified());
 }
 
-void TestTransferDialogs::writeSendsImageAndCountsTo509()
+void TestTransferDialogs::backupFailureIsOnlyAWarning()
 {
+    // A file where the backups folder should be: no copy can be kept.
+    QDir().mkpath(QFileInfo(BackupStore::defaultFolder()).path());
+    QVERIFY(WriteFile(BackupStore::defaultFolder(), "in the way"));
     MessageRecorder messages;
+    Session s;
+
+    DialogCommands::ReadFromRadio(&s.view, &s.doc);
+    runToEnd(DialogCommands::TransferDialog());
+
+    QCOMPARE(int(s.doc.image()[0x1500]), 0x5A); // the read itself went through
+    QCOMPARE(messages.shown().size(), 1);
+    QCOMPARE(messages.shown().first().icon, QMessageBox::Warning);
+    QVERIFY(messages.shown().first().text.startsWith(QStringLiteral("No backup copy was kept: ")));
+    QFile::remove(BackupStore::defaultFolder());
+}
+
+void TestTransferDialogs::write_data()
+{
+    QTest::addColumn<bool>("verify");
+    QTest::addColumn<QString>("lastCount");
+    QTest::addColumn<QStringList>("messages");
+
+    QTest::newRow("verify after writing (the default)")
+        << true << "1021" << QStringList {"Written and verified"};
+    QTest::newRow("without verifying") << false << "509" << QStringList {};
+}
+
+void TestTransferDialogs::write()
+{
+    QFETCH(bool, verify);
+    QFETCH(QString, lastCount);
+    QFETCH(QStringList, messages);
+
+    QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("HtTest")).clear();
+    MessageRecorder recorder;
     Session s;
     s.setByte(ImageMap::kTimeOutTimer, 0x03);
     s.setByte(ImageMap::kVhfSquelch, 99); // the squelch block stays out of a write
@@ -162,8 +220,14 @@ void TestTransferDialogs::writeSendsImageAndCountsTo509()
     CProcessDlg *dialog = DialogCommands::TransferDialog();
     QVERIFY(dialog);
     QCOMPARE(dialog->windowTitle(), QStringLiteral("Write Data"));
-    QCOMPARE(runToEnd(dialog), QStringLiteral("509"));
-    QVERIFY(messages.shown().isEmpty());
+    QVERIFY(dialog->verifyCheck()->isChecked());
+    if (!verify)
+        QTest::mouseClick(dialog->verifyCheck(), Qt::LeftButton);
+    QCOMPARE(runToEnd(dialog), lastCount);
+    QStringList shown;
+    for (const MessageRecorder::Shown &message : recorder.shown())
+        shown << message.text;
+    QCOMPARE(shown, messages);
 
     MemoryImage radio {};
     QVERIFY(LoadDatFile(m_simPath, radio).ok());
@@ -171,6 +235,65 @@ void TestTransferDialogs::writeSendsImageAndCountsTo509()
     QCOMPARE(int(radio[ImageMap::kVhfSquelch]), 55);
     QCOMPARE(int(radio[0x1FF8]), int(RadioMemory()[0x1FF8]));
     QCOMPARE(int(radio[0x1500]), int(s.doc.image()[0x1500]));
+    const BackupEntry sent = OnlyBackup();
+    QCOMPARE(sent.kind, BackupKind::Sent);
+    QCOMPARE(ReadFile(sent.path), Bytes(s.doc.image()));
+
+    // The choice is the user's from now on.
+    QCOMPARE(UserSettings::verifyAfterWrite(), verify);
+    DialogCommands::WriteToRadio(&s.view, &s.doc);
+    QCOMPARE(DialogCommands::TransferDialog()->verifyCheck()->isChecked(), verify);
+}
+
+void TestTransferDialogs::verifiedWriteOverPseudoTerminal_data()
+{
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<QStringList>("lines"); // the message, line by line, up to the last kept
+    QTest::addColumn<bool>("readBackKept");
+
+    QTest::newRow("the radio stores a wrong byte in channel 1")
+        << "corrupt-write@2"
+        << QStringList {"Written, but the radio does not hold what was sent:",
+               "Channel 1, Rx Frequency: sent 140.00000, radio 140.00165"}
+        << true;
+    QTest::newRow("the verifying read gets no answer") // the write skips block 1008
+        << "no-ack@1008"
+        << QStringList {"Written; could not verify: "
+               + QString::fromLatin1(MessageSource(kMsgProgramInterrupt))}
+        << false;
+}
+
+void TestTransferDialogs::verifiedWriteOverPseudoTerminal()
+{
+    QFETCH(QString, fault);
+    QFETCH(QStringList, lines);
+    QFETCH(bool, readBackKept);
+
+    ServedRadio radio(RadioMemory(), Faults({fault}));
+    g_strComPort = radio.path();
+    UserSettings::setVerifyAfterWrite(true);
+    MessageRecorder messages;
+    Session s;
+    QVERIFY(s.doc.commitCell(1, kColRx, NewChannelTexts(QStringLiteral("140.00000"), false)));
+
+    DialogCommands::WriteToRadio(&s.view, &s.doc);
+    CProcessDlg *dialog = DialogCommands::TransferDialog();
+    bool written = false;
+    connect(dialog, &CProcessDlg::transferEnded, this, [&written](bool ok) { written = ok; });
+    runToEnd(dialog);
+
+    QVERIFY(written); // never reported as a failed write
+    QCOMPARE(messages.shown().size(), 1);
+    QCOMPARE(messages.shown().first().icon, QMessageBox::Warning);
+    const QStringList shown = messages.shown().first().text.split(QLatin1Char('\n'));
+    QCOMPARE(shown.mid(0, lines.size()), lines);
+    const QVector<BackupEntry> copies = BackupStore().list();
+    QCOMPARE(copies.size(), readBackKept ? 2 : 1); // the copy sent, and what the radio holds
+    if (readBackKept) {
+        QCOMPARE(copies.first().kind, BackupKind::Radio);
+        QCOMPARE(ReadFile(copies.first().path), Bytes(radio.stop().memory()));
+        QVERIFY(shown.last().startsWith(QStringLiteral("What the radio holds is kept as ")));
+    }
 }
 
 void TestTransferDialogs::cancelBeforeOkTouchesNoPort()

@@ -1,0 +1,194 @@
+#include "imagefilecommands.h"
+
+#include "backupsdlg.h"
+#include "channelgrid.h"
+#include "childframe.h"
+#include "comparedlg.h"
+#include "csvimportdlg.h"
+#include "datfile.h"
+#include "documentcommands.h"
+#include "inifile.h"
+#include "language.h"
+#include "programdoc.h"
+#include "programview.h"
+#include "uiservices.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMdiArea>
+#include <QPointer>
+
+namespace {
+
+QString realFileName(QWidget *parent, ImageFileCommands::FileRequest request,
+    const QString &proposed, CsvLayout *layout)
+{
+    using Request = ImageFileCommands::FileRequest;
+    const QString gridFilter = ImageFileCommands::tr("Channel table CSV (*.csv)");
+    const QString communityFilter = ImageFileCommands::tr("Community CSV (*.csv)");
+    QFileDialog dialog(parent);
+    if (request == Request::CompareImage) {
+        dialog.setNameFilter(DocumentCommands::tr("Program Document (*.dat)"));
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    } else if (request == Request::ImportCsv) {
+        dialog.setNameFilters(
+            {ImageFileCommands::tr("CSV files (*.csv)"), ImageFileCommands::tr("All files (*)")});
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    } else {
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setNameFilters({gridFilter, communityFilter});
+        dialog.selectNameFilter(*layout == CsvLayout::Community ? communityFilter : gridFilter);
+        dialog.setDefaultSuffix(QStringLiteral("csv"));
+        dialog.selectFile(proposed);
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    if (request == Request::ExportCsv)
+        *layout = dialog.selectedNameFilter() == communityFilter ? CsvLayout::Community
+                                                                 : CsvLayout::Grid;
+    return dialog.selectedFiles().constFirst();
+}
+
+// The bytes of a CSV file, or why they could not be had. Only a regular file of
+// a sensible size is read: a FIFO or a device would block or never end.
+bool ReadCsvFile(const QString &path, QByteArray *bytes, QString *error)
+{
+    const QString shown = QDir::toNativeSeparators(path);
+    const QFileInfo info(path);
+    if (!info.isFile()) {
+        *error = ImageFileCommands::tr("%1 is not a file that can be imported. Choose a CSV file.")
+                     .arg(shown);
+        return false;
+    }
+    if (info.size() > ImageFileCommands::kMaxCsvBytes) {
+        *error = ImageFileCommands::tr("%1 is too large for a list of channels (%2 bytes). "
+                                       "Choose a CSV file of at most 200 channels.")
+                     .arg(shown)
+                     .arg(info.size());
+        return false;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = ImageFileCommands::tr("Cannot read %1: %2.").arg(shown, file.errorString());
+        return false;
+    }
+    *bytes = file.read(ImageFileCommands::kMaxCsvBytes + 1);
+    if (file.error() != QFileDevice::NoError) {
+        *error = ImageFileCommands::tr("Cannot read %1: %2.").arg(shown, file.errorString());
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+ImageFileCommands::ImageFileCommands(QWidget *frame, DocumentCommands *documents)
+    : QObject(frame)
+    , m_frame(frame)
+    , m_documents(documents)
+    , m_fileName(realFileName)
+{ }
+
+QString ImageFileCommands::askFileName(
+    FileRequest request, const QString &proposed, CsvLayout *layout)
+{
+    return m_fileName ? m_fileName(m_frame, request, proposed, layout) : QString();
+}
+
+void ImageFileCommands::warn(const QString &text)
+{
+    UiServices::message(m_frame, QString(), text, QMessageBox::Warning);
+}
+
+void ImageFileCommands::openBackup()
+{
+    const BackupStore store;
+    CBackupsDlg dialog(store.list(), store.folder(), CBackupsDlg::Purpose::Open, m_frame);
+    if (dialog.exec() == QDialog::Accepted && !dialog.selectedPath().isEmpty())
+        m_documents->openCopy(dialog.selectedPath());
+}
+
+void ImageFileCommands::compareWith()
+{
+    const QPointer<CChildFrame> child = m_documents->activeChild();
+    if (!child)
+        return;
+    QString path;
+    {
+        const BackupStore store;
+        CBackupsDlg dialog(store.list(), store.folder(), CBackupsDlg::Purpose::Compare, m_frame);
+        const int answer = dialog.exec();
+        if (answer == QDialog::Accepted)
+            path = dialog.selectedPath();
+        else if (answer == CBackupsDlg::kOtherFile)
+            path = askFileName(FileRequest::CompareImage, QString(), nullptr);
+    }
+    if (path.isEmpty() || !child)
+        return;
+    MemoryImage other {};
+    const DatResult loaded = LoadDatFile(path, other);
+    if (!loaded.ok()) {
+        warn(loaded.message);
+        return;
+    }
+    CProgramDoc *document = child->document();
+    document->CommitPendingEdits();
+    const ImageDiff diff = DiffImages(document->image(), other, g_bChinese, g_iniFile);
+    auto *window = new CCompareDlg(diff, document->title(), QFileInfo(path).fileName(), m_frame);
+    connect(window, &CCompareDlg::channelActivated, this,
+        [child](int record, int column) { goToCell(child, record, column); });
+    window->show();
+}
+
+void ImageFileCommands::goToCell(CChildFrame *child, int record, int column)
+{
+    if (!child)
+        return;
+    child->showNormal();
+    if (QMdiArea *area = child->mdiArea())
+        area->setActiveSubWindow(child);
+    ChannelGrid *grid = child->view()->grid();
+    const QModelIndex index = grid->model()->index(record, column);
+    grid->setCurrentIndex(index);
+    grid->scrollTo(index);
+    grid->setFocus();
+    child->window()->activateWindow();
+}
+
+void ImageFileCommands::importCsv()
+{
+    const QPointer<CChildFrame> child = m_documents->activeChild();
+    if (!child)
+        return;
+    const QString path = askFileName(FileRequest::ImportCsv, QString(), nullptr);
+    if (path.isEmpty() || !child)
+        return;
+    QByteArray csv;
+    QString error;
+    if (!ReadCsvFile(path, &csv, &error)) {
+        warn(error);
+        return;
+    }
+    child->document()->CommitPendingEdits();
+    CCsvImportDlg dialog(child->document(), csv, QFileInfo(path).fileName(), m_frame);
+    dialog.exec();
+}
+
+void ImageFileCommands::exportCsv()
+{
+    const QPointer<CChildFrame> child = m_documents->activeChild();
+    if (!child)
+        return;
+    CsvLayout layout = CsvLayout::Grid;
+    const QString proposed = QFileInfo(child->document()->title()).completeBaseName();
+    const QString path
+        = askFileName(FileRequest::ExportCsv, proposed + QStringLiteral(".csv"), &layout);
+    if (path.isEmpty() || !child)
+        return;
+    child->document()->CommitPendingEdits();
+    const DatResult saved
+        = SaveFileAtomically(path, ExportChannelsCsv(child->document()->image(), layout));
+    if (!saved.ok())
+        warn(saved.message);
+}

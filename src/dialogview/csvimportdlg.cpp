@@ -1,0 +1,194 @@
+#include "csvimportdlg.h"
+
+#include "channelcolumns.h"
+#include "dialoghelp.h"
+#include "groupedtree.h"
+#include "language.h"
+#include "programdoc.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kImportCsvHelp = 32812; // F1: the help of File > Import CSV
+constexpr int kFirstChannelColumn = 2; // after the line and CH columns
+
+QString LayoutName(CsvLayout layout)
+{
+    return layout == CsvLayout::Community ? LangText("community format", "通用格式")
+                                          : LangText("channel table format", "信道表格式");
+}
+
+} // namespace
+
+CCsvImportDlg::CCsvImportDlg(
+    CProgramDoc *document, const QByteArray &csv, const QString &fileName, QWidget *parent)
+    : QDialog(parent)
+    , m_document(document)
+    , m_csv(csv)
+    , m_fileName(fileName)
+{
+    setWindowTitle(LangText("Import CSV - %1", "导入 CSV - %1").arg(fileName));
+    m_summary = new QLabel(this);
+    m_summary->setWordWrap(true);
+    m_summary->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_replace = new QCheckBox(LangText("Replace all channels", "替换全部信道"), this);
+    m_replace->setToolTip(LangText(
+        "Every channel the file does not list is emptied.", "文件中未列出的信道全部清空。"));
+
+    m_preview = new QTreeWidget(this);
+    QStringList headers {LangText("Line", "行"), ColumnHeader(-1, g_bChinese)};
+    for (int column = 0; column < kChannelColumns; ++column)
+        headers << ColumnHeader(column, g_bChinese);
+    m_preview->setHeaderLabels(headers);
+    m_preview->setAllColumnsShowFocus(true);
+
+    auto *buttons = new QDialogButtonBox(this);
+    m_ok = buttons->addButton(LangText("OK", "确定"), QDialogButtonBox::AcceptRole);
+    m_ok->setDefault(true);
+    buttons->addButton(LangText("Cancel", "取消"), QDialogButtonBox::RejectRole);
+    connect(buttons, &QDialogButtonBox::accepted, this, &CCsvImportDlg::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(m_replace, &QCheckBox::toggled, this, &CCsvImportDlg::updatePreview);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_summary);
+    layout->addWidget(m_replace);
+    layout->addWidget(m_preview, 1);
+    layout->addWidget(buttons);
+    DialogHelp::InstallF1(this, kImportCsvHelp);
+    resize(900, 520);
+    updatePreview();
+}
+
+CsvImportResult CCsvImportDlg::importInto(MemoryImage &image) const
+{
+    image = m_document->image();
+    return ImportChannelsCsv(m_csv, image, m_replace->isChecked());
+}
+
+QTreeWidgetItem *CCsvImportDlg::group(Group kind) const
+{
+    return GroupedTree::group(m_preview, int(kind));
+}
+
+QTreeWidgetItem *CCsvImportDlg::addGroup(Group kind, const QString &title, int count)
+{
+    return GroupedTree::addGroup(m_preview, int(kind), title, count);
+}
+
+void CCsvImportDlg::addWritten(const CsvImportResult &result, const MemoryImage &after)
+{
+    QTreeWidgetItem *written = addGroup(
+        Group::Written, LangText("Channels written", "写入的信道"), int(result.rows.size()));
+    for (const ChannelRow &row : result.rows) {
+        QStringList texts {QString::number(row.line), RowLabel(row.record).trimmed()};
+        const ChannelTexts shown = DecodeChannel(after, row.record, g_bChinese);
+        for (const QString &text : shown)
+            texts << text;
+        if (shown[kColRx].isEmpty())
+            texts[kFirstChannelColumn] = LangText("(emptied)", "(清空)");
+        new QTreeWidgetItem(written, texts);
+    }
+}
+
+void CCsvImportDlg::addEmptied(
+    const CsvImportResult &result, const MemoryImage &before, const MemoryImage &after)
+{
+    QList<bool> listed(ImageMap::kChannelCount, false);
+    for (const ChannelRow &row : result.rows)
+        listed[row.record] = true;
+    QList<QStringList> emptied;
+    for (int record = 0; record < ImageMap::kChannelCount; ++record) {
+        if (!listed[record] && !IsChannelEmpty(before, record) && IsChannelEmpty(after, record)) {
+            QStringList texts {QString(), RowLabel(record).trimmed()};
+            for (const QString &text : DecodeChannel(before, record, g_bChinese))
+                texts << text;
+            emptied << texts;
+        }
+    }
+    if (emptied.isEmpty())
+        return;
+    QTreeWidgetItem *group = addGroup(Group::Emptied,
+        LangText("Channels emptied (as they are now)", "清空的信道（当前内容）"),
+        int(emptied.size()));
+    for (const QStringList &texts : emptied) {
+        auto *item = new QTreeWidgetItem(group, texts);
+        for (int column = kFirstChannelColumn; column < texts.size(); ++column)
+            item->setForeground(column, palette().color(QPalette::Disabled, QPalette::Text));
+    }
+}
+
+void CCsvImportDlg::updatePreview()
+{
+    m_preview->clear();
+    if (!m_document) {
+        m_ok->setEnabled(false);
+        return;
+    }
+    m_document->CommitPendingEdits();
+    const MemoryImage before = m_document->image();
+    MemoryImage after;
+    const CsvImportResult result = importInto(after);
+    m_ok->setEnabled(result.ok());
+    if (!result.ok()) {
+        m_summary->setText(
+            LangText("Nothing can be imported from \"%1\": %2\nCorrect the file and import it "
+                     "again. The document is unchanged.",
+                "无法从“%1”导入：%2\n请改正文件后重新导入。文档未作改动。")
+                .arg(m_fileName, result.message()));
+        return;
+    }
+    addWritten(result, after);
+    if (!result.notes.isEmpty()) {
+        QTreeWidgetItem *notes
+            = addGroup(Group::Notes, LangText("Notes", "说明"), int(result.notes.size()));
+        for (const QString &note : result.notes)
+            new QTreeWidgetItem(notes, {note});
+        for (int i = 0; i < notes->childCount(); ++i)
+            notes->child(i)->setFirstColumnSpanned(true);
+    }
+    addEmptied(result, before, after);
+    m_preview->expandAll();
+    for (int column = 0; column < m_preview->columnCount(); ++column)
+        m_preview->resizeColumnToContents(column);
+    const QTreeWidgetItem *emptied = group(Group::Emptied);
+    QStringList parts {LangText("\"%1\" (%2) sets %3 channels", "“%1”（%2）设置 %3 个信道")
+                           .arg(m_fileName, LayoutName(result.layout))
+                           .arg(result.rows.size())};
+    if (emptied)
+        parts << LangText("%1 other channels are emptied", "清空另外 %1 个信道")
+                     .arg(emptied->childCount());
+    if (!result.notes.isEmpty())
+        parts << LangText("%1 values are adapted to the radio (see the notes)",
+            "%1 个值按对讲机作了调整（见说明）")
+                     .arg(result.notes.size());
+    m_summary->setText(parts.join(LangText("; ", "；"))
+        + LangText(". OK imports it as one change, which Edit > Undo takes back.",
+            "。按“确定”导入，作为一次修改，可用“编辑 > 撤销”撤回。"));
+}
+
+void CCsvImportDlg::accept()
+{
+    if (!m_document) {
+        reject();
+        return;
+    }
+    // Imported into the document as it is now: it may have changed while the
+    // preview was shown (a read from the radio completes in the background).
+    m_document->CommitPendingEdits();
+    MemoryImage after;
+    const CsvImportResult result = importInto(after);
+    if (!result.ok()) {
+        updatePreview();
+        return;
+    }
+    m_document->changeState(WithChannelsOf(m_document->state(), after, g_bChinese),
+        LangText("Import %1", "导入 %1").arg(m_fileName));
+    QDialog::accept();
+}

@@ -1,0 +1,16 @@
+// The lists of the comparison and import windows: a tree whose top-level items
+// are groups, shown in bold as "Title (count)" and found again by their id.
+#pragma once
+
+#include <QString>
+
+class QTreeWidget;
+class QTreeWidgetItem;
+
+namespace GroupedTree {
+
+QTreeWidgetItem *addGroup(QTreeWidget *tree, int id, const QString &title, int count);
+// The group item of id; nullptr when the tree has none.
+QTreeWidgetItem *group(const QTreeWidget *tree, int id);
+
+} // namespace GroupedTree

@@ -1,0 +1,261 @@
+// File > Open Backup, Compare With, Import CSV and Export CSV in the running
+// program: the windows they open answered by the test, the documents they make
+// or change, and the files they refuse or write.
+#include "appfixture.h"
+#include "backupsdlg.h"
+#include "backupstore.h"
+#include "channelgrid.h"
+#include "childframe.h"
+#include "commandids.h"
+#include "comparedlg.h"
+#include "csvimportdlg.h"
+#include "datfile.h"
+#include "documentcommands.h"
+#include "frameactions.h"
+#include "imagefilecommands.h"
+#include "mainframe.h"
+#include "programdoc.h"
+#include "programview.h"
+#include "treecontrolbar.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <sys/stat.h>
+
+namespace {
+
+// Runs handle on the next modal dialog of type Dialog that opens.
+template<typename Dialog>
+void OnNextDialog(std::function<void(Dialog *)> handle)
+{
+    auto *timer = new QTimer;
+    QObject::connect(timer, &QTimer::timeout, [timer, handle] {
+        if (auto *dialog = qobject_cast<Dialog *>(QApplication::activeModalWidget())) {
+            timer->stop();
+            timer->deleteLater();
+            handle(dialog);
+        }
+    });
+    timer->start(10);
+}
+
+void SetChannel(CProgramDoc *doc, int record, const QString &rx)
+{
+    QVERIFY(doc->commitCell(record, kColRx, NewChannelTexts(rx, false)));
+}
+
+} // namespace
+
+class TestFileCommands : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
+    void init();
+    void cleanup() { m_fixture.reset(); }
+
+    void openBackupIsANewUntitledDocument();
+    void compareGoesToTheCell();
+    void importThenCtrlZ();
+    void importRefusesWhatIsNoCsvFile_data();
+    void importRefusesWhatIsNoCsvFile();
+    void exportWritesTheChosenFormat_data();
+    void exportWritesTheChosenFormat();
+
+private:
+    CMainFrame *frame() const { return m_fixture->app()->mainFrame(); }
+    QAction *action(int id) const { return frame()->actions()->action(id); }
+    CProgramDoc *document() const { return frame()->activeChild()->document(); }
+    QString path(const char *name) const { return m_fixture->dir() + QLatin1Char('/') + name; }
+    // The next file the commands ask for is path (and, for an export, layout).
+    void chooseFile(const QString &file, CsvLayout layout = CsvLayout::Grid);
+
+    std::unique_ptr<AppFixture> m_fixture;
+};
+
+void TestFileCommands::init()
+{
+    m_fixture = std::make_unique<AppFixture>();
+    QVERIFY(m_fixture->startIn("English"));
+    QDir(BackupStore::defaultFolder()).removeRecursively();
+}
+
+void TestFileCommands::chooseFile(const QString &file, CsvLayout layout)
+{
+    frame()->imageFiles()->setFileNameFunction(
+        [file, layout](QWidget *, ImageFileCommands::FileRequest, const QString &, CsvLayout *l) {
+            if (l)
+                *l = layout;
+            return file;
+        });
+}
+
+void TestFileCommands::openBackupIsANewUntitledDocument()
+{
+    CChildFrame *first = frame()->activeChild();
+    MemoryImage radio = NewImage();
+    EncodeChannel(radio, 3, NewChannelTexts(QStringLiteral("145.00000"), false));
+    const BackupResult kept = BackupStore().keep(radio, BackupKind::Radio);
+    QVERIFY(kept.ok());
+    const QByteArray backupBytes = ReadFile(kept.path);
+    OnNextDialog<CBackupsDlg>([](CBackupsDlg *dialog) { dialog->okButton()->click(); });
+
+    action(kCmdOpenBackup)->trigger();
+
+    QVERIFY(frame()->activeChild() != first);
+    QVERIFY(first->isHidden());
+    const QString name = QFileInfo(kept.path).fileName();
+    QCOMPARE(document()->title(), name);
+    QCOMPARE(document()->rowTexts(3)[kColRx], QStringLiteral("145.00000"));
+    QVERIFY(document()->isUntitled());
+    QVERIFY(!document()->IsModified());
+
+    // Save asks for a name (proposing the copy's) instead of writing over the copy.
+    QStringList asked;
+    frame()->documents()->setFileNameFunction([&](QWidget *, bool save, const QString &proposed) {
+        asked << QStringLiteral("%1 %2").arg(save).arg(proposed);
+        return QString();
+    });
+    action(kCmdFileSave)->trigger();
+    QCOMPARE(asked, QStringList {QStringLiteral("1 ") + name});
+    QCOMPARE(ReadFile(kept.path), backupBytes);
+}
+
+void TestFileCommands::compareGoesToTheCell()
+{
+    SetChannel(document(), 5, QStringLiteral("145.00000"));
+    MemoryImage other = document()->image();
+    EncodeChannel(other, 5, NewChannelTexts(QStringLiteral("146.00000"), false));
+    other[0x1FC0] = 0xFE; // Beep off
+    other[50 * 16] = 0x12; // the record of an empty channel: no field shows it
+    QVERIFY(SaveDatFile(path("other.dat"), other).ok());
+    chooseFile(path("other.dat"));
+    OnNextDialog<CBackupsDlg>([](CBackupsDlg *dialog) { dialog->otherFileButton()->click(); });
+
+    action(kCmdCompareWith)->trigger();
+
+    auto *window = frame()->findChild<CCompareDlg *>();
+    QVERIFY(window);
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    const auto lines = [window](DiffGroup group) {
+        QStringList texts;
+        for (int i = 0; i < window->group(group)->childCount(); ++i) {
+            const QTreeWidgetItem *item = window->group(group)->child(i);
+            texts << QStringList {item->text(0), item->text(1), item->text(2)}.join(u'|');
+        }
+        return texts;
+    };
+    QCOMPARE(lines(DiffGroup::Channels),
+        QStringList({"Channel 5, Rx Frequency|145.00000|146.00000",
+            "Channel 5, Tx Frequency|145.00000|146.00000"}));
+    QCOMPARE(lines(DiffGroup::Settings), QStringList({"Beep|On|Off"}));
+    QCOMPARE(lines(DiffGroup::OtherBytes), QStringList({"0x0320|FF|12"}));
+    QTreeWidgetItem *txCell = window->group(DiffGroup::Channels)->child(1);
+    const QPoint pos = window->tree()->visualItemRect(txCell).center();
+    QTest::mouseClick(window->tree()->viewport(), Qt::LeftButton, {}, pos);
+    QTest::mouseDClick(window->tree()->viewport(), Qt::LeftButton, {}, pos);
+    const QModelIndex current = frame()->activeChild()->view()->grid()->currentIndex();
+    QCOMPARE(current.row(), 5);
+    QCOMPARE(current.column(), int(kColTx));
+}
+
+void TestFileCommands::importThenCtrlZ()
+{
+    SetChannel(document(), 2, QStringLiteral("145.00000"));
+    document()->undoStack()->setClean();
+    const MemoryImage before = document()->image();
+    const QByteArray csv = "CH,Rx Frequency,Cha Name\n1,146.00000,ONE\n";
+    QVERIFY(WriteFile(path("list.csv"), csv));
+    MemoryImage expected = before;
+    QVERIFY(ImportChannelsCsv(csv, expected, true).ok());
+    chooseFile(path("list.csv"));
+    OnNextDialog<CCsvImportDlg>([](CCsvImportDlg *dialog) {
+        dialog->replaceCheck()->click();
+        dialog->okButton()->click();
+    });
+
+    action(kCmdImportCsv)->trigger();
+
+    QVERIFY(document()->image() == expected); // the bytes the import gives, nothing else
+    QCOMPARE(document()->rowTexts(1)[kColName], QStringLiteral("ONE"));
+    QVERIFY(document()->rowTexts(2)[kColRx].isEmpty());
+    QCOMPARE(document()->undoStack()->undoText(), QStringLiteral("Import list.csv"));
+    frame()->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(frame()));
+    frame()->controlBar()->tree()->setFocus(); // not a cell editor, which has its own Ctrl+Z
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier);
+    QVERIFY(document()->image() == before);
+    QVERIFY(!document()->IsModified());
+}
+
+void TestFileCommands::importRefusesWhatIsNoCsvFile_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("message"); // its start; the path follows
+    QTest::newRow("missing file") << "missing"
+                                  << "%1 is not a file that can be imported.";
+    QTest::newRow("a FIFO is never read") << "fifo"
+                                          << "%1 is not a file that can be imported.";
+    QTest::newRow("a folder") << "folder"
+                              << "%1 is not a file that can be imported.";
+    QTest::newRow("far too large") << "large"
+                                   << "%1 is too large for a list of channels";
+}
+
+void TestFileCommands::importRefusesWhatIsNoCsvFile()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, message);
+    const QString file = path("input");
+    if (kind == QLatin1String("fifo"))
+        QCOMPARE(::mkfifo(QFile::encodeName(file).constData(), 0600), 0);
+    else if (kind == QLatin1String("large"))
+        QVERIFY(QFile(file).open(QIODevice::WriteOnly) && QFile(file).resize(5 << 20));
+    chooseFile(file);
+    const MemoryImage before = document()->image();
+
+    action(kCmdImportCsv)->trigger();
+
+    QCOMPARE(m_fixture->messages().size(), 1);
+    QVERIFY(m_fixture->messages().first().text.startsWith(message.arg(file)));
+    QVERIFY(document()->image() == before);
+    QVERIFY(!document()->IsModified());
+}
+
+void TestFileCommands::exportWritesTheChosenFormat_data()
+{
+    QTest::addColumn<CsvLayout>("layout");
+    QTest::addColumn<QString>("name"); // where the file is to go
+    QTest::newRow("channel table format") << CsvLayout::Grid << "out.csv";
+    QTest::newRow("community format") << CsvLayout::Community << "out.csv";
+    QTest::newRow("into a folder that does not exist") << CsvLayout::Grid << "none/out.csv";
+}
+
+void TestFileCommands::exportWritesTheChosenFormat()
+{
+    QFETCH(CsvLayout, layout);
+    QFETCH(QString, name);
+    SetChannel(document(), 4, QStringLiteral("145.00000"));
+    const QString file = m_fixture->dir() + QLatin1Char('/') + name;
+    chooseFile(file, layout);
+
+    action(kCmdExportCsv)->trigger();
+
+    if (name.contains(QLatin1Char('/'))) {
+        QCOMPARE(m_fixture->messages().size(), 1);
+        const QString text = m_fixture->messages().first().text;
+        QVERIFY2(text.startsWith(QStringLiteral("Saving "))
+                && text.contains(QStringLiteral("No file was made")),
+            qPrintable(text));
+        QVERIFY(!QFile::exists(file));
+        return;
+    }
+    QVERIFY(m_fixture->messages().isEmpty());
+    QCOMPARE(ReadFile(file), ExportChannelsCsv(document()->image(), layout));
+}
+
+QTEST_MAIN(TestFileCommands)
+#include "tst_filecommands.moc"
