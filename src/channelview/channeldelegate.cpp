@@ -182,10 +182,20 @@ bool ChannelDelegate::eventFilter(QObject *watched, QEvent *event)
         }
     }
     if (event->type() == QEvent::ShortcutOverride) {
+        auto *key = static_cast<QKeyEvent *>(event);
         // Escape belongs to the editor, not to a window shortcut.
-        if (static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape) {
+        if (key->key() == Qt::Key_Escape) {
             event->accept();
             return true;
+        }
+        // Ctrl+Z / Ctrl+Y undo the typing in an edit box while it has typing to
+        // undo; otherwise they reach Edit > Undo and Redo of the document.
+        if (auto *edit = qobject_cast<QLineEdit *>(editor)) {
+            const bool redo = key->matches(QKeySequence::Redo)
+                || (key->modifiers() == Qt::ControlModifier && key->key() == Qt::Key_Y);
+            if ((key->matches(QKeySequence::Undo) && !edit->isUndoAvailable())
+                || (redo && !edit->isRedoAvailable()))
+                return true; // not accepted: the window's shortcut takes the key
         }
     }
     // Losing the focus (a band box, a message box, another window) leaves the editor

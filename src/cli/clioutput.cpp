@@ -1,5 +1,7 @@
 #include "clioutput.h"
 
+#include "channelcolumns.h"
+
 #include "cli.h"
 
 namespace Cli {
@@ -81,9 +83,7 @@ QString FormatTextTable(const QList<QStringList> &rows)
 
 QString ChannelJsonKey(int column)
 {
-    static const char *const keys[]
-        = {"rx", "tx", "rx_tone", "tx_tone", "power", "lock", "scan", "bandwidth", "name"};
-    return QLatin1String(keys[column]);
+    return QLatin1String(ChannelColumnAt(column).jsonKey);
 }
 
 int checkPositional(const QString &command, const QStringList &args, int count)

@@ -1,6 +1,7 @@
 // htprog-cli new, channels and features: images and what the grid and the
 // print-out show of them.
 #include "channelcodec.h"
+#include "channelcolumns.h"
 #include "cli.h"
 #include "clioutput.h"
 #include "featuretexts.h"
@@ -23,11 +24,10 @@ int takeViewOptions(const QString &command, QStringList &args, bool *json)
 
 QStringList channelHeadings()
 {
-    return {LangText("CH", "信道"), LangText("Rx Frequency", "接收频率"),
-        LangText("Tx Frequency", "发射频率"), LangText("Rx Tone", "接收信令"),
-        LangText("Tx Tone", "发射信令"), LangText("Power", "功率"),
-        LangText("Cha Lock", "信道锁定"), LangText("Scan Add", "扫描添加"),
-        LangText("Bandwidth", "带宽"), LangText("Cha Name", "信道名字")};
+    QStringList headings {ColumnHeader(-1, g_bChinese)}; // "CH"
+    for (int column = 0; column < kChannelColumns; ++column)
+        headings << ColumnHeader(column, g_bChinese);
+    return headings;
 }
 
 QString channelsJson(const MemoryImage &image)

@@ -1,5 +1,7 @@
 #include "channelfields.h"
 
+#include "channelcolumns.h"
+
 #include "language.h"
 #include "messages.h"
 #include "textnumbers.h"
@@ -42,34 +44,12 @@ QString quoted(const QString &text)
 
 QString ColumnName(int column)
 {
-    static const char *const names[kChannelColumns] = {
-        "Rx Frequency",
-        "Tx Frequency",
-        "Rx Tone",
-        "Tx Tone",
-        "Power",
-        "Cha Lock",
-        "Scan Add",
-        "Bandwidth",
-        "Cha Name",
-    };
-    return QString::fromLatin1(names[column]);
+    return ColumnCsvHeading(column);
 }
 
 QString ColumnNameChinese(int column)
 {
-    static const char *const names[kChannelColumns] = {
-        "接收频率",
-        "发射频率",
-        "接收信令",
-        "发射信令",
-        "功率",
-        "信道锁定",
-        "扫描添加",
-        "带宽",
-        "信道名字",
-    };
-    return QString::fromUtf8(names[column]);
+    return ColumnHeader(column, true);
 }
 
 QString LocalColumnName(int column)

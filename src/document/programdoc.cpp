@@ -1,6 +1,7 @@
 #include "programdoc.h"
 
 #include "channelcolumns.h"
+#include "filelock.h"
 #include "inifile.h"
 #include "language.h"
 #include "productcodec.h"
@@ -9,6 +10,10 @@
 #include <QUndoCommand>
 
 bool g_bNewImage = false;
+
+namespace {
+constexpr int kSaveLockWaitMs = 2000; // the GUI waits no longer for another process
+} // namespace
 
 // One change of the document: the delta between the state before and after.
 class DocumentCommand : public QUndoCommand
@@ -138,6 +143,11 @@ void CProgramDoc::openImage(const MemoryImage &raw)
 DatResult CProgramDoc::OnSaveDocument(const QString &path)
 {
     CommitPendingEdits();
+    // Another process (htprog-cli import, a second program) changing the same
+    // file waits for this save, and this save for it.
+    FileLock lock(path);
+    if (!lock.lock(kSaveLockWaitMs))
+        return {DatError::CannotWrite, lock.message()};
     DatResult result = SaveDatFile(path, image());
     if (result.ok()) {
         m_pathName = path;

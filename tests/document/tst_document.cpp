@@ -1,4 +1,5 @@
 #include "featurescodec.h"
+#include "filelock.h"
 #include "language.h"
 #include "programdoc.h"
 #include "testfiles.h"
@@ -65,6 +66,7 @@ private Q_SLOTS:
     void commandTexts_data();
     void commandTexts();
     void saveIsTheCleanState();
+    void saveWaitsForAnotherProcess();
     void readRefreshesOnce();
 
 private:
@@ -344,6 +346,27 @@ void TestDocument::saveIsTheCleanState()
     QVERIFY(!doc.IsModified());
     QCOMPARE(
         ReadFile(m_dir.filePath(QStringLiteral("saved.dat"))), Bytes(doc.image(), 0, kImageSize));
+}
+
+void TestDocument::saveWaitsForAnotherProcess()
+{
+    const QString path = m_dir.filePath(QStringLiteral("locked.dat"));
+    QVERIFY(SaveDatFile(path, NewImage()).ok());
+    CProgramDoc doc;
+    doc.OnNewDocument();
+    QVERIFY(doc.commitCell(2, kColRx, Channel("145.00000")));
+
+    FileLock other(path); // an import of htprog-cli, say, busy with the same file
+    QVERIFY(other.lock());
+    const DatResult refused = doc.OnSaveDocument(path);
+    QVERIFY(!refused.ok());
+    QVERIFY2(refused.message.contains(QStringLiteral("in use")), qPrintable(refused.message));
+    QCOMPARE(ReadFile(path), Bytes(NewImage(), 0, kImageSize));
+    QVERIFY(doc.IsModified());
+
+    other.unlock();
+    QVERIFY(doc.OnSaveDocument(path).ok());
+    QVERIFY(!doc.IsModified());
 }
 
 void TestDocument::readRefreshesOnce()
