@@ -6,13 +6,17 @@
 # make package - the Debian package build/htprog_<version>_<arch>.deb
 # make package-check - the package through lintian, the desktop entry, AppStream
 #                      and manual pages through their validators
+# make windows - the Windows installer and zip in build-win/ (cross-built with
+#                mingw-w64; Qt for Windows is built once into ~/.cache/htprog)
+# make windows-test - the Windows test suites and end-to-end checks under wine
 JOBS ?= $(shell nproc)
 BUILD ?= build
 TEST_BUILD ?= build-test
 FUZZ_BUILD ?= fuzz-build
 CMAKE_GEN := $(shell command -v ninja >/dev/null 2>&1 && echo "-G Ninja")
 
-.PHONY: deps build run test bench fuzz format format-check package package-check clean
+.PHONY: deps build run test bench fuzz format format-check package package-check clean \
+	windows windows-test windows-deps
 
 deps:
 	bash scripts/install-deps.sh
@@ -66,5 +70,17 @@ package-check: package
 	appstreamcli validate --no-net resources/org.htprog.htprog.metainfo.xml
 	bash scripts/check-manpages.sh
 
+windows-deps:
+	bash scripts/install-deps.sh --windows
+
+windows: windows-deps
+	bash scripts/build-windows.sh
+
+# Builds the suites for Windows as well, runs them under wine, then the serial
+# line through wine, the installer and the program (scripts/windows-test.sh).
+windows-test: windows-deps
+	HTPROG_WINDOWS_TESTS=ON bash scripts/build-windows.sh
+	bash scripts/windows-test.sh
+
 clean:
-	rm -rf $(BUILD) $(TEST_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(TEST_BUILD) $(FUZZ_BUILD) build-win

@@ -8,16 +8,28 @@
         <translation>There is no per-user data folder to keep backups in.</translation>
     </message>
     <message>
-        <source>Cannot create the backups folder %1.</source>
-        <translation>Cannot create the backups folder %1.</translation>
-    </message>
-    <message>
         <source>Cannot write a backup in %1: %2.</source>
         <translation>Cannot write a backup in %1: %2.</translation>
     </message>
     <message>
         <source>Cannot write a backup in %1: every name of this second is taken.</source>
         <translation>Cannot write a backup in %1: every name of this second is taken.</translation>
+    </message>
+    <message>
+        <source>There is no per-user data folder to keep backups in: %1.</source>
+        <translation>There is no per-user data folder to keep backups in: %1.</translation>
+    </message>
+    <message>
+        <source>Cannot create the backups folder %1: %2.</source>
+        <translation>Cannot create the backups folder %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder</source>
+        <translation>%1 is not a folder</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be read: Permission denied</source>
+        <translation>the folder %1 cannot be read: Permission denied</translation>
     </message>
 </context>
 <context>
@@ -194,6 +206,25 @@ Cancel the transfer and close the program?</translation>
         <source>Saving %1 failed: %2. No file was made.</source>
         <translation>Saving %1 failed: %2. No file was made.</translation>
     </message>
+    <message>
+        <source>%1 is %2 bytes, not an %3-byte image; nothing was changed. Choose another file name.</source>
+        <translation>%1 is %2 bytes, not an %3-byte image; nothing was changed. Choose another file name.</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: the file&apos;s name is not valid UTF-8 and cannot be handled. Rename the file.</source>
+        <translation>Cannot open %1: the file&apos;s name is not valid UTF-8 and cannot be handled. Rename the file.</translation>
+    </message>
+</context>
+<context>
+    <name>DataPaths</name>
+    <message>
+        <source>your home folder is not known (HOME is not set)</source>
+        <translation>your home folder is not known (HOME is not set)</translation>
+    </message>
+    <message>
+        <source>your home folder %1 does not exist; set HOME (or %2) to a folder that does</source>
+        <translation>your home folder %1 does not exist; set HOME (or %2) to a folder that does</translation>
+    </message>
 </context>
 <context>
     <name>DocumentCommands</name>
@@ -210,6 +241,10 @@ Save them now?</translation>
     <message>
         <source>%1 is not a file but a device or a pipe; it was not opened.</source>
         <translation>%1 is not a file but a device or a pipe; it was not opened.</translation>
+    </message>
+    <message>
+        <source>%1 is %2 bytes, not an %3-byte image. Replace it with the %3 bytes of this document? Its other bytes will be lost.</source>
+        <translation>%1 is %2 bytes, not an %3-byte image. Replace it with the %3 bytes of this document? Its other bytes will be lost.</translation>
     </message>
 </context>
 <context>
@@ -244,6 +279,14 @@ Save them now?</translation>
     <message>
         <source>not a regular file</source>
         <translation>not a regular file</translation>
+    </message>
+    <message>
+        <source>not a folder</source>
+        <translation>not a folder</translation>
+    </message>
+    <message>
+        <source>cannot be made</source>
+        <translation>cannot be made</translation>
     </message>
 </context>
 <context>

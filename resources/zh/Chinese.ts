@@ -8,16 +8,28 @@
         <translation>没有可保存备份的用户数据文件夹。</translation>
     </message>
     <message>
-        <source>Cannot create the backups folder %1.</source>
-        <translation>无法创建备份文件夹 %1。</translation>
-    </message>
-    <message>
         <source>Cannot write a backup in %1: %2.</source>
         <translation>无法在 %1 中写入备份：%2。</translation>
     </message>
     <message>
         <source>Cannot write a backup in %1: every name of this second is taken.</source>
         <translation>无法在 %1 中写入备份：这一秒的文件名都已被占用。</translation>
+    </message>
+    <message>
+        <source>There is no per-user data folder to keep backups in: %1.</source>
+        <translation>没有可保存备份的用户数据文件夹：%1。</translation>
+    </message>
+    <message>
+        <source>Cannot create the backups folder %1: %2.</source>
+        <translation>无法创建备份文件夹 %1：%2。</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder</source>
+        <translation>%1 不是文件夹</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be read: Permission denied</source>
+        <translation>无法读取文件夹 %1：权限不足</translation>
     </message>
 </context>
 <context>
@@ -194,6 +206,25 @@ Cancel the transfer and close the program?</source>
         <source>Saving %1 failed: %2. No file was made.</source>
         <translation>保存 %1 失败：%2。未生成文件。</translation>
     </message>
+    <message>
+        <source>%1 is %2 bytes, not an %3-byte image; nothing was changed. Choose another file name.</source>
+        <translation>%1 有 %2 字节，不是 %3 字节的映像；未做任何更改。请选择其他文件名。</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: the file&apos;s name is not valid UTF-8 and cannot be handled. Rename the file.</source>
+        <translation>无法打开 %1：文件名不是有效的 UTF-8，无法处理。请重命名该文件。</translation>
+    </message>
+</context>
+<context>
+    <name>DataPaths</name>
+    <message>
+        <source>your home folder is not known (HOME is not set)</source>
+        <translation>无法确定您的主文件夹（未设置 HOME）</translation>
+    </message>
+    <message>
+        <source>your home folder %1 does not exist; set HOME (or %2) to a folder that does</source>
+        <translation>您的主文件夹 %1 不存在；请将 HOME（或 %2）设为存在的文件夹</translation>
+    </message>
 </context>
 <context>
     <name>DocumentCommands</name>
@@ -210,6 +241,10 @@ Save them now?</source>
     <message>
         <source>%1 is not a file but a device or a pipe; it was not opened.</source>
         <translation>%1 不是文件，而是设备或管道；未打开。</translation>
+    </message>
+    <message>
+        <source>%1 is %2 bytes, not an %3-byte image. Replace it with the %3 bytes of this document? Its other bytes will be lost.</source>
+        <translation>%1 有 %2 字节，不是 %3 字节的映像。要用本文档的 %3 字节替换它吗？它的其余字节将会丢失。</translation>
     </message>
 </context>
 <context>
@@ -244,6 +279,14 @@ Save them now?</source>
     <message>
         <source>not a regular file</source>
         <translation>不是普通文件</translation>
+    </message>
+    <message>
+        <source>not a folder</source>
+        <translation>不是文件夹</translation>
+    </message>
+    <message>
+        <source>cannot be made</source>
+        <translation>无法创建</translation>
     </message>
 </context>
 <context>

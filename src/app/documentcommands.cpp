@@ -237,7 +237,20 @@ QString DocumentCommands::askFileName(bool save, const QString &proposed)
 
 bool DocumentCommands::writeDocument(CChildFrame *child, const QString &path)
 {
-    const DatResult result = child->document()->OnSaveDocument(path);
+    DatResult result = child->document()->OnSaveDocument(path);
+    // Opening such a file ignored its bytes past the image; replacing it loses them.
+    if (result.error == DatError::NotAnImage) {
+        const QString text = tr("%1 is %2 bytes, not an %3-byte image. Replace it with the "
+                                "%3 bytes of this document? Its other bytes will be lost.")
+                                 .arg(QDir::toNativeSeparators(path))
+                                 .arg(QFileInfo(path).size())
+                                 .arg(kImageSize);
+        if (UiServices::message(
+                m_frame, QString(), text, QMessageBox::Question, QMessageBox::Yes | QMessageBox::No)
+            != QMessageBox::Yes)
+            return false;
+        result = child->document()->OnSaveDocument(path, true);
+    }
     if (!result.ok()) {
         UiServices::message(m_frame, QString(), result.message, QMessageBox::Warning);
         return false;

@@ -1,20 +1,22 @@
 #include "backupstore.h"
 
 #include "channelcodec.h"
+#include "datapaths.h"
 #include "datfile.h"
 #include "featurescodec.h"
+#include "fileaccess.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QStandardPaths>
-#include <QTemporaryFile>
 #include <algorithm>
 
 namespace {
 
 constexpr int kMaxSequence = 9999; // copies of one kind within one second
+constexpr qint64 kDaySeconds = 24 * 3600;
+constexpr qint64 kFutureSlackSeconds = 60; // clocks of a network file system differ a little
 
 QString Prefix(BackupKind kind)
 {
@@ -49,13 +51,18 @@ void ReadContents(BackupEntry &entry)
 
 } // namespace
 
+BackupStore::BackupStore()
+{
+    m_folder = defaultFolder(&m_noFolder);
+}
+
 BackupStore::BackupStore(const QString &folder)
     : m_folder(folder)
 { }
 
-QString BackupStore::defaultFolder()
+QString BackupStore::defaultFolder(QString *why)
 {
-    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    const QString data = DataPaths::userDataFolder(why);
     return data.isEmpty() ? QString() : data + QStringLiteral("/backups");
 }
 
@@ -70,37 +77,38 @@ BackupResult BackupStore::keep(
 }
 
 // Written under a temporary name first and then given the first free name, so a
-// copy is complete or absent. The rename never replaces a file: when another
-// process takes the name meanwhile, the copy is written again for the next
-// sequence number (a temporary file cannot be renamed twice).
+// copy is complete or absent and never replaces a file, also when another
+// process takes a name meanwhile.
 BackupResult BackupStore::store(const MemoryImage &image, const QString &stem) const
 {
     const QString shown = QDir::toNativeSeparators(m_folder);
-    if (m_folder.isEmpty())
+    if (m_folder.isEmpty()) {
+        if (m_noFolder.isEmpty())
+            return Failure(QCoreApplication::translate(
+                "BackupStore", "There is no per-user data folder to keep backups in."));
         return Failure(QCoreApplication::translate(
-            "BackupStore", "There is no per-user data folder to keep backups in."));
-    if (!QDir().mkpath(m_folder))
+            "BackupStore", "There is no per-user data folder to keep backups in: %1.")
+                           .arg(m_noFolder));
+    }
+    QString why;
+    if (!MakeFolderPath(m_folder, &why))
         return Failure(
-            QCoreApplication::translate("BackupStore", "Cannot create the backups folder %1.")
-                .arg(shown));
+            QCoreApplication::translate("BackupStore", "Cannot create the backups folder %1: %2.")
+                .arg(shown, why));
     const QDir dir(m_folder);
+    const QByteArray bytes(reinterpret_cast<const char *>(image.data()), kImageSize);
     for (int sequence = 1; sequence <= kMaxSequence; ++sequence) {
         const QString name = sequence == 1 ? stem : stem + QStringLiteral("-%1").arg(sequence);
         const QString path = dir.filePath(name + QStringLiteral(".dat"));
         if (QFileInfo::exists(path))
             continue;
-        QTemporaryFile temp(dir.filePath(QStringLiteral(".incoming-XXXXXX")));
-        const bool written = temp.open()
-            && temp.write(reinterpret_cast<const char *>(image.data()), kImageSize) == kImageSize
-            && temp.flush();
-        if (written && temp.rename(path)) {
-            temp.setAutoRemove(false);
+        bool taken = false;
+        if (WriteNewFile(path, bytes, &why, &taken))
             return {path, QString()};
-        }
-        if (!written || !QFileInfo::exists(path)) {
+        if (!taken) {
             return Failure(
                 QCoreApplication::translate("BackupStore", "Cannot write a backup in %1: %2.")
-                    .arg(shown, temp.errorString()));
+                    .arg(shown, why));
         }
     }
     return Failure(QCoreApplication::translate(
@@ -110,13 +118,15 @@ BackupResult BackupStore::store(const MemoryImage &image, const QString &stem) c
 
 QVector<BackupEntry> BackupStore::entries(bool readContents) const
 {
-    static const QRegularExpression pattern(
-        QStringLiteral("^(radio|sent)-(\\d{8})-(\\d{6})(?:-([1-9]\\d{0,3}))?\\.dat$"));
+    // Anchored at both ends: "radio-....dat.bak" or a name with a line break at
+    // its end only looks like a copy.
+    static const QRegularExpression pattern(QRegularExpression::anchoredPattern(
+        QStringLiteral("(radio|sent)-(\\d{8})-(\\d{6})(?:-([1-9]\\d{0,3}))?\\.dat")));
     QVector<BackupEntry> found;
     if (m_folder.isEmpty())
         return found;
     const QDir dir(m_folder);
-    for (const QString &name : dir.entryList(QDir::Files)) {
+    for (const QString &name : dir.entryList(QDir::Files | QDir::System)) {
         const QRegularExpressionMatch match = pattern.match(name);
         if (!match.hasMatch())
             continue;
@@ -129,6 +139,12 @@ QVector<BackupEntry> BackupStore::entries(bool readContents) const
         if (!entry.time.isValid())
             continue;
         entry.sequence = match.captured(4).isEmpty() ? 1 : match.captured(4).toInt();
+        const QFileInfo info(entry.path);
+        entry.fileTime = info.lastModified();
+        // A copy is written the moment it is named; a day covers a change of
+        // time zone. A copy the user made later, or a link, is not the store's.
+        entry.own = info.isFile() && !info.isSymLink() && info.size() == kImageSize
+            && qAbs(entry.time.secsTo(entry.fileTime)) <= kDaySeconds;
         if (readContents)
             ReadContents(entry);
         found.append(entry);
@@ -137,19 +153,41 @@ QVector<BackupEntry> BackupStore::entries(bool readContents) const
     return found;
 }
 
-QVector<BackupEntry> BackupStore::list() const
+QVector<BackupEntry> BackupStore::list(QString *error) const
 {
+    if (error) {
+        error->clear();
+        const QFileInfo info(m_folder);
+        if (info.exists() && !info.isDir())
+            *error = QCoreApplication::translate("BackupStore", "%1 is not a folder")
+                         .arg(QDir::toNativeSeparators(m_folder));
+        else if (info.exists() && (!info.isReadable() || !info.isExecutable()))
+            *error = QCoreApplication::translate(
+                "BackupStore", "the folder %1 cannot be read: Permission denied")
+                         .arg(QDir::toNativeSeparators(m_folder));
+        if (!error->isEmpty())
+            return {};
+    }
     return entries(true);
 }
 
-// A copy that cannot be removed stays; removing is tried again at the next copy.
+// Ranked by file time, which a name cannot fake; a copy whose time lies ahead
+// (a clock set wrong) is neither counted nor removed. A copy that cannot be
+// removed stays; removing is tried again at the next copy.
 void BackupStore::prune(BackupKind kind, const QString &kept) const
 {
-    int count = 1; // the copy just kept
+    const QDateTime now = QDateTime::currentDateTime();
+    QVector<BackupEntry> ranked;
     for (const BackupEntry &entry : entries(false)) {
-        if (entry.kind != kind || entry.path == kept)
-            continue;
-        if (++count > kKeptPerKind)
-            QFile::remove(entry.path);
+        if (entry.kind == kind && entry.own && entry.path != kept
+            && entry.fileTime.secsTo(now) >= -kFutureSlackSeconds)
+            ranked.append(entry);
+    }
+    std::sort(ranked.begin(), ranked.end(), [](const BackupEntry &x, const BackupEntry &y) {
+        return x.fileTime != y.fileTime ? x.fileTime > y.fileTime : Newer(x, y);
+    });
+    for (int i = kKeptPerKind - 1; i < ranked.size(); ++i) {
+        if (ranked[i].fileTime.secsTo(now) > kDaySeconds)
+            QFile::remove(ranked[i].path);
     }
 }

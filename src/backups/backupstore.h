@@ -2,9 +2,11 @@
 // (radio-YYYYMMDD-HHMMSS.dat) and every image about to be written to it
 // (sent-YYYYMMDD-HHMMSS.dat), in local time, in the "backups" folder of the
 // per-user data folder. A second copy within the same second gets "-2", "-3" ...
-// before ".dat"; a copy never replaces a file. The newest 200 of each kind are
-// kept, so a run of writes never pushes the last reads out. Files in the folder
-// that are not named like a copy are never touched.
+// before ".dat"; a copy never replaces a file. The newest 200 of each kind (by
+// file time) are kept, so a run of writes never pushes the last reads out; a copy
+// younger than a day is never removed. Only the store's own copies are ever
+// removed: named exactly like a copy, a regular 8192-byte file whose file time
+// matches the time in its name. Other files in the folder are never touched.
 #pragma once
 
 #include "memoryimage.h"
@@ -23,6 +25,8 @@ struct BackupEntry
     int sequence = 1; // 1 for the first copy of that second, then 2, 3 ...
     int channels = -1; // non-empty channels; -1 when the file is not a complete image
     QString powerOnName;
+    QDateTime fileTime; // when the file was last written
+    bool own = false; // written by the store, as far as the file shows
 };
 
 struct BackupResult
@@ -37,17 +41,21 @@ class BackupStore
 public:
     static constexpr int kKeptPerKind = 200;
 
-    // The store in folder; by default the per-user data folder's "backups".
-    explicit BackupStore(const QString &folder = defaultFolder());
-    static QString defaultFolder();
+    // The per-user data folder's "backups" (DataPaths::userDataFolder).
+    BackupStore();
+    // The store in folder.
+    explicit BackupStore(const QString &folder);
+    // The per-user data folder's "backups"; empty with the reason when there is none.
+    static QString defaultFolder(QString *why = nullptr);
     QString folder() const { return m_folder; }
 
     // Writes the image as a new copy (complete or not at all), then removes the
     // oldest copies of its kind beyond kKeptPerKind, never the one just kept.
     BackupResult keep(const MemoryImage &image, BackupKind kind,
         const QDateTime &when = QDateTime::currentDateTime()) const;
-    // Every copy, newest first.
-    QVector<BackupEntry> list() const;
+    // Every copy, newest first. error, when given, receives why the folder
+    // could not be read (empty when it was, or when it does not exist yet).
+    QVector<BackupEntry> list(QString *error = nullptr) const;
 
 private:
     QVector<BackupEntry> entries(bool readContents) const;
@@ -55,4 +63,5 @@ private:
     void prune(BackupKind kind, const QString &kept) const;
 
     QString m_folder;
+    QString m_noFolder; // why there is no folder, when m_folder is empty
 };

@@ -17,7 +17,6 @@ namespace {
 // The private copy of the rows: the text it came with and 24 bytes per row.
 const QString kRowBytesFormat = QStringLiteral("application/x-htprog-channel-rows");
 constexpr int kSlotBytes = ImageMap::kChannelSize + ImageMap::kNameSize;
-constexpr int kLongestReason = 300;
 
 struct TextLine
 {
@@ -51,7 +50,10 @@ QList<TextLine> splitLines(const QString &text, int most)
             } else if (c == QLatin1Char('"')) {
                 quoted = false;
             } else {
-                line += c == QLatin1Char('\n') ? 1 : 0;
+                // CR LF, LF and CR alone each end a line of the clipboard.
+                const bool crLf
+                    = c == QLatin1Char('\r') && text.mid(i + 1, 1) == QLatin1String("\n");
+                line += (c == QLatin1Char('\n') || (c == QLatin1Char('\r') && !crLf)) ? 1 : 0;
                 field += c;
             }
         } else if (c == QLatin1Char('"') && field.isEmpty()) {
@@ -59,10 +61,12 @@ QList<TextLine> splitLines(const QString &text, int most)
         } else if (c == QLatin1Char('\t')) {
             current.fields << field;
             field.clear();
-        } else if (c == QLatin1Char('\n')) {
+        } else if (c == QLatin1Char('\r') && text.mid(i + 1, 1) == QLatin1String("\n")) {
+            continue; // the LF that follows ends the line
+        } else if (c == QLatin1Char('\n') || c == QLatin1Char('\r')) {
             ++line;
             endLine();
-        } else if (c != QLatin1Char('\r')) {
+        } else {
             field += c;
         }
     }
@@ -127,6 +131,7 @@ QMimeData *copyRows(const MemoryImage &image, const QList<int> &records)
         const ChannelSlot slot = SlotFromImage(image, record, false);
         QStringList fields {chText(record)};
         fields += QStringList(slot.texts.begin(), slot.texts.end());
+        fields.last() = FormulaGuard(fields.last()); // a spreadsheet must not run "-A1"
         text += fields.join(QLatin1Char('\t')) + QLatin1Char('\n');
         bytes.append(reinterpret_cast<const char *>(slot.record.data()), ImageMap::kChannelSize);
         bytes.append(reinterpret_cast<const char *>(slot.name.data()), ImageMap::kNameSize);
@@ -173,12 +178,28 @@ Paste readRows(const QMimeData *mime, const MemoryImage &image, int first, bool 
         ch = headingColumn(header.at(i)) == -1 ? i : -1;
     if (ch >= 0)
         header.removeAt(ch);
+    qsizetype rx = -1;
+    qsizetype tx = header.size();
+    for (qsizetype i = 0; i < header.size(); ++i) {
+        if (headingColumn(header.at(i)) == kColRx)
+            rx = i;
+        else if (headingColumn(header.at(i)) == kColTx)
+            tx = i;
+    }
     QString csv = FormatCsvRecord(QStringList {ColumnCsvHeading(-1)} + header);
     QMap<int, int> clipboardLine {{1, 1}}; // CSV line -> clipboard line
     for (int i = 0; i < lines.size(); ++i) {
         QStringList fields = lines.at(i).fields;
         if (ch >= 0 && ch < fields.size())
             fields.removeAt(ch);
+        // Cells a row leaves out at its end get the values of a new channel, as a
+        // column missing from the text does: empty, but for the Tx frequency of a
+        // new channel, which is its Rx frequency.
+        const qsizetype given = fields.size();
+        while (fields.size() < header.size())
+            fields.append(QString());
+        if (tx >= given && tx < header.size() && rx >= 0 && rx < given)
+            fields[tx] = fields.at(rx);
         clipboardLine.insert(int(csv.count(QLatin1Char('\n'))) + 1, lines.at(i).line);
         csv += FormatCsvRecord(QStringList {chText(first + i)} + fields);
     }
@@ -186,14 +207,17 @@ Paste readRows(const QMimeData *mime, const MemoryImage &image, int first, bool 
     const QByteArray bytes = ownBytes(mime, int(lines.size()));
     for (int i = 0; i * kSlotBytes < bytes.size(); ++i)
         placeBytes(work, first + i, bytes.constData() + i * kSlotBytes);
-    const CsvImportResult imported = ImportChannelsCsv(csv.toUtf8(), work, false);
+    // Pasted rows replace the rows whole: what a row leaves unset takes the values
+    // of a new channel (rows copied here come with their bytes, which they keep),
+    // and a name is taken only as the table would take it typed.
+    CsvImportOptions options;
+    options.newChannelValues = bytes.isEmpty();
+    options.strictNames = true;
+    const CsvImportResult imported = ImportChannelsCsv(csv.toUtf8(), work, options);
     if (!imported.ok()) {
         const auto at = clipboardLine.upperBound(imported.errorLine);
         result.line = imported.errorLine > 0 ? std::prev(at).value() : 0;
-        // The reason quotes the refused text, which may be anything a clipboard holds.
-        result.error = imported.error.size() > kLongestReason
-            ? imported.error.left(kLongestReason) + QStringLiteral("...")
-            : imported.error;
+        result.error = imported.error; // its quotes of the text are cut short
         return result;
     }
     for (int i = 0; i < lines.size(); ++i)

@@ -1,5 +1,7 @@
-// htprog-cli: the commands and the helpers they share. Exit status 0 on success,
-// 1 on a failure (message on stderr), 2 on a usage error.
+// htprog-cli: the commands and the helpers they share. The exit status says
+// whether the work asked for was done: 0 done, 1 a failure (message on stderr),
+// 2 a usage error. What a command exists to print is part of its work; the
+// closing report of a command that changes a file or the radio is not.
 #pragma once
 
 #include "memoryimage.h"
@@ -17,6 +19,7 @@ namespace Cli {
 constexpr int kExitOk = 0;
 constexpr int kExitFailure = 1;
 constexpr int kExitUsage = 2;
+constexpr int kExitDiffTrouble = 2; // diff: 0 the same, 1 different, 2 any trouble
 
 // Each command gets the arguments after its name.
 int New(const QStringList &args);
@@ -41,14 +44,28 @@ int fail(const QString &message);
 int usage(const QString &message);
 void out(const QString &text); // stdout, UTF-8, no newline added
 bool outBytes(const QByteArray &bytes); // stdout; false (reason kept) when it fails
-// Flushes stdout at the end of a command: a command whose output could not be
-// written (a full disk, a closed stream) fails with the reason, never exits 0.
-int finishOutput(int status);
+// Records that the command's work is done (what: "radio.dat was changed"):
+// from then on, only its closing report on stdout is left to print.
+void done(const QString &what);
+// Flushes stdout at the end of a command and returns its exit status. When stdout
+// could not be written (a full disk, a closed stream): after done(), a warning
+// names what was done and status stands; otherwise the output was the work, and
+// the reason is printed and failureStatus returned (diff: 2, others 1). Reports
+// a failure once however often it is called.
+int finishOutput(int status, int failureStatus = kExitFailure);
 
-// Loads FILE as an image; on failure prints why and returns false.
-bool loadImage(const QString &path, MemoryImage &image);
-// Writes FILE atomically; on failure prints why and returns false.
+// Loads FILE as an image; on failure prints why and returns false. fileSize,
+// when given, receives the file's whole size.
+bool loadImage(const QString &path, MemoryImage &image, qint64 *fileSize = nullptr);
+// Writes FILE atomically; on failure prints why and returns false. A file that
+// holds bytes but is not an 8192-byte image is never replaced.
 bool saveImage(const QString &path, const MemoryImage &image);
+// Fails (printing why) when FILE holds bytes but is not an 8192-byte image, which
+// a command that rewrites FILE would cut: checked before the work starts.
+bool checkRewritable(const QString &path);
+// Fails (printing why) when an argument's bytes are not text in the system's
+// encoding: such a file name would come back as another name.
+bool checkArgumentEncoding(int argc, char *argv[]);
 // Takes the advisory lock of a file the command changes (FileLock); on failure
 // prints why ("in use by another process") and returns false.
 bool lockFile(FileLock &lock);

@@ -4,8 +4,10 @@
 #include "fileaccess.h"
 #include "filelock.h"
 #include "language.h"
+#include "visibletext.h"
 
 #include <QDir>
+#include <QFile>
 #include <cerrno>
 #include <cstdio>
 
@@ -14,6 +16,8 @@ namespace Cli {
 namespace {
 
 int g_outError = 0; // errno of the first write to stdout that failed
+bool g_outErrorReported = false;
+QString g_done; // what the command has done, once its work is done
 
 } // namespace
 
@@ -52,7 +56,12 @@ bool outBytes(const QByteArray &bytes)
     return false;
 }
 
-int finishOutput(int status)
+void done(const QString &what)
+{
+    g_done = what;
+}
+
+int finishOutput(int status, int failureStatus)
 {
     errno = 0;
     if (std::fflush(stdout) != 0 && g_outError == 0)
@@ -61,13 +70,24 @@ int finishOutput(int status)
         g_outError = EIO;
     if (g_outError == 0)
         return status;
-    fail(QStringLiteral("cannot write to standard output: %1").arg(SystemReason(g_outError)));
-    return kExitFailure;
+    const QString reason
+        = QStringLiteral("cannot write to standard output: %1").arg(SystemReason(g_outError));
+    if (status == kExitOk && !g_done.isEmpty()) {
+        if (!g_outErrorReported)
+            fail(QStringLiteral("warning: %1; the summary could not be printed (%2)")
+                     .arg(g_done, reason));
+        g_outErrorReported = true;
+        return kExitOk;
+    }
+    if (!g_outErrorReported)
+        fail(reason);
+    g_outErrorReported = true;
+    return qMax(status, failureStatus);
 }
 
-bool loadImage(const QString &path, MemoryImage &image)
+bool loadImage(const QString &path, MemoryImage &image, qint64 *fileSize)
 {
-    const DatResult result = LoadDatFile(path, image);
+    const DatResult result = LoadDatFile(path, image, fileSize);
     if (!result.ok())
         fail(result.message);
     return result.ok();
@@ -79,6 +99,35 @@ bool saveImage(const QString &path, const MemoryImage &image)
     if (!result.ok())
         fail(result.message);
     return result.ok();
+}
+
+bool checkRewritable(const QString &path)
+{
+    const DatResult result = CheckImageSize(path);
+    if (!result.ok())
+        fail(result.message);
+    return result.ok();
+}
+
+bool checkArgumentEncoding(int argc, char *argv[])
+{
+#ifdef Q_OS_WIN
+    // Windows gives the arguments as UTF-16 (the wide command line): every name
+    // can be handled.
+    Q_UNUSED(argc)
+    Q_UNUSED(argv)
+    return true;
+#endif
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray bytes(argv[i]);
+        if (QFile::encodeName(QFile::decodeName(bytes)) == bytes)
+            continue;
+        fail(QStringLiteral("the argument %1 is not valid UTF-8, so a file of "
+                            "that name cannot be handled; rename the file")
+                 .arg(QuotedInput(QFile::decodeName(bytes))));
+        return false;
+    }
+    return true;
 }
 
 bool lockFile(FileLock &lock)
@@ -150,7 +199,7 @@ bool takeLanguageOption(QStringList &args, QString *error)
         SetLanguageState(QStringLiteral("Chinese"));
         return true;
     }
-    *error = QStringLiteral("unknown language '%1': use en or zh").arg(lang);
+    *error = QStringLiteral("unknown language %1: use en or zh").arg(QuotedInput(lang));
     return false;
 }
 

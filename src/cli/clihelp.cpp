@@ -29,14 +29,14 @@ const QList<std::pair<QString, Text>> &texts()
                 "  --no-backup    keep no copy of what was read\n"}},
         {QStringLiteral("write"),
             {"write FILE to the radio, then read it back to verify",
-                "Differences found by the verifying read are listed, and the exit status "
-                "is 1.\n",
+                "What is about to be sent is kept first in the backups folder. Differences\n"
+                "found by the verifying read are listed, and the exit status is 1.\n",
                 "  --no-verify    skip the verifying read\n"}},
         {QStringLiteral("diff"),
             {"channels, settings and other bytes that differ between A and B",
                 "Exit status: 0 the same, 1 different, 2 trouble.\n",
                 "  --json         the differences as JSON\n"}},
-        {QStringLiteral("backups"), {"the kept backups of reads, newest first", "", ""}},
+        {QStringLiteral("backups"), {"the kept backups of reads and writes, newest first", "", ""}},
         {QStringLiteral("squelch-read"),
             {"read the squelch calibration block into the existing FILE",
                 "Only the bytes 0x1F80-0x1F9F of FILE change.\n", ""}},
@@ -56,20 +56,24 @@ const QList<std::pair<QString, Text>> &texts()
                 "                 for sharing channel lists\n"}},
         {QStringLiteral("import"),
             {"CSV into the channel table, validated; nothing written on any error",
-                "Either CSV format, recognised by its header; CSV - is standard input.\n",
+                "Either CSV format, recognised by its header; CSV - is standard input.\n"
+                "A row sets the fields it has; a column left out or an empty cell keeps\n"
+                "the channel's value (see the manual for the cells where empty is a value).\n",
                 "  --replace      empty the channels that are not in the CSV\n"
                 "  --allow-empty  accept a CSV without channels\n"}},
         {QStringLiteral("print"), {"the print-out as a PDF file", "", ""}},
         {QStringLiteral("ports"), {"the serial ports found, one per line, and sim", "", ""}},
         {QStringLiteral("simulate"),
             {"serve the simulated radio on a pseudo-terminal",
-                "The first line of output is its device path; it runs until Ctrl+C.\n",
+                "The first line of output is its device path; it runs until Ctrl+C,\n"
+                "SIGTERM or SIGHUP, and then saves the memory.\n",
                 "  --image F      the radio's memory (default: $HTPROG_SIM_IMAGE or the\n"
                 "                 simulated radio's file in the user's data folder)\n"
                 "  --pace         answer at the real 9600-baud byte time\n"
                 "  --fault KIND[@BLOCK]\n"
                 "                 misbehave: silent[@N], other-byte, no-ident-ack,\n"
-                "                 short-reply@N, no-ack@N, hang-up@N, corrupt-write@N\n"}},
+                "                 short-reply@N, no-ack@N, hang-up@N, corrupt-write@N,\n"
+                "                 corrupt-write-last@N\n"}},
     };
     return table;
 }

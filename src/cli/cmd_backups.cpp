@@ -1,6 +1,7 @@
 // htprog-cli backups, and the backup copy that `read` keeps.
 #include "backupstore.h"
 #include "cli.h"
+#include "csvtable.h"
 
 #include <QDir>
 #include <cstdio>
@@ -23,14 +24,19 @@ int Backups(const QStringList &args)
 {
     if (!args.isEmpty())
         return usage(QStringLiteral("backups takes no arguments"));
-    const BackupStore store;
-    if (store.folder().isEmpty())
-        return fail(QStringLiteral("there is no per-user data folder, so no backups"));
-    for (const BackupEntry &entry : store.list()) {
-        out(QDir::toNativeSeparators(entry.path) + QLatin1Char('\t')
+    QString why;
+    const QString folder = BackupStore::defaultFolder(&why);
+    if (folder.isEmpty())
+        return fail(QStringLiteral("there is no per-user data folder, so no backups: %1").arg(why));
+    const QVector<BackupEntry> entries = BackupStore(folder).list(&why);
+    if (!why.isEmpty())
+        return fail(QStringLiteral("cannot list the backups: %1").arg(why));
+    // Control characters of a name are written out, so that one entry stays one line.
+    for (const BackupEntry &entry : entries) {
+        out(VisibleText(QDir::toNativeSeparators(entry.path)) + QLatin1Char('\t')
             + entry.time.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) + QLatin1Char('\t')
             + (entry.channels < 0 ? QStringLiteral("-") : QString::number(entry.channels))
-            + QLatin1Char('\t') + entry.powerOnName + QLatin1Char('\n'));
+            + QLatin1Char('\t') + VisibleText(entry.powerOnName) + QLatin1Char('\n'));
     }
     return kExitOk;
 }

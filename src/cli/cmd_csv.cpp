@@ -5,6 +5,7 @@
 #include "clioutput.h"
 #include "fileaccess.h"
 #include "filelock.h"
+#include "visibletext.h"
 
 #include <QDir>
 #include <QFile>
@@ -41,7 +42,14 @@ bool readCsv(const QString &path, QByteArray *bytes)
         opened = OpenRegularFile(file, path, &why);
     }
     if (opened) {
-        *bytes = file.read(kLargestCsvSize + 1);
+        // A pipe gives its bytes a part at a time: read to its end, or past the limit.
+        bytes->clear();
+        while (bytes->size() <= kLargestCsvSize && file.error() == QFileDevice::NoError) {
+            const QByteArray part = file.read(kLargestCsvSize + 1 - bytes->size());
+            if (part.isEmpty())
+                break;
+            bytes->append(part);
+        }
         if (file.error() == QFileDevice::NoError)
             return true;
         why = file.errorString();
@@ -60,7 +68,8 @@ int Export(const QStringList &arguments)
     if (!takeOption(args, QStringLiteral("--format"), &format, &present))
         return usage(QStringLiteral("--format needs a value: grid or community"));
     if (format != QLatin1String("grid") && format != QLatin1String("community"))
-        return usage(QStringLiteral("unknown CSV format '%1': use grid or community").arg(format));
+        return usage(QStringLiteral("unknown CSV format %1: use grid or community")
+                         .arg(QuotedInput(format)));
     if (const int status = checkPositional(QStringLiteral("export"), args, 2); status != kExitOk)
         return status;
     MemoryImage image;
@@ -87,7 +96,8 @@ int Import(const QStringList &arguments)
     FileLock lock(file);
     MemoryImage image;
     QByteArray csv;
-    if (!lockFile(lock) || !loadImage(file, image) || !readCsv(csvPath, &csv))
+    if (!lockFile(lock) || !checkRewritable(file) || !loadImage(file, image)
+        || !readCsv(csvPath, &csv))
         return kExitFailure;
 
     const MemoryImage before = image;
@@ -104,8 +114,12 @@ int Import(const QStringList &arguments)
     }
     for (const QString &note : result.notes)
         std::fprintf(stderr, "htprog-cli: %s\n", note.toUtf8().constData());
-    if (image != before && !saveImage(file, image))
+    const bool changed = image != before;
+    if (changed && !saveImage(file, image))
         return kExitFailure;
+    done(changed ? QStringLiteral("%1 was changed").arg(QDir::toNativeSeparators(file))
+                 : QStringLiteral("%1 already held these channels and was not changed")
+                       .arg(QDir::toNativeSeparators(file)));
     out(QStringLiteral("%1 channel%2 imported into %3\n")
             .arg(result.channels)
             .arg(result.channels == 1 ? QString() : QStringLiteral("s"))

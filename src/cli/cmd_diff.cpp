@@ -6,11 +6,13 @@
 #include "inifile.h"
 #include "language.h"
 
+#include <QDir>
+#include <utility>
+
 namespace Cli {
 
 int Diff(const QStringList &arguments)
 {
-    constexpr int kExitTrouble = 2;
     QStringList args = arguments;
     const bool json = takeFlag(args, QStringLiteral("--json"));
     QString error;
@@ -20,8 +22,20 @@ int Diff(const QStringList &arguments)
         return status;
     MemoryImage a {};
     MemoryImage b {};
-    if (!loadImage(args[0], a) || !loadImage(args[1], b))
-        return kExitTrouble;
+    qint64 sizeA = 0, sizeB = 0;
+    if (!loadImage(args[0], a, &sizeA) || !loadImage(args[1], b, &sizeB))
+        return kExitDiffTrouble;
+    // Bytes past the image would go unseen: two files that differ only there are
+    // not the same.
+    for (const auto &[path, size] : {std::pair {args[0], sizeA}, std::pair {args[1], sizeB}}) {
+        if (size != kImageSize) {
+            fail(QStringLiteral("%1 is %2 bytes, not an %3-byte image; it cannot be compared")
+                     .arg(QDir::toNativeSeparators(path))
+                     .arg(size)
+                     .arg(kImageSize));
+            return kExitDiffTrouble;
+        }
+    }
     const ImageDiff diff = DiffImages(a, b, g_bChinese, g_iniFile);
     out(json ? DiffJson(diff) : DiffText(diff, args[0], args[1]));
     return diff.same() ? kExitOk : kExitFailure;

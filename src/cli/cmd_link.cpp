@@ -5,16 +5,18 @@
 #include "backupstore.h"
 #include "cloneengine.h"
 #include "comport.h"
+#include "console.h"
 #include "datfile.h"
 #include "filelock.h"
 #include "messages.h"
 #include "openradioport.h"
 #include "squelchtransfer.h"
+#include "stopsignals.h"
 #include "verifiedwrite.h"
+#include "visibletext.h"
 
 #ifdef Q_OS_UNIX
 #include "ptyserver.h"
-#include <csignal>
 #include <unistd.h>
 #endif
 
@@ -28,15 +30,14 @@ namespace {
 
 std::atomic<bool> g_interrupted {false};
 
-// Progress on stderr when it is a terminal; Ctrl+C stops at the next poll point.
+// Progress on stderr when it is a terminal; a request to end (CatchInterrupt)
+// stops at the next poll point.
 class CliObserver : public TransferObserver
 {
 public:
     explicit CliObserver(int steps)
         : m_steps(steps)
-#ifdef Q_OS_UNIX
-        , m_showBar(::isatty(2) == 1)
-#endif
+        , m_showBar(IsTerminal(stderr))
     { }
     ~CliObserver() override
     {
@@ -76,16 +77,11 @@ private:
     bool m_shown = false;
 };
 
-extern "C" void OnInterrupt(int)
-{
-    g_interrupted = true;
-}
-
+// Ctrl+C, SIGTERM and SIGHUP stop a transfer at its next poll point, between
+// two blocks, as its Cancel button does in the program.
 void CatchInterrupt()
 {
-#ifdef Q_OS_UNIX
-    std::signal(SIGINT, OnInterrupt);
-#endif
+    CatchStopRequests([] { g_interrupted = true; });
 }
 
 // "[--port P] FILE": the port (stored choice by default) and the one file.
@@ -111,14 +107,18 @@ bool ParseTransferArgs(QStringList args, QString *port, QString *file, int *exit
 }
 
 // The open failure's message, the system's reason and, when the device is not
-// ours to open, how to get access to it.
+// ours to open or another program holds it, what to do about it.
 QString OpenFailureMessage(
     QString message, const QString &port, OpenFailure failure, const QString &detail)
 {
     if (!detail.isEmpty())
-        message += QStringLiteral(" (%1: %2)").arg(port, detail);
-    const QString hint
-        = failure == OpenFailure::PermissionDenied ? PortAccessHint(port) : QString();
+        message += QStringLiteral(" (%1: %2)").arg(QuotedInput(port), detail);
+    QString hint;
+    if (failure == OpenFailure::PermissionDenied)
+        hint = PortAccessHint(port);
+    else if (failure == OpenFailure::Busy)
+        hint = QStringLiteral("Another program is using %1. Try again when it has finished.")
+                   .arg(DevicePath(port));
     if (!hint.isEmpty())
         message += QLatin1Char('\n') + hint;
     return message;
@@ -175,6 +175,8 @@ int Read(const QStringList &arguments)
     int exitCode = kExitOk;
     if (!ParseTransferArgs(args, &port, &file, &exitCode))
         return exitCode;
+    if (!checkRewritable(file))
+        return kExitFailure;
     CatchInterrupt();
     MemoryImage image = NewImage();
     CliObserver observer(kReadProgressSteps);
@@ -203,6 +205,9 @@ int Write(const QStringList &arguments)
     MemoryImage image;
     if (!loadImage(file, image))
         return kExitFailure;
+    // What is about to be sent is kept first, as the program does: a write that
+    // goes wrong half way leaves the radio with neither the old nor the new data.
+    KeepBackup(image, BackupKind::Sent);
     CatchInterrupt();
     CliObserver observer(verify ? kVerifiedWriteProgressSteps : kWriteProgressSteps);
     const VerifiedWriteOutcome outcome = WriteWholeImageVerified(port, image, observer, verify);
@@ -223,7 +228,7 @@ int SquelchTransfer(const QStringList &args, bool writeDirection)
         return exitCode;
     FileLock lock(file);
     MemoryImage image;
-    if ((!writeDirection && !lockFile(lock)) || !loadImage(file, image))
+    if ((!writeDirection && (!lockFile(lock) || !checkRewritable(file))) || !loadImage(file, image))
         return kExitFailure;
     CatchInterrupt();
     const auto stop = [] { return g_interrupted.load(); };
@@ -233,6 +238,9 @@ int SquelchTransfer(const QStringList &args, bool writeDirection)
         return SquelchFailed(port, outcome, writeDirection);
     if (!writeDirection && !SaveRead(lock, file, image, QStringLiteral("the calibration block")))
         return kExitFailure;
+    done(writeDirection ? QStringLiteral("the calibration block was written to the radio")
+                        : QStringLiteral("the calibration block was read into %1")
+                              .arg(QDir::toNativeSeparators(file)));
     out(SquelchMessage(outcome.result, writeDirection) + QLatin1Char('\n'));
     return kExitOk;
 }
@@ -264,13 +272,7 @@ int Ports(const QStringList &args)
 #ifdef Q_OS_UNIX
 namespace {
 
-PtyServer *g_server = nullptr;
-
-extern "C" void OnStopSignal(int)
-{
-    if (g_server)
-        g_server->stop();
-}
+std::atomic<PtyServer *> g_server {nullptr};
 
 bool ParseSimulateArgs(
     QStringList args, QString *image, bool *paced, FaultPlan *faults, int *exitCode)
@@ -297,7 +299,7 @@ bool ParseSimulateArgs(
         }
     }
     if (!args.isEmpty()) {
-        *exitCode = usage(QStringLiteral("unexpected argument '%1'").arg(args[0]));
+        *exitCode = usage(QStringLiteral("unexpected argument %1").arg(QuotedInput(args[0])));
         return false;
     }
     return true;
@@ -318,10 +320,12 @@ int Simulate(const QStringList &args)
     QString why;
     if (!PrepareSimulatedImageFolder(path, &why))
         return fail(QStringLiteral("cannot keep the simulated radio in %1: %2")
-                        .arg(QDir::toNativeSeparators(path), why));
+                        .arg(path.isEmpty() ? QStringLiteral("the data folder")
+                                            : QDir::toNativeSeparators(path),
+                            why));
     FileLock lock(path);
     MemoryImage memory = NewImage();
-    if (!lockFile(lock))
+    if (!lockFile(lock) || !checkRewritable(path))
         return kExitFailure;
     if (QFileInfo::exists(path) ? !loadImage(path, memory) : !saveImage(path, memory))
         return kExitFailure;
@@ -339,11 +343,14 @@ int Simulate(const QStringList &args)
     server.setIdleHandler(save);
     out(server.devicePath() + QLatin1Char('\n'));
     if (finishOutput(kExitOk) != kExitOk)
-        return kExitFailure;
+        return fail(QStringLiteral("the simulated radio was not started: nobody could learn "
+                                   "its device path"));
 
     g_server = &server;
-    std::signal(SIGINT, OnStopSignal);
-    std::signal(SIGTERM, OnStopSignal);
+    CatchStopRequests([] {
+        if (PtyServer *served = g_server.load())
+            served->stop();
+    });
     server.run();
     g_server = nullptr;
     if (radio.modified())
@@ -355,7 +362,8 @@ int Simulate(const QStringList &args)
 #else
 int Simulate(const QStringList &)
 {
-    return fail(QStringLiteral("the simulated radio on a pseudo-terminal needs a POSIX system"));
+    return fail(QStringLiteral("simulate serves the simulated radio on a pseudo-terminal, which "
+                               "is available on Linux only; on Windows use --port sim"));
 }
 #endif
 

@@ -5,6 +5,7 @@
 #include "fileaccess.h"
 #include "language.h"
 #include "printrender.h"
+#include "visibletext.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -58,7 +59,7 @@ int Print(const QStringList &arguments)
         return usage(error);
     for (const QString &arg : args) {
         if (arg.startsWith(QLatin1String("--")))
-            return usage(QStringLiteral("print: unknown option '%1'").arg(arg));
+            return usage(QStringLiteral("print: unknown option %1").arg(QuotedInput(arg)));
     }
     if (args.size() != 2)
         return usage(QStringLiteral("print needs FILE and PDF"));

@@ -20,6 +20,7 @@ int ReportWrite(const QString &port, const VerifiedWriteOutcome &outcome)
     case VerifyResult::Skipped:
         return kExitOk;
     case VerifyResult::Verified:
+        done(QStringLiteral("the radio was written and verified"));
         out(QStringLiteral("Written and verified\n"));
         return kExitOk;
     case VerifyResult::NotVerified:

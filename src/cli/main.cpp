@@ -1,6 +1,7 @@
 // htprog-cli entry: finds the command, sets up the settings store and runs it.
 #include "cli.h"
 #include "clihelp.h"
+#include "console.h"
 #include "datapaths.h"
 #include "inifile.h"
 #include "language.h"
@@ -27,6 +28,8 @@ struct Command
     std::function<int(const QStringList &)> run;
     const char *synopsis;
     bool needsGui;
+    // The exit status when what the command prints cannot be written.
+    int outputFailure = Cli::kExitFailure;
 };
 
 const std::map<QString, Command> &commands()
@@ -35,7 +38,8 @@ const std::map<QString, Command> &commands()
         {QStringLiteral("new"), {Cli::New, "new FILE", false}},
         {QStringLiteral("read"), {Cli::Read, "read [--port P] [--no-backup] FILE", false}},
         {QStringLiteral("write"), {Cli::Write, "write [--port P] [--no-verify] FILE", false}},
-        {QStringLiteral("diff"), {Cli::Diff, "diff A B [--json] [--lang en|zh]", false}},
+        {QStringLiteral("diff"),
+            {Cli::Diff, "diff A B [--json] [--lang en|zh]", false, Cli::kExitDiffTrouble}},
         {QStringLiteral("backups"), {Cli::Backups, "backups", false}},
         {QStringLiteral("squelch-read"), {Cli::SquelchRead, "squelch-read [--port P] FILE", false}},
         {QStringLiteral("squelch-write"),
@@ -110,11 +114,30 @@ void LoadProgramIni()
     Cli::fail(QStringLiteral("warning: ") + g_iniFile.errorString());
 }
 
+QtMessageHandler g_qtMessages = nullptr;
+
+// Qt warns when the session has no runtime folder, which the offscreen print-out
+// does not use; every other message goes on as before.
+void QuietRuntimeFolderWarning()
+{
+    g_qtMessages = qInstallMessageHandler(
+        [](QtMsgType type, const QMessageLogContext &context, const QString &message) {
+            if (type == QtWarningMsg
+                && message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set")))
+                return;
+            if (g_qtMessages)
+                g_qtMessages(type, context, message);
+        });
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
     GuardStandardStreams();
+    Cli::SetUpConsole();
+    if (!Cli::checkArgumentEncoding(argc, argv))
+        return Cli::kExitFailure;
     QString name = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
     bool commandHelp = wantsCommandHelp(argc, argv);
     if (name == QLatin1String("help") && argc == 3) {
@@ -134,24 +157,31 @@ int main(int argc, char *argv[])
         return Cli::kExitUsage;
     }
     if (commandHelp) {
-        std::fputs(Cli::CommandHelp(helpEntry(name, it->second)).toUtf8().constData(), stdout);
-        return Cli::kExitOk;
+        Cli::out(Cli::CommandHelp(helpEntry(name, it->second)));
+        return Cli::finishOutput(Cli::kExitOk, it->second.outputFailure);
     }
 
-    // Printing needs fonts and a paint device, never a display.
+    // Printing needs fonts and a paint device, never a display: whatever platform
+    // the environment names (one without a display would abort), it runs offscreen.
     std::unique_ptr<QCoreApplication> app;
+    QStringList args;
     if (it->second.needsGui) {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        app = std::make_unique<QGuiApplication>(argc, argv);
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        QuietRuntimeFolderWarning();
+        // A GUI application takes its own options (-platform, -display, -reverse
+        // ...) out of the arguments it is given: it gets only the program's name,
+        // so that no argument of the command is lost or changes how it runs.
+        args = Cli::CommandLineArguments(argc, argv).mid(2);
+        static int programNameOnly = 1;
+        app = std::make_unique<QGuiApplication>(programNameOnly, argv);
     } else {
         app = std::make_unique<QCoreApplication>(argc, argv);
+        args = QCoreApplication::arguments().mid(2);
     }
     QCoreApplication::setApplicationName(QStringLiteral("htprog"));
 
     LoadProgramIni();
     SetLanguageState(QStringLiteral("English"));
 
-    QStringList args = QCoreApplication::arguments().mid(2);
-    return Cli::finishOutput(it->second.run(args));
+    return Cli::finishOutput(it->second.run(args), it->second.outputFailure);
 }

@@ -29,6 +29,7 @@ QByteArray exportGrid(const MemoryImage &image)
         QStringList fields {gridCh(record)};
         for (const QString &t : texts)
             fields << t;
+        fields.last() = FormulaGuard(fields.last()); // the name, the one free text
         text += FormatCsvRecord(fields);
     }
     return text.toUtf8();
@@ -49,11 +50,11 @@ bool mapGridHeader(const QStringList &header, QList<int> *columns, QString *erro
                 found = c;
         }
         if (found == -2) {
-            *error = QStringLiteral("unknown column \"%1\" in the header").arg(name);
+            *error = QStringLiteral("unknown column %1 in the header").arg(QuotedInput(name));
             return false;
         }
         if (columns->contains(found)) {
-            *error = QStringLiteral("column \"%1\" appears twice in the header").arg(name);
+            *error = QStringLiteral("column %1 appears twice in the header").arg(QuotedInput(name));
             return false;
         }
         columns->append(found);
@@ -84,17 +85,21 @@ struct GridCells
 
 QString splitGridRecord(const CsvRecord &record, const QList<int> &columns, GridCells *row)
 {
+    // A row cut short (a file that ends in the middle of a line) would otherwise
+    // give the channel values nobody wrote.
+    if (record.fields.size() < columns.size())
+        return FieldCountReason(int(record.fields.size()), int(columns.size()));
     for (int i = 0; i < record.fields.size(); ++i) {
-        const QString &field = record.fields[i];
+        const QString field = ReadFormulaGuard(record.fields[i].trimmed());
         if (i >= columns.size()) {
-            if (!field.trimmed().isEmpty())
-                return QStringLiteral("more fields than the header has columns");
+            if (!field.isEmpty())
+                return FieldCountReason(int(record.fields.size()), int(columns.size()));
             continue;
         }
         if (columns[i] == kChColumn) {
             row->record = parseCh(field);
             if (row->record < 0)
-                return QStringLiteral("CH \"%1\" is not Pr or 1-199").arg(field.trimmed());
+                return QStringLiteral("CH %1 is not Pr or 1-199").arg(QuotedInput(field));
         } else {
             row->cells[columns[i]] = field;
             row->present[columns[i]] = true;
@@ -105,15 +110,19 @@ QString splitGridRecord(const CsvRecord &record, const QList<int> &columns, Grid
     return QString();
 }
 
-// The grid texts of one row: checked and normalised, the columns the file does
-// not have filled as the grid fills a channel created by typing its Rx frequency.
-QString checkGridCells(const GridCells &row, const MemoryImage &image,
-    const BandLimitValues &limits, ChannelTexts *texts)
+// The grid texts of one row, checked and normalised. A column the file does not
+// have, or an empty cell, keeps what the channel shows (a new channel: what the
+// grid fills in when an Rx frequency is typed), except where an empty cell is
+// itself a value the grid shows: no channel (Rx), no transmit frequency (Tx), no
+// name (Cha Name).
+QString checkGridCells(const GridCells &row, const ChannelTexts &current,
+    const BandLimitValues &limits, const CsvImportOptions &options, ChannelTexts *texts,
+    QString *note)
 {
     bool anyOther = false;
     for (int c = kColTx; c < kChannelColumns; ++c)
-        anyOther = anyOther || !row.cells[c].trimmed().isEmpty();
-    if (row.cells[kColRx].trimmed().isEmpty()) {
+        anyOther = anyOther || !row.cells[c].isEmpty();
+    if (row.cells[kColRx].isEmpty()) {
         if (anyOther)
             return QStringLiteral("Rx Frequency is empty; leave the whole row empty to empty "
                                   "the channel");
@@ -123,23 +132,23 @@ QString checkGridCells(const GridCells &row, const MemoryImage &image,
     QString error = CheckFrequencyField(kColRx, row.cells[kColRx], limits, &(*texts)[kColRx]);
     if (!error.isEmpty())
         return error;
-    const ChannelTexts defaults = NewChannelTexts((*texts)[kColRx], false);
-    const ChannelTexts current = DecodeChannel(image, row.record, false);
+    const ChannelTexts base = UnsetCellTexts(current, (*texts)[kColRx], options.newChannelValues);
     for (int c = kColTx; c < kChannelColumns && error.isEmpty(); ++c) {
         QString &out = (*texts)[c];
-        if (!row.present[c]) {
-            out = defaults[c];
-            continue;
-        }
         const QString &cell = row.cells[c];
-        if (c == kColTx && cell.trimmed().isEmpty())
+        const bool emptyIsValue = c == kColTx || c == kColName;
+        if (!row.present[c] || (cell.isEmpty() && !emptyIsValue))
+            out = base[c];
+        else if (c == kColTx && cell.isEmpty())
             out.clear(); // a channel without a Tx frequency, as the grid shows it
         else if (c == kColTx)
             error = CheckFrequencyField(c, cell, limits, &out);
         else if (c == kColRxTone || c == kColTxTone)
             error = CheckToneField(c, cell, current[c], &out);
-        else if (c == kColName)
+        else if (c == kColName && options.strictNames)
             error = CheckNameField(cell, current[c], &out);
+        else if (c == kColName)
+            *note = AdaptNameField(cell, current[c], &out);
         else
             error = CheckWordField(c, cell, &out);
     }
@@ -147,7 +156,7 @@ QString checkGridCells(const GridCells &row, const MemoryImage &image,
 }
 
 bool readGridRows(const CsvTable &table, const MemoryImage &image, const BandLimitValues &limits,
-    QList<ChannelRow> *rows, CsvImportResult *result)
+    const CsvImportOptions &options, QList<ChannelRow> *rows, CsvImportResult *result)
 {
     QList<int> columns;
     QString error;
@@ -160,14 +169,19 @@ bool readGridRows(const CsvTable &table, const MemoryImage &image, const BandLim
         const CsvRecord &record = table.records[i];
         GridCells cells;
         ChannelRow row;
+        QString note;
         error = splitGridRecord(record, columns, &cells);
-        if (error.isEmpty())
-            error = checkGridCells(cells, image, limits, &row.texts);
+        if (error.isEmpty()) {
+            error = checkGridCells(cells, DecodeChannel(image, cells.record, false), limits,
+                options, &row.texts, &note);
+        }
         if (!error.isEmpty()) {
             result->errorLine = record.line;
             result->error = error;
             return false;
         }
+        if (!note.isEmpty())
+            result->notes.append(QStringLiteral("line %1: %2").arg(record.line).arg(note));
         row.record = cells.record;
         row.line = record.line;
         rows->append(row);
@@ -215,8 +229,8 @@ CsvImportResult visible(CsvImportResult result)
     return result;
 }
 
-bool readRows(const QByteArray &csv, const MemoryImage &image, QList<ChannelRow> *rows,
-    CsvImportResult *result)
+bool readRows(const QByteArray &csv, const MemoryImage &image, const CsvImportOptions &options,
+    QList<ChannelRow> *rows, CsvImportResult *result)
 {
     if (csv.size() > kLargestCsvSize) {
         result->error = QStringLiteral("the file is larger than %1 bytes; a list of 200 "
@@ -248,8 +262,8 @@ bool readRows(const QByteArray &csv, const MemoryImage &image, QList<ChannelRow>
     result->layout
         = IsCommunityHeader(table.records.first().fields) ? CsvLayout::Community : CsvLayout::Grid;
     const bool read = result->layout == CsvLayout::Community
-        ? ReadCommunityRows(table, image, limits, rows, result)
-        : readGridRows(table, image, limits, rows, result);
+        ? ReadCommunityRows(table, image, limits, options, rows, result)
+        : readGridRows(table, image, limits, options, rows, result);
     return read && refuseDuplicates(*rows, result);
 }
 
@@ -258,11 +272,21 @@ bool readRows(const QByteArray &csv, const MemoryImage &image, QList<ChannelRow>
 CsvImportResult ImportChannelsCsv(
     const QByteArray &csv, MemoryImage &image, bool replace, bool allowEmpty)
 {
+    CsvImportOptions options;
+    options.replace = replace;
+    options.allowEmpty = allowEmpty;
+    return ImportChannelsCsv(csv, image, options);
+}
+
+CsvImportResult ImportChannelsCsv(
+    const QByteArray &csv, MemoryImage &image, const CsvImportOptions &options)
+{
+    const bool replace = options.replace;
     CsvImportResult result;
     QList<ChannelRow> rows;
-    if (!readRows(csv, image, &rows, &result))
+    if (!readRows(csv, image, options, &rows, &result))
         return visible(result);
-    if (replace && rows.isEmpty() && !allowEmpty) {
+    if (replace && rows.isEmpty() && !options.allowEmpty) {
         result.noChannels = true;
         result.error = QStringLiteral("no channels in the file; nothing changed");
         return result;

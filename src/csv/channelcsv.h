@@ -43,6 +43,18 @@ struct CsvImportResult
     QString message() const;
 };
 
+struct CsvImportOptions
+{
+    bool replace = false; // every channel the file does not list is emptied
+    bool allowEmpty = false; // replace may empty every channel
+    // A field a row leaves unset takes the values of a new channel rather than
+    // keeping the channel's (rows pasted over other rows replace them whole).
+    bool newChannelValues = false;
+    // A name the radio cannot show as written is refused rather than adapted
+    // with a note (a paste has no notes to show).
+    bool strictNames = false;
+};
+
 // Reads every row first and checks it as the grid's editors would, against the
 // band limits that the image holds. Only when all rows are valid are the listed
 // channels written into image (EncodeChannelExact: what a row leaves as the channel
@@ -50,5 +62,16 @@ struct CsvImportResult
 // a file without channel rows may do only with allowEmpty. Input beyond
 // kLargestCsvSize or with more than 200 channel rows is refused. On any error
 // image is left as it was.
+//
+// A row sets the fields it names. A column the file does not have, or an empty
+// cell, leaves the field as the channel has it (a new channel gets the grid's
+// new-channel values), except where an empty cell is the way the layout writes a
+// value: in the grid layout an empty Rx Frequency empties the channel (the row
+// must then be empty), an empty Tx Frequency is no transmit frequency and an empty
+// Cha Name no name; in the community layout an empty Duplex is simplex, an empty
+// Tone no tone, an empty Skip scan add and an empty Name no name. Names are
+// upper-cased; one the radio cannot show as written is adapted with a note.
 CsvImportResult ImportChannelsCsv(
     const QByteArray &csv, MemoryImage &image, bool replace, bool allowEmpty = false);
+CsvImportResult ImportChannelsCsv(
+    const QByteArray &csv, MemoryImage &image, const CsvImportOptions &options);

@@ -6,6 +6,7 @@
 #include "messages.h"
 #include "textnumbers.h"
 #include "tonetable.h"
+#include "visibletext.h"
 
 #include <QStringList>
 
@@ -37,7 +38,7 @@ constexpr int kNameLength = 6; // what can be typed into the grid's name editor
 
 QString quoted(const QString &text)
 {
-    return QLatin1Char('"') + text + QLatin1Char('"');
+    return QuotedInput(text);
 }
 
 } // namespace
@@ -137,6 +138,25 @@ QString UpperAscii(const QString &text)
     return upper;
 }
 
+QString AdaptNameField(const QString &text, const QString &kept, QString *normalised)
+{
+    const QString name = UpperAscii(text.trimmed());
+    if (!kept.isEmpty() && name == kept) {
+        *normalised = kept;
+        return QString();
+    }
+    const int longest = qMax(kNameLength, int(kept.size()));
+    QString stored;
+    for (QChar c : name) {
+        if (IsRadioNameChar(c) && stored.size() < longest)
+            stored += c;
+    }
+    *normalised = stored;
+    if (stored == name)
+        return QString();
+    return QStringLiteral("name %1 stored as %2").arg(quoted(text.trimmed()), quoted(stored));
+}
+
 QString CheckNameField(const QString &text, const QString &kept, QString *normalised)
 {
     const QString name = UpperAscii(text.trimmed());
@@ -154,4 +174,25 @@ QString CheckNameField(const QString &text, const QString &kept, QString *normal
     }
     *normalised = name;
     return QString();
+}
+
+ChannelTexts UnsetCellTexts(const ChannelTexts &current, const QString &rx, bool newChannelValues)
+{
+    if (newChannelValues || current[kColRx].isEmpty())
+        return NewChannelTexts(rx, false);
+    return current;
+}
+
+QString FieldCountReason(int fields, int columns)
+{
+    return fields < columns
+        ? LangText("the line has %1 fields where the header has %2 columns; is it cut short?",
+            "该行有 %1 个字段，而标题行有 %2 列；该行是否不完整？")
+              .arg(fields)
+              .arg(columns)
+        : LangText("more fields than the header has columns (%1 where the header has %2); a "
+                   "value holding a comma must be in double quotes",
+            "字段多于标题行的列数（%1 个，标题行有 %2 列）；含逗号的值须放在双引号中")
+              .arg(fields)
+              .arg(columns);
 }

@@ -30,6 +30,19 @@ QString CheckWordField(int column, const QString &text, QString *normalised);
 // kept: the name the channel shows now. A name read from the radio may be longer
 // than the 6 characters that can be typed; the name editor lets it keep that length.
 QString CheckNameField(const QString &text, const QString &kept, QString *normalised);
+// The name as the radio can show it, for a file from elsewhere: upper-cased,
+// without the characters the radio cannot show, cut to 6 characters (to the
+// length of kept, a name read from the radio). Returns the note to give when
+// more than the case changed, else an empty string.
+QString AdaptNameField(const QString &text, const QString &kept, QString *normalised);
 // Letters a-z upper-cased as the name editor upper-cases them; nothing else changes
 // (a letter outside ASCII has no counterpart on the radio and stays what it is).
 QString UpperAscii(const QString &text);
+
+// What a channel takes where a row leaves a field unset (a column the file does
+// not have, an empty cell): the texts the channel shows now, or, for a new channel
+// or with newChannelValues, what the grid fills in when an Rx frequency is typed
+// (Tx = rx, no tones, High, Lock, Yes, Wide, no name).
+ChannelTexts UnsetCellTexts(const ChannelTexts &current, const QString &rx, bool newChannelValues);
+// The reason for a row with another number of fields than the header has columns.
+QString FieldCountReason(int fields, int columns);

@@ -2,7 +2,11 @@
 
 #include "channelfields.h"
 #include "communitytones.h"
+#include "messages.h"
 #include "textnumbers.h"
+#include "visibletext.h"
+
+#include <QRegularExpression>
 
 #include <QHash>
 #include <algorithm>
@@ -82,7 +86,9 @@ QStringList communityFields(int record, const ChannelTexts &t)
     QStringList f(kFieldCount);
     const qint32 rx = FrequencyUnits(t[kColRx]);
     f[kLocation] = QString::number(record);
-    f[kName] = t[kColName];
+    // The name is the one free text; Duplex "-" and CrossMode "->Tone" are words of
+    // the layout that other programs read as they are.
+    f[kName] = FormulaGuard(t[kColName]);
     f[kFrequency] = mhz(rx);
     fillDuplex(rx, t[kColTx], f);
     const CommunityTones tones = TonesToCommunity(t[kColRxTone], t[kColTxTone]);
@@ -111,8 +117,9 @@ QByteArray ExportCommunityCsv(const MemoryImage &image)
         header << QString::fromLatin1(name);
     QString text = FormatCsvRecord(header);
     for (int record = 0; record < ImageMap::kChannelCount; ++record) {
-        if (!IsChannelEmpty(image, record))
-            text += FormatCsvRecord(communityFields(record, DecodeChannel(image, record, false)));
+        if (IsChannelEmpty(image, record))
+            continue;
+        text += FormatCsvRecord(communityFields(record, DecodeChannel(image, record, false)));
     }
     return text.toUtf8();
 }
@@ -133,10 +140,21 @@ struct CommunityRow
     const QHash<QString, int> &columns;
     const QStringList &fields;
 
+    // Whether the header has the column at all.
+    bool has(const char *name) const
+    {
+        return columns.contains(QString::fromLatin1(name).toLower());
+    }
     QString at(const char *name, const QString &fallback = QString()) const
     {
         const int i = columns.value(QString::fromLatin1(name).toLower(), -1);
-        return i >= 0 && i < fields.size() ? fields[i].trimmed() : fallback;
+        return i >= 0 && i < fields.size() ? ReadFormulaGuard(fields[i].trimmed()) : fallback;
+    }
+    // The cell, or the fallback when the column is absent or the cell empty.
+    QString valueOr(const char *name, const QString &fallback) const
+    {
+        const QString value = at(name);
+        return value.isEmpty() ? fallback : value;
     }
 };
 
@@ -145,14 +163,24 @@ QString readLocation(const CommunityRow &row, int *record)
     bool ok = false;
     *record = row.at("Location").toInt(&ok);
     if (!ok || *record < 0 || *record >= ImageMap::kChannelCount)
-        return QStringLiteral("Location \"%1\" is not 0-199 (0 is the priority channel Pr)")
-            .arg(row.at("Location"));
+        return QStringLiteral("Location %1 is not 0-199 (0 is the priority channel Pr)")
+            .arg(QuotedInput(row.at("Location")));
     return QString();
 }
 
-QString readTx(
-    const CommunityRow &row, const QString &rx, const BandLimitValues &limits, QString *tx)
+// The Tx frequency that Duplex and Offset give; a refusal names the Offset that
+// gave it, since the file holds no Tx frequency of its own. Without a Duplex
+// column the channel keeps its Tx; without an Offset column the channel's own
+// offset (base: its texts) applies.
+QString readTx(const CommunityRow &row, const QString &rx, const ChannelTexts &base,
+    const BandLimitValues &limits, QString *tx)
 {
+    if (!row.has("Duplex")) {
+        *tx = base[kColTx];
+        return QString();
+    }
+    QStringList was(kFieldCount);
+    fillDuplex(FrequencyUnits(base[kColRx]), base[kColTx], was);
     const QString duplex = row.at("Duplex").toLower();
     if (duplex.isEmpty()) {
         *tx = rx; // a simplex channel: any Offset is ignored
@@ -162,56 +190,99 @@ QString readTx(
         tx->clear();
         return QString();
     }
+    const QString offsetText = row.at("Offset", was[kOffset]);
     QString typed;
+    bool fits = true; // the offset is a count of 10 Hz that a Tx frequency could use
     if (duplex == QLatin1String("split")) {
-        typed = row.at("Offset");
+        if (!IsPlainDecimal(offsetText))
+            return QStringLiteral("Offset %1 (the Tx frequency of a split channel) is not a "
+                                  "number of MHz")
+                .arg(QuotedInput(offsetText));
+        typed = offsetText;
     } else if (duplex == QLatin1String("+") || duplex == QLatin1String("-")) {
-        const QString offsetText = row.at("Offset");
         if (!offsetText.isEmpty() && !IsPlainDecimal(offsetText))
-            return QStringLiteral("Offset \"%1\" is not a number of MHz").arg(offsetText);
+            return QStringLiteral("Offset %1 is not a number of MHz").arg(QuotedInput(offsetText));
         // In 64 bits: an offset of any size gives a Tx that is refused, never a wrapped one.
-        const qint64 offset = FrequencyUnits(offsetText);
+        qint32 offsetUnits = 0;
+        fits = ParseFrequencyUnits(offsetText, &offsetUnits);
+        const qint64 offset = offsetUnits;
         const qint64 rxUnits = FrequencyUnits(rx);
         const qint64 txUnits = duplex == QLatin1String("+") ? rxUnits + offset : rxUnits - offset;
         typed = FormatFrequency(qint32(std::clamp<qint64>(
             txUnits, std::numeric_limits<qint32>::min(), std::numeric_limits<qint32>::max())));
     } else {
-        return QStringLiteral("Duplex \"%1\" is not one of +, -, split, off or empty")
-            .arg(row.at("Duplex"));
+        return QStringLiteral("Duplex %1 is not one of +, -, split, off or empty")
+            .arg(QuotedInput(row.at("Duplex")));
     }
-    return CheckFrequencyField(kColTx, typed, limits, tx);
+    const FrequencyCheck check = CheckFrequencyEntry(typed, limits);
+    if (check.status == FrequencyCheck::Accepted) {
+        *tx = check.text;
+        return QString();
+    }
+    const int id = check.status == FrequencyCheck::OutOfRange ? kMsgOutOfRange : kMsgOffStep;
+    const QString offset = QStringLiteral("Offset %1 with Duplex %2")
+                               .arg(QuotedInput(offsetText), QuotedInput(row.at("Duplex")));
+    if (!fits)
+        return QStringLiteral("%1 (%2)").arg(MessageText(id), offset);
+    return QStringLiteral("%1 (%2 gives the Tx frequency %3 MHz)")
+        .arg(MessageText(id), offset, QuotedInput(typed));
+}
+
+// "D05N" and "D005N" name the same code: a channel that shows a DCS text outside
+// the tone list keeps it when the row gives its code and polarity.
+bool sameDcs(const QString &a, const QString &b)
+{
+    static const QRegularExpression dcs(QStringLiteral("^D(\\d{1,5})([NI])$"));
+    const QRegularExpressionMatch ma = dcs.match(a);
+    const QRegularExpressionMatch mb = dcs.match(b);
+    return ma.hasMatch() && mb.hasMatch() && ma.captured(2) == mb.captured(2)
+        && ma.captured(1).toInt() == mb.captured(1).toInt();
 }
 
 // current: the texts the channel shows now, so that a tone outside the tone list
-// that the row leaves as it is stays.
-QString readTones(const CommunityRow &row, const ChannelTexts &current, ChannelTexts *t)
+// that the row leaves as it is stays. A tone column the file does not have takes
+// the channel's own value (base: its texts); without any of them both tones stay.
+QString readTones(
+    const CommunityRow &row, const ChannelTexts &current, const ChannelTexts &base, ChannelTexts *t)
 {
+    bool any = false;
+    for (const char *column :
+        {"Tone", "rToneFreq", "cToneFreq", "DtcsCode", "DtcsPolarity", "RxDtcsCode", "CrossMode"})
+        any = any || row.has(column);
+    if (!any) {
+        (*t)[kColRxTone] = base[kColRxTone];
+        (*t)[kColTxTone] = base[kColTxTone];
+        return QString();
+    }
+    const CommunityTones was = TonesToCommunity(base[kColRxTone], base[kColTxTone]);
     CommunityTones c;
-    c.mode = row.at("Tone");
-    c.rToneFreq = row.at("rToneFreq", c.rToneFreq);
-    c.cToneFreq = row.at("cToneFreq", c.cToneFreq);
-    c.dtcsCode = row.at("DtcsCode", c.dtcsCode);
-    c.dtcsPolarity = row.at("DtcsPolarity", c.dtcsPolarity);
-    c.rxDtcsCode = row.at("RxDtcsCode", c.dtcsCode);
-    c.crossMode = row.at("CrossMode", c.crossMode);
-    QString rx, tx, error;
-    if (!CommunityToTones(c, &rx, &tx, &error))
+    c.mode = row.at("Tone", was.mode);
+    c.rToneFreq = row.at("rToneFreq", was.rToneFreq);
+    c.cToneFreq = row.at("cToneFreq", was.cToneFreq);
+    c.dtcsCode = row.at("DtcsCode", was.dtcsCode);
+    c.dtcsPolarity = row.at("DtcsPolarity", was.dtcsPolarity);
+    // A file of the older column set gives one code for both directions.
+    c.rxDtcsCode = row.at("RxDtcsCode", row.has("DtcsCode") ? c.dtcsCode : was.rxDtcsCode);
+    c.crossMode = row.at("CrossMode", was.crossMode);
+    QString tones[2], error;
+    if (!CommunityToTones(c, &tones[0], &tones[1], &error))
         return error;
-    error = CheckToneField(kColRxTone, rx, current[kColRxTone], &(*t)[kColRxTone]);
-    if (error.isEmpty())
-        error = CheckToneField(kColTxTone, tx, current[kColTxTone], &(*t)[kColTxTone]);
+    for (int side = 0; side < 2 && error.isEmpty(); ++side) {
+        const int column = side == 0 ? kColRxTone : kColTxTone;
+        const QString &kept = current[column];
+        const QString tone = sameDcs(tones[side], kept) ? kept : tones[side];
+        error = CheckToneField(column, tone, kept, &(*t)[column]);
+    }
     return error;
 }
 
 // Power columns give watts ("5W", "0.5W", "4.0W") or words; the radio has three
-// levels. An empty cell is High, but for a channel that shows no power level now
-// (flag bits 11), which keeps it.
-QString readPower(const CommunityRow &row, const ChannelTexts &current, QString *power)
+// levels.
+QString readPower(const CommunityRow &row, const QString &kept, QString *power)
 {
     const QString text = row.at("Power");
     if (text.isEmpty()) {
-        const bool keep = !current[kColRx].isEmpty() && current[kColPower].isEmpty();
-        *power = keep ? QString() : QStringLiteral("High");
+        *power = kept;
         return QString();
     }
     if (CheckWordField(kColPower, text, power).isEmpty())
@@ -225,28 +296,22 @@ QString readPower(const CommunityRow &row, const ChannelTexts &current, QString 
         number.chop(1);
     // Wholly a number: "nan" or "inf" must not pass as a level.
     if (!IsPlainDecimal(number))
-        return QStringLiteral("Power \"%1\" is not a number of watts nor High, Middle, Low")
-            .arg(text);
+        return QStringLiteral("Power %1 is not a number of watts nor High, Middle, Low")
+            .arg(QuotedInput(text));
     const double watts = LeadingNumber(number);
     *power = watts >= 4 ? QStringLiteral("High")
                         : (watts >= 1.5 ? QStringLiteral("Middle") : QStringLiteral("Low"));
     return QString();
 }
 
-QString readLock(const CommunityRow &row, QString *lock)
-{
-    const QString text = row.at("Cha Lock");
-    if (text.isEmpty()) {
-        *lock = QStringLiteral("Lock");
-        return QString();
-    }
-    return CheckWordField(kColLock, text, lock);
-}
-
-QString readMode(const CommunityRow &row, QString *bandwidth)
+QString readMode(const CommunityRow &row, const QString &kept, QString *bandwidth)
 {
     const QString mode = row.at("Mode").toUpper();
-    if (mode.isEmpty() || mode == QLatin1String("FM")) {
+    if (mode.isEmpty()) {
+        *bandwidth = kept;
+        return QString();
+    }
+    if (mode == QLatin1String("FM")) {
         *bandwidth = QStringLiteral("Wide");
         return QString();
     }
@@ -254,27 +319,13 @@ QString readMode(const CommunityRow &row, QString *bandwidth)
         *bandwidth = QStringLiteral("Narrow");
         return QString();
     }
-    return QStringLiteral("Mode \"%1\": the radio has FM (Wide) and NFM (Narrow) only")
-        .arg(row.at("Mode"));
-}
-
-// The name as the radio can show it: upper case, its own characters, at most 6;
-// the name the channel shows now when the row gives that one (a radio's name
-// may have up to 8 characters).
-QString radioName(const QString &text, const QString &current)
-{
-    if (!current.isEmpty() && UpperAscii(text) == current)
-        return current;
-    QString name;
-    for (QChar c : UpperAscii(text)) {
-        if (IsRadioNameChar(c) && name.size() < 6)
-            name += c;
-    }
-    return name;
+    return QStringLiteral("Mode %1: the radio has FM (Wide) and NFM (Narrow) only")
+        .arg(QuotedInput(row.at("Mode")));
 }
 
 QString readCommunityRow(const CommunityRow &row, const MemoryImage &image,
-    const BandLimitValues &limits, ChannelRow *out, QStringList *notes)
+    const BandLimitValues &limits, const CsvImportOptions &options, ChannelRow *out,
+    QStringList *notes)
 {
     QString error = readLocation(row, &out->record);
     if (!error.isEmpty())
@@ -282,26 +333,39 @@ QString readCommunityRow(const CommunityRow &row, const MemoryImage &image,
     const ChannelTexts current = DecodeChannel(image, out->record, false);
     ChannelTexts &t = out->texts;
     error = CheckFrequencyField(kColRx, row.at("Frequency"), limits, &t[kColRx]);
-    if (error.isEmpty())
-        error = readTx(row, t[kColRx], limits, &t[kColTx]);
-    if (error.isEmpty())
-        error = readTones(row, current, &t);
-    if (error.isEmpty())
-        error = readPower(row, current, &t[kColPower]);
-    if (error.isEmpty())
-        error = readLock(row, &t[kColLock]);
-    if (error.isEmpty())
-        error = readMode(row, &t[kColBandwidth]);
     if (!error.isEmpty())
         return error;
-    t[kColScan] = row.at("Skip").compare(QLatin1String("S"), Qt::CaseInsensitive) == 0
-        ? QStringLiteral("No")
-        : QStringLiteral("Yes");
-    t[kColName] = radioName(row.at("Name"), current[kColName]);
-    if (t[kColName] != row.at("Name")) {
-        notes->append(QStringLiteral("line %1: name \"%2\" stored as \"%3\"")
-                          .arg(out->line)
-                          .arg(row.at("Name"), t[kColName]));
+    // What a column the file does not have, or an empty cell, leaves.
+    const ChannelTexts base = UnsetCellTexts(current, t[kColRx], options.newChannelValues);
+    error = readTx(row, t[kColRx], base, limits, &t[kColTx]);
+    if (error.isEmpty())
+        error = readTones(row, current, base, &t);
+    if (error.isEmpty())
+        error = readPower(row, base[kColPower], &t[kColPower]);
+    if (error.isEmpty()) {
+        const QString lock = row.at("Cha Lock");
+        t[kColLock] = base[kColLock];
+        if (!lock.isEmpty())
+            error = CheckWordField(kColLock, lock, &t[kColLock]);
+    }
+    if (error.isEmpty())
+        error = readMode(row, base[kColBandwidth], &t[kColBandwidth]);
+    if (error.isEmpty() && options.strictNames && row.has("Name"))
+        error = CheckNameField(row.at("Name"), current[kColName], &t[kColName]);
+    if (!error.isEmpty())
+        return error;
+    if (!row.has("Skip"))
+        t[kColScan] = base[kColScan];
+    else
+        t[kColScan] = row.at("Skip").compare(QLatin1String("S"), Qt::CaseInsensitive) == 0
+            ? QStringLiteral("No")
+            : QStringLiteral("Yes");
+    if (!row.has("Name")) {
+        t[kColName] = base[kColName];
+    } else if (!options.strictNames) {
+        const QString note = AdaptNameField(row.at("Name"), current[kColName], &t[kColName]);
+        if (!note.isEmpty())
+            notes->append(QStringLiteral("line %1: %2").arg(out->line).arg(note));
     }
     return QString();
 }
@@ -309,7 +373,8 @@ QString readCommunityRow(const CommunityRow &row, const MemoryImage &image,
 } // namespace
 
 bool ReadCommunityRows(const CsvTable &table, const MemoryImage &image,
-    const BandLimitValues &limits, QList<ChannelRow> *rows, CsvImportResult *result)
+    const BandLimitValues &limits, const CsvImportOptions &options, QList<ChannelRow> *rows,
+    CsvImportResult *result)
 {
     QHash<QString, int> columns;
     const QStringList &header = table.records.first().fields;
@@ -324,8 +389,18 @@ bool ReadCommunityRows(const CsvTable &table, const MemoryImage &image,
         const CsvRecord &record = table.records[i];
         ChannelRow row;
         row.line = record.line;
-        const QString error = readCommunityRow(
-            CommunityRow {columns, record.fields}, image, limits, &row, &result->notes);
+        QString error;
+        // A row cut short, or one with more values than columns (an unquoted "1,5W"),
+        // would put values under the wrong columns.
+        bool extra = false;
+        for (qsizetype f = header.size(); f < record.fields.size(); ++f)
+            extra = extra || !record.fields[f].trimmed().isEmpty();
+        if (record.fields.size() < header.size() || extra)
+            error = FieldCountReason(int(record.fields.size()), int(header.size()));
+        if (error.isEmpty()) {
+            error = readCommunityRow(CommunityRow {columns, record.fields}, image, limits, options,
+                &row, &result->notes);
+        }
         if (!error.isEmpty()) {
             result->errorLine = record.line;
             result->error = error;

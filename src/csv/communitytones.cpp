@@ -2,6 +2,7 @@
 
 #include "decimal.h"
 #include "textnumbers.h"
+#include "visibletext.h"
 
 #include <cmath>
 
@@ -48,12 +49,13 @@ bool dcsText(const QString &code, QChar polarity, QString *text, QString *error)
     for (QChar c : digits)
         allDigits = allDigits && c >= QLatin1Char('0') && c <= QLatin1Char('9');
     if (!allDigits) {
-        *error = QStringLiteral("DTCS code \"%1\" is not a three-digit code").arg(digits);
+        *error = QStringLiteral("DTCS code %1 is not a three-digit code").arg(QuotedInput(digits));
         return false;
     }
     const QChar p = polarity.toUpper();
     if (p != QLatin1Char('N') && p != QLatin1Char('R')) {
-        *error = QStringLiteral("DTCS polarity \"%1\" is not N or R").arg(polarity);
+        *error
+            = QStringLiteral("DTCS polarity %1 is not N or R").arg(QuotedInput(QString(polarity)));
         return false;
     }
     *text = QLatin1Char('D') + digits.rightJustified(3, QLatin1Char('0'))
@@ -68,9 +70,8 @@ bool ctcssText(const char *column, const QString &text, QString *tone, QString *
     const QString hz = text.trimmed();
     const double tenths = IsPlainDecimal(hz) ? DecimalMultiply(LeadingNumber(hz), 10) : -1;
     if (!(tenths > 0 && tenths < 100000 && tenths == std::trunc(tenths))) {
-        *error = QStringLiteral("%1 \"%2\" is not a tone in Hz with at most one decimal "
-                                "(as 88.5)")
-                     .arg(QLatin1String(column), hz);
+        *error = QStringLiteral("%1 %2 is not a tone in Hz with at most one decimal (as 88.5)")
+                     .arg(QLatin1String(column), QuotedInput(hz));
         return false;
     }
     const qint64 count = qint64(tenths);
@@ -124,7 +125,7 @@ bool CommunityToTones(const CommunityTones &c, QString *rxTone, QString *txTone,
     const QString pol
         = c.dtcsPolarity.trimmed().isEmpty() ? QStringLiteral("NN") : c.dtcsPolarity.trimmed();
     if (pol.size() != 2) {
-        *error = QStringLiteral("DtcsPolarity \"%1\" is not two letters").arg(pol);
+        *error = QStringLiteral("DtcsPolarity %1 is not two letters").arg(QuotedInput(pol));
         return false;
     }
     *rxTone = none;
@@ -145,8 +146,8 @@ bool CommunityToTones(const CommunityTones &c, QString *rxTone, QString *txTone,
             && dcsText(c.dtcsCode, pol[1], rxTone, error);
     }
     if (mode != QLatin1String("cross")) {
-        *error = QStringLiteral("tone mode \"%1\" is not one of Tone, TSQL, DTCS, Cross")
-                     .arg(c.mode.trimmed());
+        *error = QStringLiteral("tone mode %1 is not one of Tone, TSQL, DTCS, Cross")
+                     .arg(QuotedInput(c.mode.trimmed()));
         return false;
     }
     const QString cross
@@ -158,7 +159,7 @@ bool CommunityToTones(const CommunityTones &c, QString *rxTone, QString *txTone,
         return kind.isEmpty() || kind == QLatin1String("tone") || kind == QLatin1String("dtcs");
     };
     if (arrow < 0 || !side(txKind) || !side(rxKind)) {
-        *error = QStringLiteral("CrossMode \"%1\" is not understood").arg(cross);
+        *error = QStringLiteral("CrossMode %1 is not understood").arg(QuotedInput(cross));
         return false;
     }
     if (txKind == QLatin1String("tone") && !ctcssText("rToneFreq", c.rToneFreq, txTone, error))

@@ -52,9 +52,7 @@ private:
             const QChar c = m_text[m_pos++];
             if (c == QLatin1Char(','))
                 continue;
-            if (c == QLatin1Char('\r') && m_pos < m_text.size()
-                && m_text[m_pos] == QLatin1Char('\n'))
-                ++m_pos;
+            skipLineFeedAfter(c);
             ++m_line;
             return true;
         }
@@ -89,8 +87,15 @@ private:
                 }
                 break;
             }
-            if (c == QLatin1Char('\n'))
+            // A line break inside the field is kept as it is; CR LF counts as one line.
+            if (c == QLatin1Char('\n') || c == QLatin1Char('\r')) {
+                field->append(c);
+                if (c == QLatin1Char('\r') && m_pos < m_text.size()
+                    && m_text[m_pos] == QLatin1Char('\n'))
+                    field->append(m_text[m_pos++]);
                 ++m_line;
+                continue;
+            }
             field->append(c);
         }
         if (m_pos < m_text.size() && !isFieldEnd(m_pos)) {
@@ -101,13 +106,18 @@ private:
         return true;
     }
 
+    // Records end with CR LF, LF or CR alone (as some spreadsheets of old write them).
     bool isFieldEnd(qsizetype pos) const
     {
         const QChar c = m_text[pos];
-        if (c == QLatin1Char(',') || c == QLatin1Char('\n'))
-            return true;
-        return c == QLatin1Char('\r') && pos + 1 < m_text.size()
-            && m_text[pos + 1] == QLatin1Char('\n');
+        return c == QLatin1Char(',') || c == QLatin1Char('\n') || c == QLatin1Char('\r');
+    }
+
+    void skipLineFeedAfter(QChar ended)
+    {
+        if (ended == QLatin1Char('\r') && m_pos < m_text.size()
+            && m_text[m_pos] == QLatin1Char('\n'))
+            ++m_pos;
     }
 
     const QString &m_text;
@@ -159,25 +169,26 @@ QString FormatCsvRecord(const QStringList &fields)
     return quoted.join(QLatin1Char(',')) + QStringLiteral("\r\n");
 }
 
-QString VisibleText(const QString &text)
+namespace {
+
+bool startsFormula(QStringView text)
 {
-    QString shown;
-    shown.reserve(text.size());
-    for (QChar c : text) {
-        const char16_t u = c.unicode();
-        if (u == u'\n')
-            shown += QStringLiteral("\\n");
-        else if (u == u'\r')
-            shown += QStringLiteral("\\r");
-        else if (u == u'\t')
-            shown += QStringLiteral("\\t");
-        else if (u < 0x20 || (u >= 0x7F && u <= 0x9F))
-            shown
-                += QStringLiteral("\\x") + QString::number(u, 16).rightJustified(2, u'0').toUpper();
-        else if (u == 0x2028 || u == 0x2029)
-            shown += QStringLiteral("\\u%1").arg(int(u), 4, 16, QLatin1Char('0'));
-        else
-            shown += c;
-    }
-    return shown;
+    if (text.isEmpty())
+        return false;
+    const char16_t c = text.front().unicode();
+    return c == u'=' || c == u'+' || c == u'-' || c == u'@' || c == u'\t' || c == u'\r';
+}
+
+} // namespace
+
+QString FormulaGuard(const QString &cell)
+{
+    return startsFormula(cell) ? QLatin1Char('\'') + cell : cell;
+}
+
+QString ReadFormulaGuard(const QString &cell)
+{
+    const bool guarded
+        = cell.startsWith(QLatin1Char('\'')) && startsFormula(QStringView(cell).mid(1));
+    return guarded ? cell.mid(1) : cell;
 }

@@ -1,12 +1,14 @@
 // Comma-separated text as spreadsheets write it: UTF-8 with or without a byte
 // order mark, fields in double quotes where they hold a comma, a quote or a line
-// break ("" stands for one quote inside), records ended by CR LF or LF.
+// break ("" stands for one quote inside), records ended by CR LF, LF or CR.
 #pragma once
 
 #include <QByteArray>
 #include <QList>
 #include <QString>
 #include <QStringList>
+
+#include "visibletext.h"
 
 struct CsvRecord
 {
@@ -28,6 +30,9 @@ struct CsvTable
 CsvTable ParseCsv(const QByteArray &bytes, int maxRecords = -1);
 // One record with its CR LF, each field quoted only where it has to be.
 QString FormatCsvRecord(const QStringList &fields);
-// text with its control characters written out ("\n", "\x00", "\x1B"), so that a
-// value from a file shown in a message can neither cut it short nor drive a terminal.
-QString VisibleText(const QString &text);
+// A cell of an export as a spreadsheet must not run it as a formula: a text that
+// begins with =, +, -, @, a tab or a CR gets a ' in front (the common guidance
+// against formula injection). ReadFormulaGuard takes that ' off again, so a
+// name such as "-1-1" comes back as it was written.
+QString FormulaGuard(const QString &cell);
+QString ReadFormulaGuard(const QString &cell);

@@ -140,7 +140,7 @@ void CProgramDoc::openImage(const MemoryImage &raw)
     resetTo(refreshedState(raw));
 }
 
-DatResult CProgramDoc::OnSaveDocument(const QString &path)
+DatResult CProgramDoc::OnSaveDocument(const QString &path, bool replaceAnySize)
 {
     CommitPendingEdits();
     // Another process (htprog-cli import, a second program) changing the same
@@ -148,7 +148,7 @@ DatResult CProgramDoc::OnSaveDocument(const QString &path)
     FileLock lock(path);
     if (!lock.lock(kSaveLockWaitMs))
         return {DatError::CannotWrite, lock.message()};
-    DatResult result = SaveDatFile(path, image());
+    DatResult result = SaveDatFile(path, image(), replaceAnySize);
     if (result.ok()) {
         m_pathName = path;
         m_untitled = false;

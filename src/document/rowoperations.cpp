@@ -46,6 +46,22 @@ bool isEmptyRow(const ChannelTexts &texts)
     return texts[kColRx].isEmpty();
 }
 
+bool isRecord(int record)
+{
+    return record >= 0 && record <= kLastRecord;
+}
+
+// Records sorted, distinct and inside the table. Anything else changes nothing,
+// in every build: a row past the end would be written past the table.
+bool areRecords(const QList<int> &records)
+{
+    for (int i = 0; i < records.size(); ++i) {
+        if (!isRecord(records.at(i)) || (i > 0 && records.at(i) <= records.at(i - 1)))
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 ChannelSlot SlotFromImage(const MemoryImage &image, int record, bool chinese)
@@ -65,6 +81,8 @@ ChannelSlot SlotFromImage(const MemoryImage &image, int record, bool chinese)
 
 void PutSlot(DocumentState &state, int record, const ChannelSlot &slot)
 {
+    if (!isRecord(record))
+        return;
     state.rows[record] = slot.texts;
     std::copy(slot.record.begin(), slot.record.end(),
         state.image.begin() + kChannelBase + kChannelSize * record);
@@ -78,6 +96,8 @@ void PutSlot(DocumentState &state, int record, const ChannelSlot &slot)
 DocumentState ClearRows(const DocumentState &state, const QList<int> &records)
 {
     DocumentState after = state;
+    if (!areRecords(records))
+        return after;
     for (int record : records) {
         after.rows[record] = ChannelTexts();
         std::fill_n(after.image.begin() + kChannelBase + kChannelSize * record, kChannelSize, 0xFF);
@@ -87,7 +107,7 @@ DocumentState ClearRows(const DocumentState &state, const QList<int> &records)
 
 bool InsertEmptyRow(DocumentState &state, int record)
 {
-    if (!isEmptyRow(state.rows.at(kLastRecord)))
+    if (!isRecord(record) || !isEmptyRow(state.rows.at(kLastRecord)))
         return false;
     QList<ChannelSlot> table = allSlots(state);
     table.removeLast();
@@ -98,6 +118,8 @@ bool InsertEmptyRow(DocumentState &state, int record)
 
 DocumentState DeleteRows(const DocumentState &state, const QList<int> &records)
 {
+    if (!areRecords(records))
+        return state;
     QList<ChannelSlot> table = allSlots(state);
     for (auto it = records.crbegin(); it != records.crend(); ++it)
         table.removeAt(*it);
@@ -108,8 +130,8 @@ DocumentState DeleteRows(const DocumentState &state, const QList<int> &records)
 
 QList<int> MoveRows(DocumentState &state, const QList<int> &records, int step)
 {
-    if (records.isEmpty() || (step < 0 && records.first() == 0)
-        || (step > 0 && records.last() == kLastRecord))
+    if (records.isEmpty() || !areRecords(records) || (step != -1 && step != 1)
+        || !isRecord(records.first() + step) || !isRecord(records.last() + step))
         return {};
     QList<ChannelSlot> table = allSlots(state);
     QList<int> moved;
@@ -127,6 +149,8 @@ QList<int> MoveRows(DocumentState &state, const QList<int> &records, int step)
 
 void SortRows(DocumentState &state, const QList<int> &records, RowSortKey key)
 {
+    if (!areRecords(records))
+        return;
     const QList<ChannelSlot> table = allSlots(state);
     QList<ChannelSlot> chosen;
     for (int record : records)
@@ -153,6 +177,8 @@ void SortRows(DocumentState &state, const QList<int> &records, RowSortKey key)
 void SetColumnOfRows(
     DocumentState &state, const QList<int> &records, int column, const QString &text)
 {
+    if (!areRecords(records) || column < 0 || column >= kChannelColumns)
+        return;
     for (int record : records) {
         if (!isEmptyRow(state.rows.at(record)))
             state.rows[record][column] = text;

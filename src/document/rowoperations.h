@@ -4,7 +4,9 @@
 // record (0x0000 + 16·n) and its 8-byte name slot (0x0CA0 + 8·n) as the composed
 // image holds them, so bytes and bits that no column shows stay with their channel.
 // The three product range bytes in the name slot of record 106 never move.
-// Records are given sorted and distinct; the document pushes a result as one command.
+// Records are given sorted, distinct and inside the table; any other list (or a
+// row that would leave the table) changes nothing. The document pushes a result as
+// one command.
 #pragma once
 
 #include "documentstate.h"
@@ -22,7 +24,8 @@ struct ChannelSlot
 // The slot of a record in an image (as a save writes it), its texts decoded in the
 // interface language given.
 ChannelSlot SlotFromImage(const MemoryImage &image, int record, bool chinese);
-// Writes a slot into the state at record (its texts and its bytes).
+// Writes a slot into the state at record (its texts and its bytes); nothing
+// outside the table.
 void PutSlot(DocumentState &state, int record, const ChannelSlot &slot);
 
 // The selected rows become empty channels (sixteen 0xFF bytes; the name slot stays,
@@ -35,7 +38,8 @@ bool InsertEmptyRow(DocumentState &state, int record);
 DocumentState DeleteRows(const DocumentState &state, const QList<int> &records);
 // Each selected row changes place with its neighbour above (step -1) or below
 // (step +1), so a block of rows moves as one. Returns the rows' new records; empty
-// (state unchanged) when a selected row is already at that end of the table.
+// (state unchanged) when a selected row is already at that end of the table (Pr
+// up, channel 199 down).
 QList<int> MoveRows(DocumentState &state, const QList<int> &records, int step);
 
 enum class RowSortKey { RxFrequency, Name };

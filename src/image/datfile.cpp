@@ -7,7 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 
-DatResult LoadDatFile(const QString &path, MemoryImage &image)
+DatResult LoadDatFile(const QString &path, MemoryImage &image, qint64 *fileSize)
 {
     const QString shown = QDir::toNativeSeparators(path);
     const QFileInfo info(path);
@@ -23,6 +23,14 @@ DatResult LoadDatFile(const QString &path, MemoryImage &image)
     QFile file;
     QString why;
     if (!OpenRegularFile(file, path, &why)) {
+        // A name whose bytes were not UTF-8 came here with those bytes replaced:
+        // the file is there, under a name this path cannot spell.
+        if (!info.exists() && path.contains(QChar::ReplacementCharacter))
+            return {DatError::CannotOpen,
+                QCoreApplication::translate("DatFile",
+                    "Cannot open %1: the file's name is not valid UTF-8 and cannot be handled. "
+                    "Rename the file.")
+                    .arg(shown)};
         const QString message = info.exists()
             ? QCoreApplication::translate(
                 "DatFile", "Cannot read %1: %2. Check that you may read it.")
@@ -40,11 +48,32 @@ DatResult LoadDatFile(const QString &path, MemoryImage &image)
                 .arg(kImageSize)};
     }
     std::copy(bytes.constBegin(), bytes.constEnd(), image.begin());
+    if (fileSize)
+        *fileSize = file.size();
     return {};
 }
 
-DatResult SaveDatFile(const QString &path, const MemoryImage &image)
+DatResult CheckImageSize(const QString &path)
 {
+    const QFileInfo info(path);
+    if (!info.isFile() || info.size() == 0 || info.size() == kImageSize)
+        return {};
+    return {DatError::NotAnImage,
+        QCoreApplication::translate("DatFile",
+            "%1 is %2 bytes, not an %3-byte image; nothing was changed. Choose another file "
+            "name.")
+            .arg(QDir::toNativeSeparators(path))
+            .arg(info.size())
+            .arg(kImageSize)};
+}
+
+DatResult SaveDatFile(const QString &path, const MemoryImage &image, bool replaceAnySize)
+{
+    if (!replaceAnySize) {
+        DatResult checked = CheckImageSize(path);
+        if (!checked.ok())
+            return checked;
+    }
     return SaveFileAtomically(
         path, QByteArray(reinterpret_cast<const char *>(image.data()), kImageSize));
 }

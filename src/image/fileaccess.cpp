@@ -1,9 +1,13 @@
 #include "fileaccess.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QSaveFile>
+#include <QTemporaryFile>
 #include <cerrno>
 #include <cstring>
 
@@ -11,6 +15,9 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#elif defined(Q_OS_WIN)
+#include <QtCore/qt_windows.h>
+#include <io.h>
 #endif
 
 namespace {
@@ -18,13 +25,6 @@ namespace {
 QString FolderReason()
 {
     return QCoreApplication::translate("FileAccess", "a folder, not a file");
-}
-
-// The reason a file operation failed: errno when the operation left one, else
-// what Qt recorded (which says "Unknown error" after a failed flush).
-QString ReasonAfter(int error, const QFileDevice &file)
-{
-    return error != 0 ? SystemReason(error) : file.errorString();
 }
 
 #ifdef Q_OS_UNIX
@@ -108,32 +108,293 @@ bool IsReplaceableFile(const QString &path, QString *why)
     return false;
 }
 
+#ifdef Q_OS_UNIX
+namespace {
+
+constexpr int kDefaultNameLimit = 255;
+
+// The longest file name, in bytes, that the folder takes.
+int NameLimit(const QByteArray &folder)
+{
+    const long limit = ::pathconf(folder.isEmpty() ? "." : folder.constData(), _PC_NAME_MAX);
+    return limit > 0 && limit < 4096 ? int(limit) : kDefaultNameLimit;
+}
+
+// The leading bytes of a UTF-8 name, cut only between characters.
+QByteArray CutName(const QByteArray &name, int size)
+{
+    size = qMax(0, qMin(size, int(name.size())));
+    while (size > 0 && size < name.size() && (uchar(name.at(size)) & 0xC0) == 0x80)
+        --size;
+    return name.left(size);
+}
+
+QByteArray FitName(const QByteArray &folder, const QByteArray &name, const QByteArray &suffix)
+{
+    const int limit = NameLimit(folder);
+    if (name.size() + suffix.size() <= limit)
+        return name + suffix;
+    const QByteArray digest
+        = '~' + QCryptographicHash::hash(name, QCryptographicHash::Sha1).toHex().left(8);
+    return CutName(name, limit - suffix.size() - digest.size()) + digest + suffix;
+}
+
+bool WriteAll(int fd, const QByteArray &bytes)
+{
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t written = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0) {
+            if (written == 0)
+                errno = ENOSPC;
+            return false;
+        }
+        done += written;
+    }
+    return true;
+}
+
+// Creates a new file in folder named after name with six random characters
+// appended ("<name>.AbC123"), shortened to fit; -1 with errno when none can be made.
+int CreateTemporary(const QByteArray &folder, const QByteArray &name, QByteArray *path)
+{
+    static const char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    const QByteArray stem = folder + '/' + FitName(folder, name, ".XXXXXX");
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        *path = stem;
+        for (qsizetype i = path->size() - 6; i < path->size(); ++i)
+            (*path)[i] = kLetters[QRandomGenerator::global()->bounded(62)];
+        const int fd = ::open(path->constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
+    }
+    return -1;
+}
+
+// On the disk before it takes a name: a file system that cannot sync says so
+// with EINVAL, which is no failure of the write.
+bool Sync(int fd)
+{
+    return ::fsync(fd) == 0 || errno == EINVAL || errno == ENOTSUP;
+}
+
+// Writes, syncs and closes fd; the temporary file is removed on failure.
+bool FinishTemporary(int fd, const QByteArray &temp, const QByteArray &bytes, int *error)
+{
+    bool ok = WriteAll(fd, bytes) && Sync(fd);
+    *error = ok ? 0 : errno;
+    if (::close(fd) != 0 && ok) {
+        ok = false;
+        *error = errno;
+    }
+    if (!ok)
+        ::unlink(temp.constData());
+    return ok;
+}
+
+// The file a save replaces: the target of a link, so that the link stays.
+QByteArray SaveTarget(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.isSymLink())
+        return QFile::encodeName(info.absoluteFilePath());
+    const QString canonical = info.canonicalFilePath();
+    return QFile::encodeName(canonical.isEmpty() ? info.symLinkTarget() : canonical);
+}
+
+bool WriteInPlace(const QByteArray &target, const QByteArray &bytes, int *error)
+{
+    const int fd = ::open(target.constData(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+    if (fd < 0) {
+        *error = errno;
+        return false;
+    }
+    bool ok = WriteAll(fd, bytes);
+    *error = ok ? 0 : errno;
+    if (::close(fd) != 0 && ok) {
+        ok = false;
+        *error = errno;
+    }
+    return ok;
+}
+
+QByteArray FolderOf(const QByteArray &path)
+{
+    const qsizetype slash = path.lastIndexOf('/');
+    return slash <= 0 ? QByteArray("/") : path.left(slash);
+}
+
+QByteArray NameOf(const QByteArray &path)
+{
+    return path.mid(path.lastIndexOf('/') + 1);
+}
+
+} // namespace
+
 bool SaveFileBytes(const QString &path, const QByteArray &bytes, QString *why, bool directFallback)
 {
     if (!IsReplaceableFile(path, why))
         return false;
+    const QByteArray target = SaveTarget(path);
+    struct stat existing;
+    const bool exists = ::stat(target.constData(), &existing) == 0;
+    // A file the user may not write is not replaced behind its back.
+    if (exists && ::access(target.constData(), W_OK) != 0) {
+        *why = SystemReason(errno);
+        return false;
+    }
+    QByteArray temp;
+    const int fd = CreateTemporary(FolderOf(target), NameOf(target), &temp);
+    int error = errno;
+    if (fd < 0) {
+        if (directFallback && exists && (error == EACCES || error == EPERM)
+            && WriteInPlace(target, bytes, &error))
+            return true;
+        *why = SystemReason(error);
+        return false;
+    }
+    // The replacement keeps the permissions of the file it replaces.
+    if (exists)
+        ::fchmod(fd, existing.st_mode & 07777);
+    if (!FinishTemporary(fd, temp, bytes, &error)) {
+        *why = SystemReason(error);
+        return false;
+    }
+    if (::rename(temp.constData(), target.constData()) != 0) {
+        *why = SystemReason(errno);
+        ::unlink(temp.constData());
+        return false;
+    }
+    return true;
+}
+
+bool WriteNewFile(const QString &path, const QByteArray &bytes, QString *why, bool *taken)
+{
+    *taken = false;
+    const QByteArray target = QFile::encodeName(QFileInfo(path).absoluteFilePath());
+    QByteArray temp;
+    const int fd = CreateTemporary(FolderOf(target), ".incoming", &temp);
+    int error = errno;
+    if (fd < 0 || !FinishTemporary(fd, temp, bytes, &error)) {
+        *why = SystemReason(error);
+        return false;
+    }
+    // A hard link never replaces a file; where the file system has none, the
+    // name is checked just before the rename.
+    bool done = ::link(temp.constData(), target.constData()) == 0;
+    error = errno;
+    if (!done && error != EEXIST && ::access(target.constData(), F_OK) != 0) {
+        done = ::rename(temp.constData(), target.constData()) == 0;
+        error = errno;
+    }
+    ::unlink(temp.constData());
+    if (done)
+        return true;
+    *taken = error == EEXIST || ::access(target.constData(), F_OK) == 0;
+    *why = SystemReason(*taken ? EEXIST : error);
+    return false;
+}
+
+bool MakeFolderPath(const QString &path, QString *why)
+{
+    const QByteArray folder = QFile::encodeName(QFileInfo(path).absoluteFilePath());
+    struct stat info;
+    if (::stat(folder.constData(), &info) == 0) {
+        if (S_ISDIR(info.st_mode))
+            return true;
+        *why = SystemReason(ENOTDIR);
+        return false;
+    }
+    if (errno != ENOENT) {
+        *why = SystemReason(errno);
+        return false;
+    }
+    const QByteArray parent = FolderOf(folder);
+    if (parent != folder && !MakeFolderPath(QFile::decodeName(parent), why))
+        return false;
+    if (::mkdir(folder.constData(), 0777) == 0 || errno == EEXIST)
+        return true;
+    *why = SystemReason(errno);
+    return false;
+}
+
+QString FittedName(const QString &folder, const QString &name, const QString &suffix)
+{
+    return QFile::decodeName(
+        FitName(QFile::encodeName(folder), QFile::encodeName(name), QFile::encodeName(suffix)));
+}
+
+#else
+
+bool SaveFileBytes(const QString &path, const QByteArray &bytes, QString *why, bool directFallback)
+{
+    if (!IsReplaceableFile(path, why))
+        return false;
+#ifdef Q_OS_WIN
+    // Windows refuses to replace a read-only file; say so instead of "Access is denied".
+    const DWORD attributes
+        = ::GetFileAttributesW(reinterpret_cast<const wchar_t *>(QDir::toNativeSeparators(path).utf16()));
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) {
+        *why = QCoreApplication::translate("FileAccess", "the file is read-only");
+        return false;
+    }
+#endif
     QSaveFile file(path);
     file.setDirectWriteFallback(directFallback);
-    errno = 0;
     if (!file.open(QIODevice::WriteOnly)) {
         *why = file.errorString();
         return false;
     }
     // QSaveFile commits a file cut short by a failed flush (a full disk), so the
     // write and the flush are checked before the old file is replaced.
-    errno = 0;
     if (file.write(bytes) != bytes.size() || !file.flush()) {
-        *why = ReasonAfter(errno, file);
+        *why = file.errorString();
         file.cancelWriting();
         return false;
     }
-    errno = 0;
     if (!file.commit()) {
-        *why = ReasonAfter(errno, file);
+        *why = file.errorString();
         return false;
     }
     return true;
 }
+
+bool WriteNewFile(const QString &path, const QByteArray &bytes, QString *why, bool *taken)
+{
+    *taken = QFileInfo::exists(path);
+    if (*taken)
+        return false;
+    QTemporaryFile temp(QFileInfo(path).absolutePath() + QStringLiteral("/.incoming-XXXXXX"));
+    if (!temp.open() || temp.write(bytes) != bytes.size() || !temp.flush()) {
+        *why = temp.errorString();
+        return false;
+    }
+    if (temp.rename(path)) {
+        temp.setAutoRemove(false);
+        return true;
+    }
+    *taken = QFileInfo::exists(path);
+    *why = temp.errorString();
+    return false;
+}
+
+bool MakeFolderPath(const QString &path, QString *why)
+{
+    if (QDir().mkpath(path))
+        return true;
+    *why = QFileInfo(path).exists() ? QCoreApplication::translate("FileAccess", "not a folder")
+                                    : QCoreApplication::translate("FileAccess", "cannot be made");
+    return false;
+}
+
+QString FittedName(const QString &, const QString &name, const QString &suffix)
+{
+    return name + suffix;
+}
+
+#endif
 
 #ifdef Q_OS_UNIX
 namespace {
@@ -161,10 +422,44 @@ bool SameIdentity(const QString &a, int fdA, const QString &b, int fdB)
 } // namespace
 #endif
 
+#ifdef Q_OS_WIN
+namespace {
+
+// The volume and file index of an open handle: the same for every name of a
+// file (hard links, other spellings, other letter cases).
+bool HandleIdentity(HANDLE handle, quint64 *identity)
+{
+    BY_HANDLE_FILE_INFORMATION info;
+    if (handle == INVALID_HANDLE_VALUE || !::GetFileInformationByHandle(handle, &info))
+        return false;
+    identity[0] = info.dwVolumeSerialNumber;
+    identity[1] = (quint64(info.nFileIndexHigh) << 32) | info.nFileIndexLow;
+    return true;
+}
+
+bool PathIdentity(const QString &path, quint64 *identity)
+{
+    const HANDLE handle = ::CreateFileW(
+        reinterpret_cast<const wchar_t *>(QDir::toNativeSeparators(path).utf16()), 0,
+        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+        FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    const bool known = HandleIdentity(handle, identity);
+    if (handle != INVALID_HANDLE_VALUE)
+        ::CloseHandle(handle);
+    return known;
+}
+
+} // namespace
+#endif
+
 bool IsSameFile(const QString &a, const QString &b)
 {
 #ifdef Q_OS_UNIX
     return SameIdentity(a, -1, b, -1);
+#elif defined(Q_OS_WIN)
+    quint64 first[2], second[2];
+    return PathIdentity(a, first) && PathIdentity(b, second) && first[0] == second[0]
+        && first[1] == second[1];
 #else
     const QString canonical = QFileInfo(a).canonicalFilePath();
     return !canonical.isEmpty() && canonical == QFileInfo(b).canonicalFilePath();
@@ -175,6 +470,10 @@ bool IsOpenAs(int fd, const QString &path)
 {
 #ifdef Q_OS_UNIX
     return SameIdentity(QString(), fd, path, -1);
+#elif defined(Q_OS_WIN)
+    quint64 open[2], named[2];
+    return HandleIdentity(reinterpret_cast<HANDLE>(::_get_osfhandle(fd)), open)
+        && PathIdentity(path, named) && open[0] == named[0] && open[1] == named[1];
 #else
     Q_UNUSED(fd)
     Q_UNUSED(path)

@@ -19,10 +19,20 @@ bool OpenRegularFile(QFile &file, const QString &path, QString *why);
 // may put a regular file in its place; otherwise false with the reason.
 bool IsReplaceableFile(const QString &path, QString *why);
 // Writes bytes to path through a temporary file that replaces path only when
-// complete: on failure path is as it was. directFallback: a file that exists and
+// complete: on failure path is as it was. A link is followed: the file it names
+// is replaced and keeps its permissions. directFallback: a file that exists and
 // may be written is written in place when no temporary file can be made beside it.
 bool SaveFileBytes(
     const QString &path, const QByteArray &bytes, QString *why, bool directFallback = false);
+// Writes bytes as a new file at path, complete or not at all, never replacing a
+// file: false with *taken set when path exists, else with the reason.
+bool WriteNewFile(const QString &path, const QByteArray &bytes, QString *why, bool *taken);
+// Makes the folder and the missing folders above it; false with the reason.
+bool MakeFolderPath(const QString &path, QString *why);
+// name + suffix when that fits the longest file name of the folder's file
+// system; else the name shortened (and marked with a digest of the whole name,
+// so that two long names still differ) to fit with the suffix.
+QString FittedName(const QString &folder, const QString &name, const QString &suffix);
 
 // The system's reason for an errno value, in plain words.
 QString SystemReason(int error);

@@ -1,13 +1,13 @@
 // An advisory lock on a file for the whole of a read-modify-write: the lock file
 // "<file>.lock" beside the file (the target of a link, so every name of the file
 // shares one lock). Two processes that change the same file take turns instead
-// of one losing the other's change. A lock left by a process that ended without
-// removing it (killed, crashed) is taken over, since its process no longer runs.
+// of one losing the other's change. The holder keeps a system lock on the lock
+// file for as long as it runs: a lock file that no running process holds (left by
+// a process that was killed, empty, or a link) is taken over at once.
 #pragma once
 
-#include <QLockFile>
+#include <QByteArray>
 #include <QString>
-#include <memory>
 
 class FileLock
 {
@@ -23,17 +23,23 @@ public:
 
     // Waits up to waitMs for the lock. False with message() when another process
     // still holds it ("... is in use by another process ...") or when no lock file
-    // can be made beside the file.
+    // can be made beside the file (with the system's reason).
     bool lock(int waitMs = kWaitMs);
     void unlock();
-    bool isLocked() const { return m_lock && m_lock->isLocked(); }
+    bool isLocked() const;
     QString message() const { return m_message; }
 
-    // The lock file of path.
+    // The lock file of path; shortened to fit the file system's name limit when
+    // the file's own name is long.
     static QString lockPath(const QString &path);
 
 private:
     QString m_path;
-    std::unique_ptr<QLockFile> m_lock;
+#ifdef Q_OS_WIN
+    void *m_handle = nullptr; // the lock file held open
+#else
+    QByteArray m_lockName; // the lock file held, as the system names it
+    int m_fd = -1;
+#endif
     QString m_message;
 };

@@ -2,9 +2,15 @@
 
 #include "serialradioport.h"
 #include "usersettings.h"
+#include "visibletext.h"
 
 #include <QCoreApplication>
+
+#ifdef Q_OS_WIN
+#include "windowsports.h"
+#else
 #include <QSerialPortInfo>
+#endif
 
 #ifdef Q_OS_UNIX
 #include <grp.h>
@@ -74,13 +80,13 @@ QString PortNameProblem(const QString &name)
             return QString(); // the open says what is wrong with a path
         return QCoreApplication::translate(
             "ComPort", "there is no device %1 (a port name without a folder is looked up in /dev)")
-            .arg(path);
+            .arg(QuotedInput(path));
     }
     if (S_ISCHR(info.st_mode))
         return QString();
     return QCoreApplication::translate(
         "ComPort", "%1 is not a serial port (it is a file or a folder, not a device)")
-        .arg(path);
+        .arg(QuotedInput(path));
 #else
     return QString();
 #endif
@@ -97,6 +103,15 @@ bool ProbePort(const QString &name)
 QList<PortEntry> ListPorts()
 {
     QList<PortEntry> ports;
+#ifdef Q_OS_WIN
+    for (const WindowsPort &port : WindowsSerialPorts()) {
+        PortEntry entry;
+        entry.name = port.name;
+        entry.description = port.description;
+        entry.busy = !ProbePort(entry.name);
+        ports.append(entry);
+    }
+#else
     const auto infos = QSerialPortInfo::availablePorts();
     for (const QSerialPortInfo &info : infos) {
         PortEntry entry;
@@ -105,6 +120,7 @@ QList<PortEntry> ListPorts()
         entry.busy = !ProbePort(entry.name);
         ports.append(entry);
     }
+#endif
     return ports;
 }
 
@@ -121,7 +137,7 @@ QString PortAccessHint(const QString &name)
     return QCoreApplication::translate("ComPort",
         "you may not use %1: add yourself to the group that owns it (%2): "
         "sudo usermod -aG %2 $USER, then log in again")
-        .arg(DevicePath(name), group);
+        .arg(QuotedInput(DevicePath(name)), group);
 #else
     Q_UNUSED(name)
     return QString();

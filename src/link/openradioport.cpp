@@ -1,21 +1,25 @@
 #include "openradioport.h"
 
 #include "comport.h"
+#include "datapaths.h"
 #include "datfile.h"
+#include "fileaccess.h"
 #include "filelock.h"
 #include "serialradioport.h"
 #include "simulatedport.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QStandardPaths>
 
 namespace {
 
-QString DefaultSimulatedImagePath()
+// Empty, with the reason, when there is no per-user data folder.
+QString DefaultSimulatedImagePath(QString *why = nullptr)
 {
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
-        + QStringLiteral("/simulated-radio.dat");
+    const QString folder = DataPaths::userDataFolder(why);
+    return folder.isEmpty() ? QString() : folder + QStringLiteral("/simulated-radio.dat");
 }
 
 OpenedPort Failed(OpenFailure failure, const QString &detail)
@@ -26,18 +30,37 @@ OpenedPort Failed(OpenFailure failure, const QString &detail)
     return opened;
 }
 
+OpenedPort LockFailed(const FileLock &lock, const QString &path)
+{
+    qint64 pid = 0;
+    QString host, application;
+    QLockFile held(FileLock::lockPath(path));
+    if (!held.getLockInfo(&pid, &host, &application))
+        return Failed(OpenFailure::Other, lock.message());
+    return Failed(OpenFailure::Busy,
+        QStringLiteral("the simulated radio is in use by another process (%1, process %2)")
+            .arg(application)
+            .arg(pid));
+}
+
 OpenedPort OpenSimulatedRadio(PortProfile profile)
 {
     const QString path = SimulatedImagePath();
     QString why;
     if (!PrepareSimulatedImageFolder(path, &why))
         return Failed(OpenFailure::NotFound, why);
+    // Like a serial device, the simulated radio serves one transfer at a time: a
+    // second one is refused at once as busy, not queued behind the first, which
+    // would let both report success for a radio that holds only the last.
     auto lock = std::make_unique<FileLock>(path);
-    if (!lock->lock())
-        return Failed(OpenFailure::Busy, lock->message());
+    if (!lock->lock(0))
+        return LockFailed(*lock, path);
     MemoryImage memory = NewImage();
-    const DatResult result
-        = QFileInfo::exists(path) ? LoadDatFile(path, memory) : SaveDatFile(path, memory);
+    // The radio's memory is saved back at the end: a file that is not an image
+    // would be cut to one.
+    DatResult result = CheckImageSize(path);
+    if (result.ok())
+        result = QFileInfo::exists(path) ? LoadDatFile(path, memory) : SaveDatFile(path, memory);
     if (!result.ok())
         return Failed(OpenFailure::Other, result.message);
     auto port = std::make_unique<SimulatedPort>(memory, profile);
@@ -57,17 +80,22 @@ QString SimulatedImagePath()
 
 bool PrepareSimulatedImageFolder(const QString &path, QString *why)
 {
+    if (path.isEmpty()) {
+        DefaultSimulatedImagePath(why);
+        return false;
+    }
     const QFileInfo info(path);
     if (info.absoluteDir().exists())
         return true;
     // Only the program's own data folder is made; a folder the user named that does
     // not exist is a mistake to report, not a tree to create (as root: under /).
-    if (info.absoluteFilePath() == QFileInfo(DefaultSimulatedImagePath()).absoluteFilePath()
-        && QDir().mkpath(info.absolutePath()))
-        return true;
-    *why = QStringLiteral("the folder %1 does not exist")
-               .arg(QDir::toNativeSeparators(info.absolutePath()));
-    return false;
+    const QString own = DefaultSimulatedImagePath();
+    if (own.isEmpty() || info.absoluteFilePath() != QFileInfo(own).absoluteFilePath()) {
+        *why = QStringLiteral("the folder %1 does not exist")
+                   .arg(QDir::toNativeSeparators(info.absolutePath()));
+        return false;
+    }
+    return MakeFolderPath(info.absolutePath(), why);
 }
 
 namespace { } // namespace

@@ -2,8 +2,8 @@
 // clone or squelch profile, or the in-process simulated radio for the name "sim",
 // whose memory lives in a .dat file under the user's data folder (HTPROG_SIM_IMAGE
 // names another file) and is created with the new-image defaults when missing.
-// The file is locked while the port is open (FileLock), so that two transfers
-// through "sim" take turns instead of one losing the other's memory.
+// The file is locked while the port is open (FileLock): a second transfer through
+// "sim" meanwhile finds the port busy, as it would a serial device in use.
 #pragma once
 
 #include "radioport.h"
@@ -20,7 +20,8 @@ struct OpenedPort
 
 OpenedPort OpenRadioPort(PortProfile profile, const QString &portName);
 
-// The .dat file that holds the simulated radio's memory.
+// The .dat file that holds the simulated radio's memory; empty when there is no
+// per-user data folder (PrepareSimulatedImageFolder says why).
 QString SimulatedImagePath();
 // Readies the folder of a simulated radio's file: the default folder (the user's
 // data folder) is made when missing; a file the user named (HTPROG_SIM_IMAGE,

@@ -21,6 +21,11 @@ SerialRadioPort::~SerialRadioPort()
         m_port.close();
 }
 
+QString SerialRadioPort::errorString() const
+{
+    return m_nameProblem.isEmpty() ? m_port.errorString() : m_nameProblem;
+}
+
 OpenFailure SerialRadioPort::open(const QString &name)
 {
     // A file or folder is never opened as a port, and a missing device is named

@@ -1,12 +1,20 @@
 // The radio port on a real serial device: 9600 baud, 8 data bits, no parity, one
 // stop bit, no flow control, opened exclusively. Reads wait on the device with the
 // remaining time budget, so a transfer runs at the speed of the line.
+// On Linux the device is a QSerialPort (serialradioport.cpp); on Windows the
+// Win32 communications API drives it directly (serialradioport_win.cpp), with the
+// profile's read-interval and total timeouts handed to the driver.
 #pragma once
 
 #include "radioport.h"
 
-#include <QSerialPort>
 #include <QString>
+
+#ifdef Q_OS_WIN
+#include <QtCore/qt_windows.h>
+#else
+#include <QSerialPort>
+#endif
 
 class SerialRadioPort : public RadioPort
 {
@@ -18,10 +26,7 @@ public:
     OpenFailure open(const QString &name);
     // Why the name is no serial port, else the system's own words for the last
     // open or line error.
-    QString errorString() const
-    {
-        return m_nameProblem.isEmpty() ? m_port.errorString() : m_nameProblem;
-    }
+    QString errorString() const;
 
     void purge(PurgeKind kind) override;
     bool write(const QByteArray &bytes) override;
@@ -32,10 +37,18 @@ public:
     using RadioPort::write;
 
 private:
+#ifdef Q_OS_WIN
+    void close();
+    bool configure();
+
+    HANDLE m_handle = INVALID_HANDLE_VALUE;
+    QString m_error;
+#else
     OpenFailure classifyOpenError() const;
     bool lineError() const;
 
     QSerialPort m_port;
+#endif
     QString m_nameProblem;
     PortTimeouts m_timeouts;
     bool m_failed = false;

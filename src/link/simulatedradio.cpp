@@ -1,4 +1,5 @@
 #include "simulatedradio.h"
+#include "visibletext.h"
 
 namespace {
 
@@ -23,7 +24,7 @@ bool FaultPlan::add(const QString &text, QString *error)
     const bool hasAt = text.contains(QLatin1Char('@'));
     int n = -1;
     if (hasAt && !parseBlock(at, &n)) {
-        *error = QStringLiteral("bad number in fault '%1'").arg(text);
+        *error = QStringLiteral("bad number in fault %1").arg(QuotedInput(text));
         return false;
     }
     if (kind == QLatin1String("silent")) {
@@ -40,10 +41,13 @@ bool FaultPlan::add(const QString &text, QString *error)
         hangUpAt = n;
     } else if (hasAt && kind == QLatin1String("corrupt-write")) {
         corruptWriteAt = n;
+    } else if (hasAt && kind == QLatin1String("corrupt-write-last")) {
+        corruptLastWriteAt = n;
     } else {
-        *error = QStringLiteral("unknown fault '%1' (silent[@N], other-byte, no-ident-ack, "
-                                "short-reply@N, no-ack@N, hang-up@N, corrupt-write@N)")
-                     .arg(text);
+        *error = QStringLiteral("unknown fault %1 (silent[@N], other-byte, no-ident-ack, "
+                                "short-reply@N, no-ack@N, hang-up@N, corrupt-write@N, "
+                                "corrupt-write-last@N)")
+                     .arg(QuotedInput(text));
         return false;
     }
     return true;
@@ -176,6 +180,8 @@ QByteArray SimulatedRadio::completeCommand()
             m_memory[size_t(address + i)] = quint8(command[kHeaderSize + i]);
         if (block == m_faults.corruptWriteAt && length > 0)
             m_memory[size_t(address)] ^= 0xFF;
+        if (block == m_faults.corruptLastWriteAt && length > 0)
+            m_memory[size_t(address + length - 1)] ^= 0xFF;
         m_modified = true;
         return block == m_faults.noAckAt ? QByteArray() : QByteArray(1, char(kAck));
     }

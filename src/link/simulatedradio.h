@@ -19,9 +19,10 @@ struct FaultPlan
     int noAckAt = -1; // block whose read or write gets no 0x06
     int hangUpAt = -1; // block whose command makes the line go dead
     int corruptWriteAt = -1; // block whose written data is stored with its first byte inverted
+    int corruptLastWriteAt = -1; // block whose written data is stored with its last byte inverted
 
     // One "KIND[@N]": silent, other-byte, no-ident-ack, short-reply@N, no-ack@N,
-    // hang-up@N, corrupt-write@N.
+    // hang-up@N, corrupt-write@N, corrupt-write-last@N.
     bool add(const QString &text, QString *error);
 };
 

@@ -5,9 +5,88 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#ifdef Q_OS_UNIX
+#include <pwd.h>
+#include <unistd.h>
+#endif
+
 namespace {
 
 const QString kIniName = QStringLiteral("Program.ini");
+
+// An environment variable naming a folder; empty when unset or not absolute (a
+// relative path would depend on the current folder).
+QString AbsoluteFromEnvironment(const char *name)
+{
+    const QString value = qEnvironmentVariable(name);
+    return QDir::isAbsolutePath(value) ? QDir::cleanPath(value) : QString();
+}
+
+// The user's home: $HOME when absolute, else the user database's entry.
+QString HomeFolder()
+{
+    const QString home = AbsoluteFromEnvironment("HOME");
+    if (!home.isEmpty())
+        return home;
+#ifdef Q_OS_UNIX
+    const passwd *entry = ::getpwuid(::getuid());
+    const QString database = entry && entry->pw_dir ? QFile::decodeName(entry->pw_dir) : QString();
+    return QDir::isAbsolutePath(database) ? QDir::cleanPath(database) : QString();
+#else
+    return QDir::homePath();
+#endif
+}
+
+QString NotAFolderReason(const char *variable, const QString &home)
+{
+    return QCoreApplication::translate(
+        "DataPaths", "your home folder %1 does not exist; set HOME (or %2) to a folder that does")
+        .arg(QDir::toNativeSeparators(home), QString::fromLatin1(variable));
+}
+
+// The program's folder in the XDG base folder named by variable when that is
+// absolute (a folder the user named is made as asked), else in home + fallback.
+QString UserFolder(const char *variable, const QString &fallback, QString *why)
+{
+    QString ignored;
+    if (!why)
+        why = &ignored;
+    const bool config = qstrcmp(variable, "XDG_CONFIG_HOME") == 0;
+    if (QStandardPaths::isTestModeEnabled())
+        return QStandardPaths::writableLocation(
+            config ? QStandardPaths::AppConfigLocation : QStandardPaths::AppDataLocation);
+#ifdef Q_OS_WIN
+    // The platform's known folders: the Program.ini copy in the roaming
+    // application data (%APPDATA%\htprog), backups and the simulated radio in the
+    // local one (%LOCALAPPDATA%\htprog).
+    const QString known = QStandardPaths::writableLocation(
+        config ? QStandardPaths::AppDataLocation : QStandardPaths::AppLocalDataLocation);
+    if (known.isEmpty())
+        *why = QCoreApplication::translate(
+            "DataPaths", "your home folder is not known (HOME is not set)");
+    return known;
+#endif
+    QString name;
+    for (const QString &part :
+        {QCoreApplication::organizationName(), QCoreApplication::applicationName()}) {
+        if (!part.isEmpty())
+            name += QLatin1Char('/') + part;
+    }
+    const QString base = AbsoluteFromEnvironment(variable);
+    if (!base.isEmpty())
+        return base + name;
+    const QString home = HomeFolder();
+    if (home.isEmpty()) {
+        *why = QCoreApplication::translate(
+            "DataPaths", "your home folder is not known (HOME is not set)");
+        return QString();
+    }
+    if (!QFileInfo(home).isDir()) {
+        *why = NotAFolderReason(variable, home);
+        return QString();
+    }
+    return home + fallback + name;
+}
 
 } // namespace
 
@@ -41,8 +120,13 @@ QString DataPaths::filePath(const QString &name) const
 
 QString DataPaths::userIniPath()
 {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    const QString folder = UserFolder("XDG_CONFIG_HOME", QStringLiteral("/.config"), nullptr);
     return folder.isEmpty() ? QString() : QDir(folder).filePath(kIniName);
+}
+
+QString DataPaths::userDataFolder(QString *why)
+{
+    return UserFolder("XDG_DATA_HOME", QStringLiteral("/.local/share"), why);
 }
 
 bool DataPaths::isUsersOwn(const QString &iniPath) const

@@ -26,9 +26,17 @@ public:
     // programDir/name when neither does.
     QString filePath(const QString &name) const;
 
-    // The user's own Program.ini, whether it exists or not; empty when the
-    // user has no configuration folder.
+    // The user's own Program.ini, whether it exists or not: in $XDG_CONFIG_HOME
+    // when that is an absolute path, else in <home>/.config (home as below);
+    // empty when the user has no configuration folder.
     static QString userIniPath();
+    // The per-user data folder (backups, the simulated radio), whether it exists
+    // or not: $XDG_DATA_HOME/htprog when XDG_DATA_HOME is an absolute path, else
+    // <home>/.local/share/htprog, home being $HOME when it is an absolute path and
+    // else the one the system's user database gives. Empty, with the reason in
+    // *why, when that home does not exist: a missing or wrong home never leads to
+    // folders made elsewhere (as root, under /).
+    static QString userDataFolder(QString *why = nullptr);
     // True for the Program.ini files that changes are saved in: the user's own
     // copy and a Program.ini beside the executable that the user may write.
     bool isUsersOwn(const QString &iniPath) const;

@@ -1,6 +1,7 @@
 #include "programini.h"
 
 #include "datapaths.h"
+#include "fileaccess.h"
 #include "inifile.h"
 
 #include <QDir>
@@ -26,16 +27,24 @@ QString storedLanguage(const QString &path)
 QString makeUserCopy(const QString &inUse, const QString &user)
 {
     const QString folder = QFileInfo(user).absolutePath();
-    if (!QDir().mkpath(folder))
-        return QStringLiteral("cannot create the folder %1").arg(QDir::toNativeSeparators(folder));
-    QFile shipped(inUse);
-    if (!shipped.copy(user)) {
-        return QStringLiteral("cannot copy %1 to %2: %3")
-            .arg(QDir::toNativeSeparators(inUse), QDir::toNativeSeparators(user),
-                shipped.errorString());
+    QString why;
+    if (!MakeFolderPath(folder, &why))
+        return QStringLiteral("cannot create the folder %1: %2")
+            .arg(QDir::toNativeSeparators(folder), why);
+    QFile shipped;
+    QByteArray bytes;
+    bool copied = OpenRegularFile(shipped, inUse, &why);
+    if (copied) {
+        bytes = shipped.readAll();
+        copied = shipped.error() == QFileDevice::NoError;
+        if (!copied)
+            why = shipped.errorString();
     }
-    // The copy takes the shipped file's permissions, which may be read-only.
-    QFile::setPermissions(user, QFile::permissions(user) | QFile::WriteOwner);
+    // Written with the user's own permissions, never the shipped file's read-only ones.
+    if (!copied || !SaveFileBytes(user, bytes, &why)) {
+        return QStringLiteral("cannot copy %1 to %2: %3")
+            .arg(QDir::toNativeSeparators(inUse), QDir::toNativeSeparators(user), why);
+    }
     return QString();
 }
 

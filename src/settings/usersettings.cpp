@@ -15,60 +15,76 @@ QString storeName()
     return name;
 }
 
+// The per-user store named after AppName: on Windows the registry key
+// HKEY_CURRENT_USER\Software\<AppName> itself, elsewhere <AppName>.conf in the
+// user's configuration folder.
+class Store : public QSettings
+{
+public:
+    Store()
+#ifdef Q_OS_WIN
+        : QSettings(QStringLiteral("HKEY_CURRENT_USER\\Software\\") + storeName(),
+            QSettings::NativeFormat)
+#else
+        : QSettings(QSettings::NativeFormat, QSettings::UserScope, storeName())
+#endif
+    { }
+};
+
 } // namespace
 
 int productType()
 {
-    QSettings s(QSettings::NativeFormat, QSettings::UserScope, storeName());
+    Store s;
     return s.value(QStringLiteral("Type"), 0).toInt();
 }
 
 int productField()
 {
-    QSettings s(QSettings::NativeFormat, QSettings::UserScope, storeName());
+    Store s;
     return s.value(QStringLiteral("Field"), 0).toInt();
 }
 
 void setProductSelection(int type, int field)
 {
-    QSettings s(QSettings::NativeFormat, QSettings::UserScope, storeName());
+    Store s;
     s.setValue(QStringLiteral("Type"), type);
     s.setValue(QStringLiteral("Field"), field);
 }
 
 QString comPort()
 {
-    QSettings s(QSettings::NativeFormat, QSettings::UserScope, storeName());
+    Store s;
     return s.value(QStringLiteral("com")).toString();
 }
 
 void setComPort(const QString &device)
 {
-    QSettings s(QSettings::NativeFormat, QSettings::UserScope, storeName());
+    Store s;
     s.setValue(QStringLiteral("com"), device);
 }
 
 QStringList recentFiles()
 {
-    QSettings s(QSettings::NativeFormat, QSettings::UserScope, storeName());
+    Store s;
     return s.value(QStringLiteral("RecentFiles")).toStringList();
 }
 
 void setRecentFiles(const QStringList &paths)
 {
-    QSettings s(QSettings::NativeFormat, QSettings::UserScope, storeName());
+    Store s;
     s.setValue(QStringLiteral("RecentFiles"), paths);
 }
 
 bool verifyAfterWrite()
 {
-    QSettings s(QSettings::NativeFormat, QSettings::UserScope, storeName());
+    Store s;
     return s.value(QStringLiteral("VerifyAfterWrite"), true).toBool();
 }
 
 void setVerifyAfterWrite(bool verify)
 {
-    QSettings s(QSettings::NativeFormat, QSettings::UserScope, storeName());
+    Store s;
     s.setValue(QStringLiteral("VerifyAfterWrite"), verify);
 }
 

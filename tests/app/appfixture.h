@@ -11,8 +11,10 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QMessageBox>
+#include <QPointer>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
@@ -30,8 +32,24 @@ inline void SetByte(CProgramDoc *doc, int address, int value)
 class AppFixture
 {
 public:
-    AppFixture() { QDir::setCurrent(m_dir.path()); }
-    ~AppFixture() { m_app.reset(); }
+    // A modal window still open after this long was left by a failed check (its
+    // answer never came): it is closed, so that the test ends with a failure
+    // instead of waiting in the window's event loop for the runner's watchdog.
+    static constexpr int kStrandedAfterMs = 10000;
+
+    AppFixture()
+    {
+        QDir::setCurrent(m_dir.path());
+        QObject::connect(&m_strandedCheck, &QTimer::timeout, [this] { closeStrandedModal(); });
+        m_strandedCheck.start(100);
+    }
+    ~AppFixture()
+    {
+        m_strandedCheck.stop();
+        m_app.reset();
+        QVERIFY2(strandedModals.isEmpty(),
+            qPrintable(QStringLiteral("modal windows left open: ") + strandedModals.join(',')));
+    }
 
     QString dir() const { return m_dir.path(); }
 
@@ -111,11 +129,33 @@ public:
 
     QStringList launched;
     QStringList rejectedDialogs;
+    QStringList strandedModals; // class names of the modal windows closed as stranded
     // The executable's folder as the program sees it; this folder when empty.
     QString programDir;
 
 private:
+    void closeStrandedModal()
+    {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (modal != m_modal) {
+            m_modal = modal;
+            m_modalSince.start();
+            return;
+        }
+        if (!modal || m_modalSince.elapsed() < kStrandedAfterMs)
+            return;
+        strandedModals.append(QString::fromLatin1(modal->metaObject()->className()));
+        if (auto *dialog = qobject_cast<QDialog *>(modal))
+            dialog->reject();
+        else
+            modal->close();
+        m_modal = nullptr;
+    }
+
     QTemporaryDir m_dir;
+    QTimer m_strandedCheck;
+    QPointer<QWidget> m_modal;
+    QElapsedTimer m_modalSince;
     MessageRecorder m_messages;
     QObject m_dialogCloser;
     std::unique_ptr<CProgramApp> m_app;

@@ -44,6 +44,8 @@ private Q_SLOTS:
     void openWithUnsavedEdits();
     void closeWithUnsavedEdits_data();
     void closeWithUnsavedEdits();
+    void saveOverAFileOfAnotherSize_data();
+    void saveOverAFileOfAnotherSize();
     void windowMenuShowsHiddenDocuments();
     void recentFiles();
     void droppedFileOpens();
@@ -303,6 +305,37 @@ void TestDocumentCommands::keyboardStartsAtFirstCell()
     check();
     QVERIFY(documents()->open(imageFile("keys.dat", 1)));
     check();
+}
+
+// Open ignored the file's bytes past the image; Save would lose them, so it asks.
+void TestDocumentCommands::saveOverAFileOfAnotherSize_data()
+{
+    QTest::addColumn<QMessageBox::StandardButton>("answer");
+    QTest::newRow("Yes replaces it") << QMessageBox::Yes;
+    QTest::newRow("No keeps it") << QMessageBox::No;
+}
+
+void TestDocumentCommands::saveOverAFileOfAnotherSize()
+{
+    QFETCH(QMessageBox::StandardButton, answer);
+    const QString file = imageFile("long.dat", 7);
+    const QByteArray longer = ReadFile(file) + QByteArray(100, 'x');
+    QVERIFY(WriteFile(file, longer));
+    QVERIFY(documents()->open(file));
+
+    m_fixture->answerMessages({answer});
+    action(kCmdFileSave)->trigger();
+    QCOMPARE(m_fixture->messages().size(), 1);
+    QVERIFY2(m_fixture->messages()[0].text.startsWith(
+                 QStringLiteral("%1 is 8292 bytes, not an 8192-byte image.").arg(file)),
+        qPrintable(m_fixture->messages()[0].text));
+    QCOMPARE(m_fixture->messages()[0].buttons, QMessageBox::Yes | QMessageBox::No);
+    if (answer == QMessageBox::Yes) {
+        QCOMPARE(ReadFile(file).size(), kImageSize);
+        QCOMPARE(ReadFile(file).at(0x1500), char(7));
+    } else {
+        QCOMPARE(ReadFile(file), longer);
+    }
 }
 
 QTEST_MAIN(TestDocumentCommands)

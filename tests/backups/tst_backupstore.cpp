@@ -26,6 +26,23 @@ QStringList Names(const QVector<BackupEntry> &entries)
     return names;
 }
 
+// A file as if written at that time.
+bool WriteFileAt(const QString &path, const QDateTime &written, const QByteArray &bytes)
+{
+    QFile file(path);
+    return WriteFile(path, bytes) && file.open(QIODevice::ReadWrite)
+        && file.setFileTime(written, QFileDevice::FileModificationTime);
+}
+
+// A copy as the store would have written it at that time.
+bool WriteCopyAt(const QString &folder, const char *kind, const QDateTime &time,
+    const QDateTime &written = QDateTime())
+{
+    return WriteFileAt(folder + QLatin1Char('/') + QString::fromLatin1(kind)
+            + time.toString(QStringLiteral("yyyyMMdd-HHmmss")) + QStringLiteral(".dat"),
+        written.isValid() ? written : time, QByteArray(kImageSize, '\0'));
+}
+
 } // namespace
 
 class TestBackupStore : public QObject
@@ -37,7 +54,9 @@ private Q_SLOTS:
     void copiesAreNamedAndNeverReplaced_data();
     void copiesAreNamedAndNeverReplaced();
     void copiesMadeAtOnceAreAllKept();
+    void pruningKeepsTheNewest200OfAKind_data();
     void pruningKeepsTheNewest200OfAKind();
+    void oddNamesAreNeitherListedNorPruned();
     void listShowsChannelsAndPowerOnName();
     void failureLeavesNothingBehind_data();
     void failureLeavesNothingBehind();
@@ -109,28 +128,89 @@ void TestBackupStore::copiesMadeAtOnceAreAllKept()
     QCOMPARE(store.list().size(), 40);
 }
 
+// Copies are ranked by file time, which a name cannot fake, and only the
+// store's own copies older than a day are removed.
+void TestBackupStore::pruningKeepsTheNewest200OfAKind_data()
+{
+    QTest::addColumn<int>("aged"); // the store's copies, written days ago
+    QTest::addColumn<int>("young"); // the store's copies, written within the hour
+    QTest::addColumn<int>("laterNames"); // copies named 2031, written now
+    QTest::addColumn<int>("reads"); // copies kept now
+    QTest::addColumn<int>("left"); // radio copies afterwards
+
+    QTest::newRow("the oldest go") << 205 << 0 << 0 << 3 << 200;
+    QTest::newRow("names of a later date push no read out") << 0 << 0 << 200 << 3 << 203;
+    QTest::newRow("copies younger than a day stay") << 0 << 205 << 0 << 1 << 206;
+    QTest::newRow("later names are not counted") << 150 << 0 << 200 << 60 << 400;
+}
+
 void TestBackupStore::pruningKeepsTheNewest200OfAKind()
 {
-    const BackupStore store(folder());
+    QFETCH(int, aged);
+    QFETCH(int, young);
+    QFETCH(int, laterNames);
+    QFETCH(int, reads);
+    QFETCH(int, left);
+
+    const QDateTime now = QDateTime::currentDateTime();
+    QVERIFY(QDir().mkpath(folder()));
     for (int i = 0; i < 3; ++i)
-        QVERIFY(store.keep(Pattern(1), BackupKind::Sent, kNoon.addDays(-1)).ok());
-    QVERIFY(WriteFile(folder() + "/notes.txt", "mine"));
-    QVERIFY(WriteFile(folder() + "/radio-old.dat", "mine"));
-    for (int i = 0; i < 205; ++i)
-        QVERIFY(store.keep(Pattern(2), BackupKind::Radio, kNoon.addSecs(i)).ok());
-    // A clock set back: the copy just made stays even though it is the oldest.
-    const BackupResult early = store.keep(Pattern(3), BackupKind::Radio, kNoon.addYears(-1));
-    QVERIFY(early.ok());
+        QVERIFY(WriteCopyAt(folder(), "sent-", now.addDays(-400).addSecs(i)));
+    for (int i = 0; i < aged; ++i)
+        QVERIFY(WriteCopyAt(folder(), "radio-", now.addDays(-3).addSecs(i)));
+    for (int i = 0; i < young; ++i)
+        QVERIFY(WriteCopyAt(folder(), "radio-", now.addSecs(-3600 + i)));
+    const QDateTime later(QDate(2031, 1, 1), QTime(12, 0));
+    for (int i = 0; i < laterNames; ++i)
+        QVERIFY(WriteCopyAt(folder(), "radio-", later.addSecs(i), now.addSecs(-i)));
+
+    const BackupStore store(folder());
+    QStringList kept;
+    for (int i = 0; i < reads; ++i) {
+        const BackupResult result = store.keep(Pattern(i), BackupKind::Radio, now.addSecs(i));
+        QVERIFY2(result.ok(), qPrintable(result.error));
+        kept << QFileInfo(result.path).fileName();
+    }
 
     const QStringList names = Names(store.list());
     const QStringList radio = names.filter(QRegularExpression("^radio-"));
-    QCOMPARE(radio.size(), 200);
-    QCOMPARE(radio.first(), QStringLiteral("radio-20240501-120324.dat")); // the 205th
-    QCOMPARE(radio.at(198), QStringLiteral("radio-20240501-120006.dat"));
-    QCOMPARE(radio.last(), QFileInfo(early.path).fileName());
-    QCOMPARE(names.size() - radio.size(), 3); // the sent copies stay
-    QVERIFY(QFile::exists(folder() + "/notes.txt"));
-    QVERIFY(QFile::exists(folder() + "/radio-old.dat"));
+    QCOMPARE(radio.size(), left);
+    for (const QString &read : kept)
+        QVERIFY2(radio.contains(read), qPrintable(read));
+    if (aged > 0) // the oldest by file time went first
+        QVERIFY(!radio.contains(now.addDays(-3).toString("'radio-'yyyyMMdd-HHmmss'.dat'")));
+    QCOMPARE(names.size() - radio.size(), 3); // the other kind stays
+}
+
+// Only names exactly like a copy's are copies: a user's "...dat.bak", a name
+// ending in a line break or a link is neither listed nor removed; a file that
+// is no complete image is listed, and not removed either.
+void TestBackupStore::oddNamesAreNeitherListedNorPruned()
+{
+    const QDateTime now = QDateTime::currentDateTime();
+    const QDateTime old = now.addDays(-30);
+    const QString stem = folder() + "/radio-" + old.toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    QVERIFY(QDir().mkpath(folder()));
+    const QByteArray image(kImageSize, '\0');
+    QVERIFY(WriteFileAt(stem + ".dat.bak", old, image));
+    QVERIFY(WriteFileAt(stem + ".dat\n", old, image));
+    QVERIFY(WriteFileAt(stem + "-2.dat", old, "cut short"));
+    QVERIFY(QFile::link(stem + ".dat.bak", stem + "-3.dat"));
+    // 200 newer copies of the store's own fill the count.
+    for (int i = 0; i < 200; ++i)
+        QVERIFY(WriteCopyAt(folder(), "radio-", now.addDays(-2).addSecs(i)));
+
+    const BackupStore store(folder());
+    QVERIFY(store.keep(Pattern(1), BackupKind::Radio, now).ok());
+
+    const QStringList names = Names(store.list());
+    QVERIFY(!names.contains(QFileInfo(stem + ".dat.bak").fileName()));
+    QVERIFY(!names.contains(QFileInfo(stem + ".dat\n").fileName()));
+    QVERIFY(names.contains(QFileInfo(stem + "-2.dat").fileName()));
+    for (const QString &path : QStringList {stem + ".dat.bak", stem + ".dat\n", stem + "-2.dat"})
+        QVERIFY2(QFileInfo::exists(path), qPrintable(path));
+    QVERIFY(QFileInfo(stem + "-3.dat").isSymLink());
+    QCOMPARE(names.filter(QRegularExpression("^radio-")).size(), 200 + 2); // the oldest went
 }
 
 void TestBackupStore::listShowsChannelsAndPowerOnName()

@@ -53,6 +53,8 @@ class TestChannelClipboard : public QObject
 private Q_SLOTS:
     void pastedText_data();
     void pastedText();
+    void pastedRowsReplaceRowsWhole();
+    void copiedNameIsNoFormula();
     void copiedRowsComeBackWhole_data();
     void copiedRowsComeBackWhole();
 };
@@ -106,7 +108,21 @@ void TestChannelClipboard::pastedText_data()
         198, 4, "more rows than fit from channel 198 on (2 rows)");
     refused("nothing on the clipboard", QStringLiteral("\n\n"), 1, 0, "no channel rows");
     refused("a huge field is quoted in part",
-        header + QStringLiteral("1\t") + QString(100000, QLatin1Char('9')), 1, 2, "999...");
+        header + QStringLiteral("1\t") + QString(100000, QLatin1Char('9')), 1, 2, "999…\"");
+    refused("a name the table would not take as typed",
+        header + QStringLiteral("1\t145.5\t145.5\t88.5\tNone\tLow\tUnlock\tNo\tNarrow\tA B"), 1, 2,
+        "cannot show \" \"");
+    accepted("lines ended by CR alone, the first a header",
+        header.chopped(1) + QStringLiteral("\r7\t") + cells + '\r');
+    QTest::newRow("cells left out at the end are those of a new channel")
+        << QStringLiteral("145.5\t145.5\t88.5") << 1 << false << -1 << QString()
+        << QStringList {
+               "145.50000", "145.50000", "88.5", "None", "High", "Lock", "Yes", "Wide", ""};
+    QTest::newRow("a name guarded against formulas")
+        << QStringLiteral("5\t145.5\t145.5\t88.5\tNone\tLow\tUnlock\tNo\tNarrow\t'-A1") << 1
+        << false << -1 << QString()
+        << QStringList {
+               "145.50000", "145.50000", "88.5", "None", "Low", "Unlock", "No", "Narrow", "-A1"};
 }
 
 void TestChannelClipboard::pastedText()
@@ -130,6 +146,40 @@ void TestChannelClipboard::pastedText()
     }
     QVERIFY2(paste.ok(), qPrintable(paste.error));
     QCOMPARE(Texts(paste.channels.value(0).texts), firstRow);
+}
+
+// Pasted over a channel, a row's missing and empty cells are those of a new
+// channel, not what the channel showed (as a CSV import keeps them).
+void TestChannelClipboard::pastedRowsReplaceRowsWhole()
+{
+    QMimeData mime;
+    mime.setText(QStringLiteral("146.5\t\t\t\t\n147.5\n"));
+    const ChannelClipboard::Paste paste = ChannelClipboard::readRows(&mime, OddImage(), 8, false);
+    QVERIFY2(paste.ok(), qPrintable(paste.error));
+    QCOMPARE(Texts(paste.channels.value(0).texts),
+        QStringList({"146.50000", "", "None", "None", "High", "Lock", "Yes", "Wide", ""}));
+    QCOMPARE(Texts(paste.channels.value(1).texts),
+        QStringList({"147.50000", "147.50000", "None", "None", "High", "Lock", "Yes", "Wide", ""}));
+}
+
+// A spreadsheet given the copied rows must not run the name "-A1" as a formula;
+// pasted back, with or without the row bytes, it is the name again.
+void TestChannelClipboard::copiedNameIsNoFormula()
+{
+    MemoryImage image = NewImage();
+    ChannelTexts texts = NewChannelTexts(QStringLiteral("146.52000"), false);
+    texts[kColName] = QStringLiteral("-A1");
+    EncodeChannel(image, 3, texts);
+    const std::unique_ptr<QMimeData> mime(ChannelClipboard::copyRows(image, {3}));
+    QVERIFY2(mime->text().endsWith(QStringLiteral("\t'-A1\n")), qPrintable(mime->text()));
+    QMimeData textOnly;
+    textOnly.setText(mime->text());
+    const QMimeData *both[] = {mime.get(), &textOnly};
+    for (const QMimeData *pasted : both) {
+        const ChannelClipboard::Paste paste = ChannelClipboard::readRows(pasted, image, 5, false);
+        QVERIFY2(paste.ok(), qPrintable(paste.error));
+        QCOMPARE(paste.channels.value(0).texts[kColName], QStringLiteral("-A1"));
+    }
 }
 
 void TestChannelClipboard::copiedRowsComeBackWhole_data()

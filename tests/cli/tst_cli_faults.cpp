@@ -17,8 +17,8 @@
 
 namespace {
 
-const QByteArray kGridHeader
-    = "CH,Rx Frequency,Tx Frequency,Rx Tone,Tx Tone,Power,Cha Lock,Scan Add,Bandwidth,Cha Name\r\n";
+// The grid layout's first two columns: rows set a channel by its Rx frequency.
+const QByteArray kGridHeader = "CH,Rx Frequency\r\n";
 
 } // namespace
 
@@ -36,6 +36,7 @@ private Q_SLOTS:
     void notARegularFile();
     void endlessInput_data();
     void endlessInput();
+    void inputThroughAPipe();
     void replaceWithoutChannels();
     void fullDisk_data();
     void fullDisk();
@@ -61,34 +62,70 @@ void TestCliFaults::init()
     m_radio = ReadFile(path("radio.dat"));
 }
 
+// The exit status says whether the work was done: what a command exists to
+// print is its work (1, diff 2); a change already made stands when only its
+// summary is lost (0, with what was done on stderr).
 void TestCliFaults::unwritableOutput_data()
 {
     QTest::addColumn<QStringList>("args");
     QTest::addColumn<bool>("closed"); // stdout closed, else /dev/full
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("message"); // before "cannot write to standard output: "
     QTest::addColumn<QString>("reason");
+    QTest::addColumn<bool>("changes"); // radio.dat changes
 
     const QStringList channels {"channels", "radio.dat", "--json"};
     const QString full = QStringLiteral("no space left on the device");
-    QTest::newRow("channels, disk full") << channels << false << full;
-    QTest::newRow("channels, stdout closed") << channels << true << "Bad file descriptor";
-    QTest::newRow("features") << QStringList {"features", "radio.dat"} << false << full;
-    QTest::newRow("export to stdout")
-        << QStringList {"export", "radio.dat", "-", "--format", "community"} << false << full;
-    QTest::newRow("ports") << QStringList {"ports"} << false << full;
-    QTest::newRow("help") << QStringList {"--help"} << false << full;
-    // The import itself is done; its report is what failed.
-    QTest::newRow("import") << QStringList {"import", "radio.dat", "one.csv"} << true
-                            << "Bad file descriptor";
+    const QString closed = QStringLiteral("Bad file descriptor");
+    const auto printed
+        = [](const QStringList &args, bool isClosed, const QString &reason, int exitCode = 1) {
+              QTest::newRow(qPrintable(args.join(' ') + (isClosed ? ", closed" : ", full")))
+                  << args << isClosed << exitCode << "htprog-cli: " << reason << false;
+          };
+    printed(channels, false, full);
+    printed(channels, true, closed);
+    printed({"features", "radio.dat"}, false, full);
+    printed({"export", "radio.dat", "-", "--format", "community"}, false, full);
+    printed({"ports"}, false, full);
+    printed({"--help"}, false, full);
+    printed({"export", "--help"}, false, full);
+    printed({"diff", "radio.dat", "blank.dat"}, false, full, 2); // trouble, not "different"
+    printed({"diff", "--help"}, true, closed, 2);
+
+    const auto done = [](const char *name, const QStringList &args, bool isClosed,
+                          const QString &what, const QString &reason, bool changes) {
+        QTest::newRow(name) << args << isClosed << 0
+                            << "htprog-cli: warning: " + what
+                + "; the summary could not be printed ("
+                            << reason << changes;
+    };
+    done("import that changes", {"import", "radio.dat", "two.csv"}, true, "radio.dat was changed",
+        closed, true);
+    done("import that changes nothing", {"import", "radio.dat", "one.csv"}, false,
+        "radio.dat already held these channels and was not changed", full, false);
+    done("write to the radio", {"write", "--port", "sim", "radio.dat"}, false,
+        "the radio was written and verified", full, false);
+    done("squelch-write", {"squelch-write", "--port", "sim", "radio.dat"}, false,
+        "the calibration block was written to the radio", full, false);
 }
 
 void TestCliFaults::unwritableOutput()
 {
     QFETCH(QStringList, args);
     QFETCH(bool, closed);
+    QFETCH(int, exitCode);
+    QFETCH(QString, message);
     QFETCH(QString, reason);
+    QFETCH(bool, changes);
+    QCOMPARE(cli({"new", path("blank.dat")}).exitCode, 0);
+    QVERIFY(WriteFile(path("two.csv"), kGridHeader + "3,146.525\r\n4,147.525\r\n"));
 
     QProcess process;
     process.setWorkingDirectory(m_dir->path());
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("HTPROG_SIM_IMAGE"), path("sim.dat"));
+    env.insert(QStringLiteral("XDG_DATA_HOME"), path("data")); // never the user's own
+    process.setProcessEnvironment(env);
     if (closed) {
         process.start(QStringLiteral("/bin/sh"),
             QStringList {"-c", "exec \"$0\" \"$@\" >&-", CliPath()} + args);
@@ -97,11 +134,16 @@ void TestCliFaults::unwritableOutput()
         process.start(CliPath(), args);
     }
     QVERIFY(process.waitForFinished(60000));
-    QCOMPARE(process.exitCode(), 1);
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process.exitCode(), exitCode);
     const QString err = QString::fromUtf8(process.readAllStandardError());
-    QVERIFY2(err.contains(QStringLiteral("cannot write to standard output: ") + reason),
-        qPrintable(err));
-    checkRadioUnchanged();
+    const QString expected = message + QStringLiteral("cannot write to standard output: ") + reason;
+    QVERIFY2(err.contains(expected), qPrintable(err));
+    QCOMPARE(err.count(QStringLiteral("standard output")), 1); // told once
+    if (changes)
+        QVERIFY(ReadFile(path("radio.dat")) != m_radio);
+    else
+        checkRadioUnchanged();
 }
 
 void TestCliFaults::outputThatIsAnInput_data()
@@ -173,8 +215,8 @@ void TestCliFaults::endlessInput_data()
                                    << "the file is larger than 1048576 bytes";
     QTest::newRow("201 channel rows") << "many.csv"
                                       << "line 202: more than 200 channel rows";
-    QTest::newRow("a NUL in a name") << "nul.csv"
-                                     << "line 2: Cha Name \"A\\x00B\"";
+    QTest::newRow("a NUL in a tone") << "nul.csv"
+                                     << "line 2: Rx Tone \"A\\x00B\"";
 }
 
 void TestCliFaults::endlessInput()
@@ -186,7 +228,8 @@ void TestCliFaults::endlessInput()
         many += (ch == 0 ? QByteArray("Pr") : QByteArray::number(ch)) + ",146.5\r\n";
     QVERIFY(WriteFile(path("many.csv"), many));
     QVERIFY(WriteFile(path("big.csv"), kGridHeader + QByteArray(2 << 20, '\n')));
-    QVERIFY(WriteFile(path("nul.csv"), kGridHeader + QByteArray("4,146.5,,,,,,,,A\0B\r\n", 20)));
+    QVERIFY(WriteFile(
+        path("nul.csv"), "CH,Rx Frequency,Rx Tone\r\n" + QByteArray("4,146.5,A\0B\r\n", 14)));
 
     QProcess process;
     process.setWorkingDirectory(m_dir->path());
@@ -198,6 +241,23 @@ void TestCliFaults::endlessInput()
     QVERIFY2(err.contains(reason), qPrintable(err));
     QVERIFY2(err.endsWith(QStringLiteral(" was not changed\n")), qPrintable(err));
     checkRadioUnchanged();
+}
+
+// A pipe hands its bytes over a part at a time; the import reads to the end,
+// and never takes what arrived first for the whole file.
+void TestCliFaults::inputThroughAPipe()
+{
+    QProcess process;
+    process.setWorkingDirectory(m_dir->path());
+    process.start(CliPath(), {"import", "radio.dat", "-"});
+    QVERIFY(process.waitForStarted());
+    const QByteArray csv = kGridHeader + QByteArray(1000000, '\n') + "9,440.0125\r\n";
+    process.write(csv);
+    process.closeWriteChannel();
+    QVERIFY(process.waitForFinished(60000));
+    QCOMPARE(process.exitCode(), 0);
+    QCOMPARE(process.readAllStandardOutput(), QByteArray("1 channel imported into radio.dat\n"));
+    QVERIFY(cli({"channels", "radio.dat"}).out.contains("  9  440.01250"));
 }
 
 void TestCliFaults::replaceWithoutChannels()

@@ -54,12 +54,15 @@ private Q_SLOTS:
     void refusedImport();
     void acceptedRow_data();
     void acceptedRow();
+    void messagesQuoteAShortVisiblePart_data();
+    void messagesQuoteAShortVisiblePart();
     void replaceEmptiesOnlyUnlistedChannels();
     void replaceWithNoChannelsIsRefused();
     void reimportKeepsEveryByte_data();
     void reimportKeepsEveryByte();
     void communityExport_data();
     void communityExport();
+    void layoutsAgreeInAnotherImage();
     void communityRoundTripKeepsEveryByte();
     void communitySamplesImport_data();
     void communitySamplesImport();
@@ -81,6 +84,8 @@ void TestCsv::parse_data()
     QTest::newRow("blank lines are skipped, numbering goes on")
         << QByteArray("a\n\n\r\nb\n") << "1:a;4:b" << 0;
     QTest::newRow("empty fields kept") << QByteArray(",,\n") << "1:||" << 0;
+    QTest::newRow("CR alone ends records, also after a quoted line break")
+        << QByteArray("a,b\rc\r\n\"d\re\",f\rg") << "1:a|b;2:c;3:d\re|f;5:g" << 0;
     QTest::newRow("unclosed quote") << QByteArray("a\n\"b,c\n") << "" << 2;
     QTest::newRow("text after a closing quote") << QByteArray("a\nb\n\"c\"d,e\n") << "" << 3;
     QTest::newRow("not UTF-8") << QByteArray("a\nb\xFF\n") << "" << 2;
@@ -135,13 +140,11 @@ void TestCsv::refusedImport_data()
     row("DCS code not in the list", "2,146.5,146.5,,D017N,,,,,\r\n", 3, "Tx Tone \"D017N\"");
     row("unknown power word", "2,146.5,146.5,,,Max,,,,\r\n", 3, "Power \"Max\" is not one of");
     row("unknown bandwidth word", "2,146.5,146.5,,,,,,Medium,\r\n", 3, "Bandwidth \"Medium\"");
-    row("name of 7 characters", "2,146.5,146.5,,,,,,,ABCDEFG\r\n", 3, "more than 6 characters");
-    row("name the radio cannot show", "2,146.5,146.5,,,,,,,A B\r\n", 3, "cannot show \" \"");
     row("control characters are shown, not sent",
-        QByteArray("2,146.5,146.5,,,,,,,A") + '\0' + "\x1b[2J\r\n", 3,
-        "Cha Name \"A\\x00\\x1B[2J\": the radio cannot show \"\\x00\"");
-    row("letter outside ASCII is not upper-cased into the radio's",
-        "2,146.5,146.5,,,,,,,\xC3\x9F\r\n", 3, "cannot show \"\xC3\x9F\"");
+        QByteArray("2,146.5,146.5,A") + '\0' + "\x1b[2J,,,,,,\r\n", 3,
+        "Rx Tone \"A\\x00\\x1B[2J\" is not a tone");
+    row("a row cut short", "8,145.50000,145.5\r\n", 3,
+        "the line has 3 fields where the header has 10 columns");
     row("CH past 199", "200,146.5,,,,,,,,\r\n", 3, "CH \"200\" is not Pr or 1-199");
     row("CH zero", "0,146.5,,,,,,,,\r\n", 3, "CH \"0\"");
     row("channel listed twice", "1,146.5,,,,,,,,\r\n", 3, "channel 1 is already set on line 2");
@@ -153,9 +156,14 @@ void TestCsv::refusedImport_data()
     QTest::newRow("no Rx column") << QByteArray("CH,Cha Name\r\n1,A\r\n") << 1
                                   << "needs at least the columns CH and Rx Frequency";
     QTest::newRow("empty file") << QByteArray() << 0 << "the file is empty";
+    QTest::newRow("CR line ends: the line is counted")
+        << QByteArray("CH,Rx Frequency\r1,146.5\r\r2,abc\r") << 4 << "Rx Frequency \"abc\"";
     QTest::newRow("community offset far beyond a 32-bit count")
-        << QByteArray("Location,Frequency,Duplex,Offset\r\n3,146.52,+,99999\r\n") << 2
-        << "Out of range,please input again. (Tx Frequency";
+        << QByteArray("Location,Frequency,Duplex,Offset\r\n3,146.52,-,99999\r\n") << 2
+        << "Out of range,please input again. (Offset \"99999\" with Duplex \"-\")";
+    QTest::newRow("community split without a number")
+        << QByteArray("Location,Frequency,Duplex,Offset\r\n3,146.52,split,\r\n") << 2
+        << "Offset \"\" (the Tx frequency of a split channel) is not a number";
     const QByteArray community = "Location,Frequency,Duplex,Offset,Tone,rToneFreq,Power\r\n";
     QTest::newRow("community offset with a decimal comma") << community
             + "3,146.52,-,\"0,6\",,,\r\n" << 2 << "Offset \"0,6\" is not a number";
@@ -168,6 +176,10 @@ void TestCsv::refusedImport_data()
                                                       << 2 << "rToneFreq \"88.54\"";
     QTest::newRow("community tone left empty") << community + "3,146.52,,,Tone,,\r\n"
                                                << 2 << "rToneFreq \"\" is not a tone";
+    QTest::newRow("community row cut short") << community + "3,146.52,,\r\n"
+                                             << 2 << "the line has 4 fields where the header has 7";
+    QTest::newRow("community row with a value more (an unquoted comma)") << community
+            + "3,146.52,,,,,1,5W\r\n" << 2 << "more fields than the header";
     QTest::newRow("community lock word")
         << QByteArray("Location,Frequency,Cha Lock\r\n3,146.52,maybe\r\n") << 2
         << "Cha Lock \"maybe\" is not one of";
@@ -202,35 +214,126 @@ void TestCsv::refusedImport()
 void TestCsv::acceptedRow_data()
 {
     QTest::addColumn<QByteArray>("csv");
-    QTest::addColumn<QString>("expected"); // the grid texts of channel 2 afterwards
+    QTest::addColumn<int>("record");
+    QTest::addColumn<QString>("expected"); // the grid texts of the record afterwards
+    QTest::addColumn<QString>("note"); // the one note, or empty
 
-    QTest::newRow("Chinese words, lower case, spaces")
-        << kHeader + " 2 , 146.5 ,146.5,d023n, 无 ,中,未锁定,无,窄, ab-1 \r\n"
-        << "146.50000,146.50000,D023N,None,Middle,Unlock,No,Narrow,AB-1";
-    QTest::newRow("empty Tx stays empty, as the grid shows it")
-        << kHeader + "2,146.5,,,,,,,,\r\n"
-        << "146.50000,,None,None,Low,Lock,Yes,Wide,";
-    QTest::newRow("columns left out take the grid's new-channel values") << QByteArray(
-        "Rx Frequency,CH\n433.0125,2\n") << "433.01250,433.01250,None,None,High,Lock,Yes,Wide,";
-    QTest::newRow("Chinese header") << QByteArray("信道,接收频率,信道名字\n2,150,X\n")
-                                    << "150.00000,150.00000,None,None,High,Lock,Yes,Wide,X";
-    QTest::newRow("an empty row empties the channel")
-        << kHeader + "7,,,,,,,,,\r\n2,146.5,,,,,,,,\r\n"
-        << "146.50000,,None,None,Low,Lock,Yes,Wide,";
+    // Channel 7 of the sample: 440.01250,445.01250,None,D754I,Low,Unlock,No,Narrow,R-7_
+    const auto row = [](const char *name, const QByteArray &csv, int record, const char *expected,
+                         const char *note = "") {
+        QTest::newRow(name) << csv << record << QString::fromUtf8(expected)
+                            << QString::fromUtf8(note);
+    };
+    row("Chinese words, lower case, spaces",
+        kHeader + " 2 , 146.5 ,146.5,d023n, 无 ,中,未锁定,无,窄, ab-1 \r\n", 2,
+        "146.50000,146.50000,D023N,None,Middle,Unlock,No,Narrow,AB-1");
+    row("Chinese header", "信道,接收频率,信道名字\n2,150,X\n", 2,
+        "150.00000,150.00000,None,None,High,Lock,Yes,Wide,X");
+    // A new channel takes what the grid fills in for a typed Rx frequency, for a
+    // column left out and for an empty cell alike; an empty Tx is no Tx.
+    row("new channel: columns left out", "Rx Frequency,CH\n433.0125,2\n", 2,
+        "433.01250,433.01250,None,None,High,Lock,Yes,Wide,");
+    row("new channel: empty cells", kHeader + "2,146.5,,,,,,,,\r\n", 2,
+        "146.50000,,None,None,High,Lock,Yes,Wide,");
+    row("new channel: community without Cha Lock", "Location,Frequency\n2,146.5\n", 2,
+        "146.50000,146.50000,None,None,High,Lock,Yes,Wide,");
+    // A channel keeps every field the row does not set.
+    row("grid: only CH and Rx", "CH,Rx Frequency\n7,445.0125\n", 7,
+        "445.01250,445.01250,None,D754I,Low,Unlock,No,Narrow,R-7_");
+    row("grid: empty cells keep, empty Tx and name are none", kHeader + "7,440.0125,,,,,,,,\r\n", 7,
+        "440.01250,,None,D754I,Low,Unlock,No,Narrow,");
+    row("community: only Location and Frequency", "Location,Frequency\n7,440.0125\n", 7,
+        "440.01250,445.01250,None,D754I,Low,Unlock,No,Narrow,R-7_");
+    row("community: empty Power, Mode and Cha Lock keep",
+        "Location,Frequency,Duplex,Offset,Power,Mode,Cha Lock,Skip\n7,440.0125,+,5,,,,\n", 7,
+        "440.01250,445.01250,None,D754I,Low,Unlock,Yes,Narrow,R-7_");
+    row("community: tone columns left out are the channel's",
+        "Location,Frequency,Tone,DtcsCode\n7,440.0125,Cross,754\n", 7,
+        "440.01250,445.01250,None,D754I,Low,Unlock,No,Narrow,R-7_");
+    row("community: Duplex without Offset keeps the channel's offset",
+        "Location,Frequency,Duplex\n7,441.0125,+\n", 7,
+        "441.01250,446.01250,None,D754I,Low,Unlock,No,Narrow,R-7_");
+    row("an empty row empties the channel", kHeader + "7,,,,,,,,,\r\n", 7, ",,,,,,,,");
+    // Names: both layouts keep what the radio can show and say what they changed.
+    row("grid: a long name is cut", kHeader + "2,146.5,,,,,,,,abcdefgh\r\n", 2,
+        "146.50000,,None,None,High,Lock,Yes,Wide,ABCDEF",
+        "line 2: name \"abcdefgh\" stored as \"ABCDEF\"");
+    row("community: a long name is cut", "Location,Frequency,Name\n2,146.5,abcdefgh\n", 2,
+        "146.50000,146.50000,None,None,High,Lock,Yes,Wide,ABCDEF",
+        "line 2: name \"abcdefgh\" stored as \"ABCDEF\"");
+    row("grid: a space is left out", kHeader + "2,146.5,,,,,,,,A B\r\n", 2,
+        "146.50000,,None,None,High,Lock,Yes,Wide,AB", "line 2: name \"A B\" stored as \"AB\"");
+    row("control characters in a note are shown, not sent",
+        kHeader + QByteArray("2,146.5,,,,,,,,A\0\x1b[2J\r\n", 23), 2,
+        "146.50000,,None,None,High,Lock,Yes,Wide,A2J",
+        "line 2: name \"A\\x00\\x1B[2J\" stored as \"A2J\"");
+    row("a letter outside ASCII is not upper-cased into the radio's",
+        kHeader + "2,146.5,,,,,,,,\xC3\x9F\r\n", 2, "146.50000,,None,None,High,Lock,Yes,Wide,",
+        "line 2: name \"\xC3\x9F\" stored as \"\"");
+    row("a guarded name comes back", "Location,Frequency,Name\n2,146.5,'-1-1\n", 2,
+        "146.50000,146.50000,None,None,High,Lock,Yes,Wide,-1-1");
 }
 
 void TestCsv::acceptedRow()
 {
     QFETCH(QByteArray, csv);
+    QFETCH(int, record);
     QFETCH(QString, expected);
+    QFETCH(QString, note);
 
     MemoryImage image = sampleImage();
     const CsvImportResult result = ImportChannelsCsv(csv, image, false);
     QVERIFY2(result.ok(), qPrintable(result.message()));
-    QCOMPARE(Joined(DecodeChannel(image, 2, false)), expected);
-    // Channels the file does not list keep their texts unless the file empties them.
-    QCOMPARE(DecodeChannel(image, 0, false), DecodeChannel(sampleImage(), 0, false));
-    QCOMPARE(IsChannelEmpty(image, 7), csv.contains("\n7,"));
+    QCOMPARE(result.notes.join(QLatin1Char('\n')), note);
+    QCOMPARE(Joined(DecodeChannel(image, record, false)), expected);
+    // The channels the file does not list keep their texts.
+    for (int other : {0, 7, 199}) {
+        if (other != record)
+            QCOMPARE(
+                DecodeChannel(image, other, false), DecodeChannel(sampleImage(), other, false));
+    }
+}
+
+void TestCsv::messagesQuoteAShortVisiblePart_data()
+{
+    QTest::addColumn<QByteArray>("csv");
+
+    // Far more than a message may repeat, with bytes that must not reach a terminal.
+    const QByteArray huge = QByteArray(300000, '\0') + "\x1b[2J" + QByteArray(300000, 'x');
+    const QByteArray grid = "CH,Rx Frequency,Rx Tone,Power,Cha Name\r\n";
+    QTest::newRow("header") << "CH," + huge + "\r\n";
+    QTest::newRow("CH") << grid + huge + ",146.5,,,\r\n";
+    QTest::newRow("Rx Frequency") << grid + "1," + huge + ",,,\r\n";
+    QTest::newRow("Rx Tone") << grid + "1,146.5," + huge + ",,\r\n";
+    QTest::newRow("Power") << grid + "1,146.5,," + huge + ",\r\n";
+    QTest::newRow("Cha Name, in a note") << grid + "1,146.5,,," + huge + "\r\n";
+    const QByteArray community
+        = "Location,Frequency,Duplex,Offset,Tone,rToneFreq,DtcsCode,Mode\r\n";
+    QTest::newRow("Location") << community + huge + ",146.5,,,,,,\r\n";
+    QTest::newRow("Duplex") << community + "1,146.5," + huge + ",,,,,\r\n";
+    QTest::newRow("Offset") << community + "1,146.5,+," + huge + ",,,,\r\n";
+    QTest::newRow("Offset of a split") << community + "1,146.5,split," + huge + ",,,,\r\n";
+    QTest::newRow("Tone") << community + "1,146.5,,," + huge + ",,,\r\n";
+    QTest::newRow("rToneFreq") << community + "1,146.5,,,Tone," + huge + ",,\r\n";
+    QTest::newRow("DtcsCode") << community + "1,146.5,,,DTCS,," + huge + ",\r\n";
+    QTest::newRow("Mode") << community + "1,146.5,,,,,," + huge + "\r\n";
+}
+
+// Whatever a cell holds, a reason or a note repeats the first 40 characters of
+// it, escaped, and marks the cut.
+void TestCsv::messagesQuoteAShortVisiblePart()
+{
+    QFETCH(QByteArray, csv);
+    MemoryImage image = sampleImage();
+    const CsvImportResult result = ImportChannelsCsv(csv, image, false);
+    const QString text = result.message() + result.notes.join(QLatin1Char('\n'));
+    QVERIFY2(text.size() < 400, qPrintable(text.left(400)));
+    QVERIFY2(
+        text.contains(QStringLiteral("\"\\x00\\x00")) || text.contains(QStringLiteral("\"xxx")),
+        qPrintable(text));
+    QVERIFY2(text.contains(QChar(0x2026)), qPrintable(text));
+    for (QChar c : text)
+        QVERIFY(c.unicode() >= 0x20 || c == QLatin1Char('\n'));
 }
 
 void TestCsv::replaceEmptiesOnlyUnlistedChannels()
@@ -293,14 +396,22 @@ void TestCsv::reimportKeepsEveryByte()
     setRecord(6, "4a02651400000000afbf05aa3e123456");
     const QByteArray name6 = QByteArray::fromHex("0a25ff0102030405");
     std::copy(name6.begin(), name6.end(), &image[ImageMap::kNameBase + 6 * 8]);
+    // DCS codes below 10 ("D01I", "D05N"), and a name a spreadsheet would take for a
+    // formula ("-1-1").
+    setRecord(8, "00006514ffffffff01c00580ffffffff");
+    const QByteArray name8 = QByteArray::fromHex("24012401ffffffff");
+    std::copy(name8.begin(), name8.end(), &image[ImageMap::kNameBase + 8 * 8]);
+    QCOMPARE(DecodeChannel(image, 8, false)[kColRxTone], QStringLiteral("D01I"));
     const MemoryImage before = image;
 
     const QByteArray csv = ExportChannelsCsv(image, layout);
     QVERIFY(
         csv.contains(layout == CsvLayout::Grid ? "\r\n6,146.50250,,D6415N,D4205N,," : ",6415,"));
+    QVERIFY(csv.contains(layout == CsvLayout::Grid ? ",'-1-1\r\n" : "\r\n8,'-1-1,"));
     const CsvImportResult result = ImportChannelsCsv(csv, image, true);
     QVERIFY2(result.ok(), qPrintable(result.message()));
-    QCOMPARE(result.channels, 5);
+    QCOMPARE(result.notes, QStringList());
+    QCOMPARE(result.channels, 6);
     QCOMPARE(image, before);
 
     // Into another image the tone that is no code is refused with its line, never
@@ -366,6 +477,28 @@ void TestCsv::communityExport()
         expected);
 }
 
+// What the grid shows of a channel reaches another image the same way through
+// either layout; power bits 11, which show no level, give High as a new channel has.
+void TestCsv::layoutsAgreeInAnotherImage()
+{
+    MemoryImage image = sampleImage();
+    image[7 * 16 + 12] |= 0x30; // power bits 11
+    EncodeChannel(image, 9,
+        {"145.00000", "145.60000", "D023N", "D023N", "Middle", "Unlock", "No", "Wide", "-A1"});
+    for (CsvLayout layout : {CsvLayout::Grid, CsvLayout::Community}) {
+        MemoryImage other = NewImage();
+        const CsvImportResult result
+            = ImportChannelsCsv(ExportChannelsCsv(image, layout), other, true);
+        QVERIFY2(result.ok(), qPrintable(result.message()));
+        for (int record = 0; record < ImageMap::kChannelCount; ++record) {
+            ChannelTexts expected = DecodeChannel(image, record, false);
+            if (record == 7)
+                expected[kColPower] = QStringLiteral("High");
+            QCOMPARE(Joined(DecodeChannel(other, record, false)), Joined(expected));
+        }
+    }
+}
+
 // The community export carries every tone code of the list in every pairing
 // kind, each power level, the lock, scan add and bandwidth: imported into a new
 // image it gives the same bytes.
@@ -402,9 +535,10 @@ void TestCsv::communityRoundTripKeepsEveryByte()
         for (int record = 0; record < ImageMap::kChannelCount; ++record) {
             const int at = record * 16;
             if (!std::equal(&image[at], &image[at + 16], &back[at])) {
-                QFAIL(qPrintable(QStringList(DecodeChannel(image, record, false).begin(),
-                    DecodeChannel(image, record, false).end())
-                                     .join(',')));
+                QFAIL(qPrintable(QStringLiteral("channel %1: %2 came back as %3")
+                                     .arg(record)
+                                     .arg(Joined(DecodeChannel(image, record, false)),
+                                         Joined(DecodeChannel(back, record, false)))));
             }
         }
         QCOMPARE(back, image);

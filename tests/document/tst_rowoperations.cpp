@@ -112,6 +112,23 @@ void TestRowOperations::rowsArriveWhole_data()
             return MoveRows(s, {0, 1}, -1).isEmpty();
         },
         same);
+    // Each of these would write past the table or outside the selection.
+    row(
+        "nothing moves, clears or goes beyond the table's ends",
+        [](DocumentState &s) {
+            DocumentState t = s;
+            const bool refused = MoveRows(t, {198, 199}, 1).isEmpty()
+                && MoveRows(t, {3, kChannelCount}, -1).isEmpty() && MoveRows(t, {3}, 2).isEmpty()
+                && !InsertEmptyRow(t, kChannelCount) && !InsertEmptyRow(t, -1);
+            t = ClearRows(t, {-1, 2});
+            t = DeleteRows(t, {2, kChannelCount});
+            t = DeleteRows(t, {3, 2});
+            SortRows(t, {5, 3}, RowSortKey::RxFrequency);
+            SetColumnOfRows(t, {1, kChannelCount}, kColName, QStringLiteral("X"));
+            PutSlot(t, kChannelCount, ChannelSlot());
+            return refused && t.rows == s.rows && t.image == s.image;
+        },
+        same);
     row("sort by Rx frequency, empty rows last",
         [](DocumentState &s) {
             SortRows(s, {1, 2, 3, 4, 5}, RowSortKey::RxFrequency);

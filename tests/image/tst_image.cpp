@@ -48,9 +48,12 @@ private Q_SLOTS:
     void newImageDefaults();
     void loadDat_data();
     void loadDat();
+    void saveDatRoundTrip_data();
     void saveDatRoundTrip();
     void failedSaveKeepsTheOldFile();
     void lockTakesTurns();
+    void leftOverLockIsTakenOver_data();
+    void leftOverLockIsTakenOver();
 };
 
 // A new image is unset (0xFF) but for the squelch levels and the settings below,
@@ -79,7 +82,8 @@ void TestImage::newImageDefaults()
 
 void TestImage::loadDat_data()
 {
-    QTest::addColumn<int>("size"); // -1: a folder, -2: no file, -3: a FIFO, -4: a device
+    // -1: a folder, -2: no file, -3: a FIFO, -4: a device, -5: a name that is not UTF-8
+    QTest::addColumn<int>("size");
     QTest::addColumn<DatError>("error");
     QTest::addColumn<QString>("messagePart");
 
@@ -93,6 +97,7 @@ void TestImage::loadDat_data()
     // Opening a FIFO would wait for a writer for ever; /dev/zero would load as an image.
     QTest::newRow("a FIFO") << -3 << DatError::CannotOpen << "is not a regular file";
     QTest::newRow("a device") << -4 << DatError::CannotOpen << "is not a regular file";
+    QTest::newRow("a name that is not UTF-8") << -5 << DatError::CannotOpen << "not valid UTF-8";
 }
 
 void TestImage::loadDat()
@@ -107,10 +112,15 @@ void TestImage::loadDat()
     if (size == -1)
         QVERIFY(QDir().mkdir(path));
     else if (size == -3)
-        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        MAKE_FIFO(path);
     else if (size == -4)
-        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path));
-    else if (size >= 0)
+        LINK_TO_DEVICE(path);
+    else if (size == -5) {
+        const QByteArray name = QFile::encodeName(dir.path()) + "/lat\xe9.dat";
+        QVERIFY(WriteFile(QFile::decodeName(name), bytes)); // under another name
+        path = QFile::decodeName(name);
+        QVERIFY(::rename(QFile::encodeName(path).constData(), name.constData()) == 0);
+    } else if (size >= 0)
         QVERIFY(WriteFile(path, bytes));
 
     MemoryImage image = NewImage();
@@ -125,19 +135,48 @@ void TestImage::loadDat()
     }
 }
 
+void TestImage::saveDatRoundTrip_data()
+{
+    QTest::addColumn<int>("before"); // size of the file replaced, -1: none
+    QTest::addColumn<bool>("anySize");
+    QTest::addColumn<bool>("replaced");
+
+    QTest::newRow("new file") << -1 << false << true;
+    QTest::newRow("an image") << kImageSize << false << true;
+    QTest::newRow("an empty file") << 0 << false << true;
+    // Its bytes past the image would be lost.
+    QTest::newRow("a longer file is refused") << kImageSize * 2 << false << false;
+    QTest::newRow("a shorter file is refused") << 100 << false << false;
+    QTest::newRow("a longer file, when told to") << kImageSize * 2 << true << true;
+}
+
 void TestImage::saveDatRoundTrip()
 {
+    QFETCH(int, before);
+    QFETCH(bool, anySize);
+    QFETCH(bool, replaced);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("radio.dat"));
-    QVERIFY(WriteFile(path, patternBytes(9000, 9))); // an older, longer file is replaced
+    const QByteArray old = patternBytes(qMax(before, 0), 9);
+    if (before >= 0)
+        QVERIFY(WriteFile(path, old));
     const MemoryImage image = imageFrom(patternBytes(kImageSize, 3));
-    QVERIFY(SaveDatFile(path, image).ok());
-    const QByteArray saved = ReadFile(path);
-    QCOMPARE(saved.size(), kImageSize);
+    const DatResult result = SaveDatFile(path, image, anySize);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList {"radio.dat"});
+    if (!replaced) {
+        QCOMPARE(result.error, DatError::NotAnImage);
+        QVERIFY2(result.message.contains(
+                     QStringLiteral("is %1 bytes, not an 8192-byte image; nothing was changed")
+                         .arg(before)),
+            qPrintable(result.message));
+        QCOMPARE(ReadFile(path), old);
+        return;
+    }
+    QVERIFY2(result.ok(), qPrintable(result.message));
+    QCOMPARE(ReadFile(path).size(), kImageSize);
     MemoryImage loaded = NewImage();
     QVERIFY(LoadDatFile(path, loaded).ok());
     QCOMPARE(loaded, image);
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList {"radio.dat"});
 }
 
 void TestImage::failedSaveKeepsTheOldFile()
@@ -174,7 +213,7 @@ void TestImage::failedSaveKeepsTheOldFile()
     QVERIFY(!SaveDatFile(folder, NewImage()).ok());
     QVERIFY(QFileInfo(folder).isDir());
     const QString fifo = dir.filePath(QStringLiteral("fifo.dat"));
-    QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    MAKE_FIFO(fifo);
     result = SaveDatFile(fifo, NewImage());
     QVERIFY2(
         result.message.contains(QStringLiteral("not a regular file")), qPrintable(result.message));
@@ -205,11 +244,48 @@ void TestImage::lockTakesTurns()
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::System),
         QStringList({"link.dat", "radio.dat"}));
 
-    QCOMPARE(::mkfifo(QFile::encodeName(FileLock::lockPath(path)).constData(), 0600), 0);
+    MAKE_FIFO(FileLock::lockPath(path));
     FileLock blocked(path);
     QVERIFY(!blocked.lock(300));
     QVERIFY2(blocked.message().contains(QStringLiteral("not a regular file")),
         qPrintable(blocked.message()));
+}
+
+// A lock file that no running process holds is left over (an empty file just
+// made, a link pointing nowhere) and taken over at once.
+void TestImage::leftOverLockIsTakenOver_data()
+{
+    QTest::addColumn<QString>("left"); // what is in the lock file's place
+
+    QTest::newRow("an empty file") << "empty";
+    QTest::newRow("a link pointing nowhere") << "dangling";
+    QTest::newRow("a link to another file") << "link";
+}
+
+void TestImage::leftOverLockIsTakenOver()
+{
+    QFETCH(QString, left);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("radio.dat"));
+    const QString other = dir.filePath(QStringLiteral("other"));
+    QVERIFY(WriteFile(path, patternBytes(kImageSize, 1)));
+    QVERIFY(WriteFile(other, "keep"));
+    const QString lockName = FileLock::lockPath(path);
+    if (left == QLatin1String("empty"))
+        QVERIFY(WriteFile(lockName, QByteArray()));
+    else
+        QVERIFY(
+            QFile::link(left == QLatin1String("link") ? other : dir.filePath("gone"), lockName));
+
+    QElapsedTimer clock;
+    clock.start();
+    FileLock lock(path);
+    QVERIFY2(lock.lock(), qPrintable(lock.message()));
+    QVERIFY(clock.elapsed() < 1000);
+    QVERIFY(QFileInfo(lockName).isFile() && !QFileInfo(lockName).isSymLink());
+    lock.unlock();
+    QVERIFY(!QFileInfo::exists(lockName));
+    QCOMPARE(ReadFile(other), QByteArray("keep"));
 }
 
 QTEST_GUILESS_MAIN(TestImage)

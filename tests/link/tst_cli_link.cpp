@@ -4,9 +4,11 @@
 #include "linkfakes.h"
 #include "messages.h"
 #include "scriptedline.h"
+#include "servedradio.h"
 #include "testfiles.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -27,13 +29,14 @@ public:
     }
     ~Simulator() { stop(); }
     QString path() const { return m_path; }
-    int stop()
+    // Ends it with signal; its exit status, -1 when the signal killed it.
+    int stop(int signal = SIGTERM)
     {
         if (m_process.state() != QProcess::NotRunning) {
-            m_process.terminate();
+            ::kill(pid_t(m_process.processId()), signal);
             m_process.waitForFinished(10000);
         }
-        return m_process.exitCode();
+        return m_process.exitStatus() == QProcess::NormalExit ? m_process.exitCode() : -1;
     }
 
 private:
@@ -63,6 +66,7 @@ private Q_SLOTS:
     void openFailure();
     void interruptIsCancel_data();
     void interruptIsCancel();
+    void stopMidWriteLeavesRadioReady();
     void fullDiskKeepsTheFile_data();
     void fullDiskKeepsTheFile();
     void simulatedPortKeepsItsMemory();
@@ -101,7 +105,7 @@ void TestCliLink::readAndWriteThroughPseudoTerminal()
 
     const CliRun write = RunCli({"write", "--port", sim.path(), path("in.dat")});
     QCOMPARE(write.exitCode, 0);
-    QCOMPARE(sim.stop(), 0);
+    QCOMPARE(sim.stop(SIGHUP), 0); // the terminal closed: it saves and ends
     QVERIFY(Load(path("radio.dat")) == AfterWrite(radioMemory, written));
 }
 
@@ -148,9 +152,14 @@ void TestCliLink::openFailure_data()
     // A name without a folder is a device in /dev, never a file in the current folder.
     QTest::newRow("a file named without a folder")
         << "regular.txt"
-        << " (regular.txt: there is no device /dev/regular.txt";
-    QTest::newRow("a regular file") << "./regular.txt"
-                                    << " (./regular.txt: ./regular.txt is not a serial port";
+        << " (\"regular.txt\": there is no device \"/dev/regular.txt\"";
+    QTest::newRow("a name of 5000 characters is repeated in part")
+        << QString(5000, QLatin1Char('x'))
+        << QStringLiteral(" (\"%1\u2026\": there is no device \"/dev/%2\u2026\"")
+               .arg(QString(40, QLatin1Char('x')), QString(35, QLatin1Char('x')));
+    QTest::newRow("a regular file")
+        << "./regular.txt"
+        << " (\"./regular.txt\": \"./regular.txt\" is not a serial port";
 }
 
 void TestCliLink::openFailure()
@@ -166,6 +175,7 @@ void TestCliLink::openFailure()
     QVERIFY2(read.err.startsWith(
                  QStringLiteral("htprog-cli: ") + MessageSource(kMsgCouldNotOpenPort) + detail),
         qPrintable(read.err));
+    QVERIFY2(read.err.size() < 400, qPrintable(read.err));
     const CliRun squelch = RunCli({"squelch-read", "--port", port, path("doc.dat")}, m_dir->path());
     QCOMPARE(squelch.exitCode, 1);
     QVERIFY2(squelch.err.startsWith("htprog-cli: Open the serial port fails" + detail),
@@ -176,28 +186,53 @@ void TestCliLink::openFailure()
 void TestCliLink::interruptIsCancel_data()
 {
     QTest::addColumn<QString>("command");
-    QTest::newRow("read") << "read";
-    QTest::newRow("squelch-read") << "squelch-read";
-    QTest::newRow("squelch-write") << "squelch-write";
+    QTest::addColumn<int>("signal");
+    for (const char *command : {"read", "write", "squelch-read", "squelch-write"}) {
+        QTest::addRow("%s, Ctrl+C", command) << command << SIGINT;
+        QTest::addRow("%s, SIGTERM", command) << command << SIGTERM;
+        QTest::addRow("%s, SIGHUP", command) << command << SIGHUP;
+    }
 }
 
-// Ctrl+C during a transfer to a radio that does not answer: the transfer stops at
-// its next poll point, says so and changes nothing.
+// Ctrl+C, SIGTERM or SIGHUP during a transfer to a radio that does not answer: the
+// transfer stops at its next poll point, never in the middle of a block, says so
+// and changes nothing.
 void TestCliLink::interruptIsCancel()
 {
     QFETCH(QString, command);
+    QFETCH(int, signal);
     QVERIFY(SaveDatFile(path("doc.dat"), Pattern(38)).ok());
     const QByteArray before = ReadFile(path("doc.dat"));
     ScriptedLine line;
     QProcess process;
     process.start(CliPath(), {command, "--port", line.path(), path("doc.dat")});
     QVERIFY(line.waitForInput(30000));
-    ::kill(pid_t(process.processId()), SIGINT);
+    ::kill(pid_t(process.processId()), signal);
     QVERIFY(process.waitForFinished(10000));
     QCOMPARE(process.exitStatus(), QProcess::NormalExit);
     QCOMPARE(process.exitCode(), 1);
     QCOMPARE(process.readAllStandardError(), QByteArray("htprog-cli: cancelled\n"));
     QCOMPARE(ReadFile(path("doc.dat")), before);
+}
+
+// SIGTERM in the middle of a write at the real line speed: the write ends after a
+// whole block, and the radio takes the next session at once.
+void TestCliLink::stopMidWriteLeavesRadioReady()
+{
+    QVERIFY(SaveDatFile(path("doc.dat"), Pattern(44)).ok());
+    ServedRadio radio(Pattern(45), {}, true);
+    QProcess process;
+    process.start(CliPath(), {"write", "--port", radio.path(), path("doc.dat")});
+    QVERIFY(process.waitForStarted(10000));
+    QTest::qWait(1500); // a write at 9600 baud takes about 15 s
+    ::kill(pid_t(process.processId()), SIGTERM);
+    QVERIFY(process.waitForFinished(10000));
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process.exitCode(), 1);
+    QCOMPARE(process.readAllStandardError(), QByteArray("htprog-cli: cancelled\n"));
+
+    const CliRun next = RunCli({"squelch-read", "--port", radio.path(), path("doc.dat")});
+    QVERIFY2(next.exitCode == 0, qPrintable(next.err));
 }
 
 void TestCliLink::fullDiskKeepsTheFile_data()
@@ -247,6 +282,23 @@ void TestCliLink::simulatedPortKeepsItsMemory()
     QCOMPARE(back[0x1230], Pattern(37)[0x1230]);
     QCOMPARE(back[0x1F90], NewImage()[0x1F90]); // the squelch block is not written
     QVERIFY(RunCli({"ports"}).out.endsWith("sim\tsimulated radio\n"));
+
+    // In use (here by a served simulated radio), the port is busy as a serial
+    // device is: refused at once, never queued to write after the other.
+    const QByteArray before = ReadFile(path("sim.dat"));
+    QVERIFY(SaveDatFile(path("in.dat"), Pattern(43)).ok());
+    Simulator sim({"--image", path("sim.dat")});
+    QElapsedTimer clock;
+    clock.start();
+    const CliRun busy = RunCli({"write", "--port", "sim", path("in.dat")}, {}, env);
+    QCOMPARE(busy.exitCode, 1);
+    QVERIFY2(clock.elapsed() < 2000, qPrintable(QString::number(clock.elapsed())));
+    QVERIFY2(busy.err.contains("sim: the simulated radio is in use by another process "
+                               "(htprog-cli, process")
+            && busy.err.endsWith("Another program is using sim. Try again when it has finished.\n"),
+        qPrintable(busy.err));
+    QCOMPARE(sim.stop(), 0);
+    QCOMPARE(ReadFile(path("sim.dat")), before);
 }
 
 // A folder the user named that does not exist is refused, never made.

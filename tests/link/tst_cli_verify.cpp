@@ -89,7 +89,7 @@ void TestCliVerify::writeVerifies_data()
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QByteArray>("out");
     QTest::addColumn<QString>("err");
-    QTest::addColumn<int>("backupsKept");
+    QTest::addColumn<int>("backupsKept"); // of what the radio holds
 
     QTest::newRow("verified") << ""
                               << "" << 0 << QByteArray("Written and verified\n") << "" << 0;
@@ -100,6 +100,16 @@ void TestCliVerify::writeVerifies_data()
            "Channels\n"
            "CH  Field         sent       radio\n"
            "1   Rx Frequency  140.00000  140.00165\n"
+           "What the radio holds is kept as "
+        << 1;
+    // Every byte of a block is compared, the last as the first.
+    QTest::newRow("wrong last byte of a block")
+        << "corrupt-write-last@2"
+        << "" << 1 << QByteArray()
+        << "htprog-cli: Written, but the radio does not hold what was sent:\n"
+           "Other bytes\n"
+           "Address  sent  radio\n"
+           "0x0017   FF    00\n"
            "What the radio holds is kept as "
         << 1;
     QTest::newRow("not verified") << "no-ack@1008"
@@ -134,7 +144,12 @@ void TestCliVerify::writeVerifies()
     QCOMPARE(run.exitCode, exitCode);
     QCOMPARE(run.out, out);
     QVERIFY2(err.isEmpty() ? run.err.isEmpty() : run.err.startsWith(err), qPrintable(run.err));
-    QCOMPARE(backupNames().size(), backupsKept);
+    // What was sent is kept first, whatever the radio answers.
+    const QStringList names = backupNames();
+    QCOMPARE(names.filter(QRegularExpression("^radio-")).size(), backupsKept);
+    QCOMPARE(names.filter(QRegularExpression("^sent-")).size(), 1);
+    QCOMPARE(ReadFile(backups() + QLatin1Char('/') + names.filter("sent-").constFirst()),
+        ReadFile(path("in.dat")));
 }
 
 QTEST_GUILESS_MAIN(TestCliVerify)

@@ -5,7 +5,9 @@
 #include "serialradioport.h"
 #include "usersettings.h"
 
+#include <QElapsedTimer>
 #include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 #include <unistd.h>
 
@@ -86,11 +88,11 @@ void TestComPort::nameThatIsNoPort_data()
                            << "no port name was given";
     QTest::newRow("a file in this folder is looked up in /dev")
         << "htprog-port.txt"
-        << "there is no device /dev/htprog-port.txt";
+        << "there is no device \"/dev/htprog-port.txt\"";
     QTest::newRow("a regular file by its path") << "./htprog-port.txt"
-                                                << "./htprog-port.txt is not a serial port";
+                                                << "\"./htprog-port.txt\" is not a serial port";
     QTest::newRow("a folder") << "/tmp"
-                              << "/tmp is not a serial port";
+                              << "\"/tmp\" is not a serial port";
     QTest::newRow("a device may be one") << "/dev/null"
                                          << "";
 }
@@ -123,6 +125,21 @@ void TestComPort::probeSeesPortInUse()
     const OpenedPort second = OpenRadioPort(PortProfile::Squelch, line.path());
     QVERIFY(!second.port);
     QCOMPARE(second.failure, OpenFailure::Busy);
+
+    // The simulated radio likewise: refused at once while a transfer holds it.
+    QTemporaryDir dir;
+    qputenv("HTPROG_SIM_IMAGE", QFile::encodeName(dir.filePath(QStringLiteral("sim.dat"))));
+    OpenedPort sim = OpenRadioPort(PortProfile::Clone, SimulatedPortName());
+    QVERIFY(sim.port);
+    QElapsedTimer clock;
+    clock.start();
+    const OpenedPort simBusy = OpenRadioPort(PortProfile::Squelch, SimulatedPortName());
+    QVERIFY(clock.elapsed() < 1000);
+    QVERIFY(!simBusy.port);
+    QCOMPARE(simBusy.failure, OpenFailure::Busy);
+    sim.port.reset();
+    QVERIFY(OpenRadioPort(PortProfile::Squelch, SimulatedPortName()).port);
+    qunsetenv("HTPROG_SIM_IMAGE");
 }
 
 void TestComPort::permissionDeniedSaysHowToFixIt()

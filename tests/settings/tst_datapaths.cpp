@@ -11,6 +11,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
+#ifdef Q_OS_UNIX
+#include <pwd.h>
+#endif
+#include <unistd.h>
 
 namespace {
 
@@ -37,6 +41,8 @@ private Q_SLOTS:
     void languageSavedWhereTheNextStartReadsIt();
     void failedSaveIsReported_data();
     void failedSaveIsReported();
+    void userFoldersFollowThePlatform_data();
+    void userFoldersFollowThePlatform();
 
 private:
     QString path(const QString &relative) const { return m_dir->filePath(relative); }
@@ -227,6 +233,72 @@ void TestDataPaths::failedSaveIsReported()
     g_iniFile.Clear();
     QVERIFY(ProgramIni::load(paths(), true));
     QCOMPARE(g_iniFile.GetValue(kSetup, kLanguage), QStringLiteral("English"));
+}
+
+// $XDG_..._HOME when absolute, else below the home ($HOME when absolute, else
+// the user database's); a home that does not exist gives no folder at all.
+void TestDataPaths::userFoldersFollowThePlatform_data()
+{
+    QTest::addColumn<QString>("home"); // "-": unset; %1: the test's folder
+    QTest::addColumn<QString>("xdg"); // both XDG_CONFIG_HOME and XDG_DATA_HOME
+    QTest::addColumn<QString>("data"); // %2: the user database's home; "": none
+    QTest::addColumn<QString>("config");
+
+    const QString app = QCoreApplication::applicationName();
+    QTest::newRow("absolute XDG folders") << "%1/missing"
+                                          << "%1/xdg"
+                                          << "%1/xdg/" + app << "%1/xdg/" + app + "/Program.ini";
+    QTest::newRow("relative XDG folders are ignored")
+        << "%1/bin"
+        << "xdg"
+        << "%1/bin/.local/share/" + app << "%1/bin/.config/" + app + "/Program.ini";
+    QTest::newRow("HOME missing") << "%1/missing"
+                                  << "-"
+                                  << ""
+                                  << "";
+    QTest::newRow("HOME unset") << "-"
+                                << "-"
+                                << "%2/.local/share/" + app << "%2/.config/" + app + "/Program.ini";
+    QTest::newRow("HOME relative")
+        << "bin"
+        << ""
+        << "%2/.local/share/" + app << "%2/.config/" + app + "/Program.ini";
+}
+
+void TestDataPaths::userFoldersFollowThePlatform()
+{
+    QFETCH(QString, home);
+    QFETCH(QString, xdg);
+    QFETCH(QString, data);
+    QFETCH(QString, config);
+#ifdef Q_OS_WIN
+    QSKIP("Windows has its own folders for these, not HOME and the XDG variables");
+#else
+    const QByteArray saved[] = {qgetenv("HOME"), qgetenv("XDG_DATA_HOME")};
+    const auto restore = qScopeGuard([&] {
+        qputenv("HOME", saved[0]);
+        qputenv("XDG_DATA_HOME", saved[1]);
+    });
+    const auto set = [this](const char *name, const QString &value) {
+        if (value == QLatin1String("-"))
+            qunsetenv(name);
+        else
+            qputenv(name, QFile::encodeName(value.arg(m_dir->path())));
+    };
+    set("HOME", home);
+    set("XDG_DATA_HOME", xdg);
+    set("XDG_CONFIG_HOME", xdg);
+    const QString database = QFile::decodeName(::getpwuid(::getuid())->pw_dir);
+    const auto expected = [&](QString text) {
+        return text.replace(QStringLiteral("%1"), m_dir->path())
+            .replace(QStringLiteral("%2"), database);
+    };
+    QString why;
+    QCOMPARE(DataPaths::userDataFolder(&why), expected(data));
+    QCOMPARE(DataPaths::userIniPath(), expected(config));
+    if (data.isEmpty())
+        QVERIFY2(why.contains(QStringLiteral("missing does not exist")), qPrintable(why));
+#endif
 }
 
 QTEST_GUILESS_MAIN(TestDataPaths)

@@ -21,7 +21,14 @@ CliRun RunCli(const QStringList &args, const QString &workDir = QString(),
 
 // Runs htprog-cli on a disk that is full: in a private mount namespace, folder
 // becomes a small RAM disk holding copies of its files, filled up but for
-// freePages pages of 4 KB. Afterwards folder holds what the disk held. exitCode
-// is -2 when this system cannot make a private mount namespace.
+// freePages pages of 4 KB (and, when freeInodes >= 0, but for that many new
+// files). Afterwards folder holds what the disk held. exitCode is -2 when this
+// system cannot make a private mount namespace.
 CliRun RunCliOnFullDisk(const QStringList &args, const QString &folder, int freePages,
-    const QProcessEnvironment &env = QProcessEnvironment());
+    const QProcessEnvironment &env = QProcessEnvironment(), int freeInodes = -1);
+// Runs htprog-cli (in workDir, with env) as the user root of a private user and
+// mount namespace whose home folder from the user database is an empty RAM disk;
+// homeFiles receives what the run left there (paths relative to that home).
+// exitCode is -2 when this system cannot make such a namespace.
+CliRun RunCliWithPrivateHome(const QStringList &args, const QString &workDir,
+    const QProcessEnvironment &env, QStringList *homeFiles);

@@ -1,7 +1,9 @@
 // Answers the message boxes that GUI code shows through UiServices while it
 // lives, and records them. A box with only OK gets OK; a question gets the next
-// queued answer, Cancel once they run out. Header-only: the suites that use it
-// link the GUI code that provides UiServices.
+// queued answer, Cancel once they run out. The newest recorder answers: one that
+// ends after a newer one was made (a fixture replaced by the next) leaves the
+// newer one answering, so no real, modal message box ever waits for a click.
+// Header-only: the suites that use it link the GUI code that provides UiServices.
 #pragma once
 
 #include "messages.h"
@@ -26,6 +28,7 @@ public:
     explicit MessageRecorder(QList<QMessageBox::StandardButton> answers = {})
         : m_answers(std::move(answers))
     {
+        current() = this;
         UiServices::setMessageFunction(
             [this](QWidget *, const QString &caption, const QString &text, QMessageBox::Icon icon,
                 QMessageBox::StandardButtons buttons) {
@@ -36,7 +39,13 @@ public:
                 return m_answers.isEmpty() ? QMessageBox::Cancel : m_answers.takeFirst();
             });
     }
-    ~MessageRecorder() { UiServices::setMessageFunction(nullptr); }
+    ~MessageRecorder()
+    {
+        if (current() != this)
+            return;
+        current() = nullptr;
+        UiServices::setMessageFunction(nullptr);
+    }
     MessageRecorder(const MessageRecorder &) = delete;
     MessageRecorder &operator=(const MessageRecorder &) = delete;
 
@@ -62,6 +71,12 @@ public:
     }
 
 private:
+    static MessageRecorder *&current()
+    {
+        static MessageRecorder *recorder = nullptr;
+        return recorder;
+    }
+
     QList<QMessageBox::StandardButton> m_answers;
     QList<Shown> m_shown;
 };

@@ -26,6 +26,11 @@ bool LoadTestIni(const QString &folder, const QByteArray &contents, CIniFile &in
     return WriteFile(path, contents) && ini.Load(path, false, true, false);
 }
 
+#ifdef _WIN32
+FileSizeLimit::FileSizeLimit(rlim_t) { }
+
+FileSizeLimit::~FileSizeLimit() { }
+#else
 FileSizeLimit::FileSizeLimit(rlim_t bytes)
 {
     if (getrlimit(RLIMIT_FSIZE, &m_saved) != 0)
@@ -42,3 +47,4 @@ FileSizeLimit::~FileSizeLimit()
         setrlimit(RLIMIT_FSIZE, &m_saved);
     std::signal(SIGXFSZ, m_previous);
 }
+#endif

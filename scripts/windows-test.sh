@@ -1,0 +1,154 @@
+#!/usr/bin/env bash
+# make windows-test (after scripts/build-windows.sh with the suites built):
+#   1. every Windows test suite under wine (ctest, offscreen platform);
+#   2. the serial line through wine: the Linux simulated radio serves a
+#      pseudo-terminal, wine's COM5 is linked to it, and htprog-cli.exe reads and
+#      writes it with the same bytes as the Linux htprog-cli;
+#   3. the installer: a silent install, the installed htprog-cli.exe gives the
+#      same bytes and text as on Linux, the uninstaller removes it;
+#   4. the program: htprog.exe under wine and Xvfb shows its main window with the
+#      .dat given on the command line, and exits cleanly when closed.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+here="$(pwd)"
+build="$here/${WIN_BUILD:-build-win}"
+export WIN_BUILD="$build"
+wine_run="$here/scripts/wine-run.sh"
+version="$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")"
+work="$build/checks"
+rm -rf "$work"
+mkdir -p "$work"
+
+step() { echo "windows-test: $*"; }
+failed() {
+    echo "windows-test: FAILED: $*" >&2
+    exit 1
+}
+
+# The Linux htprog-cli: the reference for the bytes, and the simulated radio.
+linux_cli="$here/build/bin/htprog-cli"
+if [ ! -x "$linux_cli" ]; then
+    make -C "$here" build > /dev/null
+fi
+export HOME="$work/home"
+export XDG_CONFIG_HOME="$HOME/config" XDG_DATA_HOME="$HOME/data" XDG_RUNTIME_DIR="$HOME/run"
+mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_RUNTIME_DIR"
+chmod 700 "$XDG_RUNTIME_DIR"
+
+# One wine prefix for all checks, made before anything runs in parallel.
+export WINEPREFIX="$build/wine"
+"$wine_run" cmd /c exit 0 > /dev/null 2>&1 || true
+wineserver_wait() { WINEPREFIX="$WINEPREFIX" timeout 60 wineserver --wait || true; }
+
+# A display for the program and for the suites that want one.
+display=":$((90 + RANDOM % 9))"
+Xvfb "$display" -screen 0 1366x768x24 -nolisten tcp > /dev/null 2>&1 &
+xvfb_pid=$!
+servers=()
+cleanup() {
+    for pid in "${servers[@]}"; do kill "$pid" 2> /dev/null || true; done
+    kill "$xvfb_pid" 2> /dev/null || true
+    WINEPREFIX="$WINEPREFIX" wineserver -k 2> /dev/null || true
+}
+trap cleanup EXIT
+export DISPLAY="$display"
+
+# 1. The suites.
+step "running the test suites under wine"
+(cd "$build" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j 2 --timeout 600)
+
+# 2. The serial line. A simulated radio on a pseudo-terminal, served by Linux.
+serve() { # serve IMAGE: starts a radio, prints its device path
+    local out="$work/serve.$RANDOM"
+    "$linux_cli" simulate --image "$1" > "$out" 2> "$work/serve.err" &
+    servers+=($!)
+    for _ in $(seq 100); do
+        [ -s "$out" ] && break
+        sleep 0.1
+    done
+    head -n 1 "$out"
+}
+link_com5() {
+    ln -sfn "$1" "$WINEPREFIX/dosdevices/com5"
+}
+
+step "serial line: htprog-cli.exe read --port COM5"
+"$linux_cli" new "$work/radio.dat" > /dev/null
+"$linux_cli" import "$work/radio.dat" /dev/stdin > /dev/null << 'EOF'
+CH,Rx Frequency,Tx Frequency,Rx Tone,Tx Tone,Power,Cha Lock,Scan Add,Bandwidth,Cha Name
+Pr,146.52000,146.52000,None,None,High,Unlock,Add,Wide,CALL
+1,145.50000,145.50000,88.5,88.5,Low,Unlock,Add,Narrow,LOCAL
+199,438.50000,431.10000,D023N,D023N,High,Lock,Del,Wide,RPT
+EOF
+cp "$work/radio.dat" "$work/radio-linux.dat"
+pty="$(serve "$work/radio.dat")"
+[ -n "$pty" ] || failed "the simulated radio did not start: $(cat "$work/serve.err")"
+link_com5 "$pty"
+(cd "$work" && "$wine_run" "$build/stage/htprog-cli.exe" read --port COM5 --no-backup win-read.dat) \
+    || failed "htprog-cli.exe read --port COM5"
+kill "${servers[-1]}"; wait "${servers[-1]}" 2> /dev/null || true
+pty="$(serve "$work/radio-linux.dat")"
+"$linux_cli" read --port "$pty" --no-backup "$work/linux-read.dat" > /dev/null
+kill "${servers[-1]}"; wait "${servers[-1]}" 2> /dev/null || true
+cmp "$work/win-read.dat" "$work/linux-read.dat" || failed "read through wine differs from the Linux read"
+
+step "serial line: htprog-cli.exe write --port COM5"
+"$linux_cli" new "$work/fresh.dat" > /dev/null
+cp "$work/fresh.dat" "$work/fresh-linux.dat"
+pty="$(serve "$work/fresh.dat")"
+link_com5 "$pty"
+(cd "$work" && "$wine_run" "$build/stage/htprog-cli.exe" write --port COM5 win-read.dat) \
+    || failed "htprog-cli.exe write --port COM5"
+kill "${servers[-1]}"; wait "${servers[-1]}" 2> /dev/null || true
+pty="$(serve "$work/fresh-linux.dat")"
+"$linux_cli" write --port "$pty" "$work/linux-read.dat" > /dev/null
+kill "${servers[-1]}"; wait "${servers[-1]}" 2> /dev/null || true
+cmp "$work/fresh.dat" "$work/fresh-linux.dat" || failed "the radio written through wine differs from the one written by Linux"
+
+# 3. The installer.
+step "installer: silent install"
+setup="$build/htprog-$version-win64-setup.exe"
+"$wine_run" "$setup" /S || failed "the installer"
+wineserver_wait
+installed="$WINEPREFIX/drive_c/Program Files/htprog"
+[ -x "$installed/htprog-cli.exe" ] || failed "nothing installed in $installed"
+(cd "$work" && "$wine_run" "C:\\Program Files\\htprog\\htprog-cli.exe" new win-new.dat) \
+    || failed "installed htprog-cli.exe new"
+"$linux_cli" new "$work/linux-new.dat" > /dev/null
+cmp "$work/win-new.dat" "$work/linux-new.dat" || failed "new differs from Linux"
+"$wine_run" "C:\\Program Files\\htprog\\htprog-cli.exe" channels "Z:$(echo "$work/radio.dat" | tr / '\\')" \
+    --json --lang zh > "$work/win-channels.json" || failed "installed htprog-cli.exe channels"
+"$linux_cli" channels "$work/radio.dat" --json --lang zh > "$work/linux-channels.json"
+cmp "$work/win-channels.json" "$work/linux-channels.json" || failed "channels --json --lang zh differs from Linux"
+grep -q '"name": "CALL"' "$work/win-channels.json" || failed "the channels were not listed"
+
+step "installer: silent uninstall"
+"$wine_run" "C:\\Program Files\\htprog\\uninstall.exe" /S || failed "the uninstaller"
+for _ in $(seq 60); do
+    [ -e "$installed/htprog-cli.exe" ] || break
+    sleep 1
+done
+wineserver_wait
+[ ! -e "$installed" ] || failed "the uninstaller left $(ls "$installed")"
+
+# 4. The program.
+step "program: htprog.exe with a .dat under Xvfb"
+cp "$work/radio.dat" "$work/shown.dat"
+(cd "$work" && HTPROG_WINE_TIMEOUT=120 "$wine_run" "$build/stage/htprog.exe" shown.dat) &
+program=$!
+window=""
+for _ in $(seq 60); do
+    window="$(xdotool search --name 'shown' 2> /dev/null | head -n 1 || true)"
+    [ -n "$window" ] && break
+    sleep 1
+done
+[ -n "$window" ] || failed "no window shows shown.dat"
+sleep 3
+import -window root "$work/program.png"
+colours="$(convert "$work/program.png" -format '%k' info:)"
+[ "$colours" -gt 50 ] || failed "the screenshot is blank ($colours colours)"
+xdotool key --window "$window" alt+F4
+status=0
+wait "$program" || status=$?
+[ "$status" -eq 0 ] || failed "htprog.exe exited with $status"
+step "all checks passed (screenshot: $work/program.png)"
