@@ -138,12 +138,12 @@ cp "$work/radio.dat" "$work/shown.dat"
 program=$!
 window=""
 for _ in $(seq 60); do
-    window="$(xdotool search --name 'shown' 2> /dev/null | head -n 1 || true)"
+    window="$(xdotool search --name '^htprog' 2> /dev/null | head -n 1 || true)"
     [ -n "$window" ] && break
     sleep 1
 done
-[ -n "$window" ] || failed "no window shows shown.dat"
-sleep 3
+[ -n "$window" ] || failed "htprog.exe shows no main window"
+sleep 5
 import -window root "$work/program.png"
 colours="$(convert "$work/program.png" -format '%k' info:)"
 [ "$colours" -gt 50 ] || failed "the screenshot is blank ($colours colours)"
@@ -151,4 +151,9 @@ xdotool key --window "$window" alt+F4
 status=0
 wait "$program" || status=$?
 [ "$status" -eq 0 ] || failed "htprog.exe exited with $status"
+wineserver_wait
+# The document opened: the program lists it in File > Recent Files, kept in
+# the per-user settings in the registry.
+"$wine_run" reg query 'HKCU\Software\htprog' /v RecentFiles > "$work/recent.txt" 2>&1 || true
+grep -qi 'shown.dat' "$work/recent.txt" || failed "htprog.exe did not open shown.dat: $(cat "$work/recent.txt")"
 step "all checks passed (screenshot: $work/program.png)"

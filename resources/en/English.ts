@@ -288,6 +288,10 @@ Save them now?</translation>
         <source>cannot be made</source>
         <translation>cannot be made</translation>
     </message>
+    <message>
+        <source>the file is read-only</source>
+        <translation>the file is read-only</translation>
+    </message>
 </context>
 <context>
     <name>FileLock</name>

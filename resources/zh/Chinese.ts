@@ -288,6 +288,10 @@ Save them now?</source>
         <source>cannot be made</source>
         <translation>无法创建</translation>
     </message>
+    <message>
+        <source>the file is read-only</source>
+        <translation>该文件为只读文件</translation>
+    </message>
 </context>
 <context>
     <name>FileLock</name>

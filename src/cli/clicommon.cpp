@@ -199,7 +199,7 @@ bool takeLanguageOption(QStringList &args, QString *error)
         SetLanguageState(QStringLiteral("Chinese"));
         return true;
     }
-    *error = QStringLiteral("unknown language %1: use en or zh").arg(QuotedInput(lang));
+    *error = QStringLiteral("unknown language '%1': use en or zh").arg(ShortInput(lang));
     return false;
 }
 

@@ -91,7 +91,7 @@ int checkPositional(const QString &command, const QStringList &args, int count)
 {
     for (const QString &arg : args) {
         if (arg.startsWith(QLatin1String("--")))
-            return usage(QStringLiteral("%1: unknown option %2").arg(command, QuotedInput(arg)));
+            return usage(QStringLiteral("%1: unknown option '%2'").arg(command, ShortInput(arg)));
     }
     if (args.size() != count) {
         return usage(QStringLiteral("%1: expected %2 file argument%3, got %4")

@@ -68,8 +68,8 @@ int Export(const QStringList &arguments)
     if (!takeOption(args, QStringLiteral("--format"), &format, &present))
         return usage(QStringLiteral("--format needs a value: grid or community"));
     if (format != QLatin1String("grid") && format != QLatin1String("community"))
-        return usage(QStringLiteral("unknown CSV format %1: use grid or community")
-                         .arg(QuotedInput(format)));
+        return usage(QStringLiteral("unknown CSV format '%1': use grid or community")
+                         .arg(ShortInput(format)));
     if (const int status = checkPositional(QStringLiteral("export"), args, 2); status != kExitOk)
         return status;
     MemoryImage image;

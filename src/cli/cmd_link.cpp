@@ -112,7 +112,7 @@ QString OpenFailureMessage(
     QString message, const QString &port, OpenFailure failure, const QString &detail)
 {
     if (!detail.isEmpty())
-        message += QStringLiteral(" (%1: %2)").arg(QuotedInput(port), detail);
+        message += QStringLiteral(" (%1: %2)").arg(ShortInput(port), detail);
     QString hint;
     if (failure == OpenFailure::PermissionDenied)
         hint = PortAccessHint(port);
@@ -299,7 +299,7 @@ bool ParseSimulateArgs(
         }
     }
     if (!args.isEmpty()) {
-        *exitCode = usage(QStringLiteral("unexpected argument %1").arg(QuotedInput(args[0])));
+        *exitCode = usage(QStringLiteral("unexpected argument '%1'").arg(ShortInput(args[0])));
         return false;
     }
     return true;

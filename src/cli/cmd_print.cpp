@@ -59,7 +59,7 @@ int Print(const QStringList &arguments)
         return usage(error);
     for (const QString &arg : args) {
         if (arg.startsWith(QLatin1String("--")))
-            return usage(QStringLiteral("print: unknown option %1").arg(QuotedInput(arg)));
+            return usage(QStringLiteral("print: unknown option '%1'").arg(ShortInput(arg)));
     }
     if (args.size() != 2)
         return usage(QStringLiteral("print needs FILE and PDF"));

@@ -16,7 +16,7 @@ QString Advice(const QString &portName, OpenFailure failure, const QString &deta
             "No serial port is chosen. Choose the radio's port under Setup > Com Setup.",
             "未选择串口。请在“设置 > 串口设置”中选择对讲机所接的串口。");
     // A typed port name may be anything; the message repeats a short part of it.
-    const QString device = QuotedInput(DevicePath(portName));
+    const QString device = ShortInput(DevicePath(portName));
     switch (failure) {
     case OpenFailure::NotFound:
         return LangText("%1 does not exist. Plug in the programming cable, or choose its port "

@@ -80,13 +80,13 @@ QString PortNameProblem(const QString &name)
             return QString(); // the open says what is wrong with a path
         return QCoreApplication::translate(
             "ComPort", "there is no device %1 (a port name without a folder is looked up in /dev)")
-            .arg(QuotedInput(path));
+            .arg(ShortInput(path));
     }
     if (S_ISCHR(info.st_mode))
         return QString();
     return QCoreApplication::translate(
         "ComPort", "%1 is not a serial port (it is a file or a folder, not a device)")
-        .arg(QuotedInput(path));
+        .arg(ShortInput(path));
 #else
     return QString();
 #endif
@@ -137,7 +137,7 @@ QString PortAccessHint(const QString &name)
     return QCoreApplication::translate("ComPort",
         "you may not use %1: add yourself to the group that owns it (%2): "
         "sudo usermod -aG %2 $USER, then log in again")
-        .arg(QuotedInput(DevicePath(name)), group);
+        .arg(ShortInput(DevicePath(name)), group);
 #else
     Q_UNUSED(name)
     return QString();

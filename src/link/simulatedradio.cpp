@@ -24,7 +24,7 @@ bool FaultPlan::add(const QString &text, QString *error)
     const bool hasAt = text.contains(QLatin1Char('@'));
     int n = -1;
     if (hasAt && !parseBlock(at, &n)) {
-        *error = QStringLiteral("bad number in fault %1").arg(QuotedInput(text));
+        *error = QStringLiteral("bad number in fault '%1'").arg(ShortInput(text));
         return false;
     }
     if (kind == QLatin1String("silent")) {
@@ -44,10 +44,10 @@ bool FaultPlan::add(const QString &text, QString *error)
     } else if (hasAt && kind == QLatin1String("corrupt-write-last")) {
         corruptLastWriteAt = n;
     } else {
-        *error = QStringLiteral("unknown fault %1 (silent[@N], other-byte, no-ident-ack, "
+        *error = QStringLiteral("unknown fault '%1' (silent[@N], other-byte, no-ident-ack, "
                                 "short-reply@N, no-ack@N, hang-up@N, corrupt-write@N, "
                                 "corrupt-write-last@N)")
-                     .arg(QuotedInput(text));
+                     .arg(ShortInput(text));
         return false;
     }
     return true;

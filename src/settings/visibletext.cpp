@@ -23,7 +23,7 @@ QString VisibleText(const QString &text)
     return shown;
 }
 
-QString QuotedInput(const QString &text)
+QString ShortInput(const QString &text)
 {
     // Cut before escaping, so that forty NUL bytes show as forty "\x00", and
     // never between the two halves of a surrogate pair.
@@ -36,5 +36,10 @@ QString QuotedInput(const QString &text)
     QString shown = VisibleText(text.left(keep));
     if (keep < text.size())
         shown += QChar(0x2026); // …
-    return QLatin1Char('"') + shown + QLatin1Char('"');
+    return shown;
+}
+
+QString QuotedInput(const QString &text)
+{
+    return QLatin1Char('"') + ShortInput(text) + QLatin1Char('"');
 }

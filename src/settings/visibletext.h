@@ -10,6 +10,10 @@ QString VisibleText(const QString &text);
 // The most characters of a value from outside that a message repeats.
 constexpr int kLongestQuotedInput = 40;
 
+// text as a message repeats it: its first kLongestQuotedInput characters and "…"
+// when it is longer, control characters written out, no quotes added.
+QString ShortInput(const QString &text);
+
 // text in double quotes for a message: its first kLongestQuotedInput characters
 // and "…" when it is longer, control characters written out. Every message that
 // repeats what a user typed or a file holds quotes it so; a value of a megabyte

@@ -152,14 +152,14 @@ void TestCliLink::openFailure_data()
     // A name without a folder is a device in /dev, never a file in the current folder.
     QTest::newRow("a file named without a folder")
         << "regular.txt"
-        << " (\"regular.txt\": there is no device \"/dev/regular.txt\"";
+        << " (regular.txt: there is no device /dev/regular.txt";
     QTest::newRow("a name of 5000 characters is repeated in part")
         << QString(5000, QLatin1Char('x'))
-        << QStringLiteral(" (\"%1\u2026\": there is no device \"/dev/%2\u2026\"")
+        << QStringLiteral(" (%1\u2026: there is no device /dev/%2\u2026")
                .arg(QString(40, QLatin1Char('x')), QString(35, QLatin1Char('x')));
     QTest::newRow("a regular file")
         << "./regular.txt"
-        << " (\"./regular.txt\": \"./regular.txt\" is not a serial port";
+        << " (./regular.txt: ./regular.txt is not a serial port";
 }
 
 void TestCliLink::openFailure()
@@ -293,7 +293,7 @@ void TestCliLink::simulatedPortKeepsItsMemory()
     const CliRun busy = RunCli({"write", "--port", "sim", path("in.dat")}, {}, env);
     QCOMPARE(busy.exitCode, 1);
     QVERIFY2(clock.elapsed() < 2000, qPrintable(QString::number(clock.elapsed())));
-    QVERIFY2(busy.err.contains("sim: the simulated radio is in use by another process "
+    QVERIFY2(busy.err.contains("(sim: the simulated radio is in use by another process "
                                "(htprog-cli, process")
             && busy.err.endsWith("Another program is using sim. Try again when it has finished.\n"),
         qPrintable(busy.err));

@@ -88,11 +88,11 @@ void TestComPort::nameThatIsNoPort_data()
                            << "no port name was given";
     QTest::newRow("a file in this folder is looked up in /dev")
         << "htprog-port.txt"
-        << "there is no device \"/dev/htprog-port.txt\"";
+        << "there is no device /dev/htprog-port.txt";
     QTest::newRow("a regular file by its path") << "./htprog-port.txt"
-                                                << "\"./htprog-port.txt\" is not a serial port";
+                                                << "./htprog-port.txt is not a serial port";
     QTest::newRow("a folder") << "/tmp"
-                              << "\"/tmp\" is not a serial port";
+                              << "/tmp is not a serial port";
     QTest::newRow("a device may be one") << "/dev/null"
                                          << "";
 }
