@@ -39,10 +39,7 @@ public:
         : m_steps(steps)
         , m_showBar(IsTerminal(stderr))
     { }
-    ~CliObserver() override
-    {
-        finish();
-    }
+    ~CliObserver() override { finish(); }
     // Ends the bar's line, so that what follows starts on a line of its own.
     void finish()
     {
@@ -61,15 +58,9 @@ public:
         std::fflush(stderr);
         m_shown = true;
     }
-    bool shouldStop() override
-    {
-        return g_interrupted.load();
-    }
+    bool shouldStop() override { return g_interrupted.load(); }
     // The CLI answers the Retry/Cancel question with Cancel.
-    bool retryAfterCommunicationError() override
-    {
-        return false;
-    }
+    bool retryAfterCommunicationError() override { return false; }
 
 private:
     int m_steps;

@@ -334,8 +334,8 @@ bool SaveFileBytes(const QString &path, const QByteArray &bytes, QString *why, b
         return false;
 #ifdef Q_OS_WIN
     // Windows refuses to replace a read-only file; say so instead of "Access is denied".
-    const DWORD attributes
-        = ::GetFileAttributesW(reinterpret_cast<const wchar_t *>(QDir::toNativeSeparators(path).utf16()));
+    const DWORD attributes = ::GetFileAttributesW(
+        reinterpret_cast<const wchar_t *>(QDir::toNativeSeparators(path).utf16()));
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) {
         *why = QCoreApplication::translate("FileAccess", "the file is read-only");
         return false;
@@ -439,10 +439,10 @@ bool HandleIdentity(HANDLE handle, quint64 *identity)
 
 bool PathIdentity(const QString &path, quint64 *identity)
 {
-    const HANDLE handle = ::CreateFileW(
-        reinterpret_cast<const wchar_t *>(QDir::toNativeSeparators(path).utf16()), 0,
-        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
-        FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    const HANDLE handle
+        = ::CreateFileW(reinterpret_cast<const wchar_t *>(QDir::toNativeSeparators(path).utf16()),
+            0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+            FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     const bool known = HandleIdentity(handle, identity);
     if (handle != INVALID_HANDLE_VALUE)
         ::CloseHandle(handle);

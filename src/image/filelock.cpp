@@ -206,8 +206,8 @@ QString HolderOf(const QString &lockName)
 // the holder is killed: a lock is never left behind.
 Attempt TryLock(const QString &lockName, HANDLE *handle, DWORD *error)
 {
-    const HANDLE opened = ::CreateFileW(NativeName(lockName).c_str(),
-        GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr, OPEN_ALWAYS,
+    const HANDLE opened = ::CreateFileW(NativeName(lockName).c_str(), GENERIC_READ | GENERIC_WRITE,
+        FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr, OPEN_ALWAYS,
         FILE_ATTRIBUTE_NORMAL | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
     if (opened == INVALID_HANDLE_VALUE) {
         *error = ::GetLastError();

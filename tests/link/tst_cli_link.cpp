@@ -157,9 +157,8 @@ void TestCliLink::openFailure_data()
         << QString(5000, QLatin1Char('x'))
         << QStringLiteral(" (%1\u2026: there is no device /dev/%2\u2026")
                .arg(QString(40, QLatin1Char('x')), QString(35, QLatin1Char('x')));
-    QTest::newRow("a regular file")
-        << "./regular.txt"
-        << " (./regular.txt: ./regular.txt is not a serial port";
+    QTest::newRow("a regular file") << "./regular.txt"
+                                    << " (./regular.txt: ./regular.txt is not a serial port";
 }
 
 void TestCliLink::openFailure()
