@@ -13,6 +13,7 @@
 namespace {
 
 const QString kIniName = QStringLiteral("Program.ini");
+const QString kUninstaller = QStringLiteral("uninstall.exe");
 
 // An environment variable naming a folder; empty when unset or not absolute (a
 // relative path would depend on the current folder).
@@ -136,8 +137,11 @@ bool DataPaths::isUsersOwn(const QString &iniPath) const
     if (iniPath == userIniPath())
         return true;
     const QFileInfo info(iniPath);
+    // A program installed by the Windows setup program has its uninstaller beside
+    // it: that Program.ini is the installation's, which changes never touch, even
+    // when the user may write there (an administrator); an unpacked folder has none.
     return info.absoluteFilePath() == QFileInfo(QDir(m_programDir), kIniName).absoluteFilePath()
-        && info.isWritable();
+        && info.isWritable() && !QFileInfo::exists(QDir(m_programDir).filePath(kUninstaller));
 }
 
 QString DataPaths::programIni() const

@@ -38,7 +38,8 @@ public:
     // folders made elsewhere (as root, under /).
     static QString userDataFolder(QString *why = nullptr);
     // True for the Program.ini files that changes are saved in: the user's own
-    // copy and a Program.ini beside the executable that the user may write.
+    // copy and a Program.ini beside the executable that the user may write, unless
+    // the executable was installed by the setup program (uninstall.exe beside it).
     bool isUsersOwn(const QString &iniPath) const;
     // The Program.ini to read; empty when there is none.
     QString programIni() const;

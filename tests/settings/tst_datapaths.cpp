@@ -47,7 +47,8 @@ private Q_SLOTS:
 private:
     QString path(const QString &relative) const { return m_dir->filePath(relative); }
     DataPaths paths() const { return DataPaths(path(QStringLiteral("bin"))); }
-    // The Program.ini of a place: "bin", "read-only bin", "share" or "user".
+    // The Program.ini of a place: "bin", "read-only bin", "installed bin" (beside
+    // the setup program's uninstaller), "share" or "user".
     QString iniOf(const QString &place) const;
     // Writes Program.ini into each place; false when a read-only place can
     // still be written (root can write anything).
@@ -92,6 +93,10 @@ bool TestDataPaths::placeIni(const QStringList &places)
         QDir().mkpath(QFileInfo(ini).absolutePath());
         if (!WriteFile(ini, kShipped))
             qFatal("cannot write %s", qPrintable(ini));
+        // The setup program leaves its uninstaller beside an installed program.
+        if (place == QLatin1String("installed bin")
+            && !WriteFile(path(QStringLiteral("bin/uninstall.exe")), "MZ"))
+            qFatal("cannot write the uninstaller");
         if (place == QLatin1String("read-only bin")) {
             QFile::setPermissions(ini, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
             QFile(path(QStringLiteral("bin"))).setPermissions(QFile::ReadOwner | QFile::ExeOwner);
@@ -141,6 +146,10 @@ void TestDataPaths::iniChoice_data()
         << QStringList {"read-only bin", "user"} << "user";
     QTest::newRow("read-only beside the program, no copy")
         << QStringList {"read-only bin", "share"} << "bin";
+    QTest::newRow("installed by the setup program, no copy")
+        << QStringList {"installed bin"} << "bin";
+    QTest::newRow("the user's copy wins over an installed one beside the program")
+        << QStringList {"installed bin", "user"} << "user";
     QTest::newRow("none") << QStringList {} << QString();
 }
 
@@ -152,6 +161,9 @@ void TestDataPaths::iniChoice()
         QSKIP("this user may write a read-only file");
     QCOMPARE(paths().programIni(), chosen.isEmpty() ? QString() : iniOf(chosen));
     QCOMPARE(ProgramIni::load(paths(), true), !chosen.isEmpty());
+    // What an installation brought is read, never saved over.
+    if (places.contains(QLatin1String("installed bin")))
+        QVERIFY(!paths().isUsersOwn(iniOf(QStringLiteral("bin"))));
 }
 
 void TestDataPaths::languageSavedWhereTheNextStartReadsIt_data()
