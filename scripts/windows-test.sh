@@ -105,6 +105,13 @@ pty="$(serve "$work/fresh-linux.dat")"
 kill "${servers[-1]}"; wait "${servers[-1]}" 2> /dev/null || true
 cmp "$work/fresh.dat" "$work/fresh-linux.dat" || failed "the radio written through wine differs from the one written by Linux"
 
+step "simulated radio: htprog-cli.exe write and read --port sim"
+(cd "$work" && "$wine_run" "$build/stage/htprog-cli.exe" write --port sim radio.dat > /dev/null) \
+    || failed "htprog-cli.exe write --port sim"
+(cd "$work" && "$wine_run" "$build/stage/htprog-cli.exe" read --port sim --no-backup sim-read.dat > /dev/null) \
+    || failed "htprog-cli.exe read --port sim"
+cmp "$work/sim-read.dat" "$work/radio.dat" || failed "the simulated radio did not keep what was written"
+
 # 3. The installer.
 step "installer: silent install"
 setup="$build/htprog-$version-win64-setup.exe"
@@ -116,6 +123,18 @@ installed="$WINEPREFIX/drive_c/Program Files/htprog"
     || failed "installed htprog-cli.exe new"
 "$linux_cli" new "$work/linux-new.dat" > /dev/null
 cmp "$work/win-new.dat" "$work/linux-new.dat" || failed "new differs from Linux"
+# A folder and files named in Chinese: made whole, read back, no lock left behind.
+mkdir -p "$work/信道"
+cp "$work/radio.dat" "$work/信道/对讲机.dat"
+(cd "$work" && LC_ALL=C.UTF-8 "$wine_run" "C:\\Program Files\\htprog\\htprog-cli.exe" new \
+    "信道\\新的.dat") || failed "installed htprog-cli.exe new in a folder named in Chinese"
+cmp "$work/信道/新的.dat" "$work/linux-new.dat" || failed "new in a folder named in Chinese differs from Linux"
+(cd "$work" && LC_ALL=C.UTF-8 "$wine_run" "C:\\Program Files\\htprog\\htprog-cli.exe" channels \
+    "信道\\对讲机.dat" --json > "$work/win-chinese-name.json") \
+    || failed "installed htprog-cli.exe channels of a file named in Chinese"
+"$linux_cli" channels "$work/radio.dat" --json > "$work/linux-chinese-name.json"
+cmp "$work/win-chinese-name.json" "$work/linux-chinese-name.json" || failed "channels of a file named in Chinese differs"
+[ -z "$(find "$work/信道" -name '*.lock')" ] || failed "a lock was left behind in the folder named in Chinese"
 "$wine_run" "C:\\Program Files\\htprog\\htprog-cli.exe" channels "Z:$(echo "$work/radio.dat" | tr / '\\')" \
     --json --lang zh > "$work/win-channels.json" || failed "installed htprog-cli.exe channels"
 "$linux_cli" channels "$work/radio.dat" --json --lang zh > "$work/linux-channels.json"
