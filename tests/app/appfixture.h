@@ -3,6 +3,7 @@
 // test instead of shown.
 #pragma once
 
+#include "datapaths.h"
 #include "messagerecorder.h"
 #include "programapp.h"
 #include "programdoc.h"
@@ -39,6 +40,13 @@ public:
 
     AppFixture()
     {
+#ifdef Q_OS_WIN
+        // Windows keeps the user's Program.ini copy in its known folder (the
+        // suite's own), not under XDG_CONFIG_HOME: each case starts without one.
+        const QString own = QFileInfo(DataPaths::userIniPath()).absolutePath();
+        if (own.endsWith(QLatin1Char('/') + QCoreApplication::applicationName()))
+            QDir(own).removeRecursively();
+#endif
         QDir::setCurrent(m_dir.path());
         QObject::connect(&m_strandedCheck, &QTimer::timeout, [this] { closeStrandedModal(); });
         m_strandedCheck.start(100);
@@ -51,7 +59,10 @@ public:
             qPrintable(QStringLiteral("modal windows left open: ") + strandedModals.join(',')));
     }
 
-    QString dir() const { return m_dir.path(); }
+    QString dir() const
+    {
+        return m_dir.path();
+    }
 
     void writeIni(const QByteArray &contents)
     {
@@ -91,7 +102,10 @@ public:
     {
         m_messages.queue(std::move(answers));
     }
-    const QList<MessageRecorder::Shown> &messages() const { return m_messages.shown(); }
+    const QList<MessageRecorder::Shown> &messages() const
+    {
+        return m_messages.shown();
+    }
 
     // Closes every modal dialog that opens while it runs (the settings dialogs
     // that the commands open), recording its class name.
@@ -125,7 +139,10 @@ public:
         installLanguage(QString::fromLatin1(language));
         return start(arguments);
     }
-    CProgramApp *app() const { return m_app.get(); }
+    CProgramApp *app() const
+    {
+        return m_app.get();
+    }
 
     QStringList launched;
     QStringList rejectedDialogs;

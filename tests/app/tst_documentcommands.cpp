@@ -327,7 +327,8 @@ void TestDocumentCommands::saveOverAFileOfAnotherSize()
     action(kCmdFileSave)->trigger();
     QCOMPARE(m_fixture->messages().size(), 1);
     QVERIFY2(m_fixture->messages()[0].text.startsWith(
-                 QStringLiteral("%1 is 8292 bytes, not an 8192-byte image.").arg(file)),
+                 QStringLiteral("%1 is 8292 bytes, not an 8192-byte image.")
+                     .arg(QDir::toNativeSeparators(file))),
         qPrintable(m_fixture->messages()[0].text));
     QCOMPARE(m_fixture->messages()[0].buttons, QMessageBox::Yes | QMessageBox::No);
     if (answer == QMessageBox::Yes) {

@@ -227,7 +227,8 @@ void TestFileCommands::importRefusesWhatIsNoCsvFile()
     action(kCmdImportCsv)->trigger();
 
     QCOMPARE(m_fixture->messages().size(), 1);
-    QVERIFY(m_fixture->messages().first().text.startsWith(message.arg(file)));
+    QVERIFY(
+        m_fixture->messages().first().text.startsWith(message.arg(QDir::toNativeSeparators(file))));
     QVERIFY(document()->image() == before);
     QVERIFY(!document()->IsModified());
 }

@@ -439,7 +439,11 @@ QTEST_MAIN(TestMainFrame)
 // Program > Write even though the window's own menu has a Close item.
 void TestMainFrame::documentWindowKeysAndPort()
 {
+#ifdef Q_OS_WIN
+    QSettings(QStringLiteral("HKEY_CURRENT_USER\\Software\\testprog"), QSettings::NativeFormat)
+#else
     QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("testprog"))
+#endif
         .setValue(QStringLiteral("com"), QStringLiteral("sim"));
     g_strComPort.clear();
     QVERIFY(startWith(AppFixture::ini("English")));

@@ -83,6 +83,10 @@ void TestProgramApp::startUp()
     QFETCH(bool, started);
     QFETCH(QString, message);
 
+#ifdef Q_OS_WIN
+    if (QString::fromLatin1(QTest::currentDataTag()).startsWith(QLatin1String("lower-case")))
+        QSKIP("Windows finds chinese.qm as Chinese.qm: its file names ignore case");
+#endif
     AppFixture fixture;
     if (!ini.isEmpty())
         fixture.writeIni(ini);

@@ -54,6 +54,9 @@ void TestPrintGui::printDialogRangeIsPageCount()
 {
     QFETCH(int, channels);
     QFETCH(int, pages);
+#ifdef Q_OS_WIN
+    QSKIP("the Windows print dialog is the system's own, not a QPrintDialog to look into");
+#endif
     int maxPage = -1;
     WhenShown<QPrintDialog>([&maxPage](QPrintDialog *dialog) {
         if (dialog)

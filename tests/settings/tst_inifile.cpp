@@ -398,7 +398,7 @@ void TestIniFile::failedSaveKeepsTheOldFile()
     QString result = QStringLiteral("<not saved>");
     {
         const FileSizeLimit fullDisk(64); // the write fails half-way
-        QVERIFY(fullDisk.active());
+        REQUIRE_FULL_DISK(fullDisk);
         result = ini.Save(false);
     }
     QCOMPARE(result, QString());

@@ -22,10 +22,12 @@ constexpr rlim_t RLIM_INFINITY = ~rlim_t(0);
 #ifdef _WIN32
 #define MAKE_FIFO(path) QSKIP("Windows has no FIFOs in the file system")
 #define LINK_TO_DEVICE(path) QSKIP("Windows has no devices in the file system")
+#define REQUIRE_FULL_DISK(limit) QSKIP("Windows cannot limit the size of a process's files")
 #else
 #include <sys/stat.h>
 #define MAKE_FIFO(path) QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0)
 #define LINK_TO_DEVICE(path) QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path))
+#define REQUIRE_FULL_DISK(limit) QVERIFY(limit.active())
 #endif
 
 // The whole file, or "<unreadable>" when it cannot be read.
