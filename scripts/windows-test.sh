@@ -35,23 +35,36 @@ export XDG_CONFIG_HOME="$HOME/config" XDG_DATA_HOME="$HOME/data" XDG_RUNTIME_DIR
 mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"
 
-# One wine prefix for all checks, made before anything runs in parallel.
-export WINEPREFIX="$build/wine"
-"$wine_run" cmd /c exit 0 > /dev/null 2>&1 || true
-wineserver_wait() { WINEPREFIX="$WINEPREFIX" timeout 60 wineserver --wait || true; }
-
-# A display for the program and for the suites that want one.
+# A display for the program and for the suites that want one. It must accept
+# connections before the first wine process starts: wine's desktop process,
+# started once per prefix, keeps the display it found.
 display=":$((90 + RANDOM % 9))"
+while [ -e "/tmp/.X11-unix/X${display#:}" ]; do
+    display=":$((90 + RANDOM % 9))"
+done
 Xvfb "$display" -screen 0 1366x768x24 -nolisten tcp > /dev/null 2>&1 &
 xvfb_pid=$!
 servers=()
+export WINEPREFIX="$build/wine"
 cleanup() {
     for pid in "${servers[@]}"; do kill "$pid" 2> /dev/null || true; done
-    kill "$xvfb_pid" 2> /dev/null || true
     WINEPREFIX="$WINEPREFIX" wineserver -k 2> /dev/null || true
+    kill "$xvfb_pid" 2> /dev/null || true
 }
 trap cleanup EXIT
 export DISPLAY="$display"
+for _ in $(seq 100); do
+    xdpyinfo > /dev/null 2>&1 && break
+    sleep 0.1
+done
+xdpyinfo > /dev/null 2>&1 || failed "Xvfb did not start on $display"
+
+# One wine prefix for all checks, made before anything runs in parallel, with
+# no wine process left from before (it would hold another display).
+wineserver -k 2> /dev/null || true
+timeout 60 wineserver --wait 2> /dev/null || true
+"$wine_run" cmd /c exit 0 > /dev/null 2>&1 || true
+wineserver_wait() { WINEPREFIX="$WINEPREFIX" timeout 60 wineserver --wait || true; }
 
 # 1. The suites.
 step "running the test suites under wine"
