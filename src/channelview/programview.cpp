@@ -72,7 +72,6 @@ CProgramView::CProgramView(CProgramDoc *document, QWidget *parent)
     setUpRowCommands();
     connect(m_bands, &BandLimitBoxes::boxLeft, this, &CProgramView::commitBands);
     if (document) {
-        connect(document, &CProgramDoc::commitRequested, this, &CProgramView::PullIntoImage);
         connect(document, &CProgramDoc::stateReset, this, &CProgramView::RefreshFromImage);
         connect(document, &CProgramDoc::bandsChanged, this, &CProgramView::showBands);
         connect(document, &CProgramDoc::receivingChanged, this, &CProgramView::setReceiving);
