@@ -43,6 +43,11 @@ CChildFrame::CChildFrame(CProgramDoc *document, QWidget *parent)
     }
 }
 
+void CChildFrame::commitPendingEdits()
+{
+    m_view->PullIntoImage();
+}
+
 void CChildFrame::closeEvent(QCloseEvent *event)
 {
     // The document stays open; Channel Information shows the window again.

@@ -25,6 +25,12 @@ public:
 
     CProgramDoc *document() const { return m_document; }
     CProgramView *view() const { return m_view; }
+    // The step before every command that takes the document as a whole (save,
+    // write to the radio, print, undo and redo, compare, import, export, New,
+    // close): the view commits what it still holds (an open cell editor, a band
+    // box being typed in) into the document. The document never asks its views
+    // for it; the frame asks the window's view.
+    void commitPendingEdits();
     // Places the window at the area's top-left corner, sized to show the whole
     // form but never more than kMaxWidth by kMaxHeight nor more than the area.
     // This is the size the window returns to from maximised.

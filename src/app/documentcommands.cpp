@@ -137,7 +137,7 @@ void DocumentCommands::fileNew()
     CProgramDoc *document = active->document();
     if (document->isReceiving())
         return;
-    document->CommitPendingEdits();
+    active->commitPendingEdits();
     if (document->IsModified()) {
         if (!resolveUnsavedEdits(active, false))
             return;
@@ -237,6 +237,7 @@ QString DocumentCommands::askFileName(bool save, const QString &proposed)
 
 bool DocumentCommands::writeDocument(CChildFrame *child, const QString &path)
 {
+    child->commitPendingEdits();
     DatResult result = child->document()->OnSaveDocument(path);
     // Opening such a file ignored its bytes past the image; replacing it loses them.
     if (result.error == DatError::NotAnImage) {
@@ -289,7 +290,7 @@ bool DocumentCommands::saveAs(CChildFrame *child)
 bool DocumentCommands::resolveUnsavedEdits(CChildFrame *child, bool revertOnDiscard)
 {
     CProgramDoc *document = child->document();
-    document->CommitPendingEdits();
+    child->commitPendingEdits();
     if (!document->IsModified())
         return true;
     const QString text = tr("The document \"%1\" has changes that were not saved.\nSave them now?")

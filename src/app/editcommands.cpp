@@ -85,7 +85,7 @@ void EditCommands::undoOrRedo(bool redo)
     if (!child || !m_usable)
         return;
     // An editor or band box still holding typed text: that is the latest edit.
-    child->document()->CommitPendingEdits();
+    child->commitPendingEdits();
     if (redo)
         m_group.redo();
     else

@@ -132,8 +132,8 @@ void ImageFileCommands::compareWith()
         warn(loaded.message);
         return;
     }
+    child->commitPendingEdits();
     CProgramDoc *document = child->document();
-    document->CommitPendingEdits();
     const ImageDiff diff = DiffImages(document->image(), other, g_bChinese, g_iniFile);
     auto *window = new CCompareDlg(diff, document->title(), QFileInfo(path).fileName(), m_frame);
     connect(window, &CCompareDlg::channelActivated, this,
@@ -170,7 +170,7 @@ void ImageFileCommands::importCsv()
         warn(error);
         return;
     }
-    child->document()->CommitPendingEdits();
+    child->commitPendingEdits();
     CCsvImportDlg dialog(child->document(), csv, QFileInfo(path).fileName(), m_frame);
     dialog.exec();
 }
@@ -186,7 +186,7 @@ void ImageFileCommands::exportCsv()
         = askFileName(FileRequest::ExportCsv, proposed + QStringLiteral(".csv"), &layout);
     if (path.isEmpty() || !child)
         return;
-    child->document()->CommitPendingEdits();
+    child->commitPendingEdits();
     const DatResult saved
         = SaveFileAtomically(path, ExportChannelsCsv(child->document()->image(), layout));
     if (!saved.ok())

@@ -153,11 +153,13 @@ void CMainFrame::connectFileCommands()
     connect(m_actions->defaultAboutAction(), &QAction::triggered, this, about);
     on(kCmdPrint, [this] {
         if (CChildFrame *child = activeChild()) {
+            child->commitPendingEdits();
             PrintDocument(this, child->document());
         }
     });
     on(kCmdPrintPreview, [this] {
         if (CChildFrame *child = activeChild()) {
+            child->commitPendingEdits();
             PreviewDocument(this, child->document());
         }
     });
@@ -181,12 +183,24 @@ void CMainFrame::connectDocumentCommands()
     });
     on(kCmdSqlAdjust,
         [this](CChildFrame *child) { DialogCommands::SqlAdjust(this, child->document()); });
-    on(kCmdRead,
-        [this](CChildFrame *child) { DialogCommands::ReadFromRadio(this, child->document()); });
-    on(kCmdWrite,
-        [this](CChildFrame *child) { DialogCommands::WriteToRadio(this, child->document()); });
+    on(kCmdRead, [this](CChildFrame *child) { openTransfer(child, false); });
+    on(kCmdWrite, [this](CChildFrame *child) { openTransfer(child, true); });
     on(kCmdComSetup, [this](CChildFrame *) { DialogCommands::ComSetup(this); });
     on(kCmdLanguage, [this](CChildFrame *) { onLanguage(); });
+}
+
+void CMainFrame::openTransfer(CChildFrame *child, bool write)
+{
+    if (DialogCommands::TransferDialogOpen())
+        return;
+    // What is still typed goes in first (a write sends it, and Undo of a read
+    // brings it back), and again as OK starts the transfer: the dialog is
+    // modeless, so the grid can be typed into while it waits.
+    child->commitPendingEdits();
+    CProcessDlg *dialog = write ? DialogCommands::WriteToRadio(this, child->document())
+                                : DialogCommands::ReadFromRadio(this, child->document());
+    if (dialog)
+        connect(dialog, &CProcessDlg::transferStarting, child, &CChildFrame::commitPendingEdits);
 }
 
 void CMainFrame::connectViewCommands()

@@ -65,6 +65,8 @@ private:
     void connectFileCommands();
     void connectDocumentCommands();
     void connectViewCommands();
+    // Program > Read (write false) and Write for the document of child.
+    void openTransfer(CChildFrame *child, bool write);
     void updateCommandStates();
     void updateLockIndicators();
     void onLanguage();

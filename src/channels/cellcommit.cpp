@@ -11,8 +11,7 @@ int messageFor(FrequencyCheck::Status status)
 }
 
 // The Rx cell: the channel exists exactly while this cell holds a frequency.
-void commitRx(CellCommit &result, const QString &text, CellExit exit, const BandLimitValues &limits,
-    bool chinese)
+void commitRx(CellCommit &result, const QString &text, const BandLimitValues &limits, bool chinese)
 {
     const bool wasEmpty = result.row[kColRx].isEmpty();
     if (text.isEmpty()) {
@@ -23,7 +22,6 @@ void commitRx(CellCommit &result, const QString &text, CellExit exit, const Band
     if (check.status != FrequencyCheck::Accepted) {
         result.message = messageFor(check.status);
         result.row = ChannelTexts();
-        result.stay = exit == CellExit::Enter;
         return;
     }
     if (wasEmpty)
@@ -47,7 +45,6 @@ void commitTx(CellCommit &result, const QString &text, CellExit exit, const Band
         return;
     }
     result.message = messageFor(check.status);
-    result.stay = exit == CellExit::Enter;
     if (check.status == FrequencyCheck::OffStep && exit == CellExit::Move)
         result.row = ChannelTexts();
     else
@@ -57,12 +54,11 @@ void commitTx(CellCommit &result, const QString &text, CellExit exit, const Band
 // A frequency text that is not wholly a number ("146,525", "146.52abc", "1.4e2")
 // is refused and the row stays as it was: reading the number at its front would
 // store a frequency nobody typed.
-bool RefuseNonNumber(CellCommit &result, const QString &text, CellExit exit)
+bool RefuseNonNumber(CellCommit &result, const QString &text)
 {
     if (text.isEmpty() || IsPlainDecimal(text))
         return false;
     result.message = kMsgNotAFrequency;
-    result.stay = exit == CellExit::Enter;
     return true;
 }
 
@@ -74,7 +70,7 @@ CellCommit CommitCellText(const ChannelTexts &row, int column, const QString &te
     CellCommit result;
     result.row = row;
     if ((column == kColRx || column == kColTx || column < 0 || column >= kChannelColumns)
-        && RefuseNonNumber(result, text, exit))
+        && RefuseNonNumber(result, text))
         return result;
     if (column == kColTx) {
         commitTx(result, text, exit, limits);
@@ -82,7 +78,7 @@ CellCommit CommitCellText(const ChannelTexts &row, int column, const QString &te
         const bool inChannel = !row[kColRx].isEmpty() || !row[kColTx].isEmpty();
         result.row[column] = inChannel ? text : QString();
     } else {
-        commitRx(result, text, exit, limits, chinese);
+        commitRx(result, text, limits, chinese);
     }
     return result;
 }

@@ -16,7 +16,6 @@ struct CellCommit
 {
     ChannelTexts row; // the row after the commit
     int message = 0; // 0, or the string-table id to show (61448 / 61456 / 61470)
-    bool stay = false; // Enter after a refused frequency: the current cell stays
 };
 
 // row: the texts before the commit; column: kColRx ... kColName; text: the editor's.

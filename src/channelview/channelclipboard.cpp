@@ -7,9 +7,7 @@
 
 #include <QDataStream>
 #include <QIODevice>
-#include <QMap>
 #include <QMimeData>
-#include <iterator>
 
 namespace ChannelClipboard {
 namespace {
@@ -18,80 +16,12 @@ namespace {
 const QString kRowBytesFormat = QStringLiteral("application/x-htprog-channel-rows");
 constexpr int kSlotBytes = ImageMap::kChannelSize + ImageMap::kNameSize;
 
-struct TextLine
-{
-    int line = 0; // from 1
-    QStringList fields;
-};
-
-// Tab-separated lines as spreadsheets copy them: a field in double quotes may hold
-// tabs, line breaks and doubled quotes. Blank lines are left out; reading stops
-// after `most` lines (a header and more rows than the table has are enough).
-QList<TextLine> splitLines(const QString &text, int most)
-{
-    QList<TextLine> lines;
-    TextLine current {1, {}};
-    QString field;
-    int line = 1;
-    bool quoted = false;
-    const auto endLine = [&] {
-        current.fields << field;
-        field.clear();
-        if (current.fields.size() > 1 || !current.fields.constFirst().isEmpty())
-            lines.append(current);
-        current = {line, {}};
-    };
-    for (int i = 0; i < text.size() && lines.size() < most; ++i) {
-        const QChar c = text.at(i);
-        if (quoted) {
-            if (c == QLatin1Char('"') && text.mid(i + 1, 1) == QLatin1String("\"")) {
-                field += c;
-                ++i;
-            } else if (c == QLatin1Char('"')) {
-                quoted = false;
-            } else {
-                // CR LF, LF and CR alone each end a line of the clipboard.
-                const bool crLf
-                    = c == QLatin1Char('\r') && text.mid(i + 1, 1) == QLatin1String("\n");
-                line += (c == QLatin1Char('\n') || (c == QLatin1Char('\r') && !crLf)) ? 1 : 0;
-                field += c;
-            }
-        } else if (c == QLatin1Char('"') && field.isEmpty()) {
-            quoted = true;
-        } else if (c == QLatin1Char('\t')) {
-            current.fields << field;
-            field.clear();
-        } else if (c == QLatin1Char('\r') && text.mid(i + 1, 1) == QLatin1String("\n")) {
-            continue; // the LF that follows ends the line
-        } else if (c == QLatin1Char('\n') || c == QLatin1Char('\r')) {
-            ++line;
-            endLine();
-        } else {
-            field += c;
-        }
-    }
-    endLine();
-    return lines;
-}
-
 QStringList gridHeader()
 {
     QStringList header;
-    for (int column = -1; column < kChannelColumns; ++column)
+    for (int column = kChHeading; column < kChannelColumns; ++column)
         header << ColumnCsvHeading(column);
     return header;
-}
-
-// The column of a heading in either language: -1 for CH, -2 for none.
-int headingColumn(const QString &text)
-{
-    const QString name = text.trimmed();
-    for (int column = -1; column < kChannelColumns; ++column) {
-        if (name.compare(ColumnCsvHeading(column), Qt::CaseInsensitive) == 0
-            || name == ColumnHeader(column, true))
-            return column;
-    }
-    return -2;
 }
 
 QString chText(int record)
@@ -121,6 +51,43 @@ void placeBytes(MemoryImage &image, int record, const char *bytes)
         image.begin() + ImageMap::kNameBase + ImageMap::kNameSize * record);
 }
 
+// The rows as the grid CSV import reads them: CH in front, set to the record each
+// line goes to whatever the clipboard had there. Cells a row leaves out at its
+// end get the values of a new channel, as a column missing from the text does:
+// empty, but for the Tx frequency of a new channel, which is its Rx frequency.
+CsvTable importTable(CsvRecord header, QList<CsvRecord> lines, int first)
+{
+    QStringList &headings = header.fields;
+    qsizetype ch = -1;
+    for (qsizetype i = 0; i < headings.size() && ch < 0; ++i)
+        ch = GridHeadingColumn(headings.at(i)) == kChHeading ? i : -1;
+    if (ch >= 0)
+        headings.removeAt(ch);
+    qsizetype rx = -1;
+    qsizetype tx = headings.size();
+    for (qsizetype i = 0; i < headings.size(); ++i) {
+        if (GridHeadingColumn(headings.at(i)) == kColRx)
+            rx = i;
+        else if (GridHeadingColumn(headings.at(i)) == kColTx)
+            tx = i;
+    }
+    for (int i = 0; i < lines.size(); ++i) {
+        QStringList &fields = lines[i].fields;
+        if (ch >= 0 && ch < fields.size())
+            fields.removeAt(ch);
+        const qsizetype given = fields.size();
+        while (fields.size() < headings.size())
+            fields.append(QString());
+        if (tx >= given && tx < headings.size() && rx >= 0 && rx < given)
+            fields[tx] = fields.at(rx);
+        fields.prepend(chText(first + i));
+    }
+    headings.prepend(ColumnCsvHeading(kChHeading));
+    CsvTable table;
+    table.records = QList<CsvRecord> {header} + lines;
+    return table;
+}
+
 } // namespace
 
 QMimeData *copyRows(const MemoryImage &image, const QList<int> &records)
@@ -148,13 +115,20 @@ QMimeData *copyRows(const MemoryImage &image, const QList<int> &records)
 Paste readRows(const QMimeData *mime, const MemoryImage &image, int first, bool chinese)
 {
     Paste result;
-    QList<TextLine> lines
-        = mime ? splitLines(mime->text(), ImageMap::kChannelCount + 2) : QList<TextLine>();
-    QStringList header = gridHeader();
-    if (!lines.isEmpty() && headingColumn(lines.constFirst().fields.value(0)) != -2)
-        header = lines.takeFirst().fields;
+    // A header and more rows than the table has are enough to read.
+    CsvTable table = mime ? ParseTable(mime->text(), QLatin1Char('\t'), ImageMap::kChannelCount + 2)
+                          : CsvTable();
+    if (!table.ok() && !table.tooManyRecords) {
+        result.line = table.errorLine;
+        result.error = table.error;
+        return result;
+    }
+    QList<CsvRecord> lines = std::move(table.records);
+    CsvRecord header {0, gridHeader()};
+    if (!lines.isEmpty() && GridHeadingColumn(lines.constFirst().fields.value(0)) != kNoHeading)
+        header = lines.takeFirst();
     else if (!lines.isEmpty() && lines.constFirst().fields.size() <= kChannelColumns)
-        header.removeFirst(); // cells copied without their CH column
+        header.fields.removeFirst(); // cells copied without their CH column
     if (lines.isEmpty()) {
         result.error
             = PickText(chinese, "The clipboard holds no channel rows.", "剪贴板中没有信道行。");
@@ -171,38 +145,7 @@ Paste readRows(const QMimeData *mime, const MemoryImage &image, int first, bool 
         return result;
     }
 
-    // The rows as the CSV import reads them, CH set to the rows they go to; the
-    // CSV line where each row starts leads back to its line of the clipboard.
-    int ch = -1;
-    for (int i = 0; i < header.size() && ch < 0; ++i)
-        ch = headingColumn(header.at(i)) == -1 ? i : -1;
-    if (ch >= 0)
-        header.removeAt(ch);
-    qsizetype rx = -1;
-    qsizetype tx = header.size();
-    for (qsizetype i = 0; i < header.size(); ++i) {
-        if (headingColumn(header.at(i)) == kColRx)
-            rx = i;
-        else if (headingColumn(header.at(i)) == kColTx)
-            tx = i;
-    }
-    QString csv = FormatCsvRecord(QStringList {ColumnCsvHeading(-1)} + header);
-    QMap<int, int> clipboardLine {{1, 1}}; // CSV line -> clipboard line
-    for (int i = 0; i < lines.size(); ++i) {
-        QStringList fields = lines.at(i).fields;
-        if (ch >= 0 && ch < fields.size())
-            fields.removeAt(ch);
-        // Cells a row leaves out at its end get the values of a new channel, as a
-        // column missing from the text does: empty, but for the Tx frequency of a
-        // new channel, which is its Rx frequency.
-        const qsizetype given = fields.size();
-        while (fields.size() < header.size())
-            fields.append(QString());
-        if (tx >= given && tx < header.size() && rx >= 0 && rx < given)
-            fields[tx] = fields.at(rx);
-        clipboardLine.insert(int(csv.count(QLatin1Char('\n'))) + 1, lines.at(i).line);
-        csv += FormatCsvRecord(QStringList {chText(first + i)} + fields);
-    }
+    const CsvTable rows = importTable(header, lines, first);
     MemoryImage work = image;
     const QByteArray bytes = ownBytes(mime, int(lines.size()));
     for (int i = 0; i * kSlotBytes < bytes.size(); ++i)
@@ -213,10 +156,9 @@ Paste readRows(const QMimeData *mime, const MemoryImage &image, int first, bool 
     CsvImportOptions options;
     options.newChannelValues = bytes.isEmpty();
     options.strictNames = true;
-    const CsvImportResult imported = ImportChannelsCsv(csv.toUtf8(), work, options);
+    const CsvImportResult imported = ImportChannelTable(rows, work, options);
     if (!imported.ok()) {
-        const auto at = clipboardLine.upperBound(imported.errorLine);
-        result.line = imported.errorLine > 0 ? std::prev(at).value() : 0;
+        result.line = imported.errorLine;
         result.error = imported.error; // its quotes of the text are cut short
         return result;
     }

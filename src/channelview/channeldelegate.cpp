@@ -115,8 +115,8 @@ void ChannelDelegate::setEditorData(QWidget *editor, const QModelIndex &index) c
 void ChannelDelegate::setModelData(
     QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const
 {
-    model->setData(index, editorText(editor),
-        m_commitOnEnter ? ChannelTableModel::kCommitOnEnterRole : int(Qt::EditRole));
+    const int role = m_enterCommits ? ChannelTableModel::kCommitOnEnterRole : int(Qt::EditRole);
+    m_refused = !model->setData(index, editorText(editor), role);
 }
 
 void ChannelDelegate::updateEditorGeometry(
@@ -143,6 +143,21 @@ QString ChannelDelegate::editorText(const QWidget *editor)
     return QString();
 }
 
+void ChannelDelegate::endEdit(QWidget *editor, const QKeyEvent *key)
+{
+    const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+    m_enterCommits = enter;
+    m_refused = false;
+    Q_EMIT commitData(editor);
+    m_enterCommits = false;
+    const bool backward
+        = !enter && (key->key() == Qt::Key_Backtab || key->modifiers().testFlag(Qt::ShiftModifier));
+    EndEditHint hint = backward ? EditPreviousItem : EditNextItem;
+    if (enter && m_refused)
+        hint = NoHint; // the current cell stays
+    Q_EMIT closeEditor(editor, hint);
+}
+
 bool ChannelDelegate::eventFilter(QObject *watched, QEvent *event)
 {
     auto *editor = qobject_cast<QWidget *>(watched);
@@ -157,18 +172,17 @@ bool ChannelDelegate::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::KeyPress) {
         auto *key = static_cast<QKeyEvent *>(event);
         if (IsTableKey(key, pickList)) {
-            Q_EMIT tableKeyPressed(key);
+            // Not for the editor: an ignored key goes on to the table, as the keys
+            // an edit box does not take do.
+            key->ignore();
             return true;
         }
         switch (key->key()) {
         case Qt::Key_Return:
         case Qt::Key_Enter:
-            Q_EMIT enterPressed();
-            return true;
         case Qt::Key_Tab:
         case Qt::Key_Backtab:
-            Q_EMIT tabPressed(
-                key->key() == Qt::Key_Backtab || key->modifiers().testFlag(Qt::ShiftModifier));
+            endEdit(editor, key);
             return true;
         case Qt::Key_Escape:
             // Undo the typing: the editor shows the cell's text again.

@@ -1,9 +1,14 @@
 // Creates the editor of a channel grid column (edit boxes for the frequencies and
 // the name, drop-down lists for the tones, power, lock, scan add and bandwidth),
 // fills it from the cell and keeps track of the one open editor. setModelData
-// hands the editor's text to the model, which checks and commits it. A pick list
-// changes only when opened or typed into: the wheel and the arrow keys over it
-// belong to the table.
+// hands the editor's text to the model, which checks and commits it.
+// Keys end an edit as Qt's delegates end it, with commitData and closeEditor:
+// Tab and Shift+Tab commit and give the hints EditNextItem and EditPreviousItem;
+// Enter commits by its own rules (the Enter role of the model) and gives
+// EditNextItem, or NoHint when the model refused the text, so that the current
+// cell stays. Escape takes the typing back and leaves the editor open. A pick
+// list changes only when opened or typed into: the wheel and the keys that move
+// the current cell go on to the table.
 #pragma once
 
 #include "centredcelldelegate.h"
@@ -35,26 +40,24 @@ public:
     QModelIndex openIndex() const { return m_editorIndex; }
 
     static QString editorText(const QWidget *editor);
-    // The next setModelData commits as the Enter key does (else as leaving the cell).
-    void setCommitOnEnter(bool onEnter) { m_commitOnEnter = onEnter; }
     // The control id of a column's editor, used as its help context.
     static int helpIdForColumn(int column);
     // The list choices of a column (empty for the edit-box columns).
     QStringList choices(int column) const;
 
 Q_SIGNALS:
-    void enterPressed();
-    void tabPressed(bool backward);
     void typing(); // a key with text reached the open editor
-    // A key that moves the current cell reached a pick list, which leaves it to the table.
-    void tableKeyPressed(QKeyEvent *event);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // Commits the editor and closes it with the hint the key asks for.
+    void endEdit(QWidget *editor, const QKeyEvent *key);
+
     bool m_chinese;
-    bool m_commitOnEnter = false;
+    bool m_enterCommits = false; // the commit under way is the Enter key's
+    mutable bool m_refused = false; // the model refused the last commit
     mutable QPointer<QWidget> m_editor;
     mutable QPersistentModelIndex m_editorIndex;
 };

@@ -2,11 +2,11 @@
 
 #include "channelcodec.h"
 #include "channeldelegate.h"
-#include "channeltablemodel.h"
 
 #include <QApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QScopedValueRollback>
 #include <algorithm>
 
 ChannelGrid::ChannelGrid(QWidget *parent)
@@ -22,10 +22,6 @@ void ChannelGrid::setChannelDelegate(ChannelDelegate *delegate)
 {
     m_delegate = delegate;
     setItemDelegate(delegate);
-    connect(delegate, &ChannelDelegate::enterPressed, this, &ChannelGrid::enterPressed);
-    connect(delegate, &ChannelDelegate::tabPressed, this, &ChannelGrid::tabPressed);
-    connect(delegate, &ChannelDelegate::tableKeyPressed, this,
-        [this](QKeyEvent *event) { keyPressEvent(event); });
     // Typing into an editor whose cell was scrolled away brings the cell back.
     connect(delegate, &ChannelDelegate::typing, this, [this] {
         if (openEditorIndex().isValid())
@@ -43,25 +39,20 @@ QModelIndex ChannelGrid::openEditorIndex() const
     return m_delegate ? m_delegate->openIndex() : QModelIndex();
 }
 
-bool ChannelGrid::commitOpenEditor(CellExit exit)
+void ChannelGrid::commitOpenEditor()
 {
     QWidget *editor = openEditor();
     if (!editor || m_committing)
-        return false;
+        return;
     m_committing = true;
-    m_delegate->setCommitOnEnter(exit == CellExit::Enter);
     commitData(editor);
-    m_delegate->setCommitOnEnter(false);
-    const auto *channels = qobject_cast<ChannelTableModel *>(model());
-    const bool stay = exit == CellExit::Enter && channels && channels->lastCommitStays();
-    // A message box takes the focus from the editor; when the editor goes the
-    // keyboard belongs to the grid again, even before the window is active again.
+    // When the editor goes the keyboard belongs to the grid again, also while
+    // another window (a message box) is active.
     const bool editorHadFocus = window()->focusWidget() == openEditor();
     closeOpenEditor();
     if (editorHadFocus)
         setFocus();
     m_committing = false;
-    return stay;
 }
 
 void ChannelGrid::closeOpenEditor()
@@ -81,8 +72,19 @@ void ChannelGrid::openCurrentEditor()
 
 void ChannelGrid::currentChanged(const QModelIndex &current, const QModelIndex &previous)
 {
-    commitOpenEditor(CellExit::Move);
+    commitOpenEditor();
     QTableView::currentChanged(current, previous);
+}
+
+void ChannelGrid::closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint)
+{
+    // The table's own moves would select rows here, where rows are selected only
+    // by their labels: the grid makes its own.
+    QTableView::closeEditor(editor, QAbstractItemDelegate::NoHint);
+    if (hint == QAbstractItemDelegate::EditNextItem)
+        moveBy(1);
+    else if (hint == QAbstractItemDelegate::EditPreviousItem)
+        moveBy(-1);
 }
 
 void ChannelGrid::moveTo(int row, int column)
@@ -92,40 +94,42 @@ void ChannelGrid::moveTo(int row, int column)
     openCurrentEditor();
 }
 
-void ChannelGrid::enterPressed()
-{
-    if (commitOpenEditor(CellExit::Enter))
-        return;
-    const QModelIndex current = currentIndex();
-    int row = current.isValid() ? current.row() : 0;
-    int column = current.isValid() ? current.column() + 1 : 0;
-    if (column >= kChannelColumns) {
-        column = 0;
-        row = row + 1 < model()->rowCount() ? row + 1 : 0;
-    }
-    moveTo(row, column);
-}
-
-void ChannelGrid::tabPressed(bool backward)
+void ChannelGrid::moveBy(int step)
 {
     const QModelIndex current = currentIndex();
     const int cells = model()->rowCount() * kChannelColumns;
     int cell = current.isValid() ? current.row() * kChannelColumns + current.column() : -1;
-    cell = (cell + (backward ? cells - 1 : 1)) % cells;
+    cell = ((cell + step) % cells + cells) % cells;
     moveTo(cell / kChannelColumns, cell % kChannelColumns);
 }
 
 void ChannelGrid::keyPressEvent(QKeyEvent *event)
 {
+    QWidget *editor = openEditor();
+    const bool endsEdit = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter
+        || event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab;
+    const bool typed = !event->text().isEmpty() && event->text().at(0).isPrint();
+    if (editor && (endsEdit || typed) && !m_keyToEditor) {
+        // The keyboard is with the grid while an editor is open (its row scrolled
+        // out of sight, a click beside the cells): the editor takes the key, as
+        // if it had the keyboard, and its row comes back into sight.
+        const QScopedValueRollback<bool> forwarding(m_keyToEditor, true);
+        scrollTo(openEditorIndex());
+        editor->setFocus();
+        QKeyEvent copy(event->type(), event->key(), event->modifiers(), event->text());
+        QCoreApplication::sendEvent(editor, &copy);
+        return;
+    }
     switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        enterPressed();
+        moveBy(1);
         return;
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
-        tabPressed(
-            event->key() == Qt::Key_Backtab || event->modifiers().testFlag(Qt::ShiftModifier));
+        moveBy(event->key() == Qt::Key_Backtab || event->modifiers().testFlag(Qt::ShiftModifier)
+                ? -1
+                : 1);
         return;
     case Qt::Key_F1:
         event->ignore(); // the view answers help requests
@@ -147,16 +151,6 @@ void ChannelGrid::keyPressEvent(QKeyEvent *event)
         if (extendByKey(event))
             return;
         break;
-    }
-    QWidget *editor = openEditor();
-    if (editor && !event->text().isEmpty() && event->text().at(0).isPrint()) {
-        // Typing while the editor's row is scrolled out of sight: bring it back and
-        // let the editor take the key.
-        scrollTo(openEditorIndex());
-        editor->setFocus();
-        QKeyEvent copy(event->type(), event->key(), event->modifiers(), event->text());
-        QCoreApplication::sendEvent(editor, &copy);
-        return;
     }
     QTableView::keyPressEvent(event);
 }

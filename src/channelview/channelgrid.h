@@ -1,16 +1,16 @@
 // The table of the channel grid view: a spreadsheet-like QTableView whose current
 // cell always has its editor open. Leaving a cell commits its editor through the
-// delegate into the model; Enter commits and moves on (or stays after a refused
-// frequency), Tab moves through the cells. The open editor moves with its cell
-// when the table scrolls and keeps what was typed.
+// delegate into the model. The delegate ends an edit with closeEditor and a hint:
+// EditNextItem and EditPreviousItem move to the next or previous cell, through
+// the rows and from the last cell to the first (Enter and Tab); NoHint keeps the
+// current cell (Enter after a refused frequency). The open editor moves with its
+// cell when the table scrolls and keeps what was typed.
 // Whole rows are selected with the row labels (Shift and Ctrl extend), the "CH"
 // corner (all rows), Shift+Up/Down and Shift/Ctrl+click on a cell. While rows are
 // selected no editor is open and the keyboard is with the grid, so the clipboard
 // keys and Delete act on the rows; a click on a cell, typing, Enter, Tab, an
 // arrow or Escape ends the row selection and edits again.
 #pragma once
-
-#include "cellcommit.h"
 
 #include <QTableView>
 
@@ -27,9 +27,8 @@ public:
     void setChannelDelegate(ChannelDelegate *delegate);
     QWidget *openEditor() const;
     QModelIndex openEditorIndex() const;
-    // Commits the open editor as its cell is left and closes it; returns whether
-    // the current cell must stay (Enter after a refused frequency).
-    bool commitOpenEditor(CellExit exit = CellExit::Move);
+    // Commits the open editor as its cell is left and closes it.
+    void commitOpenEditor();
     // Closes the open editor without touching the model.
     void closeOpenEditor();
     // Opens the editor of the current cell (if none is open and no row is selected).
@@ -52,6 +51,7 @@ Q_SIGNALS:
 
 protected:
     void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
+    void closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint) override;
     void keyPressEvent(QKeyEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     bool edit(const QModelIndex &index, EditTrigger trigger, QEvent *event) override;
@@ -64,10 +64,12 @@ private:
     void selectRowsTo(int row, Qt::KeyboardModifiers modifiers);
     void rowSelectionChanged();
     bool extendByKey(QKeyEvent *event);
-    void enterPressed();
-    void tabPressed(bool backward);
+    // Makes current the cell `step` cells on, through the rows, the last cell
+    // followed by the first.
+    void moveBy(int step);
 
     ChannelDelegate *m_delegate = nullptr;
     bool m_committing = false;
+    bool m_keyToEditor = false; // a key of the grid is on its way to the open editor
     int m_anchorRow = 0;
 };

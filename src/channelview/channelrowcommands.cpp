@@ -6,6 +6,7 @@
 #include "language.h"
 #include "messages.h"
 #include "programdoc.h"
+#include "programview.h"
 #include "rowoperations.h"
 #include "tonetable.h"
 #include "uiservices.h"
@@ -70,7 +71,7 @@ QString Label(int row)
 
 } // namespace
 
-ChannelRowCommands::ChannelRowCommands(CProgramDoc *document, ChannelGrid *grid, QWidget *view)
+ChannelRowCommands::ChannelRowCommands(CProgramDoc *document, ChannelGrid *grid, CProgramView *view)
     : QObject(view)
     , m_document(document)
     , m_grid(grid)
@@ -155,7 +156,7 @@ void ChannelRowCommands::run(Command command)
     if (!m_document)
         return;
     // What is still being typed goes in first, as when the cell is left.
-    m_document->CommitPendingEdits();
+    m_view->PullIntoImage();
     const QList<int> rows = targetRows();
     const DocumentState &state = m_document->state();
     switch (command) {
@@ -267,7 +268,7 @@ void ChannelRowCommands::setColumn(int column, const QString &text)
 {
     if (!m_document)
         return;
-    m_document->CommitPendingEdits();
+    m_view->PullIntoImage();
     const QList<int> rows = targetRows();
     DocumentState after = m_document->state();
     SetColumnOfRows(after, rows, column, text);

@@ -15,11 +15,11 @@
 #include <QPointer>
 
 class CProgramDoc;
+class CProgramView;
 class ChannelGrid;
 struct DocumentState;
 class QAction;
 class QMenu;
-class QWidget;
 
 class ChannelRowCommands : public QObject
 {
@@ -40,8 +40,9 @@ public:
     };
     static constexpr int kCommandCount = SortByName + 1;
 
-    // The keys of the actions work while the keyboard is inside view.
-    ChannelRowCommands(CProgramDoc *document, ChannelGrid *grid, QWidget *view);
+    // The keys of the actions work while the keyboard is inside view. A command
+    // first has the view commit what it still holds, as leaving the cell would.
+    ChannelRowCommands(CProgramDoc *document, ChannelGrid *grid, CProgramView *view);
 
     // The menu text with its key after a tab ("Cu&t\tCtrl+X"), in the interface language.
     static QString menuText(Command command);
@@ -75,7 +76,7 @@ private:
 
     QPointer<CProgramDoc> m_document;
     ChannelGrid *m_grid;
-    QWidget *m_view;
+    CProgramView *m_view;
     QAction *m_actions[kCommandCount] = {};
     QList<QMenu *> m_valueMenus;
     QMenu *m_menu = nullptr;

@@ -78,15 +78,14 @@ bool ChannelTableModel::setData(const QModelIndex &index, const QVariant &value,
     const CellExit exit = role == kCommitOnEnterRole ? CellExit::Enter : CellExit::Move;
     const CellCommit result = CommitCellText(m_document->rowTexts(record), index.column(),
         value.toString(), exit, BandLimits, m_chinese);
-    m_lastCommitStays = result.stay;
-    if (result.message)
-        Q_EMIT entryRefused(result.message);
     const bool cleared
         = result.row[kColRx].isEmpty() && !m_document->rowTexts(record)[kColRx].isEmpty();
     m_document->commitCell(record, index.column(), result.row);
     if (cleared)
         Q_EMIT channelCleared(record);
-    return true;
+    if (result.message)
+        Q_EMIT entryRefused(result.message);
+    return result.message == 0;
 }
 
 void ChannelTableModel::onRowsChanged(int first, int last)

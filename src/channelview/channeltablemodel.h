@@ -1,8 +1,9 @@
 // The channel grid's model over a document: 200 rows (record 0 "Pr", records
 // 1-199) of the nine texts of the document's channel table. setData commits an
 // editor's text by the grid's rules (CommitCellText) as a command on the
-// document; a refused entry is reported by entryRefused, which the view turns
-// into its message box.
+// document. A refused text makes setData return false (after Enter the current
+// cell then stays) and is reported by entryRefused, which the view turns into
+// its message box once the commit is over.
 #pragma once
 
 #include "cellcommit.h"
@@ -31,11 +32,11 @@ public:
     QVariant headerData(
         int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex &index) const override;
+    // False when the text was refused; the row may still have changed by the
+    // rules (a refused Rx frequency clears the channel).
     bool setData(const QModelIndex &index, const QVariant &value, int role = Qt::EditRole) override;
 
     QString text(int row, int column) const;
-    // After a commit by Enter: the refused frequency keeps the current cell.
-    bool lastCommitStays() const { return m_lastCommitStays; }
 
 Q_SIGNALS:
     // A typed value was refused: id is the message (61448 / 61456).
@@ -48,5 +49,4 @@ private:
 
     QPointer<CProgramDoc> m_document;
     bool m_chinese;
-    bool m_lastCommitStays = false;
 };

@@ -62,13 +62,16 @@ CProgramView::CProgramView(CProgramDoc *document, QWidget *parent)
     layout->addWidget(m_grid, 1);
     setFocusProxy(m_grid);
 
-    connect(m_model, &ChannelTableModel::entryRefused, this, &CProgramView::showMessage);
+    // The message of a refused cell waits until the commit is over: a message box
+    // opened from inside the commit would run events while the editor and the
+    // current cell are half way.
+    connect(m_model, &ChannelTableModel::entryRefused, this, &CProgramView::showMessage,
+        Qt::QueuedConnection);
     connect(m_model, &ChannelTableModel::channelCleared, this,
         [this](int record) { Q_EMIT statusMessage(ChannelRowCommands::clearedText({record})); });
     setUpRowCommands();
     connect(m_bands, &BandLimitBoxes::boxLeft, this, &CProgramView::commitBands);
     if (document) {
-        connect(document, &CProgramDoc::commitRequested, this, &CProgramView::PullIntoImage);
         connect(document, &CProgramDoc::stateReset, this, &CProgramView::RefreshFromImage);
         connect(document, &CProgramDoc::bandsChanged, this, &CProgramView::showBands);
         connect(document, &CProgramDoc::receivingChanged, this, &CProgramView::setReceiving);
@@ -164,6 +167,8 @@ void CProgramView::PullIntoImage()
     // A box still being typed in goes in as it stands, without the clamping of
     // leaving it.
     commitBands();
+    // The message of a refused cell comes before what the caller does next.
+    QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
 }
 
 void CProgramView::setReceiving(bool receiving)

@@ -32,7 +32,10 @@ public:
     void initialUpdate();
     // The document's state -> band-limit boxes, BandLimits, grid and main title.
     void RefreshFromImage();
-    // Commits the open cell editor and the band-limit boxes into the document.
+    // Commits the open cell editor and the band-limit boxes into the document and
+    // shows the message of a refused cell. Every command that takes the document
+    // as a whole (save, write, print, undo, compare, close, the row commands)
+    // asks the view for this first; the document never asks its views.
     void PullIntoImage();
 
     ChannelGrid *grid() const { return m_grid; }

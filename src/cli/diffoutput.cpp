@@ -1,5 +1,6 @@
 #include "diffoutput.h"
 
+#include "channelcolumns.h"
 #include "clioutput.h"
 #include "language.h"
 
@@ -32,7 +33,7 @@ QString DiffText(const ImageDiff &diff, const QString &titleA, const QString &ti
     QStringList sections;
     if (!diff.channels.isEmpty()) {
         QList<QStringList> rows {
-            {LangText("CH", "信道"), LangText("Field", "项目"), titleA, titleB}};
+            {ColumnHeader(-1, g_bChinese), LangText("Field", "项目"), titleA, titleB}};
         for (const ChannelDifference &c : diff.channels)
             rows << QStringList {c.channel, c.field, CellText(c.a), CellText(c.b)};
         sections << Section(DiffGroup::Channels, rows);

@@ -1,6 +1,7 @@
 #include "channelcsv.h"
 
 #include "bandlimits.h"
+#include "channelcolumns.h"
 #include "channelfields.h"
 #include "communitycsv.h"
 #include "csvtable.h"
@@ -9,18 +10,17 @@
 
 namespace {
 
-constexpr int kChColumn = -1;
-
+// "Pr" or 1-199, as the grid's row labels show them.
 QString gridCh(int record)
 {
-    return record == 0 ? QStringLiteral("Pr") : QString::number(record);
+    return RowLabel(record).trimmed();
 }
 
 QByteArray exportGrid(const MemoryImage &image)
 {
-    QStringList header {QStringLiteral("CH")};
-    for (int c = 0; c < kChannelColumns; ++c)
-        header << ColumnName(c);
+    QStringList header;
+    for (int c = kChHeading; c < kChannelColumns; ++c)
+        header << ColumnCsvHeading(c);
     QString text = FormatCsvRecord(header);
     for (int record = 0; record < ImageMap::kChannelCount; ++record) {
         if (IsChannelEmpty(image, record))
@@ -35,21 +35,13 @@ QByteArray exportGrid(const MemoryImage &image)
     return text.toUtf8();
 }
 
-// Maps each header cell to its grid column (kChColumn for CH); English or Chinese.
+// Maps each header cell to its grid column (kChHeading for CH).
 bool mapGridHeader(const QStringList &header, QList<int> *columns, QString *error)
 {
     for (const QString &cell : header) {
         const QString name = cell.trimmed();
-        int found = -2;
-        if (name.compare(QLatin1String("CH"), Qt::CaseInsensitive) == 0
-            || name == QString::fromUtf8("信道"))
-            found = kChColumn;
-        for (int c = 0; c < kChannelColumns && found == -2; ++c) {
-            if (name.compare(ColumnName(c), Qt::CaseInsensitive) == 0
-                || name == ColumnNameChinese(c))
-                found = c;
-        }
-        if (found == -2) {
+        const int found = GridHeadingColumn(name);
+        if (found == kNoHeading) {
             *error = QStringLiteral("unknown column %1 in the header").arg(QuotedInput(name));
             return false;
         }
@@ -59,8 +51,9 @@ bool mapGridHeader(const QStringList &header, QList<int> *columns, QString *erro
         }
         columns->append(found);
     }
-    if (!columns->contains(kChColumn) || !columns->contains(kColRx)) {
-        *error = QStringLiteral("the header needs at least the columns CH and Rx Frequency");
+    if (!columns->contains(kChHeading) || !columns->contains(kColRx)) {
+        *error = QStringLiteral("the header needs at least the columns %1 and %2")
+                     .arg(ColumnCsvHeading(kChHeading), ColumnCsvHeading(kColRx));
         return false;
     }
     return true;
@@ -69,7 +62,7 @@ bool mapGridHeader(const QStringList &header, QList<int> *columns, QString *erro
 int parseCh(const QString &text)
 {
     const QString ch = text.trimmed();
-    if (ch.compare(QLatin1String("Pr"), Qt::CaseInsensitive) == 0)
+    if (ch.compare(gridCh(0), Qt::CaseInsensitive) == 0)
         return 0;
     bool ok = false;
     const int n = ch.toInt(&ok);
@@ -96,7 +89,7 @@ QString splitGridRecord(const CsvRecord &record, const QList<int> &columns, Grid
                 return FieldCountReason(int(record.fields.size()), int(columns.size()));
             continue;
         }
-        if (columns[i] == kChColumn) {
+        if (columns[i] == kChHeading) {
             row->record = parseCh(field);
             if (row->record < 0)
                 return QStringLiteral("CH %1 is not Pr or 1-199").arg(QuotedInput(field));
@@ -207,6 +200,17 @@ bool refuseDuplicates(const QList<ChannelRow> &rows, CsvImportResult *result)
 
 } // namespace
 
+int GridHeadingColumn(const QString &heading)
+{
+    const QString name = heading.trimmed();
+    for (int column = kChHeading; column < kChannelColumns; ++column) {
+        if (name.compare(ColumnCsvHeading(column), Qt::CaseInsensitive) == 0
+            || name == ColumnHeader(column, true))
+            return column;
+    }
+    return kNoHeading;
+}
+
 QString CsvImportResult::message() const
 {
     return errorLine > 0 ? QStringLiteral("line %1: %2").arg(errorLine).arg(error) : error;
@@ -229,25 +233,9 @@ CsvImportResult visible(CsvImportResult result)
     return result;
 }
 
-bool readRows(const QByteArray &csv, const MemoryImage &image, const CsvImportOptions &options,
+bool readRows(const CsvTable &table, const MemoryImage &image, const CsvImportOptions &options,
     QList<ChannelRow> *rows, CsvImportResult *result)
 {
-    if (csv.size() > kLargestCsvSize) {
-        result->error = QStringLiteral("the file is larger than %1 bytes; a list of 200 "
-                                       "channels is far smaller")
-                            .arg(kLargestCsvSize);
-        return false;
-    }
-    // The header and at most 200 channel rows are read; the parser stops at the next.
-    const CsvTable table = ParseCsv(csv, ImageMap::kChannelCount + 1);
-    if (!table.ok()) {
-        result->errorLine = table.errorLine;
-        result->error = table.tooManyRecords
-            ? QStringLiteral("more than 200 channel rows; the radio has 200 channels (Pr and "
-                             "1-199)")
-            : table.error;
-        return false;
-    }
     if (table.records.isEmpty()) {
         result->error = QStringLiteral("the file is empty: it needs a header line");
         return false;
@@ -281,10 +269,33 @@ CsvImportResult ImportChannelsCsv(
 CsvImportResult ImportChannelsCsv(
     const QByteArray &csv, MemoryImage &image, const CsvImportOptions &options)
 {
+    CsvImportResult result;
+    if (csv.size() > kLargestCsvSize) {
+        result.error = QStringLiteral("the file is larger than %1 bytes; a list of 200 "
+                                      "channels is far smaller")
+                           .arg(kLargestCsvSize);
+        return result;
+    }
+    // The header and at most 200 channel rows are read; the parser stops at the next.
+    const CsvTable table = ParseCsv(csv, ImageMap::kChannelCount + 1);
+    if (!table.ok()) {
+        result.errorLine = table.errorLine;
+        result.error = table.tooManyRecords
+            ? QStringLiteral("more than 200 channel rows; the radio has 200 channels (Pr and "
+                             "1-199)")
+            : table.error;
+        return visible(result);
+    }
+    return ImportChannelTable(table, image, options);
+}
+
+CsvImportResult ImportChannelTable(
+    const CsvTable &table, MemoryImage &image, const CsvImportOptions &options)
+{
     const bool replace = options.replace;
     CsvImportResult result;
     QList<ChannelRow> rows;
-    if (!readRows(csv, image, options, &rows, &result))
+    if (!readRows(table, image, options, &rows, &result))
         return visible(result);
     if (replace && rows.isEmpty() && !options.allowEmpty) {
         result.noChannels = true;

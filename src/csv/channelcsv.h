@@ -6,6 +6,7 @@
 #pragma once
 
 #include "channelcodec.h"
+#include "csvtable.h"
 #include "memoryimage.h"
 
 #include <QByteArray>
@@ -19,6 +20,13 @@ enum class CsvLayout { Grid, Community };
 constexpr qsizetype kLargestCsvSize = 1024 * 1024;
 
 QByteArray ExportChannelsCsv(const MemoryImage &image, CsvLayout layout);
+
+// The column a heading of the grid layout names, in either language (the column
+// table's headers, English in any case): kColRx ... kColName, kChHeading for
+// CH, kNoHeading for none.
+constexpr int kChHeading = -1;
+constexpr int kNoHeading = -2;
+int GridHeadingColumn(const QString &heading);
 
 // One channel that an import sets: its record and the nine grid texts it gets
 // (all empty: the channel is emptied).
@@ -75,3 +83,7 @@ CsvImportResult ImportChannelsCsv(
     const QByteArray &csv, MemoryImage &image, bool replace, bool allowEmpty = false);
 CsvImportResult ImportChannelsCsv(
     const QByteArray &csv, MemoryImage &image, const CsvImportOptions &options);
+// The same for a table already read (the clipboard's cells): its first record is
+// the header, and reasons and notes name the records' own lines.
+CsvImportResult ImportChannelTable(
+    const CsvTable &table, MemoryImage &image, const CsvImportOptions &options);

@@ -12,28 +12,6 @@
 
 namespace {
 
-struct Word
-{
-    const char *english;
-    const char *chinese;
-};
-
-QList<Word> wordsOf(int column)
-{
-    switch (column) {
-    case kColPower:
-        return {{"High", "高"}, {"Middle", "中"}, {"Low", "低"}};
-    case kColLock:
-        return {{"Lock", "锁定"}, {"Unlock", "未锁定"}};
-    case kColScan:
-        return {{"Yes", "有"}, {"No", "无"}};
-    case kColBandwidth:
-        return {{"Wide", "宽"}, {"Narrow", "窄"}};
-    default:
-        return {};
-    }
-}
-
 constexpr int kNameLength = 6; // what can be typed into the grid's name editor
 
 QString quoted(const QString &text)
@@ -108,16 +86,18 @@ QString CheckToneField(int column, const QString &text, const QString &kept, QSt
 QString CheckWordField(int column, const QString &text, QString *normalised)
 {
     const QString word = text.trimmed();
-    const QList<Word> words = wordsOf(column);
+    // The words of the column's pick list in both languages (the tone columns
+    // have no words but a list of their own).
+    const bool hasWords = ChannelColumnAt(column).editor == EditorKind::Choice;
+    const QStringList english = hasWords ? ColumnChoices(column, false) : QStringList();
+    const QStringList chinese = hasWords ? ColumnChoices(column, true) : QStringList();
     QStringList choices;
-    for (const Word &w : words) {
-        const QString english = QString::fromLatin1(w.english);
-        if (word.compare(english, Qt::CaseInsensitive) == 0
-            || word == QString::fromUtf8(w.chinese)) {
-            *normalised = english;
+    for (qsizetype i = 0; i < english.size(); ++i) {
+        if (word.compare(english.at(i), Qt::CaseInsensitive) == 0 || word == chinese.at(i)) {
+            *normalised = english.at(i);
             return QString();
         }
-        choices << english << QString::fromUtf8(w.chinese);
+        choices << english.at(i) << chinese.at(i);
     }
     // An empty cell means what an empty grid cell means when it is written.
     if (word.isEmpty()) {

@@ -1,5 +1,6 @@
 #include "communitycsv.h"
 
+#include "channelcolumns.h"
 #include "channelfields.h"
 #include "communitytones.h"
 #include "messages.h"
@@ -34,10 +35,11 @@ enum Field {
     kFieldCount = 22
 };
 
-const char *const kHeader[kFieldCount] = {"Location", "Name", "Frequency", "Duplex", "Offset",
-    "Tone", "rToneFreq", "cToneFreq", "DtcsCode", "DtcsPolarity", "RxDtcsCode", "CrossMode", "Mode",
-    "TStep", "Skip", "Power", "Comment", "URCALL", "RPT1CALL", "RPT2CALL", "DVCODE", "Cha Lock"};
+// The layout's own columns; the channel lock follows them under the grid's heading.
 constexpr int kLockField = kFieldCount - 1;
+const char *const kHeader[kLockField] = {"Location", "Name", "Frequency", "Duplex", "Offset",
+    "Tone", "rToneFreq", "cToneFreq", "DtcsCode", "DtcsPolarity", "RxDtcsCode", "CrossMode", "Mode",
+    "TStep", "Skip", "Power", "Comment", "URCALL", "RPT1CALL", "RPT2CALL", "DVCODE"};
 
 // MHz with six decimals from 10 Hz units.
 QString mhz(qint32 units)
@@ -115,6 +117,7 @@ QByteArray ExportCommunityCsv(const MemoryImage &image)
     QStringList header;
     for (const char *name : kHeader)
         header << QString::fromLatin1(name);
+    header << ColumnCsvHeading(kColLock);
     QString text = FormatCsvRecord(header);
     for (int record = 0; record < ImageMap::kChannelCount; ++record) {
         if (IsChannelEmpty(image, record))
@@ -141,13 +144,15 @@ struct CommunityRow
     const QStringList &fields;
 
     // Whether the header has the column at all.
-    bool has(const char *name) const
-    {
-        return columns.contains(QString::fromLatin1(name).toLower());
-    }
+    bool has(const char *name) const { return has(QString::fromLatin1(name)); }
+    bool has(const QString &name) const { return columns.contains(name.toLower()); }
     QString at(const char *name, const QString &fallback = QString()) const
     {
-        const int i = columns.value(QString::fromLatin1(name).toLower(), -1);
+        return at(QString::fromLatin1(name), fallback);
+    }
+    QString at(const QString &name, const QString &fallback = QString()) const
+    {
+        const int i = columns.value(name.toLower(), -1);
         return i >= 0 && i < fields.size() ? ReadFormulaGuard(fields[i].trimmed()) : fallback;
     }
     // The cell, or the fallback when the column is absent or the cell empty.
@@ -343,7 +348,7 @@ QString readCommunityRow(const CommunityRow &row, const MemoryImage &image,
     if (error.isEmpty())
         error = readPower(row, base[kColPower], &t[kColPower]);
     if (error.isEmpty()) {
-        const QString lock = row.at("Cha Lock");
+        const QString lock = row.at(ColumnCsvHeading(kColLock));
         t[kColLock] = base[kColLock];
         if (!lock.isEmpty())
             error = CheckWordField(kColLock, lock, &t[kColLock]);

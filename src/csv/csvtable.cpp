@@ -9,8 +9,9 @@ namespace {
 class CsvParser
 {
 public:
-    explicit CsvParser(const QString &text)
+    CsvParser(const QString &text, QChar delimiter)
         : m_text(text)
+        , m_delimiter(delimiter)
     { }
 
     CsvTable parse(int maxRecords)
@@ -50,7 +51,7 @@ private:
             if (m_pos >= m_text.size())
                 return true;
             const QChar c = m_text[m_pos++];
-            if (c == QLatin1Char(','))
+            if (c == m_delimiter)
                 continue;
             skipLineFeedAfter(c);
             ++m_line;
@@ -110,7 +111,7 @@ private:
     bool isFieldEnd(qsizetype pos) const
     {
         const QChar c = m_text[pos];
-        return c == QLatin1Char(',') || c == QLatin1Char('\n') || c == QLatin1Char('\r');
+        return c == m_delimiter || c == QLatin1Char('\n') || c == QLatin1Char('\r');
     }
 
     void skipLineFeedAfter(QChar ended)
@@ -121,6 +122,7 @@ private:
     }
 
     const QString &m_text;
+    const QChar m_delimiter;
     qsizetype m_pos = 0;
     int m_line = 1;
     QString m_error;
@@ -147,7 +149,12 @@ CsvTable ParseCsv(const QByteArray &bytes, int maxRecords)
     }
     if (text.startsWith(QChar(0xFEFF)))
         text.remove(0, 1);
-    return CsvParser(text).parse(maxRecords);
+    return ParseTable(text, QLatin1Char(','), maxRecords);
+}
+
+CsvTable ParseTable(const QString &text, QChar delimiter, int maxRecords)
+{
+    return CsvParser(text, delimiter).parse(maxRecords);
 }
 
 QString FormatCsvRecord(const QStringList &fields)

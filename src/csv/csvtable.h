@@ -1,6 +1,8 @@
 // Comma-separated text as spreadsheets write it: UTF-8 with or without a byte
 // order mark, fields in double quotes where they hold a comma, a quote or a line
-// break ("" stands for one quote inside), records ended by CR LF, LF or CR.
+// break ("" stands for one quote inside), records ended by CR LF, LF or CR. The
+// same reader takes the tab-separated cells that spreadsheets put on the
+// clipboard, with the tab as the delimiter.
 #pragma once
 
 #include <QByteArray>
@@ -28,6 +30,8 @@ struct CsvTable
 // maxRecords: the most records wanted (-1: all); reading stops with an error at
 // the line of the record after them.
 CsvTable ParseCsv(const QByteArray &bytes, int maxRecords = -1);
+// Text already decoded, its fields separated by delimiter (',' or '\t').
+CsvTable ParseTable(const QString &text, QChar delimiter, int maxRecords = -1);
 // One record with its CR LF, each field quoted only where it has to be.
 QString FormatCsvRecord(const QStringList &fields);
 // A cell of an export as a spreadsheet must not run it as a formula: a text that

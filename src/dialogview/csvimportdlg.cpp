@@ -131,7 +131,6 @@ void CCsvImportDlg::updatePreview()
         m_ok->setEnabled(false);
         return;
     }
-    m_document->CommitPendingEdits();
     const MemoryImage before = m_document->image();
     MemoryImage after;
     const CsvImportResult result = importInto(after);
@@ -181,7 +180,6 @@ void CCsvImportDlg::accept()
     }
     // Imported into the document as it is now: it may have changed while the
     // preview was shown (a read from the radio completes in the background).
-    m_document->CommitPendingEdits();
     MemoryImage after;
     const CsvImportResult result = importInto(after);
     if (!result.ok()) {

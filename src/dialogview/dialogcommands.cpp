@@ -17,13 +17,10 @@ namespace {
 // same port, so a second one could only collide with the first.
 QPointer<CProcessDlg> s_transfer;
 
-void OpenTransfer(QWidget *parent, CProgramDoc *document, CProcessDlg::Direction direction)
+CProcessDlg *OpenTransfer(QWidget *parent, CProgramDoc *document, CProcessDlg::Direction direction)
 {
     if (s_transfer || !document)
-        return;
-    // What is still typed goes in first: a write sends it, and Undo of a read
-    // brings it back.
-    document->CommitPendingEdits();
+        return nullptr;
     auto *dialog = new CProcessDlg(document, direction, parent ? parent->window() : nullptr);
     s_transfer = dialog;
     dialog->adjustSize();
@@ -33,18 +30,19 @@ void OpenTransfer(QWidget *parent, CProgramDoc *document, CProcessDlg::Direction
     // The keyboard goes to the dialog, so Enter starts the transfer at once.
     dialog->raise();
     dialog->activateWindow();
+    return dialog;
 }
 
 } // namespace
 
-void ReadFromRadio(QWidget *parent, CProgramDoc *document)
+CProcessDlg *ReadFromRadio(QWidget *parent, CProgramDoc *document)
 {
-    OpenTransfer(parent, document, CProcessDlg::Direction::Read);
+    return OpenTransfer(parent, document, CProcessDlg::Direction::Read);
 }
 
-void WriteToRadio(QWidget *parent, CProgramDoc *document)
+CProcessDlg *WriteToRadio(QWidget *parent, CProgramDoc *document)
 {
-    OpenTransfer(parent, document, CProcessDlg::Direction::Write);
+    return OpenTransfer(parent, document, CProcessDlg::Direction::Write);
 }
 
 bool TransferDialogOpen()

@@ -10,10 +10,10 @@ class CProcessDlg;
 namespace DialogCommands {
 
 // Program > Read / Write: the modeless progress dialog for the document, centred
-// on parent's window; nothing happens while a transfer dialog already exists (one
-// port, one transfer).
-void ReadFromRadio(QWidget *parent, CProgramDoc *document);
-void WriteToRadio(QWidget *parent, CProgramDoc *document);
+// on parent's window, or nullptr while a transfer dialog already exists (one
+// port, one transfer). The caller has what is still typed committed first.
+CProcessDlg *ReadFromRadio(QWidget *parent, CProgramDoc *document);
+CProcessDlg *WriteToRadio(QWidget *parent, CProgramDoc *document);
 // True while a transfer dialog exists (armed or running).
 bool TransferDialogOpen();
 // The transfer dialog that exists now, or nullptr.

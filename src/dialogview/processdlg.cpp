@@ -146,7 +146,7 @@ void CProcessDlg::RunTransfer()
         kind = m_verify->isChecked() ? Kind::VerifiedWrite : Kind::Write;
         steps = kind == Kind::VerifiedWrite ? kVerifiedWriteProgressSteps : kWriteProgressSteps;
     }
-    m_document->CommitPendingEdits();
+    Q_EMIT transferStarting();
     m_progress->setRange(0, steps);
 
     m_portName = g_strComPort;

@@ -50,6 +50,9 @@ public:
     void reject() override;
 
 Q_SIGNALS:
+    // OK starts the transfer and the document's image is about to be taken: what
+    // was typed into the grid while the dialog waited is to be committed now.
+    void transferStarting();
     // Emitted on the GUI thread just before the dialog closes after a transfer.
     void transferEnded(bool ok);
 

@@ -142,7 +142,6 @@ void CProgramDoc::openImage(const MemoryImage &raw)
 
 DatResult CProgramDoc::OnSaveDocument(const QString &path, bool replaceAnySize)
 {
-    CommitPendingEdits();
     // Another process (htprog-cli import, a second program) changing the same
     // file waits for this save, and this save for it.
     FileLock lock(path);
@@ -155,11 +154,6 @@ DatResult CProgramDoc::OnSaveDocument(const QString &path, bool replaceAnySize)
         m_undo.setClean();
     }
     return result;
-}
-
-void CProgramDoc::CommitPendingEdits()
-{
-    Q_EMIT commitRequested();
 }
 
 QString CProgramDoc::cellCommandText(int record, int column, bool cleared)

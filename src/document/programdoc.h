@@ -39,14 +39,10 @@ public:
     DatResult OnOpenDocument(const QString &path);
     // The image of a file that was read: clears g_bNewImage, refreshes, no undo.
     void openImage(const MemoryImage &raw);
-    // Commits what the views still hold, then writes the file atomically. A file
-    // of another size than an image is replaced only when replaceAnySize
-    // (DatError::NotAnImage otherwise).
+    // Writes image() to the file atomically; what a view still holds is committed
+    // by the caller first. A file of another size than an image is replaced only
+    // when replaceAnySize (DatError::NotAnImage otherwise).
     DatResult OnSaveDocument(const QString &path, bool replaceAnySize = false);
-
-    // Asks the views to commit what is still being edited (an open cell editor, a
-    // band box) before the image is saved, sent or printed.
-    void CommitPendingEdits();
 
     // The commands. Each returns false (and pushes nothing) when it changes nothing.
     // A committed cell: row is the record's texts after the commit.
@@ -86,7 +82,6 @@ public:
     static QString cellCommandText(int record, int column, bool cleared);
 
 Q_SIGNALS:
-    void commitRequested();
     // Records first..last changed their texts.
     void rowsChanged(int first, int last);
     void bandsChanged();

@@ -33,7 +33,6 @@ QPrinter &SharedPrinter()
 
 PrintSource MakeSource(CProgramDoc *document)
 {
-    document->CommitPendingEdits();
     PrintSource source;
     source.image = document->image();
     source.rows = document->rows();

@@ -6,8 +6,8 @@
 class CProgramDoc;
 class QWidget;
 
-// Both commit what the document's views still hold first, so a value still in
-// an open editor is printed too.
+// Both print the document as it is: the caller has its view commit an open
+// editor first, so that a value still being typed is printed too.
 void PrintDocument(QWidget *parent, CProgramDoc *document);
 void PreviewDocument(QWidget *parent, CProgramDoc *document);
 void PrintSetup(QWidget *parent);

@@ -10,12 +10,14 @@
 #include "documentcommands.h"
 #include "frameactions.h"
 #include "mainframe.h"
+#include "messages.h"
 #include "programdoc.h"
 #include "programview.h"
 #include "recentfiles.h"
 #include "usersettings.h"
 
 #include <QAction>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
 #include <QUrl>
@@ -46,6 +48,8 @@ private Q_SLOTS:
     void closeWithUnsavedEdits();
     void saveOverAFileOfAnotherSize_data();
     void saveOverAFileOfAnotherSize();
+    void typedValueGoesInFirst_data();
+    void typedValueGoesInFirst();
     void windowMenuShowsHiddenDocuments();
     void recentFiles();
     void droppedFileOpens();
@@ -337,6 +341,57 @@ void TestDocumentCommands::saveOverAFileOfAnotherSize()
     } else {
         QCOMPARE(ReadFile(file), longer);
     }
+}
+
+// A value still in an open cell editor is the latest edit: a command that takes
+// the document as a whole commits it first, and the message of a refused value
+// comes before the command's own question.
+void TestDocumentCommands::typedValueGoesInFirst_data()
+{
+    QTest::addColumn<int>("command");
+    QTest::addColumn<QString>("typed"); // into Rx of channel 10, which holds 145.50000
+    QTest::addColumn<QString>("after"); // Rx of channel 10 after the command
+    QTest::addColumn<QStringList>("messages");
+    const QString unsaved = kUnsaved.arg(QStringLiteral("typed.dat"));
+    QTest::newRow("Save writes it") << int(kCmdFileSave) << "146.525"
+                                    << "146.52500" << QStringList();
+    QTest::newRow("Edit > Undo takes it back as the latest edit") << int(kCmdEditUndo) << "146.525"
+                                                                  << "145.50000" << QStringList();
+    QTest::newRow("Close asks about it") << int(kCmdFileClose) << "146.525"
+                                         << "146.52500" << QStringList {unsaved};
+    QTest::newRow("a refused value's message comes before the question")
+        << int(kCmdFileClose) << "300"
+        << "" << QStringList {MessageText(kMsgOutOfRange), unsaved};
+}
+
+void TestDocumentCommands::typedValueGoesInFirst()
+{
+    QFETCH(int, command);
+    QFETCH(QString, typed);
+    QFETCH(QString, after);
+    QFETCH(QStringList, messages);
+    const QString file = imageFile("typed.dat", 1);
+    QVERIFY(documents()->open(file));
+    CChildFrame *child = frame()->activeChild();
+    CProgramDoc *doc = child->document();
+    QVERIFY(doc->commitCell(10, kColRx, NewChannelTexts(QStringLiteral("145.50000"), false)));
+    QVERIFY(documents()->save(child));
+    ChannelGrid *grid = child->view()->grid();
+    grid->setCurrentIndex(grid->model()->index(10, kColRx));
+    QVERIFY(grid->openEditor());
+    QTest::keyClicks(grid->openEditor(), typed);
+    // The keyboard goes elsewhere; the typed value stays in its editor.
+    child->view()->bandBoxes()->box(BandBox::VhfLow)->setFocus();
+
+    action(command)->trigger();
+    QStringList shown;
+    for (const MessageRecorder::Shown &message : m_fixture->messages())
+        shown << message.text;
+    QCOMPARE(shown, messages);
+    QCOMPARE(doc->rowTexts(10)[kColRx], after);
+    if (command == kCmdFileSave)
+        QCOMPARE(ReadFile(file),
+            QByteArray(reinterpret_cast<const char *>(doc->image().data()), kImageSize));
 }
 
 QTEST_MAIN(TestDocumentCommands)

@@ -107,6 +107,8 @@ void TestChannelClipboard::pastedText_data()
             + QStringLiteral("\n3\t") + cells,
         198, 4, "more rows than fit from channel 198 on (2 rows)");
     refused("nothing on the clipboard", QStringLiteral("\n\n"), 1, 0, "no channel rows");
+    refused("a quote left open", header + QStringLiteral("1\t\"145.5\t145.5\n2\t146.5\n"), 1, 2,
+        "a quoted field is not closed");
     refused("a huge field is quoted in part",
         header + QStringLiteral("1\t") + QString(100000, QLatin1Char('9')), 1, 2, "999…\"");
     refused("a name the table would not take as typed",
