@@ -70,7 +70,7 @@ wineserver_wait() { WINEPREFIX="$WINEPREFIX" timeout 60 wineserver --wait || tru
 # WINDOWS_TEST_CHECKS_ONLY=1 runs the end-to-end checks alone, after a change to them.
 if [ "${WINDOWS_TEST_CHECKS_ONLY:-0}" != 1 ]; then
     step "running the test suites under wine"
-    (cd "$build" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j 2 --timeout 600)
+    (cd "$build" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j 2 --timeout 1200)
 fi
 
 # 2. The serial line. A simulated radio on a pseudo-terminal, served by Linux.
