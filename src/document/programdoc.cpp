@@ -122,10 +122,10 @@ void CProgramDoc::setReceiving(bool receiving)
     Q_EMIT receivingChanged(receiving);
 }
 
-DatResult CProgramDoc::OnOpenDocument(const QString &path)
+Status CProgramDoc::OnOpenDocument(const QString &path)
 {
     MemoryImage loaded;
-    DatResult result = LoadDatFile(path, loaded);
+    const Status result = LoadDatFile(path, loaded);
     if (!result.ok())
         return result;
     m_pathName = path;
@@ -140,15 +140,16 @@ void CProgramDoc::openImage(const MemoryImage &raw)
     resetTo(refreshedState(raw));
 }
 
-DatResult CProgramDoc::OnSaveDocument(const QString &path, bool replaceAnySize)
+Status CProgramDoc::OnSaveDocument(const QString &path, bool replaceAnySize)
 {
     CommitPendingEdits();
     // Another process (htprog-cli import, a second program) changing the same
     // file waits for this save, and this save for it.
     FileLock lock(path);
-    if (!lock.lock(kSaveLockWaitMs))
-        return {DatError::CannotWrite, lock.message()};
-    DatResult result = SaveDatFile(path, image(), replaceAnySize);
+    const Status locked = lock.lock(kSaveLockWaitMs);
+    if (!locked.ok())
+        return locked;
+    const Status result = SaveDatFile(path, image(), replaceAnySize);
     if (result.ok()) {
         m_pathName = path;
         m_untitled = false;

@@ -36,13 +36,13 @@ public:
     // Defaults, title "Channel Information"/"信道信息", path [Setup] "AppName".
     bool OnNewDocument();
     // Loads path; on success clears g_bNewImage. On failure nothing changes.
-    DatResult OnOpenDocument(const QString &path);
+    Status OnOpenDocument(const QString &path);
     // The image of a file that was read: clears g_bNewImage, refreshes, no undo.
     void openImage(const MemoryImage &raw);
     // Commits what the views still hold, then writes the file atomically. A file
     // of another size than an image is replaced only when replaceAnySize
-    // (DatError::NotAnImage otherwise).
-    DatResult OnSaveDocument(const QString &path, bool replaceAnySize = false);
+    // (WrongSize otherwise).
+    Status OnSaveDocument(const QString &path, bool replaceAnySize = false);
 
     // Asks the views to commit what is still being edited (an open cell editor, a
     // band box) before the image is saved, sent or printed.
