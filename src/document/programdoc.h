@@ -101,8 +101,11 @@ private:
     void apply(const StateDelta &delta, bool forward, bool whole);
     bool push(const QString &text, const DocumentState &after, bool whole);
     // Rows and boxes from the image, then the product bytes: a new image takes the
-    // per-user selection, any other gives its own to the per-user settings.
-    DocumentState refreshedState(const MemoryImage &raw) const;
+    // per-user selection, any other keeps its own.
+    DocumentState stateOf(const MemoryImage &raw) const;
+    // An image from a file or the radio gives its product selection to the
+    // per-user settings, where the next new image takes it from.
+    static void rememberProductSelection(const MemoryImage &raw);
     void startNew();
     void resetTo(const DocumentState &state);
 
