@@ -60,7 +60,8 @@ QStringList CommandLineArguments(int argc, char *argv[])
     return arguments;
 }
 #else
-void SetUpConsole() { }
+void SetUpConsole()
+{ }
 
 bool IsTerminal(std::FILE *stream)
 {

@@ -58,7 +58,8 @@ QStringList RegisteredPorts()
 QMap<QString, QString> FriendlyNames()
 {
     QMap<QString, QString> names;
-    const HDEVINFO set = ::SetupDiGetClassDevsW(&GUID_DEVCLASS_PORTS, nullptr, nullptr, DIGCF_PRESENT);
+    const HDEVINFO set
+        = ::SetupDiGetClassDevsW(&GUID_DEVCLASS_PORTS, nullptr, nullptr, DIGCF_PRESENT);
     if (set == INVALID_HANDLE_VALUE)
         return names;
     SP_DEVINFO_DATA device {};
@@ -83,8 +84,8 @@ QMap<QString, QString> FriendlyNames()
 
 int PortNumber(const QString &name)
 {
-    static const QRegularExpression com(QStringLiteral("^COM(\\d+)$"),
-        QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression com(
+        QStringLiteral("^COM(\\d+)$"), QRegularExpression::CaseInsensitiveOption);
     const QRegularExpressionMatch match = com.match(name);
     return match.hasMatch() ? match.captured(1).toInt() : 1 << 20;
 }

@@ -23,8 +23,8 @@ class Store : public QSettings
 public:
     Store()
 #ifdef Q_OS_WIN
-        : QSettings(QStringLiteral("HKEY_CURRENT_USER\\Software\\") + storeName(),
-            QSettings::NativeFormat)
+        : QSettings(
+            QStringLiteral("HKEY_CURRENT_USER\\Software\\") + storeName(), QSettings::NativeFormat)
 #else
         : QSettings(QSettings::NativeFormat, QSettings::UserScope, storeName())
 #endif

@@ -27,9 +27,11 @@ bool LoadTestIni(const QString &folder, const QByteArray &contents, CIniFile &in
 }
 
 #ifdef _WIN32
-FileSizeLimit::FileSizeLimit(rlim_t) { }
+FileSizeLimit::FileSizeLimit(rlim_t)
+{ }
 
-FileSizeLimit::~FileSizeLimit() { }
+FileSizeLimit::~FileSizeLimit()
+{ }
 #else
 FileSizeLimit::FileSizeLimit(rlim_t bytes)
 {
