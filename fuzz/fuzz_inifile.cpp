@@ -102,7 +102,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const bool loaded = ini.Load(path, false, true, false);
     // A regular file loads exactly when it is within the size limit.
     check(loaded == (content.size() <= CIniFile::kLargestFileSize));
-    check(loaded == ini.errorString().isEmpty());
+    check(loaded == ini.loadStatus().ok());
     if (!loaded) {
         QFile::remove(path);
         return 0;

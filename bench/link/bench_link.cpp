@@ -81,9 +81,9 @@ double Measure(bool paced, Host host)
 {
     SimulatedRadio radio(Pattern());
     PtyServer server(radio);
-    QString error;
-    if (!server.open(&error)) {
-        std::fprintf(stderr, "bench_link: %s\n", qPrintable(error));
+    const Status opened = server.open();
+    if (!opened.ok()) {
+        std::fprintf(stderr, "bench_link: %s\n", qPrintable(opened.text()));
         std::exit(2);
     }
     server.setPaced(paced);

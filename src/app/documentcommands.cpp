@@ -184,14 +184,15 @@ bool DocumentCommands::open(const QString &path)
     // opened costs no question and changes nothing. A pipe or a device would
     // leave the read waiting for a writer: it is refused before.
     const QFileInfo info(path);
-    DatResult result;
-    MemoryImage probe;
-    if (info.exists() && !info.isFile() && !info.isDir())
-        result = {DatError::CannotOpen,
+    if (info.exists() && !info.isFile() && !info.isDir()) {
+        UiServices::message(m_frame, QString(),
             tr("%1 is not a file but a device or a pipe; it was not opened.")
-                .arg(QDir::toNativeSeparators(path))};
-    else
-        result = LoadDatFile(path, probe);
+                .arg(QDir::toNativeSeparators(path)),
+            QMessageBox::Warning);
+        return false;
+    }
+    MemoryImage probe;
+    Status result = LoadDatFile(path, probe);
     CChildFrame *previous = shownChild();
     if (result.ok() && previous && !resolveUnsavedEdits(previous, true))
         return false;
@@ -200,7 +201,7 @@ bool DocumentCommands::open(const QString &path)
         result = document->OnOpenDocument(path);
     if (!result.ok()) {
         delete document;
-        UiServices::message(m_frame, QString(), result.message, QMessageBox::Warning);
+        UiServices::showFailure(m_frame, result);
         return false;
     }
     document->setTitle(QFileInfo(path).fileName());
@@ -214,9 +215,9 @@ bool DocumentCommands::open(const QString &path)
 bool DocumentCommands::openCopy(const QString &path)
 {
     MemoryImage raw {};
-    const DatResult result = LoadDatFile(path, raw);
+    const Status result = LoadDatFile(path, raw);
     if (!result.ok()) {
-        UiServices::message(m_frame, QString(), result.message, QMessageBox::Warning);
+        UiServices::showFailure(m_frame, result);
         return false;
     }
     auto *document = new CProgramDoc;
@@ -238,9 +239,9 @@ QString DocumentCommands::askFileName(bool save, const QString &proposed)
 bool DocumentCommands::writeDocument(CChildFrame *child, const QString &path)
 {
     child->commitPendingEdits();
-    DatResult result = child->document()->OnSaveDocument(path);
+    Status result = child->document()->OnSaveDocument(path);
     // Opening such a file ignored its bytes past the image; replacing it loses them.
-    if (result.error == DatError::NotAnImage) {
+    if (result.kind() == Status::Kind::WrongSize) {
         const QString text = tr("%1 is %2 bytes, not an %3-byte image. Replace it with the "
                                 "%3 bytes of this document? Its other bytes will be lost.")
                                  .arg(QDir::toNativeSeparators(path))
@@ -253,7 +254,7 @@ bool DocumentCommands::writeDocument(CChildFrame *child, const QString &path)
         result = child->document()->OnSaveDocument(path, true);
     }
     if (!result.ok()) {
-        UiServices::message(m_frame, QString(), result.message, QMessageBox::Warning);
+        UiServices::showFailure(m_frame, result);
         return false;
     }
     child->document()->setTitle(QFileInfo(path).fileName());

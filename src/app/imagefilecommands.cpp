@@ -127,9 +127,9 @@ void ImageFileCommands::compareWith()
     if (path.isEmpty() || !child)
         return;
     MemoryImage other {};
-    const DatResult loaded = LoadDatFile(path, other);
+    const Status loaded = LoadDatFile(path, other);
     if (!loaded.ok()) {
-        warn(loaded.message);
+        UiServices::showFailure(m_frame, loaded);
         return;
     }
     child->commitPendingEdits();
@@ -187,8 +187,8 @@ void ImageFileCommands::exportCsv()
     if (path.isEmpty() || !child)
         return;
     child->commitPendingEdits();
-    const DatResult saved
+    const Status saved
         = SaveFileAtomically(path, ExportChannelsCsv(child->document()->image(), layout));
     if (!saved.ok())
-        warn(saved.message);
+        UiServices::showFailure(m_frame, saved);
 }

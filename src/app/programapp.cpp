@@ -142,15 +142,15 @@ void CProgramApp::restartInNewLanguage()
     // The new process reads "Program.ini" at once, so the new language is saved
     // before it starts. A language that cannot be saved is reported, and the
     // program goes on in the language it has.
-    const QString error = ProgramIni::saveLanguage(DataPaths(programDir()));
-    if (!error.isEmpty()) {
+    const Status saved = ProgramIni::saveLanguage(DataPaths(programDir()));
+    if (!saved.ok()) {
         const QString text = LangText(
             "The new language could not be saved: %1.\nThe program keeps the language it has. "
             "Make sure you may write there, then choose the language again.",
             "无法保存新的语言设置：%1。\n"
             "程序仍使用当前语言。请确认您有权限写入该位置，然后重新选择语言。");
         UiServices::message(
-            m_mainFrame, QString(), text.arg(error), QMessageBox::Warning, QMessageBox::Ok);
+            m_mainFrame, QString(), text.arg(saved.text()), QMessageBox::Warning, QMessageBox::Ok);
         return;
     }
     // The restart follows only when this window really closes (a running transfer

@@ -23,9 +23,9 @@ QString Prefix(BackupKind kind)
     return kind == BackupKind::Radio ? QStringLiteral("radio-") : QStringLiteral("sent-");
 }
 
-BackupResult Failure(const QString &message)
+Status Failure(Status::Kind kind, const char *source)
 {
-    return {QString(), message};
+    return Status(kind, "BackupStore", source);
 }
 
 // The sort key of a copy: the time in its name, then its sequence number.
@@ -60,60 +60,70 @@ BackupStore::BackupStore(const QString &folder)
     : m_folder(folder)
 { }
 
-QString BackupStore::defaultFolder(QString *why)
+QString BackupStore::defaultFolder(Status *why)
 {
     const QString data = DataPaths::userDataFolder(why);
     return data.isEmpty() ? QString() : data + QStringLiteral("/backups");
 }
 
-BackupResult BackupStore::keep(
-    const MemoryImage &image, BackupKind kind, const QDateTime &when) const
+Status BackupStore::keep(
+    const MemoryImage &image, BackupKind kind, QString *keptPath, const QDateTime &when) const
 {
-    const BackupResult result
-        = store(image, Prefix(kind) + when.toString(QStringLiteral("yyyyMMdd-HHmmss")));
+    QString path;
+    const Status result
+        = store(image, Prefix(kind) + when.toString(QStringLiteral("yyyyMMdd-HHmmss")), &path);
     if (result.ok())
-        prune(kind, result.path);
+        prune(kind, path);
+    if (keptPath)
+        *keptPath = path;
     return result;
 }
 
 // Written under a temporary name first and then given the first free name, so a
 // copy is complete or absent and never replaces a file, also when another
 // process takes a name meanwhile.
-BackupResult BackupStore::store(const MemoryImage &image, const QString &stem) const
+Status BackupStore::store(const MemoryImage &image, const QString &stem, QString *path) const
 {
     const QString shown = QDir::toNativeSeparators(m_folder);
     if (m_folder.isEmpty()) {
-        if (m_noFolder.isEmpty())
-            return Failure(QCoreApplication::translate(
-                "BackupStore", "There is no per-user data folder to keep backups in."));
-        return Failure(QCoreApplication::translate(
-            "BackupStore", "There is no per-user data folder to keep backups in: %1.")
-                           .arg(m_noFolder));
+        if (m_noFolder.ok())
+            return Failure(Status::Kind::NotFound,
+                QT_TRANSLATE_NOOP(
+                    "BackupStore", "There is no per-user data folder to keep backups in."));
+        return Failure(m_noFolder.kind(),
+            QT_TRANSLATE_NOOP(
+                "BackupStore", "There is no per-user data folder to keep backups in: %1."))
+            .arg(m_noFolder);
     }
-    QString why;
-    if (!MakeFolderPath(m_folder, &why))
-        return Failure(
-            QCoreApplication::translate("BackupStore", "Cannot create the backups folder %1: %2.")
-                .arg(shown, why));
+    const Status made = MakeFolderPath(m_folder);
+    if (!made.ok())
+        return Failure(made.kind(),
+            QT_TRANSLATE_NOOP("BackupStore", "Cannot create the backups folder %1: %2."))
+            .arg(shown)
+            .arg(made);
     const QDir dir(m_folder);
     const QByteArray bytes(reinterpret_cast<const char *>(image.data()), kImageSize);
     for (int sequence = 1; sequence <= kMaxSequence; ++sequence) {
         const QString name = sequence == 1 ? stem : stem + QStringLiteral("-%1").arg(sequence);
-        const QString path = dir.filePath(name + QStringLiteral(".dat"));
-        if (QFileInfo::exists(path))
+        *path = dir.filePath(name + QStringLiteral(".dat"));
+        if (QFileInfo::exists(*path))
             continue;
-        bool taken = false;
-        if (WriteNewFile(path, bytes, &why, &taken))
-            return {path, QString()};
-        if (!taken) {
-            return Failure(
-                QCoreApplication::translate("BackupStore", "Cannot write a backup in %1: %2.")
-                    .arg(shown, why));
+        const Status written = WriteNewFile(*path, bytes);
+        if (written.ok())
+            return written;
+        if (written.kind() != Status::Kind::Exists) {
+            path->clear();
+            return Failure(written.kind(),
+                QT_TRANSLATE_NOOP("BackupStore", "Cannot write a backup in %1: %2."))
+                .arg(shown)
+                .arg(written);
         }
     }
-    return Failure(QCoreApplication::translate(
-        "BackupStore", "Cannot write a backup in %1: every name of this second is taken.")
-                       .arg(shown));
+    path->clear();
+    return Failure(Status::Kind::Exists,
+        QT_TRANSLATE_NOOP(
+            "BackupStore", "Cannot write a backup in %1: every name of this second is taken."))
+        .arg(shown);
 }
 
 QVector<BackupEntry> BackupStore::entries(bool readContents) const
@@ -153,19 +163,20 @@ QVector<BackupEntry> BackupStore::entries(bool readContents) const
     return found;
 }
 
-QVector<BackupEntry> BackupStore::list(QString *error) const
+QVector<BackupEntry> BackupStore::list(Status *status) const
 {
-    if (error) {
-        error->clear();
+    if (status) {
+        *status = Status();
         const QFileInfo info(m_folder);
         if (info.exists() && !info.isDir())
-            *error = QCoreApplication::translate("BackupStore", "%1 is not a folder")
-                         .arg(QDir::toNativeSeparators(m_folder));
+            *status = Failure(
+                Status::Kind::NotAFile, QT_TRANSLATE_NOOP("BackupStore", "%1 is not a folder"))
+                          .arg(QDir::toNativeSeparators(m_folder));
         else if (info.exists() && (!info.isReadable() || !info.isExecutable()))
-            *error = QCoreApplication::translate(
-                "BackupStore", "the folder %1 cannot be read: Permission denied")
-                         .arg(QDir::toNativeSeparators(m_folder));
-        if (!error->isEmpty())
+            *status = Failure(Status::Kind::NoAccess,
+                QT_TRANSLATE_NOOP("BackupStore", "the folder %1 cannot be read: Permission denied"))
+                          .arg(QDir::toNativeSeparators(m_folder));
+        if (!status->ok())
             return {};
     }
     return entries(true);

@@ -10,6 +10,7 @@
 #pragma once
 
 #include "memoryimage.h"
+#include "status.h"
 
 #include <QDateTime>
 #include <QString>
@@ -29,13 +30,6 @@ struct BackupEntry
     bool own = false; // written by the store, as far as the file shows
 };
 
-struct BackupResult
-{
-    QString path; // the copy kept
-    QString error; // why no copy was kept, for the user; empty on success
-    bool ok() const { return error.isEmpty(); }
-};
-
 class BackupStore
 {
 public:
@@ -46,22 +40,23 @@ public:
     // The store in folder.
     explicit BackupStore(const QString &folder);
     // The per-user data folder's "backups"; empty with the reason when there is none.
-    static QString defaultFolder(QString *why = nullptr);
+    static QString defaultFolder(Status *why = nullptr);
     QString folder() const { return m_folder; }
 
     // Writes the image as a new copy (complete or not at all), then removes the
     // oldest copies of its kind beyond kKeptPerKind, never the one just kept.
-    BackupResult keep(const MemoryImage &image, BackupKind kind,
+    // keptPath, when given, receives the copy's path (empty when none was kept).
+    Status keep(const MemoryImage &image, BackupKind kind, QString *keptPath = nullptr,
         const QDateTime &when = QDateTime::currentDateTime()) const;
-    // Every copy, newest first. error, when given, receives why the folder
-    // could not be read (empty when it was, or when it does not exist yet).
-    QVector<BackupEntry> list(QString *error = nullptr) const;
+    // Every copy, newest first. status, when given, receives why the folder
+    // could not be read (success when it was, or when it does not exist yet).
+    QVector<BackupEntry> list(Status *status = nullptr) const;
 
 private:
     QVector<BackupEntry> entries(bool readContents) const;
-    BackupResult store(const MemoryImage &image, const QString &stem) const;
+    Status store(const MemoryImage &image, const QString &stem, QString *path) const;
     void prune(BackupKind kind, const QString &kept) const;
 
     QString m_folder;
-    QString m_noFolder; // why there is no folder, when m_folder is empty
+    Status m_noFolder; // why there is no folder, when m_folder is empty
 };

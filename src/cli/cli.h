@@ -5,11 +5,11 @@
 #pragma once
 
 #include "memoryimage.h"
+#include "status.h"
 
 #include <QString>
 #include <QStringList>
 
-struct TransferOutcome;
 struct VerifiedWriteOutcome;
 enum class BackupKind;
 class FileLock;
@@ -40,6 +40,8 @@ int Backups(const QStringList &args);
 // Prints "htprog-cli: <message>" on stderr, control characters written out, and
 // returns kExitFailure.
 int fail(const QString &message);
+// The same with the words of a failure of the core.
+int fail(const Status &status);
 // Prints the usage error and a hint to stderr and returns kExitUsage.
 int usage(const QString &message);
 void out(const QString &text); // stdout, UTF-8, no newline added
@@ -74,7 +76,7 @@ bool lockFile(FileLock &lock);
 bool checkOutput(const QString &command, const QString &input, const QString &output);
 
 // The message of a transfer that did not succeed.
-QString TransferMessage(const QString &port, const TransferOutcome &outcome);
+QString TransferMessage(const QString &port, const Status &transfer);
 // Keeps a backup copy of image; a failure is only a warning on stderr. Returns
 // the copy's path, or "" when none was kept.
 QString KeepBackup(const MemoryImage &image, BackupKind kind);

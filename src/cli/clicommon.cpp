@@ -34,6 +34,11 @@ int fail(const QString &message)
     return kExitFailure;
 }
 
+int fail(const Status &status)
+{
+    return fail(status.text());
+}
+
 int usage(const QString &message)
 {
     std::fprintf(stderr, "htprog-cli: %s\n(run 'htprog-cli --help' for the commands)\n",
@@ -70,8 +75,8 @@ int finishOutput(int status, int failureStatus)
         g_outError = EIO;
     if (g_outError == 0)
         return status;
-    const QString reason
-        = QStringLiteral("cannot write to standard output: %1").arg(SystemReason(g_outError));
+    const QString reason = QStringLiteral("cannot write to standard output: %1")
+                               .arg(Status::fromErrno(g_outError).text());
     if (status == kExitOk && !g_done.isEmpty()) {
         if (!g_outErrorReported)
             fail(QStringLiteral("warning: %1; the summary could not be printed (%2)")
@@ -85,28 +90,31 @@ int finishOutput(int status, int failureStatus)
     return qMax(status, failureStatus);
 }
 
+namespace {
+
+// False, with the failure printed, when status is one.
+bool Succeeded(const Status &status)
+{
+    if (!status.ok())
+        fail(status);
+    return status.ok();
+}
+
+} // namespace
+
 bool loadImage(const QString &path, MemoryImage &image, qint64 *fileSize)
 {
-    const DatResult result = LoadDatFile(path, image, fileSize);
-    if (!result.ok())
-        fail(result.message);
-    return result.ok();
+    return Succeeded(LoadDatFile(path, image, fileSize));
 }
 
 bool saveImage(const QString &path, const MemoryImage &image)
 {
-    const DatResult result = SaveDatFile(path, image);
-    if (!result.ok())
-        fail(result.message);
-    return result.ok();
+    return Succeeded(SaveDatFile(path, image));
 }
 
 bool checkRewritable(const QString &path)
 {
-    const DatResult result = CheckImageSize(path);
-    if (!result.ok())
-        fail(result.message);
-    return result.ok();
+    return Succeeded(CheckImageSize(path));
 }
 
 bool checkArgumentEncoding(int argc, char *argv[])
@@ -132,10 +140,7 @@ bool checkArgumentEncoding(int argc, char *argv[])
 
 bool lockFile(FileLock &lock)
 {
-    if (lock.lock())
-        return true;
-    fail(lock.message());
-    return false;
+    return Succeeded(lock.lock());
 }
 
 bool checkOutput(const QString &command, const QString &input, const QString &output)
@@ -147,10 +152,10 @@ bool checkOutput(const QString &command, const QString &input, const QString &ou
                  .arg(command, toStdout ? QStringLiteral("standard output") : output, input));
         return false;
     }
-    QString why;
-    if (!toStdout && !IsReplaceableFile(output, &why)) {
+    const Status replaceable = toStdout ? Status() : CheckReplaceableFile(output);
+    if (!replaceable.ok()) {
         fail(QStringLiteral("cannot write %1: %2; nothing was written")
-                 .arg(QDir::toNativeSeparators(output), why));
+                 .arg(QDir::toNativeSeparators(output), replaceable.text()));
         return false;
     }
     return true;

@@ -10,12 +10,13 @@ namespace Cli {
 
 QString KeepBackup(const MemoryImage &image, BackupKind kind)
 {
-    const BackupResult result = BackupStore().keep(image, kind);
-    if (!result.ok()) {
+    QString path;
+    const Status kept = BackupStore().keep(image, kind, &path);
+    if (!kept.ok()) {
         std::fprintf(stderr, "htprog-cli: warning: no backup was kept: %s\n",
-            result.error.toUtf8().constData());
+            kept.text().toUtf8().constData());
     }
-    return result.path;
+    return path;
 }
 
 // One copy a line, newest first: path, date and time, non-empty channels ("-"
@@ -24,13 +25,14 @@ int Backups(const QStringList &args)
 {
     if (!args.isEmpty())
         return usage(QStringLiteral("backups takes no arguments"));
-    QString why;
+    Status why;
     const QString folder = BackupStore::defaultFolder(&why);
     if (folder.isEmpty())
-        return fail(QStringLiteral("there is no per-user data folder, so no backups: %1").arg(why));
+        return fail(
+            QStringLiteral("there is no per-user data folder, so no backups: %1").arg(why.text()));
     const QVector<BackupEntry> entries = BackupStore(folder).list(&why);
-    if (!why.isEmpty())
-        return fail(QStringLiteral("cannot list the backups: %1").arg(why));
+    if (!why.ok())
+        return fail(QStringLiteral("cannot list the backups: %1").arg(why.text()));
     // Control characters of a name are written out, so that one entry stays one line.
     for (const BackupEntry &entry : entries) {
         out(VisibleText(QDir::toNativeSeparators(entry.path)) + QLatin1Char('\t')

@@ -19,10 +19,10 @@ bool writeCsv(const QString &path, const QByteArray &bytes)
 {
     if (path == QLatin1String("-"))
         return outBytes(bytes); // a failure is reported when the command ends
-    QString why;
-    if (!SaveFileBytes(path, bytes, &why)) {
+    const Status saved = SaveFileBytes(path, bytes);
+    if (!saved.ok()) {
         fail(QStringLiteral("writing %1 failed: %2; nothing was written")
-                 .arg(QDir::toNativeSeparators(path), why));
+                 .arg(QDir::toNativeSeparators(path), saved.text()));
         return false;
     }
     return true;
@@ -33,15 +33,14 @@ bool writeCsv(const QString &path, const QByteArray &bytes)
 bool readCsv(const QString &path, QByteArray *bytes)
 {
     QFile file;
-    QString why;
-    bool opened = false;
+    Status read;
     if (path == QLatin1String("-")) {
-        opened = file.open(stdin, QIODevice::ReadOnly);
-        why = file.errorString();
+        if (!file.open(stdin, QIODevice::ReadOnly))
+            read = Status::fromFile(file);
     } else {
-        opened = OpenRegularFile(file, path, &why);
+        read = OpenRegularFile(file, path);
     }
-    if (opened) {
+    if (read.ok()) {
         // A pipe gives its bytes a part at a time: read to its end, or past the limit.
         bytes->clear();
         while (bytes->size() <= kLargestCsvSize && file.error() == QFileDevice::NoError) {
@@ -52,9 +51,9 @@ bool readCsv(const QString &path, QByteArray *bytes)
         }
         if (file.error() == QFileDevice::NoError)
             return true;
-        why = file.errorString();
+        read = Status::fromFile(file);
     }
-    fail(QStringLiteral("cannot read %1: %2").arg(QDir::toNativeSeparators(path), why));
+    fail(QStringLiteral("cannot read %1: %2").arg(QDir::toNativeSeparators(path), read.text()));
     return false;
 }
 

@@ -8,7 +8,6 @@
 #include "console.h"
 #include "datfile.h"
 #include "filelock.h"
-#include "messages.h"
 #include "openradioport.h"
 #include "squelchtransfer.h"
 #include "stopsignals.h"
@@ -99,15 +98,14 @@ bool ParseTransferArgs(QStringList args, QString *port, QString *file, int *exit
 
 // The open failure's message, the system's reason and, when the device is not
 // ours to open or another program holds it, what to do about it.
-QString OpenFailureMessage(
-    QString message, const QString &port, OpenFailure failure, const QString &detail)
+QString OpenFailureMessage(QString message, const QString &port, const Status &failure)
 {
-    if (!detail.isEmpty())
-        message += QStringLiteral(" (%1: %2)").arg(ShortInput(port), detail);
+    if (!failure.detail().isEmpty())
+        message += QStringLiteral(" (%1: %2)").arg(ShortInput(port), failure.detail());
     QString hint;
-    if (failure == OpenFailure::PermissionDenied)
+    if (failure.kind() == Status::Kind::NoAccess)
         hint = PortAccessHint(port);
-    else if (failure == OpenFailure::Busy)
+    else if (failure.kind() == Status::Kind::Busy)
         hint = QStringLiteral("Another program is using %1. Try again when it has finished.")
                    .arg(DevicePath(port));
     if (!hint.isEmpty())
@@ -115,16 +113,16 @@ QString OpenFailureMessage(
     return message;
 }
 
-int TransferFailed(const QString &port, const TransferOutcome &outcome)
+int TransferFailed(const QString &port, const Status &transfer)
 {
-    return outcome.ok() ? kExitOk : fail(TransferMessage(port, outcome));
+    return transfer.ok() ? kExitOk : fail(TransferMessage(port, transfer));
 }
 
-int SquelchFailed(const QString &port, const SquelchOutcome &outcome, bool writeDirection)
+int SquelchFailed(const QString &port, const Status &transfer, bool writeDirection)
 {
-    const QString message = SquelchMessage(outcome.result, writeDirection);
-    if (outcome.result == SquelchResult::PortOpenFailed)
-        return fail(OpenFailureMessage(message, port, outcome.openFailure, outcome.detail));
+    const QString message = SquelchMessage(transfer, writeDirection);
+    if (IsPortOpenFailure(transfer))
+        return fail(OpenFailureMessage(message, port, transfer));
     return fail(message);
 }
 
@@ -142,20 +140,13 @@ bool SaveRead(FileLock &lock, const QString &file, const MemoryImage &image, con
 
 } // namespace
 
-QString TransferMessage(const QString &port, const TransferOutcome &outcome)
+QString TransferMessage(const QString &port, const Status &transfer)
 {
-    switch (outcome.result) {
-    case TransferResult::Cancelled:
+    if (transfer.kind() == Status::Kind::Cancelled)
         return QStringLiteral("cancelled");
-    case TransferResult::PortOpenFailed:
-        return OpenFailureMessage(
-            MessageText(kMsgCouldNotOpenPort), port, outcome.openFailure, outcome.detail);
-    case TransferResult::Ok:
-    case TransferResult::CommunicationError:
-    case TransferResult::ProgramInterrupt:
-        break;
-    }
-    return MessageText(outcome.messageId);
+    if (IsPortOpenFailure(transfer))
+        return OpenFailureMessage(transfer.text(), port, transfer);
+    return transfer.text();
 }
 
 int Read(const QStringList &arguments)
@@ -171,7 +162,7 @@ int Read(const QStringList &arguments)
     CatchInterrupt();
     MemoryImage image = NewImage();
     CliObserver observer(kReadProgressSteps);
-    const TransferOutcome outcome = ReadWholeImage(port, image, observer);
+    const Status outcome = ReadWholeImage(port, image, observer);
     observer.finish();
     if (!outcome.ok())
         return TransferFailed(port, outcome);
@@ -223,8 +214,8 @@ int SquelchTransfer(const QStringList &args, bool writeDirection)
         return kExitFailure;
     CatchInterrupt();
     const auto stop = [] { return g_interrupted.load(); };
-    const SquelchOutcome outcome = writeDirection ? WriteSquelchBlock(port, image, stop)
-                                                  : ReadSquelchBlock(port, image, stop);
+    const Status outcome = writeDirection ? WriteSquelchBlock(port, image, stop)
+                                          : ReadSquelchBlock(port, image, stop);
     if (!outcome.ok())
         return SquelchFailed(port, outcome, writeDirection);
     if (!writeDirection && !SaveRead(lock, file, image, QStringLiteral("the calibration block")))
@@ -232,7 +223,7 @@ int SquelchTransfer(const QStringList &args, bool writeDirection)
     done(writeDirection ? QStringLiteral("the calibration block was written to the radio")
                         : QStringLiteral("the calibration block was read into %1")
                               .arg(QDir::toNativeSeparators(file)));
-    out(SquelchMessage(outcome.result, writeDirection) + QLatin1Char('\n'));
+    out(SquelchMessage(outcome, writeDirection) + QLatin1Char('\n'));
     return kExitOk;
 }
 
@@ -277,15 +268,16 @@ bool ParseSimulateArgs(
         *image = SimulatedImagePath();
     *paced = takeFlag(args, QStringLiteral("--pace"));
     for (;;) {
-        QString fault, error;
+        QString fault;
         if (!takeOption(args, QStringLiteral("--fault"), &fault, &present)) {
             *exitCode = usage(QStringLiteral("--fault needs KIND[@BLOCK]"));
             return false;
         }
         if (!present)
             break;
-        if (!faults->add(fault, &error)) {
-            *exitCode = usage(error);
+        const Status added = faults->add(fault);
+        if (!added.ok()) {
+            *exitCode = usage(added.text());
             return false;
         }
     }
@@ -308,12 +300,12 @@ int Simulate(const QStringList &args)
         return exitCode;
     // The simulated radio owns its file while it serves: an import into it would
     // be overwritten at the next save, so it waits or fails instead.
-    QString why;
-    if (!PrepareSimulatedImageFolder(path, &why))
+    const Status prepared = PrepareSimulatedImageFolder(path);
+    if (!prepared.ok())
         return fail(QStringLiteral("cannot keep the simulated radio in %1: %2")
                         .arg(path.isEmpty() ? QStringLiteral("the data folder")
                                             : QDir::toNativeSeparators(path),
-                            why));
+                            prepared.text()));
     FileLock lock(path);
     MemoryImage memory = NewImage();
     if (!lockFile(lock) || !checkRewritable(path))
@@ -323,9 +315,9 @@ int Simulate(const QStringList &args)
 
     SimulatedRadio radio(memory, faults);
     PtyServer server(radio);
-    QString error;
-    if (!server.open(&error))
-        return fail(error);
+    const Status opened = server.open();
+    if (!opened.ok())
+        return fail(opened);
     server.setPaced(paced);
     const auto save = [&] {
         if (saveImage(path, radio.memory()))

@@ -40,10 +40,10 @@ bool WritePdf(const QString &path, const PrintSource &source, QString *error)
         }
     }
     buffer.close();
-    QString why;
-    if (!SaveFileBytes(path, pdf, &why)) {
+    const Status saved = SaveFileBytes(path, pdf);
+    if (!saved.ok()) {
         *error = QStringLiteral("writing %1 failed: %2; nothing was written")
-                     .arg(QDir::toNativeSeparators(path), why);
+                     .arg(QDir::toNativeSeparators(path), saved.text());
         return false;
     }
     return true;

@@ -111,7 +111,7 @@ void LoadProgramIni()
     const DataPaths paths;
     if (ProgramIni::load(paths, false) || !QFileInfo::exists(paths.programIni()))
         return;
-    Cli::fail(QStringLiteral("warning: ") + g_iniFile.errorString());
+    Cli::fail(QStringLiteral("warning: ") + g_iniFile.loadStatus().text());
 }
 
 QtMessageHandler g_qtMessages = nullptr;

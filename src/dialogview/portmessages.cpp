@@ -4,12 +4,12 @@
 #include "imagediff.h"
 #include "inifile.h"
 #include "language.h"
-#include "messages.h"
+#include "openradioport.h"
 #include "visibletext.h"
 
 namespace {
 
-QString Advice(const QString &portName, OpenFailure failure, const QString &detail)
+QString Advice(const QString &portName, const Status &failure)
 {
     if (portName.isEmpty())
         return LangText(
@@ -17,26 +17,26 @@ QString Advice(const QString &portName, OpenFailure failure, const QString &deta
             "未选择串口。请在“设置 > 串口设置”中选择对讲机所接的串口。");
     // A typed port name may be anything; the message repeats a short part of it.
     const QString device = ShortInput(DevicePath(portName));
-    switch (failure) {
-    case OpenFailure::NotFound:
+    switch (failure.kind()) {
+    case Status::Kind::NotFound:
         return LangText("%1 does not exist. Plug in the programming cable, or choose its port "
                         "under Setup > Com Setup.",
             "%1 不存在。请插好写频线，或在“设置 > 串口设置”中选择它所在的串口。")
             .arg(device);
-    case OpenFailure::PermissionDenied: {
+    case Status::Kind::NoAccess: {
         const QString hint = PortAccessHint(portName);
         const QString lead
             = LangText("You have no permission to use %1.", "您无权使用 %1。").arg(device);
         return hint.isEmpty() ? lead : lead + QLatin1Char('\n') + hint;
     }
-    case OpenFailure::Busy:
+    case Status::Kind::Busy:
         return LangText("Another program is using %1. Close that program and try again.",
             "%1 正被其他程序占用。请关闭该程序后重试。")
             .arg(device);
-    case OpenFailure::Other:
-    case OpenFailure::None:
+    default:
         break;
     }
+    const QString detail = failure.detail();
     return detail.isEmpty() ? QString() : QStringLiteral("%1: %2").arg(device, detail);
 }
 
@@ -44,19 +44,17 @@ constexpr int kShownDifferences = 20; // lines of differences in one message
 
 } // namespace
 
-QString PortOpenFailureText(
-    const QString &message, const QString &portName, OpenFailure failure, const QString &detail)
+QString PortOpenFailureText(const QString &message, const QString &portName, const Status &failure)
 {
-    const QString advice = Advice(portName, failure, detail);
+    const QString advice = Advice(portName, failure);
     return advice.isEmpty() ? message : message + QStringLiteral("\n\n") + advice;
 }
 
-QString TransferFailureText(const TransferOutcome &outcome, const QString &portName)
+QString TransferFailureText(const Status &transfer, const QString &portName)
 {
-    const QString text = MessageText(outcome.messageId);
-    if (outcome.result == TransferResult::PortOpenFailed)
-        return PortOpenFailureText(text, portName, outcome.openFailure, outcome.detail);
-    return text;
+    if (IsPortOpenFailure(transfer))
+        return PortOpenFailureText(transfer.text(), portName, transfer);
+    return transfer.text();
 }
 
 QString VerifiedWriteText(const VerifiedWriteOutcome &outcome, const QString &portName)
@@ -67,7 +65,7 @@ QString VerifiedWriteText(const VerifiedWriteOutcome &outcome, const QString &po
     case VerifyResult::Verified:
         return LangText("Written and verified", "已写入并校验无误");
     case VerifyResult::NotVerified: {
-        const QString why = outcome.verifyRead.result == TransferResult::Cancelled
+        const QString why = outcome.verifyRead.kind() == Status::Kind::Cancelled
             ? LangText("the verification was cancelled.", "校验已取消。")
             : TransferFailureText(outcome.verifyRead, portName);
         return LangText("Written; could not verify: %1", "已写入；无法校验：%1").arg(why);

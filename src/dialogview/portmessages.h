@@ -3,18 +3,18 @@
 // what a transfer reports when it ended.
 #pragma once
 
-#include "radioport.h"
+#include "status.h"
 #include "verifiedwrite.h"
 
 #include <QString>
 
-// message + a blank line + the advice for the cause (no port chosen, missing
-// device, no permission, in use by another program, anything else).
-QString PortOpenFailureText(
-    const QString &message, const QString &portName, OpenFailure failure, const QString &detail);
+// message + a blank line + the advice for the cause of a port that did not open
+// (no port chosen, missing device, no permission, in use by another program,
+// anything else: the port's reason).
+QString PortOpenFailureText(const QString &message, const QString &portName, const Status &failure);
 
 // Why a transfer failed: its message, with the advice for a port that did not open.
-QString TransferFailureText(const TransferOutcome &outcome, const QString &portName);
+QString TransferFailureText(const Status &transfer, const QString &portName);
 // What a verified write found: "Written and verified", the channels and
 // settings that the radio holds otherwise than they were sent, or "Written;
 // could not verify: ..." (the write itself succeeded). Empty when the write

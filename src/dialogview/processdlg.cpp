@@ -4,6 +4,7 @@
 #include "dialoghelp.h"
 #include "language.h"
 #include "messages.h"
+#include "openradioport.h"
 #include "portmessages.h"
 #include "programdoc.h"
 #include "transferworker.h"
@@ -173,7 +174,7 @@ bool CProcessDlg::askRetry()
         == QMessageBox::Retry;
 }
 
-void CProcessDlg::showFailure(const TransferOutcome &outcome)
+void CProcessDlg::showFailure(const Status &outcome)
 {
     UiServices::message(this, QString(), TransferFailureText(outcome, m_portName),
         QMessageBox::Warning, QMessageBox::Ok);
@@ -183,8 +184,8 @@ void CProcessDlg::showFailure(const TransferOutcome &outcome)
 // copy could not be kept. Neither turns the transfer itself into a failure.
 void CProcessDlg::reportEnd(const TransferWorker &worker)
 {
-    const auto warning = [](const BackupResult &copy) {
-        return LangText("No backup copy was kept: %1", "未能保留备份：%1").arg(copy.error);
+    const auto warning = [](const Status &copy) {
+        return LangText("No backup copy was kept: %1", "未能保留备份：%1").arg(copy.text());
     };
     QStringList lines;
     QMessageBox::Icon icon = QMessageBox::Warning;
@@ -193,11 +194,11 @@ void CProcessDlg::reportEnd(const TransferWorker &worker)
         lines << VerifiedWriteText(written, m_portName);
         if (written.verify == VerifyResult::Verified)
             icon = QMessageBox::Information;
-        const BackupResult &copy = worker.readBackCopy();
+        const Status &copy = worker.readBackCopy();
         if (written.verify == VerifyResult::Different) {
             lines << (copy.ok() ? LangText(
                           "What the radio holds is kept as %1", "对讲机中现有的数据已保存为 %1")
-                                      .arg(QDir::toNativeSeparators(copy.path))
+                                      .arg(QDir::toNativeSeparators(worker.readBackPath()))
                                 : warning(copy));
         }
     }
@@ -215,15 +216,14 @@ void CProcessDlg::onTransferFinished()
     m_thread->wait();
     delete m_thread;
     m_thread = nullptr;
-    const TransferOutcome outcome = m_worker->outcome();
+    const Status outcome = m_worker->outcome();
     releaseDocument();
 
     if (outcome.ok() && m_direction == Direction::Read && m_document)
         m_document->replaceFromRadio(m_worker->image());
     if (outcome.ok()) {
         reportEnd(*m_worker);
-    } else if (outcome.result == TransferResult::PortOpenFailed
-        || outcome.result == TransferResult::ProgramInterrupt) {
+    } else if (IsPortOpenFailure(outcome) || outcome.kind() == Status::Kind::Interrupted) {
         showFailure(outcome);
     }
     // Cancelled and a Communication Error answered with Cancel end silently:

@@ -21,7 +21,7 @@ class QProgressBar;
 class QPushButton;
 class QThread;
 class TransferWorker;
-struct TransferOutcome;
+class Status;
 
 class CProcessDlg : public QDialog
 {
@@ -64,7 +64,7 @@ private:
     void onProgress(int position);
     void onTransferFinished();
     bool askRetry();
-    void showFailure(const TransferOutcome &outcome);
+    void showFailure(const Status &outcome);
     // The document takes edits again (a read dialog's end).
     void releaseDocument();
     void reportEnd(const TransferWorker &worker);

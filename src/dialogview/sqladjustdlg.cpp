@@ -4,6 +4,7 @@
 #include "dialoghelp.h"
 #include "gridsetup.h"
 #include "language.h"
+#include "openradioport.h"
 #include "portmessages.h"
 #include "programdoc.h"
 #include "squelchcodec.h"
@@ -145,11 +146,11 @@ void CSqlAdjustDlg::accept()
     QDialog::accept();
 }
 
-void CSqlAdjustDlg::showOutcome(const SquelchOutcome &outcome, bool writeDirection)
+void CSqlAdjustDlg::showOutcome(const Status &outcome, bool writeDirection)
 {
-    QString text = SquelchMessage(outcome.result, writeDirection);
-    if (outcome.result == SquelchResult::PortOpenFailed)
-        text = PortOpenFailureText(text, g_strComPort, outcome.openFailure, outcome.detail);
+    QString text = SquelchMessage(outcome, writeDirection);
+    if (IsPortOpenFailure(outcome))
+        text = PortOpenFailureText(text, g_strComPort, outcome);
     const QMessageBox::Icon icon = outcome.ok() ? QMessageBox::Information : QMessageBox::Warning;
     UiServices::message(this, QString(), text, icon);
 }
@@ -160,7 +161,7 @@ void CSqlAdjustDlg::onRead()
 {
     MemoryImage staging = m_document->image();
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const SquelchOutcome outcome = ReadSquelchBlock(g_strComPort, staging);
+    const Status outcome = ReadSquelchBlock(g_strComPort, staging);
     QApplication::restoreOverrideCursor();
     if (outcome.ok())
         m_document->changeBytes(staging, LangText("Read squelch levels", "读静噪数据"));
@@ -174,7 +175,7 @@ void CSqlAdjustDlg::onWrite()
     storeGrids();
     const MemoryImage image = m_document->image();
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const SquelchOutcome outcome = WriteSquelchBlock(g_strComPort, image);
+    const Status outcome = WriteSquelchBlock(g_strComPort, image);
     QApplication::restoreOverrideCursor();
     showOutcome(outcome, true);
 }

@@ -10,7 +10,7 @@
 
 class CProgramDoc;
 class QTableWidget;
-struct SquelchOutcome;
+class Status;
 
 class CSqlAdjustDlg : public QDialog
 {
@@ -32,7 +32,7 @@ private:
     // Grid texts -> image; marks the document modified when a byte changed.
     void storeGrids();
     // Puts a changed image into the document and marks it modified.
-    void showOutcome(const SquelchOutcome &outcome, bool writeDirection);
+    void showOutcome(const Status &outcome, bool writeDirection);
 
     CProgramDoc *m_document;
     QTableWidget *m_vhfGrid = nullptr;

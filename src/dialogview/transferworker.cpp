@@ -21,7 +21,8 @@ void TransferWorker::run()
         m_outcome = m_written.write;
         // Nobody else has a copy of what the radio now holds.
         if (m_written.verify == VerifyResult::Different)
-            m_readBackCopy = BackupStore().keep(m_written.readBack, BackupKind::Radio);
+            m_readBackCopy
+                = BackupStore().keep(m_written.readBack, BackupKind::Radio, &m_readBackPath);
         return;
     }
     // The radio's bytes go into a staging copy: a cancelled or failed read

@@ -27,15 +27,17 @@ public:
     void run();
 
     // The read, or the write itself (a write succeeds whatever its verification found).
-    TransferOutcome outcome() const { return m_outcome; }
+    Status outcome() const { return m_outcome; }
     // A write: the write and what its verifying read found.
     const VerifiedWriteOutcome &written() const { return m_written; }
     // After a successful read: the radio's image. Otherwise the image given.
     const MemoryImage &image() const { return m_image; }
     // The copy of the image read, or of the image about to be sent.
-    const BackupResult &backup() const { return m_backup; }
-    // After a verification that found other bytes: the copy of what the radio holds.
-    const BackupResult &readBackCopy() const { return m_readBackCopy; }
+    const Status &backup() const { return m_backup; }
+    // After a verification that found other bytes: the copy of what the radio
+    // holds, and its path.
+    const Status &readBackCopy() const { return m_readBackCopy; }
+    QString readBackPath() const { return m_readBackPath; }
 
     void progress(int position) override;
     bool shouldStop() override;
@@ -51,8 +53,9 @@ private:
     const std::atomic<bool> &m_cancel;
     QObject *m_questionContext;
     std::function<bool()> m_question;
-    TransferOutcome m_outcome;
+    Status m_outcome;
     VerifiedWriteOutcome m_written;
-    BackupResult m_backup;
-    BackupResult m_readBackCopy;
+    Status m_backup;
+    Status m_readBackCopy;
+    QString m_readBackPath;
 };

@@ -53,17 +53,21 @@ const MemoryImage &CProgramDoc::image() const
     return m_composed;
 }
 
-DocumentState CProgramDoc::refreshedState(const MemoryImage &raw) const
+DocumentState CProgramDoc::stateOf(const MemoryImage &raw) const
 {
     DocumentState state = DecodeState(raw, g_bChinese);
     const ProductSelection perUser {UserSettings::productType(), UserSettings::productField()};
     const ProductSelection selection = RefreshedProductSelection(raw, g_bNewImage, perUser);
-    if (!g_bNewImage)
-        UserSettings::setProductSelection(selection.type, selection.field);
     // After the rows took the names: the range shares its bytes with the name slot
     // of record 106, whose name the table keeps and writes back when it is not empty.
     StoreProductSelection(state.image, selection, SelectedRange(g_iniFile, selection));
     return state;
+}
+
+void CProgramDoc::rememberProductSelection(const MemoryImage &raw)
+{
+    const ProductSelection selection = RefreshedProductSelection(raw, false, {});
+    UserSettings::setProductSelection(selection.type, selection.field);
 }
 
 void CProgramDoc::resetTo(const DocumentState &state)
@@ -85,7 +89,7 @@ void CProgramDoc::startNew()
 bool CProgramDoc::OnNewDocument()
 {
     startNew();
-    resetTo(refreshedState(NewImage()));
+    resetTo(stateOf(NewImage()));
     return true;
 }
 
@@ -94,7 +98,7 @@ void CProgramDoc::clearToNew()
     if (m_receiving)
         return;
     startNew();
-    push(LangText("New image", "新建数据"), refreshedState(NewImage()), true);
+    push(LangText("New image", "新建数据"), stateOf(NewImage()), true);
 }
 
 bool CProgramDoc::revertToSaved()
@@ -122,10 +126,10 @@ void CProgramDoc::setReceiving(bool receiving)
     Q_EMIT receivingChanged(receiving);
 }
 
-DatResult CProgramDoc::OnOpenDocument(const QString &path)
+Status CProgramDoc::OnOpenDocument(const QString &path)
 {
     MemoryImage loaded;
-    DatResult result = LoadDatFile(path, loaded);
+    const Status result = LoadDatFile(path, loaded);
     if (!result.ok())
         return result;
     m_pathName = path;
@@ -137,17 +141,19 @@ DatResult CProgramDoc::OnOpenDocument(const QString &path)
 void CProgramDoc::openImage(const MemoryImage &raw)
 {
     g_bNewImage = false;
-    resetTo(refreshedState(raw));
+    rememberProductSelection(raw);
+    resetTo(stateOf(raw));
 }
 
-DatResult CProgramDoc::OnSaveDocument(const QString &path, bool replaceAnySize)
+Status CProgramDoc::OnSaveDocument(const QString &path, bool replaceAnySize)
 {
     // Another process (htprog-cli import, a second program) changing the same
     // file waits for this save, and this save for it.
     FileLock lock(path);
-    if (!lock.lock(kSaveLockWaitMs))
-        return {DatError::CannotWrite, lock.message()};
-    DatResult result = SaveDatFile(path, image(), replaceAnySize);
+    const Status locked = lock.lock(kSaveLockWaitMs);
+    if (!locked.ok())
+        return locked;
+    const Status result = SaveDatFile(path, image(), replaceAnySize);
     if (result.ok()) {
         m_pathName = path;
         m_untitled = false;
@@ -201,7 +207,8 @@ bool CProgramDoc::changeState(const DocumentState &after, const QString &text)
 void CProgramDoc::replaceFromRadio(const MemoryImage &raw)
 {
     g_bNewImage = false;
-    if (!push(LangText("Read from radio", "从电台读数据"), refreshedState(raw), true))
+    rememberProductSelection(raw);
+    if (!push(LangText("Read from radio", "从电台读数据"), stateOf(raw), true))
         Q_EMIT stateReset(); // the same data again: the views still take it anew
 }
 

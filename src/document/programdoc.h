@@ -36,13 +36,13 @@ public:
     // Defaults, title "Channel Information"/"信道信息", path [Setup] "AppName".
     bool OnNewDocument();
     // Loads path; on success clears g_bNewImage. On failure nothing changes.
-    DatResult OnOpenDocument(const QString &path);
+    Status OnOpenDocument(const QString &path);
     // The image of a file that was read: clears g_bNewImage, refreshes, no undo.
     void openImage(const MemoryImage &raw);
     // Writes image() to the file atomically; what a view still holds is committed
     // by the caller first. A file of another size than an image is replaced only
-    // when replaceAnySize (DatError::NotAnImage otherwise).
-    DatResult OnSaveDocument(const QString &path, bool replaceAnySize = false);
+    // when replaceAnySize (WrongSize otherwise).
+    Status OnSaveDocument(const QString &path, bool replaceAnySize = false);
 
     // The commands. Each returns false (and pushes nothing) when it changes nothing.
     // A committed cell: row is the record's texts after the commit.
@@ -96,8 +96,11 @@ private:
     void apply(const StateDelta &delta, bool forward, bool whole);
     bool push(const QString &text, const DocumentState &after, bool whole);
     // Rows and boxes from the image, then the product bytes: a new image takes the
-    // per-user selection, any other gives its own to the per-user settings.
-    DocumentState refreshedState(const MemoryImage &raw) const;
+    // per-user selection, any other keeps its own.
+    DocumentState stateOf(const MemoryImage &raw) const;
+    // An image from a file or the radio gives its product selection to the
+    // per-user settings, where the next new image takes it from.
+    static void rememberProductSelection(const MemoryImage &raw);
     void startNew();
     void resetTo(const DocumentState &state);
 

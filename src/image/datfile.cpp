@@ -7,70 +7,81 @@
 #include <QFile>
 #include <QFileInfo>
 
-DatResult LoadDatFile(const QString &path, MemoryImage &image, qint64 *fileSize)
+namespace {
+
+Status Failure(Status::Kind kind, const char *source)
+{
+    return Status(kind, "DatFile", source);
+}
+
+} // namespace
+
+Status LoadDatFile(const QString &path, MemoryImage &image, qint64 *fileSize)
 {
     const QString shown = QDir::toNativeSeparators(path);
     const QFileInfo info(path);
     if (info.isDir())
-        return {DatError::CannotOpen,
-            QCoreApplication::translate("DatFile", "%1 is a folder, not a .dat file.").arg(shown)};
+        return Failure(Status::Kind::NotAFile,
+            QT_TRANSLATE_NOOP("DatFile", "%1 is a folder, not a .dat file."))
+            .arg(shown);
     // A FIFO or a device would block the open or never end; only a file is an image.
     if (info.exists() && !info.isFile())
-        return {DatError::CannotOpen,
-            QCoreApplication::translate(
-                "DatFile", "%1 is not a regular file; a radio image (.dat) is a file.")
-                .arg(shown)};
+        return Failure(Status::Kind::NotAFile,
+            QT_TRANSLATE_NOOP(
+                "DatFile", "%1 is not a regular file; a radio image (.dat) is a file."))
+            .arg(shown);
     QFile file;
-    QString why;
-    if (!OpenRegularFile(file, path, &why)) {
+    const Status opened = OpenRegularFile(file, path);
+    if (!opened.ok()) {
         // A name whose bytes were not UTF-8 came here with those bytes replaced:
         // the file is there, under a name this path cannot spell.
         if (!info.exists() && path.contains(QChar::ReplacementCharacter))
-            return {DatError::CannotOpen,
-                QCoreApplication::translate("DatFile",
+            return Failure(Status::Kind::NotFound,
+                QT_TRANSLATE_NOOP("DatFile",
                     "Cannot open %1: the file's name is not valid UTF-8 and cannot be handled. "
-                    "Rename the file.")
-                    .arg(shown)};
-        const QString message = info.exists()
-            ? QCoreApplication::translate(
-                "DatFile", "Cannot read %1: %2. Check that you may read it.")
-            : QCoreApplication::translate("DatFile", "Cannot open %1: %2. Check the file name.");
-        return {DatError::CannotOpen, message.arg(shown, why)};
+                    "Rename the file."))
+                .arg(shown);
+        return Failure(opened.kind(),
+            info.exists()
+                ? QT_TRANSLATE_NOOP("DatFile", "Cannot read %1: %2. Check that you may read it.")
+                : QT_TRANSLATE_NOOP("DatFile", "Cannot open %1: %2. Check the file name."))
+            .arg(shown)
+            .arg(opened);
     }
     const QByteArray bytes = file.read(kImageSize);
     if (bytes.size() < kImageSize) {
-        return {DatError::TooShort,
-            QCoreApplication::translate("DatFile",
+        return Failure(Status::Kind::WrongSize,
+            QT_TRANSLATE_NOOP("DatFile",
                 "%1 holds %2 bytes; a radio image (.dat) has %3. The file is "
-                "not a complete image and was not opened.")
-                .arg(shown)
-                .arg(bytes.size())
-                .arg(kImageSize)};
+                "not a complete image and was not opened."))
+            .arg(shown)
+            .arg(bytes.size())
+            .arg(kImageSize);
     }
     std::copy(bytes.constBegin(), bytes.constEnd(), image.begin());
     if (fileSize)
         *fileSize = file.size();
-    return {};
+    return Status();
 }
 
-DatResult CheckImageSize(const QString &path)
+Status CheckImageSize(const QString &path)
 {
     const QFileInfo info(path);
     if (!info.isFile() || info.size() == 0 || info.size() == kImageSize)
-        return {};
-    return {DatError::NotAnImage,
-        QCoreApplication::translate("DatFile",
+        return Status();
+    return Failure(Status::Kind::WrongSize,
+        QT_TRANSLATE_NOOP("DatFile",
             "%1 is %2 bytes, not an %3-byte image; nothing was changed. Choose another file "
-            "name.")
-            .arg(QDir::toNativeSeparators(path))
-            .arg(info.size())
-            .arg(kImageSize)};
+            "name."))
+        .arg(QDir::toNativeSeparators(path))
+        .arg(info.size())
+        .arg(kImageSize);
 }
 
-DatResult SaveDatFile(const QString &path, const MemoryImage &image, bool replaceAnySize)
+Status SaveDatFile(const QString &path, const MemoryImage &image, bool replaceAnySize)
 {
     if (!replaceAnySize) {
-        DatResult checked = CheckImageSize(path);
+        const Status checked = CheckImageSize(path);
         if (!checked.ok())
             return checked;
     }
@@ -78,22 +89,24 @@ DatResult SaveDatFile(const QString &path, const MemoryImage &image, bool replac
         path, QByteArray(reinterpret_cast<const char *>(image.data()), kImageSize));
 }
 
-DatResult SaveFileAtomically(const QString &path, const QByteArray &bytes)
+Status SaveFileAtomically(const QString &path, const QByteArray &bytes)
 {
     const QString shown = QDir::toNativeSeparators(path);
     const bool existed = QFileInfo::exists(path);
-    QString why;
-    if (!IsReplaceableFile(path, &why)) {
-        return {DatError::CannotWrite,
-            QCoreApplication::translate(
-                "DatFile", "Cannot save %1: %2. Choose another folder or file name.")
-                .arg(shown, why)};
+    const Status replaceable = CheckReplaceableFile(path);
+    if (!replaceable.ok()) {
+        return Failure(replaceable.kind(),
+            QT_TRANSLATE_NOOP("DatFile", "Cannot save %1: %2. Choose another folder or file name."))
+            .arg(shown)
+            .arg(replaceable);
     }
-    if (SaveFileBytes(path, bytes, &why))
-        return {};
-    const QString message = existed
-        ? QCoreApplication::translate(
-            "DatFile", "Saving %1 failed: %2. The previous file is unchanged.")
-        : QCoreApplication::translate("DatFile", "Saving %1 failed: %2. No file was made.");
-    return {DatError::CannotWrite, message.arg(shown, why)};
+    const Status saved = SaveFileBytes(path, bytes);
+    if (saved.ok())
+        return saved;
+    return Failure(saved.kind(),
+        existed
+            ? QT_TRANSLATE_NOOP("DatFile", "Saving %1 failed: %2. The previous file is unchanged.")
+            : QT_TRANSLATE_NOOP("DatFile", "Saving %1 failed: %2. No file was made."))
+        .arg(shown)
+        .arg(saved);
 }

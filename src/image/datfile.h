@@ -6,31 +6,22 @@
 #pragma once
 
 #include "memoryimage.h"
+#include "status.h"
 
 #include <QString>
 
-enum class DatError {
-    None,
-    CannotOpen, // missing, unreadable, a directory or not a regular file
-    TooShort, // fewer than 8192 bytes
-    CannotWrite, // the file or its folder could not be written (a full disk included)
-    NotAnImage, // the file to replace holds bytes but is not 8192 bytes long
-};
-
-struct DatResult
-{
-    DatError error = DatError::None;
-    QString message; // what happened and what to do, for the user; empty on success
-    bool ok() const { return error == DatError::None; }
-};
-
+// A failure is NotFound, NoAccess or NotAFile when the file cannot be read or
+// is not a file, WrongSize when it is shorter than an image (a load) or holds
+// bytes but is not 8192 bytes long (a save), and whatever the system said when
+// it cannot be written. The words say what happened and what to do.
+//
 // fileSize, when given, receives the whole file's size (bytes past 8192 included).
-DatResult LoadDatFile(const QString &path, MemoryImage &image, qint64 *fileSize = nullptr);
-// Refuses (NotAnImage) to replace a file that holds bytes but is not 8192 bytes
+Status LoadDatFile(const QString &path, MemoryImage &image, qint64 *fileSize = nullptr);
+// Refuses (WrongSize) to replace a file that holds bytes but is not 8192 bytes
 // long, whose other bytes would be lost, unless replaceAnySize.
-DatResult SaveDatFile(const QString &path, const MemoryImage &image, bool replaceAnySize = false);
-// NotAnImage when path holds bytes but is not 8192 bytes long: what a save
+Status SaveDatFile(const QString &path, const MemoryImage &image, bool replaceAnySize = false);
+// WrongSize when path holds bytes but is not 8192 bytes long: what a save
 // without replaceAnySize refuses, for a command to check before it starts.
-DatResult CheckImageSize(const QString &path);
+Status CheckImageSize(const QString &path);
 // Any file the program writes (a CSV export too), with the same checks and messages.
-DatResult SaveFileAtomically(const QString &path, const QByteArray &bytes);
+Status SaveFileAtomically(const QString &path, const QByteArray &bytes);

@@ -9,7 +9,6 @@
 #include <QSaveFile>
 #include <QTemporaryFile>
 #include <cerrno>
-#include <cstring>
 
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
@@ -22,90 +21,68 @@
 
 namespace {
 
-QString FolderReason()
+Status Folder()
 {
-    return QCoreApplication::translate("FileAccess", "a folder, not a file");
+    return Status(Status::Kind::NotAFile, "FileAccess",
+        QT_TRANSLATE_NOOP("FileAccess", "a folder, not a file"));
+}
+
+Status NotRegular()
+{
+    return Status(Status::Kind::NotAFile, "FileAccess",
+        QT_TRANSLATE_NOOP("FileAccess", "not a regular file"));
 }
 
 #ifdef Q_OS_UNIX
-QString TypeReason(mode_t mode)
+Status TypeFailure(mode_t mode)
 {
-    return S_ISDIR(mode) ? FolderReason() : NotRegularReason();
+    return S_ISDIR(mode) ? Folder() : NotRegular();
 }
 #endif
 
 } // namespace
 
-QString SystemReason(int error)
-{
-    if (error == ENOSPC
-#ifdef EDQUOT
-        || error == EDQUOT
-#endif
-    )
-        return QCoreApplication::translate("FileAccess", "no space left on the device");
-    return QString::fromLocal8Bit(std::strerror(error));
-}
-
-QString NotRegularReason()
-{
-    return QCoreApplication::translate("FileAccess", "not a regular file");
-}
-
-bool OpenRegularFile(QFile &file, const QString &path, QString *why)
+Status OpenRegularFile(QFile &file, const QString &path)
 {
 #ifdef Q_OS_UNIX
     // The name is checked first so that a device is never opened at all; the open
     // itself does not wait for a FIFO's writer, and what it opened is checked again.
     const QByteArray name = QFile::encodeName(path);
     struct stat info;
-    if (::stat(name.constData(), &info) != 0) {
-        *why = SystemReason(errno);
-        return false;
-    }
-    if (!S_ISREG(info.st_mode)) {
-        *why = TypeReason(info.st_mode);
-        return false;
-    }
+    if (::stat(name.constData(), &info) != 0)
+        return Status::fromErrno(errno);
+    if (!S_ISREG(info.st_mode))
+        return TypeFailure(info.st_mode);
     const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        *why = SystemReason(errno);
-        return false;
-    }
+    if (fd < 0)
+        return Status::fromErrno(errno);
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         ::close(fd);
-        *why = NotRegularReason();
-        return false;
+        return NotRegular();
     }
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
-        *why = file.errorString();
-        return false;
+        return Status::fromFile(file);
     }
-    return true;
+    return Status();
 #else
     const QFileInfo info(path);
-    if (info.exists() && !info.isFile()) {
-        *why = info.isDir() ? FolderReason() : NotRegularReason();
-        return false;
-    }
+    if (info.exists() && !info.isFile())
+        return info.isDir() ? Folder() : NotRegular();
     file.setFileName(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        *why = file.errorString();
-        return false;
-    }
-    return true;
+    if (!file.open(QIODevice::ReadOnly))
+        return Status::fromFile(file);
+    return Status();
 #endif
 }
 
-bool IsReplaceableFile(const QString &path, QString *why)
+Status CheckReplaceableFile(const QString &path)
 {
     const QFileInfo info(path);
     if (!info.exists() || info.isFile())
-        return true;
-    *why = info.isDir() ? FolderReason() : NotRegularReason();
-    return false;
+        return Status();
+    return info.isDir() ? Folder() : NotRegular();
 }
 
 #ifdef Q_OS_UNIX
@@ -233,54 +210,47 @@ QByteArray NameOf(const QByteArray &path)
 
 } // namespace
 
-bool SaveFileBytes(const QString &path, const QByteArray &bytes, QString *why, bool directFallback)
+Status SaveFileBytes(const QString &path, const QByteArray &bytes, bool directFallback)
 {
-    if (!IsReplaceableFile(path, why))
-        return false;
+    const Status replaceable = CheckReplaceableFile(path);
+    if (!replaceable.ok())
+        return replaceable;
     const QByteArray target = SaveTarget(path);
     struct stat existing;
     const bool exists = ::stat(target.constData(), &existing) == 0;
     // A file the user may not write is not replaced behind its back.
-    if (exists && ::access(target.constData(), W_OK) != 0) {
-        *why = SystemReason(errno);
-        return false;
-    }
+    if (exists && ::access(target.constData(), W_OK) != 0)
+        return Status::fromErrno(errno);
     QByteArray temp;
     const int fd = CreateTemporary(FolderOf(target), NameOf(target), &temp);
     int error = errno;
     if (fd < 0) {
         if (directFallback && exists && (error == EACCES || error == EPERM)
             && WriteInPlace(target, bytes, &error))
-            return true;
-        *why = SystemReason(error);
-        return false;
+            return Status();
+        return Status::fromErrno(error);
     }
     // The replacement keeps the permissions of the file it replaces.
     if (exists)
         ::fchmod(fd, existing.st_mode & 07777);
-    if (!FinishTemporary(fd, temp, bytes, &error)) {
-        *why = SystemReason(error);
-        return false;
-    }
+    if (!FinishTemporary(fd, temp, bytes, &error))
+        return Status::fromErrno(error);
     if (::rename(temp.constData(), target.constData()) != 0) {
-        *why = SystemReason(errno);
+        const Status renamed = Status::fromErrno(errno);
         ::unlink(temp.constData());
-        return false;
+        return renamed;
     }
-    return true;
+    return Status();
 }
 
-bool WriteNewFile(const QString &path, const QByteArray &bytes, QString *why, bool *taken)
+Status WriteNewFile(const QString &path, const QByteArray &bytes)
 {
-    *taken = false;
     const QByteArray target = QFile::encodeName(QFileInfo(path).absoluteFilePath());
     QByteArray temp;
     const int fd = CreateTemporary(FolderOf(target), ".incoming", &temp);
     int error = errno;
-    if (fd < 0 || !FinishTemporary(fd, temp, bytes, &error)) {
-        *why = SystemReason(error);
-        return false;
-    }
+    if (fd < 0 || !FinishTemporary(fd, temp, bytes, &error))
+        return Status::fromErrno(error);
     // A hard link never replaces a file; where the file system has none, the
     // name is checked just before the rename.
     bool done = ::link(temp.constData(), target.constData()) == 0;
@@ -291,33 +261,28 @@ bool WriteNewFile(const QString &path, const QByteArray &bytes, QString *why, bo
     }
     ::unlink(temp.constData());
     if (done)
-        return true;
-    *taken = error == EEXIST || ::access(target.constData(), F_OK) == 0;
-    *why = SystemReason(*taken ? EEXIST : error);
-    return false;
+        return Status();
+    const bool taken = error == EEXIST || ::access(target.constData(), F_OK) == 0;
+    return Status::fromErrno(taken ? EEXIST : error);
 }
 
-bool MakeFolderPath(const QString &path, QString *why)
+Status MakeFolderPath(const QString &path)
 {
     const QByteArray folder = QFile::encodeName(QFileInfo(path).absoluteFilePath());
     struct stat info;
-    if (::stat(folder.constData(), &info) == 0) {
-        if (S_ISDIR(info.st_mode))
-            return true;
-        *why = SystemReason(ENOTDIR);
-        return false;
-    }
-    if (errno != ENOENT) {
-        *why = SystemReason(errno);
-        return false;
-    }
+    if (::stat(folder.constData(), &info) == 0)
+        return S_ISDIR(info.st_mode) ? Status() : Status::fromErrno(ENOTDIR);
+    if (errno != ENOENT)
+        return Status::fromErrno(errno);
     const QByteArray parent = FolderOf(folder);
-    if (parent != folder && !MakeFolderPath(QFile::decodeName(parent), why))
-        return false;
+    if (parent != folder) {
+        const Status made = MakeFolderPath(QFile::decodeName(parent));
+        if (!made.ok())
+            return made;
+    }
     if (::mkdir(folder.constData(), 0777) == 0 || errno == EEXIST)
-        return true;
-    *why = SystemReason(errno);
-    return false;
+        return Status();
+    return Status::fromErrno(errno);
 }
 
 QString FittedName(const QString &folder, const QString &name, const QString &suffix)
@@ -328,65 +293,59 @@ QString FittedName(const QString &folder, const QString &name, const QString &su
 
 #else
 
-bool SaveFileBytes(const QString &path, const QByteArray &bytes, QString *why, bool directFallback)
+Status SaveFileBytes(const QString &path, const QByteArray &bytes, bool directFallback)
 {
-    if (!IsReplaceableFile(path, why))
-        return false;
+    const Status replaceable = CheckReplaceableFile(path);
+    if (!replaceable.ok())
+        return replaceable;
 #ifdef Q_OS_WIN
     // Windows refuses to replace a read-only file; say so instead of "Access is denied".
     const DWORD attributes = ::GetFileAttributesW(
         reinterpret_cast<const wchar_t *>(QDir::toNativeSeparators(path).utf16()));
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) {
-        *why = QCoreApplication::translate("FileAccess", "the file is read-only");
-        return false;
-    }
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+        return Status(Status::Kind::NoAccess, nullptr, "the file is read-only");
 #endif
     QSaveFile file(path);
     file.setDirectWriteFallback(directFallback);
-    if (!file.open(QIODevice::WriteOnly)) {
-        *why = file.errorString();
-        return false;
-    }
+    if (!file.open(QIODevice::WriteOnly))
+        return Status::fromFile(file);
     // QSaveFile commits a file cut short by a failed flush (a full disk), so the
     // write and the flush are checked before the old file is replaced.
     if (file.write(bytes) != bytes.size() || !file.flush()) {
-        *why = file.errorString();
+        const Status written = Status::fromFile(file);
         file.cancelWriting();
-        return false;
+        return written;
     }
-    if (!file.commit()) {
-        *why = file.errorString();
-        return false;
-    }
-    return true;
+    if (!file.commit())
+        return Status::fromFile(file);
+    return Status();
 }
 
-bool WriteNewFile(const QString &path, const QByteArray &bytes, QString *why, bool *taken)
+Status WriteNewFile(const QString &path, const QByteArray &bytes)
 {
-    *taken = QFileInfo::exists(path);
-    if (*taken)
-        return false;
+    if (QFileInfo::exists(path))
+        return Status::fromErrno(EEXIST);
     QTemporaryFile temp(QFileInfo(path).absolutePath() + QStringLiteral("/.incoming-XXXXXX"));
-    if (!temp.open() || temp.write(bytes) != bytes.size() || !temp.flush()) {
-        *why = temp.errorString();
-        return false;
-    }
+    if (!temp.open() || temp.write(bytes) != bytes.size() || !temp.flush())
+        return Status::fromFile(temp);
     if (temp.rename(path)) {
         temp.setAutoRemove(false);
-        return true;
+        return Status();
     }
-    *taken = QFileInfo::exists(path);
-    *why = temp.errorString();
-    return false;
+    if (QFileInfo::exists(path))
+        return Status::fromSystemText(Status::Kind::Exists, temp.errorString());
+    return Status::fromFile(temp);
 }
 
-bool MakeFolderPath(const QString &path, QString *why)
+Status MakeFolderPath(const QString &path)
 {
     if (QDir().mkpath(path))
-        return true;
-    *why = QFileInfo(path).exists() ? QCoreApplication::translate("FileAccess", "not a folder")
-                                    : QCoreApplication::translate("FileAccess", "cannot be made");
-    return false;
+        return Status();
+    if (QFileInfo(path).exists())
+        return Status(
+            Status::Kind::NotAFile, "FileAccess", QT_TRANSLATE_NOOP("FileAccess", "not a folder"));
+    return Status(
+        Status::Kind::Failed, "FileAccess", QT_TRANSLATE_NOOP("FileAccess", "cannot be made"));
 }
 
 QString FittedName(const QString &, const QString &name, const QString &suffix)

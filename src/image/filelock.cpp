@@ -24,17 +24,21 @@ namespace {
 
 constexpr int kRetryMs = 50;
 
-QString InUseMessage(const QString &shown, const QString &owner)
+Status InUse(const QString &shown, const QString &owner)
 {
-    return QCoreApplication::translate("FileLock",
-        "%1 is in use by another process (%2); nothing was changed. Try again when it "
-        "has finished.")
-        .arg(shown, owner);
+    return Status(Status::Kind::Busy, "FileLock",
+        QT_TRANSLATE_NOOP("FileLock",
+            "%1 is in use by another process (%2); nothing was changed. Try again when it "
+            "has finished."))
+        .arg(shown)
+        .arg(owner);
 }
 
-QString CannotLockMessage(const QString &shown, const QString &why)
+Status CannotLock(const QString &shown, const Status &why)
 {
-    return QCoreApplication::translate("FileLock", "Cannot lock %1: %2.").arg(shown, why);
+    return Status(why.kind(), "FileLock", QT_TRANSLATE_NOOP("FileLock", "Cannot lock %1: %2."))
+        .arg(shown)
+        .arg(why);
 }
 
 enum class Attempt { Locked, Held, Again, Failed };
@@ -178,13 +182,6 @@ std::wstring NativeName(const QString &path)
     return QDir::toNativeSeparators(path).toStdWString();
 }
 
-QString WindowsReason(DWORD error)
-{
-    if (error == ERROR_DISK_FULL || error == ERROR_HANDLE_DISK_FULL)
-        return SystemReason(ENOSPC);
-    return qt_error_string(int(error));
-}
-
 // "htprog-cli, process 1234" from a held lock file, or empty.
 QString HolderOf(const QString &lockName)
 {
@@ -265,18 +262,21 @@ QString FileLock::lockPath(const QString &path)
     return folder + QLatin1Char('/') + FittedName(folder, file.fileName(), QStringLiteral(".lock"));
 }
 
-bool FileLock::lock(int waitMs)
+Status FileLock::lock(int waitMs)
 {
     if (isLocked())
-        return true;
+        return Status();
     const QString shown = QDir::toNativeSeparators(m_path);
     const QString lockName = lockPath(m_path);
-    QString why;
     // Reading the owner of a lock "file" that is a FIFO would wait for ever.
-    if (!QFileInfo(lockName).isSymLink() && !IsReplaceableFile(lockName, &why)) {
-        m_message = QCoreApplication::translate("FileLock", "Cannot lock %1: %2 is %3.")
-                        .arg(shown, QDir::toNativeSeparators(lockName), why);
-        return false;
+    const Status replaceable
+        = QFileInfo(lockName).isSymLink() ? Status() : CheckReplaceableFile(lockName);
+    if (!replaceable.ok()) {
+        return Status(replaceable.kind(), "FileLock",
+            QT_TRANSLATE_NOOP("FileLock", "Cannot lock %1: %2 is %3."))
+            .arg(shown)
+            .arg(QDir::toNativeSeparators(lockName))
+            .arg(replaceable);
     }
 #ifdef Q_OS_UNIX
     const QByteArray name = QFile::encodeName(lockName);
@@ -286,18 +286,14 @@ bool FileLock::lock(int waitMs)
         switch (TryLock(name, &m_fd, &error)) {
         case Attempt::Locked:
             m_lockName = name;
-            m_message.clear();
-            return true;
+            return Status();
         case Attempt::Failed:
-            m_message = CannotLockMessage(shown, SystemReason(error));
-            return false;
+            return CannotLock(shown, Status::fromErrno(error));
         case Attempt::Held:
         case Attempt::Again:
             if (deadline.hasExpired()) {
                 const QString holder = HolderOf(name);
-                m_message = InUseMessage(
-                    shown, holder.isEmpty() ? QDir::toNativeSeparators(lockName) : holder);
-                return false;
+                return InUse(shown, holder.isEmpty() ? QDir::toNativeSeparators(lockName) : holder);
             }
             QThread::msleep(kRetryMs);
             break;
@@ -311,18 +307,14 @@ bool FileLock::lock(int waitMs)
         switch (TryLock(lockName, &handle, &error)) {
         case Attempt::Locked:
             m_handle = handle;
-            m_message.clear();
-            return true;
+            return Status();
         case Attempt::Failed:
-            m_message = CannotLockMessage(shown, WindowsReason(error));
-            return false;
+            return CannotLock(shown, Status::fromWindowsError(error));
         case Attempt::Held:
         case Attempt::Again:
             if (deadline.hasExpired()) {
                 const QString holder = HolderOf(lockName);
-                m_message = InUseMessage(
-                    shown, holder.isEmpty() ? QDir::toNativeSeparators(lockName) : holder);
-                return false;
+                return InUse(shown, holder.isEmpty() ? QDir::toNativeSeparators(lockName) : holder);
             }
             QThread::msleep(kRetryMs);
             break;

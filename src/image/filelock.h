@@ -6,6 +6,8 @@
 // a process that was killed, empty, or a link) is taken over at once.
 #pragma once
 
+#include "status.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -21,13 +23,12 @@ public:
     FileLock(const FileLock &) = delete;
     FileLock &operator=(const FileLock &) = delete;
 
-    // Waits up to waitMs for the lock. False with message() when another process
-    // still holds it ("... is in use by another process ...") or when no lock file
-    // can be made beside the file (with the system's reason).
-    bool lock(int waitMs = kWaitMs);
+    // Waits up to waitMs for the lock. Busy when another process still holds it
+    // ("... is in use by another process ..."); a failure with the system's error
+    // when no lock file can be made beside the file.
+    Status lock(int waitMs = kWaitMs);
     void unlock();
     bool isLocked() const;
-    QString message() const { return m_message; }
 
     // The lock file of path; shortened to fit the file system's name limit when
     // the file's own name is long.
@@ -41,5 +42,4 @@ private:
     QByteArray m_lockName; // the lock file held, as the system names it
     int m_fd = -1;
 #endif
-    QString m_message;
 };

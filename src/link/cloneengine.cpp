@@ -16,17 +16,14 @@ constexpr int kReplyHeader = 4; // bytes before the data of a read reply, not ex
 constexpr int kHandshakePolls = 6;
 constexpr int kBlockPolls = 9;
 
-TransferOutcome Outcome(TransferResult result, int messageId = 0)
+Status Cancelled()
 {
-    TransferOutcome outcome;
-    outcome.result = result;
-    outcome.messageId = messageId;
-    return outcome;
+    return Status(Status::Kind::Cancelled);
 }
 
-TransferOutcome Interrupted()
+Status Interrupted()
 {
-    return Outcome(TransferResult::ProgramInterrupt, kMsgProgramInterrupt);
+    return MessageStatus(Status::Kind::Interrupted, kMsgProgramInterrupt);
 }
 
 } // namespace
@@ -98,12 +95,12 @@ bool CloneEngine::identify()
     return m_port.read(1) == QByteArray(1, kAck);
 }
 
-TransferOutcome CloneEngine::handshake()
+Status CloneEngine::handshake()
 {
     int attempt = 1;
     for (;;) {
         if (!poll(kHandshakePolls, 1))
-            return Outcome(TransferResult::Cancelled);
+            return Cancelled();
         const bool entered = enterCloneMode();
         if (m_port.failed())
             return Interrupted();
@@ -112,12 +109,12 @@ TransferOutcome CloneEngine::handshake()
             if (++attempt <= kEntryAttempts)
                 continue;
         } else if (identify()) {
-            return Outcome(TransferResult::Ok);
+            return Status();
         } else if (m_port.failed() || attempt > kIdentifyRetryLimit) {
             return Interrupted();
         }
         if (!m_observer.retryAfterCommunicationError())
-            return Outcome(TransferResult::CommunicationError, kMsgCommunicationError);
+            return MessageStatus(Status::Kind::NoAnswer, kMsgCommunicationError);
         attempt = 1;
     }
 }
@@ -127,9 +124,9 @@ bool CloneEngine::awaitAck()
     return m_port.read(1) == QByteArray(1, kAck);
 }
 
-TransferOutcome CloneEngine::readImage(MemoryImage &image)
+Status CloneEngine::readImage(MemoryImage &image)
 {
-    const TransferOutcome shaken = handshake();
+    const Status shaken = handshake();
     if (!shaken.ok())
         return shaken;
     MemoryImage staging = image;
@@ -148,10 +145,10 @@ TransferOutcome CloneEngine::readImage(MemoryImage &image)
         if (address % 16 == 0)
             m_observer.progress(++position);
         if (!poll(kBlockPolls, 0))
-            return Outcome(TransferResult::Cancelled);
+            return Cancelled();
     }
     image = staging;
-    return Outcome(TransferResult::Ok);
+    return Status();
 }
 
 bool CloneEngine::writeBlock(const MemoryImage &image, int address, int length)
@@ -164,9 +161,9 @@ bool CloneEngine::writeBlock(const MemoryImage &image, int address, int length)
         && awaitAck();
 }
 
-TransferOutcome CloneEngine::writeImage(const MemoryImage &image)
+Status CloneEngine::writeImage(const MemoryImage &image)
 {
-    const TransferOutcome shaken = handshake();
+    const Status shaken = handshake();
     if (!shaken.ok())
         return shaken;
     const QVector<WriteBlock> &blocks = WholeImageWriteBlocks();
@@ -179,38 +176,34 @@ TransferOutcome CloneEngine::writeImage(const MemoryImage &image)
         if (address % 16 == 0)
             m_observer.progress(++position);
         if (!poll(kBlockPolls, 0))
-            return Outcome(TransferResult::Cancelled);
+            return Cancelled();
     }
     if (!writeBlock(image, last.address, last.length))
         return Interrupted();
-    return Outcome(TransferResult::Ok);
+    return Status();
 }
 
 namespace {
 
 template<typename Run>
-TransferOutcome WithClonePort(const QString &portName, Run run)
+Status WithClonePort(const QString &portName, Run run)
 {
     OpenedPort opened = OpenRadioPort(PortProfile::Clone, portName);
-    if (!opened.port) {
-        TransferOutcome outcome = Outcome(TransferResult::PortOpenFailed, kMsgCouldNotOpenPort);
-        outcome.openFailure = opened.failure;
-        outcome.detail = opened.detail;
-        return outcome;
-    }
+    if (!opened.port)
+        return MessageStatus(opened.status.kind(), kMsgCouldNotOpenPort)
+            .setDetail(opened.status.text());
     return run(*opened.port);
 }
 
 } // namespace
 
-TransferOutcome ReadWholeImage(
-    const QString &portName, MemoryImage &image, TransferObserver &observer)
+Status ReadWholeImage(const QString &portName, MemoryImage &image, TransferObserver &observer)
 {
     return WithClonePort(
         portName, [&](RadioPort &port) { return CloneEngine(port, observer).readImage(image); });
 }
 
-TransferOutcome WriteWholeImage(
+Status WriteWholeImage(
     const QString &portName, const MemoryImage &image, TransferObserver &observer)
 {
     return WithClonePort(

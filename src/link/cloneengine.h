@@ -7,6 +7,7 @@
 
 #include "memoryimage.h"
 #include "radioport.h"
+#include "status.h"
 
 #include <QString>
 
@@ -24,23 +25,10 @@ public:
     virtual bool retryAfterCommunicationError() { return false; }
 };
 
-enum class TransferResult {
-    Ok,
-    Cancelled, // stopped at a poll point; no message
-    PortOpenFailed, // message 61453
-    CommunicationError, // 61451 asked and answered Cancel
-    ProgramInterrupt, // message 61454
-};
-
-struct TransferOutcome
-{
-    TransferResult result = TransferResult::Ok;
-    int messageId = 0; // the message to show; 0 for Ok and Cancelled
-    OpenFailure openFailure = OpenFailure::None; // why the port did not open
-    QString detail; // the system's reason for an open failure
-
-    bool ok() const { return result == TransferResult::Ok; }
-};
+// A transfer ends with success or with one of: Cancelled (stopped at a poll
+// point; no message), NoAnswer (message 61451 asked and answered Cancel),
+// Interrupted (message 61454), or, when the port did not open, the kind of that
+// failure (IsPortOpenFailure) with message 61453 and the port's reason as detail.
 
 constexpr int kReadProgressSteps = 512; // 1024 blocks, one step per 16 bytes
 constexpr int kWriteProgressSteps = 509; // 1018 blocks below 0x1FF0, one step per 16 bytes
@@ -51,15 +39,15 @@ public:
     CloneEngine(RadioPort &port, TransferObserver &observer);
 
     // Reads all 8192 bytes; image changes only when every block arrived.
-    TransferOutcome readImage(MemoryImage &image);
+    Status readImage(MemoryImage &image);
     // Writes the image except 0x1F80-0x1F9F and 0x1FF6-0x1FFF.
-    TransferOutcome writeImage(const MemoryImage &image);
+    Status writeImage(const MemoryImage &image);
 
     static QByteArray readCommand(int address);
     static QByteArray writeCommand(int address, int length);
 
 private:
-    TransferOutcome handshake();
+    Status handshake();
     bool enterCloneMode();
     bool identify();
     bool poll(int times, int pauseMs);
@@ -71,7 +59,6 @@ private:
 };
 
 // Opens portName with the clone profile, transfers, closes the port.
-TransferOutcome ReadWholeImage(
-    const QString &portName, MemoryImage &image, TransferObserver &observer);
-TransferOutcome WriteWholeImage(
+Status ReadWholeImage(const QString &portName, MemoryImage &image, TransferObserver &observer);
+Status WriteWholeImage(
     const QString &portName, const MemoryImage &image, TransferObserver &observer);

@@ -68,27 +68,30 @@ QString DevicePath(const QString &name)
     return name;
 }
 
-QString PortNameProblem(const QString &name)
+Status CheckPortName(const QString &name)
 {
     if (name.isEmpty())
-        return QCoreApplication::translate("ComPort", "no port name was given");
+        return Status(Status::Kind::NotFound, "ComPort",
+            QT_TRANSLATE_NOOP("ComPort", "no port name was given"));
 #ifdef Q_OS_UNIX
     const QString path = DevicePath(name);
     struct stat info;
     if (::stat(path.toLocal8Bit().constData(), &info) != 0) {
         if (path == name)
-            return QString(); // the open says what is wrong with a path
-        return QCoreApplication::translate(
-            "ComPort", "there is no device %1 (a port name without a folder is looked up in /dev)")
+            return Status(); // the open says what is wrong with a path
+        return Status(Status::Kind::NotFound, "ComPort",
+            QT_TRANSLATE_NOOP("ComPort",
+                "there is no device %1 (a port name without a folder is looked up in /dev)"))
             .arg(ShortInput(path));
     }
     if (S_ISCHR(info.st_mode))
-        return QString();
-    return QCoreApplication::translate(
-        "ComPort", "%1 is not a serial port (it is a file or a folder, not a device)")
+        return Status();
+    return Status(Status::Kind::NotAFile, "ComPort",
+        QT_TRANSLATE_NOOP(
+            "ComPort", "%1 is not a serial port (it is a file or a folder, not a device)"))
         .arg(ShortInput(path));
 #else
-    return QString();
+    return Status();
 #endif
 }
 
@@ -97,7 +100,7 @@ bool ProbePort(const QString &name)
     if (name == SimulatedPortName())
         return true;
     SerialRadioPort port(PortProfile::Clone);
-    return port.open(name) == OpenFailure::None;
+    return port.open(name).ok();
 }
 
 QList<PortEntry> ListPorts()

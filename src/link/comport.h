@@ -4,6 +4,8 @@
 // the simulated radio "sim", probing and listing the ports of this machine.
 #pragma once
 
+#include "status.h"
+
 #include <QList>
 #include <QString>
 
@@ -30,10 +32,11 @@ void LoadComPortFromSettings();
 // "ttyUSB0" → "/dev/ttyUSB0"; paths ("/", "./", "../") and Windows names are
 // returned as they are.
 QString DevicePath(const QString &name);
-// Why name cannot be a serial port, found before anything is opened: no name, no
-// such device, or a file that is not a device ("regular.txt" is looked up as
-// /dev/regular.txt; "./regular.txt" is a regular file). Empty when it may be one.
-QString PortNameProblem(const QString &name);
+// Why name cannot be a serial port, found before anything is opened: no name or
+// no such device (NotFound), or a file that is not a device (NotAFile;
+// "regular.txt" is looked up as /dev/regular.txt, "./regular.txt" is a regular
+// file). Success when it may be one.
+Status CheckPortName(const QString &name);
 
 // True when the port can be opened exclusively right now (closed again at once).
 bool ProbePort(const QString &name);

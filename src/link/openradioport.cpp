@@ -16,53 +16,61 @@
 namespace {
 
 // Empty, with the reason, when there is no per-user data folder.
-QString DefaultSimulatedImagePath(QString *why = nullptr)
+QString DefaultSimulatedImagePath(Status *why = nullptr)
 {
     const QString folder = DataPaths::userDataFolder(why);
     return folder.isEmpty() ? QString() : folder + QStringLiteral("/simulated-radio.dat");
 }
 
-OpenedPort Failed(OpenFailure failure, const QString &detail)
+OpenedPort Failed(const Status &status)
 {
     OpenedPort opened;
-    opened.failure = failure;
-    opened.detail = detail;
+    opened.status = status;
     return opened;
 }
 
-OpenedPort LockFailed(const FileLock &lock, const QString &path)
+// Busy when another process holds the simulated radio; a lock that failed for
+// another reason (a lock file that cannot be made) is no busy port.
+OpenedPort LockFailed(const Status &locked, const QString &path)
 {
     qint64 pid = 0;
     QString host, application;
     QLockFile held(FileLock::lockPath(path));
     if (!held.getLockInfo(&pid, &host, &application))
-        return Failed(OpenFailure::Other, lock.message());
-    return Failed(OpenFailure::Busy,
-        QStringLiteral("the simulated radio is in use by another process (%1, process %2)")
-            .arg(application)
-            .arg(pid));
+        return Failed(Status::fromSystemText(Status::Kind::Failed, locked.text()));
+    return Failed(Status(Status::Kind::Busy, nullptr,
+        "the simulated radio is in use by another process (%1, process %2)")
+                      .arg(application)
+                      .arg(pid));
+}
+
+// A failure of the simulated radio's file: not the port's own kind of failure.
+OpenedPort FileFailed(const Status &status)
+{
+    return Failed(Status::fromSystemText(Status::Kind::Failed, status.text()));
 }
 
 OpenedPort OpenSimulatedRadio(PortProfile profile)
 {
     const QString path = SimulatedImagePath();
-    QString why;
-    if (!PrepareSimulatedImageFolder(path, &why))
-        return Failed(OpenFailure::NotFound, why);
+    const Status prepared = PrepareSimulatedImageFolder(path);
+    if (!prepared.ok())
+        return Failed(Status::fromSystemText(Status::Kind::NotFound, prepared.text()));
     // Like a serial device, the simulated radio serves one transfer at a time: a
     // second one is refused at once as busy, not queued behind the first, which
     // would let both report success for a radio that holds only the last.
     auto lock = std::make_unique<FileLock>(path);
-    if (!lock->lock(0))
-        return LockFailed(*lock, path);
+    const Status locked = lock->lock(0);
+    if (!locked.ok())
+        return LockFailed(locked, path);
     MemoryImage memory = NewImage();
     // The radio's memory is saved back at the end: a file that is not an image
     // would be cut to one.
-    DatResult result = CheckImageSize(path);
+    Status result = CheckImageSize(path);
     if (result.ok())
         result = QFileInfo::exists(path) ? LoadDatFile(path, memory) : SaveDatFile(path, memory);
     if (!result.ok())
-        return Failed(OpenFailure::Other, result.message);
+        return FileFailed(result);
     auto port = std::make_unique<SimulatedPort>(memory, profile);
     port->setPersistPath(path, std::move(lock));
     OpenedPort opened;
@@ -78,27 +86,25 @@ QString SimulatedImagePath()
     return overridden.isEmpty() ? DefaultSimulatedImagePath() : overridden;
 }
 
-bool PrepareSimulatedImageFolder(const QString &path, QString *why)
+Status PrepareSimulatedImageFolder(const QString &path)
 {
     if (path.isEmpty()) {
-        DefaultSimulatedImagePath(why);
-        return false;
+        Status why;
+        DefaultSimulatedImagePath(&why);
+        return why.ok() ? Status(Status::Kind::NotFound) : why;
     }
     const QFileInfo info(path);
     if (info.absoluteDir().exists())
-        return true;
+        return Status();
     // Only the program's own data folder is made; a folder the user named that does
     // not exist is a mistake to report, not a tree to create (as root: under /).
     const QString own = DefaultSimulatedImagePath();
     if (own.isEmpty() || info.absoluteFilePath() != QFileInfo(own).absoluteFilePath()) {
-        *why = QStringLiteral("the folder %1 does not exist")
-                   .arg(QDir::toNativeSeparators(info.absolutePath()));
-        return false;
+        return Status(Status::Kind::NotFound, nullptr, "the folder %1 does not exist")
+            .arg(QDir::toNativeSeparators(info.absolutePath()));
     }
-    return MakeFolderPath(info.absolutePath(), why);
+    return MakeFolderPath(info.absolutePath());
 }
-
-namespace { } // namespace
 
 OpenedPort OpenRadioPort(PortProfile profile, const QString &portName)
 {
@@ -106,11 +112,21 @@ OpenedPort OpenRadioPort(PortProfile profile, const QString &portName)
         return OpenSimulatedRadio(profile);
     OpenedPort opened;
     auto port = std::make_unique<SerialRadioPort>(profile);
-    opened.failure = port->open(portName);
-    if (opened.failure != OpenFailure::None) {
-        opened.detail = port->errorString();
-        return opened;
-    }
-    opened.port = std::move(port);
+    opened.status = port->open(portName);
+    if (opened.status.ok())
+        opened.port = std::move(port);
     return opened;
+}
+
+bool IsPortOpenFailure(const Status &transfer)
+{
+    switch (transfer.kind()) {
+    case Status::Kind::Ok:
+    case Status::Kind::Cancelled:
+    case Status::Kind::NoAnswer:
+    case Status::Kind::Interrupted:
+        return false;
+    default:
+        return true;
+    }
 }

@@ -7,6 +7,7 @@
 #pragma once
 
 #include "radioport.h"
+#include "status.h"
 
 #include <QString>
 #include <memory>
@@ -14,16 +15,22 @@
 struct OpenedPort
 {
     std::unique_ptr<RadioPort> port; // null when the port could not be opened
-    OpenFailure failure = OpenFailure::None;
-    QString detail; // the system's reason, for the log or the CLI
+    // Why not: NotFound, NoAccess (no permission for the device), Busy (in use by
+    // another program or transfer) or another failure, with the system's reason.
+    Status status;
 };
 
 OpenedPort OpenRadioPort(PortProfile profile, const QString &portName);
+
+// True for the status of a transfer that ended because its port did not open:
+// every failure but Cancelled, NoAnswer and Interrupted, which are the
+// protocols' own ends.
+bool IsPortOpenFailure(const Status &transfer);
 
 // The .dat file that holds the simulated radio's memory; empty when there is no
 // per-user data folder (PrepareSimulatedImageFolder says why).
 QString SimulatedImagePath();
 // Readies the folder of a simulated radio's file: the default folder (the user's
 // data folder) is made when missing; a file the user named (HTPROG_SIM_IMAGE,
-// "simulate --image") must be in a folder that exists. False with the reason.
-bool PrepareSimulatedImageFolder(const QString &path, QString *why);
+// "simulate --image") must be in a folder that exists.
+Status PrepareSimulatedImageFolder(const QString &path);

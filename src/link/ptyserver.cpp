@@ -40,27 +40,27 @@ PtyServer::~PtyServer()
     }
 }
 
-bool PtyServer::open(QString *error)
+Status PtyServer::open()
 {
     m_master = ::posix_openpt(O_RDWR | O_NOCTTY);
     if (m_master < 0 || ::grantpt(m_master) != 0 || ::unlockpt(m_master) != 0) {
-        *error = QStringLiteral("cannot create a pseudo-terminal: %1")
-                     .arg(QString::fromLocal8Bit(std::strerror(errno)));
-        return false;
+        return Status(Status::Kind::Failed, nullptr, "cannot create a pseudo-terminal: %1")
+            .arg(QString::fromLocal8Bit(std::strerror(errno)));
     }
     m_devicePath = QString::fromLocal8Bit(::ptsname(m_master));
     m_slave = ::open(::ptsname(m_master), O_RDWR | O_NOCTTY);
     termios settings {};
     if (m_slave < 0 || ::tcgetattr(m_slave, &settings) != 0 || ::pipe(m_stopPipe) != 0) {
-        *error = QStringLiteral("cannot set up %1: %2")
-                     .arg(m_devicePath, QString::fromLocal8Bit(std::strerror(errno)));
-        return false;
+        const QString reason = QString::fromLocal8Bit(std::strerror(errno));
+        return Status(Status::Kind::Failed, nullptr, "cannot set up %1: %2")
+            .arg(m_devicePath)
+            .arg(reason);
     }
     ::cfmakeraw(&settings);
     ::cfsetspeed(&settings, B9600);
     ::tcsetattr(m_slave, TCSANOW, &settings);
     ::fcntl(m_master, F_SETFL, ::fcntl(m_master, F_GETFL) | O_NONBLOCK);
-    return true;
+    return Status();
 }
 
 void PtyServer::stop()

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "simulatedradio.h"
+#include "status.h"
 
 #include <QString>
 #include <chrono>
@@ -21,8 +22,8 @@ public:
     PtyServer(const PtyServer &) = delete;
     PtyServer &operator=(const PtyServer &) = delete;
 
-    // Creates the pseudo-terminal in raw mode; false with the reason on failure.
-    bool open(QString *error);
+    // Creates the pseudo-terminal in raw mode.
+    Status open();
     // The device path that a serial port opens.
     QString devicePath() const { return m_devicePath; }
 

@@ -22,9 +22,6 @@ struct PortTimeouts
 
 PortTimeouts TimeoutsFor(PortProfile profile);
 
-// Why a port could not be opened; the caller turns it into its own message.
-enum class OpenFailure { None, NotFound, PermissionDenied, Busy, Other };
-
 // Abort ends pending operations only (nothing is pending on a blocking port);
 // Clear discards whatever waits in both buffers.
 enum class PurgeKind { Abort = 3, Clear = 12 };

@@ -21,23 +21,16 @@ SerialRadioPort::~SerialRadioPort()
         m_port.close();
 }
 
-QString SerialRadioPort::errorString() const
-{
-    return m_nameProblem.isEmpty() ? m_port.errorString() : m_nameProblem;
-}
-
-OpenFailure SerialRadioPort::open(const QString &name)
+Status SerialRadioPort::open(const QString &name)
 {
     // A file or folder is never opened as a port, and a missing device is named
     // as the path that was looked for.
-    m_nameProblem = PortNameProblem(name);
-    if (!m_nameProblem.isEmpty()) {
-        QFileInfo info(DevicePath(name));
-        return info.exists() ? OpenFailure::Other : OpenFailure::NotFound;
-    }
+    const Status nameProblem = CheckPortName(name);
+    if (!nameProblem.ok())
+        return nameProblem;
     m_port.setPortName(name);
     if (!m_port.open(QIODevice::ReadWrite))
-        return classifyOpenError();
+        return Status::fromSystemText(classifyOpenError(), m_port.errorString());
     // Settings the driver refuses are not fatal: the radio answers or it does not.
     m_port.setBaudRate(QSerialPort::Baud9600);
     m_port.setDataBits(QSerialPort::Data8);
@@ -49,27 +42,27 @@ OpenFailure SerialRadioPort::open(const QString &name)
     m_port.clear(QSerialPort::AllDirections);
     m_port.clearError();
     m_failed = false;
-    return OpenFailure::None;
+    return Status();
 }
 
-OpenFailure SerialRadioPort::classifyOpenError() const
+Status::Kind SerialRadioPort::classifyOpenError() const
 {
     const QString path = DevicePath(m_port.portName());
 #ifdef Q_OS_UNIX
     if (!QFileInfo::exists(path))
-        return OpenFailure::NotFound;
+        return Status::Kind::NotFound;
     const QByteArray local = path.toLocal8Bit();
     if (::access(local.constData(), R_OK | W_OK) != 0 && errno == EACCES)
-        return OpenFailure::PermissionDenied;
+        return Status::Kind::NoAccess;
 #endif
     switch (m_port.error()) {
     case QSerialPort::DeviceNotFoundError:
-        return OpenFailure::NotFound;
+        return Status::Kind::NotFound;
     case QSerialPort::PermissionError:
         // Readable and writable for us, so another program holds it.
-        return OpenFailure::Busy;
+        return Status::Kind::Busy;
     default:
-        return OpenFailure::Other;
+        return Status::Kind::Failed;
     }
 }
 

@@ -7,6 +7,7 @@
 #pragma once
 
 #include "radioport.h"
+#include "status.h"
 
 #include <QString>
 
@@ -22,11 +23,11 @@ public:
     explicit SerialRadioPort(PortProfile profile);
     ~SerialRadioPort() override;
 
-    // Opens and configures the device ("/dev/ttyUSB0", "ttyUSB0" or "COM3").
-    OpenFailure open(const QString &name);
-    // Why the name is no serial port, else the system's own words for the last
-    // open or line error.
-    QString errorString() const;
+    // Opens and configures the device ("/dev/ttyUSB0", "ttyUSB0" or "COM3"). A
+    // failure is NotFound, NoAccess (no permission for the device), Busy (another
+    // program holds it) or another kind, with why the name is no serial port or
+    // the system's own words.
+    Status open(const QString &name);
 
     void purge(PurgeKind kind) override;
     bool write(const QByteArray &bytes) override;
@@ -42,14 +43,12 @@ private:
     bool configure();
 
     HANDLE m_handle = INVALID_HANDLE_VALUE;
-    QString m_error;
 #else
-    OpenFailure classifyOpenError() const;
+    Status::Kind classifyOpenError() const;
     bool lineError() const;
 
     QSerialPort m_port;
 #endif
-    QString m_nameProblem;
     PortTimeouts m_timeouts;
     bool m_failed = false;
 };

@@ -20,22 +20,22 @@ QString DeviceName(const QString &name)
     return QStringLiteral("\\\\.\\") + name;
 }
 
-OpenFailure Classify(DWORD error)
+Status::Kind Classify(DWORD error)
 {
     switch (error) {
     case ERROR_FILE_NOT_FOUND:
     case ERROR_PATH_NOT_FOUND:
     case ERROR_INVALID_NAME:
     case ERROR_BAD_PATHNAME:
-        return OpenFailure::NotFound;
+        return Status::Kind::NotFound;
     // Windows has no device permissions for a user to be given: a port that
     // refuses access is held open by another program.
     case ERROR_ACCESS_DENIED:
     case ERROR_SHARING_VIOLATION:
     case ERROR_BUSY:
-        return OpenFailure::Busy;
+        return Status::Kind::Busy;
     default:
-        return OpenFailure::Other;
+        return Status::Kind::Failed;
     }
 }
 
@@ -57,44 +57,37 @@ void SerialRadioPort::close()
     m_handle = INVALID_HANDLE_VALUE;
 }
 
-QString SerialRadioPort::errorString() const
-{
-    return m_nameProblem.isEmpty() ? m_error : m_nameProblem;
-}
-
-OpenFailure SerialRadioPort::open(const QString &name)
+Status SerialRadioPort::open(const QString &name)
 {
     close();
-    m_nameProblem = PortNameProblem(name);
-    if (!m_nameProblem.isEmpty())
-        return OpenFailure::NotFound;
+    const Status nameProblem = CheckPortName(name);
+    if (!nameProblem.ok())
+        return nameProblem;
     const std::wstring device = DeviceName(name).toStdWString();
     m_handle = ::CreateFileW(device.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
         OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (m_handle == INVALID_HANDLE_VALUE) {
         const DWORD error = ::GetLastError();
-        m_error = qt_error_string(int(error));
-        return Classify(error);
+        return Status::fromSystemText(Classify(error), qt_error_string(int(error)));
     }
     // A handle that is no communications device (a file, a printer port name
     // that happens to exist) is not a radio port.
     DCB probe {};
     probe.DCBlength = sizeof(probe);
     if (::GetFileType(m_handle) != FILE_TYPE_CHAR || !::GetCommState(m_handle, &probe)) {
-        m_error = QCoreApplication::translate(
-            "ComPort", "%1 is not a serial port (it is a file or a folder, not a device)")
-                      .arg(name);
         close();
-        return OpenFailure::Other;
+        return Status(Status::Kind::Failed, "ComPort",
+            QT_TRANSLATE_NOOP(
+                "ComPort", "%1 is not a serial port (it is a file or a folder, not a device)"))
+            .arg(name);
     }
     // Settings the driver refuses are not fatal: the radio answers or it does not.
     configure();
     ::PurgeComm(m_handle, PURGE_TXABORT | PURGE_RXABORT | PURGE_TXCLEAR | PURGE_RXCLEAR);
     DWORD errors = 0;
     ::ClearCommError(m_handle, &errors, nullptr);
-    m_error.clear();
     m_failed = false;
-    return OpenFailure::None;
+    return Status();
 }
 
 bool SerialRadioPort::configure()
@@ -146,7 +139,6 @@ bool SerialRadioPort::write(const QByteArray &bytes)
         return false;
     DWORD written = 0;
     if (!::WriteFile(m_handle, bytes.constData(), DWORD(bytes.size()), &written, nullptr)) {
-        m_error = qt_error_string(int(::GetLastError()));
         m_failed = true;
         return false;
     }
@@ -166,10 +158,8 @@ QByteArray SerialRadioPort::read(int n)
     DWORD received = 0;
     // One call: the driver ends it when n bytes arrived, when the total time for n
     // is spent, or when the interval passes after a byte without the next.
-    if (!::ReadFile(m_handle, data.data(), DWORD(n), &received, nullptr)) {
-        m_error = qt_error_string(int(::GetLastError()));
+    if (!::ReadFile(m_handle, data.data(), DWORD(n), &received, nullptr))
         m_failed = true;
-    }
     data.resize(int(received));
     return data;
 }

@@ -14,9 +14,9 @@ SimulatedPort::~SimulatedPort()
 {
     if (m_persistPath.isEmpty() || !m_radio.modified())
         return;
-    const DatResult saved = SaveDatFile(m_persistPath, m_radio.memory());
+    const Status saved = SaveDatFile(m_persistPath, m_radio.memory());
     if (!saved.ok())
-        qWarning("simulated radio: %s", qPrintable(saved.message));
+        qWarning("simulated radio: %s", qPrintable(saved.text()));
 }
 
 void SimulatedPort::purge(PurgeKind kind)

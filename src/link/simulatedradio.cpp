@@ -17,16 +17,15 @@ bool parseBlock(const QString &text, int *block)
 
 } // namespace
 
-bool FaultPlan::add(const QString &text, QString *error)
+Status FaultPlan::add(const QString &text)
 {
     const QString kind = text.section(QLatin1Char('@'), 0, 0);
     const QString at = text.section(QLatin1Char('@'), 1);
     const bool hasAt = text.contains(QLatin1Char('@'));
     int n = -1;
-    if (hasAt && !parseBlock(at, &n)) {
-        *error = QStringLiteral("bad number in fault '%1'").arg(ShortInput(text));
-        return false;
-    }
+    if (hasAt && !parseBlock(at, &n))
+        return Status(Status::Kind::BadInput, nullptr, "bad number in fault '%1'")
+            .arg(ShortInput(text));
     if (kind == QLatin1String("silent")) {
         silentEntries = hasAt ? n : -1;
     } else if (kind == QLatin1String("other-byte") && !hasAt) {
@@ -44,13 +43,12 @@ bool FaultPlan::add(const QString &text, QString *error)
     } else if (hasAt && kind == QLatin1String("corrupt-write-last")) {
         corruptLastWriteAt = n;
     } else {
-        *error = QStringLiteral("unknown fault '%1' (silent[@N], other-byte, no-ident-ack, "
-                                "short-reply@N, no-ack@N, hang-up@N, corrupt-write@N, "
-                                "corrupt-write-last@N)")
-                     .arg(ShortInput(text));
-        return false;
+        return Status(Status::Kind::BadInput, nullptr,
+            "unknown fault '%1' (silent[@N], other-byte, no-ident-ack, short-reply@N, no-ack@N, "
+            "hang-up@N, corrupt-write@N, corrupt-write-last@N)")
+            .arg(ShortInput(text));
     }
-    return true;
+    return Status();
 }
 
 SimulatedRadio::SimulatedRadio(const MemoryImage &memory, const FaultPlan &faults)

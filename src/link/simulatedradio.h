@@ -5,6 +5,7 @@
 #pragma once
 
 #include "memoryimage.h"
+#include "status.h"
 
 #include <QByteArray>
 #include <QList>
@@ -22,8 +23,8 @@ struct FaultPlan
     int corruptLastWriteAt = -1; // block whose written data is stored with its last byte inverted
 
     // One "KIND[@N]": silent, other-byte, no-ident-ack, short-reply@N, no-ack@N,
-    // hang-up@N, corrupt-write@N, corrupt-write-last@N.
-    bool add(const QString &text, QString *error);
+    // hang-up@N, corrupt-write@N, corrupt-write-last@N. BadInput for anything else.
+    Status add(const QString &text);
 };
 
 class SimulatedRadio

@@ -23,6 +23,16 @@ QByteArray Command(char code, int address)
     return command;
 }
 
+Status Cancelled()
+{
+    return Status(Status::Kind::Cancelled);
+}
+
+Status NoAnswer()
+{
+    return Status(Status::Kind::NoAnswer);
+}
+
 } // namespace
 
 SquelchTransfer::SquelchTransfer(RadioPort &port, StopRequest stop)
@@ -72,95 +82,83 @@ bool SquelchTransfer::handshake()
     return acknowledged();
 }
 
-SquelchResult SquelchTransfer::read(MemoryImage &image)
+Status SquelchTransfer::read(MemoryImage &image)
 {
     if (!handshake())
-        return m_stopped ? SquelchResult::Cancelled : SquelchResult::CommunicationError;
+        return m_stopped ? Cancelled() : NoAnswer();
     QByteArray block;
     for (int i = 0; i < kBlocks; ++i) {
         if (stopped())
-            return SquelchResult::Cancelled;
+            return Cancelled();
         m_port.purge(PurgeKind::Clear);
         m_port.write(Command('R', ImageMap::kSquelchBlock + i * kBlockSize));
         const QByteArray header = m_port.read(kReplyHeader);
         const QByteArray data = m_port.read(kBlockSize);
         // Bytes that did not arrive are never taken as data.
         if (header.size() != kReplyHeader || data.size() != kBlockSize)
-            return SquelchResult::CommunicationError;
+            return NoAnswer();
         block += data;
         m_port.purge(PurgeKind::Clear);
         m_port.write(kAck);
         if (!acknowledged())
-            return SquelchResult::CommunicationError;
+            return NoAnswer();
     }
     std::memcpy(image.data() + ImageMap::kSquelchBlock, block.constData(), size_t(block.size()));
-    return SquelchResult::Ok;
+    return Status();
 }
 
-SquelchResult SquelchTransfer::write(const MemoryImage &image)
+Status SquelchTransfer::write(const MemoryImage &image)
 {
     if (!handshake())
-        return m_stopped ? SquelchResult::Cancelled : SquelchResult::CommunicationError;
+        return m_stopped ? Cancelled() : NoAnswer();
     for (int i = 0; i < kBlocks; ++i) {
         if (stopped())
-            return SquelchResult::Cancelled;
+            return Cancelled();
         const int address = ImageMap::kSquelchBlock + i * kBlockSize;
         m_port.purge(PurgeKind::Clear);
         m_port.write(Command('W', address));
         m_port.write(
             QByteArray(reinterpret_cast<const char *>(image.data()) + address, kBlockSize));
         if (!acknowledged())
-            return SquelchResult::CommunicationError;
+            return NoAnswer();
     }
-    return SquelchResult::Ok;
+    return Status();
 }
 
 namespace {
 
 template<typename Run>
-SquelchOutcome WithSquelchPort(const QString &portName, Run run)
+Status WithSquelchPort(const QString &portName, Run run)
 {
-    SquelchOutcome outcome;
     OpenedPort opened = OpenRadioPort(PortProfile::Squelch, portName);
-    if (!opened.port) {
-        outcome.result = SquelchResult::PortOpenFailed;
-        outcome.openFailure = opened.failure;
-        outcome.detail = opened.detail;
-        return outcome;
-    }
-    outcome.result = run(*opened.port);
-    return outcome;
+    if (!opened.port)
+        return Status(opened.status.kind()).setDetail(opened.status.text());
+    return run(*opened.port);
 }
 
 } // namespace
 
-SquelchOutcome ReadSquelchBlock(
-    const QString &portName, MemoryImage &image, const StopRequest &stop)
+Status ReadSquelchBlock(const QString &portName, MemoryImage &image, const StopRequest &stop)
 {
     return WithSquelchPort(
         portName, [&](RadioPort &port) { return SquelchTransfer(port, stop).read(image); });
 }
 
-SquelchOutcome WriteSquelchBlock(
-    const QString &portName, const MemoryImage &image, const StopRequest &stop)
+Status WriteSquelchBlock(const QString &portName, const MemoryImage &image, const StopRequest &stop)
 {
     return WithSquelchPort(
         portName, [&](RadioPort &port) { return SquelchTransfer(port, stop).write(image); });
 }
 
-QString SquelchMessage(SquelchResult result, bool writeDirection)
+QString SquelchMessage(const Status &status, bool writeDirection)
 {
-    switch (result) {
-    case SquelchResult::Ok:
+    if (status.ok())
         return writeDirection ? LangText("Write Successfully", "写数据成功")
                               : LangText("Read Successfully", "读数据成功");
-    case SquelchResult::PortOpenFailed:
-        return QStringLiteral("Open the serial port fails");
-    case SquelchResult::Cancelled:
+    if (status.kind() == Status::Kind::Cancelled)
         return QStringLiteral("cancelled");
-    case SquelchResult::CommunicationError:
-        break;
-    }
+    if (IsPortOpenFailure(status))
+        return QStringLiteral("Open the serial port fails");
     return writeDirection ? LangText("Communication Error", "通讯出错")
                           : QStringLiteral("Communication Error");
 }

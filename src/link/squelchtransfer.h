@@ -7,6 +7,7 @@
 
 #include "memoryimage.h"
 #include "radioport.h"
+#include "status.h"
 
 #include <QString>
 #include <functional>
@@ -14,24 +15,17 @@
 // Asked at the poll points; true stops the transfer (Ctrl+C in the CLI).
 using StopRequest = std::function<bool()>;
 
-enum class SquelchResult { Ok, PortOpenFailed, CommunicationError, Cancelled };
-
-struct SquelchOutcome
-{
-    SquelchResult result = SquelchResult::Ok;
-    OpenFailure openFailure = OpenFailure::None;
-    QString detail; // the system's reason for an open failure
-
-    bool ok() const { return result == SquelchResult::Ok; }
-};
+// A squelch transfer ends with success, Cancelled, NoAnswer (the radio did not
+// answer as the protocol expects) or, when the port did not open, the kind of
+// that failure (IsPortOpenFailure) with the port's reason as detail.
 
 class SquelchTransfer
 {
 public:
     explicit SquelchTransfer(RadioPort &port, StopRequest stop = {});
 
-    SquelchResult read(MemoryImage &image);
-    SquelchResult write(const MemoryImage &image);
+    Status read(MemoryImage &image);
+    Status write(const MemoryImage &image);
 
 private:
     bool handshake();
@@ -45,12 +39,11 @@ private:
 };
 
 // Opens portName with the squelch profile, transfers, closes the port.
-SquelchOutcome ReadSquelchBlock(
-    const QString &portName, MemoryImage &image, const StopRequest &stop = {});
-SquelchOutcome WriteSquelchBlock(
+Status ReadSquelchBlock(const QString &portName, MemoryImage &image, const StopRequest &stop = {});
+Status WriteSquelchBlock(
     const QString &portName, const MemoryImage &image, const StopRequest &stop = {});
 
 // The message that ends a squelch transfer: "Read Successfully", "Write Successfully",
 // "Open the serial port fails", "Communication Error" (English after a read) or
 // "cancelled".
-QString SquelchMessage(SquelchResult result, bool writeDirection);
+QString SquelchMessage(const Status &status, bool writeDirection);

@@ -18,9 +18,9 @@ enum class VerifyResult {
 
 struct VerifiedWriteOutcome
 {
-    TransferOutcome write; // the write; it succeeded when write.ok()
+    Status write; // the write; it succeeded when write.ok()
     VerifyResult verify = VerifyResult::Skipped;
-    TransferOutcome verifyRead; // the verifying read (its failure for NotVerified)
+    Status verifyRead; // the verifying read (its failure for NotVerified)
     MemoryImage readBack {}; // what the verifying read found
     // What the radio should hold: readBack with every byte the write sends as
     // sent. DiffImages(expected, readBack, ...) lists exactly the bytes that did

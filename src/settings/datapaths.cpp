@@ -38,18 +38,26 @@ QString HomeFolder()
 #endif
 }
 
-QString NotAFolderReason(const char *variable, const QString &home)
+Status NoHomeFolder(const char *variable, const QString &home)
 {
-    return QCoreApplication::translate(
-        "DataPaths", "your home folder %1 does not exist; set HOME (or %2) to a folder that does")
-        .arg(QDir::toNativeSeparators(home), QString::fromLatin1(variable));
+    return Status(Status::Kind::NotFound, "DataPaths",
+        QT_TRANSLATE_NOOP("DataPaths",
+            "your home folder %1 does not exist; set HOME (or %2) to a folder that does"))
+        .arg(QDir::toNativeSeparators(home))
+        .arg(QString::fromLatin1(variable));
+}
+
+Status HomeUnknown()
+{
+    return Status(Status::Kind::NotFound, "DataPaths",
+        QT_TRANSLATE_NOOP("DataPaths", "your home folder is not known (HOME is not set)"));
 }
 
 // The program's folder in the XDG base folder named by variable when that is
 // absolute (a folder the user named is made as asked), else in home + fallback.
-QString UserFolder(const char *variable, const QString &fallback, QString *why)
+QString UserFolder(const char *variable, const QString &fallback, Status *why)
 {
-    QString ignored;
+    Status ignored;
     if (!why)
         why = &ignored;
     const bool config = qstrcmp(variable, "XDG_CONFIG_HOME") == 0;
@@ -63,8 +71,7 @@ QString UserFolder(const char *variable, const QString &fallback, QString *why)
     const QString known = QStandardPaths::writableLocation(
         config ? QStandardPaths::AppDataLocation : QStandardPaths::AppLocalDataLocation);
     if (known.isEmpty())
-        *why = QCoreApplication::translate(
-            "DataPaths", "your home folder is not known (HOME is not set)");
+        *why = HomeUnknown();
     return known;
 #endif
     QString name;
@@ -78,12 +85,11 @@ QString UserFolder(const char *variable, const QString &fallback, QString *why)
         return base + name;
     const QString home = HomeFolder();
     if (home.isEmpty()) {
-        *why = QCoreApplication::translate(
-            "DataPaths", "your home folder is not known (HOME is not set)");
+        *why = HomeUnknown();
         return QString();
     }
     if (!QFileInfo(home).isDir()) {
-        *why = NotAFolderReason(variable, home);
+        *why = NoHomeFolder(variable, home);
         return QString();
     }
     return home + fallback + name;
@@ -125,7 +131,7 @@ QString DataPaths::userIniPath()
     return folder.isEmpty() ? QString() : QDir(folder).filePath(kIniName);
 }
 
-QString DataPaths::userDataFolder(QString *why)
+QString DataPaths::userDataFolder(Status *why)
 {
     return UserFolder("XDG_DATA_HOME", QStringLiteral("/.local/share"), why);
 }

@@ -8,6 +8,8 @@
 // shipped one, which is never written: changes go to the user's copy.
 #pragma once
 
+#include "status.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -34,9 +36,9 @@ public:
     // or not: $XDG_DATA_HOME/htprog when XDG_DATA_HOME is an absolute path, else
     // <home>/.local/share/htprog, home being $HOME when it is an absolute path and
     // else the one the system's user database gives. Empty, with the reason in
-    // *why, when that home does not exist: a missing or wrong home never leads to
-    // folders made elsewhere (as root, under /).
-    static QString userDataFolder(QString *why = nullptr);
+    // *why (NotFound), when that home does not exist: a missing or wrong home never
+    // leads to folders made elsewhere (as root, under /).
+    static QString userDataFolder(Status *why = nullptr);
     // True for the Program.ini files that changes are saved in: the user's own
     // copy and a Program.ini beside the executable that the user may write, unless
     // the executable was installed by the setup program (uninstall.exe beside it).

@@ -76,7 +76,8 @@ bool CIniFile::Load(const QString &fullPath, bool saveOnClose, bool ignoreCase, 
     m_backupOnSave = backupOnSave;
 
     QByteArray content;
-    if (!readFile(fullPath, &content))
+    m_loadStatus = readFile(fullPath, &content);
+    if (!m_loadStatus.ok())
         return false;
 
     m_path = fullPath;
@@ -105,42 +106,43 @@ bool CIniFile::Load(const QString &fullPath, bool saveOnClose, bool ignoreCase, 
 // The whole file, read only when it is a regular file within the size limit: a
 // FIFO would block the open, a device would never end. A missing file is created
 // empty; an existing one is never truncated here.
-bool CIniFile::readFile(const QString &fullPath, QByteArray *content)
+Status CIniFile::readFile(const QString &fullPath, QByteArray *content) const
 {
     const QString shown = QDir::toNativeSeparators(fullPath);
-    m_error.clear();
+    const auto cannotRead = [&shown](const Status &why) {
+        return Status(why.kind(), "IniFile", QT_TRANSLATE_NOOP("IniFile", "Cannot read %1: %2."))
+            .arg(shown)
+            .arg(why);
+    };
     QFile file;
-    QString why;
     if (!QFileInfo::exists(fullPath)) {
         file.setFileName(fullPath);
         if (file.open(QIODevice::ReadWrite))
-            return true;
-        m_error = QCoreApplication::translate("IniFile", "Cannot create %1: %2.")
-                      .arg(shown, file.errorString());
-        return false;
+            return Status();
+        const Status why = Status::fromFile(file);
+        return Status(why.kind(), "IniFile", QT_TRANSLATE_NOOP("IniFile", "Cannot create %1: %2."))
+            .arg(shown)
+            .arg(why);
     }
-    if (!OpenRegularFile(file, fullPath, &why)) {
-        m_error = QCoreApplication::translate("IniFile", "Cannot read %1: %2.").arg(shown, why);
-        return false;
-    }
+    const Status opened = OpenRegularFile(file, fullPath);
+    if (!opened.ok())
+        return cannotRead(opened);
     // At most one byte past the limit is read, so a file that grows meanwhile is
     // refused too.
     *content = file.read(m_largestFileSize + 1);
-    if (file.error() != QFileDevice::NoError) {
-        // A half-read store must never be written back over the file.
-        m_error = QCoreApplication::translate("IniFile", "Cannot read %1: %2.")
-                      .arg(shown, file.errorString());
-        return false;
-    }
+    // A half-read store must never be written back over the file.
+    if (file.error() != QFileDevice::NoError)
+        return cannotRead(Status::fromFile(file));
     if (content->size() > m_largestFileSize) {
-        m_error = QCoreApplication::translate("IniFile",
-            "%1 was not read: it is larger than %2 bytes, the most a settings file may have.")
-                      .arg(shown)
-                      .arg(m_largestFileSize);
         content->clear();
-        return false;
+        return Status(Status::Kind::WrongSize, "IniFile",
+            QT_TRANSLATE_NOOP("IniFile",
+                "%1 was not read: it is larger than %2 bytes, the most a settings file may "
+                "have."))
+            .arg(shown)
+            .arg(m_largestFileSize);
     }
-    return true;
+    return Status();
 }
 
 void CIniFile::appendSection(const QByteArray &name)
@@ -284,8 +286,7 @@ bool CIniFile::writeFile(const QByteArray &text) const
     const QFileInfo info(m_path);
     if (info.exists() && (!info.isFile() || !info.isWritable()))
         return false;
-    QString why;
-    return SaveFileBytes(m_path, text, &why, true);
+    return SaveFileBytes(m_path, text, true).ok();
 }
 
 QString CIniFile::Save(bool makeBackup)

@@ -5,6 +5,8 @@
 // the file, which must be a regular file of at most 1 MB.
 #pragma once
 
+#include "status.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QList>
@@ -35,9 +37,9 @@ public:
     QString Save(bool makeBackup);
     void Clear();
 
-    // Why the last Load failed (not a regular file, too large, unreadable), for
-    // the user; empty after a successful load.
-    QString errorString() const { return m_error; }
+    // Why the last Load failed (not a regular file, too large, unreadable);
+    // success after a successful load.
+    Status loadStatus() const { return m_loadStatus; }
     // Raises or lowers the size limit of Load (benchmarks load larger files).
     void setLargestFileSize(qint64 bytes) { m_largestFileSize = bytes; }
 
@@ -46,7 +48,7 @@ public:
     QString backupPath() const { return m_backupPath; }
 
 private:
-    bool readFile(const QString &fullPath, QByteArray *content);
+    Status readFile(const QString &fullPath, QByteArray *content) const;
     void parseLine(QByteArrayView rawLine);
     void appendSection(const QByteArray &name);
     int findSection(const QByteArray &name) const;
@@ -63,7 +65,7 @@ private:
     int m_growStep;
     QString m_path;
     QString m_backupPath;
-    QString m_error;
+    Status m_loadStatus;
     qint64 m_largestFileSize = kLargestFileSize;
     bool m_dirty = false;
     bool m_ignoreCase = true;

@@ -36,3 +36,8 @@ QString MessageText(int id)
 {
     return QCoreApplication::translate("StringTable", MessageSource(id));
 }
+
+Status MessageStatus(Status::Kind kind, int id)
+{
+    return Status(kind, "StringTable", MessageSource(id));
+}

@@ -2,6 +2,8 @@
 // source; a loaded translation (Chinese.qm) supplies the Chinese one.
 #pragma once
 
+#include "status.h"
+
 #include <QString>
 
 enum MessageId {
@@ -19,3 +21,5 @@ enum MessageId {
 QString MessageText(int id);
 // The untranslated English text (CLI output, tests).
 const char *MessageSource(int id);
+// A failure of kind whose words are the string-table message id.
+Status MessageStatus(Status::Kind kind, int id);

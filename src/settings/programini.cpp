@@ -24,28 +24,32 @@ QString storedLanguage(const QString &path)
 }
 
 // The user's copy of the Program.ini in use, made once: later changes go into it.
-QString makeUserCopy(const QString &inUse, const QString &user)
+Status makeUserCopy(const QString &inUse, const QString &user)
 {
     const QString folder = QFileInfo(user).absolutePath();
-    QString why;
-    if (!MakeFolderPath(folder, &why))
-        return QStringLiteral("cannot create the folder %1: %2")
-            .arg(QDir::toNativeSeparators(folder), why);
+    const Status made = MakeFolderPath(folder);
+    if (!made.ok())
+        return Status(made.kind(), nullptr, "cannot create the folder %1: %2")
+            .arg(QDir::toNativeSeparators(folder))
+            .arg(made);
     QFile shipped;
     QByteArray bytes;
-    bool copied = OpenRegularFile(shipped, inUse, &why);
-    if (copied) {
+    Status copied = OpenRegularFile(shipped, inUse);
+    if (copied.ok()) {
         bytes = shipped.readAll();
-        copied = shipped.error() == QFileDevice::NoError;
-        if (!copied)
-            why = shipped.errorString();
+        if (shipped.error() != QFileDevice::NoError)
+            copied = Status::fromFile(shipped);
     }
     // Written with the user's own permissions, never the shipped file's read-only ones.
-    if (!copied || !SaveFileBytes(user, bytes, &why)) {
-        return QStringLiteral("cannot copy %1 to %2: %3")
-            .arg(QDir::toNativeSeparators(inUse), QDir::toNativeSeparators(user), why);
+    if (copied.ok())
+        copied = SaveFileBytes(user, bytes);
+    if (!copied.ok()) {
+        return Status(copied.kind(), nullptr, "cannot copy %1 to %2: %3")
+            .arg(QDir::toNativeSeparators(inUse))
+            .arg(QDir::toNativeSeparators(user))
+            .arg(copied);
     }
-    return QString();
+    return Status();
 }
 
 } // namespace
@@ -63,12 +67,12 @@ bool load(const DataPaths &paths, bool saveOnClose)
     return g_iniFile.Load(path, saveOnClose && paths.isUsersOwn(path), true, false);
 }
 
-QString saveLanguage(const DataPaths &paths)
+Status saveLanguage(const DataPaths &paths)
 {
     const QString language = g_iniFile.GetValue(kSetup, kLanguage);
     const QString inUse = g_iniFile.path();
     if (inUse.isEmpty())
-        return QStringLiteral("no Program.ini was loaded");
+        return Status(Status::Kind::NotFound, nullptr, "no Program.ini was loaded");
 
     QString target = inUse;
     bool madeCopy = false;
@@ -77,14 +81,16 @@ QString saveLanguage(const DataPaths &paths)
     } else {
         target = DataPaths::userIniPath();
         if (target.isEmpty())
-            return QStringLiteral("there is no folder for the user's settings (is HOME set?)");
+            return Status(Status::Kind::NotFound, nullptr,
+                "there is no folder for the user's settings (is HOME set?)");
         const QFileInfo existing(target);
         if (existing.exists() && !existing.isFile())
-            return QStringLiteral("%1 is not a regular file").arg(QDir::toNativeSeparators(target));
+            return Status(Status::Kind::NotAFile, nullptr, "%1 is not a regular file")
+                .arg(QDir::toNativeSeparators(target));
         if (!existing.exists()) {
-            const QString error = makeUserCopy(inUse, target);
-            if (!error.isEmpty())
-                return error;
+            const Status copied = makeUserCopy(inUse, target);
+            if (!copied.ok())
+                return copied;
             madeCopy = true;
         }
         CIniFile copy;
@@ -96,10 +102,11 @@ QString saveLanguage(const DataPaths &paths)
     // The store does not say whether its save succeeded: what counts is what the
     // next start-up reads.
     if (storedLanguage(target) == language)
-        return QString();
+        return Status();
     if (madeCopy)
         QFile::remove(target);
-    return QStringLiteral("%1 could not be written").arg(QDir::toNativeSeparators(target));
+    return Status(Status::Kind::Failed, nullptr, "%1 could not be written")
+        .arg(QDir::toNativeSeparators(target));
 }
 
 } // namespace ProgramIni

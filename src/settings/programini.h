@@ -3,6 +3,8 @@
 // reads it (never into the shipped file, which belongs to the installation).
 #pragma once
 
+#include "status.h"
+
 #include <QString>
 
 class DataPaths;
@@ -16,7 +18,7 @@ bool load(const DataPaths &paths, bool saveOnClose);
 
 // Saves [Setup] "Language" of g_iniFile: in place when the store's file is the
 // user's own, else in the user's copy, which starts as a copy of the file in use.
-// Returns an empty string when the next start-up reads the language, else why not.
-QString saveLanguage(const DataPaths &paths);
+// Success when the next start-up reads the language, else why not.
+Status saveLanguage(const DataPaths &paths);
 
 } // namespace ProgramIni

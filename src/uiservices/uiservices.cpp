@@ -19,6 +19,11 @@ QMessageBox::StandardButton message(QWidget *parent, const QString &caption, con
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
+void showFailure(QWidget *parent, const Status &failure)
+{
+    message(parent, QString(), failure.text(), QMessageBox::Warning);
+}
+
 void help(int context)
 {
     if (s_help)

@@ -3,6 +3,8 @@
 // the real ones; tests install their own to answer messages and record requests.
 #pragma once
 
+#include "status.h"
+
 #include <QMessageBox>
 #include <QString>
 #include <functional>
@@ -21,6 +23,8 @@ using TitleFunction = std::function<void(const QString &title)>;
 // the button pressed. An empty caption means the application name.
 QMessageBox::StandardButton message(QWidget *parent, const QString &caption, const QString &text,
     QMessageBox::Icon icon, QMessageBox::StandardButtons buttons = QMessageBox::Ok);
+// A failure of the core in its words, as a warning with an OK button.
+void showFailure(QWidget *parent, const Status &failure);
 void help(int context);
 void setMainTitle(const QString &title);
 

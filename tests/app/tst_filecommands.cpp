@@ -105,16 +105,16 @@ void TestFileCommands::openBackupIsANewUntitledDocument()
     CChildFrame *first = frame()->activeChild();
     MemoryImage radio = NewImage();
     EncodeChannel(radio, 3, NewChannelTexts(QStringLiteral("145.00000"), false));
-    const BackupResult kept = BackupStore().keep(radio, BackupKind::Radio);
-    QVERIFY(kept.ok());
-    const QByteArray backupBytes = ReadFile(kept.path);
+    QString kept;
+    QVERIFY(BackupStore().keep(radio, BackupKind::Radio, &kept).ok());
+    const QByteArray backupBytes = ReadFile(kept);
     OnNextDialog<CBackupsDlg>([](CBackupsDlg *dialog) { dialog->okButton()->click(); });
 
     action(kCmdOpenBackup)->trigger();
 
     QVERIFY(frame()->activeChild() != first);
     QVERIFY(first->isHidden());
-    const QString name = QFileInfo(kept.path).fileName();
+    const QString name = QFileInfo(kept).fileName();
     QCOMPARE(document()->title(), name);
     QCOMPARE(document()->rowTexts(3)[kColRx], QStringLiteral("145.00000"));
     QVERIFY(document()->isUntitled());
@@ -128,7 +128,7 @@ void TestFileCommands::openBackupIsANewUntitledDocument()
     });
     action(kCmdFileSave)->trigger();
     QCOMPARE(asked, QStringList {QStringLiteral("1 ") + name});
-    QCOMPARE(ReadFile(kept.path), backupBytes);
+    QCOMPARE(ReadFile(kept), backupBytes);
 }
 
 void TestFileCommands::compareGoesToTheCell()

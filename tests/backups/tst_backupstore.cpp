@@ -99,9 +99,10 @@ void TestBackupStore::copiesAreNamedAndNeverReplaced()
 
     const BackupStore store(folder());
     for (int i = 0; i < kinds.size(); ++i) {
-        const BackupResult kept = store.keep(Pattern(i), kinds[i], kNoon);
-        QVERIFY2(kept.ok(), qPrintable(kept.error));
-        QCOMPARE(ReadFile(kept.path),
+        QString path;
+        const Status kept = store.keep(Pattern(i), kinds[i], &path, kNoon);
+        QVERIFY2(kept.ok(), qPrintable(kept.text()));
+        QCOMPARE(ReadFile(path),
             QByteArray(reinterpret_cast<const char *>(Pattern(i).data()), kImageSize));
     }
     QCOMPARE(Names(store.list()).mid(0, names.size()), names);
@@ -122,7 +123,7 @@ void TestBackupStore::copiesMadeAtOnceAreAllKept()
     for (int t = 0; t < 4; ++t) {
         threads.emplace_back([&store, &failures, t] {
             for (int i = 0; i < 10; ++i)
-                failures += store.keep(Pattern(t), BackupKind::Radio, kNoon).ok() ? 0 : 1;
+                failures += store.keep(Pattern(t), BackupKind::Radio, nullptr, kNoon).ok() ? 0 : 1;
         });
     }
     for (std::thread &thread : threads)
@@ -171,9 +172,10 @@ void TestBackupStore::pruningKeepsTheNewest200OfAKind()
     const BackupStore store(folder());
     QStringList kept;
     for (int i = 0; i < reads; ++i) {
-        const BackupResult result = store.keep(Pattern(i), BackupKind::Radio, now.addSecs(i));
-        QVERIFY2(result.ok(), qPrintable(result.error));
-        kept << QFileInfo(result.path).fileName();
+        QString path;
+        const Status result = store.keep(Pattern(i), BackupKind::Radio, &path, now.addSecs(i));
+        QVERIFY2(result.ok(), qPrintable(result.text()));
+        kept << QFileInfo(path).fileName();
     }
 
     const QStringList names = Names(store.list());
@@ -211,7 +213,7 @@ void TestBackupStore::oddNamesAreNeitherListedNorPruned()
         QVERIFY(WriteCopyAt(folder(), "radio-", now.addDays(-2).addSecs(i)));
 
     const BackupStore store(folder());
-    QVERIFY(store.keep(Pattern(1), BackupKind::Radio, now).ok());
+    QVERIFY(store.keep(Pattern(1), BackupKind::Radio, nullptr, now).ok());
 
     const QStringList names = Names(store.list());
     QVERIFY(!names.contains(QFileInfo(stem + ".dat.bak").fileName()));
@@ -235,7 +237,7 @@ void TestBackupStore::listShowsChannelsAndPowerOnName()
     EncodeChannel(image, 199, NewChannelTexts("435.00000", false));
     image[ImageMap::kPowerOnName] = 17; // "H"
     image[ImageMap::kPowerOnName + 1] = 18; // "I"
-    QVERIFY(store.keep(image, BackupKind::Radio, kNoon).ok());
+    QVERIFY(store.keep(image, BackupKind::Radio, nullptr, kNoon).ok());
     QVERIFY(WriteFile(folder() + "/radio-20240501-130000.dat", "cut short"));
 
     const QVector<BackupEntry> entries = store.list();
@@ -264,19 +266,20 @@ void TestBackupStore::failureLeavesNothingBehind()
     else
         QVERIFY(QDir().mkpath(folder()));
     const BackupStore store(failure == QLatin1String("none") ? QString() : folder());
-    BackupResult result;
+    Status result;
+    QString path = QStringLiteral("unset");
     {
         FileSizeLimit limit(failure == QLatin1String("full") ? 100 : RLIM_INFINITY);
         if (failure == QLatin1String("full"))
             REQUIRE_FULL_DISK(limit);
-        result = store.keep(Pattern(5), BackupKind::Radio, kNoon);
+        result = store.keep(Pattern(5), BackupKind::Radio, &path, kNoon);
     }
 
     QVERIFY(!result.ok());
-    QVERIFY(result.path.isEmpty());
+    QVERIFY(path.isEmpty());
     QVERIFY2(failure == QLatin1String("none")
-            || result.error.contains(QDir::toNativeSeparators(folder())),
-        qPrintable(result.error));
+            || result.text().contains(QDir::toNativeSeparators(folder())),
+        qPrintable(result.text()));
     QCOMPARE(QDir(folder()).entryList(QDir::Files | QDir::Hidden), QStringList());
 }
 

@@ -20,8 +20,6 @@ private Q_SLOTS:
     void exportImportRoundTrip_data();
     void exportImportRoundTrip();
     void invalidRowChangesNothing();
-    void unreadableImage_data();
-    void unreadableImage();
     void usageErrors_data();
     void usageErrors();
 
@@ -125,32 +123,6 @@ void TestCliImage::invalidRowChangesNothing()
         qPrintable(run.err));
     QVERIFY(run.out.isEmpty());
     QCOMPARE(ReadFile(path("radio.dat")), before);
-}
-
-void TestCliImage::unreadableImage_data()
-{
-    QTest::addColumn<QByteArray>("content");
-    QTest::addColumn<QString>("reason");
-    QTest::newRow("short file") << QByteArray(100, '\0') << "holds 100 bytes";
-    QTest::newRow("missing file") << QByteArray() << "Cannot open";
-}
-
-void TestCliImage::unreadableImage()
-{
-    QFETCH(QByteArray, content);
-    QFETCH(QString, reason);
-    QFile::remove(path("short.dat"));
-    if (!content.isEmpty())
-        QVERIFY(WriteFile(path("short.dat"), content));
-    for (const QStringList &args : {QStringList {"channels", path("short.dat")},
-             QStringList {"features", path("short.dat"), "--json"},
-             QStringList {"export", path("short.dat"), path("x.csv")}}) {
-        const CliRun run = cli(args);
-        QCOMPARE(run.exitCode, 1);
-        QVERIFY2(run.err.contains(reason), qPrintable(run.err));
-        QVERIFY(run.out.isEmpty());
-    }
-    QVERIFY(!QFile::exists(path("x.csv")));
 }
 
 void TestCliImage::usageErrors_data()

@@ -61,8 +61,6 @@ private slots:
     void encodeKeepsUnownedBits();
     void powerOnName_data();
     void powerOnName();
-    void listItems_data();
-    void listItems();
 };
 
 void TestFeaturesCodec::decodeField_data()
@@ -251,32 +249,6 @@ void TestFeaturesCodec::powerOnName()
     EncodeFeatures(image, f);
     QCOMPARE(Bytes(image, kPowerOnName, 6), stored);
     QCOMPARE(DecodeFeatures(image).powerOnName, shown);
-}
-
-void TestFeaturesCodec::listItems_data()
-{
-    QTest::addColumn<int>("list");
-    QTest::addColumn<bool>("chinese");
-    QTest::addColumn<QStringList>("items");
-
-    QTest::newRow("LED English") << int(FeatureList::Led) << false
-                                 << QStringList {"Off", "Auto", "On"};
-    QTest::newRow("LED Chinese") << int(FeatureList::Led) << true
-                                 << QStringList {"关", "自动", "开"};
-    QTest::newRow("keypad Chinese")
-        << int(FeatureList::KeypadLock) << true << QStringList {"手动", "自动"};
-    QTest::newRow("mode Chinese") << int(FeatureList::Mode) << true
-                                  << QStringList {"信道", "频率", "存储"};
-    QTest::newRow("time-out Chinese keeps numbers")
-        << int(FeatureList::TimeOutTimer) << true << QStringList {"关", "1", "3", "10"};
-}
-
-void TestFeaturesCodec::listItems()
-{
-    QFETCH(int, list);
-    QFETCH(bool, chinese);
-    QFETCH(QStringList, items);
-    QCOMPARE(FeatureListItems(FeatureList(list), chinese), items);
 }
 
 QTEST_GUILESS_MAIN(TestFeaturesCodec)

@@ -84,8 +84,8 @@ void TestFileDialogs::backupsListNewestFirst()
     MemoryImage image = NewImage();
     EncodeChannel(image, 3, NewChannelTexts(QStringLiteral("145.00000"), false));
     image[ImageMap::kPowerOnName] = 10; // "A"
-    QVERIFY(store.keep(image, BackupKind::Radio, kNoon).ok());
-    QVERIFY(store.keep(NewImage(), BackupKind::Sent, kNoon.addSecs(300)).ok());
+    QVERIFY(store.keep(image, BackupKind::Radio, nullptr, kNoon).ok());
+    QVERIFY(store.keep(NewImage(), BackupKind::Sent, nullptr, kNoon.addSecs(300)).ok());
     QVERIFY(WriteFile(store.folder() + QStringLiteral("/radio-20240501-130000.dat"), "cut"));
 
     CBackupsDlg open(store.list(), store.folder(), CBackupsDlg::Purpose::Open);

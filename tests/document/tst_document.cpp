@@ -360,10 +360,10 @@ void TestDocument::saveWaitsForAnotherProcess()
     QVERIFY(doc.commitCell(2, kColRx, Channel("145.00000")));
 
     FileLock other(path); // an import of htprog-cli, say, busy with the same file
-    QVERIFY(other.lock());
-    const DatResult refused = doc.OnSaveDocument(path);
-    QVERIFY(!refused.ok());
-    QVERIFY2(refused.message.contains(QStringLiteral("in use")), qPrintable(refused.message));
+    QVERIFY(other.lock().ok());
+    const Status refused = doc.OnSaveDocument(path);
+    QCOMPARE(refused.kind(), Status::Kind::Busy);
+    QVERIFY2(refused.text().contains(QStringLiteral("in use")), qPrintable(refused.text()));
     QCOMPARE(ReadFile(path), Bytes(NewImage(), 0, kImageSize));
     QVERIFY(doc.IsModified());
 

@@ -1,6 +1,7 @@
 #include "datfile.h"
 #include "filelock.h"
 #include "memoryimage.h"
+#include "status.h"
 #include "testfiles.h"
 
 #include <QDir>
@@ -8,11 +9,10 @@
 #include <QSet>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <cerrno>
 #include <sys/stat.h>
 
 using namespace ImageMap;
-
-Q_DECLARE_METATYPE(DatError)
 
 namespace {
 
@@ -54,6 +54,8 @@ private Q_SLOTS:
     void lockTakesTurns();
     void leftOverLockIsTakenOver_data();
     void leftOverLockIsTakenOver();
+    void statusWords_data();
+    void statusWords();
 };
 
 // A new image is unset (0xFF) but for the squelch levels and the settings below,
@@ -84,26 +86,27 @@ void TestImage::loadDat_data()
 {
     // -1: a folder, -2: no file, -3: a FIFO, -4: a device, -5: a name that is not UTF-8
     QTest::addColumn<int>("size");
-    QTest::addColumn<DatError>("error");
+    QTest::addColumn<Status::Kind>("kind");
     QTest::addColumn<QString>("messagePart");
 
-    QTest::newRow("empty file") << 0 << DatError::TooShort << "holds 0 bytes";
-    QTest::newRow("one byte") << 1 << DatError::TooShort << "holds 1 bytes";
-    QTest::newRow("one byte short") << 8191 << DatError::TooShort << "holds 8191 bytes";
-    QTest::newRow("exact image") << 8192 << DatError::None << "";
-    QTest::newRow("longer file loads its first 8192 bytes") << 9000 << DatError::None << "";
-    QTest::newRow("a folder") << -1 << DatError::CannotOpen << "folder";
-    QTest::newRow("no such file") << -2 << DatError::CannotOpen << "Check the file name";
+    using Kind = Status::Kind;
+    QTest::newRow("empty file") << 0 << Kind::WrongSize << "holds 0 bytes";
+    QTest::newRow("one byte") << 1 << Kind::WrongSize << "holds 1 bytes";
+    QTest::newRow("one byte short") << 8191 << Kind::WrongSize << "holds 8191 bytes";
+    QTest::newRow("exact image") << 8192 << Kind::Ok << "";
+    QTest::newRow("longer file loads its first 8192 bytes") << 9000 << Kind::Ok << "";
+    QTest::newRow("a folder") << -1 << Kind::NotAFile << "folder";
+    QTest::newRow("no such file") << -2 << Kind::NotFound << "Check the file name";
     // Opening a FIFO would wait for a writer for ever; /dev/zero would load as an image.
-    QTest::newRow("a FIFO") << -3 << DatError::CannotOpen << "is not a regular file";
-    QTest::newRow("a device") << -4 << DatError::CannotOpen << "is not a regular file";
-    QTest::newRow("a name that is not UTF-8") << -5 << DatError::CannotOpen << "not valid UTF-8";
+    QTest::newRow("a FIFO") << -3 << Kind::NotAFile << "is not a regular file";
+    QTest::newRow("a device") << -4 << Kind::NotAFile << "is not a regular file";
+    QTest::newRow("a name that is not UTF-8") << -5 << Kind::NotFound << "not valid UTF-8";
 }
 
 void TestImage::loadDat()
 {
     QFETCH(int, size);
-    QFETCH(DatError, error);
+    QFETCH(Status::Kind, kind);
     QFETCH(QString, messagePart);
 
     QTemporaryDir dir;
@@ -127,11 +130,11 @@ void TestImage::loadDat()
         QVERIFY(WriteFile(path, bytes));
 
     MemoryImage image = NewImage();
-    const DatResult result = LoadDatFile(path, image);
-    QCOMPARE(result.error, error);
-    QVERIFY2(result.message.contains(messagePart), qPrintable(result.message));
+    const Status result = LoadDatFile(path, image);
+    QCOMPARE(result.kind(), kind);
+    QVERIFY2(result.text().contains(messagePart), qPrintable(result.text()));
     if (result.ok()) {
-        QVERIFY(result.message.isEmpty());
+        QVERIFY(result.text().isEmpty());
         QCOMPARE(image, imageFrom(bytes));
     } else {
         QCOMPARE(image, NewImage());
@@ -164,18 +167,18 @@ void TestImage::saveDatRoundTrip()
     if (before >= 0)
         QVERIFY(WriteFile(path, old));
     const MemoryImage image = imageFrom(patternBytes(kImageSize, 3));
-    const DatResult result = SaveDatFile(path, image, anySize);
+    const Status result = SaveDatFile(path, image, anySize);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList {"radio.dat"});
     if (!replaced) {
-        QCOMPARE(result.error, DatError::NotAnImage);
-        QVERIFY2(result.message.contains(
+        QCOMPARE(result.kind(), Status::Kind::WrongSize);
+        QVERIFY2(result.text().contains(
                      QStringLiteral("is %1 bytes, not an 8192-byte image; nothing was changed")
                          .arg(before)),
-            qPrintable(result.message));
+            qPrintable(result.text()));
         QCOMPARE(ReadFile(path), old);
         return;
     }
-    QVERIFY2(result.ok(), qPrintable(result.message));
+    QVERIFY2(result.ok(), qPrintable(result.text()));
     QCOMPARE(ReadFile(path).size(), kImageSize);
     MemoryImage loaded = NewImage();
     QVERIFY(LoadDatFile(path, loaded).ok());
@@ -189,14 +192,16 @@ void TestImage::failedSaveKeepsTheOldFile()
     const QByteArray old = patternBytes(kImageSize, 42);
     QVERIFY(WriteFile(path, old));
 
-    DatResult result;
+    Status result;
     {
         const FileSizeLimit fullDisk(4096); // the write fails half-way
         REQUIRE_FULL_DISK(fullDisk);
         result = SaveDatFile(path, imageFrom(patternBytes(kImageSize, 7)));
     }
-    QCOMPARE(result.error, DatError::CannotWrite);
-    QVERIFY(result.message.contains(QStringLiteral("radio.dat")));
+    // The system's error comes through the message that names the file.
+    QCOMPARE(result.systemError(), EFBIG);
+    QVERIFY(result.text().contains(QStringLiteral("radio.dat")));
+    QVERIFY2(result.text().contains(result.systemText()), qPrintable(result.text()));
     QCOMPARE(ReadFile(path), old);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList {"radio.dat"});
 
@@ -207,7 +212,7 @@ void TestImage::failedSaveKeepsTheOldFile()
         result = SaveDatFile(fresh, NewImage());
     }
     QVERIFY2(
-        result.message.endsWith(QStringLiteral("No file was made.")), qPrintable(result.message));
+        result.text().endsWith(QStringLiteral("No file was made.")), qPrintable(result.text()));
     QVERIFY(!QFile::exists(fresh));
 
     // A folder or a FIFO in the way of the file is refused, and stays.
@@ -218,8 +223,9 @@ void TestImage::failedSaveKeepsTheOldFile()
     const QString fifo = dir.filePath(QStringLiteral("fifo.dat"));
     MAKE_FIFO(fifo);
     result = SaveDatFile(fifo, NewImage());
+    QCOMPARE(result.kind(), Status::Kind::NotAFile);
     QVERIFY2(
-        result.message.contains(QStringLiteral("not a regular file")), qPrintable(result.message));
+        result.text().contains(QStringLiteral("not a regular file")), qPrintable(result.text()));
     QVERIFY(!QFileInfo(fifo).isFile() && QFileInfo(fifo).exists());
 }
 
@@ -242,24 +248,26 @@ void TestImage::lockTakesTurns()
 #endif
 
     FileLock first(path);
-    QVERIFY(first.lock());
+    QVERIFY(first.lock().ok());
     FileLock second(otherName);
     QElapsedTimer clock;
     clock.start();
-    QVERIFY(!second.lock(300));
+    const Status held = second.lock(300);
     QVERIFY(clock.elapsed() >= 300);
-    QVERIFY2(second.message().contains(QStringLiteral("is in use by another process")),
-        qPrintable(second.message()));
+    QCOMPARE(held.kind(), Status::Kind::Busy);
+    QVERIFY2(held.text().contains(QStringLiteral("is in use by another process")),
+        qPrintable(held.text()));
     first.unlock();
-    QVERIFY(second.lock(300));
+    QVERIFY(second.lock(300).ok());
     second.unlock();
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::System), files);
 
     MAKE_FIFO(FileLock::lockPath(path));
     FileLock blocked(path);
-    QVERIFY(!blocked.lock(300));
-    QVERIFY2(blocked.message().contains(QStringLiteral("not a regular file")),
-        qPrintable(blocked.message()));
+    const Status refused = blocked.lock(300);
+    QCOMPARE(refused.kind(), Status::Kind::NotAFile);
+    QVERIFY2(
+        refused.text().contains(QStringLiteral("not a regular file")), qPrintable(refused.text()));
 }
 
 // A lock file that no running process holds is left over (an empty file just
@@ -291,12 +299,57 @@ void TestImage::leftOverLockIsTakenOver()
     QElapsedTimer clock;
     clock.start();
     FileLock lock(path);
-    QVERIFY2(lock.lock(), qPrintable(lock.message()));
+    const Status locked = lock.lock();
+    QVERIFY2(locked.ok(), qPrintable(locked.text()));
     QVERIFY(clock.elapsed() < 1000);
     QVERIFY(QFileInfo(lockName).isFile() && !QFileInfo(lockName).isSymLink());
     lock.unlock();
     QVERIFY(!QFileInfo::exists(lockName));
     QCOMPARE(ReadFile(other), QByteArray("keep"));
+}
+
+// The words of a failure: arguments filled in one pass (an argument that holds
+// "%2", such as a file name, stays as written), the words of a cause taken in
+// with its system error, the system's words where there are no others.
+void TestImage::statusWords_data()
+{
+    using Kind = Status::Kind;
+    QTest::addColumn<Status>("status");
+    QTest::addColumn<Status::Kind>("kind");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("systemError");
+
+    QTest::newRow("success says nothing") << Status() << Kind::Ok << "" << 0;
+    QTest::newRow("an argument is not filled again")
+        << Status(Kind::BadInput, nullptr, "%1 then %2").arg("a%2").arg(2) << Kind::BadInput
+        << "a%2 then 2" << 0;
+    QTest::newRow("a missing argument stays a marker")
+        << Status(Kind::Failed, nullptr, "%1 of %2").arg("one") << Kind::Failed << "one of %2" << 0;
+    QTest::newRow("a cause in the words")
+        << Status(Kind::NotFound, nullptr, "Cannot read %1: %2.")
+               .arg("x.dat")
+               .arg(Status::fromErrno(ENOENT))
+        << Kind::NotFound << "Cannot read x.dat: " + QString::fromLocal8Bit(strerror(ENOENT)) + "."
+        << ENOENT;
+    QTest::newRow("a full disk in plain words")
+        << Status::fromErrno(ENOSPC) << Kind::NoSpace << "no space left on the device" << ENOSPC;
+    QTest::newRow("no permission") << Status::fromErrno(EACCES) << Kind::NoAccess
+                                   << QString::fromLocal8Bit(strerror(EACCES)) << EACCES;
+    QTest::newRow("words that Qt gave")
+        << Status::fromSystemText(Kind::Busy, "Device or resource busy") << Kind::Busy
+        << "Device or resource busy" << 0;
+}
+
+void TestImage::statusWords()
+{
+    QFETCH(Status, status);
+    QFETCH(Status::Kind, kind);
+    QFETCH(QString, text);
+    QFETCH(int, systemError);
+    QCOMPARE(status.ok(), kind == Status::Kind::Ok);
+    QCOMPARE(status.kind(), kind);
+    QCOMPARE(status.text(), text);
+    QCOMPARE(status.systemError(), systemError);
 }
 
 QTEST_GUILESS_MAIN(TestImage)

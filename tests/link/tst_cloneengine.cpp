@@ -6,8 +6,6 @@
 
 #include <QTest>
 
-Q_DECLARE_METATYPE(TransferResult)
-
 namespace {
 
 const MemoryImage kUntouched = Pattern(0x5A);
@@ -20,7 +18,7 @@ QList<int> Steps(int count)
     return steps;
 }
 
-TransferOutcome Run(RadioPort &port, RecordingObserver &observer, bool write, MemoryImage &image)
+Status Run(RadioPort &port, RecordingObserver &observer, bool write, MemoryImage &image)
 {
     CloneEngine engine(port, observer);
     return write ? engine.writeImage(image) : engine.readImage(image);
@@ -50,7 +48,7 @@ void TestCloneEngine::readFetchesEveryBlock()
     RecordingObserver observer;
     MemoryImage image = kUntouched;
 
-    QCOMPARE(CloneEngine(port, observer).readImage(image).result, TransferResult::Ok);
+    QVERIFY(CloneEngine(port, observer).readImage(image).ok());
 
     QVERIFY(image == radioMemory);
     QCOMPARE(observer.positions, Steps(kReadProgressSteps));
@@ -67,7 +65,7 @@ void TestCloneEngine::commandLogIsBounded()
     RecordingObserver observer;
     MemoryImage image = kUntouched;
     for (int read = 0; read < 3; ++read)
-        QCOMPARE(CloneEngine(port, observer).readImage(image).result, TransferResult::Ok);
+        QVERIFY(CloneEngine(port, observer).readImage(image).ok());
 
     const QList<QByteArray> &commands = port.radio().commands();
     QCOMPARE(commands.size(), SimulatedRadio::kCommandLogSize);
@@ -82,7 +80,7 @@ void TestCloneEngine::writeSkipsSquelchBlockAndTail()
     SimulatedPort port(before, PortProfile::Clone);
     RecordingObserver observer;
 
-    QCOMPARE(CloneEngine(port, observer).writeImage(image).result, TransferResult::Ok);
+    QVERIFY(CloneEngine(port, observer).writeImage(image).ok());
 
     QCOMPARE(observer.positions, Steps(kWriteProgressSteps));
     QVERIFY(port.radio().memory() == AfterWrite(before, image));
@@ -99,14 +97,14 @@ void TestCloneEngine::faults_data()
     QTest::addColumn<QStringList>("faults");
     QTest::addColumn<int>("lineDiesAfter"); // bytes sent before the line fails, -1 never
     QTest::addColumn<int>("retries");
-    QTest::addColumn<TransferResult>("result");
+    QTest::addColumn<Status::Kind>("result");
     QTest::addColumn<int>("questions");
 
-    const auto ok = TransferResult::Ok;
-    const auto comm = TransferResult::CommunicationError;
-    const auto interrupt = TransferResult::ProgramInterrupt;
+    const auto ok = Status::Kind::Ok;
+    const auto comm = Status::Kind::NoAnswer;
+    const auto interrupt = Status::Kind::Interrupted;
     auto row = [](const char *name, bool write, const QStringList &faults, int lineDiesAfter,
-                   int retries, TransferResult result, int questions) {
+                   int retries, Status::Kind result, int questions) {
         QTest::newRow(name) << write << faults << lineDiesAfter << retries << result << questions;
     };
     row("silent radio", false, {"silent"}, -1, 0, comm, 1);
@@ -131,7 +129,7 @@ void TestCloneEngine::faults()
     QFETCH(QStringList, faults);
     QFETCH(int, lineDiesAfter);
     QFETCH(int, retries);
-    QFETCH(TransferResult, result);
+    QFETCH(Status::Kind, result);
     QFETCH(int, questions);
 
     const MemoryImage radioMemory = Pattern(4);
@@ -141,13 +139,13 @@ void TestCloneEngine::faults()
     observer.retriesToGive = retries;
     MemoryImage image = kUntouched;
 
-    const TransferOutcome outcome = Run(port, observer, write, image);
+    const Status outcome = Run(port, observer, write, image);
 
-    const int message = result == TransferResult::Ok   ? 0
-        : result == TransferResult::CommunicationError ? kMsgCommunicationError
-                                                       : kMsgProgramInterrupt;
-    QCOMPARE(outcome.result, result);
-    QCOMPARE(outcome.messageId, message);
+    const QString message = result == Status::Kind::Ok ? QString()
+        : result == Status::Kind::NoAnswer             ? MessageText(kMsgCommunicationError)
+                                                       : MessageText(kMsgProgramInterrupt);
+    QCOMPARE(outcome.kind(), result);
+    QCOMPARE(outcome.text(), message);
     QCOMPARE(observer.questions, questions);
     QVERIFY2(port.callsAfterFailure <= 1, qPrintable(QString::number(port.callsAfterFailure)));
     QVERIFY(image == (!write && outcome.ok() ? radioMemory : kUntouched));
@@ -193,10 +191,10 @@ void TestCloneEngine::cancelAtPollPoint()
     observer.stopAtPoll = stopAtPoll;
     MemoryImage image = kUntouched;
 
-    const TransferOutcome outcome = Run(port, observer, write, image);
+    const Status outcome = Run(port, observer, write, image);
 
-    QCOMPARE(outcome.result, TransferResult::Cancelled);
-    QCOMPARE(outcome.messageId, 0);
+    QCOMPARE(outcome.kind(), Status::Kind::Cancelled);
+    QCOMPARE(outcome.text(), QString());
     QCOMPARE(port.radio().commands().size(), commands);
     QCOMPARE(port.radio().cloneEntries(), stopAtPoll == 1 ? 0 : 1);
     QCOMPARE(observer.positions, Steps(steps));

@@ -11,8 +11,6 @@
 #include <QTest>
 #include <unistd.h>
 
-Q_DECLARE_METATYPE(OpenFailure)
-
 class TestComPort : public QObject
 {
     Q_OBJECT
@@ -62,20 +60,21 @@ void TestComPort::storedPortFallsBackToDefault()
 void TestComPort::openFailure_data()
 {
     QTest::addColumn<QString>("name");
-    QTest::addColumn<OpenFailure>("failure");
+    QTest::addColumn<Status::Kind>("failure");
 
-    QTest::newRow("no such device") << "/dev/htprog-no-such-port" << OpenFailure::NotFound;
-    QTest::newRow("not a terminal") << "/dev/null" << OpenFailure::Other;
+    QTest::newRow("no such device") << "/dev/htprog-no-such-port" << Status::Kind::NotFound;
+    QTest::newRow("not a terminal") << "/dev/null" << Status::Kind::Failed;
 }
 
 void TestComPort::openFailure()
 {
     QFETCH(QString, name);
-    QFETCH(OpenFailure, failure);
+    QFETCH(Status::Kind, failure);
 
     const OpenedPort opened = OpenRadioPort(PortProfile::Clone, name);
     QVERIFY(!opened.port);
-    QCOMPARE(opened.failure, failure);
+    QCOMPARE(opened.status.kind(), failure);
+    QVERIFY(!opened.status.text().isEmpty()); // the system's words
     QVERIFY(!ProbePort(name));
 }
 
@@ -104,12 +103,11 @@ void TestComPort::nameThatIsNoPort()
 
     QFile file(QStringLiteral("htprog-port.txt"));
     QVERIFY(file.open(QIODevice::WriteOnly));
-    const QString found = PortNameProblem(name);
+    const QString found = CheckPortName(name).text();
     QVERIFY2(problem.isEmpty() ? found.isEmpty() : found.startsWith(problem), qPrintable(found));
     if (!problem.isEmpty()) {
         SerialRadioPort port(PortProfile::Clone);
-        QVERIFY(port.open(name) != OpenFailure::None);
-        QCOMPARE(port.errorString(), found);
+        QCOMPARE(port.open(name).text(), found);
     }
     file.remove();
 }
@@ -120,11 +118,11 @@ void TestComPort::probeSeesPortInUse()
     QVERIFY(ProbePort(line.path()));
 
     SerialRadioPort holder(PortProfile::Clone);
-    QCOMPARE(holder.open(line.path()), OpenFailure::None);
+    QVERIFY(holder.open(line.path()).ok());
     QVERIFY(!ProbePort(line.path()));
     const OpenedPort second = OpenRadioPort(PortProfile::Squelch, line.path());
     QVERIFY(!second.port);
-    QCOMPARE(second.failure, OpenFailure::Busy);
+    QCOMPARE(second.status.kind(), Status::Kind::Busy);
 
     // The simulated radio likewise: refused at once while a transfer holds it.
     QTemporaryDir dir;
@@ -136,7 +134,7 @@ void TestComPort::probeSeesPortInUse()
     const OpenedPort simBusy = OpenRadioPort(PortProfile::Squelch, SimulatedPortName());
     QVERIFY(clock.elapsed() < 1000);
     QVERIFY(!simBusy.port);
-    QCOMPARE(simBusy.failure, OpenFailure::Busy);
+    QCOMPARE(simBusy.status.kind(), Status::Kind::Busy);
     sim.port.reset();
     QVERIFY(OpenRadioPort(PortProfile::Squelch, SimulatedPortName()).port);
     qunsetenv("HTPROG_SIM_IMAGE");
@@ -153,7 +151,7 @@ void TestComPort::permissionDeniedSaysHowToFixIt()
     QVERIFY(QFile::setPermissions(line.path(), QFileDevice::Permissions()));
     const OpenedPort opened = OpenRadioPort(PortProfile::Clone, line.path());
     QVERIFY(!opened.port);
-    QCOMPARE(opened.failure, OpenFailure::PermissionDenied);
+    QCOMPARE(opened.status.kind(), Status::Kind::NoAccess);
 }
 
 QTEST_GUILESS_MAIN(TestComPort)

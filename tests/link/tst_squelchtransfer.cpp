@@ -5,8 +5,6 @@
 
 #include <QTest>
 
-Q_DECLARE_METATYPE(SquelchResult)
-
 namespace {
 
 const MemoryImage kUntouched = Pattern(0x33);
@@ -29,17 +27,17 @@ void TestSquelchTransfer::blockTransfer_data()
 {
     QTest::addColumn<bool>("write");
     QTest::addColumn<QStringList>("faults");
-    QTest::addColumn<SquelchResult>("result");
+    QTest::addColumn<Status::Kind>("result");
 
-    const auto error = SquelchResult::CommunicationError;
-    QTest::newRow("read") << false << QStringList {} << SquelchResult::Ok;
-    QTest::newRow("write") << true << QStringList {} << SquelchResult::Ok;
+    const auto error = Status::Kind::NoAnswer;
+    QTest::newRow("read") << false << QStringList {} << Status::Kind::Ok;
+    QTest::newRow("write") << true << QStringList {} << Status::Kind::Ok;
     // The squelch blocks are blocks 1008-1011 (0x1F80 / 8 onwards).
     QTest::newRow("answers at the fourth attempt")
-        << false << QStringList {"silent@3"} << SquelchResult::Ok;
+        << false << QStringList {"silent@3"} << Status::Kind::Ok;
     // The ack behind the first answer's other byte is read by the second attempt.
     QTest::newRow("other byte before the ack")
-        << false << QStringList {"other-byte"} << SquelchResult::Ok;
+        << false << QStringList {"other-byte"} << Status::Kind::Ok;
     QTest::newRow("silent for four attempts") << false << QStringList {"silent@4"} << error;
     QTest::newRow("no ack after identification") << true << QStringList {"no-ident-ack"} << error;
     QTest::newRow("short reply at the last block")
@@ -53,16 +51,16 @@ void TestSquelchTransfer::blockTransfer()
 {
     QFETCH(bool, write);
     QFETCH(QStringList, faults);
-    QFETCH(SquelchResult, result);
+    QFETCH(Status::Kind, result);
 
     const MemoryImage radioMemory = Pattern(12);
     SimulatedPort port(radioMemory, PortProfile::Squelch, Faults(faults));
     MemoryImage image = kUntouched;
     SquelchTransfer transfer(port);
 
-    QCOMPARE(write ? transfer.write(image) : transfer.read(image), result);
+    QCOMPARE((write ? transfer.write(image) : transfer.read(image)).kind(), result);
 
-    const bool changed = !write && result == SquelchResult::Ok;
+    const bool changed = !write && result == Status::Kind::Ok;
     QVERIFY(image == (changed ? WithRange(kUntouched, radioMemory, 0x1F80, 0x1F9F) : kUntouched));
     if (!faults.isEmpty())
         return;
@@ -82,7 +80,7 @@ void TestSquelchTransfer::silentRadioGetsFourAttempts()
     SimulatedPort port(Pattern(13), PortProfile::Squelch, Faults({"silent"}));
     MemoryImage image = kUntouched;
 
-    QCOMPARE(SquelchTransfer(port).read(image), SquelchResult::CommunicationError);
+    QCOMPARE(SquelchTransfer(port).read(image).kind(), Status::Kind::NoAnswer);
 
     QCOMPARE(port.radio().cloneEntries(), 4);
     // Per attempt: 7 entry bytes after 2 ms each, 2 ms, a one-byte read of 50·1 + 100 ms.
@@ -115,7 +113,8 @@ void TestSquelchTransfer::stopRequest()
     int polls = 0;
     SquelchTransfer transfer(port, [&] { return ++polls == stopAtPoll; });
 
-    QCOMPARE(write ? transfer.write(image) : transfer.read(image), SquelchResult::Cancelled);
+    QCOMPARE(
+        (write ? transfer.write(image) : transfer.read(image)).kind(), Status::Kind::Cancelled);
 
     QVERIFY(image == kUntouched);
     QCOMPARE(port.radio().cloneEntries(), entries);

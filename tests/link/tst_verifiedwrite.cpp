@@ -9,7 +9,6 @@
 #include <QTest>
 
 Q_DECLARE_METATYPE(VerifyResult)
-Q_DECLARE_METATYPE(TransferResult)
 
 class TestVerifiedWrite : public QObject
 {
@@ -25,11 +24,11 @@ void TestVerifiedWrite::verification_data()
     QTest::addColumn<QString>("fault");
     QTest::addColumn<int>("stopAtPoll"); // -1: never
     QTest::addColumn<VerifyResult>("verify");
-    QTest::addColumn<TransferResult>("readResult");
+    QTest::addColumn<Status::Kind>("readResult");
     QTest::addColumn<int>("steps"); // progress positions reported
     QTest::addColumn<QStringList>("differences"); // channel|field or setting names
 
-    const auto ok = TransferResult::Ok;
+    const auto ok = Status::Kind::Ok;
     // The write polls 6 times in its handshake and 9 times after each of 1018 blocks.
     const int firstReadPoll = 6 + 1018 * 9 + 1;
     const int all = kVerifiedWriteProgressSteps;
@@ -43,10 +42,10 @@ void TestVerifiedWrite::verification_data()
     QTest::newRow("wrong byte in a block never written") // the squelch calibration block
         << "corrupt-write@1008" << -1 << VerifyResult::Verified << ok << all << QStringList {};
     QTest::newRow("verifying read gets no answer") // read blocks 0-1007 count 504 steps
-        << "no-ack@1008" << -1 << VerifyResult::NotVerified << TransferResult::ProgramInterrupt
+        << "no-ack@1008" << -1 << VerifyResult::NotVerified << Status::Kind::Interrupted
         << kWriteProgressSteps + 504 << QStringList {};
     QTest::newRow("cancel during the verification")
-        << "" << firstReadPoll << VerifyResult::NotVerified << TransferResult::Cancelled
+        << "" << firstReadPoll << VerifyResult::NotVerified << Status::Kind::Cancelled
         << kWriteProgressSteps << QStringList {};
 }
 
@@ -55,7 +54,7 @@ void TestVerifiedWrite::verification()
     QFETCH(QString, fault);
     QFETCH(int, stopAtPoll);
     QFETCH(VerifyResult, verify);
-    QFETCH(TransferResult, readResult);
+    QFETCH(Status::Kind, readResult);
     QFETCH(int, steps);
     QFETCH(QStringList, differences);
 
@@ -72,10 +71,10 @@ void TestVerifiedWrite::verification()
 
     QVERIFY(outcome.write.ok()); // the write itself always succeeded
     QCOMPARE(outcome.verify, verify);
-    QCOMPARE(outcome.verifyRead.result, readResult);
+    QCOMPARE(outcome.verifyRead.kind(), readResult);
     QCOMPARE(observer.positions.size(), steps);
     QCOMPARE(observer.positions.last(), steps);
-    if (readResult != TransferResult::Ok)
+    if (readResult != Status::Kind::Ok)
         return;
     QVERIFY(outcome.readBack == radio.stop().memory());
     QStringList found;

@@ -190,7 +190,7 @@ void TestDataPaths::languageSavedWhereTheNextStartReadsIt()
     for (const char *language : {"Chinese", "English", "Chinese"}) {
         QVERIFY(ProgramIni::load(paths(), true));
         g_iniFile.SetValue(kSetup, kLanguage, QString::fromLatin1(language));
-        QCOMPARE(ProgramIni::saveLanguage(paths()), QString());
+        QVERIFY(ProgramIni::saveLanguage(paths()).ok());
         g_iniFile.Clear(); // the program ends; the next one starts
         QVERIFY(ProgramIni::load(paths(), true));
         QCOMPARE(g_iniFile.GetValue(kSetup, kLanguage), QString::fromLatin1(language));
@@ -241,9 +241,9 @@ void TestDataPaths::failedSaveIsReported()
         FileSizeLimit limit(fault == QLatin1String("full disk") ? 16 : kShipped.size());
         if (!limit.active())
             QSKIP("cannot limit the file size");
-        error = ProgramIni::saveLanguage(paths());
+        error = ProgramIni::saveLanguage(paths()).text();
     } else {
-        error = ProgramIni::saveLanguage(paths());
+        error = ProgramIni::saveLanguage(paths()).text();
     }
     QVERIFY2(error.contains(message), qPrintable(error));
 
@@ -313,11 +313,12 @@ void TestDataPaths::userFoldersFollowThePlatform()
         return text.replace(QStringLiteral("%1"), m_dir->path())
             .replace(QStringLiteral("%2"), database);
     };
-    QString why;
+    Status why;
     QCOMPARE(DataPaths::userDataFolder(&why), expected(data));
     QCOMPARE(DataPaths::userIniPath(), expected(config));
     if (data.isEmpty())
-        QVERIFY2(why.contains(QStringLiteral("missing does not exist")), qPrintable(why));
+        QVERIFY2(
+            why.text().contains(QStringLiteral("missing does not exist")), qPrintable(why.text()));
 #endif
 }
 

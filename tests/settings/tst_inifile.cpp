@@ -337,7 +337,7 @@ void TestIniFile::unreadablePathLeavesStoreEmpty()
 
     CIniFile ini(4);
     QVERIFY(!ini.Load(path, true, true, false));
-    QVERIFY2(ini.errorString().contains(reason), qPrintable(ini.errorString()));
+    QVERIFY2(ini.loadStatus().text().contains(reason), qPrintable(ini.loadStatus().text()));
     QCOMPARE(ini.path(), QString());
     ini.SetValue("S", "a", QStringLiteral("1"));
     QVERIFY(!ini.isDirty());

@@ -36,10 +36,10 @@ inline MemoryImage AfterWrite(const MemoryImage &radio, const MemoryImage &writt
 inline FaultPlan Faults(const QStringList &kinds)
 {
     FaultPlan plan;
-    QString error;
     for (const QString &kind : kinds) {
-        if (!kind.isEmpty() && !plan.add(kind, &error))
-            qFatal("%s", qPrintable(error));
+        const Status added = kind.isEmpty() ? Status() : plan.add(kind);
+        if (!added.ok())
+            qFatal("%s", qPrintable(added.text()));
     }
     return plan;
 }

@@ -6,9 +6,9 @@ ServedRadio::ServedRadio(const MemoryImage &memory, const FaultPlan &faults, boo
     : m_radio(memory, faults)
     , m_server(m_radio)
 {
-    QString error;
-    if (!m_server.open(&error))
-        qFatal("%s", qPrintable(error));
+    const Status opened = m_server.open();
+    if (!opened.ok())
+        qFatal("%s", qPrintable(opened.text()));
     m_server.setPaced(paced);
     m_path = m_server.devicePath();
     m_thread = std::thread([this] { m_server.run(); });
