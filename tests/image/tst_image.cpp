@@ -1,5 +1,4 @@
 #include "datfile.h"
-#include "filelock.h"
 #include "memoryimage.h"
 #include "status.h"
 #include "testfiles.h"
@@ -51,9 +50,6 @@ private Q_SLOTS:
     void saveDatRoundTrip_data();
     void saveDatRoundTrip();
     void failedSaveKeepsTheOldFile();
-    void lockTakesTurns();
-    void leftOverLockIsTakenOver_data();
-    void leftOverLockIsTakenOver();
     void statusWords_data();
     void statusWords();
 };
@@ -227,85 +223,6 @@ void TestImage::failedSaveKeepsTheOldFile()
     QVERIFY2(
         result.text().contains(QStringLiteral("not a regular file")), qPrintable(result.text()));
     QVERIFY(!QFileInfo(fifo).isFile() && QFileInfo(fifo).exists());
-}
-
-// Two holders of one file take turns, whatever name each uses for it; a lock
-// "file" that is no file is refused rather than read.
-void TestImage::lockTakesTurns()
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("radio.dat"));
-    QVERIFY(WriteFile(path, patternBytes(kImageSize, 1)));
-#ifdef Q_OS_WIN
-    // Windows names a file without regard to case (and its links are shortcuts,
-    // other files).
-    const QString otherName = dir.filePath(QStringLiteral("RADIO.DAT"));
-    const QStringList files {"radio.dat"};
-#else
-    const QString otherName = dir.filePath(QStringLiteral("link.dat"));
-    QVERIFY(QFile::link(path, otherName));
-    const QStringList files {"link.dat", "radio.dat"};
-#endif
-
-    FileLock first(path);
-    QVERIFY(first.lock().ok());
-    FileLock second(otherName);
-    QElapsedTimer clock;
-    clock.start();
-    const Status held = second.lock(300);
-    QVERIFY(clock.elapsed() >= 300);
-    QCOMPARE(held.kind(), Status::Kind::Busy);
-    QVERIFY2(held.text().contains(QStringLiteral("is in use by another process")),
-        qPrintable(held.text()));
-    first.unlock();
-    QVERIFY(second.lock(300).ok());
-    second.unlock();
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::System), files);
-
-    MAKE_FIFO(FileLock::lockPath(path));
-    FileLock blocked(path);
-    const Status refused = blocked.lock(300);
-    QCOMPARE(refused.kind(), Status::Kind::NotAFile);
-    QVERIFY2(
-        refused.text().contains(QStringLiteral("not a regular file")), qPrintable(refused.text()));
-}
-
-// A lock file that no running process holds is left over (an empty file just
-// made, a link pointing nowhere) and taken over at once.
-void TestImage::leftOverLockIsTakenOver_data()
-{
-    QTest::addColumn<QString>("left"); // what is in the lock file's place
-
-    QTest::newRow("an empty file") << "empty";
-    QTest::newRow("a link pointing nowhere") << "dangling";
-    QTest::newRow("a link to another file") << "link";
-}
-
-void TestImage::leftOverLockIsTakenOver()
-{
-    QFETCH(QString, left);
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("radio.dat"));
-    const QString other = dir.filePath(QStringLiteral("other"));
-    QVERIFY(WriteFile(path, patternBytes(kImageSize, 1)));
-    QVERIFY(WriteFile(other, "keep"));
-    const QString lockName = FileLock::lockPath(path);
-    if (left == QLatin1String("empty"))
-        QVERIFY(WriteFile(lockName, QByteArray()));
-    else
-        QVERIFY(
-            QFile::link(left == QLatin1String("link") ? other : dir.filePath("gone"), lockName));
-
-    QElapsedTimer clock;
-    clock.start();
-    FileLock lock(path);
-    const Status locked = lock.lock();
-    QVERIFY2(locked.ok(), qPrintable(locked.text()));
-    QVERIFY(clock.elapsed() < 1000);
-    QVERIFY(QFileInfo(lockName).isFile() && !QFileInfo(lockName).isSymLink());
-    lock.unlock();
-    QVERIFY(!QFileInfo::exists(lockName));
-    QCOMPARE(ReadFile(other), QByteArray("keep"));
 }
 
 // The words of a failure: arguments filled in one pass (an argument that holds
