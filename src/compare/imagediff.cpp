@@ -2,7 +2,7 @@
 
 #include "bandlimits.h"
 #include "channelcodec.h"
-#include "channelfields.h"
+#include "channelcolumns.h"
 #include "featurescodec.h"
 #include "featuretexts.h"
 #include "inifile.h"
@@ -35,7 +35,7 @@ void DiffChannels(
             if (textsA[column] == textsB[column])
                 continue;
             diff.channels.append({record, column, RowLabel(record).trimmed(),
-                chinese ? ColumnNameChinese(column) : ColumnName(column), textsA[column],
+                ColumnHeader(column, chinese), textsA[column],
                 textsB[column]});
             MarkShown(shown, ChannelColumnBits(record, column));
         }
