@@ -3,7 +3,6 @@
 #include "channelcodec.h"
 #include "datapaths.h"
 #include "datfile.h"
-#include "featurescodec.h"
 #include "fileaccess.h"
 
 #include <QCoreApplication>

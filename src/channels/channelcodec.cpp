@@ -69,6 +69,23 @@ bool IsRecord(int record)
     return record >= 0 && record < ImageMap::kChannelCount;
 }
 
+// Up to count codes of the radio's character set, ending at the first other code.
+QString CodesToText(const quint8 *codes, int count)
+{
+    static const char kCharacters[] = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ-";
+    QString text;
+    for (int i = 0; i < count; ++i) {
+        const quint8 code = codes[i];
+        if (code <= 36)
+            text += QLatin1Char(kCharacters[code]);
+        else if (code == 38)
+            text += QLatin1Char('_');
+        else
+            break;
+    }
+    return text;
+}
+
 } // namespace
 
 QString FrequencyToText(const quint8 *bytes4)
@@ -291,18 +308,12 @@ bool IsRadioNameChar(QChar c)
 
 QString NameToText(const quint8 *bytes8)
 {
-    static const char kCharacters[] = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ-";
-    QString name;
-    for (int i = 0; i < ImageMap::kNameSize; ++i) {
-        const quint8 code = bytes8[i];
-        if (code <= 36)
-            name += QLatin1Char(kCharacters[code]);
-        else if (code == 38)
-            name += QLatin1Char('_');
-        else
-            break;
-    }
-    return name;
+    return CodesToText(bytes8, ImageMap::kNameSize);
+}
+
+QString DecodePowerOnName(const MemoryImage &image)
+{
+    return CodesToText(&image[ImageMap::kPowerOnName], ImageMap::kPowerOnNameLength);
 }
 
 void TextToName(const QString &text, quint8 *bytes8)

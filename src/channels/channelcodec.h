@@ -63,6 +63,9 @@ quint8 TextsToFlags(quint8 oldFlags, const FlagTexts &texts); // keeps bits 7, 6
 
 // Names: codes 0-9 "0"-"9", 10-35 "A"-"Z", 36 "-", 38 "_", 0xFF end.
 QString NameToText(const quint8 *bytes8);
+// The power-on name at 0x12E8, in the same code: six characters at most, ending
+// at the first 0xFF or unknown code.
+QString DecodePowerOnName(const MemoryImage &image);
 void TextToName(const QString &text, quint8 *bytes8);
 int CharToRadioCode(QChar c); // 0xFF for characters the radio cannot show
 bool IsRadioNameChar(QChar c);

@@ -67,19 +67,6 @@ quint8 SqlAdjustByte(int level, int fallback)
     return quint8(level >= 0 && level < kSqlAdjustItems ? level : fallback);
 }
 
-QChar RadioCodeToChar(quint8 code)
-{
-    if (code <= 9)
-        return QChar('0' + code);
-    if (code <= 35)
-        return QChar('A' + code - 10);
-    if (code == 36)
-        return QLatin1Char('-');
-    if (code == 38)
-        return QLatin1Char('_');
-    return QChar();
-}
-
 QStringList Numbers(int first, int last)
 {
     QStringList items;
@@ -89,18 +76,6 @@ QStringList Numbers(int first, int last)
 }
 
 } // namespace
-
-QString DecodePowerOnName(const MemoryImage &image)
-{
-    QString name;
-    for (int i = 0; i < kPowerOnNameLength; ++i) {
-        const QChar c = RadioCodeToChar(image[kPowerOnName + i]);
-        if (c.isNull())
-            break;
-        name += c;
-    }
-    return name;
-}
 
 OptionFeatures DecodeFeatures(const MemoryImage &image)
 {

@@ -56,6 +56,3 @@ enum class FeatureList {
     SqlAdjust
 };
 QStringList FeatureListItems(FeatureList list, bool chinese);
-
-// Power-on name: decoding stops at the first 0xFF or unknown code, six at most.
-QString DecodePowerOnName(const MemoryImage &image);
