@@ -7,10 +7,10 @@
 // byte, also with columns left out, with CR line ends or cut at a line end; cut
 // in the middle of a row or with a value more in a row they are refused; and the
 // community export read into another image shows the same channels.
-#include "channelcsv.h"
-#include "channelfields.h"
-#include "csvtable.h"
-#include "memoryimage.h"
+#include "csv/channelcsv.h"
+#include "csv/channelfields.h"
+#include "csv/csvtable.h"
+#include "image/memoryimage.h"
 
 #include <cstdint>
 #include <cstdlib>

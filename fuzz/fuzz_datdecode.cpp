@@ -4,11 +4,11 @@
 // Texts are stable: a row read from outside as the channel shows it changes no
 // byte (EncodeChannelExact), and every text the grid's encoding does not give
 // back as it was is one that an import refuses for another channel.
-#include "bandlimits.h"
-#include "channelcodec.h"
-#include "channelfields.h"
-#include "featuretexts.h"
-#include "memoryimage.h"
+#include "channels/bandlimits.h"
+#include "channels/channelcodec.h"
+#include "csv/channelfields.h"
+#include "image/memoryimage.h"
+#include "print/featuretexts.h"
 
 #include <climits>
 #include <cstdint>

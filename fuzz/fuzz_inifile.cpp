@@ -4,7 +4,7 @@
 // back with the same values. An input that starts with 0xFF n is the rest repeated
 // (n + 1) × 1024 times, so that files of a megabyte with a hundred thousand
 // sections are reached (loading them must stay fast: run with -timeout).
-#include "inifile.h"
+#include "settings/inifile.h"
 
 #include <QByteArray>
 #include <QDir>

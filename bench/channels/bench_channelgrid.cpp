@@ -2,8 +2,8 @@
 // filled channels and refreshing the grid once) and the bytes a save writes after
 // an edit (every record encoded again). Prints the median and the worst of the
 // runs; exits 1 when a median misses 20 ms.
-#include "programdoc.h"
-#include "programview.h"
+#include "channelview/programview.h"
+#include "document/programdoc.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

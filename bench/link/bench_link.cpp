@@ -3,9 +3,9 @@
 // in each direction, so measured / (wire time + the protocol's own pauses) shows
 // what the program adds. The same read done with bare system calls shows the floor
 // that the pseudo-terminal itself sets. Exits 1 when a target is missed.
-#include "cloneengine.h"
-#include "ptyserver.h"
-#include "simulatedradio.h"
+#include "link/cloneengine.h"
+#include "link/ptyserver.h"
+#include "link/simulatedradio.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -2,7 +2,7 @@
 // took quadratic time) and of few large ones: 1 MB, the largest Program.ini that
 // is read, and 10 MB with the limit raised. Prints the median and the worst of
 // the runs; exits 1 when a median misses 1 s.
-#include "inifile.h"
+#include "settings/inifile.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -1,6 +1,6 @@
-#include "aboutdlg.h"
+#include "app/aboutdlg.h"
 
-#include "language.h"
+#include "settings/language.h"
 
 #include <QDialogButtonBox>
 #include <QDir>

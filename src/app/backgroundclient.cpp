@@ -1,4 +1,4 @@
-#include "backgroundclient.h"
+#include "app/backgroundclient.h"
 
 #include <QDir>
 #include <QPaintEvent>

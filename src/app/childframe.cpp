@@ -1,9 +1,9 @@
-#include "childframe.h"
+#include "app/childframe.h"
 
-#include "comport.h"
-#include "hintstyle.h"
-#include "programdoc.h"
-#include "programview.h"
+#include "channelview/programview.h"
+#include "document/programdoc.h"
+#include "grid/hintstyle.h"
+#include "link/comport.h"
 
 #include <QAction>
 #include <QCloseEvent>

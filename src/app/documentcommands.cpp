@@ -1,14 +1,14 @@
-#include "documentcommands.h"
+#include "app/documentcommands.h"
 
-#include "backgroundclient.h"
-#include "channelcodec.h"
-#include "channelgrid.h"
-#include "childframe.h"
-#include "datfile.h"
-#include "messages.h"
-#include "programdoc.h"
-#include "programview.h"
-#include "uiservices.h"
+#include "app/backgroundclient.h"
+#include "app/childframe.h"
+#include "channels/channelcodec.h"
+#include "channelview/channelgrid.h"
+#include "channelview/programview.h"
+#include "document/programdoc.h"
+#include "image/datfile.h"
+#include "settings/messages.h"
+#include "uiservices/uiservices.h"
 
 #include <QDir>
 #include <QFileDialog>

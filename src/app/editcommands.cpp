@@ -1,13 +1,13 @@
-#include "editcommands.h"
+#include "app/editcommands.h"
 
-#include "channelgrid.h"
-#include "channelrowcommands.h"
-#include "childframe.h"
-#include "commandids.h"
-#include "documentcommands.h"
-#include "frameactions.h"
-#include "programdoc.h"
-#include "programview.h"
+#include "app/childframe.h"
+#include "app/commandids.h"
+#include "app/documentcommands.h"
+#include "app/frameactions.h"
+#include "channelview/channelgrid.h"
+#include "channelview/channelrowcommands.h"
+#include "channelview/programview.h"
+#include "document/programdoc.h"
 
 #include <QAction>
 #include <QMenu>

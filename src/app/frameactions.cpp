@@ -1,8 +1,8 @@
-#include "frameactions.h"
+#include "app/frameactions.h"
 
-#include "channelrowcommands.h"
-#include "commandids.h"
-#include "uiservices.h"
+#include "app/commandids.h"
+#include "channelview/channelrowcommands.h"
+#include "uiservices/uiservices.h"
 
 #include <QAction>
 #include <QEvent>

@@ -1,8 +1,8 @@
-#include "helpservice.h"
+#include "app/helpservice.h"
 
-#include "datapaths.h"
-#include "helpwindow.h"
-#include "language.h"
+#include "app/helpwindow.h"
+#include "settings/datapaths.h"
+#include "settings/language.h"
 
 #include <QDir>
 #include <QFile>

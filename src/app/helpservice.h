@@ -1,6 +1,6 @@
 #pragma once
 
-#include "helpwindow.h"
+#include "app/helpwindow.h"
 
 #include <QHash>
 #include <QPointer>

@@ -1,4 +1,4 @@
-#include "helpwindow.h"
+#include "app/helpwindow.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "channelcsv.h"
+#include "csv/channelcsv.h"
 
 #include <QObject>
 #include <functional>

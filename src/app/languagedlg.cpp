@@ -1,8 +1,8 @@
-#include "languagedlg.h"
+#include "app/languagedlg.h"
 
-#include "inifile.h"
-#include "language.h"
-#include "uiservices.h"
+#include "settings/inifile.h"
+#include "settings/language.h"
+#include "uiservices/uiservices.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>

@@ -1,4 +1,4 @@
-#include "programapp.h"
+#include "app/programapp.h"
 
 #include <QApplication>
 #include <QIcon>

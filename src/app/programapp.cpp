@@ -1,16 +1,16 @@
-#include "programapp.h"
+#include "app/programapp.h"
 
-#include "commandids.h"
-#include "datapaths.h"
-#include "documentcommands.h"
-#include "frameactions.h"
-#include "helpservice.h"
-#include "inifile.h"
-#include "language.h"
-#include "mainframe.h"
-#include "programini.h"
-#include "textnumbers.h"
-#include "uiservices.h"
+#include "app/commandids.h"
+#include "app/documentcommands.h"
+#include "app/frameactions.h"
+#include "app/helpservice.h"
+#include "app/mainframe.h"
+#include "channels/textnumbers.h"
+#include "settings/datapaths.h"
+#include "settings/inifile.h"
+#include "settings/language.h"
+#include "settings/programini.h"
+#include "uiservices/uiservices.h"
 
 #include <QAction>
 #include <QApplication>

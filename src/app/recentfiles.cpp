@@ -1,9 +1,9 @@
-#include "recentfiles.h"
+#include "app/recentfiles.h"
 
-#include "commandids.h"
-#include "documentcommands.h"
-#include "uiservices.h"
-#include "usersettings.h"
+#include "app/commandids.h"
+#include "app/documentcommands.h"
+#include "settings/usersettings.h"
+#include "uiservices/uiservices.h"
 
 #include <QAction>
 #include <QDir>

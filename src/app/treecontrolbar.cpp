@@ -1,6 +1,6 @@
-#include "treecontrolbar.h"
+#include "app/treecontrolbar.h"
 
-#include "language.h"
+#include "settings/language.h"
 
 #include <QApplication>
 #include <QFrame>

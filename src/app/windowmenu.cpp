@@ -1,9 +1,9 @@
-#include "windowmenu.h"
+#include "app/windowmenu.h"
 
-#include "childframe.h"
-#include "commandids.h"
-#include "documentcommands.h"
-#include "programdoc.h"
+#include "app/childframe.h"
+#include "app/commandids.h"
+#include "app/documentcommands.h"
+#include "document/programdoc.h"
 
 #include <QAction>
 #include <QMenu>

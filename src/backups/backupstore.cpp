@@ -1,9 +1,9 @@
-#include "backupstore.h"
+#include "backups/backupstore.h"
 
-#include "channelcodec.h"
-#include "datapaths.h"
-#include "datfile.h"
-#include "fileaccess.h"
+#include "channels/channelcodec.h"
+#include "files/fileaccess.h"
+#include "image/datfile.h"
+#include "settings/datapaths.h"
 
 #include <QCoreApplication>
 #include <QDir>

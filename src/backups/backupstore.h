@@ -9,8 +9,8 @@
 // matches the time in its name. Other files in the folder are never touched.
 #pragma once
 
-#include "memoryimage.h"
-#include "status.h"
+#include "image/memoryimage.h"
+#include "status/status.h"
 
 #include <QDateTime>
 #include <QString>

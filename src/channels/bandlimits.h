@@ -3,7 +3,7 @@
 // byte 2 = (lo%10)<<4 | (hi-1)%10. 136-174 MHz is 13 17 63, 400-480 MHz 40 47 09.
 #pragma once
 
-#include "memoryimage.h"
+#include "image/memoryimage.h"
 
 #include <QtGlobal>
 

@@ -1,7 +1,7 @@
-#include "cellcommit.h"
+#include "channels/cellcommit.h"
 
-#include "messages.h"
-#include "textnumbers.h"
+#include "channels/textnumbers.h"
+#include "settings/messages.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 // shows the message and applies the row.
 #pragma once
 
-#include "bandlimits.h"
-#include "channelcodec.h"
+#include "channels/bandlimits.h"
+#include "channels/channelcodec.h"
 
 // How the cell is left: by moving the current cell (click, arrows, Tab, a save or
 // a transfer), or by the Enter key.

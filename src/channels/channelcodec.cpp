@@ -1,11 +1,11 @@
-#include "channelcodec.h"
+#include "channels/channelcodec.h"
 
-#include "bandlimits.h"
-#include "channelcolumns.h"
-#include "decimal.h"
-#include "language.h"
-#include "textnumbers.h"
-#include "tonetable.h"
+#include "channels/bandlimits.h"
+#include "channels/channelcolumns.h"
+#include "channels/decimal.h"
+#include "channels/textnumbers.h"
+#include "channels/tonetable.h"
+#include "settings/language.h"
 
 #include <QRegularExpression>
 #include <algorithm>

@@ -4,7 +4,7 @@
 // Decoding never fails; encoding keeps every byte and bit it does not own.
 #pragma once
 
-#include "memoryimage.h"
+#include "image/memoryimage.h"
 
 #include <QString>
 #include <QVector>

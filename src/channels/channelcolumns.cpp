@@ -1,7 +1,7 @@
-#include "channelcolumns.h"
+#include "channels/channelcolumns.h"
 
-#include "language.h"
-#include "tonetable.h"
+#include "channels/tonetable.h"
+#include "settings/language.h"
 
 namespace {
 

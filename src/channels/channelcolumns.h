@@ -4,7 +4,7 @@
 // The model, the delegate, the print-out and the CLI all read this table.
 #pragma once
 
-#include "channelcodec.h"
+#include "channels/channelcodec.h"
 
 #include <QString>
 #include <QStringList>

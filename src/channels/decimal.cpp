@@ -1,4 +1,4 @@
-#include "decimal.h"
+#include "channels/decimal.h"
 
 #include <charconv>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "textnumbers.h"
+#include "channels/textnumbers.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -1,4 +1,4 @@
-#include "tonetable.h"
+#include "channels/tonetable.h"
 
 ToneTable::ToneTable(bool chinese)
 {

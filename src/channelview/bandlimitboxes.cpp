@@ -1,4 +1,4 @@
-#include "bandlimitboxes.h"
+#include "channelview/bandlimitboxes.h"
 
 #include <QEvent>
 #include <QHBoxLayout>

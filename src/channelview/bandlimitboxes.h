@@ -3,7 +3,7 @@
 // sane edges and reports it; the view takes the values into the document.
 #pragma once
 
-#include "bandlimits.h"
+#include "channels/bandlimits.h"
 
 #include <QWidget>
 

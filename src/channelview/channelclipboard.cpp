@@ -1,9 +1,9 @@
-#include "channelclipboard.h"
+#include "channelview/channelclipboard.h"
 
-#include "channelcolumns.h"
-#include "channelcsv.h"
-#include "csvtable.h"
-#include "language.h"
+#include "channels/channelcolumns.h"
+#include "csv/channelcsv.h"
+#include "csv/csvtable.h"
+#include "settings/language.h"
 
 #include <QDataStream>
 #include <QIODevice>

@@ -7,7 +7,7 @@
 // checked as the CSV import checks a file, and taken only when every row is valid.
 #pragma once
 
-#include "rowoperations.h"
+#include "document/rowoperations.h"
 
 #include <QString>
 

@@ -1,11 +1,11 @@
-#include "channeldelegate.h"
+#include "channelview/channeldelegate.h"
 
-#include "channelcodec.h"
-#include "channelcolumns.h"
-#include "channeltablemodel.h"
-#include "hintstyle.h"
-#include "radionamevalidator.h"
-#include "tonetable.h"
+#include "channels/channelcodec.h"
+#include "channels/channelcolumns.h"
+#include "channels/tonetable.h"
+#include "channelview/channeltablemodel.h"
+#include "grid/hintstyle.h"
+#include "uiservices/radionamevalidator.h"
 
 #include <QComboBox>
 #include <QCoreApplication>

@@ -11,7 +11,7 @@
 // the current cell go on to the table.
 #pragma once
 
-#include "centredcelldelegate.h"
+#include "grid/centredcelldelegate.h"
 
 #include <QPersistentModelIndex>
 #include <QPointer>

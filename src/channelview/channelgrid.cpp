@@ -1,7 +1,7 @@
-#include "channelgrid.h"
+#include "channelview/channelgrid.h"
 
-#include "channelcodec.h"
-#include "channeldelegate.h"
+#include "channels/channelcodec.h"
+#include "channelview/channeldelegate.h"
 
 #include <QApplication>
 #include <QHeaderView>

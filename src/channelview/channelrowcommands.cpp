@@ -1,15 +1,15 @@
-#include "channelrowcommands.h"
+#include "channelview/channelrowcommands.h"
 
-#include "channelclipboard.h"
-#include "channelcolumns.h"
-#include "channelgrid.h"
-#include "language.h"
-#include "messages.h"
-#include "programdoc.h"
-#include "programview.h"
-#include "rowoperations.h"
-#include "tonetable.h"
-#include "uiservices.h"
+#include "channels/channelcolumns.h"
+#include "channels/tonetable.h"
+#include "channelview/channelclipboard.h"
+#include "channelview/channelgrid.h"
+#include "channelview/programview.h"
+#include "document/programdoc.h"
+#include "document/rowoperations.h"
+#include "settings/language.h"
+#include "settings/messages.h"
+#include "uiservices/uiservices.h"
 
 #include <QAction>
 #include <QClipboard>

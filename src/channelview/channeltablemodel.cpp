@@ -1,8 +1,8 @@
-#include "channeltablemodel.h"
+#include "channelview/channeltablemodel.h"
 
-#include "bandlimits.h"
-#include "channelcolumns.h"
-#include "programdoc.h"
+#include "channels/bandlimits.h"
+#include "channels/channelcolumns.h"
+#include "document/programdoc.h"
 
 ChannelTableModel::ChannelTableModel(CProgramDoc *document, bool chinese, QObject *parent)
     : QAbstractTableModel(parent)

@@ -6,8 +6,8 @@
 // its message box once the commit is over.
 #pragma once
 
-#include "cellcommit.h"
-#include "channelcodec.h"
+#include "channels/cellcommit.h"
+#include "channels/channelcodec.h"
 
 #include <QAbstractTableModel>
 #include <QPointer>

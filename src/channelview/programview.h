@@ -6,7 +6,7 @@
 // the context menu of the grid and its row labels or from the keyboard.
 #pragma once
 
-#include "bandlimits.h"
+#include "channels/bandlimits.h"
 
 #include <QPointer>
 #include <QWidget>

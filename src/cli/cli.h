@@ -4,8 +4,8 @@
 // closing report of a command that changes a file or the radio is not.
 #pragma once
 
-#include "memoryimage.h"
-#include "status.h"
+#include "image/memoryimage.h"
+#include "status/status.h"
 
 #include <QString>
 #include <QStringList>

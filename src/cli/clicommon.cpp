@@ -1,10 +1,10 @@
-#include "cli.h"
-#include "csvtable.h"
-#include "datfile.h"
-#include "fileaccess.h"
-#include "filelock.h"
-#include "language.h"
-#include "visibletext.h"
+#include "cli/cli.h"
+#include "csv/csvtable.h"
+#include "files/fileaccess.h"
+#include "files/filelock.h"
+#include "image/datfile.h"
+#include "settings/language.h"
+#include "settings/visibletext.h"
 
 #include <QDir>
 #include <QFile>

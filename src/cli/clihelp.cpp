@@ -1,4 +1,4 @@
-#include "clihelp.h"
+#include "cli/clihelp.h"
 
 #include <algorithm>
 

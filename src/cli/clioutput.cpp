@@ -1,9 +1,9 @@
-#include "clioutput.h"
+#include "cli/clioutput.h"
 
-#include "channelcolumns.h"
+#include "channels/channelcolumns.h"
 
-#include "cli.h"
-#include "visibletext.h"
+#include "cli/cli.h"
+#include "settings/visibletext.h"
 
 namespace Cli {
 

@@ -1,7 +1,7 @@
 // htprog-cli backups, and the backup copy that `read` keeps.
-#include "backupstore.h"
-#include "cli.h"
-#include "csvtable.h"
+#include "backups/backupstore.h"
+#include "cli/cli.h"
+#include "csv/csvtable.h"
 
 #include <QDir>
 #include <cstdio>

@@ -1,11 +1,11 @@
 // htprog-cli export and import: the channel table to and from CSV ("-" is
 // standard output or input).
-#include "channelcsv.h"
-#include "cli.h"
-#include "clioutput.h"
-#include "fileaccess.h"
-#include "filelock.h"
-#include "visibletext.h"
+#include "cli/cli.h"
+#include "cli/clioutput.h"
+#include "csv/channelcsv.h"
+#include "files/fileaccess.h"
+#include "files/filelock.h"
+#include "settings/visibletext.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,10 +1,10 @@
 // htprog-cli diff: what differs between two images. The exit status follows
 // diff(1): 0 the same, 1 different, 2 any trouble (usage, a file not read).
-#include "cli.h"
-#include "clioutput.h"
-#include "diffoutput.h"
-#include "inifile.h"
-#include "language.h"
+#include "cli/cli.h"
+#include "cli/clioutput.h"
+#include "cli/diffoutput.h"
+#include "settings/inifile.h"
+#include "settings/language.h"
 
 #include <QDir>
 #include <utility>

@@ -1,12 +1,12 @@
 // htprog-cli new, channels and features: images and what the grid and the
 // print-out show of them.
-#include "channelcodec.h"
-#include "channelcolumns.h"
-#include "cli.h"
-#include "clioutput.h"
-#include "featuretexts.h"
-#include "filelock.h"
-#include "language.h"
+#include "channels/channelcodec.h"
+#include "channels/channelcolumns.h"
+#include "cli/cli.h"
+#include "cli/clioutput.h"
+#include "files/filelock.h"
+#include "print/featuretexts.h"
+#include "settings/language.h"
 
 namespace Cli {
 

@@ -1,21 +1,21 @@
 // The radio commands: whole-image and squelch-block transfers, the port list and
 // the simulated radio served on a pseudo-terminal.
-#include "cli.h"
+#include "cli/cli.h"
 
-#include "backupstore.h"
-#include "cloneengine.h"
-#include "comport.h"
-#include "console.h"
-#include "datfile.h"
-#include "filelock.h"
-#include "openradioport.h"
-#include "squelchtransfer.h"
-#include "stopsignals.h"
-#include "verifiedwrite.h"
-#include "visibletext.h"
+#include "backups/backupstore.h"
+#include "cli/console.h"
+#include "cli/stopsignals.h"
+#include "files/filelock.h"
+#include "image/datfile.h"
+#include "link/cloneengine.h"
+#include "link/comport.h"
+#include "link/openradioport.h"
+#include "link/squelchtransfer.h"
+#include "link/verifiedwrite.h"
+#include "settings/visibletext.h"
 
 #ifdef Q_OS_UNIX
-#include "ptyserver.h"
+#include "link/ptyserver.h"
 #include <unistd.h>
 #endif
 

@@ -1,11 +1,11 @@
 // htprog-cli print: the print-out of an image as an A4 PDF, drawn by the same
 // renderer as the printer. The PDF is drawn in memory and written through a
 // temporary file that is renamed into place only when all of it is on the disk.
-#include "cli.h"
-#include "fileaccess.h"
-#include "language.h"
-#include "printrender.h"
-#include "visibletext.h"
+#include "cli/cli.h"
+#include "files/fileaccess.h"
+#include "printrender/printrender.h"
+#include "settings/language.h"
+#include "settings/visibletext.h"
 
 #include <QBuffer>
 #include <QDir>

@@ -2,12 +2,12 @@
 // verifying read did not complete still succeeded (exit 0, a warning on stderr);
 // a radio that holds other bytes than were sent is a failure (exit 1) listing
 // the channels, settings and other bytes that differ.
-#include "backupstore.h"
-#include "cli.h"
-#include "diffoutput.h"
-#include "inifile.h"
-#include "language.h"
-#include "verifiedwrite.h"
+#include "backups/backupstore.h"
+#include "cli/cli.h"
+#include "cli/diffoutput.h"
+#include "link/verifiedwrite.h"
+#include "settings/inifile.h"
+#include "settings/language.h"
 
 #include <QDir>
 #include <cstdio>

@@ -1,8 +1,8 @@
-#include "diffoutput.h"
+#include "cli/diffoutput.h"
 
-#include "channelcolumns.h"
-#include "clioutput.h"
-#include "language.h"
+#include "channels/channelcolumns.h"
+#include "cli/clioutput.h"
+#include "settings/language.h"
 
 namespace Cli {
 

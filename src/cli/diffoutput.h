@@ -2,7 +2,7 @@
 // group (channels, settings, other bytes), or one JSON object.
 #pragma once
 
-#include "imagediff.h"
+#include "compare/imagediff.h"
 
 #include <QString>
 

@@ -1,11 +1,11 @@
 // htprog-cli entry: finds the command, sets up the settings store and runs it.
-#include "cli.h"
-#include "clihelp.h"
-#include "console.h"
-#include "datapaths.h"
-#include "inifile.h"
-#include "language.h"
-#include "programini.h"
+#include "cli/cli.h"
+#include "cli/clihelp.h"
+#include "cli/console.h"
+#include "settings/datapaths.h"
+#include "settings/inifile.h"
+#include "settings/language.h"
+#include "settings/programini.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

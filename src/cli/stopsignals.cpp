@@ -1,4 +1,4 @@
-#include "stopsignals.h"
+#include "cli/stopsignals.h"
 
 #include <QtGlobal>
 #include <atomic>

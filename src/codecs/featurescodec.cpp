@@ -1,6 +1,6 @@
-#include "featurescodec.h"
+#include "codecs/featurescodec.h"
 
-#include "channelcodec.h"
+#include "channels/channelcodec.h"
 
 using namespace ImageMap;
 

@@ -4,7 +4,7 @@
 // read-modify-write, keeping every bit that no control owns.
 #pragma once
 
-#include "memoryimage.h"
+#include "image/memoryimage.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,7 +1,7 @@
-#include "productcodec.h"
+#include "codecs/productcodec.h"
 
-#include "inifile.h"
-#include "textnumbers.h"
+#include "channels/textnumbers.h"
+#include "settings/inifile.h"
 
 using namespace ImageMap;
 

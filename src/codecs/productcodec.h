@@ -4,7 +4,7 @@
 // and "Field%d" of Program.ini.
 #pragma once
 
-#include "memoryimage.h"
+#include "image/memoryimage.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,6 +1,6 @@
-#include "squelchcodec.h"
+#include "codecs/squelchcodec.h"
 
-#include "textnumbers.h"
+#include "channels/textnumbers.h"
 
 using namespace ImageMap;
 

@@ -2,7 +2,7 @@
 // 1-13 at 0x1FA0-0x1FAC (substitute 20), one byte each, 0-127.
 #pragma once
 
-#include "memoryimage.h"
+#include "image/memoryimage.h"
 
 #include <QStringList>
 

@@ -1,14 +1,14 @@
-#include "imagediff.h"
+#include "compare/imagediff.h"
 
-#include "bandlimits.h"
-#include "channelcodec.h"
-#include "channelcolumns.h"
-#include "featurescodec.h"
-#include "featuretexts.h"
-#include "inifile.h"
-#include "language.h"
-#include "productcodec.h"
-#include "squelchcodec.h"
+#include "channels/bandlimits.h"
+#include "channels/channelcodec.h"
+#include "channels/channelcolumns.h"
+#include "codecs/featurescodec.h"
+#include "codecs/productcodec.h"
+#include "codecs/squelchcodec.h"
+#include "print/featuretexts.h"
+#include "settings/inifile.h"
+#include "settings/language.h"
 
 #include <array>
 
@@ -35,8 +35,7 @@ void DiffChannels(
             if (textsA[column] == textsB[column])
                 continue;
             diff.channels.append({record, column, RowLabel(record).trimmed(),
-                ColumnHeader(column, chinese), textsA[column],
-                textsB[column]});
+                ColumnHeader(column, chinese), textsA[column], textsB[column]});
             MarkShown(shown, ChannelColumnBits(record, column));
         }
     }

@@ -6,7 +6,7 @@
 // (the record of an empty channel, a bit no control owns) is an "other byte".
 #pragma once
 
-#include "memoryimage.h"
+#include "image/memoryimage.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,10 +1,10 @@
-#include "channelcsv.h"
+#include "csv/channelcsv.h"
 
-#include "bandlimits.h"
-#include "channelcolumns.h"
-#include "channelfields.h"
-#include "communitycsv.h"
-#include "csvtable.h"
+#include "channels/bandlimits.h"
+#include "channels/channelcolumns.h"
+#include "csv/channelfields.h"
+#include "csv/communitycsv.h"
+#include "csv/csvtable.h"
 
 #include <QHash>
 

@@ -5,9 +5,9 @@
 // (Location,Name,Frequency,Duplex,Offset,Tone,...), Location 0 standing for "Pr".
 #pragma once
 
-#include "channelcodec.h"
-#include "csvtable.h"
-#include "memoryimage.h"
+#include "channels/channelcodec.h"
+#include "csv/csvtable.h"
+#include "image/memoryimage.h"
 
 #include <QByteArray>
 #include <QList>

@@ -1,12 +1,12 @@
-#include "channelfields.h"
+#include "csv/channelfields.h"
 
-#include "channelcolumns.h"
+#include "channels/channelcolumns.h"
 
-#include "language.h"
-#include "messages.h"
-#include "textnumbers.h"
-#include "tonetable.h"
-#include "visibletext.h"
+#include "channels/textnumbers.h"
+#include "channels/tonetable.h"
+#include "settings/language.h"
+#include "settings/messages.h"
+#include "settings/visibletext.h"
 
 #include <QStringList>
 

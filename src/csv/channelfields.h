@@ -6,8 +6,8 @@
 // the interface language, as every reason and note of a CSV import is).
 #pragma once
 
-#include "bandlimits.h"
-#include "channelcodec.h"
+#include "channels/bandlimits.h"
+#include "channels/channelcodec.h"
 
 #include <QString>
 

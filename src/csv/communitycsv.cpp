@@ -1,11 +1,11 @@
-#include "communitycsv.h"
+#include "csv/communitycsv.h"
 
-#include "channelcolumns.h"
-#include "channelfields.h"
-#include "communitytones.h"
-#include "messages.h"
-#include "textnumbers.h"
-#include "visibletext.h"
+#include "channels/channelcolumns.h"
+#include "channels/textnumbers.h"
+#include "csv/channelfields.h"
+#include "csv/communitytones.h"
+#include "settings/messages.h"
+#include "settings/visibletext.h"
 
 #include <QRegularExpression>
 

@@ -10,10 +10,10 @@
 // less Low (the words High, Middle, Mid and Low are read too).
 #pragma once
 
-#include "bandlimits.h"
-#include "channelcsv.h"
-#include "csvtable.h"
-#include "memoryimage.h"
+#include "channels/bandlimits.h"
+#include "csv/channelcsv.h"
+#include "csv/csvtable.h"
+#include "image/memoryimage.h"
 
 QByteArray ExportCommunityCsv(const MemoryImage &image);
 

@@ -1,8 +1,8 @@
-#include "communitytones.h"
+#include "csv/communitytones.h"
 
-#include "decimal.h"
-#include "textnumbers.h"
-#include "visibletext.h"
+#include "channels/decimal.h"
+#include "channels/textnumbers.h"
+#include "settings/visibletext.h"
 
 #include <cmath>
 

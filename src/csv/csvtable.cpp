@@ -1,6 +1,6 @@
-#include "csvtable.h"
+#include "csv/csvtable.h"
 
-#include "language.h"
+#include "settings/language.h"
 
 #include <QStringDecoder>
 

@@ -10,7 +10,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "visibletext.h"
+#include "settings/visibletext.h"
 
 struct CsvRecord
 {

@@ -1,7 +1,7 @@
-#include "backupsdlg.h"
+#include "dialogview/backupsdlg.h"
 
-#include "dialoghelp.h"
-#include "language.h"
+#include "settings/language.h"
+#include "uiservices/dialoghelp.h"
 
 #include <QDialogButtonBox>
 #include <QDir>

@@ -5,7 +5,7 @@
 // the comparison's form "Other File..." ends the dialog to choose any .dat.
 #pragma once
 
-#include "backupstore.h"
+#include "backups/backupstore.h"
 
 #include <QDialog>
 

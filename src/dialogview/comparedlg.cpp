@@ -1,8 +1,8 @@
-#include "comparedlg.h"
+#include "dialogview/comparedlg.h"
 
-#include "dialoghelp.h"
-#include "groupedtree.h"
-#include "language.h"
+#include "dialogview/groupedtree.h"
+#include "settings/language.h"
+#include "uiservices/dialoghelp.h"
 
 #include <QDialogButtonBox>
 #include <QHeaderView>

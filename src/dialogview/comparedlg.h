@@ -4,7 +4,7 @@
 // of the grid (channelActivated), so the window can stay open beside it.
 #pragma once
 
-#include "imagediff.h"
+#include "compare/imagediff.h"
 
 #include <QDialog>
 

@@ -1,9 +1,9 @@
-#include "comsetupdlg.h"
+#include "dialogview/comsetupdlg.h"
 
-#include "comport.h"
-#include "dialoghelp.h"
-#include "language.h"
-#include "usersettings.h"
+#include "link/comport.h"
+#include "settings/language.h"
+#include "settings/usersettings.h"
+#include "uiservices/dialoghelp.h"
 
 #include <QButtonGroup>
 #include <QDialogButtonBox>

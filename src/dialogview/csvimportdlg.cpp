@@ -1,10 +1,10 @@
-#include "csvimportdlg.h"
+#include "dialogview/csvimportdlg.h"
 
-#include "channelcolumns.h"
-#include "dialoghelp.h"
-#include "groupedtree.h"
-#include "language.h"
-#include "programdoc.h"
+#include "channels/channelcolumns.h"
+#include "dialogview/groupedtree.h"
+#include "document/programdoc.h"
+#include "settings/language.h"
+#include "uiservices/dialoghelp.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>

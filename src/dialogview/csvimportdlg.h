@@ -6,7 +6,7 @@
 // takes it back.
 #pragma once
 
-#include "channelcsv.h"
+#include "csv/channelcsv.h"
 
 #include <QDialog>
 #include <QPointer>

@@ -1,12 +1,12 @@
-#include "dialogcommands.h"
+#include "dialogview/dialogcommands.h"
 
-#include "comport.h"
-#include "comsetupdlg.h"
-#include "optionfeaturesdlg.h"
-#include "processdlg.h"
-#include "productinfodlg.h"
-#include "programdoc.h"
-#include "sqladjustdlg.h"
+#include "dialogview/comsetupdlg.h"
+#include "dialogview/optionfeaturesdlg.h"
+#include "dialogview/processdlg.h"
+#include "dialogview/productinfodlg.h"
+#include "dialogview/sqladjustdlg.h"
+#include "document/programdoc.h"
+#include "link/comport.h"
 
 #include <QPointer>
 

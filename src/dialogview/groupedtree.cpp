@@ -1,4 +1,4 @@
-#include "groupedtree.h"
+#include "dialogview/groupedtree.h"
 
 #include <QTreeWidget>
 

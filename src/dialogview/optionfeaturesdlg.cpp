@@ -1,10 +1,10 @@
-#include "optionfeaturesdlg.h"
+#include "dialogview/optionfeaturesdlg.h"
 
-#include "dialoghelp.h"
-#include "language.h"
-#include "programdoc.h"
-#include "radionamevalidator.h"
-#include "transferguard.h"
+#include "dialogview/transferguard.h"
+#include "document/programdoc.h"
+#include "settings/language.h"
+#include "uiservices/dialoghelp.h"
+#include "uiservices/radionamevalidator.h"
 
 #include <QCheckBox>
 #include <QComboBox>

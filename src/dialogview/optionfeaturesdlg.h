@@ -4,7 +4,7 @@
 // image alone.
 #pragma once
 
-#include "featurescodec.h"
+#include "codecs/featurescodec.h"
 
 #include <QDialog>
 #include <QMap>

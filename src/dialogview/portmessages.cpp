@@ -1,11 +1,11 @@
-#include "portmessages.h"
+#include "dialogview/portmessages.h"
 
-#include "comport.h"
-#include "imagediff.h"
-#include "inifile.h"
-#include "language.h"
-#include "openradioport.h"
-#include "visibletext.h"
+#include "compare/imagediff.h"
+#include "link/comport.h"
+#include "link/openradioport.h"
+#include "settings/inifile.h"
+#include "settings/language.h"
+#include "settings/visibletext.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 // what a transfer reports when it ended.
 #pragma once
 
-#include "status.h"
-#include "verifiedwrite.h"
+#include "link/verifiedwrite.h"
+#include "status/status.h"
 
 #include <QString>
 

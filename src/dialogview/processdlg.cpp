@@ -1,15 +1,15 @@
-#include "processdlg.h"
+#include "dialogview/processdlg.h"
 
-#include "comport.h"
-#include "dialoghelp.h"
-#include "language.h"
-#include "messages.h"
-#include "openradioport.h"
-#include "portmessages.h"
-#include "programdoc.h"
-#include "transferworker.h"
-#include "uiservices.h"
-#include "usersettings.h"
+#include "dialogview/portmessages.h"
+#include "dialogview/transferworker.h"
+#include "document/programdoc.h"
+#include "link/comport.h"
+#include "link/openradioport.h"
+#include "settings/language.h"
+#include "settings/messages.h"
+#include "settings/usersettings.h"
+#include "uiservices/dialoghelp.h"
+#include "uiservices/uiservices.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>

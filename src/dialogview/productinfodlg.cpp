@@ -1,13 +1,13 @@
-#include "productinfodlg.h"
+#include "dialogview/productinfodlg.h"
 
-#include "dialoghelp.h"
-#include "inifile.h"
-#include "language.h"
-#include "productcodec.h"
-#include "programdoc.h"
-#include "transferguard.h"
-#include "uiservices.h"
-#include "usersettings.h"
+#include "codecs/productcodec.h"
+#include "dialogview/transferguard.h"
+#include "document/programdoc.h"
+#include "settings/inifile.h"
+#include "settings/language.h"
+#include "settings/usersettings.h"
+#include "uiservices/dialoghelp.h"
+#include "uiservices/uiservices.h"
 
 #include <QComboBox>
 #include <QFormLayout>

@@ -4,7 +4,7 @@
 // image and the radio on the chosen port.
 #pragma once
 
-#include "memoryimage.h"
+#include "image/memoryimage.h"
 
 #include <QDialog>
 

@@ -1,6 +1,6 @@
-#include "squelchdelegate.h"
+#include "dialogview/squelchdelegate.h"
 
-#include "squelchcodec.h"
+#include "codecs/squelchcodec.h"
 
 #include <QLineEdit>
 

@@ -2,7 +2,7 @@
 // characters whose text, when the cell is left, becomes a level 0-127.
 #pragma once
 
-#include "centredcelldelegate.h"
+#include "grid/centredcelldelegate.h"
 
 class SquelchEntryDelegate : public CentredCellDelegate
 {

@@ -1,9 +1,9 @@
-#include "transferguard.h"
+#include "dialogview/transferguard.h"
 
-#include "dialogcommands.h"
-#include "language.h"
-#include "processdlg.h"
-#include "programdoc.h"
+#include "dialogview/dialogcommands.h"
+#include "dialogview/processdlg.h"
+#include "document/programdoc.h"
+#include "settings/language.h"
 
 #include <QAbstractButton>
 #include <QPointer>

@@ -1,4 +1,4 @@
-#include "transferworker.h"
+#include "dialogview/transferworker.h"
 
 TransferWorker::TransferWorker(Kind kind, const QString &portName, const MemoryImage &image,
     const std::atomic<bool> &cancel, QObject *questionContext, std::function<bool()> question)

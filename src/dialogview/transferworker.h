@@ -5,8 +5,8 @@
 // image (a failure to keep it is only reported, never fails the transfer).
 #pragma once
 
-#include "backupstore.h"
-#include "verifiedwrite.h"
+#include "backups/backupstore.h"
+#include "link/verifiedwrite.h"
 
 #include <QObject>
 #include <atomic>

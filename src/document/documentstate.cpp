@@ -1,4 +1,4 @@
-#include "documentstate.h"
+#include "document/documentstate.h"
 
 MemoryImage ComposeImage(const DocumentState &state)
 {

@@ -5,9 +5,9 @@
 // keep what the image holds. A change is kept as a delta between two states.
 #pragma once
 
-#include "bandlimits.h"
-#include "channelcodec.h"
-#include "memoryimage.h"
+#include "channels/bandlimits.h"
+#include "channels/channelcodec.h"
+#include "image/memoryimage.h"
 
 #include <QByteArray>
 #include <QVector>

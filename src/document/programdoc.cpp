@@ -1,11 +1,11 @@
-#include "programdoc.h"
+#include "document/programdoc.h"
 
-#include "channelcolumns.h"
-#include "filelock.h"
-#include "inifile.h"
-#include "language.h"
-#include "productcodec.h"
-#include "usersettings.h"
+#include "channels/channelcolumns.h"
+#include "codecs/productcodec.h"
+#include "files/filelock.h"
+#include "settings/inifile.h"
+#include "settings/language.h"
+#include "settings/usersettings.h"
 
 #include <QUndoCommand>
 

@@ -4,9 +4,9 @@
 // work through the commands below and follow the signals.
 #pragma once
 
-#include "datfile.h"
-#include "documentstate.h"
-#include "memoryimage.h"
+#include "document/documentstate.h"
+#include "image/datfile.h"
+#include "image/memoryimage.h"
 
 #include <QObject>
 #include <QString>

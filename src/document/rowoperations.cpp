@@ -1,4 +1,4 @@
-#include "rowoperations.h"
+#include "document/rowoperations.h"
 
 #include <algorithm>
 

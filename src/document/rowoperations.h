@@ -9,7 +9,7 @@
 // one command.
 #pragma once
 
-#include "documentstate.h"
+#include "document/documentstate.h"
 
 #include <QList>
 #include <array>

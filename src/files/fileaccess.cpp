@@ -1,4 +1,4 @@
-#include "fileaccess.h"
+#include "files/fileaccess.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>

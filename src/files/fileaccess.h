@@ -6,7 +6,7 @@
 // phrase without the file name, for the caller's own sentence.
 #pragma once
 
-#include "status.h"
+#include "status/status.h"
 
 #include <QByteArray>
 #include <QString>

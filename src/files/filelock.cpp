@@ -1,6 +1,6 @@
-#include "filelock.h"
+#include "files/filelock.h"
 
-#include "fileaccess.h"
+#include "files/fileaccess.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>

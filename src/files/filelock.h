@@ -6,7 +6,7 @@
 // a process that was killed, empty, or a link) is taken over at once.
 #pragma once
 
-#include "status.h"
+#include "status/status.h"
 
 #include <QByteArray>
 #include <QString>

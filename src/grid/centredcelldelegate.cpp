@@ -1,4 +1,4 @@
-#include "centredcelldelegate.h"
+#include "grid/centredcelldelegate.h"
 
 void CentredCellDelegate::initStyleOption(
     QStyleOptionViewItem *option, const QModelIndex &index) const

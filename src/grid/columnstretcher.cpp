@@ -1,4 +1,4 @@
-#include "columnstretcher.h"
+#include "grid/columnstretcher.h"
 
 #include <QEvent>
 #include <QHeaderView>

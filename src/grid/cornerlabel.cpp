@@ -1,4 +1,4 @@
-#include "cornerlabel.h"
+#include "grid/cornerlabel.h"
 
 #include <QAbstractButton>
 #include <QEvent>

@@ -1,7 +1,7 @@
-#include "gridsetup.h"
+#include "grid/gridsetup.h"
 
-#include "centredcelldelegate.h"
-#include "cornerlabel.h"
+#include "grid/centredcelldelegate.h"
+#include "grid/cornerlabel.h"
 
 #include <QAbstractButton>
 #include <QFontMetrics>

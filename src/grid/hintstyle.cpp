@@ -1,4 +1,4 @@
-#include "hintstyle.h"
+#include "grid/hintstyle.h"
 
 #include <QApplication>
 #include <QHash>

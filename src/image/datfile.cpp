@@ -1,6 +1,6 @@
-#include "datfile.h"
+#include "image/datfile.h"
 
-#include "fileaccess.h"
+#include "files/fileaccess.h"
 
 #include <QCoreApplication>
 #include <QDir>

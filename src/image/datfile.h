@@ -5,8 +5,8 @@
 // and never cuts a file of another size to an image unless told to.
 #pragma once
 
-#include "memoryimage.h"
-#include "status.h"
+#include "image/memoryimage.h"
+#include "status/status.h"
 
 #include <QString>
 

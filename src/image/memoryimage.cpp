@@ -1,4 +1,4 @@
-#include "memoryimage.h"
+#include "image/memoryimage.h"
 
 using namespace ImageMap;
 

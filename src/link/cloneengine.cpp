@@ -1,7 +1,7 @@
-#include "cloneengine.h"
+#include "link/cloneengine.h"
 
-#include "messages.h"
-#include "openradioport.h"
+#include "link/openradioport.h"
+#include "settings/messages.h"
 
 #include <cstring>
 

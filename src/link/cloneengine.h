@@ -5,9 +5,9 @@
 // block; the observer is asked whether to stop at the protocol's poll points.
 #pragma once
 
-#include "memoryimage.h"
-#include "radioport.h"
-#include "status.h"
+#include "image/memoryimage.h"
+#include "link/radioport.h"
+#include "status/status.h"
 
 #include <QString>
 

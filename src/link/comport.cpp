@@ -1,13 +1,13 @@
-#include "comport.h"
+#include "link/comport.h"
 
-#include "serialradioport.h"
-#include "usersettings.h"
-#include "visibletext.h"
+#include "link/serialradioport.h"
+#include "settings/usersettings.h"
+#include "settings/visibletext.h"
 
 #include <QCoreApplication>
 
 #ifdef Q_OS_WIN
-#include "windowsports.h"
+#include "link/windowsports.h"
 #else
 #include <QSerialPortInfo>
 #endif

@@ -4,7 +4,7 @@
 // the simulated radio "sim", probing and listing the ports of this machine.
 #pragma once
 
-#include "status.h"
+#include "status/status.h"
 
 #include <QList>
 #include <QString>

@@ -1,12 +1,12 @@
-#include "openradioport.h"
+#include "link/openradioport.h"
 
-#include "comport.h"
-#include "datapaths.h"
-#include "datfile.h"
-#include "fileaccess.h"
-#include "filelock.h"
-#include "serialradioport.h"
-#include "simulatedport.h"
+#include "files/fileaccess.h"
+#include "files/filelock.h"
+#include "image/datfile.h"
+#include "link/comport.h"
+#include "link/serialradioport.h"
+#include "link/simulatedport.h"
+#include "settings/datapaths.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -6,8 +6,8 @@
 // "sim" meanwhile finds the port busy, as it would a serial device in use.
 #pragma once
 
-#include "radioport.h"
-#include "status.h"
+#include "link/radioport.h"
+#include "status/status.h"
 
 #include <QString>
 #include <memory>

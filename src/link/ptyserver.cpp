@@ -1,4 +1,4 @@
-#include "ptyserver.h"
+#include "link/ptyserver.h"
 
 #include <cerrno>
 #include <chrono>

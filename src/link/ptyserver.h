@@ -4,8 +4,8 @@
 // POSIX only.
 #pragma once
 
-#include "simulatedradio.h"
-#include "status.h"
+#include "link/simulatedradio.h"
+#include "status/status.h"
 
 #include <QString>
 #include <chrono>

@@ -1,4 +1,4 @@
-#include "radioport.h"
+#include "link/radioport.h"
 
 PortTimeouts TimeoutsFor(PortProfile profile)
 {

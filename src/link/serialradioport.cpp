@@ -1,6 +1,6 @@
-#include "serialradioport.h"
+#include "link/serialradioport.h"
 
-#include "comport.h"
+#include "link/comport.h"
 
 #include <QElapsedTimer>
 #include <QFileInfo>

@@ -6,8 +6,8 @@
 // profile's read-interval and total timeouts handed to the driver.
 #pragma once
 
-#include "radioport.h"
-#include "status.h"
+#include "link/radioport.h"
+#include "status/status.h"
 
 #include <QString>
 

@@ -2,9 +2,9 @@
 // blocking ReadFile/WriteFile calls whose time limits are the profile's
 // communications timeouts, so the driver itself ends a read after the interval
 // or the total time, exactly as the transfers expect.
-#include "serialradioport.h"
+#include "link/serialradioport.h"
 
-#include "comport.h"
+#include "link/comport.h"
 
 #include <QCoreApplication>
 #include <QThread>

@@ -1,6 +1,6 @@
-#include "simulatedport.h"
+#include "link/simulatedport.h"
 
-#include "datfile.h"
+#include "image/datfile.h"
 
 #include <QDebug>
 

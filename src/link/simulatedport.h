@@ -4,9 +4,9 @@
 // pause adds its length, so timeout behaviour is checked without waiting for it.
 #pragma once
 
-#include "filelock.h"
-#include "radioport.h"
-#include "simulatedradio.h"
+#include "files/filelock.h"
+#include "link/radioport.h"
+#include "link/simulatedradio.h"
 
 #include <QString>
 #include <memory>

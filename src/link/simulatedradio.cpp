@@ -1,5 +1,5 @@
-#include "simulatedradio.h"
-#include "visibletext.h"
+#include "link/simulatedradio.h"
+#include "settings/visibletext.h"
 
 namespace {
 

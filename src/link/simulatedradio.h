@@ -4,8 +4,8 @@
 // 06; 'W' hi lo n + n bytes → stored, 06. Faults make it misbehave on purpose.
 #pragma once
 
-#include "memoryimage.h"
-#include "status.h"
+#include "image/memoryimage.h"
+#include "status/status.h"
 
 #include <QByteArray>
 #include <QList>

@@ -1,7 +1,7 @@
-#include "squelchtransfer.h"
+#include "link/squelchtransfer.h"
 
-#include "language.h"
-#include "openradioport.h"
+#include "link/openradioport.h"
+#include "settings/language.h"
 
 #include <cstring>
 

@@ -5,9 +5,9 @@
 // honoured between two bytes of the clone entry and between two blocks.
 #pragma once
 
-#include "memoryimage.h"
-#include "radioport.h"
-#include "status.h"
+#include "image/memoryimage.h"
+#include "link/radioport.h"
+#include "status/status.h"
 
 #include <QString>
 #include <functional>

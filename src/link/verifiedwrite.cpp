@@ -1,4 +1,4 @@
-#include "verifiedwrite.h"
+#include "link/verifiedwrite.h"
 
 #include <algorithm>
 

@@ -5,7 +5,7 @@
 // 510-1021 through the read; a stop during the read ends only the verification.
 #pragma once
 
-#include "cloneengine.h"
+#include "link/cloneengine.h"
 
 constexpr int kVerifiedWriteProgressSteps = kWriteProgressSteps + kReadProgressSteps;
 

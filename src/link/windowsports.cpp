@@ -1,4 +1,4 @@
-#include "windowsports.h"
+#include "link/windowsports.h"
 
 #include <QMap>
 #include <QRegularExpression>

@@ -1,6 +1,6 @@
-#include "featuretexts.h"
+#include "print/featuretexts.h"
 
-#include "language.h"
+#include "settings/language.h"
 
 using namespace ImageMap;
 

@@ -3,7 +3,7 @@
 // `htprog-cli features`.
 #pragma once
 
-#include "memoryimage.h"
+#include "image/memoryimage.h"
 
 #include <QString>
 #include <QVector>

@@ -1,8 +1,8 @@
-#include "printpages.h"
+#include "print/printpages.h"
 
-#include "channelcolumns.h"
-#include "featuretexts.h"
-#include "language.h"
+#include "channels/channelcolumns.h"
+#include "print/featuretexts.h"
+#include "settings/language.h"
 
 #include <cmath>
 

@@ -5,8 +5,8 @@
 // and the small font), so the items need no printer to be built or tested.
 #pragma once
 
-#include "channelcodec.h"
-#include "memoryimage.h"
+#include "channels/channelcodec.h"
+#include "image/memoryimage.h"
 
 #include <QString>
 #include <QVector>

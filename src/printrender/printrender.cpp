@@ -1,4 +1,4 @@
-#include "printrender.h"
+#include "printrender/printrender.h"
 
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>

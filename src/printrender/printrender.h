@@ -3,7 +3,7 @@
 // in its own pixels with y down, so every position is converted here.
 #pragma once
 
-#include "printpages.h"
+#include "print/printpages.h"
 
 #include <QFont>
 

@@ -1,9 +1,9 @@
-#include "printdocument.h"
+#include "printview/printdocument.h"
 
-#include "language.h"
-#include "printrender.h"
-#include "programdoc.h"
-#include "uiservices.h"
+#include "document/programdoc.h"
+#include "printrender/printrender.h"
+#include "settings/language.h"
+#include "uiservices/uiservices.h"
 
 #include <QCoreApplication>
 #include <QPageSetupDialog>

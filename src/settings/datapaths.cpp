@@ -1,4 +1,4 @@
-#include "datapaths.h"
+#include "settings/datapaths.h"
 
 #include <QCoreApplication>
 #include <QDir>

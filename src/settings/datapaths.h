@@ -8,7 +8,7 @@
 // shipped one, which is never written: changes go to the user's copy.
 #pragma once
 
-#include "status.h"
+#include "status/status.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,6 +1,6 @@
-#include "inifile.h"
+#include "settings/inifile.h"
 
-#include "fileaccess.h"
+#include "files/fileaccess.h"
 
 #include <QCoreApplication>
 #include <QDir>

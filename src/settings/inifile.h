@@ -5,7 +5,7 @@
 // the file, which must be a regular file of at most 1 MB.
 #pragma once
 
-#include "status.h"
+#include "status/status.h"
 
 #include <QByteArray>
 #include <QByteArrayView>

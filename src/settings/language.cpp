@@ -1,6 +1,6 @@
-#include "language.h"
+#include "settings/language.h"
 
-#include "inifile.h"
+#include "settings/inifile.h"
 
 QString g_strLanguage;
 bool g_bChinese = false;

@@ -1,4 +1,4 @@
-#include "messages.h"
+#include "settings/messages.h"
 
 #include <QCoreApplication>
 

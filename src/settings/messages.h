@@ -2,7 +2,7 @@
 // source; a loaded translation (Chinese.qm) supplies the Chinese one.
 #pragma once
 
-#include "status.h"
+#include "status/status.h"
 
 #include <QString>
 

@@ -1,8 +1,8 @@
-#include "programini.h"
+#include "settings/programini.h"
 
-#include "datapaths.h"
-#include "fileaccess.h"
-#include "inifile.h"
+#include "files/fileaccess.h"
+#include "settings/datapaths.h"
+#include "settings/inifile.h"
 
 #include <QDir>
 #include <QFile>

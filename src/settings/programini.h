@@ -3,7 +3,7 @@
 // reads it (never into the shipped file, which belongs to the installation).
 #pragma once
 
-#include "status.h"
+#include "status/status.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
-#include "usersettings.h"
+#include "settings/usersettings.h"
 
-#include "inifile.h"
+#include "settings/inifile.h"
 
 #include <QSettings>
 

@@ -1,4 +1,4 @@
-#include "visibletext.h"
+#include "settings/visibletext.h"
 
 QString VisibleText(const QString &text)
 {

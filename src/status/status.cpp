@@ -1,4 +1,4 @@
-#include "status.h"
+#include "status/status.h"
 
 #include <QCoreApplication>
 #include <QFileDevice>

@@ -1,6 +1,6 @@
-#include "dialoghelp.h"
+#include "uiservices/dialoghelp.h"
 
-#include "uiservices.h"
+#include "uiservices/uiservices.h"
 
 #include <QApplication>
 #include <QDialog>

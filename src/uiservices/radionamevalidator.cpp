@@ -1,6 +1,6 @@
-#include "radionamevalidator.h"
+#include "uiservices/radionamevalidator.h"
 
-#include "channelcodec.h"
+#include "channels/channelcodec.h"
 
 RadioNameValidator::RadioNameValidator(int maxLength, QObject *parent)
     : QValidator(parent)

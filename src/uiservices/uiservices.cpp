@@ -1,4 +1,4 @@
-#include "uiservices.h"
+#include "uiservices/uiservices.h"
 
 #include <QApplication>
 

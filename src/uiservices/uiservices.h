@@ -3,7 +3,7 @@
 // the real ones; tests install their own to answer messages and record requests.
 #pragma once
 
-#include "status.h"
+#include "status/status.h"
 
 #include <QMessageBox>
 #include <QString>

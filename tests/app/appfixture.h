@@ -3,11 +3,11 @@
 // test instead of shown.
 #pragma once
 
-#include "datapaths.h"
-#include "messagerecorder.h"
-#include "programapp.h"
-#include "programdoc.h"
-#include "testfiles.h"
+#include "app/programapp.h"
+#include "document/programdoc.h"
+#include "settings/datapaths.h"
+#include "support/messagerecorder.h"
+#include "support/testfiles.h"
 
 #include <QApplication>
 #include <QDialog>

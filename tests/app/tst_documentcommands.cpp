@@ -1,20 +1,20 @@
 // No lost work: New, Open and Close ask about unsaved edits, hidden documents
 // stay reachable through the Window menu, recent files, dropped files, and the
 // keyboard's place when a document opens.
+#include "app/childframe.h"
+#include "app/commandids.h"
+#include "app/documentcommands.h"
+#include "app/frameactions.h"
+#include "app/mainframe.h"
+#include "app/recentfiles.h"
 #include "appfixture.h"
-#include "bandlimitboxes.h"
-#include "channelcodec.h"
-#include "channelgrid.h"
-#include "childframe.h"
-#include "commandids.h"
-#include "documentcommands.h"
-#include "frameactions.h"
-#include "mainframe.h"
-#include "messages.h"
-#include "programdoc.h"
-#include "programview.h"
-#include "recentfiles.h"
-#include "usersettings.h"
+#include "channels/channelcodec.h"
+#include "channelview/bandlimitboxes.h"
+#include "channelview/channelgrid.h"
+#include "channelview/programview.h"
+#include "document/programdoc.h"
+#include "settings/messages.h"
+#include "settings/usersettings.h"
 
 #include <QAction>
 #include <QLineEdit>

@@ -1,22 +1,22 @@
 // File > Open Backup, Compare With, Import CSV and Export CSV in the running
 // program: the windows they open answered by the test, the documents they make
 // or change, and the files they refuse or write.
+#include "app/childframe.h"
+#include "app/commandids.h"
+#include "app/documentcommands.h"
+#include "app/frameactions.h"
+#include "app/imagefilecommands.h"
+#include "app/mainframe.h"
+#include "app/treecontrolbar.h"
 #include "appfixture.h"
-#include "backupsdlg.h"
-#include "backupstore.h"
-#include "channelgrid.h"
-#include "childframe.h"
-#include "commandids.h"
-#include "comparedlg.h"
-#include "csvimportdlg.h"
-#include "datfile.h"
-#include "documentcommands.h"
-#include "frameactions.h"
-#include "imagefilecommands.h"
-#include "mainframe.h"
-#include "programdoc.h"
-#include "programview.h"
-#include "treecontrolbar.h"
+#include "backups/backupstore.h"
+#include "channelview/channelgrid.h"
+#include "channelview/programview.h"
+#include "dialogview/backupsdlg.h"
+#include "dialogview/comparedlg.h"
+#include "dialogview/csvimportdlg.h"
+#include "document/programdoc.h"
+#include "image/datfile.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -1,13 +1,13 @@
+#include "app/childframe.h"
+#include "app/commandids.h"
+#include "app/frameactions.h"
+#include "app/helpservice.h"
+#include "app/helpwindow.h"
+#include "app/languagedlg.h"
+#include "app/mainframe.h"
 #include "appfixture.h"
-#include "childframe.h"
-#include "commandids.h"
-#include "frameactions.h"
-#include "helpservice.h"
-#include "helpwindow.h"
-#include "inifile.h"
-#include "language.h"
-#include "languagedlg.h"
-#include "mainframe.h"
+#include "settings/inifile.h"
+#include "settings/language.h"
 
 #include <QAction>
 #include <QApplication>

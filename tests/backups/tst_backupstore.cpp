@@ -1,10 +1,10 @@
 // Backup copies: names by kind and time, never replacing a file, pruning to the
 // newest 200 of a kind, the list newest first, and failures that leave nothing
 // half-written behind.
-#include "backupstore.h"
-#include "channelcodec.h"
-#include "linkfakes.h"
-#include "testfiles.h"
+#include "backups/backupstore.h"
+#include "channels/channelcodec.h"
+#include "support/linkfakes.h"
+#include "support/testfiles.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -1,4 +1,4 @@
-#include "bandlimits.h"
+#include "channels/bandlimits.h"
 
 #include <QtTest>
 #include <limits>

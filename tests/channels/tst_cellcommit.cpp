@@ -1,7 +1,7 @@
 // The rules of leaving an edited grid cell, without widgets: every column, both
 // ways of leaving, a row that holds a channel and an empty one.
-#include "cellcommit.h"
-#include "messages.h"
+#include "channels/cellcommit.h"
+#include "settings/messages.h"
 
 #include <QtTest>
 

@@ -1,7 +1,7 @@
-#include "bandlimits.h"
-#include "channelcodec.h"
-#include "textnumbers.h"
-#include "tonetable.h"
+#include "channels/bandlimits.h"
+#include "channels/channelcodec.h"
+#include "channels/textnumbers.h"
+#include "channels/tonetable.h"
 
 #include <QRandomGenerator>
 #include <QtTest>

@@ -1,5 +1,5 @@
-#include "channelcodec.h"
-#include "tonetable.h"
+#include "channels/channelcodec.h"
+#include "channels/tonetable.h"
 
 #include <QtTest>
 

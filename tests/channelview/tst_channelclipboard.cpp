@@ -1,7 +1,7 @@
 // Channel rows through the clipboard: what a spreadsheet gives back is checked as
 // the CSV import checks a file, and rows copied here come back to the byte.
-#include "channelclipboard.h"
-#include "channelcolumns.h"
+#include "channels/channelcolumns.h"
+#include "channelview/channelclipboard.h"
 
 #include <QMimeData>
 #include <QtTest>

@@ -1,10 +1,10 @@
 // Everyday editing in the channel grid, driven as a user drives it: pick lists that
 // change only when asked, row selection, the row commands from keys, menus and the
 // context menu, each one undoable in one step and checked on the saved bytes.
-#include "channelcolumns.h"
-#include "channelrowcommands.h"
-#include "language.h"
-#include "messagerecorder.h"
+#include "channels/channelcolumns.h"
+#include "channelview/channelrowcommands.h"
+#include "settings/language.h"
+#include "support/messagerecorder.h"
 #include "viewform.h"
 
 #include <QAbstractButton>

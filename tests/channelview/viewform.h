@@ -2,10 +2,10 @@
 // and the ways a user drives it: clicks, keys and typing.
 #pragma once
 
-#include "channelgrid.h"
-#include "channeltablemodel.h"
-#include "programdoc.h"
-#include "programview.h"
+#include "channelview/channelgrid.h"
+#include "channelview/channeltablemodel.h"
+#include "channelview/programview.h"
+#include "document/programdoc.h"
 
 #include <QApplication>
 #include <QComboBox>

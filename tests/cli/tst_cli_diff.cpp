@@ -1,8 +1,8 @@
 // htprog-cli diff run as a program: output and exit status for images that are
 // the same, differ in a channel field, a setting or a byte outside every field,
 // and for the troubles that give exit status 2.
-#include "clirun.h"
-#include "testfiles.h"
+#include "support/clirun.h"
+#include "support/testfiles.h"
 
 #include <QTemporaryDir>
 #include <QtTest>

@@ -2,9 +2,9 @@
 // that is an input, FIFOs and devices, endless input, a full disk, two processes
 // at one file. Every refused or failed command leaves its files as they were and
 // never exits 0.
-#include "clirun.h"
-#include "filelock.h"
-#include "testfiles.h"
+#include "files/filelock.h"
+#include "support/clirun.h"
+#include "support/testfiles.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,8 +2,8 @@
 // size than an image, the backups folder, lock and temporary names at the name
 // limit, names that are not text, disks without room or inodes, and a home or
 // data folder that is missing, empty or relative.
-#include "clirun.h"
-#include "testfiles.h"
+#include "support/clirun.h"
+#include "support/testfiles.h"
 
 #include <QDir>
 #include <QProcess>

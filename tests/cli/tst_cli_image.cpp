@@ -1,6 +1,6 @@
 // The image commands of htprog-cli run as a program on files in a temporary folder.
-#include "clirun.h"
-#include "testfiles.h"
+#include "support/clirun.h"
+#include "support/testfiles.h"
 
 #include <QFile>
 #include <QJsonArray>

@@ -1,7 +1,7 @@
 // htprog-cli's help against its manual page and its bash completion: the same
 // commands with the same synopses and options everywhere.
-#include "clirun.h"
-#include "testfiles.h"
+#include "support/clirun.h"
+#include "support/testfiles.h"
 
 #include <QMap>
 #include <QProcess>

@@ -1,8 +1,8 @@
 // The print-out rendered to PDF by htprog-cli, read back with pdftotext.
-#include "channelcodec.h"
-#include "clirun.h"
-#include "datfile.h"
-#include "testfiles.h"
+#include "channels/channelcodec.h"
+#include "image/datfile.h"
+#include "support/clirun.h"
+#include "support/testfiles.h"
 
 #include <QProcess>
 #include <QStandardPaths>

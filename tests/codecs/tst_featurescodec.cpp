@@ -1,4 +1,4 @@
-#include "featurescodec.h"
+#include "codecs/featurescodec.h"
 
 #include <QTest>
 #include <map>

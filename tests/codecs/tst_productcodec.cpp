@@ -1,6 +1,6 @@
-#include "inifile.h"
-#include "productcodec.h"
-#include "testfiles.h"
+#include "codecs/productcodec.h"
+#include "settings/inifile.h"
+#include "support/testfiles.h"
 
 #include <QStandardPaths>
 #include <QTemporaryDir>

@@ -1,4 +1,4 @@
-#include "squelchcodec.h"
+#include "codecs/squelchcodec.h"
 
 #include <QTest>
 

@@ -1,9 +1,9 @@
 // The comparison of two images: which channel cells, settings and other bytes
 // differ after given byte changes, and that nothing differing is ever left out.
-#include "channelcodec.h"
-#include "imagediff.h"
-#include "inifile.h"
-#include "testfiles.h"
+#include "channels/channelcodec.h"
+#include "compare/imagediff.h"
+#include "settings/inifile.h"
+#include "support/testfiles.h"
 
 #include <QtTest>
 

@@ -1,6 +1,6 @@
-#include "channelcsv.h"
-#include "csvtable.h"
-#include "tonetable.h"
+#include "channels/tonetable.h"
+#include "csv/channelcsv.h"
+#include "csv/csvtable.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,14 +1,14 @@
 // The windows of File > Open Backup and Import CSV, driven through their
 // widgets: what they list, what a choice gives, and what an import would do
 // before it is done.
-#include "backupsdlg.h"
-#include "channelcodec.h"
-#include "csvimportdlg.h"
-#include "datfile.h"
-#include "inifile.h"
-#include "language.h"
-#include "programdoc.h"
-#include "testfiles.h"
+#include "channels/channelcodec.h"
+#include "dialogview/backupsdlg.h"
+#include "dialogview/csvimportdlg.h"
+#include "document/programdoc.h"
+#include "image/datfile.h"
+#include "settings/inifile.h"
+#include "settings/language.h"
+#include "support/testfiles.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -1,16 +1,16 @@
 // The dialogs that talk to the port directly or choose it: COM Setup's choice
 // and storage, and Sql Adjust's Read and Write of the calibration block.
-#include "comport.h"
-#include "comsetupdlg.h"
-#include "datfile.h"
-#include "language.h"
-#include "linkfakes.h"
-#include "messagerecorder.h"
-#include "programdoc.h"
-#include "servedradio.h"
-#include "sqladjustdlg.h"
-#include "testfiles.h"
-#include "usersettings.h"
+#include "dialogview/comsetupdlg.h"
+#include "dialogview/sqladjustdlg.h"
+#include "document/programdoc.h"
+#include "image/datfile.h"
+#include "link/comport.h"
+#include "settings/language.h"
+#include "settings/usersettings.h"
+#include "support/linkfakes.h"
+#include "support/messagerecorder.h"
+#include "support/servedradio.h"
+#include "support/testfiles.h"
 
 #include <QFile>
 #include <QLineEdit>

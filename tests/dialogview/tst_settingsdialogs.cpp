@@ -1,14 +1,14 @@
 // The three settings dialogs driven through their widgets on crafted images:
 // what each shows, what OK stores, that Cancel stores nothing.
-#include "inifile.h"
-#include "language.h"
-#include "optionfeaturesdlg.h"
-#include "productinfodlg.h"
-#include "programdoc.h"
-#include "sqladjustdlg.h"
-#include "testfiles.h"
-#include "uiservices.h"
-#include "usersettings.h"
+#include "dialogview/optionfeaturesdlg.h"
+#include "dialogview/productinfodlg.h"
+#include "dialogview/sqladjustdlg.h"
+#include "document/programdoc.h"
+#include "settings/inifile.h"
+#include "settings/language.h"
+#include "settings/usersettings.h"
+#include "support/testfiles.h"
+#include "uiservices/uiservices.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,9 +1,9 @@
-#include "featurescodec.h"
-#include "filelock.h"
-#include "language.h"
-#include "programdoc.h"
-#include "testfiles.h"
-#include "usersettings.h"
+#include "codecs/featurescodec.h"
+#include "document/programdoc.h"
+#include "files/filelock.h"
+#include "settings/language.h"
+#include "settings/usersettings.h"
+#include "support/testfiles.h"
 
 #include <QRandomGenerator>
 #include <QSignalSpy>

@@ -1,7 +1,7 @@
 // The row commands on a document state, checked on the bytes a save writes: every
 // channel must arrive whole (record, name slot, the bits no column shows) where
 // the command puts it, and nothing else may change.
-#include "rowoperations.h"
+#include "document/rowoperations.h"
 
 #include <QtTest>
 

@@ -1,5 +1,5 @@
-#include "filelock.h"
-#include "testfiles.h"
+#include "files/filelock.h"
+#include "support/testfiles.h"
 
 #include <QDir>
 #include <QElapsedTimer>

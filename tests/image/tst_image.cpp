@@ -1,7 +1,7 @@
-#include "datfile.h"
-#include "memoryimage.h"
-#include "status.h"
-#include "testfiles.h"
+#include "image/datfile.h"
+#include "image/memoryimage.h"
+#include "status/status.h"
+#include "support/testfiles.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,11 +1,11 @@
 // htprog-cli radio commands run as a program against "htprog-cli simulate".
-#include "clirun.h"
-#include "datfile.h"
-#include "linkfakes.h"
-#include "messages.h"
-#include "scriptedline.h"
-#include "servedradio.h"
-#include "testfiles.h"
+#include "image/datfile.h"
+#include "settings/messages.h"
+#include "support/clirun.h"
+#include "support/linkfakes.h"
+#include "support/scriptedline.h"
+#include "support/servedradio.h"
+#include "support/testfiles.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -1,12 +1,12 @@
 // htprog-cli read keeping a backup and write verifying what it wrote, run as a
 // program against the simulated radio on a pseudo-terminal, with the per-user
 // data folder in a temporary folder.
-#include "clirun.h"
-#include "datfile.h"
-#include "linkfakes.h"
-#include "messages.h"
-#include "servedradio.h"
-#include "testfiles.h"
+#include "image/datfile.h"
+#include "settings/messages.h"
+#include "support/clirun.h"
+#include "support/linkfakes.h"
+#include "support/servedradio.h"
+#include "support/testfiles.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -1,8 +1,8 @@
 // Whole-image transfers against the in-process simulated radio.
-#include "cloneengine.h"
-#include "linkfakes.h"
-#include "messages.h"
-#include "simulatedport.h"
+#include "link/cloneengine.h"
+#include "link/simulatedport.h"
+#include "settings/messages.h"
+#include "support/linkfakes.h"
 
 #include <QTest>
 

@@ -1,9 +1,9 @@
 // Port naming, the stored port choice, probing and opening serial devices.
-#include "comport.h"
-#include "openradioport.h"
-#include "scriptedline.h"
-#include "serialradioport.h"
-#include "usersettings.h"
+#include "link/comport.h"
+#include "link/openradioport.h"
+#include "link/serialradioport.h"
+#include "settings/usersettings.h"
+#include "support/scriptedline.h"
 
 #include <QElapsedTimer>
 #include <QFile>

@@ -1,11 +1,11 @@
 // The serial adapter on a pseudo-terminal: read timeouts as the profiles give
 // them, and failing transfers with the simulated radio at the far end (the CLI
 // suite runs whole transfers over a pseudo-terminal).
-#include "cloneengine.h"
-#include "linkfakes.h"
-#include "scriptedline.h"
-#include "serialradioport.h"
-#include "servedradio.h"
+#include "link/cloneengine.h"
+#include "link/serialradioport.h"
+#include "support/linkfakes.h"
+#include "support/scriptedline.h"
+#include "support/servedradio.h"
 
 #include <QElapsedTimer>
 #include <QTest>

@@ -1,7 +1,7 @@
 // The squelch calibration block transfer against the in-process simulated radio.
-#include "linkfakes.h"
-#include "simulatedport.h"
-#include "squelchtransfer.h"
+#include "link/simulatedport.h"
+#include "link/squelchtransfer.h"
+#include "support/linkfakes.h"
 
 #include <QTest>
 

@@ -1,10 +1,10 @@
 // A whole-image write with its verifying read, through the real serial code to
 // the simulated radio on a pseudo-terminal.
-#include "imagediff.h"
-#include "inifile.h"
-#include "linkfakes.h"
-#include "servedradio.h"
-#include "verifiedwrite.h"
+#include "compare/imagediff.h"
+#include "link/verifiedwrite.h"
+#include "settings/inifile.h"
+#include "support/linkfakes.h"
+#include "support/servedradio.h"
 
 #include <QTest>
 

@@ -1,5 +1,5 @@
-#include "featuretexts.h"
-#include "printpages.h"
+#include "print/featuretexts.h"
+#include "print/printpages.h"
 
 #include <QTest>
 

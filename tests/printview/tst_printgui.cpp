@@ -1,5 +1,5 @@
-#include "printdocument.h"
-#include "programdoc.h"
+#include "document/programdoc.h"
+#include "printview/printdocument.h"
 
 #include <QApplication>
 #include <QPrintDialog>

@@ -1,10 +1,10 @@
 // Where the program finds Program.ini and its other files, and where a language
 // change goes: a program folder bin/ and an installed data folder share/htprog/
 // in a temporary folder, with the user's configuration folder there as well.
-#include "datapaths.h"
-#include "inifile.h"
-#include "programini.h"
-#include "testfiles.h"
+#include "settings/datapaths.h"
+#include "settings/inifile.h"
+#include "settings/programini.h"
+#include "support/testfiles.h"
 
 #include <QDir>
 #include <QFile>

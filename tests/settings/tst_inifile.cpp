@@ -1,5 +1,5 @@
-#include "inifile.h"
-#include "testfiles.h"
+#include "settings/inifile.h"
+#include "support/testfiles.h"
 
 #include <QCoreApplication>
 #include <QDir>

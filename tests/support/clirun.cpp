@@ -1,4 +1,4 @@
-#include "clirun.h"
+#include "support/clirun.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,9 +2,9 @@
 // that records what the engine reports, and a port that breaks after a number of bytes.
 #pragma once
 
-#include "cloneengine.h"
-#include "radioport.h"
-#include "simulatedradio.h"
+#include "link/cloneengine.h"
+#include "link/radioport.h"
+#include "link/simulatedradio.h"
 
 #include <QList>
 #include <QStringList>

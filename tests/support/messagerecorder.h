@@ -6,8 +6,8 @@
 // Header-only: the suites that use it link the GUI code that provides UiServices.
 #pragma once
 
-#include "messages.h"
-#include "uiservices.h"
+#include "settings/messages.h"
+#include "uiservices/uiservices.h"
 
 #include <QCoreApplication>
 #include <QList>

@@ -1,4 +1,4 @@
-#include "scriptedline.h"
+#include "support/scriptedline.h"
 
 #include <QThread>
 #include <fcntl.h>

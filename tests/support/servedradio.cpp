@@ -1,4 +1,4 @@
-#include "servedradio.h"
+#include "support/servedradio.h"
 
 #include <QtGlobal>
 

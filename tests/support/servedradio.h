@@ -2,8 +2,8 @@
 // real serial code can open it as a plugged-in radio.
 #pragma once
 
-#include "ptyserver.h"
-#include "simulatedradio.h"
+#include "link/ptyserver.h"
+#include "link/simulatedradio.h"
 
 #include <QString>
 #include <thread>

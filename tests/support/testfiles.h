@@ -2,7 +2,7 @@
 // Program.ini loaded into a store, and a disk that fills up.
 #pragma once
 
-#include "inifile.h"
+#include "settings/inifile.h"
 
 #include <QByteArray>
 #include <QString>
