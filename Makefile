@@ -3,6 +3,7 @@
 # make bench - paced transfer, grid and Program.ini load benchmarks
 # make fuzz  - build the libFuzzer targets (clang) into fuzz-build/
 # make format, make format-check - apply / check .clang-format
+# make codemap, make codemap-check - rewrite / check the README's code map (from CMake)
 # make package - the Debian package build/htprog_<version>_<arch>.deb
 # make package-check - the package through lintian, the desktop entry, AppStream
 #                      and manual pages through their validators
@@ -15,7 +16,8 @@ TEST_BUILD ?= build-test
 FUZZ_BUILD ?= fuzz-build
 CMAKE_GEN := $(shell command -v ninja >/dev/null 2>&1 && echo "-G Ninja")
 
-.PHONY: deps build run test bench fuzz format format-check package package-check clean \
+.PHONY: deps build run test bench fuzz format format-check codemap codemap-check package \
+	package-check clean \
 	windows windows-test windows-deps
 
 deps:
@@ -43,6 +45,14 @@ format:
 # Fails when a source file is not formatted as .clang-format says.
 format-check:
 	@clang-format --dry-run -Werror $(SOURCES) && echo "format-check: every source file is formatted"
+
+# The README's code map table from the CMake targets of src/.
+codemap:
+	python3 scripts/codemap.py --update
+
+# Fails when the code map is not current, or a folder's includes and links differ.
+codemap-check:
+	@python3 scripts/codemap.py --check
 
 bench: build
 	cmake --build $(BUILD) -j $(JOBS) --target benchmarks

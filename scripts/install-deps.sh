@@ -19,7 +19,7 @@ packages=(
     libgl-dev libxkbcommon-dev
     fonts-liberation fonts-wqy-zenhei fonts-dejavu-core
     xvfb xauth x11-apps x11-utils imagemagick poppler-utils
-    dpkg-dev file lintian desktop-file-utils appstream man-db
+    dpkg-dev file lintian desktop-file-utils appstream man-db python3
 )
 if $windows; then
     packages+=(
