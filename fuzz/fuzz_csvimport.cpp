@@ -7,8 +7,8 @@
 // byte, also with columns left out, with CR line ends or cut at a line end; cut
 // in the middle of a row or with a value more in a row they are refused; and the
 // community export read into another image shows the same channels.
+#include "channels/channelcolumns.h"
 #include "csv/channelcsv.h"
-#include "csv/channelfields.h"
 #include "csv/csvtable.h"
 #include "image/memoryimage.h"
 
@@ -114,8 +114,8 @@ void checkOnlyNamedFieldsChanged(const QByteArray &csv, const MemoryImage &befor
     for (const QString &name : header) {
         int found = -1;
         for (int c = 0; c < kChannelColumns; ++c) {
-            if (name.trimmed().compare(ColumnName(c), Qt::CaseInsensitive) == 0
-                || name.trimmed() == ColumnNameChinese(c))
+            if (name.trimmed().compare(ColumnCsvHeading(c), Qt::CaseInsensitive) == 0
+                || name.trimmed() == ColumnHeader(c, true))
                 found = c;
         }
         columnOfField.append(found);

@@ -19,7 +19,6 @@ class EditCommands : public QObject
 public:
     EditCommands(FrameActions *actions, DocumentCommands *documents, QObject *parent = nullptr);
 
-    QUndoGroup *undoGroup() { return &m_group; }
     // Enables the actions for the active document (none: disabled).
     void updateStates(bool documentUsable);
 

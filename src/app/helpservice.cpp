@@ -71,7 +71,6 @@ bool HelpService::showTopic(int context)
 {
     if (!ensureLoaded())
         return false;
-    m_lastContext = context;
     showPage(topicFile(context));
     return true;
 }

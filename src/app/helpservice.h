@@ -29,7 +29,6 @@ public:
     QString topicFile(int context) const;
     bool failed() const { return m_failed; }
     int loadAttempts() const { return m_loadAttempts; }
-    int lastContext() const { return m_lastContext; }
     CHelpWindow *window() const { return m_window; }
 
     // Back to the state before the first request (tests only).
@@ -49,6 +48,5 @@ private:
     bool m_loaded = false;
     bool m_failed = false;
     int m_loadAttempts = 0;
-    int m_lastContext = -1;
     QPointer<CHelpWindow> m_window;
 };

@@ -30,11 +30,9 @@ public:
 
     FrameActions *actions() const { return m_actions; }
     DocumentCommands *documents() const { return m_documents; }
-    EditCommands *editCommands() const { return m_edit; }
     ImageFileCommands *imageFiles() const { return m_imageFiles; }
     CTreeControlBar *controlBar() const { return m_wndControlBar; }
     CBackgroundClient *client() const { return m_wndClient; }
-    QToolBar *toolBar() const { return m_wndToolBar; }
     CChildFrame *activeChild() const;
 
     RecentFiles *recentFiles() const { return m_recent; }
@@ -51,7 +49,6 @@ public:
 Q_SIGNALS:
     // The Language dialog stored another language: the program is to restart.
     void languageChangeRequested();
-    void aboutRequested();
 
 protected:
     void closeEvent(QCloseEvent *event) override;

@@ -103,11 +103,6 @@ bool ParseFrequencyUnits(const QString &text, qint32 *units)
     return ScaledCount(text, 100000, units);
 }
 
-bool ReadFrequencyText(const QString &text, qint32 *units)
-{
-    return IsPlainDecimal(text) && ParseFrequencyUnits(text, units);
-}
-
 qint32 FrequencyUnits(const QString &text)
 {
     qint32 units = 0;

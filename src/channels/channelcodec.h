@@ -33,10 +33,6 @@ qint32 FrequencyUnits(const QString &text); // trunc(DecimalMultiply(atof(text),
 // As FrequencyUnits, but false when the typed value lies beyond a 32-bit count
 // (units then holds the nearest 32-bit value).
 bool ParseFrequencyUnits(const QString &text, qint32 *units);
-// A frequency in MHz read from outside (a CSV cell): false when the text is not
-// wholly a number ("145,5", "146.5 MHz", "nan"; see IsPlainDecimal) or lies beyond
-// a 32-bit count. The units are those that ParseFrequencyUnits reads.
-bool ReadFrequencyText(const QString &text, qint32 *units);
 // True for 1000000 ... 99999999 (10 to 999.99999 MHz): what a record can hold;
 // a smaller value would leave a top byte of 0x00, which reads as absent.
 bool IsStorableFrequency(qint32 units);

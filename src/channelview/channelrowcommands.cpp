@@ -146,11 +146,6 @@ bool ChannelRowCommands::canRun(Command command) const
     }
 }
 
-bool ChannelRowCommands::change(const DocumentState &after, const QString &text)
-{
-    return m_document->changeState(after, text);
-}
-
 void ChannelRowCommands::run(Command command)
 {
     if (!m_document)
@@ -165,11 +160,13 @@ void ChannelRowCommands::run(Command command)
         break;
     case Cut:
         copy(rows);
-        if (change(ClearRows(state, rows), LangText("Cut %1", "剪切%1").arg(rowsText(rows))))
+        if (m_document->changeState(
+                ClearRows(state, rows), LangText("Cut %1", "剪切%1").arg(rowsText(rows))))
             Q_EMIT statusMessage(clearedText(rows));
         break;
     case Clear:
-        if (change(ClearRows(state, rows), LangText("Clear %1", "清除%1").arg(rowsText(rows))))
+        if (m_document->changeState(
+                ClearRows(state, rows), LangText("Clear %1", "清除%1").arg(rowsText(rows))))
             Q_EMIT statusMessage(clearedText(rows));
         break;
     case Paste:
@@ -179,7 +176,7 @@ void ChannelRowCommands::run(Command command)
         insertRow(rows.constFirst());
         break;
     case DeleteRow:
-        if (change(DeleteRows(state, rows),
+        if (m_document->changeState(DeleteRows(state, rows),
                 LangText("Delete the rows of %1", "删除%1的行").arg(rowsText(rows)))) {
             Q_EMIT statusMessage(LangText("Deleted the rows of %1. Ctrl+Z brings them back.",
                 "已删除%1的行，按 Ctrl+Z 可恢复。")
@@ -196,7 +193,7 @@ void ChannelRowCommands::run(Command command)
         DocumentState after = state;
         const bool byName = command == SortByName;
         SortRows(after, rows, byName ? RowSortKey::Name : RowSortKey::RxFrequency);
-        change(after,
+        m_document->changeState(after,
             byName ? LangText("Sort %1 by name", "按名字排序%1").arg(rowsText(rows))
                    : LangText("Sort %1 by Rx frequency", "按接收频率排序%1").arg(rowsText(rows)));
         break;
@@ -229,7 +226,7 @@ void ChannelRowCommands::paste(int first)
     for (int i = 0; i < pasted.channels.size(); ++i)
         PutSlot(after, first + i, pasted.channels.at(i));
     const QList<int> rows = Span(first, int(pasted.channels.size()));
-    change(after, LangText("Paste into %1", "粘贴到%1").arg(rowsText(rows)));
+    m_document->changeState(after, LangText("Paste into %1", "粘贴到%1").arg(rowsText(rows)));
     m_grid->selectRows(rows);
     Q_EMIT statusMessage(LangText("Pasted into %1.", "已粘贴到%1。").arg(rowsText(rows)));
 }
@@ -243,7 +240,7 @@ void ChannelRowCommands::insertRow(int row)
             "最后一行（信道199）有信道，插入空行会把它挤出信道表。\n请先删除或移动该信道。"));
         return;
     }
-    change(
+    m_document->changeState(
         after, LangText("Insert an empty row at channel %1", "在信道%1插入空行").arg(Label(row)));
     m_grid->moveTo(row, kColRx);
 }
@@ -255,7 +252,7 @@ void ChannelRowCommands::moveRows(const QList<int> &rows, int step)
     const QList<int> moved = MoveRows(after, rows, step);
     if (moved.isEmpty())
         return;
-    change(after,
+    m_document->changeState(after,
         (step < 0 ? LangText("Move %1 up", "上移%1") : LangText("Move %1 down", "下移%1"))
             .arg(rowsText(rows)));
     if (selected)
@@ -272,7 +269,7 @@ void ChannelRowCommands::setColumn(int column, const QString &text)
     const QList<int> rows = targetRows();
     DocumentState after = m_document->state();
     SetColumnOfRows(after, rows, column, text);
-    change(after,
+    m_document->changeState(after,
         LangText("Set %2 of %1 to %3", "将%1的%2设为%3")
             .arg(rowsText(rows), ColumnHeader(column, g_bChinese), text));
     m_grid->openCurrentEditor();

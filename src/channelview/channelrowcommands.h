@@ -65,7 +65,6 @@ Q_SIGNALS:
     void statusMessage(const QString &text);
 
 private:
-    bool change(const DocumentState &after, const QString &text);
     void copy(const QList<int> &rows);
     void paste(int first);
     void insertRow(int row);

@@ -47,8 +47,7 @@ CProgramView::CProgramView(CProgramDoc *document, QWidget *parent)
     m_grid->setObjectName(QStringLiteral("channelGrid"));
     m_grid->setProperty("helpId", kGridHelpId);
     m_grid->setModel(m_model);
-    m_delegate = new ChannelDelegate(g_bChinese, m_grid);
-    m_grid->setChannelDelegate(m_delegate);
+    m_grid->setChannelDelegate(new ChannelDelegate(g_bChinese, m_grid));
     GridSetup::apply(m_grid);
     GridSetup::setWidthFactors(m_grid, kLabelColumnWidthFactor, ColumnWidthFactors());
     new ColumnStretcher(m_grid); // the columns share what the window is wider than they are

@@ -13,7 +13,6 @@
 
 class BandLimitBoxes;
 class CProgramDoc;
-class ChannelDelegate;
 class ChannelGrid;
 class ChannelRowCommands;
 class ChannelTableModel;
@@ -71,7 +70,6 @@ private:
     QPointer<CProgramDoc> m_document;
     BandLimitBoxes *m_bands = nullptr;
     ChannelTableModel *m_model = nullptr;
-    ChannelDelegate *m_delegate = nullptr;
     ChannelGrid *m_grid = nullptr;
     ChannelRowCommands *m_rows = nullptr;
 };

@@ -6,7 +6,6 @@ using namespace ImageMap;
 
 namespace {
 
-constexpr int kLedItems = 3;
 constexpr int kBatterySaverItems = 6;
 constexpr int kTimeOutTimerItems = 4;
 constexpr int kVoiceSensitivityItems = 17;

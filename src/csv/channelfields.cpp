@@ -14,26 +14,11 @@ namespace {
 
 constexpr int kNameLength = 6; // what can be typed into the grid's name editor
 
-QString quoted(const QString &text)
-{
-    return QuotedInput(text);
-}
-
 } // namespace
-
-QString ColumnName(int column)
-{
-    return ColumnCsvHeading(column);
-}
-
-QString ColumnNameChinese(int column)
-{
-    return ColumnHeader(column, true);
-}
 
 QString LocalColumnName(int column)
 {
-    return g_bChinese ? ColumnNameChinese(column) : ColumnName(column);
+    return ColumnHeader(column, g_bChinese);
 }
 
 QString CheckFrequencyField(
@@ -41,7 +26,7 @@ QString CheckFrequencyField(
 {
     // Only a text that is wholly a number is read: "145,5" must not pass as 145 MHz.
     if (!IsPlainDecimal(text)) {
-        return ColumnName(column) + QLatin1Char(' ') + quoted(text.trimmed())
+        return ColumnCsvHeading(column) + QLatin1Char(' ') + QuotedInput(text.trimmed())
             + QStringLiteral(" is not a frequency in MHz (digits with a decimal point, as "
                              "146.525)");
     }
@@ -52,7 +37,7 @@ QString CheckFrequencyField(
     }
     const int id = check.status == FrequencyCheck::OutOfRange ? kMsgOutOfRange : kMsgOffStep;
     return QStringLiteral("%1 (%2 %3)")
-        .arg(MessageText(id), LocalColumnName(column), quoted(text.trimmed()));
+        .arg(MessageText(id), LocalColumnName(column), QuotedInput(text.trimmed()));
 }
 
 QString CheckToneField(int column, const QString &text, const QString &kept, QString *normalised)
@@ -80,7 +65,7 @@ QString CheckToneField(int column, const QString &text, const QString &kept, QSt
     return LangText("%1 %2 is not a tone of the list (67.0 ... 254.1, D023N ... D754N, "
                     "D023I ... D754I or None)",
         "%1 %2 不是信令列表中的值（67.0 ... 254.1、D023N ... D754N、D023I ... D754I 或 None）")
-        .arg(LocalColumnName(column), quoted(tone));
+        .arg(LocalColumnName(column), QuotedInput(tone));
 }
 
 QString CheckWordField(int column, const QString &text, QString *normalised)
@@ -105,7 +90,7 @@ QString CheckWordField(int column, const QString &text, QString *normalised)
         return QString();
     }
     return LangText("%1 %2 is not one of %3", "%1 %2 不是以下之一：%3")
-        .arg(LocalColumnName(column), quoted(word), choices.join(QStringLiteral(", ")));
+        .arg(LocalColumnName(column), QuotedInput(word), choices.join(QStringLiteral(", ")));
 }
 
 QString UpperAscii(const QString &text)
@@ -134,7 +119,8 @@ QString AdaptNameField(const QString &text, const QString &kept, QString *normal
     *normalised = stored;
     if (stored == name)
         return QString();
-    return QStringLiteral("name %1 stored as %2").arg(quoted(text.trimmed()), quoted(stored));
+    return QStringLiteral("name %1 stored as %2")
+        .arg(QuotedInput(text.trimmed()), QuotedInput(stored));
 }
 
 QString CheckNameField(const QString &text, const QString &kept, QString *normalised)
@@ -143,13 +129,13 @@ QString CheckNameField(const QString &text, const QString &kept, QString *normal
     const int longest = qMax(kNameLength, int(kept.size()));
     if (name.size() > longest) {
         return LangText("%1 %2 has more than %3 characters", "%1 %2 超过 %3 个字符")
-            .arg(LocalColumnName(kColName), quoted(name), QString::number(longest));
+            .arg(LocalColumnName(kColName), QuotedInput(name), QString::number(longest));
     }
     for (QChar c : name) {
         if (!IsRadioNameChar(c)) {
             return LangText("%1 %2: the radio cannot show %3 (use A-Z, 0-9, - and _)",
                 "%1 %2：对讲机无法显示 %3（请使用 A-Z、0-9、- 和 _）")
-                .arg(LocalColumnName(kColName), quoted(name), quoted(QString(c)));
+                .arg(LocalColumnName(kColName), QuotedInput(name), QuotedInput(QString(c)));
         }
     }
     *normalised = name;

@@ -11,10 +11,6 @@
 
 #include <QString>
 
-// The English column heading of a grid column ("Rx Frequency", ... "Cha Name").
-QString ColumnName(int column);
-// The Chinese column heading of a grid column.
-QString ColumnNameChinese(int column);
 // The column heading in the interface language; the reasons below name columns so.
 QString LocalColumnName(int column);
 

@@ -155,12 +155,6 @@ struct CommunityRow
         const int i = columns.value(name.toLower(), -1);
         return i >= 0 && i < fields.size() ? ReadFormulaGuard(fields[i].trimmed()) : fallback;
     }
-    // The cell, or the fallback when the column is absent or the cell empty.
-    QString valueOr(const char *name, const QString &fallback) const
-    {
-        const QString value = at(name);
-        return value.isEmpty() ? fallback : value;
-    }
 };
 
 QString readLocation(const CommunityRow &row, int *record)

@@ -38,7 +38,6 @@ public:
     // From OK until the transfer's end.
     bool isRunning() const;
 
-    QProgressBar *progressBar() const { return m_progress; }
     QLabel *countText() const { return m_count; }
     QPushButton *okButton() const { return m_ok; }
     QPushButton *cancelButton() const { return m_cancel; }

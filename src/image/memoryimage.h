@@ -42,7 +42,6 @@ constexpr int kBatterySaver = 0x1FE7;
 constexpr int kPriScanTime = 0x1FE8;
 constexpr int kVhfBand = 0x1FF0; // packed band triple
 constexpr int kUhfBand = 0x1FF3; // packed band triple
-constexpr int kLastWrittenByte = 0x1FF5; // 0x1FF6-0x1FFF never go to the radio
 } // namespace ImageMap
 
 // A fresh image: all 0xFF, then the squelch, settings, product and band defaults.

@@ -45,7 +45,6 @@ public:
 
     QString path() const { return m_path; }
     bool isDirty() const { return m_dirty; }
-    QString backupPath() const { return m_backupPath; }
 
 private:
     Status readFile(const QString &fullPath, QByteArray *content) const;
