@@ -134,13 +134,17 @@ bool ChannelRowCommands::canRun(Command command) const
         const QMimeData *mime = QGuiApplication::clipboard()->mimeData();
         return mime && mime->hasText();
     }
-    case MoveUp:
+    case InsertRow:
         return rows.constFirst() > 0;
+    case MoveUp:
+        // Pr is the top of the table, channel 1 the top of the list below it.
+        return rows.constFirst() > 1;
     case MoveDown:
         return rows.constLast() < ImageMap::kChannelCount - 1;
     case SortByFrequency:
     case SortByName:
-        return rows.size() > 1;
+        // Pr keeps its channel: only channels 1-199 are sorted.
+        return rows.size() - (rows.constFirst() == 0 ? 1 : 0) > 1;
     default:
         return true;
     }
@@ -233,6 +237,11 @@ void ChannelRowCommands::paste(int first)
 
 void ChannelRowCommands::insertRow(int row)
 {
+    if (row == 0) {
+        Q_EMIT statusMessage(LangText("Rows are inserted among channels 1-199; Pr stays as it is.",
+            "空行只能插入信道1-199之间，Pr 保持不变。"));
+        return;
+    }
     DocumentState after = m_document->state();
     if (!InsertEmptyRow(after, row)) {
         refused(LangText("The last row (channel 199) holds a channel, which an inserted row would "

@@ -6,6 +6,7 @@ using namespace ImageMap;
 
 namespace {
 
+constexpr int kPriority = 0; // "Pr": the radio's priority channel, not a list row
 constexpr int kLastRecord = kChannelCount - 1;
 constexpr int kRangeRecord = (kProductRange - kNameBase) / kNameSize; // 106
 constexpr int kRangeLength = 3;
@@ -62,6 +63,14 @@ bool areRecords(const QList<int> &records)
     return true;
 }
 
+// The selected rows of the channel list (1-199): Pr left out.
+QList<int> listRecords(const QList<int> &records)
+{
+    QList<int> list = records;
+    list.removeAll(kPriority);
+    return list;
+}
+
 } // namespace
 
 ChannelSlot SlotFromImage(const MemoryImage &image, int record, bool chinese)
@@ -107,7 +116,7 @@ DocumentState ClearRows(const DocumentState &state, const QList<int> &records)
 
 bool InsertEmptyRow(DocumentState &state, int record)
 {
-    if (!isRecord(record) || !isEmptyRow(state.rows.at(kLastRecord)))
+    if (!isRecord(record) || record == kPriority || !isEmptyRow(state.rows.at(kLastRecord)))
         return false;
     QList<ChannelSlot> table = allSlots(state);
     table.removeLast();
@@ -120,18 +129,26 @@ DocumentState DeleteRows(const DocumentState &state, const QList<int> &records)
 {
     if (!areRecords(records))
         return state;
-    QList<ChannelSlot> table = allSlots(state);
-    for (auto it = records.crbegin(); it != records.crend(); ++it)
+    // Pr is emptied where it is; the list below it closes up on its own.
+    DocumentState after = records.contains(kPriority) ? ClearRows(state, {kPriority}) : state;
+    const QList<int> list = listRecords(records);
+    if (list.isEmpty())
+        return after;
+    QList<ChannelSlot> table = allSlots(after);
+    for (auto it = list.crbegin(); it != list.crend(); ++it)
         table.removeAt(*it);
     while (table.size() < kChannelCount)
         table.append(emptySlot());
-    return withSlots(state, table);
+    return withSlots(after, table);
 }
 
 QList<int> MoveRows(DocumentState &state, const QList<int> &records, int step)
 {
     if (records.isEmpty() || !areRecords(records) || (step != -1 && step != 1)
         || !isRecord(records.first() + step) || !isRecord(records.last() + step))
+        return {};
+    // Only the Pr row itself, moved down, exchanges places with channel 1.
+    if (records.first() + step == kPriority)
         return {};
     QList<ChannelSlot> table = allSlots(state);
     QList<int> moved;
@@ -147,10 +164,11 @@ QList<int> MoveRows(DocumentState &state, const QList<int> &records, int step)
     return moved;
 }
 
-void SortRows(DocumentState &state, const QList<int> &records, RowSortKey key)
+void SortRows(DocumentState &state, const QList<int> &selected, RowSortKey key)
 {
-    if (!areRecords(records))
+    if (!areRecords(selected))
         return;
+    const QList<int> records = listRecords(selected);
     const QList<ChannelSlot> table = allSlots(state);
     QList<ChannelSlot> chosen;
     for (int record : records)

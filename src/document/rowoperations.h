@@ -7,6 +7,9 @@
 // Records are given sorted, distinct and inside the table; any other list (or a
 // row that would leave the table) changes nothing. The document pushes a result as
 // one command.
+// Record 0 ("Pr") is the radio's priority channel, not the head of the list of
+// channels 1-199: inserting, deleting and sorting rows never carry a channel into
+// or out of it, and a move does so only when the Pr row itself is moved.
 #pragma once
 
 #include "document/documentstate.h"
@@ -32,19 +35,21 @@ void PutSlot(DocumentState &state, int record, const ChannelSlot &slot);
 // as when the Rx cell is erased).
 DocumentState ClearRows(const DocumentState &state, const QList<int> &records);
 // A new empty row at record; the rows from there on move down by one. False (state
-// unchanged) when the last row holds a channel, which would be pushed out.
+// unchanged) when the last row holds a channel, which would be pushed out, or at Pr.
 bool InsertEmptyRow(DocumentState &state, int record);
-// The selected rows go; the rows below move up and empty rows fill the end.
+// The selected rows go; the rows below move up and empty rows fill the end. A
+// selected Pr is emptied as ClearRows does, and nothing moves into it.
 DocumentState DeleteRows(const DocumentState &state, const QList<int> &records);
 // Each selected row changes place with its neighbour above (step -1) or below
 // (step +1), so a block of rows moves as one. Returns the rows' new records; empty
 // (state unchanged) when a selected row is already at that end of the table (Pr
-// up, channel 199 down).
+// up, channel 199 down) or when channel 1 would move up into Pr.
 QList<int> MoveRows(DocumentState &state, const QList<int> &records, int step);
 
 enum class RowSortKey { RxFrequency, Name };
 // The channels of the selected rows in order of Rx frequency, or of name (unnamed
 // after named, then by Rx frequency), over the same rows; empty rows come last.
+// A selected Pr keeps its channel.
 void SortRows(DocumentState &state, const QList<int> &records, RowSortKey key);
 // text into column of every selected row that holds a channel.
 void SetColumnOfRows(

@@ -19,8 +19,8 @@ using Command = ChannelRowCommands::Command;
 
 namespace {
 
-// Channels in records 1, 2, 3 and 5, each with a marker in byte 13 (which no
-// column shows) and a name of its own where it has one.
+// Channels in Pr (the lowest frequency) and records 1, 2, 3 and 5, each with a
+// marker in byte 13 (which no column shows) and a name of its own where it has one.
 MemoryImage RowsImage()
 {
     MemoryImage image = NewImage();
@@ -29,8 +29,8 @@ MemoryImage RowsImage()
         int record;
         const char *rx;
         const char *name;
-    } channels[] = {{1, "146.52500", "ONE"}, {2, "145.50000", "TWO"}, {3, "430.02500", ""},
-        {5, "438.50000", "FIVE"}};
+    } channels[] = {{0, "145.00000", "PRIO"}, {1, "146.52500", "ONE"}, {2, "145.50000", "TWO"},
+        {3, "430.02500", ""}, {5, "438.50000", "FIVE"}};
     for (const auto &c : channels) {
         ChannelTexts texts = NewChannelTexts(QString::fromLatin1(c.rx), false);
         texts[kColName] = QString::fromLatin1(c.name);
@@ -274,6 +274,14 @@ void TestGridRows::rowCommands_data()
     row("Delete Row", {1, 3}, Command::DeleteRow, false, -1, {0, 2, 4, 5, 6, 7});
     row("Sort by Rx Frequency", {1, 2, 3, 4, 5}, Command::SortByFrequency, false, -1,
         {0, 2, 1, 3, 5, 4});
+    // Pr holds the priority channel: row commands on the list leave it where it is.
+    row("sorting with Pr selected keeps Pr", {0, 1, 2, 3, 4, 5}, Command::SortByFrequency, false,
+        -1, {0, 2, 1, 3, 5, 4});
+    row("Delete Row on Pr empties Pr only", {0}, Command::DeleteRow, false, -1,
+        {kCleared, 1, 2, 3, 4, 5});
+    row("channel 1 does not move up into Pr", {1}, Command::MoveUp, true, -1, {0, 1, 2, 3, 4, 5});
+    row("no row is inserted at Pr", {0}, Command::InsertRow, false, -1, {0, 1, 2, 3, 4, 5});
+    row("the Pr row moved down", {0}, Command::MoveDown, true, -1, {1, 0, 2, 3, 4, 5});
 }
 
 void TestGridRows::rowCommands()
@@ -298,7 +306,8 @@ void TestGridRows::rowCommands()
 
     form.grid()->selectRows(selection);
     run(Command(command));
-    int steps = command == Command::Copy ? 0 : 1;
+    const bool unchanged = sources == QList<int>({0, 1, 2, 3, 4, 5});
+    int steps = command == Command::Copy || unchanged ? 0 : 1;
     if (pasteAt >= 0) {
         form.grid()->selectRows({pasteAt});
         run(Command::Paste);

@@ -106,12 +106,40 @@ void TestRowOperations::rowsArriveWhole_data()
             return MoveRows(s, {0, 3}, 1) == QList {1, 4};
         },
         {1, 0, 2, 4, 3, 5, 6, 7});
+    // Pr is the priority channel: only a move of the Pr row itself changes it.
     row(
-        "Pr cannot move up",
+        "nothing moves up into Pr or out of it",
         [](DocumentState &s) {
-            return MoveRows(s, {0, 1}, -1).isEmpty();
+            const DocumentState before = s;
+            return MoveRows(s, {0, 1}, -1).isEmpty() && MoveRows(s, {1}, -1).isEmpty()
+                && MoveRows(s, {1, 2, 3}, -1).isEmpty() && !InsertEmptyRow(s, 0)
+                && s.rows == before.rows && s.image == before.image;
         },
         same);
+    row("delete Pr empties it and shifts nothing",
+        [](DocumentState &s) {
+            s = DeleteRows(s, {0});
+            return true;
+        },
+        {kCleared, 1, 2, 3, 4, 5, 6, 7});
+    row("delete Pr with channel 2: the list closes up below Pr",
+        [](DocumentState &s) {
+            s = DeleteRows(s, {0, 2});
+            return true;
+        },
+        {kCleared, 1, 3, 4, 5, 6, 7, kNewEmpty});
+    row("sort with Pr selected sorts channels 1-199 only",
+        [](DocumentState &s) {
+            SortRows(s, {0, 1, 2, 3, 4, 5}, RowSortKey::RxFrequency);
+            return true;
+        },
+        {0, 2, 5, 3, 1, 4, 6, 7});
+    row("sort by name with Pr selected",
+        [](DocumentState &s) {
+            SortRows(s, {0, 1, 3, 6}, RowSortKey::Name);
+            return true;
+        },
+        {0, 3, 2, 6, 4, 5, 1, 7});
     // Each of these would write past the table or outside the selection.
     row(
         "nothing moves, clears or goes beyond the table's ends",
