@@ -662,6 +662,30 @@ Save them now?</translation>
         <source>Export the channel table of the active document to a CSV file</source>
         <translation>Export the channel table of the active document to a CSV file</translation>
     </message>
+    <message>
+        <source>&amp;Find...	Ctrl+F</source>
+        <translation>&amp;Find...	Ctrl+F</translation>
+    </message>
+    <message>
+        <source>Find a name, frequency or tone in the channel table</source>
+        <translation>Find a name, frequency or tone in the channel table</translation>
+    </message>
+    <message>
+        <source>Check Channel &amp;Plan</source>
+        <translation>Check Channel &amp;Plan</translation>
+    </message>
+    <message>
+        <source>List the channels the radio refuses, repeated channels and names used twice</source>
+        <translation>List the channels the radio refuses, repeated channels and names used twice</translation>
+    </message>
+    <message>
+        <source>&amp;Hide Empty Channels</source>
+        <translation>&amp;Hide Empty Channels</translation>
+    </message>
+    <message>
+        <source>Show only the channels in use</source>
+        <translation>Show only the channels in use</translation>
+    </message>
 </context>
 <context>
     <name>ImageFileCommands</name>

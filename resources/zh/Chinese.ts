@@ -662,6 +662,30 @@ Save them now?</source>
         <source>Export the channel table of the active document to a CSV file</source>
         <translation>将当前文档的信道表导出为 CSV 文件</translation>
     </message>
+    <message>
+        <source>&amp;Find...	Ctrl+F</source>
+        <translation>查找(&amp;F)...	Ctrl+F</translation>
+    </message>
+    <message>
+        <source>Find a name, frequency or tone in the channel table</source>
+        <translation>在信道表中查找名字、频率或信令</translation>
+    </message>
+    <message>
+        <source>Check Channel &amp;Plan</source>
+        <translation>检查信道表(&amp;P)</translation>
+    </message>
+    <message>
+        <source>List the channels the radio refuses, repeated channels and names used twice</source>
+        <translation>列出对讲机不接受的信道、重复的信道和重复的名字</translation>
+    </message>
+    <message>
+        <source>&amp;Hide Empty Channels</source>
+        <translation>隐藏空信道(&amp;H)</translation>
+    </message>
+    <message>
+        <source>Show only the channels in use</source>
+        <translation>只显示使用中的信道</translation>
+    </message>
 </context>
 <context>
     <name>ImageFileCommands</name>

@@ -62,6 +62,12 @@ void FrameActions::createActions()
     make(kCmdEditUndo, tr("&Undo\tCtrl+Z"), tr("Undo"), tr("Undo the last change"), "undo");
     make(kCmdEditRedo, tr("&Redo\tCtrl+Y"), tr("Redo"), tr("Redo the change undone last"), "redo");
     createRowActions();
+    make(kCmdFind, tr("&Find...\tCtrl+F"), QString(),
+        tr("Find a name, frequency or tone in the channel table"));
+    make(kCmdCheckPlan, tr("Check Channel &Plan"), QString(),
+        tr("List the channels the radio refuses, repeated channels and names used twice"));
+    make(kCmdHideEmpty, tr("&Hide Empty Channels"), QString(), tr("Show only the channels in use"))
+        ->setCheckable(true);
     make(kCmdChannelInfo, tr("&Channel Information"), QString(), tr("Show the channel table"));
     make(kCmdOptionFeatures, tr("&Optional Features"), QString(),
         tr("Edit the optional features of the radio"));
@@ -154,9 +160,11 @@ void FrameActions::createMenus()
             {a(kCmdEditUndo), a(kCmdEditRedo), nullptr, a(kCmdEditCut), a(kCmdEditCopy),
                 a(kCmdEditPaste), a(kCmdEditClear), nullptr, a(kCmdInsertRow), a(kCmdDeleteRow),
                 a(kCmdMoveUp), a(kCmdMoveDown), a(kCmdSortByFrequency), a(kCmdSortByName), nullptr,
-                a(kCmdChannelInfo), a(kCmdOptionFeatures), a(kCmdSqlAdjust)}),
+                a(kCmdFind), nullptr, a(kCmdChannelInfo), a(kCmdOptionFeatures), a(kCmdSqlAdjust)}),
         popup(tr("&Program"), {a(kCmdRead), a(kCmdWrite)}),
-        popup(tr("&View"), {a(kCmdViewToolbar), a(kCmdViewStatusBar), a(kCmdControlBar)}),
+        popup(tr("&View"),
+            {a(kCmdViewToolbar), a(kCmdViewStatusBar), a(kCmdControlBar), nullptr, a(kCmdHideEmpty),
+                a(kCmdCheckPlan)}),
         popup(tr("&Setup"), {a(kCmdComSetup), a(kCmdLanguage)}),
         m_windowMenu,
         popup(tr("&Help"), {a(kCmdHelpContents), nullptr, m_docAbout}),

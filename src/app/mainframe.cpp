@@ -17,10 +17,13 @@
 #include "app/recentfiles.h"
 #include "app/treecontrolbar.h"
 #include "app/windowmenu.h"
+#include "channelview/channelfindbar.h"
 #include "channelview/programview.h"
+#include "dialogview/checkplandlg.h"
 #include "dialogview/dialogcommands.h"
 #include "dialogview/processdlg.h"
 #include "settings/language.h"
+#include "settings/usersettings.h"
 #include "uiservices/uiservices.h"
 
 #include "printview/printdocument.h"
@@ -34,6 +37,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QPointer>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
@@ -187,6 +191,26 @@ void CMainFrame::connectDocumentCommands()
     on(kCmdWrite, [this](CChildFrame *child) { openTransfer(child, true); });
     on(kCmdComSetup, [this](CChildFrame *) { DialogCommands::ComSetup(this); });
     on(kCmdLanguage, [this](CChildFrame *) { onLanguage(); });
+    on(kCmdFind, [](CChildFrame *child) { child->view()->findBar()->open(); });
+    on(kCmdCheckPlan, [this](CChildFrame *child) { openPlanCheck(child); });
+}
+
+void CMainFrame::openPlanCheck(CChildFrame *child)
+{
+    child->commitPendingEdits();
+    // One window per document: asked again, it comes to the front.
+    for (CCheckPlanDlg *open : findChildren<CCheckPlanDlg *>()) {
+        if (open->document() == child->document()) {
+            open->raise();
+            open->activateWindow();
+            return;
+        }
+    }
+    auto *window = new CCheckPlanDlg(child->document(), this);
+    connect(window, &CCheckPlanDlg::channelActivated, this,
+        [target = QPointer<CChildFrame>(child)](
+            int record, int column) { ImageFileCommands::goToCell(target, record, column); });
+    window->show();
 }
 
 void CMainFrame::openTransfer(CChildFrame *child, bool write)
@@ -214,6 +238,14 @@ void CMainFrame::connectViewCommands()
         [this] { m_wndStatusBar->setVisible(!m_wndStatusBar->isVisible()); });
     connect(control, &QAction::triggered, this,
         [this] { m_wndControlBar->setVisible(!m_wndControlBar->isVisible()); });
+    // Hiding empty channels is the user's choice for every document window.
+    QAction *hideEmpty = m_actions->action(kCmdHideEmpty);
+    hideEmpty->setChecked(UserSettings::hideEmptyChannels());
+    connect(hideEmpty, &QAction::toggled, this, [this](bool hide) {
+        UserSettings::setHideEmptyChannels(hide);
+        for (CChildFrame *child : m_documents->children())
+            child->view()->setHideEmptyChannels(hide);
+    });
     // The check marks follow the bars whenever a View popup opens.
     for (QMenu *menu : m_actions->noDocumentMenus() + m_actions->documentMenus()) {
         connect(menu, &QMenu::aboutToShow, this, [=] {
@@ -244,7 +276,7 @@ void CMainFrame::updateCommandStates()
         m_actions->action(id)->setEnabled(document);
     const int shownDocumentCommands[] = {kCmdFileClose, kCmdFileSave, kCmdFileSaveAs, kCmdPrint,
         kCmdPrintPreview, kCmdOptionFeatures, kCmdProductInfo, kCmdSqlAdjust, kCmdRead, kCmdWrite,
-        kCmdCompareWith, kCmdExportCsv};
+        kCmdCompareWith, kCmdExportCsv, kCmdFind, kCmdCheckPlan, kCmdHideEmpty};
     for (int id : shownDocumentCommands)
         m_actions->action(id)->setEnabled(shown != nullptr);
     m_actions->action(kCmdImportCsv)->setEnabled(editable);

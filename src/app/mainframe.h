@@ -62,6 +62,8 @@ private:
     void connectFileCommands();
     void connectDocumentCommands();
     void connectViewCommands();
+    // View > Check Channel Plan for the document of child.
+    void openPlanCheck(CChildFrame *child);
     // Program > Read (write false) and Write for the document of child.
     void openTransfer(CChildFrame *child, bool write);
     void updateCommandStates();

@@ -99,7 +99,12 @@ void ChannelGrid::moveBy(int step)
     const QModelIndex current = currentIndex();
     const int cells = model()->rowCount() * kChannelColumns;
     int cell = current.isValid() ? current.row() * kChannelColumns + current.column() : -1;
-    cell = ((cell + step) % cells + cells) % cells;
+    // Rows out of sight (empty channels hidden) are passed over.
+    for (int tried = 0; tried < cells; ++tried) {
+        cell = ((cell + step) % cells + cells) % cells;
+        if (!isRowHidden(cell / kChannelColumns))
+            break;
+    }
     moveTo(cell / kChannelColumns, cell % kChannelColumns);
 }
 
@@ -198,8 +203,11 @@ QList<int> ChannelGrid::selectedRows() const
     if (!selectionModel())
         return rows;
     const QModelIndexList selected = selectionModel()->selectedRows();
-    for (const QModelIndex &index : selected)
-        rows.append(index.row());
+    for (const QModelIndex &index : selected) {
+        // A range of rows selected across hidden ones holds those too.
+        if (!isRowHidden(index.row()))
+            rows.append(index.row());
+    }
     std::sort(rows.begin(), rows.end());
     return rows;
 }
@@ -266,7 +274,10 @@ bool ChannelGrid::extendByKey(QKeyEvent *event)
     default:
         return false;
     }
-    const int row = qBound(0, qMax(0, currentIndex().row()) + step, model()->rowCount() - 1);
+    int row = qBound(0, qMax(0, currentIndex().row()) + step, model()->rowCount() - 1);
+    const int direction = step < 0 ? -1 : 1;
+    while (isRowHidden(row) && row + direction >= 0 && row + direction < model()->rowCount())
+        row += direction;
     setFocus();
     selectRowsTo(row, Qt::ShiftModifier);
     return true;

@@ -36,7 +36,7 @@ public:
 
     // Row selection, on once the model is set.
     void enableRowSelection();
-    // The selected rows in order; empty when none is selected.
+    // The selected rows shown, in order; empty when none is selected.
     QList<int> selectedRows() const;
     // Selects rows (none: ends the row selection) and makes current the cell of the
     // first of them in the current column.

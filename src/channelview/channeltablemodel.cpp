@@ -4,16 +4,27 @@
 #include "channels/channelcolumns.h"
 #include "document/programdoc.h"
 
+#include <QApplication>
+#include <QBrush>
+#include <QColor>
+#include <QIcon>
+#include <QStyle>
+
 ChannelTableModel::ChannelTableModel(CProgramDoc *document, bool chinese, QObject *parent)
     : QAbstractTableModel(parent)
     , m_document(document)
     , m_chinese(chinese)
+    , m_marks(ImageMap::kChannelCount)
+    , m_worst(ImageMap::kChannelCount, -1)
 {
     if (document) {
         connect(document, &CProgramDoc::rowsChanged, this, &ChannelTableModel::onRowsChanged);
         connect(document, &CProgramDoc::stateReset, this,
             [this] { onRowsChanged(0, ImageMap::kChannelCount - 1); });
+        // Narrowed or widened limits mark and unmark channels at once.
+        connect(document, &CProgramDoc::bandsChanged, this, &ChannelTableModel::updatePlanProblems);
     }
+    updatePlanProblems();
 }
 
 int ChannelTableModel::rowCount(const QModelIndex &parent) const
@@ -50,6 +61,8 @@ QVariant ChannelTableModel::headerData(int section, Qt::Orientation orientation,
 {
     if (role == Qt::TextAlignmentRole)
         return int(Qt::AlignCenter);
+    if (orientation == Qt::Vertical && role != Qt::DisplayRole)
+        return rowMark(section, role);
     if (role != Qt::DisplayRole)
         return QVariant();
     if (orientation == Qt::Vertical)
@@ -92,4 +105,49 @@ void ChannelTableModel::onRowsChanged(int first, int last)
 {
     Q_EMIT dataChanged(
         index(first, 0), index(last, kChannelColumns - 1), {Qt::DisplayRole, Qt::EditRole});
+    updatePlanProblems();
+}
+
+void ChannelTableModel::updatePlanProblems()
+{
+    m_problems = m_document
+        ? CheckChannelPlan(m_document->rows(), LimitsOf(m_document->bands()), m_chinese)
+        : QList<PlanProblem>();
+    QVector<QStringList> marks(ImageMap::kChannelCount);
+    QVector<int> worst(ImageMap::kChannelCount, -1);
+    for (const PlanProblem &problem : m_problems) {
+        marks[problem.record].append(problem.text);
+        const int severity = int(problem.severity); // Error (0) is worse than Warning
+        if (worst[problem.record] < 0 || severity < worst[problem.record])
+            worst[problem.record] = severity;
+    }
+    int first = -1, last = -1;
+    for (int record = 0; record < ImageMap::kChannelCount; ++record) {
+        if (marks[record] != m_marks[record] || worst[record] != m_worst[record]) {
+            first = first < 0 ? record : first;
+            last = record;
+        }
+    }
+    m_marks = marks;
+    m_worst = worst;
+    if (first >= 0)
+        Q_EMIT headerDataChanged(Qt::Vertical, first, last);
+}
+
+QVariant ChannelTableModel::rowMark(int record, int role) const
+{
+    if (record < 0 || record >= ImageMap::kChannelCount || m_worst[record] < 0)
+        return QVariant();
+    const bool error = PlanSeverity(m_worst[record]) == PlanSeverity::Error;
+    switch (role) {
+    case Qt::DecorationRole:
+        return QApplication::style()->standardIcon(
+            error ? QStyle::SP_MessageBoxCritical : QStyle::SP_MessageBoxWarning);
+    case Qt::BackgroundRole:
+        return QBrush(error ? QColor(0xFF, 0xC8, 0xC8) : QColor(0xFF, 0xE8, 0xA0));
+    case Qt::ToolTipRole:
+        return m_marks[record].join(QLatin1Char('\n'));
+    default:
+        return QVariant();
+    }
 }

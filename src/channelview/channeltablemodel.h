@@ -4,10 +4,14 @@
 // document. A refused text makes setData return false (after Enter the current
 // cell then stays) and is reported by entryRefused, which the view turns into
 // its message box once the commit is over.
+// The row labels carry the marks of the channel plan's check: an icon and a
+// colour by severity, the problems in the tool tip, kept up to date with the
+// table and the band limits.
 #pragma once
 
 #include "channels/cellcommit.h"
 #include "channels/channelcodec.h"
+#include "channels/channelplan.h"
 
 #include <QAbstractTableModel>
 #include <QPointer>
@@ -37,6 +41,8 @@ public:
     bool setData(const QModelIndex &index, const QVariant &value, int role = Qt::EditRole) override;
 
     QString text(int row, int column) const;
+    // The problems of the document's channel plan, in order of record.
+    const QList<PlanProblem> &planProblems() const { return m_problems; }
 
 Q_SIGNALS:
     // A typed value was refused: id is the message (61448 / 61456).
@@ -46,7 +52,13 @@ Q_SIGNALS:
 
 private:
     void onRowsChanged(int first, int last);
+    // Checks the plan again; the row labels whose marks changed are repainted.
+    void updatePlanProblems();
+    QVariant rowMark(int record, int role) const;
 
     QPointer<CProgramDoc> m_document;
     bool m_chinese;
+    QList<PlanProblem> m_problems;
+    QVector<QStringList> m_marks; // per record: its problems' texts
+    QVector<int> m_worst; // per record: -1 none, else the PlanSeverity of its worst problem
 };

@@ -3,6 +3,7 @@
 #include "channels/channelcolumns.h"
 #include "channelview/bandlimitboxes.h"
 #include "channelview/channeldelegate.h"
+#include "channelview/channelfindbar.h"
 #include "channelview/channelgrid.h"
 #include "channelview/channelrowcommands.h"
 #include "channelview/channeltablemodel.h"
@@ -11,8 +12,10 @@
 #include "grid/gridsetup.h"
 #include "settings/language.h"
 #include "settings/messages.h"
+#include "settings/usersettings.h"
 #include "uiservices/uiservices.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QFileInfo>
 #include <QHeaderView>
@@ -58,6 +61,8 @@ CProgramView::CProgramView(CProgramDoc *document, QWidget *parent)
     layout->setContentsMargins(12, 10, 12, 12);
     layout->setSpacing(8);
     layout->addWidget(m_bands);
+    m_find = new ChannelFindBar(m_grid, this);
+    layout->addWidget(m_find);
     layout->addWidget(m_grid, 1);
     setFocusProxy(m_grid);
 
@@ -69,13 +74,20 @@ CProgramView::CProgramView(CProgramDoc *document, QWidget *parent)
     connect(m_model, &ChannelTableModel::channelCleared, this,
         [this](int record) { Q_EMIT statusMessage(ChannelRowCommands::clearedText({record})); });
     setUpRowCommands();
+    setUpFind();
     connect(m_bands, &BandLimitBoxes::boxLeft, this, &CProgramView::commitBands);
     if (document) {
         connect(document, &CProgramDoc::stateReset, this, &CProgramView::RefreshFromImage);
         connect(document, &CProgramDoc::bandsChanged, this, &CProgramView::showBands);
         connect(document, &CProgramDoc::receivingChanged, this, &CProgramView::setReceiving);
         setReceiving(document->isReceiving());
+        // After the change is through: a commit may be under way in the grid.
+        connect(document, &CProgramDoc::rowsChanged, this, &CProgramView::applyHiddenRows,
+            Qt::QueuedConnection);
+        connect(document, &CProgramDoc::stateReset, this, &CProgramView::applyHiddenRows,
+            Qt::QueuedConnection);
     }
+    setHideEmptyChannels(UserSettings::hideEmptyChannels());
 }
 
 CProgramView::~CProgramView()
@@ -116,6 +128,57 @@ void CProgramView::setUpRowCommands()
             m_grid->selectRows({row});
         m_rows->showContextMenu(labels->mapToGlobal(pos));
     });
+}
+
+void CProgramView::setUpFind()
+{
+    const struct
+    {
+        QKeySequence key;
+        int step;
+    } keys[] = {{QKeySequence::Find, 0}, {Qt::Key_F3, 1}, {Qt::SHIFT | Qt::Key_F3, -1}};
+    for (const auto &key : keys) {
+        auto *action = new QAction(this);
+        action->setShortcut(key.key);
+        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        addAction(action);
+        connect(action, &QAction::triggered, this, [this, step = key.step] {
+            if (step == 0)
+                m_find->open();
+            else
+                m_find->findNext(step);
+        });
+    }
+}
+
+void CProgramView::setHideEmptyChannels(bool hide)
+{
+    m_hideEmpty = hide;
+    applyHiddenRows();
+}
+
+void CProgramView::applyHiddenRows()
+{
+    if (!m_document)
+        return;
+    for (int row = 0; row < ImageMap::kChannelCount; ++row) {
+        const bool hidden = m_hideEmpty && m_document->rowTexts(row)[kColRx].isEmpty();
+        if (m_grid->isRowHidden(row) != hidden)
+            m_grid->setRowHidden(row, hidden);
+    }
+    const QModelIndex current = m_grid->currentIndex();
+    if (!current.isValid() || !m_grid->isRowHidden(current.row()))
+        return;
+    m_grid->closeOpenEditor();
+    for (int step : {1, -1}) {
+        for (int row = current.row() + step; row >= 0 && row < ImageMap::kChannelCount;
+             row += step) {
+            if (!m_grid->isRowHidden(row)) {
+                m_grid->setCurrentIndex(m_model->index(row, current.column()));
+                return;
+            }
+        }
+    }
 }
 
 void CProgramView::loadFrameIcon()

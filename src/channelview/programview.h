@@ -4,6 +4,9 @@
 // document's signals and turns refused entries into message boxes. Rows are
 // selected, cut, copied, pasted, moved and sorted through ChannelRowCommands, from
 // the context menu of the grid and its row labels or from the keyboard.
+// A find bar (Ctrl+F, F3, Shift+F3) sits between the boxes and the grid. With
+// empty channels hidden, the grid shows only the rows that hold a channel, each
+// under its own channel number; the commands act on the rows shown.
 #pragma once
 
 #include "channels/bandlimits.h"
@@ -13,6 +16,7 @@
 
 class BandLimitBoxes;
 class CProgramDoc;
+class ChannelFindBar;
 class ChannelGrid;
 class ChannelRowCommands;
 class ChannelTableModel;
@@ -41,6 +45,12 @@ public:
     BandLimitBoxes *bandBoxes() const { return m_bands; }
     ChannelTableModel *model() const { return m_model; }
     ChannelRowCommands *rowCommands() const { return m_rows; }
+    ChannelFindBar *findBar() const { return m_find; }
+
+    // Hides the rows without a channel (true) or shows every row. A view starts
+    // with the per-user setting.
+    void setHideEmptyChannels(bool hide);
+    bool hidesEmptyChannels() const { return m_hideEmpty; }
 
     QSize sizeHint() const override;
 
@@ -66,10 +76,16 @@ private:
     void setUpRowCommands();
     // A read starts (editors close, band boxes turn read-only) or ends.
     void setReceiving(bool receiving);
+    void setUpFind();
+    // Hides or shows each row by what it holds now; a current cell in a row that
+    // went out of sight moves to the next row shown.
+    void applyHiddenRows();
 
     QPointer<CProgramDoc> m_document;
     BandLimitBoxes *m_bands = nullptr;
     ChannelTableModel *m_model = nullptr;
     ChannelGrid *m_grid = nullptr;
     ChannelRowCommands *m_rows = nullptr;
+    ChannelFindBar *m_find = nullptr;
+    bool m_hideEmpty = false;
 };

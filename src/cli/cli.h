@@ -19,7 +19,7 @@ namespace Cli {
 constexpr int kExitOk = 0;
 constexpr int kExitFailure = 1;
 constexpr int kExitUsage = 2;
-constexpr int kExitDiffTrouble = 2; // diff: 0 the same, 1 different, 2 any trouble
+constexpr int kExitDiffTrouble = 2; // diff and check: 0 the same / sound, 1 not, 2 any trouble
 
 // Each command gets the arguments after its name.
 int New(const QStringList &args);
@@ -36,6 +36,7 @@ int Simulate(const QStringList &args);
 int Print(const QStringList &args);
 int Diff(const QStringList &args);
 int Backups(const QStringList &args);
+int Check(const QStringList &args);
 
 // Prints "htprog-cli: <message>" on stderr, control characters written out, and
 // returns kExitFailure.

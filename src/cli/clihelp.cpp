@@ -46,6 +46,12 @@ const QList<std::pair<QString, Text>> &texts()
             {"the channel table as the program's grid shows it", "",
                 "  --json         an array of 200 objects: ch, rx, tx, rx_tone, tx_tone,\n"
                 "                 power, lock, scan, bandwidth, name\n"}},
+        {QStringLiteral("check"),
+            {"the problems of the channel plan, one per line",
+                "Each line: channel, severity (error or warning), kind (out-of-band,\n"
+                "duplicate, off-step or duplicate-name) and what is wrong, separated by\n"
+                "tabs. Exit status: 0 no problems, 1 problems, 2 trouble.\n",
+                "  --json         an array of objects: ch, severity, kind, text\n"}},
         {QStringLiteral("features"),
             {"the optional features as the print-out names them", "",
                 "  --json         one object: English names, values in the chosen language\n"}},

@@ -46,6 +46,8 @@ const std::map<QString, Command> &commands()
             {Cli::SquelchWrite, "squelch-write [--port P] FILE", false}},
         {QStringLiteral("channels"),
             {Cli::Channels, "channels FILE [--json] [--lang en|zh]", false}},
+        {QStringLiteral("check"),
+            {Cli::Check, "check FILE [--json] [--lang en|zh]", false, Cli::kExitDiffTrouble}},
         {QStringLiteral("features"),
             {Cli::Features, "features FILE [--json] [--lang en|zh]", false}},
         {QStringLiteral("export"),

@@ -88,4 +88,16 @@ void setVerifyAfterWrite(bool verify)
     s.setValue(QStringLiteral("VerifyAfterWrite"), verify);
 }
 
+bool hideEmptyChannels()
+{
+    Store s;
+    return s.value(QStringLiteral("HideEmptyChannels"), false).toBool();
+}
+
+void setHideEmptyChannels(bool hide)
+{
+    Store s;
+    s.setValue(QStringLiteral("HideEmptyChannels"), hide);
+}
+
 } // namespace UserSettings
