@@ -23,6 +23,12 @@ using TitleFunction = std::function<void(const QString &title)>;
 // the button pressed. An empty caption means the application name.
 QMessageBox::StandardButton message(QWidget *parent, const QString &caption, const QString &text,
     QMessageBox::Icon icon, QMessageBox::StandardButtons buttons = QMessageBox::Ok);
+// As message, for a question about something that may end by itself (a running
+// transfer): when subject is destroyed while the question is open, the box goes
+// away and NoButton is returned, whatever the answer, as it no longer applies.
+QMessageBox::StandardButton messageWhile(const QObject *subject, QWidget *parent,
+    const QString &caption, const QString &text, QMessageBox::Icon icon,
+    QMessageBox::StandardButtons buttons);
 // A failure of the core in its words, as a warning with an OK button.
 void showFailure(QWidget *parent, const Status &failure);
 void help(int context);
