@@ -1,5 +1,7 @@
 #include "dialogview/transferworker.h"
 
+#include "link/squelchtransfer.h"
+
 TransferWorker::TransferWorker(Kind kind, const QString &portName, const MemoryImage &image,
     const std::atomic<bool> &cancel, QObject *questionContext, std::function<bool()> question)
     : m_kind(kind)
@@ -12,6 +14,18 @@ TransferWorker::TransferWorker(Kind kind, const QString &portName, const MemoryI
 
 void TransferWorker::run()
 {
+    const StopRequest stop = [this] { return shouldStop(); };
+    if (m_kind == Kind::SquelchRead) {
+        MemoryImage staging = m_image;
+        m_outcome = ReadSquelchBlock(m_portName, staging, stop);
+        if (m_outcome.ok())
+            m_image = staging;
+        return;
+    }
+    if (m_kind == Kind::SquelchWrite) {
+        m_outcome = WriteSquelchBlock(m_portName, m_image, stop);
+        return;
+    }
     if (m_kind != Kind::Read) {
         // What is about to be sent is kept first: a write that goes wrong half way
         // leaves the radio with neither the old nor the new data.
