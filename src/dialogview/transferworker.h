@@ -35,21 +35,30 @@ public:
     // After a successful read (of the whole image or of the squelch block): the
     // image given with the radio's bytes. Otherwise the image given.
     const MemoryImage &image() const { return m_image; }
-    // The copy of the image read, or of the image about to be sent.
+    // The copy of the image read, or of the image about to be sent, and its path
+    // (empty when none was kept). The copy of a write that did not complete is
+    // noted as such in the store, with the block where it ended.
     const Status &backup() const { return m_backup; }
+    QString backupPath() const { return m_backupPath; }
     // After a verification that found other bytes: the copy of what the radio
     // holds, and its path.
     const Status &readBackCopy() const { return m_readBackCopy; }
     QString readBackPath() const { return m_readBackPath; }
 
     void progress(int position) override;
+    void entryAttempt(int attempt, int attempts) override;
+    void connected() override;
     bool shouldStop() override;
     bool retryAfterCommunicationError() override;
 
 Q_SIGNALS:
     void progressChanged(int position);
+    void entryAttemptChanged(int attempt, int attempts);
+    void connectedToRadio();
 
 private:
+    void noteUnfinishedWrite();
+
     const Kind m_kind;
     const QString m_portName;
     MemoryImage m_image;
@@ -59,6 +68,9 @@ private:
     Status m_outcome;
     VerifiedWriteOutcome m_written;
     Status m_backup;
+    QString m_backupPath;
+    bool m_writeConnected = false; // the write's handshake was done
+    int m_writePosition = 0; // the write's last progress step
     Status m_readBackCopy;
     QString m_readBackPath;
 };

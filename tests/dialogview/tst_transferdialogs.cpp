@@ -5,6 +5,7 @@
 #include "channelview/bandlimitboxes.h"
 #include "channelview/channeltablemodel.h"
 #include "channelview/programview.h"
+#include "dialogview/backupsdlg.h"
 #include "dialogview/dialogcommands.h"
 #include "dialogview/optionfeaturesdlg.h"
 #include "dialogview/processdlg.h"
@@ -117,6 +118,8 @@ private Q_SLOTS:
     void readLocksEditing();
     void radioOverPseudoTerminal_data();
     void radioOverPseudoTerminal();
+    void unfinishedWriteLabelsItsCopy_data();
+    void unfinishedWriteLabelsItsCopy();
 };
 
 void TestTransferDialogs::initTestCase()
@@ -447,6 +450,54 @@ void TestTransferDialogs::radioOverPseudoTerminal()
     QVERIFY(s.doc.image() == before); // a failed read leaves the document as it was
     QVERIFY(!s.doc.IsModified());
     QVERIFY(g_bNewImage);
+}
+
+void TestTransferDialogs::unfinishedWriteLabelsItsCopy_data()
+{
+    QTest::addColumn<QString>("fault"); // "cancel": Cancel while it runs
+    QTest::addColumn<QString>("label"); // a pattern
+
+    // The 8-byte block 298 is the first of progress step 150.
+    QTest::newRow("no acknowledgement of block 298")
+        << "no-ack@298"
+        << "^Write failed at block 150: radio holds a mix$";
+    QTest::newRow("the port does not open")
+        << ""
+        << "^Write failed before the first block: radio unchanged$";
+    QTest::newRow("cancelled part way")
+        << "cancel"
+        << "^Write cancelled after block [1-9][0-9]*: radio holds a mix$";
+}
+
+// The copy kept before a write that then ended part way is not listed as sent:
+// the radio holds some new and some old blocks.
+void TestTransferDialogs::unfinishedWriteLabelsItsCopy()
+{
+    QFETCH(QString, fault);
+    QFETCH(QString, label);
+    const bool cancel = fault == QLatin1String("cancel");
+    ServedRadio radio(RadioMemory(), cancel ? FaultPlan {} : Faults({fault}), cancel);
+    g_strComPort = fault.isEmpty() ? QStringLiteral("/dev/htprog-no-such-port") : radio.path();
+    UserSettings::setVerifyAfterWrite(true);
+    MessageRecorder messages;
+    Session s;
+
+    DialogCommands::WriteToRadio(&s.view, &s.doc);
+    QPointer<CProcessDlg> dialog = DialogCommands::TransferDialog();
+    if (cancel) {
+        QTest::mouseClick(dialog->okButton(), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(dialog->countText()->text().toInt() >= 2, kTransferTimeoutMs);
+        QTest::mouseClick(dialog->cancelButton(), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(dialog.isNull(), kTransferTimeoutMs);
+    } else {
+        runToEnd(dialog);
+    }
+
+    const BackupEntry sent = OnlyBackup();
+    QCOMPARE(sent.kind, BackupKind::Sent);
+    QCOMPARE(ReadFile(sent.path), Bytes(s.doc.image())); // the copy itself is what was to go
+    const QString shown = CBackupsDlg::kindText(sent);
+    QVERIFY2(QRegularExpression(label).match(shown).hasMatch(), qPrintable(shown));
 }
 
 QTEST_MAIN(TestTransferDialogs)
