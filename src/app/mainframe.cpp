@@ -200,8 +200,10 @@ void CMainFrame::openTransfer(CChildFrame *child, bool write)
     child->commitPendingEdits();
     CProcessDlg *dialog = write ? DialogCommands::WriteToRadio(this, child->document())
                                 : DialogCommands::ReadFromRadio(this, child->document());
-    if (dialog)
-        connect(dialog, &CProcessDlg::transferStarting, child, &CChildFrame::commitPendingEdits);
+    if (!dialog)
+        return;
+    connect(dialog, &CProcessDlg::transferStarting, child, &CChildFrame::commitPendingEdits);
+    connect(dialog, &CProcessDlg::statusReport, this, &CMainFrame::showStatus);
 }
 
 void CMainFrame::connectViewCommands()

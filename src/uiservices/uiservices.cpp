@@ -1,5 +1,6 @@
 #include "uiservices/uiservices.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QPointer>
 
@@ -17,6 +18,20 @@ QMessageBox::StandardButton message(QWidget *parent, const QString &caption, con
     if (s_message)
         return s_message(parent, title, text, icon, buttons);
     QMessageBox box(icon, title, text, buttons, parent);
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+QMessageBox::StandardButton message(QWidget *parent, const QString &caption, const QString &text,
+    QMessageBox::Icon icon, QMessageBox::StandardButtons buttons, const ButtonTexts &buttonTexts)
+{
+    const QString title = caption.isEmpty() ? QApplication::applicationDisplayName() : caption;
+    if (s_message)
+        return s_message(parent, title, text, icon, buttons);
+    QMessageBox box(icon, title, text, buttons, parent);
+    for (const auto &[button, label] : buttonTexts) {
+        if (QAbstractButton *shown = box.button(button))
+            shown->setText(label);
+    }
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
