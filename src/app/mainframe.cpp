@@ -223,8 +223,10 @@ void CMainFrame::openTransfer(CChildFrame *child, bool write)
     child->commitPendingEdits();
     CProcessDlg *dialog = write ? DialogCommands::WriteToRadio(this, child->document())
                                 : DialogCommands::ReadFromRadio(this, child->document());
-    if (dialog)
-        connect(dialog, &CProcessDlg::transferStarting, child, &CChildFrame::commitPendingEdits);
+    if (!dialog)
+        return;
+    connect(dialog, &CProcessDlg::transferStarting, child, &CChildFrame::commitPendingEdits);
+    connect(dialog, &CProcessDlg::statusReport, this, &CMainFrame::showStatus);
 }
 
 void CMainFrame::connectViewCommands()
@@ -329,17 +331,24 @@ void CMainFrame::closeThen(std::function<void()> then)
 
 bool CMainFrame::transferAllowsClose()
 {
-    CProcessDlg *transfer = DialogCommands::TransferDialog();
+    const QPointer<CProcessDlg> transfer = DialogCommands::TransferDialog();
     if (!transfer || !transfer->isRunning())
         return true;
-    const auto answer = UiServices::message(this, QString(),
+    // The question goes away by itself when the transfer ends meanwhile: the
+    // close then goes on as it does without a transfer, asking about unsaved edits.
+    const auto answer = UiServices::messageWhile(transfer, this, QString(),
         tr("A transfer with the radio is still running.\n"
            "Cancel the transfer and close the program?"),
         QMessageBox::Question, QMessageBox::Yes | QMessageBox::No);
+    if (answer == QMessageBox::No)
+        return false;
+    if (!transfer || !transfer->isRunning())
+        return true;
     if (answer != QMessageBox::Yes)
         return false;
     // The transfer stops at its next poll point and its dialog goes; only then
-    // does the close go on, so no transfer is left without its window.
+    // does the close go on (with its questions about unsaved edits), so no
+    // transfer is left without its window.
     m_closeWaitsForTransfer = true;
     connect(transfer, &QObject::destroyed, this, [this] {
         QTimer::singleShot(0, this, [this] {

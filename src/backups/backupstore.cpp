@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <algorithm>
@@ -35,6 +36,43 @@ bool Newer(const BackupEntry &x, const BackupEntry &y)
     if (x.sequence != y.sequence)
         return x.sequence > y.sequence;
     return x.path > y.path;
+}
+
+const QString kNoteSuffix = QStringLiteral(".end");
+
+QString WriteEndKindName(WriteEnd::Kind kind)
+{
+    return kind == WriteEnd::Kind::Cancelled ? QStringLiteral("cancelled")
+                                             : QStringLiteral("failed");
+}
+
+// A note that cannot be read, or says something unknown, leaves the copy as sent.
+WriteEnd ReadWriteEnd(const QString &copyPath)
+{
+    WriteEnd end;
+    QFile file;
+    if (!OpenRegularFile(file, copyPath + kNoteSuffix).ok())
+        return end;
+    constexpr qint64 kLongestNote = 256;
+    const QList<QByteArray> lines = file.read(kLongestNote).split('\n');
+    WriteEnd read;
+    bool known = false;
+    for (const QByteArray &line : lines) {
+        const QString text = QString::fromLatin1(line).trimmed();
+        if (text == QLatin1String("end=") + WriteEndKindName(WriteEnd::Kind::Failed)) {
+            read.kind = WriteEnd::Kind::Failed;
+            known = true;
+        } else if (text == QLatin1String("end=") + WriteEndKindName(WriteEnd::Kind::Cancelled)) {
+            read.kind = WriteEnd::Kind::Cancelled;
+            known = true;
+        } else if (text.startsWith(QLatin1String("block="))) {
+            bool number = false;
+            const int block = text.mid(6).toInt(&number);
+            if (number && block >= 0)
+                read.block = block;
+        }
+    }
+    return known ? read : end;
 }
 
 void ReadContents(BackupEntry &entry)
@@ -154,12 +192,30 @@ QVector<BackupEntry> BackupStore::entries(bool readContents) const
         // time zone. A copy the user made later, or a link, is not the store's.
         entry.own = info.isFile() && !info.isSymLink() && info.size() == kImageSize
             && qAbs(entry.time.secsTo(entry.fileTime)) <= kDaySeconds;
-        if (readContents)
+        if (readContents) {
             ReadContents(entry);
+            if (entry.kind == BackupKind::Sent)
+                entry.writeEnd = ReadWriteEnd(entry.path);
+        }
         found.append(entry);
     }
     std::sort(found.begin(), found.end(), Newer);
     return found;
+}
+
+Status BackupStore::noteWriteEnd(const QString &copyPath, const WriteEnd &end) const
+{
+    if (end.kind == WriteEnd::Kind::Complete)
+        return Status();
+    const QByteArray note = "end=" + WriteEndKindName(end.kind).toLatin1()
+        + "\nblock=" + QByteArray::number(end.block) + '\n';
+    const Status written = SaveFileBytes(copyPath + kNoteSuffix, note);
+    if (written.ok())
+        return written;
+    return Failure(
+        written.kind(), QT_TRANSLATE_NOOP("BackupStore", "Cannot write a backup in %1: %2."))
+        .arg(QDir::toNativeSeparators(m_folder))
+        .arg(written);
 }
 
 QVector<BackupEntry> BackupStore::list(Status *status) const
@@ -197,7 +253,7 @@ void BackupStore::prune(BackupKind kind, const QString &kept) const
         return x.fileTime != y.fileTime ? x.fileTime > y.fileTime : Newer(x, y);
     });
     for (int i = kKeptPerKind - 1; i < ranked.size(); ++i) {
-        if (ranked[i].fileTime.secsTo(now) > kDaySeconds)
-            QFile::remove(ranked[i].path);
+        if (ranked[i].fileTime.secsTo(now) > kDaySeconds && QFile::remove(ranked[i].path))
+            QFile::remove(ranked[i].path + kNoteSuffix);
     }
 }

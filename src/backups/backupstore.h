@@ -7,6 +7,10 @@
 // younger than a day is never removed. Only the store's own copies are ever
 // removed: named exactly like a copy, a regular 8192-byte file whose file time
 // matches the time in its name. Other files in the folder are never touched.
+// A copy of a write that did not complete has a note beside it
+// (sent-YYYYMMDD-HHMMSS.dat.end, lines "end=failed|cancelled" and "block=N");
+// the copy itself stays an ordinary image file, as every version reads it, and
+// a copy without a note is one that was sent as a whole.
 #pragma once
 
 #include "image/memoryimage.h"
@@ -18,6 +22,17 @@
 
 enum class BackupKind { Radio, Sent };
 
+// How the write of a Sent copy ended.
+struct WriteEnd
+{
+    enum class Kind { Complete, Failed, Cancelled };
+    Kind kind = Kind::Complete;
+    // The progress step (1-509, 16 bytes each) at which a write failed, or the
+    // last one it completed before it was cancelled; 0 when it ended before
+    // the first block, so that the radio holds what it held before.
+    int block = 0;
+};
+
 struct BackupEntry
 {
     QString path;
@@ -28,6 +43,7 @@ struct BackupEntry
     QString powerOnName;
     QDateTime fileTime; // when the file was last written
     bool own = false; // written by the store, as far as the file shows
+    WriteEnd writeEnd; // Sent copies: from the note beside the copy
 };
 
 class BackupStore
@@ -48,6 +64,8 @@ public:
     // keptPath, when given, receives the copy's path (empty when none was kept).
     Status keep(const MemoryImage &image, BackupKind kind, QString *keptPath = nullptr,
         const QDateTime &when = QDateTime::currentDateTime()) const;
+    // Notes beside the copy at copyPath that the write of it did not complete.
+    Status noteWriteEnd(const QString &copyPath, const WriteEnd &end) const;
     // Every copy, newest first. status, when given, receives why the folder
     // could not be read (success when it was, or when it does not exist yet).
     QVector<BackupEntry> list(Status *status = nullptr) const;

@@ -114,10 +114,9 @@ QVector<SettingLine> SettingLines(const MemoryImage &image, bool chinese, const 
     return lines;
 }
 
-void DiffSettings(const MemoryImage &a, const MemoryImage &b, bool chinese,
+void DiffSettings(const QVector<SettingLine> &linesA, const MemoryImage &b, bool chinese,
     const CIniFile &catalogue, ImageDiff &diff, ShownBits &shown)
 {
-    const QVector<SettingLine> linesA = SettingLines(a, chinese, catalogue);
     const QVector<SettingLine> linesB = SettingLines(b, chinese, catalogue);
     for (int i = 0; i < linesA.size(); ++i) {
         if (linesA[i].value == linesB[i].value)
@@ -132,9 +131,50 @@ QByteArray Slice(const MemoryImage &image, int first, int last)
     return QByteArray(reinterpret_cast<const char *>(image.data()) + first, last - first + 1);
 }
 
-void DiffOtherBytes(
-    const MemoryImage &a, const MemoryImage &b, const ShownBits &shown, ImageDiff &diff)
+QString ChannelName(int record, bool chinese)
 {
+    return PickText(chinese, "Channel %1", "信道%1").arg(RowLabel(record).trimmed());
+}
+
+// The owner of one byte that differs in the bits diffBits.
+QStringList ByteOwners(
+    int address, quint8 diffBits, const QVector<SettingLine> &lines, bool chinese)
+{
+    QStringList reading, sharing;
+    for (const SettingLine &line : lines) {
+        for (const ImageBits &bits : line.bits) {
+            if (bits.address != address)
+                continue;
+            (bits.mask & diffBits ? reading : sharing) << line.name;
+        }
+    }
+    if (!reading.isEmpty() || !sharing.isEmpty())
+        return reading.isEmpty() ? sharing : reading;
+    const int channelEnd = kChannelBase + kChannelCount * kChannelSize;
+    if (address >= kChannelBase && address < channelEnd)
+        return {ChannelName((address - kChannelBase) / kChannelSize, chinese)};
+    const int nameEnd = kNameBase + kChannelCount * kNameSize;
+    if (address >= kNameBase && address < nameEnd)
+        return {ChannelName((address - kNameBase) / kNameSize, chinese)};
+    if (address >= kPowerOnNameFill && address < kPowerOnName + kPowerOnNameLength)
+        return {PickText(chinese, "Power-on Name", "开机名称")};
+    if (address >= kSquelchBlock && address < kSquelchBlock + kSquelchBlockSize)
+        return {PickText(chinese, "Sql Adjust", "静噪调节")};
+    return {};
+}
+
+void DiffOtherBytes(const MemoryImage &a, const MemoryImage &b, const ShownBits &shown,
+    const QVector<SettingLine> &lines, bool chinese, ImageDiff &diff)
+{
+    const auto addOwners = [&](ByteRangeDifference &range) {
+        for (int address = range.first; address <= range.last; ++address) {
+            const quint8 bits = a[size_t(address)] ^ b[size_t(address)];
+            for (const QString &owner : ByteOwners(address, bits, lines, chinese)) {
+                if (!range.owners.contains(owner))
+                    range.owners << owner;
+            }
+        }
+    };
     int first = -1;
     for (int address = 0; address <= kImageSize; ++address) {
         const size_t i = size_t(address);
@@ -143,7 +183,8 @@ void DiffOtherBytes(
             first = address;
         if (!differs && first >= 0) {
             const int last = address - 1;
-            diff.otherBytes.append({first, last, Slice(a, first, last), Slice(b, first, last)});
+            diff.otherBytes.append({first, last, Slice(a, first, last), Slice(b, first, last), {}});
+            addOwners(diff.otherBytes.last());
             first = -1;
         }
     }
@@ -159,8 +200,9 @@ ImageDiff DiffImages(
         return diff;
     ShownBits shown {};
     DiffChannels(a, b, chinese, diff, shown);
-    DiffSettings(a, b, chinese, catalogue, diff, shown);
-    DiffOtherBytes(a, b, shown, diff);
+    const QVector<SettingLine> lines = SettingLines(a, chinese, catalogue);
+    DiffSettings(lines, b, chinese, catalogue, diff, shown);
+    DiffOtherBytes(a, b, shown, lines, chinese, diff);
     return diff;
 }
 
@@ -195,6 +237,19 @@ QString ByteValuesText(const QByteArray &bytes)
     return bytes.size() > kShownBytes ? hex + QStringLiteral(" ...") : hex;
 }
 
+QString ByteRangeLine(const ByteRangeDifference &range, bool chinese)
+{
+    constexpr int kNamedOwners = 3;
+    const QString bytes = PickText(chinese, "Bytes %1", "字节 %1").arg(ByteRangeText(range));
+    if (range.owners.isEmpty())
+        return bytes;
+    QStringList named = range.owners.mid(0, kNamedOwners);
+    if (range.owners.size() > kNamedOwners)
+        named << QStringLiteral("...");
+    return PickText(chinese, "%1 (%2)", "%1（%2）")
+        .arg(bytes, named.join(PickText(chinese, ", ", "、")));
+}
+
 QString DiffValueText(const QString &text, bool chinese)
 {
     return text.isEmpty() ? PickText(chinese, "(empty)", "(空)") : text;
@@ -215,7 +270,7 @@ QStringList DiffLines(
     for (const SettingDifference &s : diff.settings)
         lines << QStringLiteral("%1: %2").arg(s.name, values(s.a, s.b));
     for (const ByteRangeDifference &r : diff.otherBytes)
-        lines << PickText(chinese, "Bytes %1", "字节 %1").arg(ByteRangeText(r));
+        lines << ByteRangeLine(r, chinese);
     if (lines.size() > maxLines) {
         const qsizetype left = lines.size() - maxLines;
         lines.resize(maxLines);

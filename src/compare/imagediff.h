@@ -39,6 +39,11 @@ struct ByteRangeDifference
     int last = 0; // inclusive
     QByteArray a; // the bytes first..last of image A
     QByteArray b;
+    // What the bytes belong to, in the chosen language, in address order: the
+    // settings that read the differing bits (or share the byte), the channel
+    // whose record or name slot holds them, "Sql Adjust" for the rest of the
+    // calibration block. Empty for bytes nothing owns.
+    QStringList owners;
 };
 
 struct ImageDiff
@@ -63,6 +68,9 @@ QString ByteRangeText(const ByteRangeDifference &range);
 QString ByteValuesText(const QByteArray &bytes);
 // A value as a list of differences shows it: "(empty)" for an empty text.
 QString DiffValueText(const QString &text, bool chinese);
+// A range as a list of differences names it: "Bytes 0x0018 (Channel 1)"; at
+// most three owners are named, then "...".
+QString ByteRangeLine(const ByteRangeDifference &range, bool chinese);
 // One line per difference in the chosen language, channels first:
 // "Channel 1, Rx Frequency: sent 140.00000, radio 140.00100", with titleA and
 // titleB naming the two images. After maxLines lines one more says how many

@@ -77,10 +77,30 @@ CBackupsDlg::CBackupsDlg(
     resize(620, 420);
 }
 
-QString CBackupsDlg::kindText(BackupKind kind)
+QString CBackupsDlg::kindText(const BackupEntry &entry)
 {
-    return kind == BackupKind::Radio ? LangText("Read from the radio", "从对讲机读取")
-                                     : LangText("Sent to the radio", "写入对讲机");
+    if (entry.kind == BackupKind::Radio)
+        return LangText("Read from the radio", "从对讲机读取");
+    const int block = entry.writeEnd.block;
+    switch (entry.writeEnd.kind) {
+    case WriteEnd::Kind::Complete:
+        break;
+    case WriteEnd::Kind::Failed:
+        if (block == 0)
+            return LangText("Write failed before the first block: radio unchanged",
+                "写入在第一块之前失败：对讲机未改变");
+        return LangText("Write failed at block %1: radio holds a mix",
+            "写入在第 %1 块失败：对讲机中新旧数据混杂")
+            .arg(block);
+    case WriteEnd::Kind::Cancelled:
+        if (block == 0)
+            return LangText("Write cancelled before the first block: radio unchanged",
+                "写入在第一块之前取消：对讲机未改变");
+        return LangText("Write cancelled after block %1: radio holds a mix",
+            "写入在第 %1 块后取消：对讲机中新旧数据混杂")
+            .arg(block);
+    }
+    return LangText("Sent to the radio", "写入对讲机");
 }
 
 QString CBackupsDlg::channelsText(const BackupEntry &entry)
@@ -93,7 +113,7 @@ void CBackupsDlg::fill(const QVector<BackupEntry> &entries)
 {
     for (const BackupEntry &entry : entries) {
         auto *item = new QTreeWidgetItem(m_list,
-            {entry.time.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")), kindText(entry.kind),
+            {entry.time.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")), kindText(entry),
                 channelsText(entry), entry.powerOnName});
         item->setData(0, Qt::UserRole, entry.path);
         item->setToolTip(0, QDir::toNativeSeparators(entry.path));

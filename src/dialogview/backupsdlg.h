@@ -1,7 +1,8 @@
 // File > Open Backup... and the first step of File > Compare With...: the
 // kept backup copies, newest first, with their date and time, whether they were
-// read from the radio or sent to it, their number of channels and the power-on
-// name. A copy that is not a complete image is shown but cannot be chosen. In
+// read from the radio or sent to it (and, for a write that did not complete,
+// where it ended and what the radio holds), their number of channels and the
+// power-on name. A copy that is not a complete image is shown but cannot be chosen. In
 // the comparison's form "Other File..." ends the dialog to choose any .dat.
 #pragma once
 
@@ -32,7 +33,7 @@ public:
     QString selectedPath() const;
 
     // The texts of one copy as the list shows them.
-    static QString kindText(BackupKind kind);
+    static QString kindText(const BackupEntry &entry);
     static QString channelsText(const BackupEntry &entry);
 
 private:

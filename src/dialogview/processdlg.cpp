@@ -14,11 +14,13 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QThread>
+#include <QTime>
 #include <QVBoxLayout>
 
 namespace {
@@ -26,6 +28,27 @@ constexpr int kInitialRange = 305; // replaced by every transfer before its firs
 constexpr int kProgressId = 1001;
 constexpr int kCountId = 1009;
 constexpr int kVerifyId = 1010;
+constexpr int kStepId = 1011;
+constexpr int kBytesPerStep = 16;
+
+// What to do before OK, on the port the transfer will open.
+QString InstructionText(const QString &port)
+{
+    if (port == SimulatedPortName())
+        return LangText("The simulated radio — press OK to start", "模拟对讲机 — 按“确定”开始");
+    if (port.isEmpty())
+        return LangText("Connect the cable, switch the radio on, then press OK",
+            "请连接数据线并打开对讲机电源，然后按“确定”");
+    return LangText("Radio on %1 — connect the cable, switch the radio on, then press OK",
+        "对讲机端口 %1 — 请连接数据线并打开对讲机电源，然后按“确定”")
+        .arg(QDir::toNativeSeparators(port));
+}
+
+// "4" for 4 KB of the image at a progress position (16 bytes a step).
+QString Kilobytes(int position)
+{
+    return QString::number((position * kBytesPerStep + 512) / 1024);
+}
 } // namespace
 
 CProcessDlg::CProcessDlg(CProgramDoc *document, Direction direction, QWidget *parent)
@@ -41,6 +64,10 @@ CProcessDlg::CProcessDlg(CProgramDoc *document, Direction direction, QWidget *pa
     m_strTitle = direction == Direction::Read ? LangText("Read Data", "读数据")
                                               : LangText("Write Data", "写数据");
     setWindowTitle(m_strTitle);
+
+    m_step = new QLabel(InstructionText(g_strComPort), this);
+    m_step->setWordWrap(true);
+    DialogHelp::SetHelpId(m_step, kStepId);
 
     m_progress = new QProgressBar(this);
     m_progress->setRange(0, kInitialRange);
@@ -67,6 +94,8 @@ CProcessDlg::CProcessDlg(CProgramDoc *document, Direction direction, QWidget *pa
     row->addWidget(m_cancel);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(30, 24, 30, 16);
+    layout->addWidget(m_step);
+    layout->addSpacing(6);
     layout->addWidget(m_progress);
     if (direction == Direction::Write) {
         m_verify = new QCheckBox(LangText("Verify after writing", "写入后校验"), this);
@@ -74,7 +103,7 @@ CProcessDlg::CProcessDlg(CProgramDoc *document, Direction direction, QWidget *pa
         DialogHelp::SetHelpId(m_verify, kVerifyId);
         connect(m_verify, &QCheckBox::toggled, this, &UserSettings::setVerifyAfterWrite);
         layout->addSpacing(6);
-        layout->addWidget(m_verify);
+        layout->addWidget(m_verify, 0, Qt::AlignLeft); // as wide as its text
     }
     layout->addSpacing(12);
     layout->addLayout(row);
@@ -154,6 +183,10 @@ void CProcessDlg::RunTransfer()
     m_worker = new TransferWorker(
         kind, m_portName, m_document->image(), m_bCancel, this, [this] { return askRetry(); });
     connect(m_worker, &TransferWorker::progressChanged, this, &CProcessDlg::onProgress);
+    connect(m_worker, &TransferWorker::entryAttemptChanged, this, &CProcessDlg::onEntryAttempt);
+    connect(m_worker, &TransferWorker::connectedToRadio, this, &CProcessDlg::onConnected);
+    m_step->setText(
+        LangText("Opening %1…", "正在打开 %1…").arg(QDir::toNativeSeparators(m_portName)));
     m_thread = QThread::create([worker = m_worker] { worker->run(); });
     connect(m_thread, &QThread::finished, this, &CProcessDlg::onTransferFinished);
     m_thread->start();
@@ -165,6 +198,37 @@ void CProcessDlg::onProgress(int position)
         setWindowTitle(LangText("Verify Data", "校验数据"));
     m_progress->setValue(position);
     m_count->setText(QString::number(m_progress->value()));
+    if (m_direction == Direction::Read)
+        m_step->setText(
+            LangText("Reading %1 KB of 8 KB", "正在读取 %1 KB，共 8 KB").arg(Kilobytes(position)));
+    else if (position <= kWriteProgressSteps)
+        m_step->setText(
+            LangText("Writing %1 KB of 8 KB", "正在写入 %1 KB，共 8 KB").arg(Kilobytes(position)));
+    else
+        m_step->setText(LangText("Verifying", "正在校验"));
+}
+
+// The verifying read of a write: the write's steps are all done.
+bool CProcessDlg::verifying() const
+{
+    return m_direction == Direction::Write && m_progress->value() >= kWriteProgressSteps;
+}
+
+void CProcessDlg::onEntryAttempt(int attempt, int attempts)
+{
+    const QString waiting = LangText(
+        "Waiting for the radio… attempt %1 of %2", "正在等待对讲机……第 %1 次尝试，共 %2 次")
+                                .arg(attempt)
+                                .arg(attempts);
+    m_step->setText(verifying() ? LangText("Verifying: %1", "校验：%1").arg(waiting) : waiting);
+}
+
+void CProcessDlg::onConnected()
+{
+    if (verifying())
+        m_step->setText(LangText("Verifying", "正在校验"));
+    else
+        onProgress(m_progress->value());
 }
 
 bool CProcessDlg::askRetry()
@@ -182,7 +246,7 @@ void CProcessDlg::showFailure(const Status &outcome)
 
 // After a completed transfer: what the verification found and whether a backup
 // copy could not be kept. Neither turns the transfer itself into a failure.
-void CProcessDlg::reportEnd(const TransferWorker &worker)
+bool CProcessDlg::reportEnd(const TransferWorker &worker)
 {
     const auto warning = [](const Status &copy) {
         return LangText("No backup copy was kept: %1", "未能保留备份：%1").arg(copy.text());
@@ -207,8 +271,43 @@ void CProcessDlg::reportEnd(const TransferWorker &worker)
         icon = QMessageBox::Warning;
     }
     lines.removeAll(QString());
-    if (!lines.isEmpty())
-        UiServices::message(this, QString(), lines.join(QStringLiteral("\n\n")), icon);
+    if (lines.isEmpty())
+        return false;
+    const QString text = lines.join(QStringLiteral("\n\n"));
+    if (m_direction != Direction::Write || worker.written().verify != VerifyResult::Different) {
+        UiServices::message(this, QString(), text, icon);
+        return false;
+    }
+    return UiServices::message(this, QString(), text, icon, QMessageBox::Ok | QMessageBox::Retry,
+               {{QMessageBox::Retry, LangText("Write Again", "再次写入")}})
+        == QMessageBox::Retry;
+}
+
+// The status bar's line after a read or a write that went through.
+void CProcessDlg::reportStatus(const TransferWorker &worker)
+{
+    const QString time = QTime::currentTime().toString(QStringLiteral("HH:mm"));
+    const QString copy = QFileInfo(worker.backupPath()).fileName();
+    const bool kept = worker.backup().ok() && !copy.isEmpty();
+    QString text;
+    if (m_direction == Direction::Read) {
+        text = kept ? LangText("Read from the radio at %1; a copy is kept as %2",
+                   "%1 从对讲机读取；副本保存为 %2")
+                          .arg(time, copy)
+                    : LangText("Read from the radio at %1", "%1 从对讲机读取").arg(time);
+    } else {
+        const VerifyResult verify = worker.written().verify;
+        if (verify == VerifyResult::Different || verify == VerifyResult::NotVerified)
+            return; // the message says what happened
+        const QString written = verify == VerifyResult::Verified
+            ? LangText("Written to the radio and verified at %1", "%1 写入对讲机并校验无误")
+                  .arg(time)
+            : LangText("Written to the radio at %1", "%1 写入对讲机").arg(time);
+        text = kept ? LangText("%1; what was sent is kept as %2", "%1；发送的数据保存为 %2")
+                          .arg(written, copy)
+                    : written;
+    }
+    Q_EMIT statusReport(text);
 }
 
 void CProcessDlg::onTransferFinished()
@@ -221,8 +320,10 @@ void CProcessDlg::onTransferFinished()
 
     if (outcome.ok() && m_direction == Direction::Read && m_document)
         m_document->replaceFromRadio(m_worker->image());
+    bool again = false;
     if (outcome.ok()) {
-        reportEnd(*m_worker);
+        reportStatus(*m_worker);
+        again = reportEnd(*m_worker);
     } else if (IsPortOpenFailure(outcome) || outcome.kind() == Status::Kind::Interrupted) {
         showFailure(outcome);
     }
@@ -231,6 +332,13 @@ void CProcessDlg::onTransferFinished()
     delete m_worker;
     m_worker = nullptr;
     Q_EMIT transferEnded(outcome.ok());
+    if (again && m_document && !m_bCancel) {
+        m_progress->setValue(0);
+        m_count->setText(QStringLiteral("0"));
+        setWindowTitle(m_strTitle);
+        RunTransfer(); // the same write, with what the document holds now
+        return;
+    }
     m_ok->setEnabled(true);
     close();
 }

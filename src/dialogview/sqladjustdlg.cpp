@@ -4,6 +4,7 @@
 #include "dialogview/portmessages.h"
 #include "dialogview/squelchdelegate.h"
 #include "dialogview/transferguard.h"
+#include "dialogview/transferworker.h"
 #include "document/programdoc.h"
 #include "grid/gridsetup.h"
 #include "link/comport.h"
@@ -13,11 +14,13 @@
 #include "uiservices/dialoghelp.h"
 #include "uiservices/uiservices.h"
 
-#include <QApplication>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QThread>
+#include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -55,10 +58,10 @@ CSqlAdjustDlg::CSqlAdjustDlg(CProgramDoc *document, QWidget *parent)
     m_vhfGrid = makeGrid(kVhfGridId, ImageMap::kVhfSquelchCount, QStringLiteral("VHF (0-127)"));
     m_uhfGrid = makeGrid(kUhfGridId, ImageMap::kUhfSquelchCount, QStringLiteral("UHF (0-127)"));
 
-    auto *ok = new QPushButton(LangText("OK", "确定"), this);
-    auto *cancel = new QPushButton(LangText("Cancel", "取消"), this);
-    auto *read = new QPushButton(LangText("Read", "读"), this);
-    auto *write = new QPushButton(LangText("Write", "写"), this);
+    auto *ok = m_ok = new QPushButton(LangText("OK", "确定"), this);
+    auto *cancel = m_cancel = new QPushButton(LangText("Cancel", "取消"), this);
+    auto *read = m_read = new QPushButton(LangText("Read", "读"), this);
+    auto *write = m_write = new QPushButton(LangText("Write", "写"), this);
     read->setObjectName(QStringLiteral("button%1").arg(kReadId));
     write->setObjectName(QStringLiteral("button%1").arg(kWriteId));
     DialogHelp::SetHelpId(ok, 1);
@@ -155,27 +158,98 @@ void CSqlAdjustDlg::showOutcome(const Status &outcome, bool writeDirection)
     UiServices::message(this, QString(), text, icon);
 }
 
-// The block transfer is short (a few dozen bytes at 9600 baud, about a second
-// when the radio stays silent), so it runs here with a busy cursor.
+void CSqlAdjustDlg::reject()
+{
+    if (m_thread) {
+        m_stop = true; // seen at the next block boundary; the dialog stays
+        return;
+    }
+    QDialog::reject();
+}
+
+CSqlAdjustDlg::~CSqlAdjustDlg()
+{
+    // Only reached with a transfer running when the program itself goes away.
+    if (m_thread) {
+        m_stop = true;
+        m_thread->wait();
+        delete m_thread;
+    }
+    delete m_worker;
+}
+
+void CSqlAdjustDlg::setBusy(bool busy)
+{
+    if (busy) {
+        m_heldWidgets.clear();
+        for (QWidget *widget : {static_cast<QWidget *>(m_vhfGrid),
+                 static_cast<QWidget *>(m_uhfGrid), static_cast<QWidget *>(m_ok),
+                 static_cast<QWidget *>(m_read), static_cast<QWidget *>(m_write)}) {
+            if (widget->isEnabled()) {
+                m_heldWidgets << widget;
+                widget->setEnabled(false);
+            }
+        }
+        setCursor(Qt::BusyCursor);
+        m_cancel->setFocus();
+        return;
+    }
+    for (QWidget *widget : std::as_const(m_heldWidgets))
+        widget->setEnabled(true);
+    m_heldWidgets.clear();
+    unsetCursor();
+}
+
+// The transfer runs on a worker thread with the image as it is now; the
+// window stays responsive and its Cancel stops the transfer between blocks.
+void CSqlAdjustDlg::startTransfer(bool writeDirection)
+{
+    if (m_thread)
+        return;
+    m_writing = writeDirection;
+    m_stop = false;
+    using Kind = TransferWorker::Kind;
+    m_worker = new TransferWorker(writeDirection ? Kind::SquelchWrite : Kind::SquelchRead,
+        g_strComPort, m_document->image(), m_stop, this, [] { return false; });
+    setBusy(true);
+    m_thread = QThread::create([worker = m_worker] { worker->run(); });
+    connect(m_thread, &QThread::finished, this, &CSqlAdjustDlg::onTransferFinished);
+    m_thread->start();
+}
+
+void CSqlAdjustDlg::onTransferFinished()
+{
+    m_thread->wait();
+    delete m_thread;
+    m_thread = nullptr;
+    const Status outcome = m_worker->outcome();
+    // Only the calibration block comes from the radio.
+    MemoryImage updated = m_document->image();
+    const auto block = m_worker->image().begin() + ImageMap::kSquelchBlock;
+    std::copy(
+        block, block + ImageMap::kSquelchBlockSize, updated.begin() + ImageMap::kSquelchBlock);
+    delete m_worker;
+    m_worker = nullptr;
+    setBusy(false);
+    if (outcome.ok() && !m_writing)
+        m_document->changeBytes(updated, LangText("Read squelch levels", "读静噪数据"));
+    // A Cancel ends silently: the user has just chosen that end.
+    if (outcome.kind() != Status::Kind::Cancelled)
+        showOutcome(outcome, m_writing);
+    if (outcome.ok() && !m_writing)
+        loadGrids();
+    Q_EMIT transferEnded();
+}
+
 void CSqlAdjustDlg::onRead()
 {
-    MemoryImage staging = m_document->image();
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const Status outcome = ReadSquelchBlock(g_strComPort, staging);
-    QApplication::restoreOverrideCursor();
-    if (outcome.ok())
-        m_document->changeBytes(staging, LangText("Read squelch levels", "读静噪数据"));
-    showOutcome(outcome, false);
-    if (outcome.ok())
-        loadGrids();
+    startTransfer(false);
 }
 
 void CSqlAdjustDlg::onWrite()
 {
+    if (m_thread)
+        return;
     storeGrids();
-    const MemoryImage image = m_document->image();
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const Status outcome = WriteSquelchBlock(g_strComPort, image);
-    QApplication::restoreOverrideCursor();
-    showOutcome(outcome, true);
+    startTransfer(true);
 }

@@ -9,7 +9,6 @@ namespace {
 
 constexpr char kAck = 0x06;
 const QByteArray kCloneEntry = QByteArrayLiteral("\x02QUIVEX");
-constexpr int kEntryAttempts = 15;
 constexpr int kIdentifyRetryLimit = 5; // beyond this many attempts a failed identification is fatal
 constexpr int kBlockSize = 8;
 constexpr int kReplyHeader = 4; // bytes before the data of a read reply, not examined
@@ -101,14 +100,16 @@ Status CloneEngine::handshake()
     for (;;) {
         if (!poll(kHandshakePolls, 1))
             return Cancelled();
+        m_observer.entryAttempt(attempt, kCloneEntryAttempts);
         const bool entered = enterCloneMode();
         if (m_port.failed())
             return Interrupted();
         if (!entered) {
             m_port.sleep(2);
-            if (++attempt <= kEntryAttempts)
+            if (++attempt <= kCloneEntryAttempts)
                 continue;
         } else if (identify()) {
+            m_observer.connected();
             return Status();
         } else if (m_port.failed() || attempt > kIdentifyRetryLimit) {
             return Interrupted();

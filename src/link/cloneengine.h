@@ -19,6 +19,14 @@ public:
     virtual ~TransferObserver() = default;
     // The new progress position: 1 to 512 for a read, 1 to 509 for a write.
     virtual void progress(int position) { Q_UNUSED(position) }
+    // A clone entry attempt begins: 1 to attempts (from 1 again after Retry).
+    virtual void entryAttempt(int attempt, int attempts)
+    {
+        Q_UNUSED(attempt)
+        Q_UNUSED(attempts)
+    }
+    // The handshake is done: the blocks follow.
+    virtual void connected() { }
     // Tested at every poll point; true ends the transfer as Cancelled.
     virtual bool shouldStop() { return false; }
     // The Retry/Cancel question of message 61451; true answers Retry.
@@ -30,6 +38,7 @@ public:
 // Interrupted (message 61454), or, when the port did not open, the kind of that
 // failure (IsPortOpenFailure) with message 61453 and the port's reason as detail.
 
+constexpr int kCloneEntryAttempts = 15; // before the Retry/Cancel question
 constexpr int kReadProgressSteps = 512; // 1024 blocks, one step per 16 bytes
 constexpr int kWriteProgressSteps = 509; // 1018 blocks below 0x1FF0, one step per 16 bytes
 

@@ -12,6 +12,11 @@ public:
         : m_outer(outer)
     { }
     void progress(int position) override { m_outer.progress(kWriteProgressSteps + position); }
+    void entryAttempt(int attempt, int attempts) override
+    {
+        m_outer.entryAttempt(attempt, attempts);
+    }
+    void connected() override { m_outer.connected(); }
     bool shouldStop() override { return m_outer.shouldStop(); }
     bool retryAfterCommunicationError() override { return m_outer.retryAfterCommunicationError(); }
 

@@ -1,6 +1,8 @@
 #include "uiservices/uiservices.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QPointer>
 
 namespace UiServices {
 namespace {
@@ -17,6 +19,40 @@ QMessageBox::StandardButton message(QWidget *parent, const QString &caption, con
         return s_message(parent, title, text, icon, buttons);
     QMessageBox box(icon, title, text, buttons, parent);
     return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+QMessageBox::StandardButton message(QWidget *parent, const QString &caption, const QString &text,
+    QMessageBox::Icon icon, QMessageBox::StandardButtons buttons, const ButtonTexts &buttonTexts)
+{
+    const QString title = caption.isEmpty() ? QApplication::applicationDisplayName() : caption;
+    if (s_message)
+        return s_message(parent, title, text, icon, buttons);
+    QMessageBox box(icon, title, text, buttons, parent);
+    for (const auto &[button, label] : buttonTexts) {
+        if (QAbstractButton *shown = box.button(button))
+            shown->setText(label);
+    }
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+QMessageBox::StandardButton messageWhile(const QObject *subject, QWidget *parent,
+    const QString &caption, const QString &text, QMessageBox::Icon icon,
+    QMessageBox::StandardButtons buttons)
+{
+    const QPointer<const QObject> alive(subject);
+    if (!alive)
+        return QMessageBox::NoButton;
+    const QString title = caption.isEmpty() ? QApplication::applicationDisplayName() : caption;
+    QMessageBox::StandardButton answer = QMessageBox::NoButton;
+    if (s_message) {
+        answer = s_message(parent, title, text, icon, buttons);
+    } else {
+        QMessageBox box(icon, title, text, buttons, parent);
+        QObject::connect(
+            subject, &QObject::destroyed, &box, [&box] { box.done(QMessageBox::NoButton); });
+        answer = static_cast<QMessageBox::StandardButton>(box.exec());
+    }
+    return alive ? answer : QMessageBox::NoButton;
 }
 
 void showFailure(QWidget *parent, const Status &failure)

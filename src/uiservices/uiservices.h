@@ -5,7 +5,9 @@
 
 #include "status/status.h"
 
+#include <QList>
 #include <QMessageBox>
+#include <QPair>
 #include <QString>
 #include <functional>
 
@@ -23,6 +25,17 @@ using TitleFunction = std::function<void(const QString &title)>;
 // the button pressed. An empty caption means the application name.
 QMessageBox::StandardButton message(QWidget *parent, const QString &caption, const QString &text,
     QMessageBox::Icon icon, QMessageBox::StandardButtons buttons = QMessageBox::Ok);
+// As message, with some standard buttons saying what they do ("Write Again"
+// on Retry); the answer is still the standard button.
+using ButtonTexts = QList<QPair<QMessageBox::StandardButton, QString>>;
+QMessageBox::StandardButton message(QWidget *parent, const QString &caption, const QString &text,
+    QMessageBox::Icon icon, QMessageBox::StandardButtons buttons, const ButtonTexts &buttonTexts);
+// As message, for a question about something that may end by itself (a running
+// transfer): when subject is destroyed while the question is open, the box goes
+// away and NoButton is returned, whatever the answer, as it no longer applies.
+QMessageBox::StandardButton messageWhile(const QObject *subject, QWidget *parent,
+    const QString &caption, const QString &text, QMessageBox::Icon icon,
+    QMessageBox::StandardButtons buttons);
 // A failure of the core in its words, as a warning with an OK button.
 void showFailure(QWidget *parent, const Status &failure);
 void help(int context);

@@ -23,6 +23,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSettings>
@@ -61,6 +62,9 @@ private Q_SLOTS:
     void editMenuRowCommands();
     void exitDuringTransfer_data();
     void exitDuringTransfer();
+    void closeDuringTransferAsksAboutEdits_data();
+    void closeDuringTransferAsksAboutEdits();
+    void questionGoesWithItsSubject();
     void documentWindowSize();
 
 private:
@@ -523,6 +527,101 @@ void TestMainFrame::exitDuringTransfer()
     QCOMPARE(child->document()->image(), before);
     QCOMPARE(m_fixture->launched.size(), restart ? 1 : 0);
 #endif
+}
+
+void TestMainFrame::closeDuringTransferAsksAboutEdits_data()
+{
+    QTest::addColumn<bool>("endFirst");
+    QTest::addColumn<QMessageBox::StandardButton>("saveAnswer");
+    QTest::newRow("Yes before the read ends, then Discard for both documents")
+        << false << QMessageBox::Discard;
+    QTest::newRow("Yes before the read ends, then Cancel keeps the program")
+        << false << QMessageBox::Cancel;
+    QTest::newRow("the read ends before the answer, then Discard for both documents")
+        << true << QMessageBox::Discard;
+    QTest::newRow("the read ends before the answer, then Cancel keeps the program")
+        << true << QMessageBox::Cancel;
+}
+
+// Whatever ends first, the transfer or the question about it, every document
+// with unsaved edits is asked about before the program goes.
+void TestMainFrame::closeDuringTransferAsksAboutEdits()
+{
+#ifdef Q_OS_WIN
+    QSKIP("the radio on a pseudo-terminal is Linux's");
+#else
+    QFETCH(bool, endFirst);
+    QFETCH(QMessageBox::StandardButton, saveAnswer);
+    ServedRadio radio(NewImage(), {}, !endFirst); // paced: Yes comes while the read runs
+    QVERIFY(startWith(AppFixture::ini("English")));
+    SetByte(frame()->activeChild()->document(), ImageMap::kPowerOnName, 0x0A);
+    CChildFrame *second = frame()->documents()->createNew();
+    SetByte(second->document(), ImageMap::kPowerOnName, 0x0B);
+    g_strComPort = radio.path(); // after the new view, which takes the stored port
+    action(kCmdRead)->trigger();
+    QPointer<CProcessDlg> dialog = DialogCommands::TransferDialog();
+    QVERIFY(dialog);
+    QTest::mouseClick(dialog->okButton(), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(dialog->countText()->text().toInt() >= 1, 20000);
+
+    QList<QMessageBox::StandardButtons> asked;
+    QList<QMessageBox::StandardButton> saveAnswers {saveAnswer, saveAnswer};
+    const auto restore = qScopeGuard([] {
+        UiServices::setMessageFunction(
+            [](QWidget *, const QString &, const QString &, QMessageBox::Icon,
+                QMessageBox::StandardButtons buttons) {
+                return buttons == QMessageBox::Ok ? QMessageBox::Ok : QMessageBox::Cancel;
+            });
+    });
+    UiServices::setMessageFunction([&](QWidget *, const QString &, const QString &,
+                                       QMessageBox::Icon, QMessageBox::StandardButtons buttons) {
+        asked << buttons;
+        if (buttons == (QMessageBox::Yes | QMessageBox::No)) {
+            if (endFirst) // the user leaves the question open until the read is over
+                (void)QTest::qWaitFor([&] { return dialog.isNull(); }, 60000);
+            return QMessageBox::Yes;
+        }
+        if (buttons == QMessageBox::Ok)
+            return QMessageBox::Ok;
+        return saveAnswers.isEmpty() ? QMessageBox::Cancel : saveAnswers.takeFirst();
+    });
+    frame()->close();
+    QTRY_VERIFY_WITH_TIMEOUT(dialog.isNull(), 60000);
+    const bool exits = saveAnswer == QMessageBox::Discard;
+    const auto save = QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel;
+    QList<QMessageBox::StandardButtons> expected {QMessageBox::Yes | QMessageBox::No, save};
+    if (exits)
+        expected << save;
+    QTRY_COMPARE(asked, expected);
+    QTRY_COMPARE(frame()->isVisible(), !exits);
+    if (!exits) {
+        QVERIFY(!DialogCommands::TransferDialogOpen());
+        QCOMPARE(frame()->documents()->children().size(), 2);
+    }
+#endif
+}
+
+// The real message box of a question about a running transfer closes by
+// itself when the transfer goes, and its answer then is no button at all.
+void TestMainFrame::questionGoesWithItsSubject()
+{
+    UiServices::setMessageFunction(nullptr);
+    const auto restore = qScopeGuard([] {
+        UiServices::setMessageFunction(
+            [](QWidget *, const QString &, const QString &, QMessageBox::Icon,
+                QMessageBox::StandardButtons buttons) {
+                return buttons == QMessageBox::Ok ? QMessageBox::Ok : QMessageBox::Cancel;
+            });
+    });
+    auto *subject = new QObject;
+    QTimer::singleShot(100, subject, &QObject::deleteLater);
+    QElapsedTimer shown;
+    shown.start();
+    QCOMPARE(UiServices::messageWhile(subject, nullptr, QString(), QStringLiteral("Still running?"),
+                 QMessageBox::Question, QMessageBox::Yes | QMessageBox::No),
+        QMessageBox::NoButton);
+    QVERIFY(shown.elapsed() < AppFixture::kStrandedAfterMs);
+    QVERIFY(!QApplication::activeModalWidget());
 }
 
 // A document window fills the document area, and its columns share the width.

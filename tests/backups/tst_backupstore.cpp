@@ -60,6 +60,9 @@ private Q_SLOTS:
     void listShowsChannelsAndPowerOnName();
     void failureLeavesNothingBehind_data();
     void failureLeavesNothingBehind();
+    void writeEndNotes_data();
+    void writeEndNotes();
+    void prunedCopyTakesItsNote();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -247,6 +250,74 @@ void TestBackupStore::listShowsChannelsAndPowerOnName()
     QCOMPARE(entries[1].channels, 2);
     QCOMPARE(entries[1].powerOnName, QStringLiteral("HI"));
     QCOMPARE(entries[1].time, kNoon);
+}
+
+Q_DECLARE_METATYPE(WriteEnd::Kind)
+
+void TestBackupStore::writeEndNotes_data()
+{
+    QTest::addColumn<QByteArray>("note"); // written as the store writes it when empty
+    QTest::addColumn<WriteEnd::Kind>("kind");
+    QTest::addColumn<int>("block");
+    QTest::addColumn<WriteEnd::Kind>("listed");
+    QTest::addColumn<int>("listedBlock");
+
+    const auto Failed = WriteEnd::Kind::Failed;
+    const auto Cancelled = WriteEnd::Kind::Cancelled;
+    const auto Complete = WriteEnd::Kind::Complete;
+    QTest::newRow("failed at block 150") << QByteArray() << Failed << 150 << Failed << 150;
+    QTest::newRow("failed before the first block") << QByteArray() << Failed << 0 << Failed << 0;
+    QTest::newRow("cancelled after block 7") << QByteArray() << Cancelled << 7 << Cancelled << 7;
+    QTest::newRow("a complete write leaves no note")
+        << QByteArray() << Complete << 0 << Complete << 0;
+    QTest::newRow("an unknown end is read as sent")
+        << QByteArray("end=exploded\nblock=3\n") << Failed << 0 << Complete << 0;
+    QTest::newRow("a bad block number is read as 0")
+        << QByteArray("end=failed\r\nblock=-4\r\n") << Failed << 0 << Failed << 0;
+}
+
+// A copy of a write that did not complete says so in the list; the copy itself
+// stays an image file that opens as before.
+void TestBackupStore::writeEndNotes()
+{
+    QFETCH(QByteArray, note);
+    QFETCH(WriteEnd::Kind, kind);
+    QFETCH(int, block);
+    QFETCH(WriteEnd::Kind, listed);
+    QFETCH(int, listedBlock);
+
+    const BackupStore store(folder());
+    QString path;
+    QVERIFY(store.keep(Pattern(2), BackupKind::Sent, &path, kNoon).ok());
+    QVERIFY(store.keep(Pattern(3), BackupKind::Radio, nullptr, kNoon).ok());
+    QVERIFY(store.noteWriteEnd(path, {kind, block}).ok());
+    QCOMPARE(QFileInfo::exists(path + ".end"), kind != WriteEnd::Kind::Complete);
+    if (!note.isEmpty())
+        QVERIFY(WriteFile(path + ".end", note));
+
+    const QVector<BackupEntry> entries = store.list();
+    QCOMPARE(entries.size(), 2); // the note is no copy of its own
+    const BackupEntry &sent = entries[0].kind == BackupKind::Sent ? entries[0] : entries[1];
+    QCOMPARE(sent.writeEnd.kind, listed);
+    QCOMPARE(sent.writeEnd.block, listedBlock);
+    QVERIFY(sent.channels >= 0);
+    QCOMPARE(
+        ReadFile(path), QByteArray(reinterpret_cast<const char *>(Pattern(2).data()), kImageSize));
+}
+
+void TestBackupStore::prunedCopyTakesItsNote()
+{
+    const QDateTime now = QDateTime::currentDateTime();
+    QVERIFY(QDir().mkpath(folder()));
+    for (int i = 0; i < BackupStore::kKeptPerKind; ++i)
+        QVERIFY(WriteCopyAt(folder(), "sent-", now.addDays(-3).addSecs(i)));
+    const QString oldest
+        = folder() + now.addDays(-3).toString(QStringLiteral("'/sent-'yyyyMMdd-HHmmss'.dat'"));
+    const BackupStore store(folder());
+    QVERIFY(store.noteWriteEnd(oldest, {WriteEnd::Kind::Failed, 12}).ok());
+    QVERIFY(store.keep(Pattern(1), BackupKind::Sent, nullptr, now).ok());
+    QVERIFY(!QFileInfo::exists(oldest));
+    QVERIFY(!QFileInfo::exists(oldest + ".end"));
 }
 
 void TestBackupStore::failureLeavesNothingBehind_data()

@@ -18,8 +18,9 @@ MemoryImage BaseImage()
     return image;
 }
 
-// One line per difference: "Channel|Field|A|B", "Setting|A|B" or an address range.
-QStringList Describe(const ImageDiff &diff)
+// One line per difference: "Channel|Field|A|B", "Setting|A|B" or the line of
+// an address range with what owns it.
+QStringList Describe(const ImageDiff &diff, bool chinese = false)
 {
     QStringList lines;
     for (const ChannelDifference &c : diff.channels)
@@ -27,7 +28,7 @@ QStringList Describe(const ImageDiff &diff)
     for (const SettingDifference &s : diff.settings)
         lines << QStringList {s.name, s.a, s.b}.join(QLatin1Char('|'));
     for (const ByteRangeDifference &r : diff.otherBytes)
-        lines << ByteRangeText(r);
+        lines << ByteRangeLine(r, chinese);
     return lines;
 }
 
@@ -63,12 +64,22 @@ void TestImageDiff::differences_data()
                "12|Rx Tone|88.5|", "12|Tx Tone|None|", "12|Power|High|", "12|Cha Lock|Lock|",
                "12|Scan Add|Yes|", "12|Bandwidth|Wide|", "12|Cha Name|ABC|"};
     QTest::newRow("flag bit no column shows")
-        << Edits {{ch12 + 12, 0xEE}} << false << QStringList {"0x00CC"};
-    QTest::newRow("record of an empty channel")
-        << Edits {{50 * 16, 0x12}, {50 * 16 + 1, 0x34}} << false << QStringList {"0x0320-0x0321"};
+        << Edits {{ch12 + 12, 0xEE}} << false << QStringList {"Bytes 0x00CC (Channel 12)"};
+    QTest::newRow("record of an empty channel") << Edits {{50 * 16, 0x12},
+        {50 * 16 + 1, 0x34}} << false << QStringList {"Bytes 0x0320-0x0321 (Channel 50)"};
+    QTest::newRow("record of the empty priority channel, Chinese")
+        << Edits {{0x0005, 0x00}} << true << QStringList {"字节 0x0005（信道Pr）"};
+    QTest::newRow("name slot of an empty channel")
+        << Edits {{0x0CA0 + 50 * 8, 0x01}} << false << QStringList {"Bytes 0x0E30 (Channel 50)"};
+    Edits span;
+    for (int address = 50 * 16 + 15; address <= 54 * 16; ++address)
+        span.append({address, 0});
+    QTest::newRow("a range over five empty channels names three")
+        << span << false
+        << QStringList {"Bytes 0x032F-0x0360 (Channel 50, Channel 51, Channel 52, ...)"};
     QTest::newRow("one setting") << Edits {{0x1FC0, 0xFE}} << false << QStringList {"Beep|On|Off"};
     QTest::newRow("setting bits with the same text") // steps 4 and 5 both print "25k"
-        << Edits {{0x1FE0, 0x05}} << false << QStringList {"0x1FE0"};
+        << Edits {{0x1FE0, 0x05}} << false << QStringList {"Bytes 0x1FE0 (Step)"};
     QTest::newRow("power-on name")
         << Edits {{0x12E8, 0x0A}} << false << QStringList {"Power-on Name||A"};
     QTest::newRow("squelch level")
@@ -78,9 +89,9 @@ void TestImageDiff::differences_data()
     QTest::newRow("stored product range in an empty channel's name slot") << Edits {
         {0x0FF0, 0x14}} << false << QStringList {"Stored Frequency|1665-1666MHz|155-1666MHz"};
     QTest::newRow("bytes outside every field, one range") << Edits {{0x1FF6, 0x00}, {0x1FF7, 0x01},
-        {0x1FF9, 0x02}} << false << QStringList {"0x1FF6-0x1FF7", "0x1FF9"};
+        {0x1FF9, 0x02}} << false << QStringList {"Bytes 0x1FF6-0x1FF7", "Bytes 0x1FF9"};
     QTest::newRow("squelch calibration block")
-        << Edits {{0x1F80, 0x00}} << false << QStringList {"0x1F80"};
+        << Edits {{0x1F80, 0x00}} << false << QStringList {"Bytes 0x1F80 (Sql Adjust)"};
 }
 
 void TestImageDiff::differences()
@@ -97,7 +108,7 @@ void TestImageDiff::differences()
 
     const ImageDiff diff = DiffImages(a, b, chinese, noCatalogue);
 
-    QCOMPARE(Describe(diff), expected);
+    QCOMPARE(Describe(diff, chinese), expected);
     QCOMPARE(diff.same(), a == b);
     // Back the other way: the same lines with A and B swapped.
     QCOMPARE(Describe(DiffImages(b, a, chinese, noCatalogue)).size(), expected.size());

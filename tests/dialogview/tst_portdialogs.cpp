@@ -14,6 +14,7 @@
 
 #include <QFile>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
 #include <QtTest>
@@ -63,6 +64,8 @@ private Q_SLOTS:
     void squelchWriteSendsGrids();
     void squelchFailures_data();
     void squelchFailures();
+    void squelchTransferKeepsWindowLive_data();
+    void squelchTransferKeepsWindowLive();
 };
 
 void TestPortDialogs::initTestCase()
@@ -162,9 +165,11 @@ void TestPortDialogs::squelchReadTakesRadioBlock()
     const MemoryImage before = doc.image();
     CSqlAdjustDlg dlg(&doc);
     dlg.onRead();
+    QTRY_VERIFY(!dlg.isTransferring());
 
     QCOMPARE(messages.shown().size(), 1);
     QCOMPARE(messages.shown().first().text, QStringLiteral("Read Successfully"));
+    QVERIFY(messages.shown().first().onGuiThread);
     const MemoryImage radio = RadioMemory();
     QVERIFY(doc.image() == WithRange(before, radio, 0x1F80, 0x1F9F)); // only the block changed
     QCOMPARE(dlg.vhfGrid()->item(0, 0)->text(), QString::number(radio[ImageMap::kVhfSquelch]));
@@ -182,6 +187,7 @@ void TestPortDialogs::squelchWriteSendsGrids()
     dlg.vhfGrid()->item(1, 0)->setText(QStringLiteral("101"));
     dlg.uhfGrid()->item(0, 0)->setText(QStringLiteral("11"));
     dlg.onWrite();
+    QTRY_VERIFY(!dlg.isTransferring());
 
     QCOMPARE(messages.shown().size(), 1);
     QCOMPARE(messages.shown().first().text, QStringLiteral("写数据成功"));
@@ -228,12 +234,51 @@ void TestPortDialogs::squelchFailures()
     CSqlAdjustDlg dlg(&doc);
     const MemoryImage before = doc.image();
     write ? dlg.onWrite() : dlg.onRead();
+    QTRY_VERIFY_WITH_TIMEOUT(!dlg.isTransferring(), 10000);
 
     QCOMPARE(messages.shown().size(), 1);
     QVERIFY2(messages.shown().first().text.startsWith(message),
         qPrintable(messages.shown().first().text));
     QVERIFY(doc.image() == before);
     QCOMPARE(dlg.vhfGrid()->item(0, 0)->text(), QStringLiteral("30"));
+}
+
+void TestPortDialogs::squelchTransferKeepsWindowLive_data()
+{
+    QTest::addColumn<bool>("write");
+    QTest::newRow("read") << false;
+    QTest::newRow("write") << true;
+}
+
+// A radio that stays silent: the window keeps working meanwhile, with only
+// Cancel in use, and Cancel ends the transfer without a message, leaving the
+// image and the dialog as they were.
+void TestPortDialogs::squelchTransferKeepsWindowLive()
+{
+    QFETCH(bool, write);
+    ServedRadio radio(RadioMemory(), Faults({QStringLiteral("silent")}));
+    g_strComPort = radio.path();
+    MessageRecorder messages;
+    CProgramDoc doc;
+    doc.OnNewDocument();
+    const MemoryImage before = doc.image();
+    CSqlAdjustDlg dlg(&doc);
+    dlg.show();
+    write ? dlg.onWrite() : dlg.onRead();
+    QVERIFY(dlg.isTransferring()); // the interface thread is not held by the port
+    for (QWidget *held :
+        {static_cast<QWidget *>(dlg.vhfGrid()), static_cast<QWidget *>(dlg.uhfGrid()),
+            static_cast<QWidget *>(dlg.readButton()), static_cast<QWidget *>(dlg.writeButton())})
+        QVERIFY(!held->isEnabled());
+    QVERIFY(dlg.cancelButton()->isEnabled());
+
+    QTest::mouseClick(dlg.cancelButton(), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(!dlg.isTransferring(), 5000);
+    QVERIFY(messages.shown().isEmpty());
+    QVERIFY(dlg.isVisible());
+    QVERIFY(doc.image() == before);
+    QVERIFY(dlg.readButton()->isEnabled() && dlg.writeButton()->isEnabled());
+    QVERIFY(dlg.vhfGrid()->isEnabled());
 }
 
 QTEST_MAIN(TestPortDialogs)

@@ -5,6 +5,7 @@
 #include "channelview/bandlimitboxes.h"
 #include "channelview/channeltablemodel.h"
 #include "channelview/programview.h"
+#include "dialogview/backupsdlg.h"
 #include "dialogview/dialogcommands.h"
 #include "dialogview/optionfeaturesdlg.h"
 #include "dialogview/processdlg.h"
@@ -25,6 +26,7 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTimer>
 #include <QtTest>
 
 Q_DECLARE_METATYPE(QList<QMessageBox::StandardButton>)
@@ -117,6 +119,11 @@ private Q_SLOTS:
     void readLocksEditing();
     void radioOverPseudoTerminal_data();
     void radioOverPseudoTerminal();
+    void unfinishedWriteLabelsItsCopy_data();
+    void unfinishedWriteLabelsItsCopy();
+    void saysWhatIsHappening_data();
+    void saysWhatIsHappening();
+    void writeAgainAfterFailedVerification();
 };
 
 void TestTransferDialogs::initTestCase()
@@ -447,6 +454,141 @@ void TestTransferDialogs::radioOverPseudoTerminal()
     QVERIFY(s.doc.image() == before); // a failed read leaves the document as it was
     QVERIFY(!s.doc.IsModified());
     QVERIFY(g_bNewImage);
+}
+
+void TestTransferDialogs::unfinishedWriteLabelsItsCopy_data()
+{
+    QTest::addColumn<QString>("fault"); // "cancel": Cancel while it runs
+    QTest::addColumn<QString>("label"); // a pattern
+
+    // The 8-byte block 298 is the first of progress step 150.
+    QTest::newRow("no acknowledgement of block 298")
+        << "no-ack@298"
+        << "^Write failed at block 150: radio holds a mix$";
+    QTest::newRow("the port does not open")
+        << ""
+        << "^Write failed before the first block: radio unchanged$";
+    QTest::newRow("cancelled part way")
+        << "cancel"
+        << "^Write cancelled after block [1-9][0-9]*: radio holds a mix$";
+}
+
+// The copy kept before a write that then ended part way is not listed as sent:
+// the radio holds some new and some old blocks.
+void TestTransferDialogs::unfinishedWriteLabelsItsCopy()
+{
+    QFETCH(QString, fault);
+    QFETCH(QString, label);
+    const bool cancel = fault == QLatin1String("cancel");
+    ServedRadio radio(RadioMemory(), cancel ? FaultPlan {} : Faults({fault}), cancel);
+    g_strComPort = fault.isEmpty() ? QStringLiteral("/dev/htprog-no-such-port") : radio.path();
+    UserSettings::setVerifyAfterWrite(true);
+    MessageRecorder messages;
+    Session s;
+
+    DialogCommands::WriteToRadio(&s.view, &s.doc);
+    QPointer<CProcessDlg> dialog = DialogCommands::TransferDialog();
+    if (cancel) {
+        QTest::mouseClick(dialog->okButton(), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(dialog->countText()->text().toInt() >= 2, kTransferTimeoutMs);
+        QTest::mouseClick(dialog->cancelButton(), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(dialog.isNull(), kTransferTimeoutMs);
+    } else {
+        runToEnd(dialog);
+    }
+
+    const BackupEntry sent = OnlyBackup();
+    QCOMPARE(sent.kind, BackupKind::Sent);
+    QCOMPARE(ReadFile(sent.path), Bytes(s.doc.image())); // the copy itself is what was to go
+    const QString shown = CBackupsDlg::kindText(sent);
+    QVERIFY2(QRegularExpression(label).match(shown).hasMatch(), qPrintable(shown));
+}
+
+void TestTransferDialogs::saysWhatIsHappening_data()
+{
+    QTest::addColumn<bool>("write");
+    QTest::addColumn<QStringList>("steps"); // patterns, each met by some step text shown
+    QTest::addColumn<QString>("status");
+
+    QTest::newRow("a read from a radio that answers the third entry")
+        << false
+        << QStringList {"^Waiting for the radio… attempt 2 of 15$", "^Reading [1-7] KB of 8 KB$",
+               "^Reading 8 KB of 8 KB$"}
+        << "^Read from the radio at \\d\\d:\\d\\d; a copy is kept as radio-\\d{8}-\\d{6}\\.dat$";
+    QTest::newRow("a verified write")
+        << true << QStringList {"^Writing [1-7] KB of 8 KB$", "^Verifying"}
+        << "^Written to the radio and verified at \\d\\d:\\d\\d; what was sent is kept as "
+           "sent-\\d{8}-\\d{6}\\.dat$";
+}
+
+// Before OK the dialog says what to do on which port; then what it is doing,
+// so a silent radio is not a bar standing at 0; after it the status line says
+// what happened and where the copy is.
+void TestTransferDialogs::saysWhatIsHappening()
+{
+    QFETCH(bool, write);
+    QFETCH(QStringList, steps);
+    QFETCH(QString, status);
+    ServedRadio radio(RadioMemory(), write ? FaultPlan {} : Faults({QStringLiteral("silent@2")}));
+    g_strComPort = radio.path();
+    UserSettings::setVerifyAfterWrite(true);
+    MessageRecorder messages;
+    Session s;
+
+    write ? DialogCommands::WriteToRadio(&s.view, &s.doc)
+          : DialogCommands::ReadFromRadio(&s.view, &s.doc);
+    CProcessDlg *dialog = DialogCommands::TransferDialog();
+    QCOMPARE(dialog->stepText()->text(),
+        QStringLiteral("Radio on %1 — connect the cable, switch the radio on, then press OK")
+            .arg(radio.path()));
+    QStringList shown;
+    const auto sample = [&shown, dialog] {
+        if (shown.isEmpty() || shown.last() != dialog->stepText()->text())
+            shown << dialog->stepText()->text();
+    };
+    QTimer sampler;
+    connect(&sampler, &QTimer::timeout, dialog, sample);
+    connect(dialog, &CProcessDlg::transferEnded, dialog, sample);
+    sampler.start(5);
+    QString reported;
+    connect(dialog, &CProcessDlg::statusReport, this,
+        [&reported](const QString &text) { reported = text; });
+    runToEnd(dialog);
+    sampler.stop();
+
+    for (const QString &step : steps)
+        QVERIFY2(!shown.filter(QRegularExpression(step)).isEmpty(),
+            qPrintable(step + QStringLiteral(" not in: ") + shown.join(QStringLiteral(" | "))));
+    QVERIFY2(QRegularExpression(status).match(reported).hasMatch(), qPrintable(reported));
+}
+
+// A verification that finds other bytes offers to write again; Write Again
+// runs the write once more, and so does its verification.
+void TestTransferDialogs::writeAgainAfterFailedVerification()
+{
+    ServedRadio radio(RadioMemory(), Faults({QStringLiteral("corrupt-write@2")}));
+    g_strComPort = radio.path();
+    UserSettings::setVerifyAfterWrite(true);
+    MessageRecorder messages({QMessageBox::Retry, QMessageBox::Ok});
+    Session s;
+    QVERIFY(s.doc.commitCell(1, kColRx, NewChannelTexts(QStringLiteral("140.00000"), false)));
+
+    DialogCommands::WriteToRadio(&s.view, &s.doc);
+    int ends = 0;
+    connect(
+        DialogCommands::TransferDialog(), &CProcessDlg::transferEnded, this, [&ends] { ++ends; });
+    runToEnd(DialogCommands::TransferDialog());
+
+    QCOMPARE(ends, 2);
+    QCOMPARE(messages.shown().size(), 2);
+    for (const MessageRecorder::Shown &shown : messages.shown()) {
+        QCOMPARE(shown.buttons, QMessageBox::Ok | QMessageBox::Retry);
+        QVERIFY(shown.text.startsWith(QStringLiteral("Written, but the radio does not hold")));
+    }
+    int sent = 0;
+    for (const BackupEntry &copy : BackupStore().list())
+        sent += copy.kind == BackupKind::Sent ? 1 : 0;
+    QCOMPARE(sent, 2);
 }
 
 QTEST_MAIN(TestTransferDialogs)
