@@ -74,28 +74,6 @@ void CatchInterrupt()
     CatchStopRequests([] { g_interrupted = true; });
 }
 
-// "[--port P] FILE": the port (stored choice by default) and the one file.
-bool ParseTransferArgs(QStringList args, QString *port, QString *file, int *exitCode)
-{
-    bool present = false;
-    if (!takeOption(args, QStringLiteral("--port"), port, &present)) {
-        *exitCode = usage(QStringLiteral("--port needs a device name"));
-        return false;
-    }
-    if (!present)
-        *port = StoredComPort();
-    else if (port->isEmpty()) {
-        *exitCode = usage(QStringLiteral("--port needs a device name"));
-        return false;
-    }
-    if (args.size() != 1 || args[0].startsWith(QLatin1String("--"))) {
-        *exitCode = usage(QStringLiteral("expected [--port P] FILE"));
-        return false;
-    }
-    *file = args[0];
-    return true;
-}
-
 // The open failure's message, the system's reason and, when the device is not
 // ours to open or another program holds it, what to do about it.
 QString OpenFailureMessage(QString message, const QString &port, const Status &failure)
@@ -140,6 +118,28 @@ bool SaveRead(FileLock &lock, const QString &file, const MemoryImage &image, con
 
 } // namespace
 
+// "[--port P] FILE": the port (stored choice by default) and the one file.
+bool ParseTransferArgs(QStringList args, QString *port, QString *file, int *exitCode)
+{
+    bool present = false;
+    if (!takeOption(args, QStringLiteral("--port"), port, &present)) {
+        *exitCode = usage(QStringLiteral("--port needs a device name"));
+        return false;
+    }
+    if (!present)
+        *port = StoredComPort();
+    else if (port->isEmpty()) {
+        *exitCode = usage(QStringLiteral("--port needs a device name"));
+        return false;
+    }
+    if (args.size() != 1 || args[0].startsWith(QLatin1String("--"))) {
+        *exitCode = usage(QStringLiteral("expected [--port P] FILE"));
+        return false;
+    }
+    *file = args[0];
+    return true;
+}
+
 QString TransferMessage(const QString &port, const Status &transfer)
 {
     if (transfer.kind() == Status::Kind::Cancelled)
@@ -176,9 +176,30 @@ int Read(const QStringList &arguments)
     return kExitFailure;
 }
 
+VerifiedWriteOutcome WriteImage(const QString &port, const MemoryImage &image, bool verify)
+{
+    // What is about to be sent is kept first, as the program does: a write that
+    // goes wrong half way leaves the radio with neither the old nor the new data.
+    KeepBackup(image, BackupKind::Sent);
+    CatchInterrupt();
+    CliObserver observer(verify ? kVerifiedWriteProgressSteps : kWriteProgressSteps);
+    const VerifiedWriteOutcome outcome = WriteWholeImageVerified(port, image, observer, verify);
+    observer.finish();
+    return outcome;
+}
+
+bool Interrupted()
+{
+    return g_interrupted.load();
+}
+
 int Write(const QStringList &arguments)
 {
     QStringList args = arguments;
+    if (takeFlag(args, QStringLiteral("--dry-run")))
+        return WriteDryRun(args);
+    if (takeFlag(args, QStringLiteral("--repeat")))
+        return WriteRepeat(args);
     const bool verify = !takeFlag(args, QStringLiteral("--no-verify"));
     QString port, file;
     int exitCode = kExitOk;
@@ -187,13 +208,7 @@ int Write(const QStringList &arguments)
     MemoryImage image;
     if (!loadImage(file, image))
         return kExitFailure;
-    // What is about to be sent is kept first, as the program does: a write that
-    // goes wrong half way leaves the radio with neither the old nor the new data.
-    KeepBackup(image, BackupKind::Sent);
-    CatchInterrupt();
-    CliObserver observer(verify ? kVerifiedWriteProgressSteps : kWriteProgressSteps);
-    const VerifiedWriteOutcome outcome = WriteWholeImageVerified(port, image, observer, verify);
-    observer.finish();
+    const VerifiedWriteOutcome outcome = WriteImage(port, image, verify);
     return outcome.write.ok() ? ReportWrite(port, outcome) : TransferFailed(port, outcome.write);
 }
 
