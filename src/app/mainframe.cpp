@@ -185,6 +185,12 @@ void CMainFrame::connectDocumentCommands()
         [this](CChildFrame *child) { DialogCommands::SqlAdjust(this, child->document()); });
     on(kCmdRead, [this](CChildFrame *child) { openTransfer(child, false); });
     on(kCmdWrite, [this](CChildFrame *child) { openTransfer(child, true); });
+    on(kCmdWriteSeveral, [this](CChildFrame *child) {
+        if (DialogCommands::TransferDialogOpen())
+            return;
+        child->commitPendingEdits();
+        DialogCommands::WriteToSeveralRadios(this, child->document());
+    });
     on(kCmdComSetup, [this](CChildFrame *) { DialogCommands::ComSetup(this); });
     on(kCmdLanguage, [this](CChildFrame *) { onLanguage(); });
 }
@@ -244,7 +250,7 @@ void CMainFrame::updateCommandStates()
         m_actions->action(id)->setEnabled(document);
     const int shownDocumentCommands[] = {kCmdFileClose, kCmdFileSave, kCmdFileSaveAs, kCmdPrint,
         kCmdPrintPreview, kCmdOptionFeatures, kCmdProductInfo, kCmdSqlAdjust, kCmdRead, kCmdWrite,
-        kCmdCompareWith, kCmdExportCsv};
+        kCmdWriteSeveral, kCmdCompareWith, kCmdExportCsv};
     for (int id : shownDocumentCommands)
         m_actions->action(id)->setEnabled(shown != nullptr);
     m_actions->action(kCmdImportCsv)->setEnabled(editable);

@@ -88,4 +88,16 @@ void setVerifyAfterWrite(bool verify)
     s.setValue(QStringLiteral("VerifyAfterWrite"), verify);
 }
 
+bool showWritePreview()
+{
+    Store s;
+    return s.value(QStringLiteral("ShowWritePreview"), true).toBool();
+}
+
+void setShowWritePreview(bool show)
+{
+    Store s;
+    s.setValue(QStringLiteral("ShowWritePreview"), show);
+}
+
 } // namespace UserSettings

@@ -1,7 +1,7 @@
 // Per-user settings kept outside "Program.ini": the chosen serial port, the
-// last product type/range selection, the recently used document files and
-// whether a write is verified. Stored with QSettings under the name given by
-// [Setup] "AppName" (on Linux ~/.config/<AppName>.conf).
+// last product type/range selection, the recently used document files, whether
+// a write is verified and whether what a write changes is shown before it. Stored with QSettings
+// under the name given by [Setup] "AppName" (on Linux ~/.config/<AppName>.conf).
 #pragma once
 
 #include <QString>
@@ -20,5 +20,7 @@ QStringList recentFiles(); // "RecentFiles": absolute paths, most recent first
 void setRecentFiles(const QStringList &paths);
 bool verifyAfterWrite(); // "VerifyAfterWrite", true when absent
 void setVerifyAfterWrite(bool verify);
+bool showWritePreview(); // "ShowWritePreview", true when absent
+void setShowWritePreview(bool show);
 
 } // namespace UserSettings
