@@ -74,6 +74,32 @@ void CatchInterrupt()
     CatchStopRequests([] { g_interrupted = true; });
 }
 
+} // namespace
+
+// "[--port P] FILE": the port (stored choice by default) and the one file.
+bool ParseTransferArgs(QStringList args, QString *port, QString *file, int *exitCode)
+{
+    bool present = false;
+    if (!takeOption(args, QStringLiteral("--port"), port, &present)) {
+        *exitCode = usage(QStringLiteral("--port needs a device name"));
+        return false;
+    }
+    if (!present)
+        *port = StoredComPort();
+    else if (port->isEmpty()) {
+        *exitCode = usage(QStringLiteral("--port needs a device name"));
+        return false;
+    }
+    if (args.size() != 1 || args[0].startsWith(QLatin1String("--"))) {
+        *exitCode = usage(QStringLiteral("expected [--port P] FILE"));
+        return false;
+    }
+    *file = args[0];
+    return true;
+}
+
+namespace {
+
 // The open failure's message, the system's reason and, when the device is not
 // ours to open or another program holds it, what to do about it.
 QString OpenFailureMessage(QString message, const QString &port, const Status &failure)
@@ -117,28 +143,6 @@ bool SaveRead(FileLock &lock, const QString &file, const MemoryImage &image, con
 }
 
 } // namespace
-
-// "[--port P] FILE": the port (stored choice by default) and the one file.
-bool ParseTransferArgs(QStringList args, QString *port, QString *file, int *exitCode)
-{
-    bool present = false;
-    if (!takeOption(args, QStringLiteral("--port"), port, &present)) {
-        *exitCode = usage(QStringLiteral("--port needs a device name"));
-        return false;
-    }
-    if (!present)
-        *port = StoredComPort();
-    else if (port->isEmpty()) {
-        *exitCode = usage(QStringLiteral("--port needs a device name"));
-        return false;
-    }
-    if (args.size() != 1 || args[0].startsWith(QLatin1String("--"))) {
-        *exitCode = usage(QStringLiteral("expected [--port P] FILE"));
-        return false;
-    }
-    *file = args[0];
-    return true;
-}
 
 QString TransferMessage(const QString &port, const Status &transfer)
 {
