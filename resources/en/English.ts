@@ -309,6 +309,17 @@ Save them now?</translation>
     </message>
 </context>
 <context>
+    <name>FleetNames</name>
+    <message>
+        <source>line %1: &quot;%2&quot; cannot be a power-on name (at most 6 characters: 0-9, A-Z, - and _)</source>
+        <translation>line %1: &quot;%2&quot; cannot be a power-on name (at most 6 characters: 0-9, A-Z, - and _)</translation>
+    </message>
+    <message>
+        <source>the list holds no power-on name</source>
+        <translation>the list holds no power-on name</translation>
+    </message>
+</context>
+<context>
     <name>FrameActions</name>
     <message>
         <source>&amp;New	Ctrl+N</source>
@@ -685,6 +696,12 @@ Save them now?</translation>
     <message>
         <source>Show only the channels in use</source>
         <translation>Show only the channels in use</translation>
+        <source>Write to &amp;Several Radios...</source>
+        <translation>Write to &amp;Several Radios...</translation>
+    </message>
+    <message>
+        <source>Write the document to one radio after another, each verified</source>
+        <translation>Write the document to one radio after another, each verified</translation>
     </message>
 </context>
 <context>

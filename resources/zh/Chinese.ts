@@ -309,6 +309,17 @@ Save them now?</source>
     </message>
 </context>
 <context>
+    <name>FleetNames</name>
+    <message>
+        <source>line %1: &quot;%2&quot; cannot be a power-on name (at most 6 characters: 0-9, A-Z, - and _)</source>
+        <translation>第 %1 行：“%2”不能用作开机名称（最多 6 个字符：0-9、A-Z、- 和 _）</translation>
+    </message>
+    <message>
+        <source>the list holds no power-on name</source>
+        <translation>名单中没有开机名称</translation>
+    </message>
+</context>
+<context>
     <name>FrameActions</name>
     <message>
         <source>&amp;New	Ctrl+N</source>
@@ -685,6 +696,12 @@ Save them now?</source>
     <message>
         <source>Show only the channels in use</source>
         <translation>只显示使用中的信道</translation>
+        <source>Write to &amp;Several Radios...</source>
+        <translation>写入多台对讲机(&amp;S)...</translation>
+    </message>
+    <message>
+        <source>Write the document to one radio after another, each verified</source>
+        <translation>把文档依次写入一台又一台对讲机，每台都校验</translation>
     </message>
 </context>
 <context>

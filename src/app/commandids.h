@@ -26,6 +26,7 @@ enum CommandId {
     kCmdFind = 32830,
     kCmdCheckPlan = 32831,
     kCmdHideEmpty = 32832,
+    kCmdWriteSeveral = 32833,
     kCmdFileNew = 57600,
     kCmdFileOpen = 57601,
     kCmdFileClose = 57602,

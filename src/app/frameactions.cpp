@@ -76,6 +76,8 @@ void FrameActions::createActions()
         tr("Choose the radio type and frequency range"));
     make(kCmdRead, tr("&Read    Ctrl+R"), tr("Read"), tr("Read all data from the radio"), "read");
     make(kCmdWrite, tr("&Write   Ctrl+W"), tr("Write"), tr("Write all data to the radio"), "write");
+    make(kCmdWriteSeveral, tr("Write to &Several Radios..."), QString(),
+        tr("Write the document to one radio after another, each verified"));
     make(kCmdViewToolbar, tr("&Toolbar"), QString(), tr("Show or hide the toolbar"))
         ->setCheckable(true);
     make(kCmdViewStatusBar, tr("&Status Bar"), QString(), tr("Show or hide the status bar"))
@@ -161,7 +163,7 @@ void FrameActions::createMenus()
                 a(kCmdEditPaste), a(kCmdEditClear), nullptr, a(kCmdInsertRow), a(kCmdDeleteRow),
                 a(kCmdMoveUp), a(kCmdMoveDown), a(kCmdSortByFrequency), a(kCmdSortByName), nullptr,
                 a(kCmdFind), nullptr, a(kCmdChannelInfo), a(kCmdOptionFeatures), a(kCmdSqlAdjust)}),
-        popup(tr("&Program"), {a(kCmdRead), a(kCmdWrite)}),
+        popup(tr("&Program"), {a(kCmdRead), a(kCmdWrite), nullptr, a(kCmdWriteSeveral)}),
         popup(tr("&View"),
             {a(kCmdViewToolbar), a(kCmdViewStatusBar), a(kCmdControlBar), nullptr, a(kCmdHideEmpty),
                 a(kCmdCheckPlan)}),

@@ -189,6 +189,12 @@ void CMainFrame::connectDocumentCommands()
         [this](CChildFrame *child) { DialogCommands::SqlAdjust(this, child->document()); });
     on(kCmdRead, [this](CChildFrame *child) { openTransfer(child, false); });
     on(kCmdWrite, [this](CChildFrame *child) { openTransfer(child, true); });
+    on(kCmdWriteSeveral, [this](CChildFrame *child) {
+        if (DialogCommands::TransferDialogOpen())
+            return;
+        child->commitPendingEdits();
+        DialogCommands::WriteToSeveralRadios(this, child->document());
+    });
     on(kCmdComSetup, [this](CChildFrame *) { DialogCommands::ComSetup(this); });
     on(kCmdLanguage, [this](CChildFrame *) { onLanguage(); });
     on(kCmdFind, [](CChildFrame *child) { child->view()->findBar()->open(); });
@@ -278,7 +284,7 @@ void CMainFrame::updateCommandStates()
         m_actions->action(id)->setEnabled(document);
     const int shownDocumentCommands[] = {kCmdFileClose, kCmdFileSave, kCmdFileSaveAs, kCmdPrint,
         kCmdPrintPreview, kCmdOptionFeatures, kCmdProductInfo, kCmdSqlAdjust, kCmdRead, kCmdWrite,
-        kCmdCompareWith, kCmdExportCsv, kCmdFind, kCmdCheckPlan, kCmdHideEmpty};
+        kCmdWriteSeveral, kCmdCompareWith, kCmdExportCsv, kCmdFind, kCmdCheckPlan, kCmdHideEmpty};
     for (int id : shownDocumentCommands)
         m_actions->action(id)->setEnabled(shown != nullptr);
     m_actions->action(kCmdImportCsv)->setEnabled(editable);

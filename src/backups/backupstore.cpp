@@ -237,6 +237,19 @@ QVector<BackupEntry> BackupStore::list(Status *status) const
     return entries(true);
 }
 
+bool BackupStore::newest(BackupKind kind, BackupEntry *entry, MemoryImage *image) const
+{
+    for (const BackupEntry &candidate : entries(false)) {
+        qint64 size = 0;
+        if (candidate.kind != kind || !LoadDatFile(candidate.path, *image, &size).ok()
+            || size != kImageSize)
+            continue;
+        *entry = candidate;
+        return true;
+    }
+    return false;
+}
+
 // Ranked by file time, which a name cannot fake; a copy whose time lies ahead
 // (a clock set wrong) is neither counted nor removed. A copy that cannot be
 // removed stays; removing is tried again at the next copy.

@@ -69,6 +69,10 @@ public:
     // Every copy, newest first. status, when given, receives why the folder
     // could not be read (success when it was, or when it does not exist yet).
     QVector<BackupEntry> list(Status *status = nullptr) const;
+    // The newest copy of kind that holds a whole image (8192 bytes), loaded into
+    // image; false when there is none. What a write is about to change is shown
+    // against the newest copy read from the radio.
+    bool newest(BackupKind kind, BackupEntry *entry, MemoryImage *image) const;
 
 private:
     QVector<BackupEntry> entries(bool readContents) const;

@@ -301,6 +301,20 @@ bool IsRadioNameChar(QChar c)
     return CharToRadioCode(c) != 0xFF;
 }
 
+bool FitRadioName(QString &text, int maxLength)
+{
+    if (text.size() > maxLength)
+        return false;
+    for (QChar &c : text) {
+        // Only ASCII letters: the radio has no other letters to fold to.
+        if (c >= QLatin1Char('a') && c <= QLatin1Char('z'))
+            c = c.toUpper();
+        if (!IsRadioNameChar(c))
+            return false;
+    }
+    return true;
+}
+
 QString NameToText(const quint8 *bytes8)
 {
     return CodesToText(bytes8, ImageMap::kNameSize);

@@ -65,6 +65,10 @@ QString DecodePowerOnName(const MemoryImage &image);
 void TextToName(const QString &text, quint8 *bytes8);
 int CharToRadioCode(QChar c); // 0xFF for characters the radio cannot show
 bool IsRadioNameChar(QChar c);
+// The rule of a typed radio name (a channel name, the power-on name): ASCII
+// letters are upper-cased in text; true when it then holds at most maxLength
+// characters, each one the radio can show.
+bool FitRadioName(QString &text, int maxLength);
 
 struct FrequencyCheck
 {

@@ -37,6 +37,9 @@ int Print(const QStringList &args);
 int Diff(const QStringList &args);
 int Backups(const QStringList &args);
 int Check(const QStringList &args);
+// write --dry-run and write --repeat (their flag taken out of args).
+int WriteDryRun(const QStringList &args);
+int WriteRepeat(const QStringList &args);
 
 // Prints "htprog-cli: <message>" on stderr, control characters written out, and
 // returns kExitFailure.
@@ -76,6 +79,15 @@ bool lockFile(FileLock &lock);
 // and other spellings of the name included) and may be replaced by a file.
 bool checkOutput(const QString &command, const QString &input, const QString &output);
 
+// "[--port P] FILE": the port (the stored choice by default) and the one file;
+// false with *exitCode set after a usage error.
+bool ParseTransferArgs(QStringList args, QString *port, QString *file, int *exitCode);
+// A whole-image write of image with the progress bar on a terminal, then (when
+// verify) the verifying read; what is about to be sent is kept first as a backup.
+// Ctrl+C, SIGTERM and SIGHUP stop it between two blocks.
+VerifiedWriteOutcome WriteImage(const QString &port, const MemoryImage &image, bool verify);
+// True once a request to stop (Ctrl+C ...) arrived during a transfer.
+bool Interrupted();
 // The message of a transfer that did not succeed.
 QString TransferMessage(const QString &port, const Status &transfer);
 // Keeps a backup copy of image; a failure is only a warning on stderr. Returns

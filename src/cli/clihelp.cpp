@@ -30,8 +30,19 @@ const QList<std::pair<QString, Text>> &texts()
         {QStringLiteral("write"),
             {"write FILE to the radio, then read it back to verify",
                 "What is about to be sent is kept first in the backups folder. Differences\n"
-                "found by the verifying read are listed, and the exit status is 1.\n",
-                "  --no-verify    skip the verifying read\n"}},
+                "found by the verifying read are listed, and the exit status is 1.\n"
+                "With --dry-run nothing is sent: what the write would change is printed as\n"
+                "diff prints it, against the newest backup read from a radio (exit status 0).\n"
+                "With --repeat FILE goes to one radio after another, each verified: after each\n"
+                "radio the result is printed and Enter goes on to the next; the end of input\n"
+                "(Ctrl+D) or of the names stops. Exit status 0 when every radio verified.\n",
+                "  --no-verify    skip the verifying read\n"
+                "  --dry-run      open no port; compare FILE with the newest read backup\n"
+                "  --json         with --dry-run: the differences as diff --json prints them\n"
+                "  --repeat       write one radio after another\n"
+                "  --names F      with --repeat: one power-on name a line, one per radio\n"
+                "  --log CSV      with --repeat: the log, "
+                "radio,time,power_on_name,result,detail\n"}},
         {QStringLiteral("diff"),
             {"channels, settings and other bytes that differ between A and B",
                 "Exit status: 0 the same, 1 different, 2 trouble.\n",

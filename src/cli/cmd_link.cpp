@@ -74,6 +74,8 @@ void CatchInterrupt()
     CatchStopRequests([] { g_interrupted = true; });
 }
 
+} // namespace
+
 // "[--port P] FILE": the port (stored choice by default) and the one file.
 bool ParseTransferArgs(QStringList args, QString *port, QString *file, int *exitCode)
 {
@@ -95,6 +97,8 @@ bool ParseTransferArgs(QStringList args, QString *port, QString *file, int *exit
     *file = args[0];
     return true;
 }
+
+namespace {
 
 // The open failure's message, the system's reason and, when the device is not
 // ours to open or another program holds it, what to do about it.
@@ -176,9 +180,30 @@ int Read(const QStringList &arguments)
     return kExitFailure;
 }
 
+VerifiedWriteOutcome WriteImage(const QString &port, const MemoryImage &image, bool verify)
+{
+    // What is about to be sent is kept first, as the program does: a write that
+    // goes wrong half way leaves the radio with neither the old nor the new data.
+    KeepBackup(image, BackupKind::Sent);
+    CatchInterrupt();
+    CliObserver observer(verify ? kVerifiedWriteProgressSteps : kWriteProgressSteps);
+    const VerifiedWriteOutcome outcome = WriteWholeImageVerified(port, image, observer, verify);
+    observer.finish();
+    return outcome;
+}
+
+bool Interrupted()
+{
+    return g_interrupted.load();
+}
+
 int Write(const QStringList &arguments)
 {
     QStringList args = arguments;
+    if (takeFlag(args, QStringLiteral("--dry-run")))
+        return WriteDryRun(args);
+    if (takeFlag(args, QStringLiteral("--repeat")))
+        return WriteRepeat(args);
     const bool verify = !takeFlag(args, QStringLiteral("--no-verify"));
     QString port, file;
     int exitCode = kExitOk;
@@ -187,13 +212,7 @@ int Write(const QStringList &arguments)
     MemoryImage image;
     if (!loadImage(file, image))
         return kExitFailure;
-    // What is about to be sent is kept first, as the program does: a write that
-    // goes wrong half way leaves the radio with neither the old nor the new data.
-    KeepBackup(image, BackupKind::Sent);
-    CatchInterrupt();
-    CliObserver observer(verify ? kVerifiedWriteProgressSteps : kWriteProgressSteps);
-    const VerifiedWriteOutcome outcome = WriteWholeImageVerified(port, image, observer, verify);
-    observer.finish();
+    const VerifiedWriteOutcome outcome = WriteImage(port, image, verify);
     return outcome.write.ok() ? ReportWrite(port, outcome) : TransferFailed(port, outcome.write);
 }
 

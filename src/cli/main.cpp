@@ -37,7 +37,11 @@ const std::map<QString, Command> &commands()
     static const std::map<QString, Command> table = {
         {QStringLiteral("new"), {Cli::New, "new FILE", false}},
         {QStringLiteral("read"), {Cli::Read, "read [--port P] [--no-backup] FILE", false}},
-        {QStringLiteral("write"), {Cli::Write, "write [--port P] [--no-verify] FILE", false}},
+        {QStringLiteral("write"),
+            {Cli::Write,
+                "write [--port P] [--no-verify] [--dry-run [--json] [--lang en|zh]] [--repeat "
+                "[--names F] [--log CSV]] FILE",
+                false}},
         {QStringLiteral("diff"),
             {Cli::Diff, "diff A B [--json] [--lang en|zh]", false, Cli::kExitDiffTrouble}},
         {QStringLiteral("backups"), {Cli::Backups, "backups", false}},

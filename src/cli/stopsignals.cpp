@@ -61,4 +61,14 @@ void CatchStopRequests(void (*onStop)())
 #endif
 }
 
+void DefaultStopRequests()
+{
+    // On Windows the handler declines once there is nothing to call.
+    g_onStop = nullptr;
+#ifdef Q_OS_UNIX
+    for (int signal : {SIGINT, SIGTERM, SIGHUP})
+        ::signal(signal, SIG_DFL);
+#endif
+}
+
 } // namespace Cli

@@ -10,5 +10,7 @@ namespace Cli {
 // From now on, each request to end calls onStop (from a signal handler: it may
 // only set an atomic flag or write to a pipe) instead of ending the process.
 void CatchStopRequests(void (*onStop)());
+// From now on, a request to end ends the process, as before CatchStopRequests.
+void DefaultStopRequests();
 
 } // namespace Cli

@@ -54,29 +54,7 @@ CCompareDlg::CCompareDlg(
     m_tree->setHeaderLabels({QString(), LangText("This document", "本文档"), otherName});
     m_tree->setAllColumnsShowFocus(true);
     m_tree->setVisible(!diff.same());
-    if (!diff.channels.isEmpty()) {
-        QTreeWidgetItem *group = AddGroup(m_tree, DiffGroup::Channels, int(diff.channels.size()));
-        for (const ChannelDifference &c : diff.channels) {
-            QTreeWidgetItem *item = AddLine(
-                group, LangText("Channel %1, %2", "信道%1，%2").arg(c.channel, c.field), c.a, c.b);
-            item->setData(0, kRecordRole, c.record);
-            item->setData(0, kColumnRole, c.column);
-        }
-    }
-    if (!diff.settings.isEmpty()) {
-        QTreeWidgetItem *group = AddGroup(m_tree, DiffGroup::Settings, int(diff.settings.size()));
-        for (const SettingDifference &s : diff.settings)
-            AddLine(group, s.name, s.a, s.b);
-    }
-    if (!diff.otherBytes.isEmpty()) {
-        QTreeWidgetItem *group
-            = AddGroup(m_tree, DiffGroup::OtherBytes, int(diff.otherBytes.size()));
-        for (const ByteRangeDifference &r : diff.otherBytes)
-            AddLine(group, ByteRangeText(r), ByteValuesText(r.a), ByteValuesText(r.b));
-    }
-    m_tree->expandAll();
-    for (int column = 0; column < m_tree->columnCount(); ++column)
-        m_tree->resizeColumnToContents(column);
+    fillTree(m_tree, diff);
     connect(m_tree, &QTreeWidget::itemActivated, this, &CCompareDlg::onItemActivated);
 
     auto *buttons = new QDialogButtonBox(this);
@@ -88,6 +66,32 @@ CCompareDlg::CCompareDlg(
     layout->addWidget(buttons);
     DialogHelp::InstallF1(this, kCompareWithHelp);
     resize(640, diff.same() ? 140 : 480);
+}
+
+void CCompareDlg::fillTree(QTreeWidget *tree, const ImageDiff &diff)
+{
+    if (!diff.channels.isEmpty()) {
+        QTreeWidgetItem *group = AddGroup(tree, DiffGroup::Channels, int(diff.channels.size()));
+        for (const ChannelDifference &c : diff.channels) {
+            QTreeWidgetItem *item = AddLine(
+                group, LangText("Channel %1, %2", "信道%1，%2").arg(c.channel, c.field), c.a, c.b);
+            item->setData(0, kRecordRole, c.record);
+            item->setData(0, kColumnRole, c.column);
+        }
+    }
+    if (!diff.settings.isEmpty()) {
+        QTreeWidgetItem *group = AddGroup(tree, DiffGroup::Settings, int(diff.settings.size()));
+        for (const SettingDifference &s : diff.settings)
+            AddLine(group, s.name, s.a, s.b);
+    }
+    if (!diff.otherBytes.isEmpty()) {
+        QTreeWidgetItem *group = AddGroup(tree, DiffGroup::OtherBytes, int(diff.otherBytes.size()));
+        for (const ByteRangeDifference &r : diff.otherBytes)
+            AddLine(group, ByteRangeText(r), ByteValuesText(r.a), ByteValuesText(r.b));
+    }
+    tree->expandAll();
+    for (int column = 0; column < tree->columnCount(); ++column)
+        tree->resizeColumnToContents(column);
 }
 
 QTreeWidgetItem *CCompareDlg::group(DiffGroup kind) const

@@ -22,6 +22,10 @@ public:
     CCompareDlg(const ImageDiff &diff, const QString &documentName, const QString &otherName,
         QWidget *parent = nullptr);
 
+    // Fills tree with the grouped differences (channel lines carry their record
+    // and column for channelActivated), expanded, columns fitted.
+    static void fillTree(QTreeWidget *tree, const ImageDiff &diff);
+
     QTreeWidget *tree() const { return m_tree; }
     QLabel *summary() const { return m_summary; }
     // The group item of a kind of difference; nullptr when that kind has none.

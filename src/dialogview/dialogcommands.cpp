@@ -1,14 +1,23 @@
 #include "dialogview/dialogcommands.h"
 
+#include "backups/backupstore.h"
 #include "dialogview/comsetupdlg.h"
+#include "dialogview/fleetwritedlg.h"
 #include "dialogview/optionfeaturesdlg.h"
 #include "dialogview/processdlg.h"
 #include "dialogview/productinfodlg.h"
 #include "dialogview/sqladjustdlg.h"
+#include "dialogview/writepreviewdlg.h"
 #include "document/programdoc.h"
 #include "link/comport.h"
+#include "link/verifiedwrite.h"
+#include "settings/inifile.h"
+#include "settings/language.h"
+#include "settings/usersettings.h"
 
+#include <QMainWindow>
 #include <QPointer>
+#include <QStatusBar>
 
 namespace DialogCommands {
 namespace {
@@ -33,6 +42,30 @@ CProcessDlg *OpenTransfer(QWidget *parent, CProgramDoc *document, CProcessDlg::D
     return dialog;
 }
 
+// Shows what the write changes against the newest image read from a radio and
+// asks to go ahead. Without such an image the write goes ahead as it always did,
+// and the main window's status bar says why nothing was shown.
+bool ConfirmWrite(QWidget *parent, const CProgramDoc &document)
+{
+    if (!UserSettings::showWritePreview())
+        return true;
+    BackupEntry read;
+    MemoryImage radio {};
+    if (!BackupStore().newest(BackupKind::Radio, &read, &radio)) {
+        if (auto *frame = qobject_cast<QMainWindow *>(parent ? parent->window() : nullptr)) {
+            frame->statusBar()->showMessage(
+                LangText("No image read from a radio to compare with: the write is not previewed.",
+                    "没有从对讲机读出的数据可供比较：写入前不显示预览。"));
+        }
+        return true;
+    }
+    // What the radio will hold: the bytes a write does not send stay the radio's.
+    const ImageDiff diff
+        = DiffImages(radio, WithWrittenBytes(radio, document.image()), g_bChinese, g_iniFile);
+    CWritePreviewDlg preview(diff, read.time, parent ? parent->window() : nullptr);
+    return preview.exec() == QDialog::Accepted;
+}
+
 } // namespace
 
 CProcessDlg *ReadFromRadio(QWidget *parent, CProgramDoc *document)
@@ -42,7 +75,17 @@ CProcessDlg *ReadFromRadio(QWidget *parent, CProgramDoc *document)
 
 CProcessDlg *WriteToRadio(QWidget *parent, CProgramDoc *document)
 {
+    if (s_transfer || !document || !ConfirmWrite(parent, *document))
+        return nullptr;
     return OpenTransfer(parent, document, CProcessDlg::Direction::Write);
+}
+
+void WriteToSeveralRadios(QWidget *parent, const CProgramDoc *document)
+{
+    if (s_transfer || !document)
+        return;
+    CFleetWriteDlg dialog(document->image(), parent ? parent->window() : nullptr);
+    dialog.exec();
 }
 
 bool TransferDialogOpen()

@@ -100,4 +100,16 @@ void setHideEmptyChannels(bool hide)
     s.setValue(QStringLiteral("HideEmptyChannels"), hide);
 }
 
+bool showWritePreview()
+{
+    Store s;
+    return s.value(QStringLiteral("ShowWritePreview"), true).toBool();
+}
+
+void setShowWritePreview(bool show)
+{
+    Store s;
+    s.setValue(QStringLiteral("ShowWritePreview"), show);
+}
+
 } // namespace UserSettings

@@ -1,6 +1,7 @@
 // Per-user settings kept outside "Program.ini": the chosen serial port, the
-// last product type/range selection, the recently used document files,
-// whether a write is verified and whether the grid hides empty channels. Stored with QSettings
+// last product type/range selection, the recently used document files, whether
+// a write is verified, whether what a write changes is shown before it and
+// whether the grid hides empty channels. Stored with QSettings
 // under the name given by [Setup] "AppName" (on Linux ~/.config/<AppName>.conf).
 #pragma once
 
@@ -22,5 +23,7 @@ bool verifyAfterWrite(); // "VerifyAfterWrite", true when absent
 void setVerifyAfterWrite(bool verify);
 bool hideEmptyChannels(); // "HideEmptyChannels", false when absent
 void setHideEmptyChannels(bool hide);
+bool showWritePreview(); // "ShowWritePreview", true when absent
+void setShowWritePreview(bool show);
 
 } // namespace UserSettings

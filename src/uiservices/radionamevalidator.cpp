@@ -10,14 +10,5 @@ RadioNameValidator::RadioNameValidator(int maxLength, QObject *parent)
 QValidator::State RadioNameValidator::validate(QString &input, int &pos) const
 {
     Q_UNUSED(pos);
-    if (input.size() > m_maxLength)
-        return Invalid;
-    for (QChar &c : input) {
-        // Only ASCII letters: the radio has no other letters to fold to.
-        if (c >= QLatin1Char('a') && c <= QLatin1Char('z'))
-            c = c.toUpper();
-        if (!IsRadioNameChar(c))
-            return Invalid;
-    }
-    return Acceptable;
+    return FitRadioName(input, m_maxLength) ? Acceptable : Invalid;
 }

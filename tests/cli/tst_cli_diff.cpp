@@ -1,9 +1,12 @@
 // htprog-cli diff run as a program: output and exit status for images that are
 // the same, differ in a channel field, a setting or a byte outside every field,
-// and for the troubles that give exit status 2.
+// and for the troubles that give exit status 2. write --dry-run prints the same
+// comparison against the newest image read from a radio.
 #include "support/clirun.h"
 #include "support/testfiles.h"
 
+#include <QDir>
+#include <QProcessEnvironment>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -15,6 +18,9 @@ private Q_SLOTS:
     void initTestCase();
     void diff_data();
     void diff();
+    void writeDryRun_data();
+    void writeDryRun();
+    void dryRunLeavesOutBytesAWriteDoesNotSend();
 
 private:
     QTemporaryDir m_dir;
@@ -86,6 +92,97 @@ void TestCliDiff::diff()
     QCOMPARE(run.exitCode, exitCode);
     QCOMPARE(run.err.isEmpty(), exitCode < 2);
     QCOMPARE(QString::fromUtf8(run.out).replace(QRegularExpression(" +"), " "), out);
+}
+
+void TestCliDiff::writeDryRun_data()
+{
+    QTest::addColumn<QStringList>("backups"); // names kept in the backups folder, oldest first
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QString>("comparedWith"); // "": no read backup
+
+    QTest::newRow("no backups folder") << QStringList {} << QStringList {} << "";
+    QTest::newRow("only copies sent to a radio")
+        << QStringList {"sent-20261201-100000.dat"} << QStringList {} << "";
+    QTest::newRow("the newest read, not the newest copy") << QStringList {
+        "radio-20261201-100000.dat", "radio-20261202-090000.dat",
+        "sent-20261203-100000.dat"} << QStringList {} << "radio-20261202-090000.dat";
+    QTest::newRow("a second copy within the same second is newer")
+        << QStringList {"radio-20261202-090000.dat", "radio-20261202-090000-2.dat"}
+        << QStringList {} << "radio-20261202-090000-2.dat";
+    QTest::newRow("a newer file that is no whole image is passed over")
+        << QStringList {"radio-20261201-100000.dat", "radio-20261205-100000.dat"} << QStringList {}
+        << "radio-20261201-100000.dat";
+    QTest::newRow("json, no port opened")
+        << QStringList {"radio-20261201-100000.dat"}
+        << QStringList {"--json", "--port", "/dev/nonexistent-port"} << "radio-20261201-100000.dat";
+    QTest::newRow("Chinese") << QStringList {"radio-20261201-100000.dat"}
+                             << QStringList {"--lang", "zh"} << "radio-20261201-100000.dat";
+}
+
+void TestCliDiff::writeDryRun()
+{
+    QFETCH(QStringList, backups);
+    QFETCH(QStringList, options);
+    QFETCH(QString, comparedWith);
+    QTemporaryDir data;
+    QVERIFY(data.isValid());
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("XDG_DATA_HOME", data.path());
+    const QString folder = data.filePath("htprog/backups");
+    QVERIFY(backups.isEmpty() || QDir().mkpath(folder));
+    // Each copy differs from a.dat in the byte of channel 1's frequency, by its
+    // position; the one of 2026-12-05 is cut short.
+    const QByteArray a = ReadFile(m_dir.filePath("a.dat"));
+    for (int i = 0; i < backups.size(); ++i) {
+        QByteArray bytes = a;
+        bytes[0x12] = char(0x60 + i);
+        if (backups[i].contains("20261205"))
+            bytes.truncate(100);
+        QVERIFY(WriteFile(folder + "/" + backups[i], bytes));
+    }
+
+    const CliRun run = RunCli(
+        QStringList {"write", "--dry-run"} + options + QStringList {"a.dat"}, m_dir.path(), env);
+
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.err, QString());
+    if (comparedWith.isEmpty()) {
+        QCOMPARE(run.out, QByteArray("no read backup to compare with\n"));
+        return;
+    }
+    // Exactly what diff prints for the backup and the file, whatever diff's status.
+    QStringList diffArgs {"diff", folder + "/" + comparedWith, "a.dat"};
+    for (const QString &option : options) {
+        if (option == "--port")
+            break;
+        diffArgs << option;
+    }
+    const CliRun diff = RunCli(diffArgs, m_dir.path(), env);
+    QCOMPARE(diff.exitCode, 1);
+    QCOMPARE(run.out, diff.out);
+}
+
+// The squelch calibration block and the last ten bytes are not written: a file
+// that differs from the radio only there changes nothing.
+void TestCliDiff::dryRunLeavesOutBytesAWriteDoesNotSend()
+{
+    QTemporaryDir data;
+    QVERIFY(data.isValid());
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("XDG_DATA_HOME", data.path());
+    QVERIFY(QDir().mkpath(data.filePath("htprog/backups")));
+    QByteArray radio = ReadFile(m_dir.filePath("a.dat"));
+    radio[0x1F85] = '\x21';
+    radio[0x1FFA] = '\x22';
+    radio[0x1FC0] = '\xFE'; // Beep: sent
+    QVERIFY(WriteFile(data.filePath("htprog/backups/radio-20261201-100000.dat"), radio));
+
+    const CliRun run = RunCli({"write", "--dry-run", "a.dat"}, m_dir.path(), env);
+
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(QString::fromUtf8(run.out).replace(QRegularExpression(" +"), " "),
+        QStringLiteral("Settings\nSetting %1 a.dat\nBeep Off On\n")
+            .arg(data.filePath("htprog/backups/radio-20261201-100000.dat")));
 }
 
 QTEST_GUILESS_MAIN(TestCliDiff)

@@ -2,13 +2,17 @@
 // simulated radio: in-process ("sim") and on a pseudo-terminal with faults;
 // the backup copies they keep and what a verified write reports.
 #include "backups/backupstore.h"
+#include "channels/channelcodec.h"
 #include "channelview/bandlimitboxes.h"
 #include "channelview/channeltablemodel.h"
 #include "channelview/programview.h"
 #include "dialogview/backupsdlg.h"
+#include "csv/csvtable.h"
 #include "dialogview/dialogcommands.h"
+#include "dialogview/fleetwritedlg.h"
 #include "dialogview/optionfeaturesdlg.h"
 #include "dialogview/processdlg.h"
+#include "dialogview/writepreviewdlg.h"
 #include "document/programdoc.h"
 #include "image/datfile.h"
 #include "link/comport.h"
@@ -24,9 +28,14 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMainWindow>
+#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTimer>
+#include <QStatusBar>
+#include <QTableWidget>
+#include <QTreeWidget>
 #include <QtTest>
 
 Q_DECLARE_METATYPE(QList<QMessageBox::StandardButton>)
@@ -124,6 +133,12 @@ private Q_SLOTS:
     void saysWhatIsHappening_data();
     void saysWhatIsHappening();
     void writeAgainAfterFailedVerification();
+    void writePreview_data();
+    void writePreview();
+    void previewSummary_data();
+    void previewSummary();
+    void severalRadios_data();
+    void severalRadios();
 };
 
 void TestTransferDialogs::initTestCase()
@@ -142,6 +157,7 @@ void TestTransferDialogs::init()
     g_strComPort = SimulatedPortName();
     g_bNewImage = true;
     QDir(BackupStore::defaultFolder()).removeRecursively();
+    UserSettings::setShowWritePreview(true);
 }
 
 void TestTransferDialogs::cleanup()
@@ -589,6 +605,224 @@ void TestTransferDialogs::writeAgainAfterFailedVerification()
     for (const BackupEntry &copy : BackupStore().list())
         sent += copy.kind == BackupKind::Sent ? 1 : 0;
     QCOMPARE(sent, 2);
+void TestTransferDialogs::writePreview_data()
+{
+    QTest::addColumn<bool>("readBefore"); // an image read from a radio is kept
+    QTest::addColumn<bool>("dontShowAgain");
+    QTest::addColumn<bool>("write"); // the preview's answer: Write, else Cancel
+    QTest::addColumn<bool>("previewed");
+    QTest::addColumn<bool>("transferOpened");
+    QTest::addColumn<bool>("previewNextTime");
+
+    QTest::newRow("no read to compare with: written as before")
+        << false << false << true << false << true << true;
+    QTest::newRow("Write") << true << false << true << true << true << true;
+    QTest::newRow("Cancel") << true << false << false << true << false << true;
+    QTest::newRow("Write, don't show this again") << true << true << true << true << true << false;
+    QTest::newRow("Cancel, don't show this again")
+        << true << true << false << true << false << false;
+}
+
+void TestTransferDialogs::writePreview()
+{
+    QFETCH(bool, readBefore);
+    QFETCH(bool, dontShowAgain);
+    QFETCH(bool, write);
+    QFETCH(bool, previewed);
+    QFETCH(bool, transferOpened);
+    QFETCH(bool, previewNextTime);
+
+    MessageRecorder messages;
+    Session s;
+    QString readAt;
+    if (readBefore) {
+        BackupStore().keep(s.doc.image(), BackupKind::Radio);
+        readAt = BackupStore().list().first().time.toString(QStringLiteral("HH:mm"));
+    }
+    QVERIFY(s.doc.commitCell(1, kColRx, NewChannelTexts(QStringLiteral("140.00000"), false)));
+    s.setByte(0x1FC0, 0xFE); // Beep off
+    const MemoryImage sent = s.doc.image();
+    QMainWindow frame;
+
+    QObject answerer;
+    QString summary;
+    int groups = 0;
+    QTimer::singleShot(0, &answerer, [&] {
+        auto *preview = qobject_cast<CWritePreviewDlg *>(QApplication::activeModalWidget());
+        if (!preview)
+            return;
+        summary = preview->summary()->text();
+        groups = preview->tree()->topLevelItemCount();
+        preview->dontShowAgain()->setChecked(dontShowAgain);
+        write ? preview->writeButton()->click() : preview->reject();
+    });
+    DialogCommands::WriteToRadio(&frame, &s.doc);
+
+    QCOMPARE(DialogCommands::TransferDialogOpen(), transferOpened);
+    QCOMPARE(UserSettings::showWritePreview(), previewNextTime);
+    if (previewed) {
+        QCOMPARE(summary,
+            QStringLiteral("Compared with what was read from the radio at %1: 1 channel and 1 "
+                           "setting will change.")
+                .arg(readAt));
+        QCOMPARE(groups, 2);
+    } else {
+        QVERIFY(summary.isEmpty());
+        QVERIFY(frame.statusBar()->currentMessage().startsWith(
+            QStringLiteral("No image read from a radio to compare with")));
+    }
+    if (transferOpened) { // what is sent is the document, previewed or not
+        runToEnd(DialogCommands::TransferDialog());
+        MemoryImage radio {};
+        QVERIFY(LoadDatFile(m_simPath, radio).ok());
+        QCOMPARE(int(radio[0x1FC0]), 0xFE);
+        QCOMPARE(radio[0x13], sent[0x13]);
+    }
+}
+
+void TestTransferDialogs::previewSummary_data()
+{
+    QTest::addColumn<QList<int>>("channelRecords"); // one difference each
+    QTest::addColumn<int>("settings");
+    QTest::addColumn<int>("byteRanges");
+    QTest::addColumn<int>("daysAgo");
+    QTest::addColumn<bool>("chinese");
+    QTest::addColumn<QString>("summary");
+
+    const QString prefix = QStringLiteral("Compared with what was read from the radio at ");
+    QTest::newRow("nothing changes")
+        << QList<int> {} << 0 << 0 << 0 << false << prefix + "14:02: the write changes nothing.";
+    QTest::newRow("channels count once however many fields") << QList<int> {1, 1, 1, 5,
+        9} << 1 << 0 << 0 << false << prefix + "14:02: 3 channels and 1 setting will change.";
+    QTest::newRow("three kinds, read on another day") << QList<int> {0} << 2 << 2 << 1 << false
+                                                      << prefix
+            + "2026-12-06 14:02: 1 channel, 2 settings and other bytes in 2 places will "
+              "change.";
+    QTest::newRow("one other byte") << QList<int> {} << 0 << 1 << 0 << false
+                                    << prefix + "14:02: other bytes in 1 place will change.";
+    QTest::newRow("Chinese") << QList<int> {3, 4} << 1 << 0 << 0 << true
+                             << QStringLiteral(
+                                    "与 14:02 从对讲机读出的数据相比：将改变2个信道和1项设置。");
+}
+
+void TestTransferDialogs::previewSummary()
+{
+    QFETCH(QList<int>, channelRecords);
+    QFETCH(int, settings);
+    QFETCH(int, byteRanges);
+    QFETCH(int, daysAgo);
+    QFETCH(bool, chinese);
+    QFETCH(QString, summary);
+
+    ImageDiff diff;
+    for (int record : channelRecords) {
+        ChannelDifference channel;
+        channel.record = record;
+        diff.channels << channel;
+    }
+    diff.settings.resize(settings);
+    diff.otherBytes.resize(byteRanges);
+    SetLanguageState(chinese ? QStringLiteral("Chinese") : QStringLiteral("English"));
+    const QDateTime now(QDate(2026, 12, 7), QTime(18, 30));
+    const QDateTime read(QDate(2026, 12, 7).addDays(-daysAgo), QTime(14, 2, 1));
+
+    const QString text = CWritePreviewDlg::summaryText(diff, read, now);
+    SetLanguageState(QStringLiteral("English"));
+    QCOMPARE(text, summary);
+}
+
+void TestTransferDialogs::severalRadios_data()
+{
+    QTest::addColumn<QString>("port"); // "": the simulated radio
+    QTest::addColumn<QString>("names");
+    QTest::addColumn<QStringList>("results"); // the table's Result column, radio by radio
+    QTest::addColumn<QStringList>("powerOnNames"); // the radio's name after each
+    QTest::addColumn<bool>("refused"); // the names are refused, nothing is written
+
+    QTest::newRow("two names, then the list is done")
+        << ""
+        << "ann\n\nBOB-1\n"
+        << QStringList {"verified", "verified"} << QStringList {"ANN", "BOB-1"} << false;
+    QTest::newRow("no names: the radio keeps the document's")
+        << ""
+        << "" << QStringList {"verified", "verified", "verified"}
+        << QStringList {"DOC", "DOC", "DOC"} << false;
+    QTest::newRow("no radio on the port")
+        << "/dev/htprog-no-such-port"
+        << "" << QStringList {"failed"} << QStringList {} << false;
+    QTest::newRow("a name the radio cannot show")
+        << ""
+        << "OK\nTOOLONG" << QStringList {} << QStringList {} << true;
+}
+
+void TestTransferDialogs::severalRadios()
+{
+    QFETCH(QString, port);
+    QFETCH(QString, names);
+    QFETCH(QStringList, results);
+    QFETCH(QStringList, powerOnNames);
+    QFETCH(bool, refused);
+
+    if (!port.isEmpty())
+        g_strComPort = port;
+    MessageRecorder messages;
+    Session s;
+    s.setByte(ImageMap::kPowerOnName, 13); // "D"
+    s.setByte(ImageMap::kPowerOnName + 1, 24); // "O"
+    s.setByte(ImageMap::kPowerOnName + 2, 12); // "C"
+    const MemoryImage document = s.doc.image();
+    CFleetWriteDlg dialog(document);
+    dialog.namesEdit()->setPlainText(names);
+    QCOMPARE(
+        dialog.instruction()->text(), QStringLiteral("Connect the first radio and press Next"));
+
+    for (int radio = 1; radio <= results.size(); ++radio) {
+        QVERIFY(dialog.nextButton()->isEnabled());
+        QSignalSpy done(&dialog, &CFleetWriteDlg::radioDone);
+        QTest::mouseClick(dialog.nextButton(), Qt::LeftButton);
+        QVERIFY(dialog.isRunning()); // on the worker: this thread goes on
+        QVERIFY(!dialog.nextButton()->isEnabled());
+        QVERIFY(done.wait(kTransferTimeoutMs));
+        QCOMPARE(dialog.table()->rowCount(), radio);
+        QVERIFY2(dialog.table()->item(radio - 1, 3)->text().startsWith(results[radio - 1]),
+            qPrintable(dialog.table()->item(radio - 1, 3)->text()));
+        if (port.isEmpty()) {
+            MemoryImage held {};
+            QVERIFY(LoadDatFile(m_simPath, held).ok());
+            QCOMPARE(DecodePowerOnName(held), powerOnNames[radio - 1]);
+        }
+    }
+    QVERIFY(s.doc.image() == document);
+    if (refused) {
+        QTest::mouseClick(dialog.nextButton(), Qt::LeftButton);
+        QCOMPARE(messages.shown().size(), 1);
+        QVERIFY2(messages.shown().first().text.contains(QStringLiteral("line 2: \"TOOLONG\"")),
+            qPrintable(messages.shown().first().text));
+        QCOMPARE(dialog.table()->rowCount(), 0);
+        QVERIFY(BackupStore().list().isEmpty()); // not even a copy was sent
+        QVERIFY(dialog.logPath().isEmpty());
+        return;
+    }
+    QCOMPARE(dialog.nextButton()->isEnabled(), names.isEmpty());
+    QCOMPARE(dialog.instruction()->text(),
+        names.isEmpty() ? QStringLiteral("Connect the next radio and press Next")
+                        : QStringLiteral("Every name on the list is written."));
+
+    // The log in the backups folder, as the table shows it.
+    QVERIFY(QRegularExpression(QStringLiteral("/fleet-\\d{8}-\\d{6}\\.csv$"))
+                .match(dialog.logPath())
+                .hasMatch());
+    QCOMPARE(QFileInfo(dialog.logPath()).absolutePath(),
+        QFileInfo(BackupStore::defaultFolder()).absoluteFilePath());
+    const CsvTable log = ParseCsv(ReadFile(dialog.logPath()));
+    QCOMPARE(log.records.size(), results.size() + 1);
+    for (int i = 0; i < results.size(); ++i) {
+        const QStringList fields = log.records[i + 1].fields;
+        QCOMPARE(fields[0], QString::number(i + 1));
+        QCOMPARE(fields[2], names.isEmpty() ? QString() : powerOnNames[i]);
+        QCOMPARE(fields[3], results[i]);
+    }
+    QVERIFY(dialog.logHtml().contains(QStringLiteral("<td>%1</td>").arg(results.size())));
 }
 
 QTEST_MAIN(TestTransferDialogs)
