@@ -662,6 +662,14 @@ Save them now?</translation>
         <source>Export the channel table of the active document to a CSV file</source>
         <translation>Export the channel table of the active document to a CSV file</translation>
     </message>
+    <message>
+        <source>Save &amp;Link Log...</source>
+        <translation>Save &amp;Link Log...</translation>
+    </message>
+    <message>
+        <source>Save every byte of the latest transfer with the radio, to attach to a bug report</source>
+        <translation>Save every byte of the latest transfer with the radio, to attach to a bug report</translation>
+    </message>
 </context>
 <context>
     <name>ImageFileCommands</name>
@@ -692,6 +700,14 @@ Save them now?</translation>
     <message>
         <source>Cannot read %1: %2.</source>
         <translation>Cannot read %1: %2.</translation>
+    </message>
+    <message>
+        <source>Link logs (*.log)</source>
+        <translation>Link logs (*.log)</translation>
+    </message>
+    <message>
+        <source>There is no link log yet: no transfer with the radio has run since the program started. Read or write the radio, then save the log of that transfer.</source>
+        <translation>There is no link log yet: no transfer with the radio has run since the program started. Read or write the radio, then save the log of that transfer.</translation>
     </message>
 </context>
 <context>

@@ -662,6 +662,14 @@ Save them now?</source>
         <source>Export the channel table of the active document to a CSV file</source>
         <translation>将当前文档的信道表导出为 CSV 文件</translation>
     </message>
+    <message>
+        <source>Save &amp;Link Log...</source>
+        <translation>保存通讯记录(&amp;L)...</translation>
+    </message>
+    <message>
+        <source>Save every byte of the latest transfer with the radio, to attach to a bug report</source>
+        <translation>保存最近一次与对讲机传输的全部字节，以便附在问题报告中</translation>
+    </message>
 </context>
 <context>
     <name>ImageFileCommands</name>
@@ -692,6 +700,14 @@ Save them now?</source>
     <message>
         <source>Cannot read %1: %2.</source>
         <translation>无法读取 %1：%2。</translation>
+    </message>
+    <message>
+        <source>Link logs (*.log)</source>
+        <translation>通讯记录 (*.log)</translation>
+    </message>
+    <message>
+        <source>There is no link log yet: no transfer with the radio has run since the program started. Read or write the radio, then save the log of that transfer.</source>
+        <translation>还没有通讯记录：程序启动以来尚未与对讲机传输过数据。请先读或写对讲机，然后再保存该次传输的记录。</translation>
     </message>
 </context>
 <context>

@@ -23,6 +23,7 @@ enum CommandId {
     kCmdCompareWith = 32821,
     kCmdImportCsv = 32822,
     kCmdExportCsv = 32823,
+    kCmdSaveLinkLog = 32830,
     kCmdFileNew = 57600,
     kCmdFileOpen = 57601,
     kCmdFileClose = 57602,

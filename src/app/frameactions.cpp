@@ -80,6 +80,8 @@ void FrameActions::createActions()
     make(kCmdLanguage, tr("&Language"), QString(), tr("Choose the interface language"));
     make(kCmdHelp, tr("Help"), QString(), tr("Show the help topics"));
     make(kCmdHelpContents, tr("&Contents"), QString(), tr("Show the contents of the help"));
+    make(kCmdSaveLinkLog, tr("Save &Link Log..."), QString(),
+        tr("Save every byte of the latest transfer with the radio, to attach to a bug report"));
     make(kCmdNextPane, tr("Next Pane"), QString(), QString());
     make(kCmdPrevPane, tr("Previous Pane"), QString(), QString());
     const QString aboutPrompt = tr("Display program information, version number and copyright");
@@ -142,7 +144,7 @@ void FrameActions::createMenus()
             {a(kCmdFileNew), a(kCmdFileOpen), a(kCmdOpenBackup), nullptr, a(kCmdPrintSetup),
                 nullptr, recent, nullptr, a(kCmdAppExit)}),
         popup(tr("&View"), {a(kCmdViewToolbar), a(kCmdViewStatusBar)}),
-        popup(tr("&Help"), {a(kCmdHelpContents), nullptr, m_appAbout}),
+        popup(tr("&Help"), {a(kCmdHelpContents), a(kCmdSaveLinkLog), nullptr, m_appAbout}),
     };
     m_docMenus = {
         popup(tr("&File"),
@@ -159,7 +161,7 @@ void FrameActions::createMenus()
         popup(tr("&View"), {a(kCmdViewToolbar), a(kCmdViewStatusBar), a(kCmdControlBar)}),
         popup(tr("&Setup"), {a(kCmdComSetup), a(kCmdLanguage)}),
         m_windowMenu,
-        popup(tr("&Help"), {a(kCmdHelpContents), nullptr, m_docAbout}),
+        popup(tr("&Help"), {a(kCmdHelpContents), a(kCmdSaveLinkLog), nullptr, m_docAbout}),
     };
 }
 

@@ -1,6 +1,7 @@
 #include "dialogview/sqladjustdlg.h"
 
 #include "codecs/squelchcodec.h"
+#include "dialogview/latestlinklog.h"
 #include "dialogview/portmessages.h"
 #include "dialogview/squelchdelegate.h"
 #include "dialogview/transferguard.h"
@@ -161,7 +162,7 @@ void CSqlAdjustDlg::onRead()
 {
     MemoryImage staging = m_document->image();
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const Status outcome = ReadSquelchBlock(g_strComPort, staging);
+    const Status outcome = ReadSquelchBlock(g_strComPort, staging, {}, StartLinkLog().get());
     QApplication::restoreOverrideCursor();
     if (outcome.ok())
         m_document->changeBytes(staging, LangText("Read squelch levels", "读静噪数据"));
@@ -175,7 +176,7 @@ void CSqlAdjustDlg::onWrite()
     storeGrids();
     const MemoryImage image = m_document->image();
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const Status outcome = WriteSquelchBlock(g_strComPort, image);
+    const Status outcome = WriteSquelchBlock(g_strComPort, image, {}, StartLinkLog().get());
     QApplication::restoreOverrideCursor();
     showOutcome(outcome, true);
 }

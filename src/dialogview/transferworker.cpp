@@ -1,5 +1,7 @@
 #include "dialogview/transferworker.h"
 
+#include "dialogview/latestlinklog.h"
+
 TransferWorker::TransferWorker(Kind kind, const QString &portName, const MemoryImage &image,
     const std::atomic<bool> &cancel, QObject *questionContext, std::function<bool()> question)
     : m_kind(kind)
@@ -12,12 +14,13 @@ TransferWorker::TransferWorker(Kind kind, const QString &portName, const MemoryI
 
 void TransferWorker::run()
 {
+    const std::shared_ptr<LinkTrace> log = StartLinkLog();
     if (m_kind != Kind::Read) {
         // What is about to be sent is kept first: a write that goes wrong half way
         // leaves the radio with neither the old nor the new data.
         m_backup = BackupStore().keep(m_image, BackupKind::Sent);
-        m_written
-            = WriteWholeImageVerified(m_portName, m_image, *this, m_kind == Kind::VerifiedWrite);
+        m_written = WriteWholeImageVerified(
+            m_portName, m_image, *this, m_kind == Kind::VerifiedWrite, log.get());
         m_outcome = m_written.write;
         // Nobody else has a copy of what the radio now holds.
         if (m_written.verify == VerifyResult::Different)
@@ -28,7 +31,7 @@ void TransferWorker::run()
     // The radio's bytes go into a staging copy: a cancelled or failed read
     // leaves the image that was given untouched.
     MemoryImage staging = m_image;
-    m_outcome = ReadWholeImage(m_portName, staging, *this);
+    m_outcome = ReadWholeImage(m_portName, staging, *this, log.get());
     if (m_outcome.ok()) {
         m_image = staging;
         m_backup = BackupStore().keep(m_image, BackupKind::Radio);
