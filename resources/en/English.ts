@@ -726,6 +726,33 @@ Save them now?</translation>
     </message>
 </context>
 <context>
+    <name>PortHolders</name>
+    <message>
+        <source>ModemManager tries every new serial device as a modem and lets go after a few seconds: try again, or stop it while you program (sudo systemctl stop ModemManager).</source>
+        <translation>ModemManager tries every new serial device as a modem and lets go after a few seconds: try again, or stop it while you program (sudo systemctl stop ModemManager).</translation>
+    </message>
+    <message>
+        <source>brltty takes some USB serial cables for a braille display: unless you use one, remove it (sudo apt remove brltty) and plug the cable in again.</source>
+        <translation>brltty takes some USB serial cables for a braille display: unless you use one, remove it (sudo apt remove brltty) and plug the cable in again.</translation>
+    </message>
+    <message>
+        <source>Another transfer with the radio is running: wait until it ends, or close that program.</source>
+        <translation>Another transfer with the radio is running: wait until it ends, or close that program.</translation>
+    </message>
+    <message>
+        <source>Close that program and try again.</source>
+        <translation>Close that program and try again.</translation>
+    </message>
+    <message>
+        <source>%1 (process %2)</source>
+        <translation>%1 (process %2)</translation>
+    </message>
+    <message>
+        <source>%1 is in use by %2.</source>
+        <translation>%1 is in use by %2.</translation>
+    </message>
+</context>
+<context>
     <name>RecentFiles</name>
     <message>
         <source>The file &quot;%1&quot; no longer exists.

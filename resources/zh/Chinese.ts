@@ -726,6 +726,33 @@ Save them now?</source>
     </message>
 </context>
 <context>
+    <name>PortHolders</name>
+    <message>
+        <source>ModemManager tries every new serial device as a modem and lets go after a few seconds: try again, or stop it while you program (sudo systemctl stop ModemManager).</source>
+        <translation>ModemManager 会把每个新串口当作调制解调器试探，几秒后释放：请重试，或在写频期间停止它（sudo systemctl stop ModemManager）。</translation>
+    </message>
+    <message>
+        <source>brltty takes some USB serial cables for a braille display: unless you use one, remove it (sudo apt remove brltty) and plug the cable in again.</source>
+        <translation>brltty 会把某些 USB 写频线当作盲文显示器：如果您不用盲文显示器，请卸载它（sudo apt remove brltty），然后重新插上写频线。</translation>
+    </message>
+    <message>
+        <source>Another transfer with the radio is running: wait until it ends, or close that program.</source>
+        <translation>另一个与对讲机的传输正在进行：请等它结束，或关闭那个程序。</translation>
+    </message>
+    <message>
+        <source>Close that program and try again.</source>
+        <translation>请关闭该程序后重试。</translation>
+    </message>
+    <message>
+        <source>%1 (process %2)</source>
+        <translation>%1（进程 %2）</translation>
+    </message>
+    <message>
+        <source>%1 is in use by %2.</source>
+        <translation>%1 正被 %2 使用。</translation>
+    </message>
+</context>
+<context>
     <name>RecentFiles</name>
     <message>
         <source>The file &quot;%1&quot; no longer exists.

@@ -12,6 +12,7 @@
 #include "link/comport.h"
 #include "link/linktrace.h"
 #include "link/openradioport.h"
+#include "link/portholders.h"
 #include "link/squelchtransfer.h"
 #include "link/verifiedwrite.h"
 #include "settings/visibletext.h"
@@ -193,7 +194,9 @@ QString OpenFailureMessage(QString message, const QString &port, const Status &f
     QString hint;
     if (failure.kind() == Status::Kind::NoAccess)
         hint = PortAccessHint(port);
-    else if (failure.kind() == Status::Kind::Busy)
+    else if (failure.kind() == Status::Kind::Busy && port != SimulatedPortName())
+        hint = PortHolderHint(port);
+    if (failure.kind() == Status::Kind::Busy && hint.isEmpty())
         hint = QStringLiteral("Another program is using %1. Try again when it has finished.")
                    .arg(DevicePath(port));
     if (!hint.isEmpty())

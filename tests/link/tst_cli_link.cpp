@@ -1,5 +1,6 @@
 // htprog-cli radio commands run as a program against "htprog-cli simulate".
 #include "image/datfile.h"
+#include "link/serialradioport.h"
 #include "settings/messages.h"
 #include "support/clirun.h"
 #include "support/linkfakes.h"
@@ -77,6 +78,7 @@ private Q_SLOTS:
     void traceRecordsTheWire();
     void traceLogRefused_data();
     void traceLogRefused();
+    void busyPortNamesItsHolder();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -441,6 +443,26 @@ void TestCliLink::traceLogRefused()
     QVERIFY(!QFileInfo::exists(path("new.dat")));
     QCOMPARE(RunCli({args[0], "--trace"}).exitCode, 2);
     QCOMPARE(RunCli({args[0], "--trace=", "doc.dat"}).exitCode, 2);
+}
+
+// A port held by another process: the message names it and what to do.
+void TestCliLink::busyPortNamesItsHolder()
+{
+#ifndef Q_OS_LINUX
+    QSKIP("processes are found by their open files in /proc, on Linux only");
+#endif
+    ScriptedLine line;
+    SerialRadioPort holder(PortProfile::Clone);
+    QVERIFY(holder.open(line.path()).ok());
+    QVERIFY(SaveDatFile(path("doc.dat"), Pattern(50)).ok());
+
+    const CliRun run = RunCli({"read", "--port", line.path(), path("doc.dat")});
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.err.contains(QStringLiteral("\n%1 is in use by tst_cli_link (process %2). Close "
+                                             "that program and try again.\n")
+                                  .arg(line.path())
+                                  .arg(QCoreApplication::applicationPid())),
+        qPrintable(run.err));
 }
 
 QTEST_GUILESS_MAIN(TestCliLink)
