@@ -702,6 +702,12 @@ Save them now?</translation>
     <message>
         <source>Write the document to one radio after another, each verified</source>
         <translation>Write the document to one radio after another, each verified</translation>
+        <source>Save &amp;Link Log...</source>
+        <translation>Save &amp;Link Log...</translation>
+    </message>
+    <message>
+        <source>Save every byte of the latest transfer with the radio, to attach to a bug report</source>
+        <translation>Save every byte of the latest transfer with the radio, to attach to a bug report</translation>
     </message>
 </context>
 <context>
@@ -734,6 +740,14 @@ Save them now?</translation>
         <source>Cannot read %1: %2.</source>
         <translation>Cannot read %1: %2.</translation>
     </message>
+    <message>
+        <source>Link logs (*.log)</source>
+        <translation>Link logs (*.log)</translation>
+    </message>
+    <message>
+        <source>There is no link log yet: no transfer with the radio has run since the program started. Read or write the radio, then save the log of that transfer.</source>
+        <translation>There is no link log yet: no transfer with the radio has run since the program started. Read or write the radio, then save the log of that transfer.</translation>
+    </message>
 </context>
 <context>
     <name>IniFile</name>
@@ -748,6 +762,33 @@ Save them now?</translation>
     <message>
         <source>%1 was not read: it is larger than %2 bytes, the most a settings file may have.</source>
         <translation>%1 was not read: it is larger than %2 bytes, the most a settings file may have.</translation>
+    </message>
+</context>
+<context>
+    <name>PortHolders</name>
+    <message>
+        <source>ModemManager tries every new serial device as a modem and lets go after a few seconds: try again, or stop it while you program (sudo systemctl stop ModemManager).</source>
+        <translation>ModemManager tries every new serial device as a modem and lets go after a few seconds: try again, or stop it while you program (sudo systemctl stop ModemManager).</translation>
+    </message>
+    <message>
+        <source>brltty takes some USB serial cables for a braille display: unless you use one, remove it (sudo apt remove brltty) and plug the cable in again.</source>
+        <translation>brltty takes some USB serial cables for a braille display: unless you use one, remove it (sudo apt remove brltty) and plug the cable in again.</translation>
+    </message>
+    <message>
+        <source>Another transfer with the radio is running: wait until it ends, or close that program.</source>
+        <translation>Another transfer with the radio is running: wait until it ends, or close that program.</translation>
+    </message>
+    <message>
+        <source>Close that program and try again.</source>
+        <translation>Close that program and try again.</translation>
+    </message>
+    <message>
+        <source>%1 (process %2)</source>
+        <translation>%1 (process %2)</translation>
+    </message>
+    <message>
+        <source>%1 is in use by %2.</source>
+        <translation>%1 is in use by %2.</translation>
     </message>
 </context>
 <context>

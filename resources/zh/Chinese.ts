@@ -702,6 +702,12 @@ Save them now?</source>
     <message>
         <source>Write the document to one radio after another, each verified</source>
         <translation>把文档依次写入一台又一台对讲机，每台都校验</translation>
+        <source>Save &amp;Link Log...</source>
+        <translation>保存通讯记录(&amp;L)...</translation>
+    </message>
+    <message>
+        <source>Save every byte of the latest transfer with the radio, to attach to a bug report</source>
+        <translation>保存最近一次与对讲机传输的全部字节，以便附在问题报告中</translation>
     </message>
 </context>
 <context>
@@ -734,6 +740,14 @@ Save them now?</source>
         <source>Cannot read %1: %2.</source>
         <translation>无法读取 %1：%2。</translation>
     </message>
+    <message>
+        <source>Link logs (*.log)</source>
+        <translation>通讯记录 (*.log)</translation>
+    </message>
+    <message>
+        <source>There is no link log yet: no transfer with the radio has run since the program started. Read or write the radio, then save the log of that transfer.</source>
+        <translation>还没有通讯记录：程序启动以来尚未与对讲机传输过数据。请先读或写对讲机，然后再保存该次传输的记录。</translation>
+    </message>
 </context>
 <context>
     <name>IniFile</name>
@@ -748,6 +762,33 @@ Save them now?</source>
     <message>
         <source>%1 was not read: it is larger than %2 bytes, the most a settings file may have.</source>
         <translation>未读取 %1：它大于 %2 字节，超过设置文件允许的最大值。</translation>
+    </message>
+</context>
+<context>
+    <name>PortHolders</name>
+    <message>
+        <source>ModemManager tries every new serial device as a modem and lets go after a few seconds: try again, or stop it while you program (sudo systemctl stop ModemManager).</source>
+        <translation>ModemManager 会把每个新串口当作调制解调器试探，几秒后释放：请重试，或在写频期间停止它（sudo systemctl stop ModemManager）。</translation>
+    </message>
+    <message>
+        <source>brltty takes some USB serial cables for a braille display: unless you use one, remove it (sudo apt remove brltty) and plug the cable in again.</source>
+        <translation>brltty 会把某些 USB 写频线当作盲文显示器：如果您不用盲文显示器，请卸载它（sudo apt remove brltty），然后重新插上写频线。</translation>
+    </message>
+    <message>
+        <source>Another transfer with the radio is running: wait until it ends, or close that program.</source>
+        <translation>另一个与对讲机的传输正在进行：请等它结束，或关闭那个程序。</translation>
+    </message>
+    <message>
+        <source>Close that program and try again.</source>
+        <translation>请关闭该程序后重试。</translation>
+    </message>
+    <message>
+        <source>%1 (process %2)</source>
+        <translation>%1（进程 %2）</translation>
+    </message>
+    <message>
+        <source>%1 is in use by %2.</source>
+        <translation>%1 正被 %2 使用。</translation>
     </message>
 </context>
 <context>

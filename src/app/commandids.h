@@ -27,6 +27,7 @@ enum CommandId {
     kCmdCheckPlan = 32831,
     kCmdHideEmpty = 32832,
     kCmdWriteSeveral = 32833,
+    kCmdSaveLinkLog = 32834,
     kCmdFileNew = 57600,
     kCmdFileOpen = 57601,
     kCmdFileClose = 57602,

@@ -88,6 +88,8 @@ void FrameActions::createActions()
     make(kCmdLanguage, tr("&Language"), QString(), tr("Choose the interface language"));
     make(kCmdHelp, tr("Help"), QString(), tr("Show the help topics"));
     make(kCmdHelpContents, tr("&Contents"), QString(), tr("Show the contents of the help"));
+    make(kCmdSaveLinkLog, tr("Save &Link Log..."), QString(),
+        tr("Save every byte of the latest transfer with the radio, to attach to a bug report"));
     make(kCmdNextPane, tr("Next Pane"), QString(), QString());
     make(kCmdPrevPane, tr("Previous Pane"), QString(), QString());
     const QString aboutPrompt = tr("Display program information, version number and copyright");
@@ -150,7 +152,7 @@ void FrameActions::createMenus()
             {a(kCmdFileNew), a(kCmdFileOpen), a(kCmdOpenBackup), nullptr, a(kCmdPrintSetup),
                 nullptr, recent, nullptr, a(kCmdAppExit)}),
         popup(tr("&View"), {a(kCmdViewToolbar), a(kCmdViewStatusBar)}),
-        popup(tr("&Help"), {a(kCmdHelpContents), nullptr, m_appAbout}),
+        popup(tr("&Help"), {a(kCmdHelpContents), a(kCmdSaveLinkLog), nullptr, m_appAbout}),
     };
     m_docMenus = {
         popup(tr("&File"),
@@ -169,7 +171,7 @@ void FrameActions::createMenus()
                 a(kCmdCheckPlan)}),
         popup(tr("&Setup"), {a(kCmdComSetup), a(kCmdLanguage)}),
         m_windowMenu,
-        popup(tr("&Help"), {a(kCmdHelpContents), nullptr, m_docAbout}),
+        popup(tr("&Help"), {a(kCmdHelpContents), a(kCmdSaveLinkLog), nullptr, m_docAbout}),
     };
 }
 

@@ -7,12 +7,14 @@
 #include "dialogview/backupsdlg.h"
 #include "dialogview/comparedlg.h"
 #include "dialogview/csvimportdlg.h"
+#include "dialogview/latestlinklog.h"
 #include "document/programdoc.h"
 #include "image/datfile.h"
 #include "settings/inifile.h"
 #include "settings/language.h"
 #include "uiservices/uiservices.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -35,6 +37,12 @@ QString realFileName(QWidget *parent, ImageFileCommands::FileRequest request,
         dialog.setNameFilters(
             {ImageFileCommands::tr("CSV files (*.csv)"), ImageFileCommands::tr("All files (*)")});
         dialog.setFileMode(QFileDialog::ExistingFile);
+    } else if (request == Request::SaveLinkLog) {
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setNameFilters(
+            {ImageFileCommands::tr("Link logs (*.log)"), ImageFileCommands::tr("All files (*)")});
+        dialog.setDefaultSuffix(QStringLiteral("log"));
+        dialog.selectFile(proposed);
     } else {
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setNameFilters({gridFilter, communityFilter});
@@ -189,6 +197,27 @@ void ImageFileCommands::exportCsv()
     child->commitPendingEdits();
     const Status saved
         = SaveFileAtomically(path, ExportChannelsCsv(child->document()->image(), layout));
+    if (!saved.ok())
+        UiServices::showFailure(m_frame, saved);
+}
+
+void ImageFileCommands::saveLinkLog()
+{
+    const std::shared_ptr<const LinkTrace> log = LatestLinkLog();
+    if (!log || log->isEmpty()) {
+        UiServices::message(m_frame, QString(),
+            tr("There is no link log yet: no transfer with the radio has run since the program "
+               "started. Read or write the radio, then save the log of that transfer."),
+            QMessageBox::Information);
+        return;
+    }
+    const QString proposed
+        = QStringLiteral("link-%1.log")
+              .arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")));
+    const QString path = askFileName(FileRequest::SaveLinkLog, proposed, nullptr);
+    if (path.isEmpty())
+        return;
+    const Status saved = log->save(path);
     if (!saved.ok())
         UiServices::showFailure(m_frame, saved);
 }

@@ -11,13 +11,14 @@ class QWidget;
 
 // The File commands that bring other images and channel lists in and out:
 // Open Backup (a kept copy as a new document), Compare With (the active
-// document against a file or a backup), Import CSV and Export CSV.
+// document against a file or a backup), Import CSV and Export CSV; and Help >
+// Save Link Log, the bytes of the latest transfer for a bug report.
 class ImageFileCommands : public QObject
 {
     Q_OBJECT
 
 public:
-    enum class FileRequest { CompareImage, ImportCsv, ExportCsv };
+    enum class FileRequest { CompareImage, ImportCsv, ExportCsv, SaveLinkLog };
     // Asks for a file name; empty when the user cancels. For ExportCsv, layout
     // comes in as the proposed format and goes out as the chosen one.
     using FileNameFunction = std::function<QString(
@@ -34,6 +35,7 @@ public:
     void compareWith();
     void importCsv();
     void exportCsv();
+    void saveLinkLog();
 
     // Shows the document window and makes record/column its current cell.
     static void goToCell(CChildFrame *child, int record, int column);

@@ -149,6 +149,7 @@ void CMainFrame::connectFileCommands()
     on(kCmdCompareWith, [this] { m_imageFiles->compareWith(); });
     on(kCmdImportCsv, [this] { m_imageFiles->importCsv(); });
     on(kCmdExportCsv, [this] { m_imageFiles->exportCsv(); });
+    on(kCmdSaveLinkLog, [this] { m_imageFiles->saveLinkLog(); });
     const auto about = [this] {
         CAboutDlg dialog(this);
         dialog.exec();

@@ -13,6 +13,7 @@
 struct VerifiedWriteOutcome;
 enum class BackupKind;
 class FileLock;
+class LinkTrace;
 
 namespace Cli {
 
@@ -84,8 +85,10 @@ bool checkOutput(const QString &command, const QString &input, const QString &ou
 bool ParseTransferArgs(QStringList args, QString *port, QString *file, int *exitCode);
 // A whole-image write of image with the progress bar on a terminal, then (when
 // verify) the verifying read; what is about to be sent is kept first as a backup.
-// Ctrl+C, SIGTERM and SIGHUP stop it between two blocks.
-VerifiedWriteOutcome WriteImage(const QString &port, const MemoryImage &image, bool verify);
+// Ctrl+C, SIGTERM and SIGHUP stop it between two blocks. Every byte goes to
+// trace too when there is one.
+VerifiedWriteOutcome WriteImage(
+    const QString &port, const MemoryImage &image, bool verify, LinkTrace *trace = nullptr);
 // True once a request to stop (Ctrl+C ...) arrived during a transfer.
 bool Interrupted();
 // The message of a transfer that did not succeed.

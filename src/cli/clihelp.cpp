@@ -15,6 +15,10 @@ struct Text
 const char kPortOption[]
     = "  --port P       serial device of the cable (e.g. /dev/ttyUSB0) or sim, the\n"
       "                 simulated radio; default: the port chosen in Com Setup\n";
+const char kTraceOption[]
+    = "  --trace LOG    every byte sent (>) and received (<) to LOG, one line per\n"
+      "                 run: milliseconds since the port opened, direction, hex\n"
+      "                 bytes; written however the transfer ends, for a bug report\n";
 const char kLangOption[] = "  --lang en|zh   language of the texts (default en)\n";
 
 // In the order of the manual page.
@@ -141,6 +145,8 @@ QString CommandHelp(const HelpEntry &command)
     QString help = QStringLiteral("usage: htprog-cli ") + command.synopsis + QStringLiteral("\n\n")
         + summary + QStringLiteral(".\n") + QString::fromUtf8(text.more);
     QString options = QString::fromUtf8(text.options);
+    if (command.synopsis.contains(QLatin1String("--trace")))
+        options += QString::fromUtf8(kTraceOption);
     if (command.synopsis.contains(QLatin1String("--port")))
         options += QString::fromUtf8(kPortOption);
     if (command.synopsis.contains(QLatin1String("--lang")))

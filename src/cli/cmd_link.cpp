@@ -5,11 +5,14 @@
 #include "backups/backupstore.h"
 #include "cli/console.h"
 #include "cli/stopsignals.h"
+#include "files/fileaccess.h"
 #include "files/filelock.h"
 #include "image/datfile.h"
 #include "link/cloneengine.h"
 #include "link/comport.h"
+#include "link/linktrace.h"
 #include "link/openradioport.h"
+#include "link/portholders.h"
 #include "link/squelchtransfer.h"
 #include "link/verifiedwrite.h"
 #include "settings/visibletext.h"
@@ -21,6 +24,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QTemporaryFile>
 #include <atomic>
 #include <cstdio>
 
@@ -74,6 +78,91 @@ void CatchInterrupt()
     CatchStopRequests([] { g_interrupted = true; });
 }
 
+// Whether a file may be written at path: it is none of a folder or device, it
+// may be written when it exists, and its folder takes a new file (tried with a
+// temporary one, which is what saving it needs).
+Status CheckWritableFile(const QString &path)
+{
+    const Status replaceable = CheckReplaceableFile(path);
+    if (!replaceable.ok())
+        return replaceable;
+    const QFileInfo info(path);
+    if (!info.absoluteDir().exists())
+        return Status(Status::Kind::NotFound, nullptr, "the folder %1 does not exist")
+            .arg(QDir::toNativeSeparators(info.absolutePath()));
+    QTemporaryFile probe(info.absoluteDir().filePath(QStringLiteral(".htprog-XXXXXX")));
+    if (!probe.open())
+        return Status::fromFile(probe);
+    if (info.exists() && !QFile(path).open(QIODevice::ReadWrite))
+        return Status(Status::Kind::NoAccess, nullptr, "permission denied");
+    return Status();
+}
+
+// "--trace LOG": every byte of the session goes to LOG, written once the
+// session ends however it ended (a failed transfer is when it is wanted most).
+// LOG is checked before the port opens, so a log that cannot be written never
+// costs a transfer.
+class TraceOption
+{
+public:
+    // False, with the usage error's status, when --trace has no file.
+    bool take(QStringList &args, int *exitCode)
+    {
+        bool present = false;
+        if (!takeOption(args, QStringLiteral("--trace"), &m_path, &present)
+            || (present && m_path.isEmpty())) {
+            *exitCode = usage(QStringLiteral("--trace needs a file"));
+            return false;
+        }
+        if (present)
+            m_trace = std::make_unique<LinkTrace>(QStringLiteral("htprog-cli"));
+        return true;
+    }
+    // Fails (printing why) when LOG is FILE (existing or not), the simulated
+    // radio's memory while it is the port, or cannot be replaced by a file.
+    bool check(const QString &file, const QString &port) const
+    {
+        if (!m_trace)
+            return true;
+        const QString log = QDir::toNativeSeparators(m_path);
+        const auto same = [this](const QString &other) {
+            return IsSameFile(m_path, other)
+                || QDir::cleanPath(QFileInfo(m_path).absoluteFilePath())
+                == QDir::cleanPath(QFileInfo(other).absoluteFilePath());
+        };
+        const bool simulated = port == SimulatedPortName();
+        if (same(file) || (simulated && same(SimulatedImagePath()))) {
+            fail(QStringLiteral("--trace: %1 is the %2 itself; name another file for the link log")
+                     .arg(log,
+                         same(file) ? QStringLiteral("image file")
+                                    : QStringLiteral("simulated radio's memory")));
+            return false;
+        }
+        const Status writable = CheckWritableFile(m_path);
+        if (!writable.ok()) {
+            fail(QStringLiteral("cannot write the link log %1: %2; nothing was sent")
+                     .arg(log, writable.text()));
+            return false;
+        }
+        return true;
+    }
+    LinkTrace *trace() const { return m_trace.get(); }
+    // Writes LOG; a log that cannot be written fails the command.
+    int finish(int status) const
+    {
+        if (!m_trace)
+            return status;
+        const Status saved = m_trace->save(m_path);
+        if (saved.ok())
+            return status;
+        return fail(saved);
+    }
+
+private:
+    QString m_path;
+    std::unique_ptr<LinkTrace> m_trace;
+};
+
 } // namespace
 
 // "[--port P] FILE": the port (stored choice by default) and the one file.
@@ -109,7 +198,9 @@ QString OpenFailureMessage(QString message, const QString &port, const Status &f
     QString hint;
     if (failure.kind() == Status::Kind::NoAccess)
         hint = PortAccessHint(port);
-    else if (failure.kind() == Status::Kind::Busy)
+    else if (failure.kind() == Status::Kind::Busy && port != SimulatedPortName())
+        hint = PortHolderHint(port);
+    if (failure.kind() == Status::Kind::Busy && hint.isEmpty())
         hint = QStringLiteral("Another program is using %1. Try again when it has finished.")
                    .arg(DevicePath(port));
     if (!hint.isEmpty())
@@ -159,35 +250,39 @@ int Read(const QStringList &arguments)
     const bool backup = !takeFlag(args, QStringLiteral("--no-backup"));
     QString port, file;
     int exitCode = kExitOk;
-    if (!ParseTransferArgs(args, &port, &file, &exitCode))
+    TraceOption trace;
+    if (!trace.take(args, &exitCode) || !ParseTransferArgs(args, &port, &file, &exitCode))
         return exitCode;
-    if (!checkRewritable(file))
+    if (!checkRewritable(file) || !trace.check(file, port))
         return kExitFailure;
     CatchInterrupt();
     MemoryImage image = NewImage();
     CliObserver observer(kReadProgressSteps);
-    const Status outcome = ReadWholeImage(port, image, observer);
+    const Status outcome = ReadWholeImage(port, image, observer, trace.trace());
     observer.finish();
+    const int logged = trace.finish(kExitOk);
     if (!outcome.ok())
         return TransferFailed(port, outcome);
     const QString kept = backup ? KeepBackup(image, BackupKind::Radio) : QString();
     FileLock lock(file);
     if (SaveRead(lock, file, image, QStringLiteral("the image")))
-        return kExitOk;
+        return logged;
     if (!kept.isEmpty())
         fail(QStringLiteral("the image read from the radio is kept as %1")
                  .arg(QDir::toNativeSeparators(kept)));
     return kExitFailure;
 }
 
-VerifiedWriteOutcome WriteImage(const QString &port, const MemoryImage &image, bool verify)
+VerifiedWriteOutcome WriteImage(
+    const QString &port, const MemoryImage &image, bool verify, LinkTrace *trace)
 {
     // What is about to be sent is kept first, as the program does: a write that
     // goes wrong half way leaves the radio with neither the old nor the new data.
     KeepBackup(image, BackupKind::Sent);
     CatchInterrupt();
     CliObserver observer(verify ? kVerifiedWriteProgressSteps : kWriteProgressSteps);
-    const VerifiedWriteOutcome outcome = WriteWholeImageVerified(port, image, observer, verify);
+    const VerifiedWriteOutcome outcome
+        = WriteWholeImageVerified(port, image, observer, verify, trace);
     observer.finish();
     return outcome;
 }
@@ -207,13 +302,15 @@ int Write(const QStringList &arguments)
     const bool verify = !takeFlag(args, QStringLiteral("--no-verify"));
     QString port, file;
     int exitCode = kExitOk;
-    if (!ParseTransferArgs(args, &port, &file, &exitCode))
+    TraceOption trace;
+    if (!trace.take(args, &exitCode) || !ParseTransferArgs(args, &port, &file, &exitCode))
         return exitCode;
     MemoryImage image;
-    if (!loadImage(file, image))
+    if (!loadImage(file, image) || !trace.check(file, port))
         return kExitFailure;
-    const VerifiedWriteOutcome outcome = WriteImage(port, image, verify);
-    return outcome.write.ok() ? ReportWrite(port, outcome) : TransferFailed(port, outcome.write);
+    const VerifiedWriteOutcome outcome = WriteImage(port, image, verify, trace.trace());
+    return trace.finish(
+        outcome.write.ok() ? ReportWrite(port, outcome) : TransferFailed(port, outcome.write));
 }
 
 namespace {
@@ -221,20 +318,23 @@ namespace {
 // Both squelch-block commands: load FILE, transfer, and on a read save FILE
 // only when every block arrived; a read holds FILE's lock from load to save.
 // Ctrl+C stops at the next poll point, as in the whole-image transfers.
-int SquelchTransfer(const QStringList &args, bool writeDirection)
+int SquelchTransfer(QStringList args, bool writeDirection)
 {
     QString port, file;
     int exitCode = kExitOk;
-    if (!ParseTransferArgs(args, &port, &file, &exitCode))
+    TraceOption trace;
+    if (!trace.take(args, &exitCode) || !ParseTransferArgs(args, &port, &file, &exitCode))
         return exitCode;
     FileLock lock(file);
     MemoryImage image;
-    if ((!writeDirection && (!lockFile(lock) || !checkRewritable(file))) || !loadImage(file, image))
+    if ((!writeDirection && (!lockFile(lock) || !checkRewritable(file))) || !loadImage(file, image)
+        || !trace.check(file, port))
         return kExitFailure;
     CatchInterrupt();
     const auto stop = [] { return g_interrupted.load(); };
-    const Status outcome = writeDirection ? WriteSquelchBlock(port, image, stop)
-                                          : ReadSquelchBlock(port, image, stop);
+    const Status outcome = writeDirection ? WriteSquelchBlock(port, image, stop, trace.trace())
+                                          : ReadSquelchBlock(port, image, stop, trace.trace());
+    const int logged = trace.finish(kExitOk);
     if (!outcome.ok())
         return SquelchFailed(port, outcome, writeDirection);
     if (!writeDirection && !SaveRead(lock, file, image, QStringLiteral("the calibration block")))
@@ -243,7 +343,7 @@ int SquelchTransfer(const QStringList &args, bool writeDirection)
                         : QStringLiteral("the calibration block was read into %1")
                               .arg(QDir::toNativeSeparators(file)));
     out(SquelchMessage(outcome, writeDirection) + QLatin1Char('\n'));
-    return kExitOk;
+    return logged;
 }
 
 } // namespace

@@ -36,18 +36,20 @@ const std::map<QString, Command> &commands()
 {
     static const std::map<QString, Command> table = {
         {QStringLiteral("new"), {Cli::New, "new FILE", false}},
-        {QStringLiteral("read"), {Cli::Read, "read [--port P] [--no-backup] FILE", false}},
+        {QStringLiteral("read"),
+            {Cli::Read, "read [--port P] [--no-backup] [--trace LOG] FILE", false}},
         {QStringLiteral("write"),
             {Cli::Write,
-                "write [--port P] [--no-verify] [--dry-run [--json] [--lang en|zh]] [--repeat "
-                "[--names F] [--log CSV]] FILE",
+                "write [--port P] [--no-verify] [--trace LOG] [--dry-run [--json] [--lang "
+                "en|zh]] [--repeat [--names F] [--log CSV]] FILE",
                 false}},
         {QStringLiteral("diff"),
             {Cli::Diff, "diff A B [--json] [--lang en|zh]", false, Cli::kExitDiffTrouble}},
         {QStringLiteral("backups"), {Cli::Backups, "backups", false}},
-        {QStringLiteral("squelch-read"), {Cli::SquelchRead, "squelch-read [--port P] FILE", false}},
+        {QStringLiteral("squelch-read"),
+            {Cli::SquelchRead, "squelch-read [--port P] [--trace LOG] FILE", false}},
         {QStringLiteral("squelch-write"),
-            {Cli::SquelchWrite, "squelch-write [--port P] FILE", false}},
+            {Cli::SquelchWrite, "squelch-write [--port P] [--trace LOG] FILE", false}},
         {QStringLiteral("channels"),
             {Cli::Channels, "channels FILE [--json] [--lang en|zh]", false}},
         {QStringLiteral("check"),

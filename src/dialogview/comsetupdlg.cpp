@@ -23,6 +23,7 @@ const char kPortProperty[] = "port";
 
 CComSetupDlg::CComSetupDlg(const QList<PortEntry> &ports, QWidget *parent)
     : QDialog(parent)
+    , m_lister(ListPorts)
 {
     setWindowTitle(LangText("COM Setup", "串口设置"));
     m_group = new QButtonGroup(this);
@@ -57,6 +58,12 @@ CComSetupDlg::CComSetupDlg(const QList<PortEntry> &ports, QWidget *parent)
     typedRow->addWidget(m_typed);
     typedRow->addWidget(m_path, 1);
     m_choicesLayout->addLayout(typedRow);
+    m_findCable = new QPushButton(LangText("Find My Cable...", "查找写频线..."), box);
+    connect(m_findCable, &QPushButton::clicked, this, &CComSetupDlg::findCable);
+    auto *findRow = new QHBoxLayout;
+    findRow->addWidget(m_findCable);
+    findRow->addStretch(1);
+    m_choicesLayout->addLayout(findRow);
 
     auto *buttons = new QDialogButtonBox(this);
     QPushButton *ok = buttons->addButton(LangText("OK", "确定"), QDialogButtonBox::AcceptRole);
@@ -101,6 +108,28 @@ void CComSetupDlg::preselect(const QString &stored)
         m_path->setText(stored);
         m_typed->setChecked(true);
     }
+}
+
+void CComSetupDlg::findCable()
+{
+    CFindCableDlg dialog(m_lister, m_findTimeoutMs, this);
+    if (dialog.exec() == QDialog::Accepted)
+        select(dialog.foundPort());
+}
+
+// A listed port is checked; one that appeared since the list was made becomes
+// the typed path.
+void CComSetupDlg::select(const QString &port)
+{
+    for (QAbstractButton *choice : m_group->buttons()) {
+        if (choice != m_typed && choice->property(kPortProperty).toString() == port) {
+            choice->setEnabled(true);
+            choice->setChecked(true);
+            return;
+        }
+    }
+    m_path->setText(port);
+    m_typed->setChecked(true);
 }
 
 QList<QRadioButton *> CComSetupDlg::choices() const

@@ -3,6 +3,7 @@
 #include "compare/imagediff.h"
 #include "link/comport.h"
 #include "link/openradioport.h"
+#include "link/portholders.h"
 #include "settings/inifile.h"
 #include "settings/language.h"
 #include "settings/visibletext.h"
@@ -29,10 +30,15 @@ QString Advice(const QString &portName, const Status &failure)
             = LangText("You have no permission to use %1.", "您无权使用 %1。").arg(device);
         return hint.isEmpty() ? lead : lead + QLatin1Char('\n') + hint;
     }
-    case Status::Kind::Busy:
+    case Status::Kind::Busy: {
+        // Name the holder where the system shows it (ModemManager, brltty ...).
+        const QString holder = PortHolderHint(portName);
+        if (!holder.isEmpty())
+            return holder;
         return LangText("Another program is using %1. Close that program and try again.",
             "%1 正被其他程序占用。请关闭该程序后重试。")
             .arg(device);
+    }
     default:
         break;
     }

@@ -1,6 +1,7 @@
 #include "dialogview/sqladjustdlg.h"
 
 #include "codecs/squelchcodec.h"
+#include "dialogview/latestlinklog.h"
 #include "dialogview/portmessages.h"
 #include "dialogview/squelchdelegate.h"
 #include "dialogview/transferguard.h"

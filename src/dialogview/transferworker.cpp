@@ -1,5 +1,6 @@
 #include "dialogview/transferworker.h"
 
+#include "dialogview/latestlinklog.h"
 #include "link/squelchtransfer.h"
 
 #include <QFileInfo>
@@ -16,24 +17,25 @@ TransferWorker::TransferWorker(Kind kind, const QString &portName, const MemoryI
 
 void TransferWorker::run()
 {
+    const std::shared_ptr<LinkTrace> log = StartLinkLog();
     const StopRequest stop = [this] { return shouldStop(); };
     if (m_kind == Kind::SquelchRead) {
         MemoryImage staging = m_image;
-        m_outcome = ReadSquelchBlock(m_portName, staging, stop);
+        m_outcome = ReadSquelchBlock(m_portName, staging, stop, log.get());
         if (m_outcome.ok())
             m_image = staging;
         return;
     }
     if (m_kind == Kind::SquelchWrite) {
-        m_outcome = WriteSquelchBlock(m_portName, m_image, stop);
+        m_outcome = WriteSquelchBlock(m_portName, m_image, stop, log.get());
         return;
     }
     if (m_kind != Kind::Read) {
         // What is about to be sent is kept first: a write that goes wrong half way
         // leaves the radio with neither the old nor the new data.
         m_backup = BackupStore().keep(m_image, BackupKind::Sent, &m_backupPath);
-        m_written
-            = WriteWholeImageVerified(m_portName, m_image, *this, m_kind == Kind::VerifiedWrite);
+        m_written = WriteWholeImageVerified(
+            m_portName, m_image, *this, m_kind == Kind::VerifiedWrite, log.get());
         m_outcome = m_written.write;
         noteUnfinishedWrite();
         // Nobody else has a copy of what the radio now holds.
@@ -45,7 +47,7 @@ void TransferWorker::run()
     // The radio's bytes go into a staging copy: a cancelled or failed read
     // leaves the image that was given untouched.
     MemoryImage staging = m_image;
-    m_outcome = ReadWholeImage(m_portName, staging, *this);
+    m_outcome = ReadWholeImage(m_portName, staging, *this, log.get());
     if (m_outcome.ok()) {
         m_image = staging;
         m_backup = BackupStore().keep(m_image, BackupKind::Radio, &m_backupPath);

@@ -25,7 +25,8 @@ public:
     TransferWorker(Kind kind, const QString &portName, const MemoryImage &image,
         const std::atomic<bool> &cancel, QObject *questionContext, std::function<bool()> question);
 
-    // The transfer itself; called on the worker thread.
+    // The transfer itself, recorded as the latest link log; called on the
+    // worker thread.
     void run();
 
     // The read, or the write itself (a write succeeds whatever its verification found).

@@ -187,9 +187,9 @@ Status CloneEngine::writeImage(const MemoryImage &image)
 namespace {
 
 template<typename Run>
-Status WithClonePort(const QString &portName, Run run)
+Status WithClonePort(const QString &portName, LinkTrace *trace, Run run)
 {
-    OpenedPort opened = OpenRadioPort(PortProfile::Clone, portName);
+    OpenedPort opened = OpenRadioPort(PortProfile::Clone, portName, trace);
     if (!opened.port)
         return MessageStatus(opened.status.kind(), kMsgCouldNotOpenPort)
             .setDetail(opened.status.text());
@@ -198,15 +198,16 @@ Status WithClonePort(const QString &portName, Run run)
 
 } // namespace
 
-Status ReadWholeImage(const QString &portName, MemoryImage &image, TransferObserver &observer)
+Status ReadWholeImage(
+    const QString &portName, MemoryImage &image, TransferObserver &observer, LinkTrace *trace)
 {
-    return WithClonePort(
-        portName, [&](RadioPort &port) { return CloneEngine(port, observer).readImage(image); });
+    return WithClonePort(portName, trace,
+        [&](RadioPort &port) { return CloneEngine(port, observer).readImage(image); });
 }
 
 Status WriteWholeImage(
-    const QString &portName, const MemoryImage &image, TransferObserver &observer)
+    const QString &portName, const MemoryImage &image, TransferObserver &observer, LinkTrace *trace)
 {
-    return WithClonePort(
-        portName, [&](RadioPort &port) { return CloneEngine(port, observer).writeImage(image); });
+    return WithClonePort(portName, trace,
+        [&](RadioPort &port) { return CloneEngine(port, observer).writeImage(image); });
 }

@@ -11,6 +11,8 @@
 
 #include <QString>
 
+class LinkTrace;
+
 // How a transfer talks to whoever runs it. The engine may run on a worker thread:
 // shouldStop() and retryAfterCommunicationError() are called on that thread.
 class TransferObserver
@@ -67,7 +69,9 @@ private:
     TransferObserver &m_observer;
 };
 
-// Opens portName with the clone profile, transfers, closes the port.
-Status ReadWholeImage(const QString &portName, MemoryImage &image, TransferObserver &observer);
-Status WriteWholeImage(
-    const QString &portName, const MemoryImage &image, TransferObserver &observer);
+// Opens portName with the clone profile, transfers, closes the port; with a
+// trace, every byte of the session is recorded there.
+Status ReadWholeImage(const QString &portName, MemoryImage &image, TransferObserver &observer,
+    LinkTrace *trace = nullptr);
+Status WriteWholeImage(const QString &portName, const MemoryImage &image,
+    TransferObserver &observer, LinkTrace *trace = nullptr);

@@ -6,6 +6,7 @@
 #include "link/comport.h"
 #include "link/serialradioport.h"
 #include "link/simulatedport.h"
+#include "link/tracingport.h"
 #include "settings/datapaths.h"
 
 #include <QDir>
@@ -106,7 +107,9 @@ Status PrepareSimulatedImageFolder(const QString &path)
     return MakeFolderPath(info.absolutePath());
 }
 
-OpenedPort OpenRadioPort(PortProfile profile, const QString &portName)
+namespace {
+
+OpenedPort OpenUntraced(PortProfile profile, const QString &portName)
 {
     if (portName == SimulatedPortName())
         return OpenSimulatedRadio(profile);
@@ -115,6 +118,22 @@ OpenedPort OpenRadioPort(PortProfile profile, const QString &portName)
     opened.status = port->open(portName);
     if (opened.status.ok())
         opened.port = std::move(port);
+    return opened;
+}
+
+} // namespace
+
+OpenedPort OpenRadioPort(PortProfile profile, const QString &portName, LinkTrace *trace)
+{
+    OpenedPort opened = OpenUntraced(profile, portName);
+    if (!trace)
+        return opened;
+    if (!opened.port) {
+        trace->openFailed(portName, opened.status.text());
+        return opened;
+    }
+    trace->portOpened(portName);
+    opened.port = std::make_unique<TracingPort>(std::move(opened.port), *trace);
     return opened;
 }
 

@@ -12,6 +12,8 @@
 #include <QString>
 #include <memory>
 
+class LinkTrace;
+
 struct OpenedPort
 {
     std::unique_ptr<RadioPort> port; // null when the port could not be opened
@@ -20,7 +22,9 @@ struct OpenedPort
     Status status;
 };
 
-OpenedPort OpenRadioPort(PortProfile profile, const QString &portName);
+// With a trace, the port records every byte it passes there (TracingPort), and
+// a port that does not open is noted in it.
+OpenedPort OpenRadioPort(PortProfile profile, const QString &portName, LinkTrace *trace = nullptr);
 
 // True for the status of a transfer that ended because its port did not open:
 // every failure but Cancelled, NoAnswer and Interrupted, which are the

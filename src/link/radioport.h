@@ -40,6 +40,9 @@ public:
     virtual void sleep(int ms) = 0;
     // True once the line reported an error (device gone, cable pulled).
     virtual bool failed() const = 0;
+    // Milliseconds a simulated line counted instead of spending (0 for a real
+    // line, whose time passes on the clock).
+    virtual qint64 countedMs() const { return 0; }
 
     bool write(char byte) { return write(QByteArray(1, byte)); }
 };

@@ -37,6 +37,7 @@ public:
     SimulatedRadio &radio() { return m_radio; }
     // Time the exchange would have taken on a line whose bytes take no time.
     qint64 elapsedMs() const { return m_elapsedMs; }
+    qint64 countedMs() const override { return m_elapsedMs; }
 
 private:
     SimulatedRadio m_radio;

@@ -73,16 +73,24 @@ QByteArray SimulatedRadio::receive(quint8 byte)
 {
     if (m_hungUp)
         return {};
+    QByteArray answer;
     switch (m_state) {
     case State::Entry:
-        return onEntryByte(byte);
+        answer = onEntryByte(byte);
+        break;
     case State::Identify:
     case State::IdentifyAck:
-        return onIdentifyByte(byte);
+        answer = onIdentifyByte(byte);
+        break;
     case State::Command:
-        return onCommandByte(byte);
+        answer = onCommandByte(byte);
+        break;
     }
-    return {};
+    if (m_keepWire) {
+        m_wireReceived += char(byte);
+        m_wireSent += answer;
+    }
+    return answer;
 }
 
 QByteArray SimulatedRadio::onEntryByte(quint8 byte)

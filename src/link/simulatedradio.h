@@ -52,6 +52,11 @@ public:
     // Every complete command received since the radio was made.
     qint64 commandCount() const { return m_commandCount; }
     int cloneEntries() const { return m_entries; }
+    // Every byte received and sent from now on, kept for a test to compare with
+    // what the host recorded (off by default: a radio may be served for hours).
+    void keepWire() { m_keepWire = true; }
+    const QByteArray &wireReceived() const { return m_wireReceived; }
+    const QByteArray &wireSent() const { return m_wireSent; }
 
     static QByteArray identification();
 
@@ -75,4 +80,7 @@ private:
     bool m_hungUp = false;
     QList<QByteArray> m_commands;
     qint64 m_commandCount = 0;
+    bool m_keepWire = false;
+    QByteArray m_wireReceived;
+    QByteArray m_wireSent;
 };

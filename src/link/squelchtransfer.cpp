@@ -128,9 +128,9 @@ Status SquelchTransfer::write(const MemoryImage &image)
 namespace {
 
 template<typename Run>
-Status WithSquelchPort(const QString &portName, Run run)
+Status WithSquelchPort(const QString &portName, LinkTrace *trace, Run run)
 {
-    OpenedPort opened = OpenRadioPort(PortProfile::Squelch, portName);
+    OpenedPort opened = OpenRadioPort(PortProfile::Squelch, portName, trace);
     if (!opened.port)
         return Status(opened.status.kind()).setDetail(opened.status.text());
     return run(*opened.port);
@@ -138,16 +138,18 @@ Status WithSquelchPort(const QString &portName, Run run)
 
 } // namespace
 
-Status ReadSquelchBlock(const QString &portName, MemoryImage &image, const StopRequest &stop)
+Status ReadSquelchBlock(
+    const QString &portName, MemoryImage &image, const StopRequest &stop, LinkTrace *trace)
 {
     return WithSquelchPort(
-        portName, [&](RadioPort &port) { return SquelchTransfer(port, stop).read(image); });
+        portName, trace, [&](RadioPort &port) { return SquelchTransfer(port, stop).read(image); });
 }
 
-Status WriteSquelchBlock(const QString &portName, const MemoryImage &image, const StopRequest &stop)
+Status WriteSquelchBlock(
+    const QString &portName, const MemoryImage &image, const StopRequest &stop, LinkTrace *trace)
 {
     return WithSquelchPort(
-        portName, [&](RadioPort &port) { return SquelchTransfer(port, stop).write(image); });
+        portName, trace, [&](RadioPort &port) { return SquelchTransfer(port, stop).write(image); });
 }
 
 QString SquelchMessage(const Status &status, bool writeDirection)

@@ -12,6 +12,8 @@
 #include <QString>
 #include <functional>
 
+class LinkTrace;
+
 // Asked at the poll points; true stops the transfer (Ctrl+C in the CLI).
 using StopRequest = std::function<bool()>;
 
@@ -38,10 +40,12 @@ private:
     bool m_stopped = false;
 };
 
-// Opens portName with the squelch profile, transfers, closes the port.
-Status ReadSquelchBlock(const QString &portName, MemoryImage &image, const StopRequest &stop = {});
-Status WriteSquelchBlock(
-    const QString &portName, const MemoryImage &image, const StopRequest &stop = {});
+// Opens portName with the squelch profile, transfers, closes the port; with a
+// trace, every byte of the session is recorded there.
+Status ReadSquelchBlock(const QString &portName, MemoryImage &image, const StopRequest &stop = {},
+    LinkTrace *trace = nullptr);
+Status WriteSquelchBlock(const QString &portName, const MemoryImage &image,
+    const StopRequest &stop = {}, LinkTrace *trace = nullptr);
 
 // The message that ends a squelch transfer: "Read Successfully", "Write Successfully",
 // "Open the serial port fails", "Communication Error" (English after a read) or

@@ -36,16 +36,16 @@ MemoryImage WithWrittenBytes(const MemoryImage &radio, const MemoryImage &sent)
     return expected;
 }
 
-VerifiedWriteOutcome WriteWholeImageVerified(
-    const QString &portName, const MemoryImage &image, TransferObserver &observer, bool verify)
+VerifiedWriteOutcome WriteWholeImageVerified(const QString &portName, const MemoryImage &image,
+    TransferObserver &observer, bool verify, LinkTrace *trace)
 {
     VerifiedWriteOutcome outcome;
-    outcome.write = WriteWholeImage(portName, image, observer);
+    outcome.write = WriteWholeImage(portName, image, observer, trace);
     if (!verify || !outcome.write.ok())
         return outcome;
     ReadAfterWriteObserver readObserver(observer);
     outcome.readBack = image;
-    outcome.verifyRead = ReadWholeImage(portName, outcome.readBack, readObserver);
+    outcome.verifyRead = ReadWholeImage(portName, outcome.readBack, readObserver, trace);
     if (!outcome.verifyRead.ok()) {
         outcome.verify = VerifyResult::NotVerified;
         return outcome;

@@ -31,5 +31,7 @@ struct VerifiedWriteOutcome
 // radio with the bytes of every block a whole-image write sends taken from sent.
 MemoryImage WithWrittenBytes(const MemoryImage &radio, const MemoryImage &sent);
 
-VerifiedWriteOutcome WriteWholeImageVerified(
-    const QString &portName, const MemoryImage &image, TransferObserver &observer, bool verify);
+// With a trace, the write and the verifying read are recorded there, one after
+// the other.
+VerifiedWriteOutcome WriteWholeImageVerified(const QString &portName, const MemoryImage &image,
+    TransferObserver &observer, bool verify, LinkTrace *trace = nullptr);

@@ -15,6 +15,7 @@
 #include "dialogview/backupsdlg.h"
 #include "dialogview/comparedlg.h"
 #include "dialogview/csvimportdlg.h"
+#include "dialogview/latestlinklog.h"
 #include "document/programdoc.h"
 #include "image/datfile.h"
 
@@ -71,6 +72,8 @@ private Q_SLOTS:
     void importRefusesWhatIsNoCsvFile();
     void exportWritesTheChosenFormat_data();
     void exportWritesTheChosenFormat();
+    void saveLinkLog_data();
+    void saveLinkLog();
 
 private:
     CMainFrame *frame() const { return m_fixture->app()->mainFrame(); }
@@ -263,6 +266,60 @@ void TestFileCommands::exportWritesTheChosenFormat()
     }
     QVERIFY(m_fixture->messages().isEmpty());
     QCOMPARE(ReadFile(file), ExportChannelsCsv(document()->image(), layout));
+}
+
+void TestFileCommands::saveLinkLog_data()
+{
+    QTest::addColumn<bool>("transferred");
+    QTest::addColumn<QString>("name"); // where the file is to go; empty: Cancel
+    QTest::addColumn<QString>("message"); // the start of the one message shown
+    QTest::newRow("no transfer yet") << false << "link.log"
+                                     << "There is no link log yet";
+    QTest::newRow("saved") << true << "link.log"
+                           << "";
+    QTest::newRow("cancelled") << true << ""
+                               << "";
+    QTest::newRow("into a folder that does not exist") << true << "none/link.log"
+                                                       << "Saving ";
+}
+
+// Help > Save Link Log saves the latest transfer's log as it is; without one it
+// says why there is nothing to save, and asks for no file.
+void TestFileCommands::saveLinkLog()
+{
+    QFETCH(bool, transferred);
+    QFETCH(QString, name);
+    QFETCH(QString, message);
+    ForgetLinkLog();
+    if (transferred) {
+        const std::shared_ptr<LinkTrace> log = StartLinkLog();
+        log->portOpened(QStringLiteral("/dev/ttyUSB0"));
+        log->sent(QByteArrayLiteral("R\x00\x08\x08"));
+    }
+    const QString file = name.isEmpty() ? QString() : path(qPrintable(name));
+    int asked = 0;
+    frame()->imageFiles()->setFileNameFunction(
+        [&](QWidget *, ImageFileCommands::FileRequest request, const QString &proposed,
+            CsvLayout *) {
+            ++asked;
+            return request == ImageFileCommands::FileRequest::SaveLinkLog
+                    && proposed.endsWith(QStringLiteral(".log"))
+                ? file
+                : QString();
+        });
+
+    action(kCmdSaveLinkLog)->trigger();
+
+    QCOMPARE(asked, transferred ? 1 : 0);
+    QCOMPARE(m_fixture->messages().size(), message.isEmpty() ? 0 : 1);
+    if (!message.isEmpty())
+        QVERIFY2(m_fixture->messages().first().text.startsWith(message),
+            qPrintable(m_fixture->messages().first().text));
+    if (message.isEmpty() && !file.isEmpty()) {
+        QCOMPARE(ReadFile(file), LatestLinkLog()->text());
+        QVERIFY(ReadFile(file).endsWith(" > 52 00 08 08\n"));
+    }
+    ForgetLinkLog();
 }
 
 QTEST_MAIN(TestFileCommands)

@@ -1,6 +1,7 @@
 // The dialogs that talk to the port directly or choose it: COM Setup's choice
 // and storage, and Sql Adjust's Read and Write of the calibration block.
 #include "dialogview/comsetupdlg.h"
+#include "dialogview/findcabledlg.h"
 #include "dialogview/sqladjustdlg.h"
 #include "document/programdoc.h"
 #include "image/datfile.h"
@@ -13,6 +14,7 @@
 #include "support/testfiles.h"
 
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -59,6 +61,8 @@ private Q_SLOTS:
     void comSetupOkStoresChoice_data();
     void comSetupOkStoresChoice();
     void comSetupCancelAndF1();
+    void findMyCable_data();
+    void findMyCable();
 
     void squelchReadTakesRadioBlock();
     void squelchWriteSendsGrids();
@@ -155,6 +159,57 @@ void TestPortDialogs::comSetupCancelAndF1()
     dlg.reject();
     QCOMPARE(UserSettings::comPort(), QStringLiteral("sim"));
     QCOMPARE(g_strComPort, QStringLiteral("sim"));
+}
+
+void TestPortDialogs::findMyCable_data()
+{
+    QTest::addColumn<QString>("plugged"); // the port that appears; empty: none does
+    QTest::addColumn<bool>("listed"); // COM Setup listed it when it opened
+    QTest::addColumn<QString>("chosen");
+
+    QTest::newRow("a new port becomes the typed path") << "/dev/ttyUSB1" << false << "/dev/ttyUSB1";
+    QTest::newRow("a listed port is checked") << "/dev/ttyUSB2" << true << "/dev/ttyUSB2";
+    QTest::newRow("no port appears: time out, then Cancel keeps the choice")
+        << "" << false << "sim";
+}
+
+// Find My Cable with the port list of the test: the cable is out when Next is
+// pressed and is plugged in while the dialog waits.
+void TestPortDialogs::findMyCable()
+{
+    QFETCH(QString, plugged);
+    QFETCH(bool, listed);
+    QFETCH(QString, chosen);
+    UserSettings::setComPort(QStringLiteral("sim"));
+    QList<PortEntry> present {{QStringLiteral("/dev/ttyS0"), QString(), false}};
+    CComSetupDlg dlg(listed ? present + QList<PortEntry> {{plugged, QString(), true}} : present);
+    dlg.setPortLister([&present] { return present; }, 700);
+    QStringList steps;
+
+    QTimer::singleShot(0, this, [&] {
+        auto *find = qobject_cast<CFindCableDlg *>(QApplication::activeModalWidget());
+        QVERIFY(find);
+        steps << find->stepLabel()->text();
+        find->nextButton()->click();
+        steps << find->stepLabel()->text();
+        if (!plugged.isEmpty()) {
+            present.append({plugged, QString(), false});
+            return; // found at the next poll
+        }
+        QTimer::singleShot(1200, find, [&steps, find] {
+            steps << find->stepLabel()->text();
+            QVERIFY(find->nextButton()->isEnabled()); // may try again
+            find->reject();
+        });
+    });
+    dlg.findCableButton()->click();
+
+    QVERIFY2(steps.value(0).startsWith("Unplug the programming cable"), qPrintable(steps.value(0)));
+    QVERIFY2(steps.value(1).startsWith("Now plug the cable in."), qPrintable(steps.value(1)));
+    if (plugged.isEmpty())
+        QVERIFY2(steps.value(2).startsWith("No new port appeared within 1 seconds."),
+            qPrintable(steps.value(2)));
+    QCOMPARE(dlg.chosenPort(), chosen);
 }
 
 void TestPortDialogs::squelchReadTakesRadioBlock()

@@ -10,6 +10,7 @@
 #include "csv/csvtable.h"
 #include "dialogview/dialogcommands.h"
 #include "dialogview/fleetwritedlg.h"
+#include "dialogview/latestlinklog.h"
 #include "dialogview/optionfeaturesdlg.h"
 #include "dialogview/processdlg.h"
 #include "dialogview/writepreviewdlg.h"
@@ -121,6 +122,7 @@ private Q_SLOTS:
     void write();
     void verifiedWriteOverPseudoTerminal_data();
     void verifiedWriteOverPseudoTerminal();
+    void transferKeepsItsLinkLog();
     void cancelBeforeOkTouchesNoPort();
     void secondCommandWhileOpenChangesNothing();
     void cancelDuringReadLeavesDocument();
@@ -317,6 +319,29 @@ void TestTransferDialogs::verifiedWriteOverPseudoTerminal()
         QCOMPARE(ReadFile(copies.first().path), Bytes(radio.stop().memory()));
         QVERIFY(shown.last().startsWith(QStringLiteral("What the radio holds is kept as ")));
     }
+}
+
+// The latest transfer's link log holds exactly the bytes that crossed the line.
+void TestTransferDialogs::transferKeepsItsLinkLog()
+{
+    ServedRadio radio(RadioMemory(), {}, false, true);
+    g_strComPort = radio.path();
+    UserSettings::setVerifyAfterWrite(true);
+    MessageRecorder messages;
+    Session s;
+    ForgetLinkLog();
+
+    DialogCommands::WriteToRadio(&s.view, &s.doc);
+    runToEnd(DialogCommands::TransferDialog());
+
+    const std::shared_ptr<const LinkTrace> log = LatestLinkLog();
+    QVERIFY(log);
+    const QByteArray text = log->text();
+    QVERIFY(text.startsWith("# htprog "));
+    QVERIFY(text.contains(" opened again\n")); // the verifying read
+    const SimulatedRadio &served = radio.stop();
+    QCOMPARE(LoggedBytes(text, '>'), served.wireReceived());
+    QCOMPARE(LoggedBytes(text, '<'), served.wireSent());
 }
 
 void TestTransferDialogs::cancelBeforeOkTouchesNoPort()

@@ -1,5 +1,6 @@
 // htprog-cli radio commands run as a program against "htprog-cli simulate".
 #include "image/datfile.h"
+#include "link/serialradioport.h"
 #include "settings/messages.h"
 #include "support/clirun.h"
 #include "support/linkfakes.h"
@@ -73,6 +74,11 @@ private Q_SLOTS:
     void simulateNeedsAnExistingFolder();
     void usageErrors_data();
     void usageErrors();
+    void traceRecordsTheWire_data();
+    void traceRecordsTheWire();
+    void traceLogRefused_data();
+    void traceLogRefused();
+    void busyPortNamesItsHolder();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -334,6 +340,129 @@ void TestCliLink::usageErrors()
 {
     QFETCH(QStringList, args);
     QCOMPARE(RunCli(args).exitCode, 2);
+}
+
+void TestCliLink::traceRecordsTheWire_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<int>("exitCode");
+
+    QTest::newRow("read") << "read"
+                          << "" << 0;
+    QTest::newRow("verified write") << "write"
+                                    << "" << 0;
+    QTest::newRow("squelch-read") << "squelch-read"
+                                  << "" << 0;
+    QTest::newRow("squelch-write") << "squelch-write"
+                                   << "" << 0;
+    QTest::newRow("read cut short: the log is written all the same") << "read"
+                                                                     << "short-reply@3" << 1;
+    QTest::newRow("write the radio does not acknowledge") << "write"
+                                                          << "no-ack@20" << 1;
+}
+
+// The log's sent bytes are exactly what the radio received, its received bytes
+// exactly what the radio sent, through the real serial code on a pseudo-terminal.
+void TestCliLink::traceRecordsTheWire()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, fault);
+    QFETCH(int, exitCode);
+    QVERIFY(SaveDatFile(path("doc.dat"), Pattern(46)).ok());
+    ServedRadio radio(Pattern(47), Faults({fault}), false, true);
+
+    const CliRun run
+        = RunCli({command, "--port", radio.path(), "--trace", path("link.log"), path("doc.dat")});
+    QVERIFY2(run.exitCode == exitCode, qPrintable(run.err));
+    const SimulatedRadio &served = radio.stop();
+    const QByteArray log = ReadFile(path("link.log"));
+    QVERIFY2(log.startsWith("# htprog-cli "), log.left(200).constData());
+    QVERIFY(log.left(log.indexOf('\n')).contains(radio.path().toUtf8()));
+    QVERIFY(!served.wireReceived().isEmpty());
+    QCOMPARE(LoggedBytes(log, '>').toHex(' '), served.wireReceived().toHex(' '));
+    QCOMPARE(LoggedBytes(log, '<').toHex(' '), served.wireSent().toHex(' '));
+}
+
+void TestCliLink::traceLogRefused_data()
+{
+    QTest::addColumn<QString>("command"); // the command and its file
+    QTest::addColumn<QString>("log");
+    QTest::addColumn<QString>("message");
+
+    for (const char *command : {"read", "write", "squelch-read", "squelch-write"}) {
+        const QString run = command + QStringLiteral(" doc.dat");
+        QTest::addRow("%s, the image file itself", command) << run << "doc.dat"
+                                                            << "is the image file itself";
+        QTest::addRow("%s, a folder", command) << run << "."
+                                               << "cannot write the link log";
+        QTest::addRow("%s, a missing folder", command) << run << "missing/link.log"
+                                                       << "does not exist; nothing was sent";
+    }
+    QTest::newRow("read, the image file by another name") << "read doc.dat"
+                                                          << "./sub/../doc.dat"
+                                                          << "is the image file itself";
+    QTest::newRow("read into a new file of the same name") << "read new.dat"
+                                                           << "new.dat"
+                                                           << "is the image file itself";
+    QTest::newRow("read, the simulated radio's memory with --port sim")
+        << "read new.dat --port sim"
+        << "sim.dat"
+        << "is the simulated radio's memory itself";
+    QTest::newRow("write, a device") << "write doc.dat"
+                                     << "/dev/null"
+                                     << "cannot write the link log";
+}
+
+// A log that cannot be written is refused before the port opens: nothing is
+// sent, the image file stays as it was.
+void TestCliLink::traceLogRefused()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, log);
+    QFETCH(QString, message);
+    QVERIFY(QDir(m_dir->path()).mkdir("sub"));
+    QVERIFY(SaveDatFile(path("doc.dat"), Pattern(48)).ok());
+    const QByteArray before = ReadFile(path("doc.dat"));
+    ServedRadio radio(Pattern(49), {}, false, true);
+
+    QVERIFY(SaveDatFile(path("sim.dat"), Pattern(49)).ok());
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("HTPROG_SIM_IMAGE", path("sim.dat"));
+    QStringList args = command.split(QLatin1Char(' '));
+    if (!args.contains("--port"))
+        args << "--port" << radio.path();
+
+    const CliRun run = RunCli(args + QStringList {"--trace", log}, m_dir->path(), env);
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.err.contains(message), qPrintable(run.err));
+    QCOMPARE(radio.stop().wireReceived(), QByteArray());
+    QCOMPARE(ReadFile(path("doc.dat")), before);
+    QVERIFY(Load(path("sim.dat")) == Pattern(49));
+    QVERIFY(!QFileInfo::exists(path("missing")));
+    QVERIFY(!QFileInfo::exists(path("new.dat")));
+    QCOMPARE(RunCli({args[0], "--trace"}).exitCode, 2);
+    QCOMPARE(RunCli({args[0], "--trace=", "doc.dat"}).exitCode, 2);
+}
+
+// A port held by another process: the message names it and what to do.
+void TestCliLink::busyPortNamesItsHolder()
+{
+#ifndef Q_OS_LINUX
+    QSKIP("processes are found by their open files in /proc, on Linux only");
+#endif
+    ScriptedLine line;
+    SerialRadioPort holder(PortProfile::Clone);
+    QVERIFY(holder.open(line.path()).ok());
+    QVERIFY(SaveDatFile(path("doc.dat"), Pattern(50)).ok());
+
+    const CliRun run = RunCli({"read", "--port", line.path(), path("doc.dat")});
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.err.contains(QStringLiteral("\n%1 is in use by tst_cli_link (process %2). Close "
+                                             "that program and try again.\n")
+                                  .arg(line.path())
+                                  .arg(QCoreApplication::applicationPid())),
+        qPrintable(run.err));
 }
 
 QTEST_GUILESS_MAIN(TestCliLink)

@@ -1,12 +1,15 @@
 // Port naming, the stored port choice, probing and opening serial devices.
 #include "link/comport.h"
 #include "link/openradioport.h"
+#include "link/portholders.h"
 #include "link/serialradioport.h"
 #include "settings/usersettings.h"
 #include "support/scriptedline.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <unistd.h>
@@ -25,6 +28,9 @@ private Q_SLOTS:
     void nameThatIsNoPort();
     void probeSeesPortInUse();
     void permissionDeniedSaysHowToFixIt();
+    void holdersAreFound();
+    void holderHint_data();
+    void holderHint();
 };
 
 void TestComPort::windowsPortName_data()
@@ -152,6 +158,60 @@ void TestComPort::permissionDeniedSaysHowToFixIt()
     const OpenedPort opened = OpenRadioPort(PortProfile::Clone, line.path());
     QVERIFY(!opened.port);
     QCOMPARE(opened.status.kind(), Status::Kind::NoAccess);
+}
+
+// The processes that hold a device open are named, this one (which holds the
+// line's far end) aside: a child that has it as its standard input.
+void TestComPort::holdersAreFound()
+{
+#ifndef Q_OS_LINUX
+    QSKIP("processes are found by their open files in /proc, on Linux only");
+#endif
+    QVERIFY(FindPortHolders(QStringLiteral("/dev/htprog-no-such-port")).isEmpty());
+    ScriptedLine line;
+    QCOMPARE(FindPortHolders(line.path()), QList<PortHolder> {});
+
+    QProcess child;
+    child.start(QStringLiteral("/bin/sh"),
+        {QStringLiteral("-c"), QStringLiteral("exec sleep 30 < ") + line.path()});
+    QVERIFY(child.waitForStarted());
+    const PortHolder sleeper {child.processId(), QStringLiteral("sleep")};
+    QTRY_COMPARE(FindPortHolders(line.path()), QList<PortHolder> {sleeper});
+    QCOMPARE(PortHolderHint(line.path()),
+        QStringLiteral("%1 is in use by sleep (process %2). Close that program and try again.")
+            .arg(line.path())
+            .arg(child.processId()));
+    child.kill();
+    child.waitForFinished();
+}
+
+void TestComPort::holderHint_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("advice");
+    QTest::newRow("modem manager") << "ModemManager"
+                                   << "sudo systemctl stop ModemManager";
+    QTest::newRow("braille display driver") << "brltty"
+                                            << "sudo apt remove brltty";
+    QTest::newRow("another copy of the program") << "htprog"
+                                                 << "Another transfer";
+    QTest::newRow("the command line") << "htprog-cli"
+                                      << "Another transfer";
+    QTest::newRow("anything else") << "minicom"
+                                   << "Close that program";
+}
+
+void TestComPort::holderHint()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, advice);
+    QVERIFY(PortHolderHint(QStringLiteral("ttyUSB0"), {}).isEmpty());
+    const QString hint = PortHolderHint(QStringLiteral("ttyUSB0"), {{812, name}, {900, "bash"}});
+    QVERIFY2(hint.startsWith(QStringLiteral("/dev/ttyUSB0 is in use by %1 (process 812), bash "
+                                            "(process 900). ")
+                                 .arg(name)),
+        qPrintable(hint));
+    QVERIFY2(hint.contains(advice), qPrintable(hint));
 }
 
 QTEST_GUILESS_MAIN(TestComPort)

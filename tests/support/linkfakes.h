@@ -7,6 +7,7 @@
 #include "link/simulatedradio.h"
 
 #include <QList>
+#include <QRegularExpression>
 #include <QStringList>
 
 inline MemoryImage Pattern(int seed)
@@ -42,6 +43,33 @@ inline FaultPlan Faults(const QStringList &kinds)
             qFatal("%s", qPrintable(added.text()));
     }
     return plan;
+}
+
+// The bytes of a link log's lines of one direction ('>' or '<'), in order;
+// fails the test on a line that is neither such a line nor a comment, and on a
+// time that goes backwards.
+inline QByteArray LoggedBytes(const QByteArray &log, char direction)
+{
+    static const QRegularExpression kLine(
+        QStringLiteral("^(\\d+\\.\\d{3}) ([<>]) ([0-9A-F]{2}(?: [0-9A-F]{2})*)$"));
+    QByteArray bytes;
+    double last = 0;
+    for (const QByteArray &line : log.split('\n')) {
+        if (line.isEmpty() || line.startsWith('#'))
+            continue;
+        const QRegularExpressionMatch match = kLine.match(QString::fromLatin1(line));
+        if (!match.hasMatch()) {
+            qWarning("not a link log line: %s", line.constData());
+            return "(bad line)";
+        }
+        const double at = match.captured(1).toDouble();
+        if (at < last)
+            return "(time went back)";
+        last = at;
+        if (match.captured(2) == QLatin1Char(direction))
+            bytes += QByteArray::fromHex(match.captured(3).toLatin1());
+    }
+    return bytes;
 }
 
 class RecordingObserver : public TransferObserver

@@ -2,10 +2,13 @@
 
 #include <QtGlobal>
 
-ServedRadio::ServedRadio(const MemoryImage &memory, const FaultPlan &faults, bool paced)
+ServedRadio::ServedRadio(
+    const MemoryImage &memory, const FaultPlan &faults, bool paced, bool keepWire)
     : m_radio(memory, faults)
     , m_server(m_radio)
 {
+    if (keepWire)
+        m_radio.keepWire();
     const Status opened = m_server.open();
     if (!opened.ok())
         qFatal("%s", qPrintable(opened.text()));

@@ -11,8 +11,9 @@
 class ServedRadio
 {
 public:
-    explicit ServedRadio(
-        const MemoryImage &memory, const FaultPlan &faults = {}, bool paced = false);
+    // keepWire: the radio keeps every byte it received and sent.
+    explicit ServedRadio(const MemoryImage &memory, const FaultPlan &faults = {},
+        bool paced = false, bool keepWire = false);
     ~ServedRadio();
 
     QString path() const { return m_path; }
