@@ -246,6 +246,18 @@ Save them now?</translation>
         <source>%1 is %2 bytes, not an %3-byte image. Replace it with the %3 bytes of this document? Its other bytes will be lost.</source>
         <translation>%1 is %2 bytes, not an %3-byte image. Replace it with the %3 bytes of this document? Its other bytes will be lost.</translation>
     </message>
+    <message>
+        <source>%1 is in use by another process (%2).
+The document is open to read, but it cannot be saved under its name while that process holds it; Save offers Save As instead.</source>
+        <translation>%1 is in use by another process (%2).
+The document is open to read, but it cannot be saved under its name while that process holds it; Save offers Save As instead.</translation>
+    </message>
+    <message>
+        <source>%1
+Save the document under another name?</source>
+        <translation>%1
+Save the document under another name?</translation>
+    </message>
 </context>
 <context>
     <name>EditCommands</name>

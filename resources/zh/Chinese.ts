@@ -246,6 +246,18 @@ Save them now?</source>
         <source>%1 is %2 bytes, not an %3-byte image. Replace it with the %3 bytes of this document? Its other bytes will be lost.</source>
         <translation>%1 有 %2 字节，不是 %3 字节的映像。要用本文档的 %3 字节替换它吗？它的其余字节将会丢失。</translation>
     </message>
+    <message>
+        <source>%1 is in use by another process (%2).
+The document is open to read, but it cannot be saved under its name while that process holds it; Save offers Save As instead.</source>
+        <translation>%1 正被另一个进程使用（%2）。
+文档已打开，可以查看，但在该进程占用期间不能以原名保存；保存时将改为提供“另存为”。</translation>
+    </message>
+    <message>
+        <source>%1
+Save the document under another name?</source>
+        <translation>%1
+是否以其他名称保存该文档？</translation>
+    </message>
 </context>
 <context>
     <name>EditCommands</name>

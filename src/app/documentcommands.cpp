@@ -6,6 +6,7 @@
 #include "channelview/channelgrid.h"
 #include "channelview/programview.h"
 #include "document/programdoc.h"
+#include "files/filelock.h"
 #include "image/datfile.h"
 #include "settings/messages.h"
 #include "uiservices/uiservices.h"
@@ -112,9 +113,18 @@ void DocumentCommands::focusFirstCell(CChildFrame *child)
 {
     if (!child)
         return;
-    ChannelGrid *grid = child->view()->grid();
-    grid->setCurrentIndex(grid->model()->index(0, kColRx));
+    placeCell(child, 0, kColRx);
     focusGrid(child);
+}
+
+bool DocumentCommands::placeCell(CChildFrame *child, int row, int column)
+{
+    ChannelGrid *grid = child->view()->grid();
+    const QModelIndex cell = grid->model()->index(row, column);
+    if (!cell.isValid() || grid->isColumnHidden(column))
+        return false;
+    grid->setCurrentIndex(cell);
+    return true;
 }
 
 void DocumentCommands::focusGrid(CChildFrame *child)
@@ -209,6 +219,17 @@ bool DocumentCommands::open(const QString &path)
         previous->hide(); // its edits were settled above
     adopt(new CChildFrame(document));
     Q_EMIT fileUsed(path);
+    // Another process (htprog-cli import, a second program) changing the file
+    // holds it: this copy can be read and edited, but not saved under its name.
+    const QString holder = FileLock::heldBy(path);
+    if (!holder.isEmpty()) {
+        UiServices::message(m_frame, QString(),
+            tr("%1 is in use by another process (%2).\nThe document is open to read, but it "
+               "cannot be saved under its name while that process holds it; Save offers Save "
+               "As instead.")
+                .arg(QDir::toNativeSeparators(path), holder),
+            QMessageBox::Warning);
+    }
     return true;
 }
 
@@ -252,6 +273,15 @@ bool DocumentCommands::writeDocument(CChildFrame *child, const QString &path)
             != QMessageBox::Yes)
             return false;
         result = child->document()->OnSaveDocument(path, true);
+    }
+    if (result.kind() == Status::Kind::Busy) {
+        // Held by another process: the edits can still go into another file.
+        const QString text = tr("%1\nSave the document under another name?").arg(result.text());
+        if (UiServices::message(
+                m_frame, QString(), text, QMessageBox::Question, QMessageBox::Yes | QMessageBox::No)
+            != QMessageBox::Yes)
+            return false;
+        return saveAs(child);
     }
     if (!result.ok()) {
         UiServices::showFailure(m_frame, result);

@@ -56,6 +56,11 @@ public:
     void show(CChildFrame *child);
     // The keyboard into the grid at row "Pr", Rx Frequency.
     void focusFirstCell(CChildFrame *child);
+    // Makes (row, column) the grid's current cell when the grid has that cell;
+    // false when it has not.
+    static bool placeCell(CChildFrame *child, int row, int column);
+    // The keyboard into the grid's current cell (its editor open).
+    void focusGrid(CChildFrame *child);
 
     void setFileNameFunction(FileNameFunction f) { m_fileName = std::move(f); }
 
@@ -79,8 +84,6 @@ private:
     void setActive(CChildFrame *child);
     CChildFrame *adopt(CChildFrame *child);
     CChildFrame *childOfFile(const QString &path) const;
-    // The keyboard into the grid's current cell (its editor open).
-    void focusGrid(CChildFrame *child);
     void onSubWindowActivated(QMdiSubWindow *window);
     bool writeDocument(CChildFrame *child, const QString &path);
     QString askFileName(bool save, const QString &proposed);

@@ -18,8 +18,9 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QMdiArea>
 #include <QPointer>
+#include <QUndoStack>
+#include <memory>
 
 namespace {
 
@@ -142,25 +143,53 @@ void ImageFileCommands::compareWith()
     }
     child->commitPendingEdits();
     CProgramDoc *document = child->document();
-    const ImageDiff diff = DiffImages(document->image(), other, g_bChinese, g_iniFile);
-    auto *window = new CCompareDlg(diff, document->title(), QFileInfo(path).fileName(), m_frame);
+    auto *window = new CCompareDlg(
+        differences(document, other), document->title(), QFileInfo(path).fileName(), m_frame);
+    // The list follows the document's edits; Refresh reads the other file again
+    // as well (a file that cannot be read any more keeps the bytes read before).
+    auto kept = std::make_shared<MemoryImage>(other);
+    const QPointer<CCompareDlg> shown = window;
+    const QPointer<CProgramDoc> compared = document;
+    const auto update = [compared, shown, kept] {
+        if (compared && shown)
+            shown->showDiff(differences(compared, *kept));
+    };
+    connect(window, &CCompareDlg::refreshRequested, this, [child, path, kept, update] {
+        MemoryImage reread {};
+        if (LoadDatFile(path, reread).ok())
+            *kept = reread;
+        if (child)
+            child->commitPendingEdits();
+        update();
+    });
+    connect(document->undoStack(), &QUndoStack::indexChanged, window, update);
+    connect(document, &CProgramDoc::stateReset, window, update);
     connect(window, &CCompareDlg::channelActivated, this,
-        [child](int record, int column) { goToCell(child, record, column); });
+        [this, child](int record, int column) { goToCell(child, record, column); });
     window->show();
+}
+
+ImageDiff ImageFileCommands::differences(const CProgramDoc *document, const MemoryImage &other)
+{
+    ImageDiff diff = DiffImages(document->image(), other, g_bChinese, g_iniFile);
+    if (document->openedFromFile())
+        MarkSetAtOpen(
+            diff, document->fileAtOpen(), document->imageAtOpen(), document->image(), g_iniFile);
+    return diff;
 }
 
 void ImageFileCommands::goToCell(CChildFrame *child, int record, int column)
 {
     if (!child)
         return;
-    child->showNormal();
-    if (QMdiArea *area = child->mdiArea())
-        area->setActiveSubWindow(child);
+    // The window comes back as it was (maximised stays maximised), in front.
+    m_documents->show(child);
     ChannelGrid *grid = child->view()->grid();
     const QModelIndex index = grid->model()->index(record, column);
     grid->setCurrentIndex(index);
     grid->scrollTo(index);
     grid->setFocus();
+    child->window()->raise();
     child->window()->activateWindow();
 }
 

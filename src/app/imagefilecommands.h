@@ -1,11 +1,13 @@
 #pragma once
 
+#include "compare/imagediff.h"
 #include "csv/channelcsv.h"
 
 #include <QObject>
 #include <functional>
 
 class CChildFrame;
+class CProgramDoc;
 class DocumentCommands;
 class QWidget;
 
@@ -37,10 +39,14 @@ public:
     void exportCsv();
     void saveLinkLog();
 
-    // Shows the document window and makes record/column its current cell.
-    static void goToCell(CChildFrame *child, int record, int column);
+    // Shows the document window as it was (maximised or not) in front and makes
+    // record/column its current cell.
+    void goToCell(CChildFrame *child, int record, int column);
 
 private:
+    // The document against other, with the settings that opening the document's
+    // file set marked.
+    static ImageDiff differences(const CProgramDoc *document, const MemoryImage &other);
     QString askFileName(FileRequest request, const QString &proposed, CsvLayout *layout);
     void warn(const QString &text);
 

@@ -1,6 +1,5 @@
 #include "app/languagedlg.h"
 
-#include "settings/inifile.h"
 #include "settings/language.h"
 #include "uiservices/uiservices.h"
 
@@ -47,11 +46,9 @@ void CLanguageDlg::showEvent(QShowEvent *event)
 void CLanguageDlg::accept()
 {
     m_nLanguage = m_chinese->isChecked() ? 1 : 0;
-    if (m_nLanguage != (g_bChinese ? 1 : 0)) {
+    // The choice is stored by the restart, once the program really closes.
+    if (m_nLanguage != (g_bChinese ? 1 : 0))
         m_bChanged = true;
-        g_iniFile.SetValue(QStringLiteral("Setup"), QStringLiteral("Language"),
-            g_bChinese ? QStringLiteral("English") : QStringLiteral("Chinese"));
-    }
     QDialog::accept();
 }
 

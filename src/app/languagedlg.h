@@ -5,8 +5,8 @@
 class QRadioButton;
 
 // The Language dialog: English or Chinese. OK with the other language selected
-// stores it as [Setup] "Language" and sets m_bChanged; the new language takes
-// effect when the program is started anew.
+// sets m_bChanged; the program stores the new language as [Setup] "Language"
+// when it restarts in it.
 class CLanguageDlg : public QDialog
 {
     Q_OBJECT
@@ -17,7 +17,7 @@ public:
     explicit CLanguageDlg(QWidget *parent = nullptr);
 
     int m_nLanguage = -1; // 0 English, 1 Chinese; -1 before the dialog is shown
-    bool m_bChanged = false; // OK stored a different language; never reset
+    bool m_bChanged = false; // OK chose a different language; never reset
 
     QRadioButton *englishButton() const { return m_english; }
     QRadioButton *chineseButton() const { return m_chinese; }

@@ -322,13 +322,18 @@ void CMainFrame::onLanguage()
 {
     CLanguageDlg dialog(this);
     if (dialog.exec() == QDialog::Accepted && dialog.m_bChanged)
-        Q_EMIT languageChangeRequested();
+        Q_EMIT languageChangeRequested(
+            dialog.m_nLanguage == 1 ? QStringLiteral("Chinese") : QStringLiteral("English"));
 }
 
-void CMainFrame::closeThen(std::function<void()> then)
+void CMainFrame::closeThen(std::function<bool()> commit, std::function<void()> then)
 {
+    m_commitClose = std::move(commit);
     m_afterClose = std::move(then);
-    if (close()) {
+    const bool closed = close();
+    if (closed || !m_closeWaitsForTransfer)
+        m_commitClose = nullptr;
+    if (closed) {
         if (const auto after = std::exchange(m_afterClose, nullptr))
             after();
     } else if (!m_closeWaitsForTransfer) {
@@ -360,7 +365,7 @@ bool CMainFrame::transferAllowsClose()
     connect(transfer, &QObject::destroyed, this, [this] {
         QTimer::singleShot(0, this, [this] {
             m_closeWaitsForTransfer = false;
-            closeThen(std::exchange(m_afterClose, nullptr));
+            closeThen(std::exchange(m_commitClose, nullptr), std::exchange(m_afterClose, nullptr));
         });
     });
     transfer->reject();
@@ -371,6 +376,8 @@ void CMainFrame::closeEvent(QCloseEvent *event)
 {
     event->ignore();
     if (m_closeWaitsForTransfer || !transferAllowsClose() || !m_documents->confirmUnsavedEdits())
+        return;
+    if (m_commitClose && !m_commitClose())
         return;
     // A transfer dialog still waiting for its OK goes with the window.
     if (CProcessDlg *transfer = DialogCommands::TransferDialog())

@@ -42,13 +42,16 @@ public:
     void dispatchTreeLabel(const QString &label);
 
     // Closes the main window as Exit does, then runs then (the restart after a
-    // language change). When a transfer runs and the user agrees to cancel it,
-    // the close goes on once the transfer has stopped.
-    void closeThen(std::function<void()> then);
+    // language change). commit runs once every question has been answered, just
+    // before the window closes: false keeps the window (commit said why). When a
+    // transfer runs and the user agrees to cancel it, the close goes on once the
+    // transfer has stopped.
+    void closeThen(std::function<bool()> commit, std::function<void()> then);
 
 Q_SIGNALS:
-    // The Language dialog stored another language: the program is to restart.
-    void languageChangeRequested();
+    // The Language dialog chose another language ("English" or "Chinese"): the
+    // program is to restart in it. Nothing is stored yet.
+    void languageChangeRequested(const QString &language);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -85,6 +88,7 @@ private:
     EditCommands *m_edit;
     RecentFiles *m_recent;
     WindowMenu *m_windowMenu;
+    std::function<bool()> m_commitClose;
     std::function<void()> m_afterClose;
     bool m_closeWaitsForTransfer = false;
     ImageFileCommands *m_imageFiles;

@@ -1,11 +1,18 @@
 #include "app/programapp.h"
 
+#include "app/childframe.h"
 #include "app/commandids.h"
 #include "app/documentcommands.h"
 #include "app/frameactions.h"
 #include "app/helpservice.h"
 #include "app/mainframe.h"
+#include "app/reopenlist.h"
+#include "channels/channelcodec.h"
 #include "channels/textnumbers.h"
+#include "channelview/channelgrid.h"
+#include "channelview/programview.h"
+#include "document/programdoc.h"
+#include "grid/wheelrule.h"
 #include "settings/datapaths.h"
 #include "settings/inifile.h"
 #include "settings/language.h"
@@ -21,6 +28,7 @@
 #include <QPixmap>
 #include <QProcess>
 #include <QScreen>
+#include <memory>
 
 CProgramApp::CProgramApp(QObject *parent)
     : QObject(parent)
@@ -64,15 +72,29 @@ bool CProgramApp::loadTranslations()
         return false;
     }
     QCoreApplication::installTranslator(m_translator.get());
-    if (g_bChinese) {
-        m_qtTranslator = std::make_unique<QTranslator>();
-        if (m_qtTranslator->load(
-                QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-            QCoreApplication::installTranslator(m_qtTranslator.get());
-        else
-            m_qtTranslator.reset();
-    }
+    if (g_bChinese)
+        loadQtTranslation();
     return true;
+}
+
+void CProgramApp::loadQtTranslation()
+{
+    // Qt's own texts (the file dialogs' columns, the standard buttons): the copy
+    // that comes with the program (translations/ beside the executable, as the
+    // Windows folder has it), else the one of the Qt in use. Without either the
+    // standard dialogs stay English; the program's own texts do not depend on it.
+    const QString name = QStringLiteral("qtbase_zh_CN");
+    const QStringList folders
+        = {QFileInfo(DataPaths(programDir()).filePath(QStringLiteral("translations"))).filePath(),
+            QLibraryInfo::path(QLibraryInfo::TranslationsPath)};
+    m_qtTranslator = std::make_unique<QTranslator>();
+    for (const QString &folder : folders) {
+        if (m_qtTranslator->load(name, folder)) {
+            QCoreApplication::installTranslator(m_qtTranslator.get());
+            return;
+        }
+    }
+    m_qtTranslator.reset();
 }
 
 bool CProgramApp::InitInstance(const QStringList &arguments)
@@ -89,6 +111,9 @@ bool CProgramApp::InitInstance(const QStringList &arguments)
     }
     HelpService::instance().setHelpRoot(paths.filePath(QStringLiteral("help")));
 
+    // The wheel changes no pick list or spin box in any window, the dialogs'
+    // included, as it changes none in the grid.
+    WheelRule::installForApplication();
     m_mainFrame = new CMainFrame;
     installServices();
     connect(m_mainFrame, &CMainFrame::languageChangeRequested, this,
@@ -97,7 +122,8 @@ bool CProgramApp::InitInstance(const QStringList &arguments)
     DocumentCommands *documents = m_mainFrame->documents();
     // A file that cannot be opened has said why; the program goes on with a
     // new document.
-    if (arguments.isEmpty() || !documents->open(arguments.constFirst()))
+    const bool opened = openDocuments(arguments);
+    if (!opened)
         documents->createNew();
 
     // Without a window manager a maximise request is not honoured; starting
@@ -115,8 +141,27 @@ bool CProgramApp::InitInstance(const QStringList &arguments)
     m_mainFrame->setWindowTitle(QString());
     m_mainFrame->setWindowTitle(title);
     applyMenuEdits();
-    documents->focusFirstCell(documents->activeChild());
+    if (opened)
+        documents->focusGrid(documents->activeChild());
+    else
+        documents->focusFirstCell(documents->activeChild());
     return true;
+}
+
+bool CProgramApp::openDocuments(const QStringList &arguments)
+{
+    DocumentCommands *documents = m_mainFrame->documents();
+    bool opened = false;
+    const QList<ReopenedDocument> files = ParseReopenArguments(arguments);
+    for (const ReopenedDocument &file : files) {
+        if (!documents->open(file.path))
+            continue;
+        opened = true;
+        CChildFrame *child = documents->activeChild();
+        if (!DocumentCommands::placeCell(child, file.row, file.column))
+            DocumentCommands::placeCell(child, 0, kColRx);
+    }
+    return opened;
 }
 
 void CProgramApp::applyMenuEdits()
@@ -137,23 +182,57 @@ void CProgramApp::installServices()
         [frame = m_mainFrame](const QString &title) { frame->setWindowTitle(title); });
 }
 
-void CProgramApp::restartInNewLanguage()
+QList<ReopenedDocument> CProgramApp::documentsToReopen() const
 {
-    // The new process reads "Program.ini" at once, so the new language is saved
-    // before it starts. A language that cannot be saved is reported, and the
-    // program goes on in the language it has.
-    const Status saved = ProgramIni::saveLanguage(DataPaths(programDir()));
-    if (!saved.ok()) {
-        const QString text = LangText(
-            "The new language could not be saved: %1.\nThe program keeps the language it has. "
-            "Make sure you may write there, then choose the language again.",
-            "无法保存新的语言设置：%1。\n"
-            "程序仍使用当前语言。请确认您有权限写入该位置，然后重新选择语言。");
-        UiServices::message(
-            m_mainFrame, QString(), text.arg(saved.text()), QMessageBox::Warning, QMessageBox::Ok);
-        return;
+    // Documents with a file of their own, each at its current cell; the shown one
+    // last, so that it is the one shown again. A document without a file (New, a
+    // backup's copy) has nothing to reopen.
+    DocumentCommands *documents = m_mainFrame->documents();
+    QList<CChildFrame *> windows = documents->children();
+    if (CChildFrame *active = documents->activeChild()) {
+        windows.removeAll(active);
+        windows.append(active);
     }
-    // The restart follows only when this window really closes (a running transfer
-    // may be kept).
-    m_mainFrame->closeThen([this] { m_launcher(QCoreApplication::applicationFilePath(), {}); });
+    QList<ReopenedDocument> reopen;
+    for (CChildFrame *child : std::as_const(windows)) {
+        const QString path = child->document()->pathName();
+        if (path.isEmpty() || !QFileInfo(path).isFile())
+            continue;
+        const QModelIndex cell = child->view()->grid()->currentIndex();
+        reopen.append(
+            {path, cell.isValid() ? cell.row() : -1, cell.isValid() ? cell.column() : -1});
+    }
+    return reopen;
+}
+
+void CProgramApp::restartInNewLanguage(const QString &language)
+{
+    // The language is stored only when the close is certain (every question
+    // answered, no transfer kept), and before the new process starts, which
+    // reads "Program.ini" at once. A language that cannot be saved is
+    // reported, and the program goes on in the language it has.
+    // The close may wait for a transfer to stop, past this call.
+    auto reopen = std::make_shared<QList<ReopenedDocument>>();
+    const auto commit = [this, language, reopen] {
+        const QString kept
+            = g_iniFile.GetValue(QStringLiteral("Setup"), QStringLiteral("Language"));
+        g_iniFile.SetValue(QStringLiteral("Setup"), QStringLiteral("Language"), language);
+        const Status saved = ProgramIni::saveLanguage(DataPaths(programDir()));
+        if (!saved.ok()) {
+            g_iniFile.SetValue(QStringLiteral("Setup"), QStringLiteral("Language"), kept);
+            const QString text = LangText(
+                "The new language could not be saved: %1.\nThe program keeps the language it "
+                "has. Make sure you may write there, then choose the language again.",
+                "无法保存新的语言设置：%1。\n"
+                "程序仍使用当前语言。请确认您有权限写入该位置，然后重新选择语言。");
+            UiServices::message(m_mainFrame, QString(), text.arg(saved.text()),
+                QMessageBox::Warning, QMessageBox::Ok);
+            return false;
+        }
+        *reopen = documentsToReopen();
+        return true;
+    };
+    m_mainFrame->closeThen(commit, [this, reopen] {
+        m_launcher(QCoreApplication::applicationFilePath(), ReopenArguments(*reopen));
+    });
 }

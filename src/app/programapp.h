@@ -7,6 +7,7 @@
 #include <memory>
 
 class CMainFrame;
+struct ReopenedDocument;
 
 // The application: start-up (settings, interface language and its translation,
 // the main window, the first document, the menu edits), the restart after a
@@ -39,9 +40,17 @@ public:
 
 private:
     bool loadTranslations();
+    void loadQtTranslation();
     void applyMenuEdits();
     void installServices();
-    void restartInNewLanguage();
+    // Closes the program (after its questions), stores language and starts the
+    // program anew with the documents that were open; a cancelled question
+    // leaves everything, the stored language included, as it was.
+    void restartInNewLanguage(const QString &language);
+    // Opens the documents of the command line at their cells; false when none opened.
+    bool openDocuments(const QStringList &arguments);
+    // The documents the restart opens again, the active one last.
+    QList<ReopenedDocument> documentsToReopen() const;
 
     QString m_programDir;
     Launcher m_launcher;

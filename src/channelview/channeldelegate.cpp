@@ -5,10 +5,10 @@
 #include "channels/tonetable.h"
 #include "channelview/channeltablemodel.h"
 #include "grid/hintstyle.h"
+#include "grid/wheelrule.h"
 #include "uiservices/radionamevalidator.h"
 
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 
@@ -164,11 +164,9 @@ bool ChannelDelegate::eventFilter(QObject *watched, QEvent *event)
     if (!editor)
         return false;
     const bool pickList = qobject_cast<QComboBox *>(editor) != nullptr;
-    if (event->type() == QEvent::Wheel && pickList) {
-        // The wheel scrolls the table, over a pick list too.
-        QCoreApplication::sendEvent(editor->parentWidget(), event);
+    // The wheel scrolls the table, over a pick list too.
+    if (WheelRule::apply(editor, event))
         return true;
-    }
     if (event->type() == QEvent::KeyPress) {
         auto *key = static_cast<QKeyEvent *>(event);
         if (IsTableKey(key, pickList)) {

@@ -81,9 +81,13 @@ void AddProductAndBandLines(
     lines.append({QStringLiteral("Frequency"), PickText(chinese, "Frequency", "频率"),
         CatalogueText(ranges, image[kProductField]),
         {{kProductType, 0xFF}, {kProductField, 0xFF}}});
+    // Erased range bytes hold no range: decoded they would read "1665-1666MHz".
+    const bool rangeSet = image[kProductRange] != 0xFF || image[kProductRange + 1] != 0xFF
+        || image[kProductRange + 2] != 0xFF;
     lines.append(
         {QStringLiteral("Stored Frequency"), PickText(chinese, "Stored Frequency", "存储的频率"),
-            StoredProductRange(image), ImageBytes(kProductRange, 3)});
+            rangeSet ? StoredProductRange(image) : PickText(chinese, "(not set)", "(未设置)"),
+            ImageBytes(kProductRange, 3)});
 
     const BandBoxes bands = DecodeBands(image);
     lines.append({QStringLiteral("VHF Band"), QStringLiteral("VHF"),
@@ -204,6 +208,25 @@ ImageDiff DiffImages(
     DiffSettings(lines, b, chinese, catalogue, diff, shown);
     DiffOtherBytes(a, b, shown, lines, chinese, diff);
     return diff;
+}
+
+void MarkSetAtOpen(ImageDiff &diff, const MemoryImage &file, const MemoryImage &opened,
+    const MemoryImage &a, const CIniFile &catalogue)
+{
+    if (diff.settings.isEmpty() || file == opened)
+        return;
+    const QVector<SettingLine> atFile = SettingLines(file, false, catalogue);
+    const QVector<SettingLine> atOpen = SettingLines(opened, false, catalogue);
+    const QVector<SettingLine> now = SettingLines(a, false, catalogue);
+    for (SettingDifference &difference : diff.settings) {
+        for (int i = 0; i < now.size(); ++i) {
+            if (now[i].key != difference.key)
+                continue;
+            difference.setAtOpen
+                = atFile[i].value != atOpen[i].value && now[i].value == atOpen[i].value;
+            break;
+        }
+    }
 }
 
 QString DiffGroupTitle(DiffGroup group, bool chinese)

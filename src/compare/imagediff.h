@@ -31,6 +31,9 @@ struct SettingDifference
     QString name; // in the chosen language
     QString a;
     QString b;
+    // A's value was set by the program when A's file was opened (the product
+    // bytes that opening fills in from the product choice) and is unchanged since.
+    bool setAtOpen = false;
 };
 
 struct ByteRangeDifference
@@ -58,6 +61,12 @@ struct ImageDiff
 // "Field%d"); an index outside it shows as its number.
 ImageDiff DiffImages(
     const MemoryImage &a, const MemoryImage &b, bool chinese, const CIniFile &catalogue);
+
+// Marks the settings of diff whose value in image A the program set when A was
+// opened and that kept that value: file holds the bytes as the file had them,
+// opened the image right after opening, a the image diff was made from.
+void MarkSetAtOpen(ImageDiff &diff, const MemoryImage &file, const MemoryImage &opened,
+    const MemoryImage &a, const CIniFile &catalogue);
 
 enum class DiffGroup { Channels, Settings, OtherBytes };
 // "Channels", "Settings", "Other bytes" in the chosen language.

@@ -44,6 +44,11 @@ CProgramDoc::CProgramDoc(QObject *parent)
         [this](bool clean) { Q_EMIT modifiedChanged(!clean); });
 }
 
+CProgramDoc::~CProgramDoc()
+{
+    m_undo.blockSignals(true);
+}
+
 const MemoryImage &CProgramDoc::image() const
 {
     if (!m_composedValid) {
@@ -83,6 +88,7 @@ void CProgramDoc::startNew()
     m_title = LangText("Channel Information", "信道信息");
     m_pathName = g_iniFile.GetValue(QStringLiteral("Setup"), QStringLiteral("AppName"));
     m_untitled = true;
+    m_fromFile = false;
     g_bNewImage = true;
 }
 
@@ -143,6 +149,9 @@ void CProgramDoc::openImage(const MemoryImage &raw)
     g_bNewImage = false;
     rememberProductSelection(raw);
     resetTo(stateOf(raw));
+    m_fromFile = true;
+    m_fileAtOpen = raw;
+    m_imageAtOpen = image();
 }
 
 Status CProgramDoc::OnSaveDocument(const QString &path, bool replaceAnySize)
@@ -207,6 +216,7 @@ bool CProgramDoc::changeState(const DocumentState &after, const QString &text)
 void CProgramDoc::replaceFromRadio(const MemoryImage &raw)
 {
     g_bNewImage = false;
+    m_fromFile = false;
     rememberProductSelection(raw);
     if (!push(LangText("Read from radio", "从电台读数据"), stateOf(raw), true))
         Q_EMIT stateReset(); // the same data again: the views still take it anew

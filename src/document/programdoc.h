@@ -21,6 +21,8 @@ class CProgramDoc : public QObject
 
 public:
     explicit CProgramDoc(QObject *parent = nullptr);
+    // The undo stack says nothing while it goes with the document.
+    ~CProgramDoc() override;
 
     // The bytes a save writes and a write sends: the image with the channel table
     // and the band-limit boxes encoded over it.
@@ -78,6 +80,13 @@ public:
 
     bool IsModified() const { return !m_undo.isClean(); }
 
+    // The last file opened into the document as the file held it, and the image
+    // right after opening (opening fills in the product bytes); false while the
+    // document's data did not come from a file (New, a read from the radio).
+    bool openedFromFile() const { return m_fromFile; }
+    const MemoryImage &fileAtOpen() const { return m_fileAtOpen; }
+    const MemoryImage &imageAtOpen() const { return m_imageAtOpen; }
+
     // The undo text of an edited cell: "Edit Rx Frequency of channel 12".
     static QString cellCommandText(int record, int column, bool cleared);
 
@@ -112,4 +121,7 @@ private:
     QString m_title;
     bool m_untitled = true;
     bool m_receiving = false;
+    bool m_fromFile = false;
+    MemoryImage m_fileAtOpen {};
+    MemoryImage m_imageAtOpen {};
 };

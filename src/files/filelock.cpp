@@ -323,6 +323,33 @@ Status FileLock::lock(int waitMs)
 #endif
 }
 
+QString FileLock::heldBy(const QString &path)
+{
+    const QString lockName = lockPath(path);
+    const QFileInfo info(lockName);
+    if (!info.exists() || info.isSymLink() || !info.isFile())
+        return QString(); // a link or a non-file is left over: lock() takes it over
+#ifdef Q_OS_UNIX
+    const QByteArray name = QFile::encodeName(lockName);
+    const int fd = ::open(name.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return QString();
+    bool held = false;
+    if (::flock(fd, LOCK_SH | LOCK_NB) == 0)
+        ::flock(fd, LOCK_UN);
+    else
+        held = errno == EWOULDBLOCK || NamesLiveProcess(fd);
+    ::close(fd);
+    if (!held)
+        return QString();
+    const QString holder = HolderOf(name);
+#elif defined(Q_OS_WIN)
+    // The lock file exists only while its holder has it open.
+    const QString holder = HolderOf(lockName);
+#endif
+    return holder.isEmpty() ? QDir::toNativeSeparators(lockName) : holder;
+}
+
 void FileLock::unlock()
 {
 #ifdef Q_OS_UNIX

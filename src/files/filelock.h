@@ -30,6 +30,10 @@ public:
     void unlock();
     bool isLocked() const;
 
+    // Who holds the lock of path now ("htprog-cli, process 1234", else the lock
+    // file's name); empty when no other process does. Looks without taking it.
+    static QString heldBy(const QString &path);
+
     // The lock file of path; shortened to fit the file system's name limit when
     // the file's own name is long.
     static QString lockPath(const QString &path);

@@ -84,6 +84,13 @@ public:
     {
         const QString name = language + QStringLiteral(".qm");
         QVERIFY(QFile::copy(QStringLiteral(HTPROG_BIN_DIR "/") + name, m_dir.filePath(name)));
+        // Qt's own texts, where the build put them beside the executables.
+        const QString qt = QStringLiteral("translations/qtbase_zh_CN.qm");
+        if (language == QLatin1String("Chinese")
+            && QFileInfo::exists(QStringLiteral(HTPROG_BIN_DIR "/") + qt)) {
+            QDir().mkpath(m_dir.filePath(QStringLiteral("translations")));
+            QVERIFY(QFile::copy(QStringLiteral(HTPROG_BIN_DIR "/") + qt, m_dir.filePath(qt)));
+        }
     }
     void installHelp()
     {
@@ -126,8 +133,9 @@ public:
     {
         m_app = std::make_unique<CProgramApp>();
         m_app->setProgramDir(programDir.isEmpty() ? dir() : programDir);
-        m_app->setLauncher([this](const QString &program, const QStringList &) {
+        m_app->setLauncher([this](const QString &program, const QStringList &restartArguments) {
             launched.append(program);
+            launchedArguments = restartArguments;
             return true;
         });
         return m_app->InitInstance(arguments);
@@ -145,6 +153,7 @@ public:
     }
 
     QStringList launched;
+    QStringList launchedArguments; // of the last restart
     QStringList rejectedDialogs;
     QStringList strandedModals; // class names of the modal windows closed as stranded
     // The executable's folder as the program sees it; this folder when empty.

@@ -13,6 +13,7 @@
 #include "channelview/channelgrid.h"
 #include "channelview/programview.h"
 #include "document/programdoc.h"
+#include "files/filelock.h"
 #include "settings/messages.h"
 #include "settings/usersettings.h"
 
@@ -48,6 +49,8 @@ private Q_SLOTS:
     void closeWithUnsavedEdits();
     void saveOverAFileOfAnotherSize_data();
     void saveOverAFileOfAnotherSize();
+    void fileHeldByAnotherProcess_data();
+    void fileHeldByAnotherProcess();
     void typedValueGoesInFirst_data();
     void typedValueGoesInFirst();
     void windowMenuShowsHiddenDocuments();
@@ -346,6 +349,44 @@ void TestDocumentCommands::saveOverAFileOfAnotherSize()
 // A value still in an open cell editor is the latest edit: a command that takes
 // the document as a whole commits it first, and the message of a refused value
 // comes before the command's own question.
+void TestDocumentCommands::fileHeldByAnotherProcess_data()
+{
+    QTest::addColumn<QMessageBox::StandardButton>("answer"); // to "save under another name?"
+    QTest::newRow("Yes saves under another name") << QMessageBox::Yes;
+    QTest::newRow("No saves nothing") << QMessageBox::No;
+}
+
+// A file whose lock another process holds: the open says so at once, and Save
+// offers Save As instead of only refusing.
+void TestDocumentCommands::fileHeldByAnotherProcess()
+{
+    QFETCH(QMessageBox::StandardButton, answer);
+    const QString held = imageFile("held.dat", 0x11);
+    const QByteArray before = ReadFile(held);
+    FileLock other(held);
+    QVERIFY(other.lock().ok());
+
+    QVERIFY(documents()->open(held));
+    QCOMPARE(m_fixture->messages().size(), 1);
+    QVERIFY2(m_fixture->messages()[0].text.contains(QStringLiteral("is in use by another process")),
+        qPrintable(m_fixture->messages()[0].text));
+    QVERIFY(m_fixture->messages()[0].text.contains(QStringLiteral("Save As")));
+
+    SetByte(frame()->activeChild()->document(), ImageMap::kPowerOnName, 0x0A);
+    m_chosen = path("copy.dat");
+    m_fixture->answerMessages({answer});
+    action(kCmdFileSave)->trigger();
+
+    QCOMPARE(m_fixture->messages().size(), 2);
+    QCOMPARE(m_fixture->messages()[1].buttons, QMessageBox::Yes | QMessageBox::No);
+    QCOMPARE(ReadFile(held), before);
+    const bool saved = answer == QMessageBox::Yes;
+    QCOMPARE(QFileInfo::exists(m_chosen), saved);
+    QCOMPARE(frame()->activeChild()->document()->IsModified(), !saved);
+    if (saved)
+        QCOMPARE(frame()->activeChild()->document()->pathName(), m_chosen);
+}
+
 void TestDocumentCommands::typedValueGoesInFirst_data()
 {
     QTest::addColumn<int>("command");

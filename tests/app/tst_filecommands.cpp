@@ -21,6 +21,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <sys/stat.h>
@@ -67,6 +68,8 @@ private Q_SLOTS:
 
     void openBackupIsANewUntitledDocument();
     void compareGoesToTheCell();
+    void compareSaysWhatOpeningSet_data();
+    void compareSaysWhatOpeningSet();
     void importThenCtrlZ();
     void importRefusesWhatIsNoCsvFile_data();
     void importRefusesWhatIsNoCsvFile();
@@ -145,11 +148,16 @@ void TestFileCommands::compareGoesToTheCell()
     chooseFile(path("other.dat"));
     OnNextDialog<CBackupsDlg>([](CBackupsDlg *dialog) { dialog->otherFileButton()->click(); });
 
+    CChildFrame *child = frame()->activeChild();
+    child->showMaximized();
     action(kCmdCompareWith)->trigger();
 
     auto *window = frame()->findChild<CCompareDlg *>();
     QVERIFY(window);
     QVERIFY(QTest::qWaitForWindowExposed(window));
+    QCOMPARE(window->summary()->text(),
+        QStringLiteral("The document \"Channel Information\" and \"other.dat\" differ in 4 "
+                       "places. Double-click a channel to go to it in the table."));
     const auto lines = [window](DiffGroup group) {
         QStringList texts;
         for (int i = 0; i < window->group(group)->childCount(); ++i) {
@@ -170,6 +178,61 @@ void TestFileCommands::compareGoesToTheCell()
     const QModelIndex current = frame()->activeChild()->view()->grid()->currentIndex();
     QCOMPARE(current.row(), 5);
     QCOMPARE(current.column(), int(kColTx));
+    QVERIFY(child->isMaximized()); // the window as it was, not made small
+
+    // The list follows the document's edits, and Undo brings the lines back.
+    SetChannel(document(), 5, QStringLiteral("146.00000"));
+    QVERIFY(!window->group(DiffGroup::Channels));
+    QCOMPARE(lines(DiffGroup::Settings), QStringList({"Beep|On|Off"}));
+    document()->undoStack()->undo();
+    QCOMPARE(window->group(DiffGroup::Channels)->childCount(), 2);
+    // Refresh reads the other file again.
+    other[0x1FC0] = 0xFF;
+    QVERIFY(SaveDatFile(path("other.dat"), other).ok());
+    window->refreshButton()->click();
+    QVERIFY(!window->group(DiffGroup::Settings));
+    QCOMPARE(window->summary()->text(),
+        QStringLiteral("The document \"Channel Information\" and \"other.dat\" differ in 3 "
+                       "places. Double-click a channel to go to it in the table."));
+}
+
+void TestFileCommands::compareSaysWhatOpeningSet_data()
+{
+    QTest::addColumn<QByteArray>("language");
+    QTest::addColumn<QString>("summary");
+    QTest::addColumn<QString>("line");
+    QTest::newRow("English") << QByteArray("English")
+                             << "The document \"radio.dat\" and \"radio.dat\" differ in 1 "
+                                "place. Double-click a channel to go to it in the table."
+                             << "Stored Frequency|136-174MHz (set from your product choice when "
+                                "the file was opened)|(not set)";
+    QTest::newRow("Chinese") << QByteArray(
+        "Chinese") << "文档“radio.dat”与“radio.dat”有 1 处不同。双击信道可转到表格中的该信道。"
+                             << "存储的频率|136-174MHz (打开文件时按您选择的产品设置)|(未设置)";
+}
+
+// A file whose product range bytes are erased, opened and compared with itself:
+// the one difference is the range that opening filled in, and the window says so.
+void TestFileCommands::compareSaysWhatOpeningSet()
+{
+    QFETCH(QByteArray, language);
+    QFETCH(QString, summary);
+    QFETCH(QString, line);
+    m_fixture = std::make_unique<AppFixture>();
+    QVERIFY(m_fixture->startIn(language));
+    const QString file = path("radio.dat");
+    QVERIFY(SaveDatFile(file, NewImage()).ok());
+    QVERIFY(frame()->documents()->open(file));
+    chooseFile(file);
+    OnNextDialog<CBackupsDlg>([](CBackupsDlg *dialog) { dialog->otherFileButton()->click(); });
+
+    action(kCmdCompareWith)->trigger();
+
+    auto *window = frame()->findChild<CCompareDlg *>();
+    QVERIFY(window);
+    QCOMPARE(window->summary()->text(), summary);
+    QTreeWidgetItem *item = window->group(DiffGroup::Settings)->child(0);
+    QCOMPARE(QStringList({item->text(0), item->text(1), item->text(2)}).join(u'|'), line);
 }
 
 void TestFileCommands::importThenCtrlZ()

@@ -1,11 +1,16 @@
 #include "app/childframe.h"
 #include "app/commandids.h"
+#include "app/documentcommands.h"
 #include "app/frameactions.h"
 #include "app/helpservice.h"
 #include "app/helpwindow.h"
 #include "app/languagedlg.h"
 #include "app/mainframe.h"
 #include "appfixture.h"
+#include "channelview/channelgrid.h"
+#include "channelview/programview.h"
+#include "image/datfile.h"
+#include "image/memoryimage.h"
 #include "settings/inifile.h"
 #include "settings/language.h"
 
@@ -31,6 +36,9 @@ private Q_SLOTS:
     void languageKeptAfterRestart_data();
     void languageKeptAfterRestart();
     void failedLanguageSaveIsReported();
+    void restartAfterSaveQuestion_data();
+    void restartAfterSaveQuestion();
+    void restartReopensDocuments();
     void helpContexts_data();
     void helpContexts();
     void helpOpensTopicPage_data();
@@ -218,6 +226,80 @@ void TestLanguageHelp::failedLanguageSaveIsReported()
     // Nothing is lost: the program goes on as it was.
     QVERIFY(m_fixture->launched.isEmpty());
     QVERIFY(m_fixture->app()->mainFrame()->isVisible());
+}
+
+void TestLanguageHelp::restartAfterSaveQuestion_data()
+{
+    QTest::addColumn<QMessageBox::StandardButton>("answer");
+    QTest::addColumn<bool>("restarted");
+    QTest::newRow("Cancel at the save question changes nothing") << QMessageBox::Cancel << false;
+    QTest::newRow("Discard restarts in the new language") << QMessageBox::Discard << true;
+}
+
+void TestLanguageHelp::restartAfterSaveQuestion()
+{
+    QFETCH(QMessageBox::StandardButton, answer);
+    QFETCH(bool, restarted);
+    QVERIFY(start("English"));
+    const QString iniPath = m_fixture->dir() + QStringLiteral("/Program.ini");
+    const QByteArray iniBefore = ReadFile(iniPath);
+    CMainFrame *frame = m_fixture->app()->mainFrame();
+    SetByte(frame->activeChild()->document(), ImageMap::kPowerOnName, 0x0A);
+    m_fixture->answerMessages({answer});
+
+    QVERIFY(chooseLanguage(true, true));
+
+    QCOMPARE(m_fixture->messages().size(), 1);
+    QCOMPARE(m_fixture->launched.size(), restarted ? 1 : 0);
+    QCOMPARE(frame->isVisible(), !restarted);
+    const QString stored = restarted ? QStringLiteral("Chinese") : QStringLiteral("English");
+    QCOMPARE(g_iniFile.GetValue(QStringLiteral("Setup"), QStringLiteral("Language")), stored);
+    if (restarted) {
+        QVERIFY(ReadFile(iniPath).contains("Language=Chinese"));
+    } else {
+        QCOMPARE(ReadFile(iniPath), iniBefore);
+        // The next start is English too.
+        QVERIFY(m_fixture->start());
+        QVERIFY(!g_bChinese);
+    }
+}
+
+// The restart opens the documents with a file again, each at its current cell,
+// the shown one shown; a document without a file is not reopened.
+void TestLanguageHelp::restartReopensDocuments()
+{
+    QVERIFY(start("English"));
+    DocumentCommands *documents = m_fixture->app()->mainFrame()->documents();
+    const QString first = m_fixture->dir() + QStringLiteral("/first.dat");
+    const QString second = m_fixture->dir() + QStringLiteral("/second.dat");
+    QVERIFY(SaveDatFile(first, NewImage()).ok());
+    QVERIFY(SaveDatFile(second, NewImage()).ok());
+    QVERIFY(documents->open(first));
+    QVERIFY(DocumentCommands::placeCell(documents->activeChild(), 5, 3));
+    QVERIFY(documents->open(second));
+    QVERIFY(DocumentCommands::placeCell(documents->activeChild(), 12, 1));
+    QCOMPARE(documents->children().size(), 3); // the first New document too
+
+    QVERIFY(chooseLanguage(true, true));
+    QCOMPARE(m_fixture->launched.size(), 1);
+    const QStringList arguments = m_fixture->launchedArguments;
+    QCOMPARE(arguments,
+        QStringList({QStringLiteral("--cell=5,3"), first, QStringLiteral("--cell=12,1"), second}));
+
+    m_fixture->installLanguage(QStringLiteral("Chinese"));
+    QVERIFY(m_fixture->start(arguments));
+    QVERIFY(g_bChinese);
+    documents = m_fixture->app()->mainFrame()->documents();
+    const QList<CChildFrame *> children = documents->children();
+    QCOMPARE(children.size(), 2);
+    QCOMPARE(documents->shownChild(), children[1]);
+    QCOMPARE(children[1]->document()->pathName(), second);
+    const auto cellOf = [](CChildFrame *child) {
+        const QModelIndex cell = child->view()->grid()->currentIndex();
+        return QPoint(cell.column(), cell.row());
+    };
+    QCOMPARE(cellOf(children[0]), QPoint(3, 5));
+    QCOMPARE(cellOf(children[1]), QPoint(1, 12));
 }
 
 void TestLanguageHelp::helpContexts_data()

@@ -18,8 +18,10 @@
 #endif
 #include "app/treecontrolbar.h"
 
+#include <QAbstractSpinBox>
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
@@ -31,6 +33,7 @@
 #include <QStatusBar>
 #include <QToolButton>
 #include <QTreeWidget>
+#include <QWheelEvent>
 
 class TestMainFrame : public QObject
 {
@@ -66,6 +69,8 @@ private Q_SLOTS:
     void closeDuringTransferAsksAboutEdits();
     void questionGoesWithItsSubject();
     void documentWindowSize();
+    void wheelRuleInEveryDialog_data();
+    void wheelRuleInEveryDialog();
 
 private:
     bool startWith(const QByteArray &ini);
@@ -505,7 +510,7 @@ void TestMainFrame::exitDuringTransfer()
 
     m_fixture->answerMessages({answer});
     if (restart)
-        Q_EMIT frame()->languageChangeRequested();
+        Q_EMIT frame()->languageChangeRequested(QStringLiteral("Chinese"));
     else
         QVERIFY(!frame()->close());
     QCOMPARE(m_fixture->messages().size(), 1);
@@ -622,6 +627,72 @@ void TestMainFrame::questionGoesWithItsSubject()
         QMessageBox::NoButton);
     QVERIFY(shown.elapsed() < AppFixture::kStrandedAfterMs);
     QVERIFY(!QApplication::activeModalWidget());
+void TestMainFrame::wheelRuleInEveryDialog_data()
+{
+    QTest::addColumn<int>("command");
+    QTest::addColumn<int>("controls"); // at least this many pick lists and spin boxes
+    QTest::newRow("Optional Features") << int(kCmdOptionFeatures) << 10;
+    QTest::newRow("Product Information") << int(kCmdProductInfo) << 2;
+    QTest::newRow("Sql Adjust") << int(kCmdSqlAdjust) << 0;
+    QTest::newRow("COM Setup") << int(kCmdComSetup) << 0;
+    QTest::newRow("Language") << int(kCmdLanguage) << 0;
+    QTest::newRow("About") << int(kCmdAppAbout) << 0;
+    QTest::newRow("Print Setup") << int(kCmdPrintSetup) << 1;
+    QTest::newRow("Print Preview") << int(kCmdPrintPreview) << 1;
+}
+
+// The wheel over any pick list or spin box of a dialog changes nothing, and the
+// wheel gives none of them the focus (so no arrow key changes it unasked).
+void TestMainFrame::wheelRuleInEveryDialog()
+{
+    QFETCH(int, command);
+    QFETCH(int, controls);
+    QVERIFY(startWith(AppFixture::ini("English")));
+    int found = 0;
+    QStringList changed;
+    QStringList wheelFocus;
+    QString dialogClass;
+    const auto valueOf = [](QWidget *control) -> QString {
+        if (auto *list = qobject_cast<QComboBox *>(control))
+            return QString::number(list->currentIndex()) + QLatin1Char('/') + list->currentText();
+        return static_cast<QAbstractSpinBox *>(control)->text();
+    };
+    QTimer answer;
+    connect(&answer, &QTimer::timeout, this, [&] {
+        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        answer.stop();
+        dialogClass = QString::fromLatin1(dialog->metaObject()->className());
+        const auto widgets = dialog->findChildren<QWidget *>();
+        for (QWidget *control : widgets) {
+            if (!qobject_cast<QComboBox *>(control) && !qobject_cast<QAbstractSpinBox *>(control))
+                continue;
+            if (!control->isVisibleTo(dialog) || !control->isEnabled())
+                continue;
+            ++found;
+            const QString name = control->objectName() + QLatin1Char(' ')
+                + QString::fromLatin1(control->metaObject()->className());
+            const QString before = valueOf(control);
+            for (int delta : {-120, 120, -120}) {
+                QWheelEvent wheel(QPointF(4, 4), control->mapToGlobal(QPointF(4, 4)), QPoint(),
+                    QPoint(0, delta), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+                QApplication::sendEvent(control, &wheel);
+            }
+            if (valueOf(control) != before)
+                changed << name;
+            if (control->focusPolicy() == Qt::WheelFocus)
+                wheelFocus << name;
+        }
+        dialog->reject();
+    });
+    answer.start(0);
+    action(command)->trigger();
+    answer.stop();
+    QVERIFY2(!dialogClass.isEmpty(), "no dialog opened");
+    QVERIFY2(found >= controls, qPrintable(QString::number(found)));
+    QVERIFY2(changed.isEmpty(), qPrintable(changed.join(QLatin1String(", "))));
+    QVERIFY2(wheelFocus.isEmpty(), qPrintable(wheelFocus.join(QLatin1String(", "))));
 }
 
 // A document window fills the document area, and its columns share the width.

@@ -12,8 +12,10 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QToolButton>
@@ -209,6 +211,9 @@ void TestProgramApp::chineseStartUp()
     QCOMPARE(root->child(1)->text(0), QStringLiteral("可选功能"));
     QCOMPARE(frame->activeChild()->document()->title(), QStringLiteral("信道信息"));
     QCOMPARE(frame->controlBar()->closeButton()->toolTip(), QStringLiteral("关闭"));
+    // Qt's standard buttons and dialogs speak the interface language too.
+    const QDialogButtonBox buttons(QDialogButtonBox::Cancel);
+    QCOMPARE(buttons.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("取消"));
 }
 
 void TestProgramApp::commandLineOpen_data()

@@ -44,6 +44,8 @@ private Q_SLOTS:
     void differences_data();
     void differences();
     void productNamesComeFromTheCatalogue();
+    void setAtOpen_data();
+    void setAtOpen();
 };
 
 void TestImageDiff::differences_data()
@@ -87,7 +89,9 @@ void TestImageDiff::differences_data()
     QTest::newRow("band limit") << Edits {{0x1FF1, 0x16}} << false
                                 << QStringList {"VHF|136-174|136-164"};
     QTest::newRow("stored product range in an empty channel's name slot") << Edits {
-        {0x0FF0, 0x14}} << false << QStringList {"Stored Frequency|1665-1666MHz|155-1666MHz"};
+        {0x0FF0, 0x14}} << false << QStringList {"Stored Frequency|(not set)|155-1666MHz"};
+    QTest::newRow("stored product range erased, Chinese") << Edits {{0x0FF0, 0x13}, {0x0FF1, 0x17},
+        {0x0FF2, 0x63}} << true << QStringList {"存储的频率|(未设置)|136-174MHz"};
     QTest::newRow("bytes outside every field, one range") << Edits {{0x1FF6, 0x00}, {0x1FF7, 0x01},
         {0x1FF9, 0x02}} << false << QStringList {"Bytes 0x1FF6-0x1FF7", "Bytes 0x1FF9"};
     QTest::newRow("squelch calibration block")
@@ -130,6 +134,45 @@ void TestImageDiff::productNamesComeFromTheCatalogue()
 
     QCOMPARE(Describe(DiffImages(a, b, false, catalogue)),
         QStringList({"Type|T1|T2", "Frequency|144-146MHz|5"}));
+}
+
+void TestImageDiff::setAtOpen_data()
+{
+    QTest::addColumn<Edits>("sinceOpen"); // edits of the document after it was opened
+    QTest::addColumn<QStringList>("marked"); // the settings marked as set at open
+    QTest::newRow("untouched: the range that opening set")
+        << Edits {} << QStringList {"Stored Frequency"};
+    QTest::newRow("another setting changed since: only the range")
+        << Edits {{0x1FC0, 0xFE}} << QStringList {"Stored Frequency"};
+    QTest::newRow("the range changed since: not the program's any more")
+        << Edits {{0x0FF0, 0x14}} << QStringList {};
+}
+
+// Opening a file whose range bytes are erased fills them in; compared with the
+// file, that difference is the program's, until the user changes the value.
+void TestImageDiff::setAtOpen()
+{
+    QFETCH(Edits, sinceOpen);
+    QFETCH(QStringList, marked);
+    const MemoryImage file = BaseImage();
+    MemoryImage opened = file;
+    opened[0x0FF0] = 0x13; // 136-174MHz
+    opened[0x0FF1] = 0x17;
+    opened[0x0FF2] = 0x63;
+    MemoryImage now = opened;
+    for (const auto &[address, value] : sinceOpen)
+        now[size_t(address)] = quint8(value);
+    CIniFile noCatalogue;
+
+    ImageDiff diff = DiffImages(now, file, false, noCatalogue);
+    MarkSetAtOpen(diff, file, opened, now, noCatalogue);
+
+    QStringList found;
+    for (const SettingDifference &s : diff.settings) {
+        if (s.setAtOpen)
+            found << s.key;
+    }
+    QCOMPARE(found, marked);
 }
 
 QTEST_GUILESS_MAIN(TestImageDiff)

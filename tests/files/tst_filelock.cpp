@@ -36,8 +36,14 @@ void TestFileLock::lockTakesTurns()
     const QStringList files {"link.dat", "radio.dat"};
 #endif
 
+    QVERIFY(FileLock::heldBy(path).isEmpty());
     FileLock first(path);
     QVERIFY(first.lock().ok());
+    // Looking does not take the lock, under any name of the file.
+    const QString holder = FileLock::heldBy(otherName);
+    QVERIFY2(holder.contains(QStringLiteral("process %1").arg(QCoreApplication::applicationPid())),
+        qPrintable(holder));
+    QVERIFY(first.isLocked());
     FileLock second(otherName);
     QElapsedTimer clock;
     clock.start();
@@ -47,6 +53,7 @@ void TestFileLock::lockTakesTurns()
     QVERIFY2(held.text().contains(QStringLiteral("is in use by another process")),
         qPrintable(held.text()));
     first.unlock();
+    QVERIFY(FileLock::heldBy(path).isEmpty());
     QVERIFY(second.lock(300).ok());
     second.unlock();
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::System), files);
@@ -85,6 +92,7 @@ void TestFileLock::leftOverLockIsTakenOver()
         QVERIFY(
             QFile::link(left == QLatin1String("link") ? other : dir.filePath("gone"), lockName));
 
+    QVERIFY(FileLock::heldBy(path).isEmpty());
     QElapsedTimer clock;
     clock.start();
     FileLock lock(path);
