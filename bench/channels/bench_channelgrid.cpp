@@ -65,7 +65,7 @@ int main(int argc, char **argv)
         row[kColName] = QStringLiteral("RUN%1").arg(run);
         doc.commitCell(run % ImageMap::kChannelCount, kColName, row);
         timer.start();
-        doc.CommitPendingEdits();
+        view.PullIntoImage(); // what the frame does before a save or a write
         doc.image(); // every record encoded again
         pull.push_back(timer.nsecsElapsed() / 1e6);
         app.processEvents();
