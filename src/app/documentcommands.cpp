@@ -16,7 +16,7 @@
 
 namespace {
 
-QString realFileName(QWidget *parent, bool save, const QString &proposed)
+QString RealFileName(QWidget *parent, bool save, const QString &proposed)
 {
     QFileDialog dialog(parent);
     dialog.setNameFilter(DocumentCommands::tr("Program Document (*.dat)"));
@@ -40,7 +40,7 @@ DocumentCommands::DocumentCommands(QWidget *frame, CBackgroundClient *client)
     : QObject(frame)
     , m_frame(frame)
     , m_client(client)
-    , m_fileName(realFileName)
+    , m_fileName(RealFileName)
 {
     connect(m_client, &QMdiArea::subWindowActivated, this, &DocumentCommands::onSubWindowActivated);
 }
@@ -142,7 +142,7 @@ void DocumentCommands::fileNew()
         if (!resolveUnsavedEdits(active, false))
             return;
     } else {
-        const auto answer = UiServices::message(m_frame, QString(), MessageText(kMsgAllDataCleared),
+        const auto answer = UiServices::Message(m_frame, QString(), MessageText(kMsgAllDataCleared),
             QMessageBox::Warning, QMessageBox::Ok | QMessageBox::Cancel);
         if (answer != QMessageBox::Ok)
             return;
@@ -185,7 +185,7 @@ bool DocumentCommands::open(const QString &path)
     // leave the read waiting for a writer: it is refused before.
     const QFileInfo info(path);
     if (info.exists() && !info.isFile() && !info.isDir()) {
-        UiServices::message(m_frame, QString(),
+        UiServices::Message(m_frame, QString(),
             tr("%1 is not a file but a device or a pipe; it was not opened.")
                 .arg(QDir::toNativeSeparators(path)),
             QMessageBox::Warning);
@@ -201,7 +201,7 @@ bool DocumentCommands::open(const QString &path)
         result = document->OnOpenDocument(path);
     if (!result.ok()) {
         delete document;
-        UiServices::showFailure(m_frame, result);
+        UiServices::ShowFailure(m_frame, result);
         return false;
     }
     document->setTitle(QFileInfo(path).fileName());
@@ -217,7 +217,7 @@ bool DocumentCommands::openCopy(const QString &path)
     MemoryImage raw {};
     const Status result = LoadDatFile(path, raw);
     if (!result.ok()) {
-        UiServices::showFailure(m_frame, result);
+        UiServices::ShowFailure(m_frame, result);
         return false;
     }
     auto *document = new CProgramDoc;
@@ -247,14 +247,14 @@ bool DocumentCommands::writeDocument(CChildFrame *child, const QString &path)
                                  .arg(QDir::toNativeSeparators(path))
                                  .arg(QFileInfo(path).size())
                                  .arg(kImageSize);
-        if (UiServices::message(
+        if (UiServices::Message(
                 m_frame, QString(), text, QMessageBox::Question, QMessageBox::Yes | QMessageBox::No)
             != QMessageBox::Yes)
             return false;
         result = child->document()->OnSaveDocument(path, true);
     }
     if (!result.ok()) {
-        UiServices::showFailure(m_frame, result);
+        UiServices::ShowFailure(m_frame, result);
         return false;
     }
     child->document()->setTitle(QFileInfo(path).fileName());
@@ -296,7 +296,7 @@ bool DocumentCommands::resolveUnsavedEdits(CChildFrame *child, bool revertOnDisc
         return true;
     const QString text = tr("The document \"%1\" has changes that were not saved.\nSave them now?")
                              .arg(document->title());
-    const auto answer = UiServices::message(m_frame, QString(), text, QMessageBox::Question,
+    const auto answer = UiServices::Message(m_frame, QString(), text, QMessageBox::Question,
         QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
     if (answer == QMessageBox::Save)
         return save(child);

@@ -21,7 +21,7 @@
 
 namespace {
 
-QString realFileName(QWidget *parent, ImageFileCommands::FileRequest request,
+QString RealFileName(QWidget *parent, ImageFileCommands::FileRequest request,
     const QString &proposed, CsvLayout *layout)
 {
     using Request = ImageFileCommands::FileRequest;
@@ -87,7 +87,7 @@ ImageFileCommands::ImageFileCommands(QWidget *frame, DocumentCommands *documents
     : QObject(frame)
     , m_frame(frame)
     , m_documents(documents)
-    , m_fileName(realFileName)
+    , m_fileName(RealFileName)
 { }
 
 QString ImageFileCommands::askFileName(
@@ -98,7 +98,7 @@ QString ImageFileCommands::askFileName(
 
 void ImageFileCommands::warn(const QString &text)
 {
-    UiServices::message(m_frame, QString(), text, QMessageBox::Warning);
+    UiServices::Message(m_frame, QString(), text, QMessageBox::Warning);
 }
 
 void ImageFileCommands::openBackup()
@@ -129,7 +129,7 @@ void ImageFileCommands::compareWith()
     MemoryImage other {};
     const Status loaded = LoadDatFile(path, other);
     if (!loaded.ok()) {
-        UiServices::showFailure(m_frame, loaded);
+        UiServices::ShowFailure(m_frame, loaded);
         return;
     }
     child->commitPendingEdits();
@@ -190,5 +190,5 @@ void ImageFileCommands::exportCsv()
     const Status saved
         = SaveFileAtomically(path, ExportChannelsCsv(child->document()->image(), layout));
     if (!saved.ok())
-        UiServices::showFailure(m_frame, saved);
+        UiServices::ShowFailure(m_frame, saved);
 }

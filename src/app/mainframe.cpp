@@ -227,7 +227,7 @@ void CMainFrame::connectViewCommands()
     connect(m_actions->action(kCmdPrevPane), &QAction::triggered, m_wndClient,
         &QMdiArea::activatePreviousSubWindow);
     connect(m_actions->action(kCmdHelp), &QAction::triggered, this,
-        [] { UiServices::help(kMainFrameHelpContext); });
+        [] { UiServices::Help(kMainFrameHelpContext); });
     connect(m_actions->action(kCmdHelpContents), &QAction::triggered, this,
         [] { HelpService::instance().showContents(); });
 }
@@ -300,7 +300,7 @@ bool CMainFrame::transferAllowsClose()
     CProcessDlg *transfer = DialogCommands::TransferDialog();
     if (!transfer || !transfer->isRunning())
         return true;
-    const auto answer = UiServices::message(this, QString(),
+    const auto answer = UiServices::Message(this, QString(),
         tr("A transfer with the radio is still running.\n"
            "Cancel the transfer and close the program?"),
         QMessageBox::Question, QMessageBox::Yes | QMessageBox::No);
@@ -351,7 +351,7 @@ void CMainFrame::keyPressEvent(QKeyEvent *event)
     // The document windows answer F1 themselves; what reaches the frame opens
     // the main window's topic.
     if (event->key() == Qt::Key_F1) {
-        UiServices::help(kMainFrameHelpContext);
+        UiServices::Help(kMainFrameHelpContext);
         return;
     }
     QMainWindow::keyPressEvent(event);

@@ -70,9 +70,9 @@ CProcessDlg::CProcessDlg(CProgramDoc *document, Direction direction, QWidget *pa
     layout->addWidget(m_progress);
     if (direction == Direction::Write) {
         m_verify = new QCheckBox(LangText("Verify after writing", "写入后校验"), this);
-        m_verify->setChecked(UserSettings::verifyAfterWrite());
+        m_verify->setChecked(UserSettings::VerifyAfterWrite());
         DialogHelp::SetHelpId(m_verify, kVerifyId);
-        connect(m_verify, &QCheckBox::toggled, this, &UserSettings::setVerifyAfterWrite);
+        connect(m_verify, &QCheckBox::toggled, this, &UserSettings::SetVerifyAfterWrite);
         layout->addSpacing(6);
         layout->addWidget(m_verify);
     }
@@ -169,14 +169,14 @@ void CProcessDlg::onProgress(int position)
 
 bool CProcessDlg::askRetry()
 {
-    return UiServices::message(this, QString(), MessageText(kMsgCommunicationError),
+    return UiServices::Message(this, QString(), MessageText(kMsgCommunicationError),
                QMessageBox::Warning, QMessageBox::Retry | QMessageBox::Cancel)
         == QMessageBox::Retry;
 }
 
 void CProcessDlg::showFailure(const Status &outcome)
 {
-    UiServices::message(this, QString(), TransferFailureText(outcome, m_portName),
+    UiServices::Message(this, QString(), TransferFailureText(outcome, m_portName),
         QMessageBox::Warning, QMessageBox::Ok);
 }
 
@@ -208,7 +208,7 @@ void CProcessDlg::reportEnd(const TransferWorker &worker)
     }
     lines.removeAll(QString());
     if (!lines.isEmpty())
-        UiServices::message(this, QString(), lines.join(QStringLiteral("\n\n")), icon);
+        UiServices::Message(this, QString(), lines.join(QStringLiteral("\n\n")), icon);
 }
 
 void CProcessDlg::onTransferFinished()

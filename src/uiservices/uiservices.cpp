@@ -9,7 +9,7 @@ HelpFunction s_help;
 TitleFunction s_title;
 } // namespace
 
-QMessageBox::StandardButton message(QWidget *parent, const QString &caption, const QString &text,
+QMessageBox::StandardButton Message(QWidget *parent, const QString &caption, const QString &text,
     QMessageBox::Icon icon, QMessageBox::StandardButtons buttons)
 {
     const QString title = caption.isEmpty() ? QApplication::applicationDisplayName() : caption;
@@ -19,32 +19,32 @@ QMessageBox::StandardButton message(QWidget *parent, const QString &caption, con
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
-void showFailure(QWidget *parent, const Status &failure)
+void ShowFailure(QWidget *parent, const Status &failure)
 {
-    message(parent, QString(), failure.text(), QMessageBox::Warning);
+    Message(parent, QString(), failure.text(), QMessageBox::Warning);
 }
 
-void help(int context)
+void Help(int context)
 {
     if (s_help)
         s_help(context);
 }
 
-void setMainTitle(const QString &title)
+void SetMainTitle(const QString &title)
 {
     if (s_title)
         s_title(title);
 }
 
-void setMessageFunction(MessageFunction f)
+void SetMessageFunction(MessageFunction f)
 {
     s_message = std::move(f);
 }
-void setHelpFunction(HelpFunction f)
+void SetHelpFunction(HelpFunction f)
 {
     s_help = std::move(f);
 }
-void setTitleFunction(TitleFunction f)
+void SetTitleFunction(TitleFunction f)
 {
     s_title = std::move(f);
 }

@@ -21,15 +21,15 @@ using TitleFunction = std::function<void(const QString &title)>;
 
 // Shows a modal message box (or whatever the installed function does) and returns
 // the button pressed. An empty caption means the application name.
-QMessageBox::StandardButton message(QWidget *parent, const QString &caption, const QString &text,
+QMessageBox::StandardButton Message(QWidget *parent, const QString &caption, const QString &text,
     QMessageBox::Icon icon, QMessageBox::StandardButtons buttons = QMessageBox::Ok);
 // A failure of the core in its words, as a warning with an OK button.
-void showFailure(QWidget *parent, const Status &failure);
-void help(int context);
-void setMainTitle(const QString &title);
+void ShowFailure(QWidget *parent, const Status &failure);
+void Help(int context);
+void SetMainTitle(const QString &title);
 
-void setMessageFunction(MessageFunction f); // nullptr restores the real message box
-void setHelpFunction(HelpFunction f);
-void setTitleFunction(TitleFunction f);
+void SetMessageFunction(MessageFunction f); // nullptr restores the real message box
+void SetHelpFunction(HelpFunction f);
+void SetTitleFunction(TitleFunction f);
 
 } // namespace UiServices

@@ -240,7 +240,7 @@ void TestTransferDialogs::write()
     QCOMPARE(ReadFile(sent.path), Bytes(s.doc.image()));
 
     // The choice is the user's from now on.
-    QCOMPARE(UserSettings::verifyAfterWrite(), verify);
+    QCOMPARE(UserSettings::VerifyAfterWrite(), verify);
     DialogCommands::WriteToRadio(&s.view, &s.doc);
     QCOMPARE(DialogCommands::TransferDialog()->verifyCheck()->isChecked(), verify);
 }
@@ -271,7 +271,7 @@ void TestTransferDialogs::verifiedWriteOverPseudoTerminal()
 
     ServedRadio radio(RadioMemory(), Faults({fault}));
     g_strComPort = radio.path();
-    UserSettings::setVerifyAfterWrite(true);
+    UserSettings::SetVerifyAfterWrite(true);
     MessageRecorder messages;
     Session s;
     QVERIFY(s.doc.commitCell(1, kColRx, NewChannelTexts(QStringLiteral("140.00000"), false)));
