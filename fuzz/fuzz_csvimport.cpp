@@ -20,26 +20,26 @@ using namespace ImageMap;
 
 namespace {
 
-void check(bool condition)
+void Check(bool condition)
 {
     if (!condition)
         std::abort();
 }
 
-void checkCsvRoundTrip(const CsvTable &table)
+void CheckCsvRoundTrip(const CsvTable &table)
 {
     QString text;
     for (const CsvRecord &record : table.records)
         text += FormatCsvRecord(record.fields);
     const CsvTable again = ParseCsv(text.toUtf8());
-    check(again.ok());
-    check(again.records.size() == table.records.size());
+    Check(again.ok());
+    Check(again.records.size() == table.records.size());
     for (int i = 0; i < table.records.size(); ++i)
-        check(again.records[i].fields == table.records[i].fields);
+        Check(again.records[i].fields == table.records[i].fields);
 }
 
 // A channel in the default bands with random tones, flags, unowned bytes and name.
-void addRandomChannel(MemoryImage &image, std::mt19937 &random)
+void AddRandomChannel(MemoryImage &image, std::mt19937 &random)
 {
     static const char *const frequencies[] = {"146.52500", "440.01250", "145.00000", "433.00625"};
     const int record = int(random() % kChannelCount);
@@ -58,7 +58,7 @@ void addRandomChannel(MemoryImage &image, std::mt19937 &random)
 
 enum ImageKind { kNew, kRandom, kRandomChannels };
 
-MemoryImage startImage(const QByteArray &csv, ImageKind kind)
+MemoryImage StartImage(const QByteArray &csv, ImageKind kind)
 {
     MemoryImage image = NewImage();
     std::mt19937 random(qHash(csv));
@@ -69,7 +69,7 @@ MemoryImage startImage(const QByteArray &csv, ImageKind kind)
         break;
     case kRandomChannels:
         for (int n = 0; n < 24; ++n)
-            addRandomChannel(image, random);
+            AddRandomChannel(image, random);
         break;
     case kNew:
         break;
@@ -78,20 +78,20 @@ MemoryImage startImage(const QByteArray &csv, ImageKind kind)
 }
 
 // What an accepted import may change: channel records and name slots only.
-void checkOnlyChannelsChanged(const MemoryImage &before, const MemoryImage &after)
+void CheckOnlyChannelsChanged(const MemoryImage &before, const MemoryImage &after)
 {
     const int recordsEnd = kChannelBase + kChannelCount * kChannelSize; // 0x0C80
     for (int a = recordsEnd; a < kNameBase; ++a)
-        check(after[a] == before[a]);
+        Check(after[a] == before[a]);
     for (int a = kNameBase + kChannelCount * kNameSize; a < kImageSize; ++a)
-        check(after[a] == before[a]);
+        Check(after[a] == before[a]);
 }
 
 // Without replace, a channel the file does not list keeps its record and name
 // bytes; in a grid file, a listed channel that stays a channel keeps the bits of
 // every column the header does not have and every word or tone column whose
 // cell is empty.
-void checkOnlyNamedFieldsChanged(const QByteArray &csv, const MemoryImage &before,
+void CheckOnlyNamedFieldsChanged(const QByteArray &csv, const MemoryImage &before,
     const MemoryImage &after, const CsvImportResult &result)
 {
     QList<bool> listed(kChannelCount, false);
@@ -102,13 +102,13 @@ void checkOnlyNamedFieldsChanged(const QByteArray &csv, const MemoryImage &befor
             continue;
         for (int column = 0; column < kChannelColumns; ++column) {
             for (const ImageBits &bits : ChannelColumnBits(record, column))
-                check((before[bits.address] & bits.mask) == (after[bits.address] & bits.mask));
+                Check((before[bits.address] & bits.mask) == (after[bits.address] & bits.mask));
         }
     }
     if (result.layout != CsvLayout::Grid)
         return;
     const CsvTable table = ParseCsv(csv);
-    check(table.ok() && !table.records.isEmpty());
+    Check(table.ok() && !table.records.isEmpty());
     const QStringList header = table.records.first().fields;
     QList<int> columnOfField; // grid column of each field, -1 for CH
     for (const QString &name : header) {
@@ -138,13 +138,13 @@ void checkOnlyNamedFieldsChanged(const QByteArray &csv, const MemoryImage &befor
             if (!unset[c])
                 continue;
             for (const ImageBits &bits : ChannelColumnBits(row.record, c))
-                check((before[bits.address] & bits.mask) == (after[bits.address] & bits.mask));
+                Check((before[bits.address] & bits.mask) == (after[bits.address] & bits.mask));
         }
     }
 }
 
 // The lines of an export: the header, then one per channel (CR LF ended).
-QList<QByteArray> exportLines(const QByteArray &csv)
+QList<QByteArray> ExportLines(const QByteArray &csv)
 {
     QList<QByteArray> lines = csv.split('\n');
     lines.removeLast(); // after the last CR LF
@@ -153,7 +153,7 @@ QList<QByteArray> exportLines(const QByteArray &csv)
     return lines;
 }
 
-QByteArray joinLines(const QList<QByteArray> &lines, const char *end)
+QByteArray JoinLines(const QList<QByteArray> &lines, const char *end)
 {
     QByteArray csv;
     for (const QByteArray &line : lines)
@@ -164,22 +164,22 @@ QByteArray joinLines(const QList<QByteArray> &lines, const char *end)
 // The image's own export in other shapes. With columns left out (not CH / Rx,
 // Location / Frequency) or CR line ends it changes no byte of the image; cut in
 // the middle of a row, or with a value more in a row, it is refused.
-void checkExportShapes(const MemoryImage &image, const QByteArray &csv, quint32 choice)
+void CheckExportShapes(const MemoryImage &image, const QByteArray &csv, quint32 choice)
 {
-    const QList<QByteArray> lines = exportLines(csv);
+    const QList<QByteArray> lines = ExportLines(csv);
     if (lines.size() < 2)
         return;
     const auto unchanged = [&](const QByteArray &shaped) {
         MemoryImage again = image;
         ImportChannelsCsv(shaped, again, false);
-        check(again == image);
+        Check(again == image);
     };
     const auto refused = [&](const QByteArray &shaped) {
         MemoryImage again = image;
         const CsvImportResult result = ImportChannelsCsv(shaped, again, false);
-        check(!result.ok() && again == image);
+        Check(!result.ok() && again == image);
     };
-    unchanged(joinLines(lines, "\r"));
+    unchanged(JoinLines(lines, "\r"));
 
     // Columns left out: every field but the first two (names hold no comma, so
     // a plain split finds the fields of an export).
@@ -193,19 +193,19 @@ void checkExportShapes(const MemoryImage &image, const QByteArray &csv, quint32 
         }
         fewer.append(kept.join(','));
     }
-    unchanged(joinLines(fewer, "\r\n"));
+    unchanged(JoinLines(fewer, "\r\n"));
 
     const int row = 1 + int(choice % quint32(lines.size() - 1));
     QList<QByteArray> extra = lines;
     extra[row] += ",X";
-    refused(joinLines(extra, "\r\n"));
+    refused(JoinLines(extra, "\r\n"));
 
     // Cut before the last comma of a row: that row has fewer fields than the header.
     const qsizetype lastComma = lines[row].lastIndexOf(',');
     const qsizetype cut = qsizetype(choice / 7 % quint32(lastComma));
     QList<QByteArray> cutShort = lines.mid(0, row);
     cutShort.append(lines[row].left(cut + 1));
-    QByteArray shaped = joinLines(cutShort, "\r\n");
+    QByteArray shaped = JoinLines(cutShort, "\r\n");
     shaped.chop(2);
     if (lines[row].left(cut + 1).contains(','))
         refused(shaped);
@@ -214,7 +214,7 @@ void checkExportShapes(const MemoryImage &image, const QByteArray &csv, quint32 
 // The community export read into a new image with the same band limits shows the
 // same channels; names beyond 6 characters are cut (with a note) and power bits
 // 11, which have no text, come back High.
-void checkCommunityIntoAnotherImage(const MemoryImage &image, const QByteArray &community)
+void CheckCommunityIntoAnotherImage(const MemoryImage &image, const QByteArray &community)
 {
     MemoryImage other = NewImage();
     std::copy(&image[kVhfBand], &image[kVhfBand + 6], &other[kVhfBand]);
@@ -225,30 +225,30 @@ void checkCommunityIntoAnotherImage(const MemoryImage &image, const QByteArray &
         const ChannelTexts now = DecodeChannel(other, record, false);
         for (int c = 0; c < kChannelColumns; ++c) {
             if (c == kColName)
-                check(now[c] == was[c].left(6));
+                Check(now[c] == was[c].left(6));
             else if (c == kColPower && was[c].isEmpty() && !was[kColRx].isEmpty())
-                check(now[c] == QLatin1String("High"));
+                Check(now[c] == QLatin1String("High"));
             else
-                check(now[c] == was[c]);
+                Check(now[c] == was[c]);
         }
     }
 }
 
 // An image's own exports imported into it again change no byte. Only a random
 // image may hold a channel the import refuses (out of its band limits).
-void checkOwnExports(const MemoryImage &image, ImageKind kind)
+void CheckOwnExports(const MemoryImage &image, ImageKind kind)
 {
     const QByteArray exports[] = {
         ExportChannelsCsv(image, CsvLayout::Grid), ExportChannelsCsv(image, CsvLayout::Community)};
     for (const QByteArray &csv : exports) {
         MemoryImage again = image;
         const CsvImportResult result = ImportChannelsCsv(csv, again, true, true);
-        check(again == image);
-        check(result.ok() || kind == kRandom);
+        Check(again == image);
+        Check(result.ok() || kind == kRandom);
         if (result.ok())
-            checkExportShapes(image, csv, quint32(qHash(csv)));
+            CheckExportShapes(image, csv, quint32(qHash(csv)));
     }
-    checkCommunityIntoAnotherImage(image, exports[1]);
+    CheckCommunityIntoAnotherImage(image, exports[1]);
 }
 
 } // namespace
@@ -260,24 +260,24 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     const CsvTable table = ParseCsv(csv);
     if (table.ok())
-        checkCsvRoundTrip(table);
+        CheckCsvRoundTrip(table);
 
     const auto kind = ImageKind(size / 2 % 3);
-    const MemoryImage start = startImage(csv, kind);
+    const MemoryImage start = StartImage(csv, kind);
     MemoryImage image = start;
     const CsvImportResult result = ImportChannelsCsv(csv, image, replace);
     if (!result.ok()) {
-        check(image == start);
-        check(!result.message().isEmpty());
+        Check(image == start);
+        Check(!result.message().isEmpty());
     } else {
-        checkOnlyChannelsChanged(start, image);
+        CheckOnlyChannelsChanged(start, image);
         if (!replace)
-            checkOnlyNamedFieldsChanged(csv, start, image, result);
+            CheckOnlyNamedFieldsChanged(csv, start, image, result);
     }
 
     // A random image rarely holds a channel the import takes; decoding such
     // images is what fuzz_datdecode covers.
     if (kind != kRandom || result.ok())
-        checkOwnExports(image, kind);
+        CheckOwnExports(image, kind);
     return 0;
 }

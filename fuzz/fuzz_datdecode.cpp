@@ -18,24 +18,24 @@ using namespace ImageMap;
 
 namespace {
 
-void check(bool condition)
+void Check(bool condition)
 {
     if (!condition)
         std::abort();
 }
 
 // Bytes a non-empty record's encoding keeps: +13..+15 and flag bits 7, 6, 0.
-void checkRecordKeeps(const MemoryImage &before, const MemoryImage &after, int record)
+void CheckRecordKeeps(const MemoryImage &before, const MemoryImage &after, int record)
 {
     const int base = kChannelBase + record * kChannelSize;
     for (int i = 13; i < kChannelSize; ++i)
-        check(after[base + i] == before[base + i]);
-    check((after[base + 12] & 0xC1) == (before[base + 12] & 0xC1));
+        Check(after[base + i] == before[base + i]);
+    Check((after[base + 12] & 0xC1) == (before[base + 12] & 0xC1));
 }
 
 // True when a CSV import refuses the text in that column of a channel that does
 // not show it now.
-bool importRefuses(int column, const QString &text)
+bool ImportRefuses(int column, const QString &text)
 {
     static const BandLimitValues anyBand {0, INT_MAX, 0, INT_MAX};
     QString normalised;
@@ -54,25 +54,25 @@ bool importRefuses(int column, const QString &text)
 // decode -> encode -> decode, one record: the exact encoding of the shown texts
 // is the record itself; the grid's encoding gives every text back but those an
 // import refuses (and power bits 11, which have no text and are written as Low).
-void checkTextStability(const MemoryImage &image, int record)
+void CheckTextStability(const MemoryImage &image, int record)
 {
     for (bool chinese : {false, true}) {
         const ChannelTexts texts = DecodeChannel(image, record, chinese);
         MemoryImage exact = image;
         EncodeChannelExact(exact, record, texts);
-        check(exact == image);
+        Check(exact == image);
     }
     const ChannelTexts texts = DecodeChannel(image, record, false);
     MemoryImage encoded = image;
     EncodeChannel(encoded, record, texts);
     const ChannelTexts back = DecodeChannel(encoded, record, false);
     if (back[kColRx].isEmpty()) {
-        check(importRefuses(kColRx, texts[kColRx]));
+        Check(ImportRefuses(kColRx, texts[kColRx]));
         return;
     }
     for (int c = 0; c < kChannelColumns; ++c) {
         if (back[c] != texts[c])
-            check(importRefuses(c, texts[c]) || (c == kColPower && texts[c].isEmpty()));
+            Check(ImportRefuses(c, texts[c]) || (c == kColPower && texts[c].isEmpty()));
     }
 }
 
@@ -87,7 +87,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     MemoryImage bands = image;
     (void)DecodeBands(bands);
     for (bool chinese : {false, true}) {
-        check(FeatureLines(image, chinese).size() == 16);
+        Check(FeatureLines(image, chinese).size() == 16);
         for (int record = 0; record < kChannelCount; ++record)
             (void)DecodeChannel(image, record, chinese);
     }
@@ -99,21 +99,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     for (int record = 0; record < kChannelCount; ++record) {
         const int name = kNameBase + record * kNameSize;
         if (!IsChannelEmpty(image, record))
-            checkTextStability(image, record);
+            CheckTextStability(image, record);
         if (IsChannelEmpty(image, record)) {
             // An empty row becomes sixteen 0xFF bytes and leaves its name slot.
             for (int i = 0; i < kChannelSize; ++i)
-                check(encoded[kChannelBase + record * kChannelSize + i] == 0xFF);
+                Check(encoded[kChannelBase + record * kChannelSize + i] == 0xFF);
             for (int i = 0; i < kNameSize; ++i)
-                check(encoded[name + i] == image[name + i]);
+                Check(encoded[name + i] == image[name + i]);
         } else {
-            checkRecordKeeps(image, encoded, record);
+            CheckRecordKeeps(image, encoded, record);
         }
     }
     // Outside the record and name tables nothing changes.
     for (int a = kChannelBase + kChannelCount * kChannelSize; a < kNameBase; ++a)
-        check(encoded[a] == image[a]);
+        Check(encoded[a] == image[a]);
     for (int a = kNameBase + kChannelCount * kNameSize; a < kImageSize; ++a)
-        check(encoded[a] == image[a]);
+        Check(encoded[a] == image[a]);
     return 0;
 }

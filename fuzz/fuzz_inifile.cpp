@@ -22,20 +22,20 @@ namespace {
 
 using Entry = QPair<QString, QString>; // section, key
 
-void check(bool condition)
+void Check(bool condition)
 {
     if (!condition)
         std::abort();
 }
 
-QString scratchPath()
+QString ScratchPath()
 {
     static const QString path
         = QDir::tempPath() + QStringLiteral("/fuzz_inifile_%1.ini").arg(getpid());
     return path;
 }
 
-QByteArray contentOf(const uint8_t *data, size_t size)
+QByteArray ContentOf(const uint8_t *data, size_t size)
 {
     const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
     if (size < 2 || data[0] != 0xFF)
@@ -51,7 +51,7 @@ QByteArray contentOf(const uint8_t *data, size_t size)
 // The (section, key) pairs of the file as the store reads it; false when the file
 // has a header with an empty name after the first line's section, whose entries
 // the store writes back into the section before it.
-bool entriesOf(QByteArray content, QList<Entry> *entries)
+bool EntriesOf(QByteArray content, QList<Entry> *entries)
 {
     if (content.startsWith("\xEF\xBB\xBF"))
         content.remove(0, 3);
@@ -75,7 +75,7 @@ bool entriesOf(QByteArray content, QList<Entry> *entries)
 // The first and the last entries, as many as a few million name comparisons
 // allow: a lookup walks the sections and the keys of its section, and a file may
 // have a hundred thousand of them.
-QList<Entry> sample(const QList<Entry> &entries)
+QList<Entry> Sample(const QList<Entry> &entries)
 {
     const qsizetype most = 2'000'000 / qMax<qsizetype>(entries.size(), 1);
     const qsizetype half = std::clamp<qsizetype>(most, 4, 128);
@@ -88,8 +88,8 @@ QList<Entry> sample(const QList<Entry> &entries)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    const QString path = scratchPath();
-    const QByteArray content = contentOf(data, size);
+    const QString path = ScratchPath();
+    const QByteArray content = ContentOf(data, size);
     {
         QFile file(path);
         if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
@@ -101,15 +101,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     CIniFile ini(1);
     const bool loaded = ini.Load(path, false, true, false);
     // A regular file loads exactly when it is within the size limit.
-    check(loaded == (content.size() <= CIniFile::kLargestFileSize));
-    check(loaded == ini.loadStatus().ok());
+    Check(loaded == (content.size() <= CIniFile::kLargestFileSize));
+    Check(loaded == ini.loadStatus().ok());
     if (!loaded) {
         QFile::remove(path);
         return 0;
     }
     QList<Entry> entries;
-    const bool comparable = entriesOf(content, &entries);
-    entries = sample(entries);
+    const bool comparable = EntriesOf(content, &entries);
+    entries = Sample(entries);
     entries.append({QStringLiteral("Setup"), QStringLiteral("Language")});
     for (const QString &section : {QString(), QStringLiteral("Setup"), probe}) {
         for (const QString &key : {QStringLiteral("Language"), probe, QString()})
@@ -126,13 +126,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     // the limit can grow past it; then it is refused as any such file is.)
     CIniFile again(4);
     if (QFileInfo(path).size() > CIniFile::kLargestFileSize) {
-        check(!again.Load(path, false, true, false));
+        Check(!again.Load(path, false, true, false));
         QFile::remove(path);
         return 0;
     }
-    check(again.Load(path, false, true, false) && !again.isDirty());
+    Check(again.Load(path, false, true, false) && !again.isDirty());
     for (int i = 0; comparable && i < entries.size(); ++i)
-        check(again.GetValue(entries[i].first, entries[i].second, QStringLiteral(" none "))
+        Check(again.GetValue(entries[i].first, entries[i].second, QStringLiteral(" none "))
             == values[i]);
     again.Clear();
     QFile::remove(path);

@@ -18,7 +18,7 @@ constexpr int kRuns = 5;
 constexpr double kLimitMs = 1000.0;
 
 // About `bytes` of INI text: sections of `keys` entries each.
-QByteArray iniText(qsizetype bytes, int keys)
+QByteArray IniText(qsizetype bytes, int keys)
 {
     QByteArray text;
     text.reserve(bytes + 64);
@@ -31,7 +31,7 @@ QByteArray iniText(qsizetype bytes, int keys)
     return text;
 }
 
-bool measure(const char *what, const QString &path, const QByteArray &text)
+bool Measure(const char *what, const QString &path, const QByteArray &text)
 {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(text) != text.size())
@@ -63,9 +63,9 @@ int main(int argc, char **argv)
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("Program.ini"));
     constexpr qsizetype kMegabyte = 1024 * 1024;
-    bool ok = measure("1 MB, sections of one key", path, iniText(kMegabyte, 1));
-    ok = measure("1 MB, empty sections", path, QByteArray("[]\n").repeated(kMegabyte / 3)) && ok;
-    ok = measure("10 MB, sections of one key", path, iniText(10 * kMegabyte, 1)) && ok;
-    ok = measure("10 MB, sections of 100 keys", path, iniText(10 * kMegabyte, 100)) && ok;
+    bool ok = Measure("1 MB, sections of one key", path, IniText(kMegabyte, 1));
+    ok = Measure("1 MB, empty sections", path, QByteArray("[]\n").repeated(kMegabyte / 3)) && ok;
+    ok = Measure("10 MB, sections of one key", path, IniText(10 * kMegabyte, 1)) && ok;
+    ok = Measure("10 MB, sections of 100 keys", path, IniText(10 * kMegabyte, 100)) && ok;
     return ok ? 0 : 1;
 }

@@ -17,7 +17,7 @@
 
 namespace {
 
-QString realFileName(QWidget *parent, bool save, const QString &proposed)
+QString RealFileName(QWidget *parent, bool save, const QString &proposed)
 {
     QFileDialog dialog(parent);
     dialog.setNameFilter(DocumentCommands::tr("Program Document (*.dat)"));
@@ -41,7 +41,7 @@ DocumentCommands::DocumentCommands(QWidget *frame, CBackgroundClient *client)
     : QObject(frame)
     , m_frame(frame)
     , m_client(client)
-    , m_fileName(realFileName)
+    , m_fileName(RealFileName)
 {
     connect(m_client, &QMdiArea::subWindowActivated, this, &DocumentCommands::onSubWindowActivated);
 }
@@ -152,7 +152,7 @@ void DocumentCommands::fileNew()
         if (!resolveUnsavedEdits(active, false))
             return;
     } else {
-        const auto answer = UiServices::message(m_frame, QString(), MessageText(kMsgAllDataCleared),
+        const auto answer = UiServices::Message(m_frame, QString(), MessageText(kMsgAllDataCleared),
             QMessageBox::Warning, QMessageBox::Ok | QMessageBox::Cancel);
         if (answer != QMessageBox::Ok)
             return;
@@ -195,7 +195,7 @@ bool DocumentCommands::open(const QString &path)
     // leave the read waiting for a writer: it is refused before.
     const QFileInfo info(path);
     if (info.exists() && !info.isFile() && !info.isDir()) {
-        UiServices::message(m_frame, QString(),
+        UiServices::Message(m_frame, QString(),
             tr("%1 is not a file but a device or a pipe; it was not opened.")
                 .arg(QDir::toNativeSeparators(path)),
             QMessageBox::Warning);
@@ -211,7 +211,7 @@ bool DocumentCommands::open(const QString &path)
         result = document->OnOpenDocument(path);
     if (!result.ok()) {
         delete document;
-        UiServices::showFailure(m_frame, result);
+        UiServices::ShowFailure(m_frame, result);
         return false;
     }
     document->setTitle(QFileInfo(path).fileName());
@@ -223,7 +223,7 @@ bool DocumentCommands::open(const QString &path)
     // holds it: this copy can be read and edited, but not saved under its name.
     const QString holder = FileLock::heldBy(path);
     if (!holder.isEmpty()) {
-        UiServices::message(m_frame, QString(),
+        UiServices::Message(m_frame, QString(),
             tr("%1 is in use by another process (%2).\nThe document is open to read, but it "
                "cannot be saved under its name while that process holds it; Save offers Save "
                "As instead.")
@@ -238,7 +238,7 @@ bool DocumentCommands::openCopy(const QString &path)
     MemoryImage raw {};
     const Status result = LoadDatFile(path, raw);
     if (!result.ok()) {
-        UiServices::showFailure(m_frame, result);
+        UiServices::ShowFailure(m_frame, result);
         return false;
     }
     auto *document = new CProgramDoc;
@@ -268,7 +268,7 @@ bool DocumentCommands::writeDocument(CChildFrame *child, const QString &path)
                                  .arg(QDir::toNativeSeparators(path))
                                  .arg(QFileInfo(path).size())
                                  .arg(kImageSize);
-        if (UiServices::message(
+        if (UiServices::Message(
                 m_frame, QString(), text, QMessageBox::Question, QMessageBox::Yes | QMessageBox::No)
             != QMessageBox::Yes)
             return false;
@@ -277,14 +277,14 @@ bool DocumentCommands::writeDocument(CChildFrame *child, const QString &path)
     if (result.kind() == Status::Kind::Busy) {
         // Held by another process: the edits can still go into another file.
         const QString text = tr("%1\nSave the document under another name?").arg(result.text());
-        if (UiServices::message(
+        if (UiServices::Message(
                 m_frame, QString(), text, QMessageBox::Question, QMessageBox::Yes | QMessageBox::No)
             != QMessageBox::Yes)
             return false;
         return saveAs(child);
     }
     if (!result.ok()) {
-        UiServices::showFailure(m_frame, result);
+        UiServices::ShowFailure(m_frame, result);
         return false;
     }
     child->document()->setTitle(QFileInfo(path).fileName());
@@ -326,7 +326,7 @@ bool DocumentCommands::resolveUnsavedEdits(CChildFrame *child, bool revertOnDisc
         return true;
     const QString text = tr("The document \"%1\" has changes that were not saved.\nSave them now?")
                              .arg(document->title());
-    const auto answer = UiServices::message(m_frame, QString(), text, QMessageBox::Question,
+    const auto answer = UiServices::Message(m_frame, QString(), text, QMessageBox::Question,
         QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
     if (answer == QMessageBox::Save)
         return save(child);

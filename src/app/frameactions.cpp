@@ -244,7 +244,7 @@ bool FrameActions::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->key() == Qt::Key_F1) {
         if (auto *menu = qobject_cast<QMenu *>(watched)) {
             if (QAction *active = menu->activeAction()) {
-                UiServices::help(active->property(kCommandIdProperty).toInt());
+                UiServices::Help(active->property(kCommandIdProperty).toInt());
                 return true;
             }
         }

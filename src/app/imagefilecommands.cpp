@@ -24,7 +24,7 @@
 
 namespace {
 
-QString realFileName(QWidget *parent, ImageFileCommands::FileRequest request,
+QString RealFileName(QWidget *parent, ImageFileCommands::FileRequest request,
     const QString &proposed, CsvLayout *layout)
 {
     using Request = ImageFileCommands::FileRequest;
@@ -96,7 +96,7 @@ ImageFileCommands::ImageFileCommands(QWidget *frame, DocumentCommands *documents
     : QObject(frame)
     , m_frame(frame)
     , m_documents(documents)
-    , m_fileName(realFileName)
+    , m_fileName(RealFileName)
 { }
 
 QString ImageFileCommands::askFileName(
@@ -107,7 +107,7 @@ QString ImageFileCommands::askFileName(
 
 void ImageFileCommands::warn(const QString &text)
 {
-    UiServices::message(m_frame, QString(), text, QMessageBox::Warning);
+    UiServices::Message(m_frame, QString(), text, QMessageBox::Warning);
 }
 
 void ImageFileCommands::openBackup()
@@ -138,7 +138,7 @@ void ImageFileCommands::compareWith()
     MemoryImage other {};
     const Status loaded = LoadDatFile(path, other);
     if (!loaded.ok()) {
-        UiServices::showFailure(m_frame, loaded);
+        UiServices::ShowFailure(m_frame, loaded);
         return;
     }
     child->commitPendingEdits();
@@ -227,14 +227,14 @@ void ImageFileCommands::exportCsv()
     const Status saved
         = SaveFileAtomically(path, ExportChannelsCsv(child->document()->image(), layout));
     if (!saved.ok())
-        UiServices::showFailure(m_frame, saved);
+        UiServices::ShowFailure(m_frame, saved);
 }
 
 void ImageFileCommands::saveLinkLog()
 {
     const std::shared_ptr<const LinkTrace> log = LatestLinkLog();
     if (!log || log->isEmpty()) {
-        UiServices::message(m_frame, QString(),
+        UiServices::Message(m_frame, QString(),
             tr("There is no link log yet: no transfer with the radio has run since the program "
                "started. Read or write the radio, then save the log of that transfer."),
             QMessageBox::Information);
@@ -248,5 +248,5 @@ void ImageFileCommands::saveLinkLog()
         return;
     const Status saved = log->save(path);
     if (!saved.ok())
-        UiServices::showFailure(m_frame, saved);
+        UiServices::ShowFailure(m_frame, saved);
 }

@@ -55,6 +55,6 @@ void CLanguageDlg::accept()
 void CLanguageDlg::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_F1)
-        UiServices::help(kHelpContext);
+        UiServices::Help(kHelpContext);
     QDialog::keyPressEvent(event);
 }

@@ -12,7 +12,7 @@ int main(int argc, char *argv[])
     QApplication::setDesktopFileName(QStringLiteral("htprog"));
 
     CProgramApp program;
-    if (!program.InitInstance(QApplication::arguments().mid(1)))
+    if (!program.initInstance(QApplication::arguments().mid(1)))
         return 1;
     return app.exec();
 }

@@ -215,8 +215,8 @@ void CMainFrame::openPlanCheck(CChildFrame *child)
     }
     auto *window = new CCheckPlanDlg(child->document(), this);
     connect(window, &CCheckPlanDlg::channelActivated, this,
-        [target = QPointer<CChildFrame>(child)](
-            int record, int column) { ImageFileCommands::goToCell(target, record, column); });
+        [this, target = QPointer<CChildFrame>(child)](
+            int record, int column) { m_imageFiles->goToCell(target, record, column); });
     window->show();
 }
 
@@ -268,7 +268,7 @@ void CMainFrame::connectViewCommands()
     connect(m_actions->action(kCmdPrevPane), &QAction::triggered, m_wndClient,
         &QMdiArea::activatePreviousSubWindow);
     connect(m_actions->action(kCmdHelp), &QAction::triggered, this,
-        [] { UiServices::help(kMainFrameHelpContext); });
+        [] { UiServices::Help(kMainFrameHelpContext); });
     connect(m_actions->action(kCmdHelpContents), &QAction::triggered, this,
         [] { HelpService::instance().showContents(); });
 }
@@ -348,7 +348,7 @@ bool CMainFrame::transferAllowsClose()
         return true;
     // The question goes away by itself when the transfer ends meanwhile: the
     // close then goes on as it does without a transfer, asking about unsaved edits.
-    const auto answer = UiServices::messageWhile(transfer, this, QString(),
+    const auto answer = UiServices::MessageWhile(transfer, this, QString(),
         tr("A transfer with the radio is still running.\n"
            "Cancel the transfer and close the program?"),
         QMessageBox::Question, QMessageBox::Yes | QMessageBox::No);
@@ -406,7 +406,7 @@ void CMainFrame::keyPressEvent(QKeyEvent *event)
     // The document windows answer F1 themselves; what reaches the frame opens
     // the main window's topic.
     if (event->key() == Qt::Key_F1) {
-        UiServices::help(kMainFrameHelpContext);
+        UiServices::Help(kMainFrameHelpContext);
         return;
     }
     QMainWindow::keyPressEvent(event);

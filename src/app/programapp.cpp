@@ -39,8 +39,8 @@ CProgramApp::CProgramApp(QObject *parent)
 
 CProgramApp::~CProgramApp()
 {
-    UiServices::setHelpFunction(nullptr);
-    UiServices::setTitleFunction(nullptr);
+    UiServices::SetHelpFunction(nullptr);
+    UiServices::SetTitleFunction(nullptr);
     delete m_mainFrame;
     if (m_translator)
         QCoreApplication::removeTranslator(m_translator.get());
@@ -97,14 +97,14 @@ void CProgramApp::loadQtTranslation()
     m_qtTranslator.reset();
 }
 
-bool CProgramApp::InitInstance(const QStringList &arguments)
+bool CProgramApp::initInstance(const QStringList &arguments)
 {
     const DataPaths paths(programDir());
-    ProgramIni::load(paths, true);
+    ProgramIni::Load(paths, true);
     SetLanguageState(g_iniFile.GetValue(QStringLiteral("Setup"), QStringLiteral("Language")));
 
     if (!loadTranslations()) {
-        UiServices::message(nullptr, QStringLiteral("Program"),
+        UiServices::Message(nullptr, QStringLiteral("Program"),
             LangText("Load language DLL fail", "加载语言链接库失败"), QMessageBox::Critical,
             QMessageBox::Ok);
         return false;
@@ -177,8 +177,8 @@ void CProgramApp::applyMenuEdits()
 
 void CProgramApp::installServices()
 {
-    UiServices::setHelpFunction([](int context) { HelpService::instance().showTopic(context); });
-    UiServices::setTitleFunction(
+    UiServices::SetHelpFunction([](int context) { HelpService::instance().showTopic(context); });
+    UiServices::SetTitleFunction(
         [frame = m_mainFrame](const QString &title) { frame->setWindowTitle(title); });
 }
 
@@ -217,7 +217,7 @@ void CProgramApp::restartInNewLanguage(const QString &language)
         const QString kept
             = g_iniFile.GetValue(QStringLiteral("Setup"), QStringLiteral("Language"));
         g_iniFile.SetValue(QStringLiteral("Setup"), QStringLiteral("Language"), language);
-        const Status saved = ProgramIni::saveLanguage(DataPaths(programDir()));
+        const Status saved = ProgramIni::SaveLanguage(DataPaths(programDir()));
         if (!saved.ok()) {
             g_iniFile.SetValue(QStringLiteral("Setup"), QStringLiteral("Language"), kept);
             const QString text = LangText(
@@ -225,7 +225,7 @@ void CProgramApp::restartInNewLanguage(const QString &language)
                 "has. Make sure you may write there, then choose the language again.",
                 "无法保存新的语言设置：%1。\n"
                 "程序仍使用当前语言。请确认您有权限写入该位置，然后重新选择语言。");
-            UiServices::message(m_mainFrame, QString(), text.arg(saved.text()),
+            UiServices::Message(m_mainFrame, QString(), text.arg(saved.text()),
                 QMessageBox::Warning, QMessageBox::Ok);
             return false;
         }

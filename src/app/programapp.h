@@ -31,7 +31,7 @@ public:
 
     // The start-up sequence; arguments are the command line without the program.
     // False ends the program at once.
-    bool InitInstance(const QStringList &arguments);
+    bool initInstance(const QStringList &arguments);
 
     CMainFrame *mainFrame() const { return m_mainFrame; }
 

@@ -12,7 +12,7 @@
 
 namespace {
 
-QString listed(const QString &path)
+QString Listed(const QString &path)
 {
     return QDir::cleanPath(QFileInfo(path).absoluteFilePath());
 }
@@ -34,7 +34,7 @@ RecentFiles::RecentFiles(QMenu *menu, DocumentCommands *documents, QWidget *fram
 
 QStringList RecentFiles::files() const
 {
-    QStringList paths = UserSettings::recentFiles();
+    QStringList paths = UserSettings::RecentFiles();
     paths.removeAll(QString());
     paths.removeDuplicates();
     return paths.mid(0, kMaxFiles);
@@ -43,10 +43,10 @@ QStringList RecentFiles::files() const
 void RecentFiles::add(const QString &path)
 {
     QStringList paths = files();
-    const QString entry = listed(path);
+    const QString entry = Listed(path);
     paths.removeAll(entry);
     paths.prepend(entry);
-    UserSettings::setRecentFiles(paths.mid(0, kMaxFiles));
+    UserSettings::SetRecentFiles(paths.mid(0, kMaxFiles));
     rebuild();
 }
 
@@ -58,9 +58,9 @@ void RecentFiles::choose(int index)
     const QString path = paths.at(index);
     if (!QFileInfo::exists(path)) {
         paths.removeAt(index);
-        UserSettings::setRecentFiles(paths);
+        UserSettings::SetRecentFiles(paths);
         rebuild();
-        UiServices::message(m_frame, QString(),
+        UiServices::Message(m_frame, QString(),
             tr("The file \"%1\" no longer exists.\nIt was taken off the list of recent files.")
                 .arg(QDir::toNativeSeparators(path)),
             QMessageBox::Warning);

@@ -5,13 +5,13 @@
 
 namespace {
 
-int messageFor(FrequencyCheck::Status status)
+int MessageFor(FrequencyCheck::Status status)
 {
     return status == FrequencyCheck::OutOfRange ? kMsgOutOfRange : kMsgOffStep;
 }
 
 // The Rx cell: the channel exists exactly while this cell holds a frequency.
-void commitRx(CellCommit &result, const QString &text, const BandLimitValues &limits, bool chinese)
+void CommitRx(CellCommit &result, const QString &text, const BandLimitValues &limits, bool chinese)
 {
     const bool wasEmpty = result.row[kColRx].isEmpty();
     if (text.isEmpty()) {
@@ -20,7 +20,7 @@ void commitRx(CellCommit &result, const QString &text, const BandLimitValues &li
     }
     const FrequencyCheck check = CheckFrequencyEntry(text, limits);
     if (check.status != FrequencyCheck::Accepted) {
-        result.message = messageFor(check.status);
+        result.message = MessageFor(check.status);
         result.row = ChannelTexts();
         return;
     }
@@ -32,7 +32,7 @@ void commitRx(CellCommit &result, const QString &text, const BandLimitValues &li
 
 // The Tx cell: an off-step value clears the whole channel when the cell is left by
 // moving, only the Tx cell with Enter; out of range clears only the Tx cell.
-void commitTx(CellCommit &result, const QString &text, CellExit exit, const BandLimitValues &limits)
+void CommitTx(CellCommit &result, const QString &text, CellExit exit, const BandLimitValues &limits)
 {
     const bool hasRx = !result.row[kColRx].isEmpty();
     if (text.isEmpty()) {
@@ -44,7 +44,7 @@ void commitTx(CellCommit &result, const QString &text, CellExit exit, const Band
         result.row[kColTx] = hasRx ? check.text : QString();
         return;
     }
-    result.message = messageFor(check.status);
+    result.message = MessageFor(check.status);
     if (check.status == FrequencyCheck::OffStep && exit == CellExit::Move)
         result.row = ChannelTexts();
     else
@@ -73,12 +73,12 @@ CellCommit CommitCellText(const ChannelTexts &row, int column, const QString &te
         && RefuseNonNumber(result, text))
         return result;
     if (column == kColTx) {
-        commitTx(result, text, exit, limits);
+        CommitTx(result, text, exit, limits);
     } else if (column > kColTx && column < kChannelColumns) {
         const bool inChannel = !row[kColRx].isEmpty() || !row[kColTx].isEmpty();
         result.row[column] = inChannel ? text : QString();
     } else {
-        commitRx(result, text, limits, chinese);
+        CommitRx(result, text, limits, chinese);
     }
     return result;
 }

@@ -34,7 +34,7 @@ const QList<int> &ToneTable::dcsCodes()
     return codes;
 }
 
-int ToneTable::SelectByPrefix(const QStringList &items, const QString &text)
+int ToneTable::selectByPrefix(const QStringList &items, const QString &text)
 {
     for (int i = 0; i < items.size(); ++i) {
         if (items.at(i).startsWith(text, Qt::CaseInsensitive))

@@ -13,11 +13,11 @@ public:
     int size() const { return m_texts.size(); }
     QString at(int i) const { return m_texts.at(i); }
     // First entry that begins with text, ignoring case; 0 when none does.
-    int select(const QString &text) const { return SelectByPrefix(m_texts, text); }
+    int select(const QString &text) const { return selectByPrefix(m_texts, text); }
 
     static const QStringList &ctcssTones(); // "67.0" ... "254.1"
     static const QList<int> &dcsCodes(); // 023 ... 754 as octal-digit numbers (23 ... 754)
-    static int SelectByPrefix(const QStringList &items, const QString &text);
+    static int selectByPrefix(const QStringList &items, const QString &text);
 
 private:
     QStringList m_texts;

@@ -16,7 +16,7 @@ namespace {
 const QString kRowBytesFormat = QStringLiteral("application/x-htprog-channel-rows");
 constexpr int kSlotBytes = ImageMap::kChannelSize + ImageMap::kNameSize;
 
-QStringList gridHeader()
+QStringList GridHeader()
 {
     QStringList header;
     for (int column = kChHeading; column < kChannelColumns; ++column)
@@ -24,13 +24,13 @@ QStringList gridHeader()
     return header;
 }
 
-QString chText(int record)
+QString ChText(int record)
 {
     return RowLabel(record).trimmed();
 }
 
 // The private bytes, when the clipboard text is still the one they came with.
-QByteArray ownBytes(const QMimeData *mime, int rows)
+QByteArray OwnBytes(const QMimeData *mime, int rows)
 {
     if (!mime->hasFormat(kRowBytesFormat))
         return {};
@@ -43,7 +43,7 @@ QByteArray ownBytes(const QMimeData *mime, int rows)
     return bytes;
 }
 
-void placeBytes(MemoryImage &image, int record, const char *bytes)
+void PlaceBytes(MemoryImage &image, int record, const char *bytes)
 {
     std::copy_n(bytes, ImageMap::kChannelSize,
         image.begin() + ImageMap::kChannelBase + ImageMap::kChannelSize * record);
@@ -55,7 +55,7 @@ void placeBytes(MemoryImage &image, int record, const char *bytes)
 // line goes to whatever the clipboard had there. Cells a row leaves out at its
 // end get the values of a new channel, as a column missing from the text does:
 // empty, but for the Tx frequency of a new channel, which is its Rx frequency.
-CsvTable importTable(CsvRecord header, QList<CsvRecord> lines, int first)
+CsvTable ImportTable(CsvRecord header, QList<CsvRecord> lines, int first)
 {
     QStringList &headings = header.fields;
     qsizetype ch = -1;
@@ -80,7 +80,7 @@ CsvTable importTable(CsvRecord header, QList<CsvRecord> lines, int first)
             fields.append(QString());
         if (tx >= given && tx < headings.size() && rx >= 0 && rx < given)
             fields[tx] = fields.at(rx);
-        fields.prepend(chText(first + i));
+        fields.prepend(ChText(first + i));
     }
     headings.prepend(ColumnCsvHeading(kChHeading));
     CsvTable table;
@@ -90,13 +90,13 @@ CsvTable importTable(CsvRecord header, QList<CsvRecord> lines, int first)
 
 } // namespace
 
-QMimeData *copyRows(const MemoryImage &image, const QList<int> &records)
+QMimeData *CopyRows(const MemoryImage &image, const QList<int> &records)
 {
-    QString text = gridHeader().join(QLatin1Char('\t')) + QLatin1Char('\n');
+    QString text = GridHeader().join(QLatin1Char('\t')) + QLatin1Char('\n');
     QByteArray bytes;
     for (int record : records) {
         const ChannelSlot slot = SlotFromImage(image, record, false);
-        QStringList fields {chText(record)};
+        QStringList fields {ChText(record)};
         fields += QStringList(slot.texts.begin(), slot.texts.end());
         fields.last() = FormulaGuard(fields.last()); // a spreadsheet must not run "-A1"
         text += fields.join(QLatin1Char('\t')) + QLatin1Char('\n');
@@ -112,7 +112,7 @@ QMimeData *copyRows(const MemoryImage &image, const QList<int> &records)
     return mime;
 }
 
-Paste readRows(const QMimeData *mime, const MemoryImage &image, int first, bool chinese)
+Paste ReadRows(const QMimeData *mime, const MemoryImage &image, int first, bool chinese)
 {
     Paste result;
     // A header and more rows than the table has are enough to read.
@@ -124,7 +124,7 @@ Paste readRows(const QMimeData *mime, const MemoryImage &image, int first, bool 
         return result;
     }
     QList<CsvRecord> lines = std::move(table.records);
-    CsvRecord header {0, gridHeader()};
+    CsvRecord header {0, GridHeader()};
     if (!lines.isEmpty() && GridHeadingColumn(lines.constFirst().fields.value(0)) != kNoHeading)
         header = lines.takeFirst();
     else if (!lines.isEmpty() && lines.constFirst().fields.size() <= kChannelColumns)
@@ -140,16 +140,16 @@ Paste readRows(const QMimeData *mime, const MemoryImage &image, int first, bool 
         result.error = PickText(chinese,
             "The clipboard holds more rows than fit from channel %1 on (%2 rows).",
             "剪贴板中的行数超过从信道%1起能放下的行数（%2行）。")
-                           .arg(chText(first))
+                           .arg(ChText(first))
                            .arg(fit);
         return result;
     }
 
-    const CsvTable rows = importTable(header, lines, first);
+    const CsvTable rows = ImportTable(header, lines, first);
     MemoryImage work = image;
-    const QByteArray bytes = ownBytes(mime, int(lines.size()));
+    const QByteArray bytes = OwnBytes(mime, int(lines.size()));
     for (int i = 0; i * kSlotBytes < bytes.size(); ++i)
-        placeBytes(work, first + i, bytes.constData() + i * kSlotBytes);
+        PlaceBytes(work, first + i, bytes.constData() + i * kSlotBytes);
     // Pasted rows replace the rows whole: what a row leaves unset takes the values
     // of a new channel (rows copied here come with their bytes, which they keep),
     // and a name is taken only as the table would take it typed.

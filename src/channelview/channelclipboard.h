@@ -16,7 +16,7 @@ class QMimeData;
 namespace ChannelClipboard {
 
 // The rows of records (sorted) as image holds them (the bytes a save writes).
-QMimeData *copyRows(const MemoryImage &image, const QList<int> &records);
+QMimeData *CopyRows(const MemoryImage &image, const QList<int> &records);
 
 struct Paste
 {
@@ -29,6 +29,6 @@ struct Paste
 // The clipboard's rows placed from record first on, checked against image: its
 // band limits, and for tones and names the texts the target rows hold now (kept
 // as they are, as an import keeps them). Texts come in the interface language.
-Paste readRows(const QMimeData *mime, const MemoryImage &image, int first, bool chinese);
+Paste ReadRows(const QMimeData *mime, const MemoryImage &image, int first, bool chinese);
 
 } // namespace ChannelClipboard

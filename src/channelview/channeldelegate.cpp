@@ -101,7 +101,7 @@ void ChannelDelegate::setEditorData(QWidget *editor, const QModelIndex &index) c
             found = 0;
         }
         list->setCurrentIndex(
-            found >= 0 ? found : ToneTable::SelectByPrefix(choices(index.column()), text));
+            found >= 0 ? found : ToneTable::selectByPrefix(choices(index.column()), text));
     } else if (auto *edit = qobject_cast<QLineEdit *>(editor)) {
         // A name read from the radio may hold up to 8 characters: it is shown whole,
         // only typing is limited to what the display shows.

@@ -209,13 +209,13 @@ void ChannelRowCommands::run(Command command)
 void ChannelRowCommands::copy(const QList<int> &rows)
 {
     QGuiApplication::clipboard()->setMimeData(
-        ChannelClipboard::copyRows(m_document->image(), rows));
+        ChannelClipboard::CopyRows(m_document->image(), rows));
     Q_EMIT statusMessage(LangText("Copied %1.", "已复制%1。").arg(rowsText(rows)));
 }
 
 void ChannelRowCommands::paste(int first)
 {
-    const ChannelClipboard::Paste pasted = ChannelClipboard::readRows(
+    const ChannelClipboard::Paste pasted = ChannelClipboard::ReadRows(
         QGuiApplication::clipboard()->mimeData(), m_document->image(), first, g_bChinese);
     if (!pasted.ok()) {
         refused(pasted.line > 0
@@ -286,7 +286,7 @@ void ChannelRowCommands::setColumn(int column, const QString &text)
 
 void ChannelRowCommands::refused(const QString &text)
 {
-    UiServices::message(
+    UiServices::Message(
         m_view, MessageText(kMsgCaution), text, QMessageBox::Warning, QMessageBox::Ok);
 }
 

@@ -51,10 +51,10 @@ CProgramView::CProgramView(CProgramDoc *document, QWidget *parent)
     m_grid->setProperty("helpId", kGridHelpId);
     m_grid->setModel(m_model);
     m_grid->setChannelDelegate(new ChannelDelegate(g_bChinese, m_grid));
-    GridSetup::apply(m_grid);
-    GridSetup::setWidthFactors(m_grid, kLabelColumnWidthFactor, ColumnWidthFactors());
+    GridSetup::Apply(m_grid);
+    GridSetup::SetWidthFactors(m_grid, kLabelColumnWidthFactor, ColumnWidthFactors());
     new ColumnStretcher(m_grid); // the columns share what the window is wider than they are
-    GridSetup::setCornerText(m_grid, ColumnHeader(-1, g_bChinese));
+    GridSetup::SetCornerText(m_grid, ColumnHeader(-1, g_bChinese));
     m_grid->enableRowSelection();
 
     auto *layout = new QVBoxLayout(this);
@@ -207,7 +207,7 @@ void CProgramView::RefreshFromImage()
     const bool hadEditor = m_grid->openEditor() != nullptr;
     m_grid->closeOpenEditor();
     showBands();
-    UiServices::setMainTitle(LanguageValue(QStringLiteral("AppName")));
+    UiServices::SetMainTitle(LanguageValue(QStringLiteral("AppName")));
     if (hadEditor)
         m_grid->openCurrentEditor();
 }
@@ -245,7 +245,7 @@ void CProgramView::setReceiving(bool receiving)
 
 void CProgramView::showMessage(int id)
 {
-    UiServices::message(
+    UiServices::Message(
         this, MessageText(kMsgCaution), MessageText(id), QMessageBox::Warning, QMessageBox::Ok);
 }
 
@@ -270,7 +270,7 @@ int CProgramView::helpIdOf(const QWidget *widget)
 void CProgramView::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_F1) {
-        UiServices::help(helpIdOf(QApplication::focusWidget()));
+        UiServices::Help(helpIdOf(QApplication::focusWidget()));
         return;
     }
     QWidget::keyPressEvent(event);
@@ -279,9 +279,9 @@ void CProgramView::keyPressEvent(QKeyEvent *event)
 QSize CProgramView::sizeHint() const
 {
     const QMargins margins = layout()->contentsMargins();
-    const int width = qMax(m_bands->sizeHint().width(), GridSetup::fullWidth(m_grid));
+    const int width = qMax(m_bands->sizeHint().width(), GridSetup::FullWidth(m_grid));
     const int height = m_bands->sizeHint().height() + layout()->spacing()
-        + GridSetup::heightForRows(m_grid, kVisibleRows);
+        + GridSetup::HeightForRows(m_grid, kVisibleRows);
     return QSize(
         width + margins.left() + margins.right(), height + margins.top() + margins.bottom());
 }

@@ -44,41 +44,41 @@ int WriteRepeat(const QStringList &args);
 
 // Prints "htprog-cli: <message>" on stderr, control characters written out, and
 // returns kExitFailure.
-int fail(const QString &message);
+int Fail(const QString &message);
 // The same with the words of a failure of the core.
-int fail(const Status &status);
+int Fail(const Status &status);
 // Prints the usage error and a hint to stderr and returns kExitUsage.
-int usage(const QString &message);
-void out(const QString &text); // stdout, UTF-8, no newline added
-bool outBytes(const QByteArray &bytes); // stdout; false (reason kept) when it fails
+int Usage(const QString &message);
+void Out(const QString &text); // stdout, UTF-8, no newline added
+bool OutBytes(const QByteArray &bytes); // stdout; false (reason kept) when it fails
 // Records that the command's work is done (what: "radio.dat was changed"):
 // from then on, only its closing report on stdout is left to print.
-void done(const QString &what);
+void Done(const QString &what);
 // Flushes stdout at the end of a command and returns its exit status. When stdout
-// could not be written (a full disk, a closed stream): after done(), a warning
+// could not be written (a full disk, a closed stream): after Done(), a warning
 // names what was done and status stands; otherwise the output was the work, and
 // the reason is printed and failureStatus returned (diff: 2, others 1). Reports
 // a failure once however often it is called.
-int finishOutput(int status, int failureStatus = kExitFailure);
+int FinishOutput(int status, int failureStatus = kExitFailure);
 
 // Loads FILE as an image; on failure prints why and returns false. fileSize,
 // when given, receives the file's whole size.
-bool loadImage(const QString &path, MemoryImage &image, qint64 *fileSize = nullptr);
+bool LoadImage(const QString &path, MemoryImage &image, qint64 *fileSize = nullptr);
 // Writes FILE atomically; on failure prints why and returns false. A file that
 // holds bytes but is not an 8192-byte image is never replaced.
-bool saveImage(const QString &path, const MemoryImage &image);
+bool SaveImage(const QString &path, const MemoryImage &image);
 // Fails (printing why) when FILE holds bytes but is not an 8192-byte image, which
 // a command that rewrites FILE would cut: checked before the work starts.
-bool checkRewritable(const QString &path);
+bool CheckRewritable(const QString &path);
 // Fails (printing why) when an argument's bytes are not text in the system's
 // encoding: such a file name would come back as another name.
-bool checkArgumentEncoding(int argc, char *argv[]);
+bool CheckArgumentEncoding(int argc, char *argv[]);
 // Takes the advisory lock of a file the command changes (FileLock); on failure
 // prints why ("in use by another process") and returns false.
-bool lockFile(FileLock &lock);
+bool LockFile(FileLock &lock);
 // Fails unless output ("-": standard output) is another file than input (links
 // and other spellings of the name included) and may be replaced by a file.
-bool checkOutput(const QString &command, const QString &input, const QString &output);
+bool CheckOutput(const QString &command, const QString &input, const QString &output);
 
 // "[--port P] FILE": the port (the stored choice by default) and the one file;
 // false with *exitCode set after a usage error.
@@ -100,10 +100,10 @@ QString KeepBackup(const MemoryImage &image, BackupKind kind);
 int ReportWrite(const QString &port, const VerifiedWriteOutcome &outcome);
 
 // Applies "--lang en|zh" (removing it from args); false on a bad value.
-bool takeLanguageOption(QStringList &args, QString *error);
+bool TakeLanguageOption(QStringList &args, QString *error);
 // Removes "--name" from args and returns whether it was there.
-bool takeFlag(QStringList &args, const QString &name);
+bool TakeFlag(QStringList &args, const QString &name);
 // Removes "--name VALUE" (or "--name=VALUE") from args; false if the value is missing.
-bool takeOption(QStringList &args, const QString &name, QString *value, bool *present);
+bool TakeOption(QStringList &args, const QString &name, QString *value, bool *present);
 
 } // namespace Cli

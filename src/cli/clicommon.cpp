@@ -21,7 +21,7 @@ QString g_done; // what the command has done, once its work is done
 
 } // namespace
 
-int fail(const QString &message)
+int Fail(const QString &message)
 {
     // Line by line, so that a NUL or an escape sequence from a file name or a
     // file's contents neither cuts the message short nor reaches the terminal.
@@ -34,24 +34,24 @@ int fail(const QString &message)
     return kExitFailure;
 }
 
-int fail(const Status &status)
+int Fail(const Status &status)
 {
-    return fail(status.text());
+    return Fail(status.text());
 }
 
-int usage(const QString &message)
+int Usage(const QString &message)
 {
     std::fprintf(stderr, "htprog-cli: %s\n(run 'htprog-cli --help' for the commands)\n",
         message.toUtf8().constData());
     return kExitUsage;
 }
 
-void out(const QString &text)
+void Out(const QString &text)
 {
-    outBytes(text.toUtf8());
+    OutBytes(text.toUtf8());
 }
 
-bool outBytes(const QByteArray &bytes)
+bool OutBytes(const QByteArray &bytes)
 {
     errno = 0;
     if (std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) == size_t(bytes.size()))
@@ -61,12 +61,12 @@ bool outBytes(const QByteArray &bytes)
     return false;
 }
 
-void done(const QString &what)
+void Done(const QString &what)
 {
     g_done = what;
 }
 
-int finishOutput(int status, int failureStatus)
+int FinishOutput(int status, int failureStatus)
 {
     errno = 0;
     if (std::fflush(stdout) != 0 && g_outError == 0)
@@ -79,13 +79,13 @@ int finishOutput(int status, int failureStatus)
                                .arg(Status::fromErrno(g_outError).text());
     if (status == kExitOk && !g_done.isEmpty()) {
         if (!g_outErrorReported)
-            fail(QStringLiteral("warning: %1; the summary could not be printed (%2)")
+            Fail(QStringLiteral("warning: %1; the summary could not be printed (%2)")
                      .arg(g_done, reason));
         g_outErrorReported = true;
         return kExitOk;
     }
     if (!g_outErrorReported)
-        fail(reason);
+        Fail(reason);
     g_outErrorReported = true;
     return qMax(status, failureStatus);
 }
@@ -96,28 +96,28 @@ namespace {
 bool Succeeded(const Status &status)
 {
     if (!status.ok())
-        fail(status);
+        Fail(status);
     return status.ok();
 }
 
 } // namespace
 
-bool loadImage(const QString &path, MemoryImage &image, qint64 *fileSize)
+bool LoadImage(const QString &path, MemoryImage &image, qint64 *fileSize)
 {
     return Succeeded(LoadDatFile(path, image, fileSize));
 }
 
-bool saveImage(const QString &path, const MemoryImage &image)
+bool SaveImage(const QString &path, const MemoryImage &image)
 {
     return Succeeded(SaveDatFile(path, image));
 }
 
-bool checkRewritable(const QString &path)
+bool CheckRewritable(const QString &path)
 {
     return Succeeded(CheckImageSize(path));
 }
 
-bool checkArgumentEncoding(int argc, char *argv[])
+bool CheckArgumentEncoding(int argc, char *argv[])
 {
 #ifdef Q_OS_WIN
     // Windows gives the arguments as UTF-16 (the wide command line): every name
@@ -130,7 +130,7 @@ bool checkArgumentEncoding(int argc, char *argv[])
         const QByteArray bytes(argv[i]);
         if (QFile::encodeName(QFile::decodeName(bytes)) == bytes)
             continue;
-        fail(QStringLiteral("the argument %1 is not valid UTF-8, so a file of "
+        Fail(QStringLiteral("the argument %1 is not valid UTF-8, so a file of "
                             "that name cannot be handled; rename the file")
                  .arg(QuotedInput(QFile::decodeName(bytes))));
         return false;
@@ -138,35 +138,35 @@ bool checkArgumentEncoding(int argc, char *argv[])
     return true;
 }
 
-bool lockFile(FileLock &lock)
+bool LockFile(FileLock &lock)
 {
     return Succeeded(lock.lock());
 }
 
-bool checkOutput(const QString &command, const QString &input, const QString &output)
+bool CheckOutput(const QString &command, const QString &input, const QString &output)
 {
     const bool toStdout = output == QLatin1String("-");
     // "export a.dat - >> a.dat" would append to the image it reads.
     if (toStdout ? IsOpenAs(1, input) : IsSameFile(input, output)) {
-        fail(QStringLiteral("%1: %2 is the same file as %3, which it reads; nothing was written")
+        Fail(QStringLiteral("%1: %2 is the same file as %3, which it reads; nothing was written")
                  .arg(command, toStdout ? QStringLiteral("standard output") : output, input));
         return false;
     }
     const Status replaceable = toStdout ? Status() : CheckReplaceableFile(output);
     if (!replaceable.ok()) {
-        fail(QStringLiteral("cannot write %1: %2; nothing was written")
+        Fail(QStringLiteral("cannot write %1: %2; nothing was written")
                  .arg(QDir::toNativeSeparators(output), replaceable.text()));
         return false;
     }
     return true;
 }
 
-bool takeFlag(QStringList &args, const QString &name)
+bool TakeFlag(QStringList &args, const QString &name)
 {
     return args.removeAll(name) > 0;
 }
 
-bool takeOption(QStringList &args, const QString &name, QString *value, bool *present)
+bool TakeOption(QStringList &args, const QString &name, QString *value, bool *present)
 {
     *present = false;
     for (int i = 0; i < args.size(); ++i) {
@@ -188,11 +188,11 @@ bool takeOption(QStringList &args, const QString &name, QString *value, bool *pr
     return true;
 }
 
-bool takeLanguageOption(QStringList &args, QString *error)
+bool TakeLanguageOption(QStringList &args, QString *error)
 {
     QString lang;
     bool present = false;
-    if (!takeOption(args, QStringLiteral("--lang"), &lang, &present)) {
+    if (!TakeOption(args, QStringLiteral("--lang"), &lang, &present)) {
         *error = QStringLiteral("--lang needs a value: en or zh");
         return false;
     }

@@ -22,7 +22,7 @@ const char kTraceOption[]
 const char kLangOption[] = "  --lang en|zh   language of the texts (default en)\n";
 
 // In the order of the manual page.
-const QList<std::pair<QString, Text>> &texts()
+const QList<std::pair<QString, Text>> &Texts()
 {
     static const QList<std::pair<QString, Text>> table = {
         {QStringLiteral("new"), {"write a new image with the defaults", "", ""}},
@@ -99,18 +99,18 @@ const QList<std::pair<QString, Text>> &texts()
     return table;
 }
 
-int orderOf(const QString &name)
+int OrderOf(const QString &name)
 {
-    const auto &table = texts();
+    const auto &table = Texts();
     const auto it = std::find_if(
         table.cbegin(), table.cend(), [&](const auto &entry) { return entry.first == name; });
     return int(it - table.cbegin());
 }
 
-Text textOf(const QString &name)
+Text TextOf(const QString &name)
 {
-    const int index = orderOf(name);
-    return index < texts().size() ? texts().at(index).second : Text {"", "", ""};
+    const int index = OrderOf(name);
+    return index < Texts().size() ? Texts().at(index).second : Text {"", "", ""};
 }
 
 } // namespace
@@ -118,14 +118,14 @@ Text textOf(const QString &name)
 QString OverviewHelp(QList<HelpEntry> commands)
 {
     std::stable_sort(commands.begin(), commands.end(),
-        [](const HelpEntry &a, const HelpEntry &b) { return orderOf(a.name) < orderOf(b.name); });
+        [](const HelpEntry &a, const HelpEntry &b) { return OrderOf(a.name) < OrderOf(b.name); });
     QString text = QStringLiteral("usage: htprog-cli COMMAND [ARGS]\n"
                                   "       htprog-cli COMMAND --help\n\n"
                                   "Reads, writes and inspects the memory of the radio and its "
                                   ".dat images.\n\ncommands:\n");
     for (const HelpEntry &command : commands) {
         text += QStringLiteral("  ") + command.synopsis + QLatin1Char('\n');
-        const QString summary = QString::fromUtf8(textOf(command.name).summary);
+        const QString summary = QString::fromUtf8(TextOf(command.name).summary);
         if (!summary.isEmpty())
             text += QStringLiteral("      ") + summary + QLatin1Char('\n');
     }
@@ -138,7 +138,7 @@ QString OverviewHelp(QList<HelpEntry> commands)
 
 QString CommandHelp(const HelpEntry &command)
 {
-    const Text text = textOf(command.name);
+    const Text text = TextOf(command.name);
     QString summary = QString::fromUtf8(text.summary);
     if (!summary.isEmpty())
         summary[0] = summary[0].toUpper();

@@ -9,7 +9,7 @@ namespace Cli {
 
 namespace {
 
-bool isWide(char32_t c)
+bool IsWide(char32_t c)
 {
     return (c >= 0x1100 && c <= 0x115F) || (c >= 0x2E80 && c <= 0xA4CF)
         || (c >= 0xAC00 && c <= 0xD7A3) || (c >= 0xF900 && c <= 0xFAFF)
@@ -17,11 +17,11 @@ bool isWide(char32_t c)
         || (c >= 0xFFE0 && c <= 0xFFE6) || (c >= 0x20000 && c <= 0x3FFFD);
 }
 
-int displayWidth(const QString &text)
+int DisplayWidth(const QString &text)
 {
     int width = 0;
     for (char32_t c : text.toUcs4())
-        width += isWide(c) ? 2 : 1;
+        width += IsWide(c) ? 2 : 1;
     return width;
 }
 
@@ -64,7 +64,7 @@ QString FormatTextTable(const QList<QStringList> &rows)
         for (int i = 0; i < row.size(); ++i) {
             if (i >= widths.size())
                 widths.append(0);
-            widths[i] = qMax(widths[i], displayWidth(row[i]));
+            widths[i] = qMax(widths[i], DisplayWidth(row[i]));
         }
     }
     QString text;
@@ -73,7 +73,7 @@ QString FormatTextTable(const QList<QStringList> &rows)
         for (int i = 0; i < row.size(); ++i) {
             line += row[i];
             if (i + 1 < row.size())
-                line += QString(widths[i] - displayWidth(row[i]) + 2, QLatin1Char(' '));
+                line += QString(widths[i] - DisplayWidth(row[i]) + 2, QLatin1Char(' '));
         }
         while (line.endsWith(QLatin1Char(' ')))
             line.chop(1);
@@ -87,14 +87,14 @@ QString ChannelJsonKey(int column)
     return QLatin1String(ChannelColumnAt(column).jsonKey);
 }
 
-int checkPositional(const QString &command, const QStringList &args, int count)
+int CheckPositional(const QString &command, const QStringList &args, int count)
 {
     for (const QString &arg : args) {
         if (arg.startsWith(QLatin1String("--")))
-            return usage(QStringLiteral("%1: unknown option '%2'").arg(command, ShortInput(arg)));
+            return Usage(QStringLiteral("%1: unknown option '%2'").arg(command, ShortInput(arg)));
     }
     if (args.size() != count) {
-        return usage(QStringLiteral("%1: expected %2 file argument%3, got %4")
+        return Usage(QStringLiteral("%1: expected %2 file argument%3, got %4")
                          .arg(command)
                          .arg(count)
                          .arg(count == 1 ? QString() : QStringLiteral("s"))

@@ -16,6 +16,6 @@ QString FormatTextTable(const QList<QStringList> &rows);
 // The key of a grid column in `channels --json` ("rx", "tx", "rx_tone", ...).
 QString ChannelJsonKey(int column);
 // Usage error unless args holds exactly count arguments and no leftover option.
-int checkPositional(const QString &command, const QStringList &args, int count);
+int CheckPositional(const QString &command, const QStringList &args, int count);
 
 } // namespace Cli

@@ -24,18 +24,18 @@ QString KeepBackup(const MemoryImage &image, BackupKind kind)
 int Backups(const QStringList &args)
 {
     if (!args.isEmpty())
-        return usage(QStringLiteral("backups takes no arguments"));
+        return Usage(QStringLiteral("backups takes no arguments"));
     Status why;
     const QString folder = BackupStore::defaultFolder(&why);
     if (folder.isEmpty())
-        return fail(
+        return Fail(
             QStringLiteral("there is no per-user data folder, so no backups: %1").arg(why.text()));
     const QVector<BackupEntry> entries = BackupStore(folder).list(&why);
     if (!why.ok())
-        return fail(QStringLiteral("cannot list the backups: %1").arg(why.text()));
+        return Fail(QStringLiteral("cannot list the backups: %1").arg(why.text()));
     // Control characters of a name are written out, so that one entry stays one line.
     for (const BackupEntry &entry : entries) {
-        out(VisibleText(QDir::toNativeSeparators(entry.path)) + QLatin1Char('\t')
+        Out(VisibleText(QDir::toNativeSeparators(entry.path)) + QLatin1Char('\t')
             + entry.time.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) + QLatin1Char('\t')
             + (entry.channels < 0 ? QStringLiteral("-") : QString::number(entry.channels))
             + QLatin1Char('\t') + VisibleText(entry.powerOnName) + QLatin1Char('\n'));

@@ -43,18 +43,18 @@ QString ProblemsText(const QList<PlanProblem> &problems)
 int Check(const QStringList &arguments)
 {
     QStringList args = arguments;
-    const bool json = takeFlag(args, QStringLiteral("--json"));
+    const bool json = TakeFlag(args, QStringLiteral("--json"));
     QString error;
-    if (!takeLanguageOption(args, &error))
-        return usage(error);
-    if (const int status = checkPositional(QStringLiteral("check"), args, 1); status != kExitOk)
+    if (!TakeLanguageOption(args, &error))
+        return Usage(error);
+    if (const int status = CheckPositional(QStringLiteral("check"), args, 1); status != kExitOk)
         return status;
     MemoryImage image {};
     qint64 size = 0;
-    if (!loadImage(args.first(), image, &size))
+    if (!LoadImage(args.first(), image, &size))
         return kExitDiffTrouble;
     if (size != kImageSize) {
-        fail(QStringLiteral("%1 is %2 bytes, not an %3-byte image; it cannot be checked")
+        Fail(QStringLiteral("%1 is %2 bytes, not an %3-byte image; it cannot be checked")
                  .arg(QDir::toNativeSeparators(args.first()))
                  .arg(size)
                  .arg(kImageSize));
@@ -65,7 +65,7 @@ int Check(const QStringList &arguments)
         rows.append(DecodeChannel(image, record, g_bChinese));
     const QList<PlanProblem> problems
         = CheckChannelPlan(rows, LimitsOf(DecodeBands(image)), g_bChinese);
-    out(json ? ProblemsJson(problems) : ProblemsText(problems));
+    Out(json ? ProblemsJson(problems) : ProblemsText(problems));
     return problems.isEmpty() ? kExitOk : kExitFailure;
 }
 

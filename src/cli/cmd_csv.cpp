@@ -15,13 +15,13 @@ namespace Cli {
 
 namespace {
 
-bool writeCsv(const QString &path, const QByteArray &bytes)
+bool WriteCsv(const QString &path, const QByteArray &bytes)
 {
     if (path == QLatin1String("-"))
-        return outBytes(bytes); // a failure is reported when the command ends
+        return OutBytes(bytes); // a failure is reported when the command ends
     const Status saved = SaveFileBytes(path, bytes);
     if (!saved.ok()) {
-        fail(QStringLiteral("writing %1 failed: %2; nothing was written")
+        Fail(QStringLiteral("writing %1 failed: %2; nothing was written")
                  .arg(QDir::toNativeSeparators(path), saved.text()));
         return false;
     }
@@ -30,7 +30,7 @@ bool writeCsv(const QString &path, const QByteArray &bytes)
 
 // At most one byte more than an import accepts is read, so a huge file, a pipe
 // without end or /dev/zero on standard input is refused without filling memory.
-bool readCsv(const QString &path, QByteArray *bytes)
+bool ReadCsv(const QString &path, QByteArray *bytes)
 {
     QFile file;
     Status read;
@@ -53,7 +53,7 @@ bool readCsv(const QString &path, QByteArray *bytes)
             return true;
         read = Status::fromFile(file);
     }
-    fail(QStringLiteral("cannot read %1: %2").arg(QDir::toNativeSeparators(path), read.text()));
+    Fail(QStringLiteral("cannot read %1: %2").arg(QDir::toNativeSeparators(path), read.text()));
     return false;
 }
 
@@ -64,62 +64,62 @@ int Export(const QStringList &arguments)
     QStringList args = arguments;
     QString format = QStringLiteral("grid");
     bool present = false;
-    if (!takeOption(args, QStringLiteral("--format"), &format, &present))
-        return usage(QStringLiteral("--format needs a value: grid or community"));
+    if (!TakeOption(args, QStringLiteral("--format"), &format, &present))
+        return Usage(QStringLiteral("--format needs a value: grid or community"));
     if (format != QLatin1String("grid") && format != QLatin1String("community"))
-        return usage(QStringLiteral("unknown CSV format '%1': use grid or community")
+        return Usage(QStringLiteral("unknown CSV format '%1': use grid or community")
                          .arg(ShortInput(format)));
-    if (const int status = checkPositional(QStringLiteral("export"), args, 2); status != kExitOk)
+    if (const int status = CheckPositional(QStringLiteral("export"), args, 2); status != kExitOk)
         return status;
     MemoryImage image;
-    if (!checkOutput(QStringLiteral("export"), args[0], args[1]) || !loadImage(args[0], image))
+    if (!CheckOutput(QStringLiteral("export"), args[0], args[1]) || !LoadImage(args[0], image))
         return kExitFailure;
     const CsvLayout layout
         = format == QLatin1String("grid") ? CsvLayout::Grid : CsvLayout::Community;
-    return writeCsv(args[1], ExportChannelsCsv(image, layout)) ? kExitOk : kExitFailure;
+    return WriteCsv(args[1], ExportChannelsCsv(image, layout)) ? kExitOk : kExitFailure;
 }
 
 int Import(const QStringList &arguments)
 {
     QStringList args = arguments;
-    const bool replace = takeFlag(args, QStringLiteral("--replace"));
-    const bool allowEmpty = takeFlag(args, QStringLiteral("--allow-empty"));
-    if (const int status = checkPositional(QStringLiteral("import"), args, 2); status != kExitOk)
+    const bool replace = TakeFlag(args, QStringLiteral("--replace"));
+    const bool allowEmpty = TakeFlag(args, QStringLiteral("--allow-empty"));
+    if (const int status = CheckPositional(QStringLiteral("import"), args, 2); status != kExitOk)
         return status;
     const QString &file = args[0];
     const QString &csvPath = args[1];
-    if (csvPath != QLatin1String("-") && !checkOutput(QStringLiteral("import"), csvPath, file))
+    if (csvPath != QLatin1String("-") && !CheckOutput(QStringLiteral("import"), csvPath, file))
         return kExitFailure;
     // The whole read-modify-write under the lock: a second import or a read into
     // the same file waits, or fails and changes nothing.
     FileLock lock(file);
     MemoryImage image;
     QByteArray csv;
-    if (!lockFile(lock) || !checkRewritable(file) || !loadImage(file, image)
-        || !readCsv(csvPath, &csv))
+    if (!LockFile(lock) || !CheckRewritable(file) || !LoadImage(file, image)
+        || !ReadCsv(csvPath, &csv))
         return kExitFailure;
 
     const MemoryImage before = image;
     const CsvImportResult result = ImportChannelsCsv(csv, image, replace, allowEmpty);
     if (result.noChannels) {
-        return fail(QStringLiteral("no channels in %1; nothing changed (--allow-empty with "
+        return Fail(QStringLiteral("no channels in %1; nothing changed (--allow-empty with "
                                    "--replace empties every channel)")
                         .arg(QDir::toNativeSeparators(csvPath)));
     }
     if (!result.ok()) {
-        fail(result.message());
-        return fail(QStringLiteral("nothing imported from %1; %2 was not changed")
+        Fail(result.message());
+        return Fail(QStringLiteral("nothing imported from %1; %2 was not changed")
                         .arg(QDir::toNativeSeparators(csvPath), QDir::toNativeSeparators(file)));
     }
     for (const QString &note : result.notes)
         std::fprintf(stderr, "htprog-cli: %s\n", note.toUtf8().constData());
     const bool changed = image != before;
-    if (changed && !saveImage(file, image))
+    if (changed && !SaveImage(file, image))
         return kExitFailure;
-    done(changed ? QStringLiteral("%1 was changed").arg(QDir::toNativeSeparators(file))
+    Done(changed ? QStringLiteral("%1 was changed").arg(QDir::toNativeSeparators(file))
                  : QStringLiteral("%1 already held these channels and was not changed")
                        .arg(QDir::toNativeSeparators(file)));
-    out(QStringLiteral("%1 channel%2 imported into %3\n")
+    Out(QStringLiteral("%1 channel%2 imported into %3\n")
             .arg(result.channels)
             .arg(result.channels == 1 ? QString() : QStringLiteral("s"))
             .arg(file));

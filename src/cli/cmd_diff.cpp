@@ -14,22 +14,22 @@ namespace Cli {
 int Diff(const QStringList &arguments)
 {
     QStringList args = arguments;
-    const bool json = takeFlag(args, QStringLiteral("--json"));
+    const bool json = TakeFlag(args, QStringLiteral("--json"));
     QString error;
-    if (!takeLanguageOption(args, &error))
-        return usage(error);
-    if (const int status = checkPositional(QStringLiteral("diff"), args, 2); status != kExitOk)
+    if (!TakeLanguageOption(args, &error))
+        return Usage(error);
+    if (const int status = CheckPositional(QStringLiteral("diff"), args, 2); status != kExitOk)
         return status;
     MemoryImage a {};
     MemoryImage b {};
     qint64 sizeA = 0, sizeB = 0;
-    if (!loadImage(args[0], a, &sizeA) || !loadImage(args[1], b, &sizeB))
+    if (!LoadImage(args[0], a, &sizeA) || !LoadImage(args[1], b, &sizeB))
         return kExitDiffTrouble;
     // Bytes past the image would go unseen: two files that differ only there are
     // not the same.
     for (const auto &[path, size] : {std::pair {args[0], sizeA}, std::pair {args[1], sizeB}}) {
         if (size != kImageSize) {
-            fail(QStringLiteral("%1 is %2 bytes, not an %3-byte image; it cannot be compared")
+            Fail(QStringLiteral("%1 is %2 bytes, not an %3-byte image; it cannot be compared")
                      .arg(QDir::toNativeSeparators(path))
                      .arg(size)
                      .arg(kImageSize));
@@ -37,7 +37,7 @@ int Diff(const QStringList &arguments)
         }
     }
     const ImageDiff diff = DiffImages(a, b, g_bChinese, g_iniFile);
-    out(json ? DiffJson(diff) : DiffText(diff, args[0], args[1]));
+    Out(json ? DiffJson(diff) : DiffText(diff, args[0], args[1]));
     return diff.same() ? kExitOk : kExitFailure;
 }
 

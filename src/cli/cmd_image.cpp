@@ -13,16 +13,16 @@ namespace Cli {
 namespace {
 
 // Takes --json and --lang; the one FILE argument is left in args.
-int takeViewOptions(const QString &command, QStringList &args, bool *json)
+int TakeViewOptions(const QString &command, QStringList &args, bool *json)
 {
-    *json = takeFlag(args, QStringLiteral("--json"));
+    *json = TakeFlag(args, QStringLiteral("--json"));
     QString error;
-    if (!takeLanguageOption(args, &error))
-        return usage(error);
-    return checkPositional(command, args, 1);
+    if (!TakeLanguageOption(args, &error))
+        return Usage(error);
+    return CheckPositional(command, args, 1);
 }
 
-QStringList channelHeadings()
+QStringList ChannelHeadings()
 {
     QStringList headings {ColumnHeader(-1, g_bChinese)}; // "CH"
     for (int column = 0; column < kChannelColumns; ++column)
@@ -30,7 +30,7 @@ QStringList channelHeadings()
     return headings;
 }
 
-QString channelsJson(const MemoryImage &image)
+QString ChannelsJson(const MemoryImage &image)
 {
     QString json = QStringLiteral("[\n");
     for (int record = 0; record < ImageMap::kChannelCount; ++record) {
@@ -46,9 +46,9 @@ QString channelsJson(const MemoryImage &image)
     return json + QStringLiteral("]\n");
 }
 
-QString channelsTable(const MemoryImage &image)
+QString ChannelsTable(const MemoryImage &image)
 {
-    QList<QStringList> rows {channelHeadings()};
+    QList<QStringList> rows {ChannelHeadings()};
     for (int record = 0; record < ImageMap::kChannelCount; ++record) {
         QStringList row {RowLabel(record)};
         for (const QString &text : DecodeChannel(image, record, g_bChinese))
@@ -63,23 +63,23 @@ QString channelsTable(const MemoryImage &image)
 int New(const QStringList &arguments)
 {
     QStringList args = arguments;
-    if (const int status = checkPositional(QStringLiteral("new"), args, 1); status != kExitOk)
+    if (const int status = CheckPositional(QStringLiteral("new"), args, 1); status != kExitOk)
         return status;
     FileLock lock(args.first());
-    return lockFile(lock) && saveImage(args.first(), NewImage()) ? kExitOk : kExitFailure;
+    return LockFile(lock) && SaveImage(args.first(), NewImage()) ? kExitOk : kExitFailure;
 }
 
 int Channels(const QStringList &arguments)
 {
     QStringList args = arguments;
     bool json = false;
-    if (const int status = takeViewOptions(QStringLiteral("channels"), args, &json);
+    if (const int status = TakeViewOptions(QStringLiteral("channels"), args, &json);
         status != kExitOk)
         return status;
     MemoryImage image;
-    if (!loadImage(args.first(), image))
+    if (!LoadImage(args.first(), image))
         return kExitFailure;
-    out(json ? channelsJson(image) : channelsTable(image));
+    Out(json ? ChannelsJson(image) : ChannelsTable(image));
     return kExitOk;
 }
 
@@ -87,11 +87,11 @@ int Features(const QStringList &arguments)
 {
     QStringList args = arguments;
     bool json = false;
-    if (const int status = takeViewOptions(QStringLiteral("features"), args, &json);
+    if (const int status = TakeViewOptions(QStringLiteral("features"), args, &json);
         status != kExitOk)
         return status;
     MemoryImage image;
-    if (!loadImage(args.first(), image))
+    if (!LoadImage(args.first(), image))
         return kExitFailure;
     const QVector<FeatureLine> lines = FeatureLines(image, g_bChinese);
     if (json) {
@@ -99,13 +99,13 @@ int Features(const QStringList &arguments)
         for (const FeatureLine &line : lines)
             members << QStringLiteral("  ") + JsonString(line.key) + QStringLiteral(": ")
                     + JsonString(line.value);
-        out(QStringLiteral("{\n") + members.join(QStringLiteral(",\n")) + QStringLiteral("\n}\n"));
+        Out(QStringLiteral("{\n") + members.join(QStringLiteral(",\n")) + QStringLiteral("\n}\n"));
         return kExitOk;
     }
     QList<QStringList> rows;
     for (const FeatureLine &line : lines)
         rows << QStringList {line.label, line.value};
-    out(FormatTextTable(rows));
+    Out(FormatTextTable(rows));
     return kExitOk;
 }
 

@@ -109,9 +109,9 @@ public:
     bool take(QStringList &args, int *exitCode)
     {
         bool present = false;
-        if (!takeOption(args, QStringLiteral("--trace"), &m_path, &present)
+        if (!TakeOption(args, QStringLiteral("--trace"), &m_path, &present)
             || (present && m_path.isEmpty())) {
-            *exitCode = usage(QStringLiteral("--trace needs a file"));
+            *exitCode = Usage(QStringLiteral("--trace needs a file"));
             return false;
         }
         if (present)
@@ -132,7 +132,7 @@ public:
         };
         const bool simulated = port == SimulatedPortName();
         if (same(file) || (simulated && same(SimulatedImagePath()))) {
-            fail(QStringLiteral("--trace: %1 is the %2 itself; name another file for the link log")
+            Fail(QStringLiteral("--trace: %1 is the %2 itself; name another file for the link log")
                      .arg(log,
                          same(file) ? QStringLiteral("image file")
                                     : QStringLiteral("simulated radio's memory")));
@@ -140,7 +140,7 @@ public:
         }
         const Status writable = CheckWritableFile(m_path);
         if (!writable.ok()) {
-            fail(QStringLiteral("cannot write the link log %1: %2; nothing was sent")
+            Fail(QStringLiteral("cannot write the link log %1: %2; nothing was sent")
                      .arg(log, writable.text()));
             return false;
         }
@@ -155,7 +155,7 @@ public:
         const Status saved = m_trace->save(m_path);
         if (saved.ok())
             return status;
-        return fail(saved);
+        return Fail(saved);
     }
 
 private:
@@ -169,18 +169,18 @@ private:
 bool ParseTransferArgs(QStringList args, QString *port, QString *file, int *exitCode)
 {
     bool present = false;
-    if (!takeOption(args, QStringLiteral("--port"), port, &present)) {
-        *exitCode = usage(QStringLiteral("--port needs a device name"));
+    if (!TakeOption(args, QStringLiteral("--port"), port, &present)) {
+        *exitCode = Usage(QStringLiteral("--port needs a device name"));
         return false;
     }
     if (!present)
         *port = StoredComPort();
     else if (port->isEmpty()) {
-        *exitCode = usage(QStringLiteral("--port needs a device name"));
+        *exitCode = Usage(QStringLiteral("--port needs a device name"));
         return false;
     }
     if (args.size() != 1 || args[0].startsWith(QLatin1String("--"))) {
-        *exitCode = usage(QStringLiteral("expected [--port P] FILE"));
+        *exitCode = Usage(QStringLiteral("expected [--port P] FILE"));
         return false;
     }
     *file = args[0];
@@ -210,24 +210,24 @@ QString OpenFailureMessage(QString message, const QString &port, const Status &f
 
 int TransferFailed(const QString &port, const Status &transfer)
 {
-    return transfer.ok() ? kExitOk : fail(TransferMessage(port, transfer));
+    return transfer.ok() ? kExitOk : Fail(TransferMessage(port, transfer));
 }
 
 int SquelchFailed(const QString &port, const Status &transfer, bool writeDirection)
 {
     const QString message = SquelchMessage(transfer, writeDirection);
     if (IsPortOpenFailure(transfer))
-        return fail(OpenFailureMessage(message, port, transfer));
-    return fail(message);
+        return Fail(OpenFailureMessage(message, port, transfer));
+    return Fail(message);
 }
 
 // Saves what a transfer read from the radio under the file's lock; on failure
 // says that it was not kept.
 bool SaveRead(FileLock &lock, const QString &file, const MemoryImage &image, const QString &what)
 {
-    if (lockFile(lock) && saveImage(file, image))
+    if (LockFile(lock) && SaveImage(file, image))
         return true;
-    fail(QStringLiteral("%1 read from the radio was not saved; read again once %2 can be "
+    Fail(QStringLiteral("%1 read from the radio was not saved; read again once %2 can be "
                         "written")
              .arg(what, QDir::toNativeSeparators(file)));
     return false;
@@ -247,13 +247,13 @@ QString TransferMessage(const QString &port, const Status &transfer)
 int Read(const QStringList &arguments)
 {
     QStringList args = arguments;
-    const bool backup = !takeFlag(args, QStringLiteral("--no-backup"));
+    const bool backup = !TakeFlag(args, QStringLiteral("--no-backup"));
     QString port, file;
     int exitCode = kExitOk;
     TraceOption trace;
     if (!trace.take(args, &exitCode) || !ParseTransferArgs(args, &port, &file, &exitCode))
         return exitCode;
-    if (!checkRewritable(file) || !trace.check(file, port))
+    if (!CheckRewritable(file) || !trace.check(file, port))
         return kExitFailure;
     CatchInterrupt();
     MemoryImage image = NewImage();
@@ -268,7 +268,7 @@ int Read(const QStringList &arguments)
     if (SaveRead(lock, file, image, QStringLiteral("the image")))
         return logged;
     if (!kept.isEmpty())
-        fail(QStringLiteral("the image read from the radio is kept as %1")
+        Fail(QStringLiteral("the image read from the radio is kept as %1")
                  .arg(QDir::toNativeSeparators(kept)));
     return kExitFailure;
 }
@@ -295,18 +295,18 @@ bool Interrupted()
 int Write(const QStringList &arguments)
 {
     QStringList args = arguments;
-    if (takeFlag(args, QStringLiteral("--dry-run")))
+    if (TakeFlag(args, QStringLiteral("--dry-run")))
         return WriteDryRun(args);
-    if (takeFlag(args, QStringLiteral("--repeat")))
+    if (TakeFlag(args, QStringLiteral("--repeat")))
         return WriteRepeat(args);
-    const bool verify = !takeFlag(args, QStringLiteral("--no-verify"));
+    const bool verify = !TakeFlag(args, QStringLiteral("--no-verify"));
     QString port, file;
     int exitCode = kExitOk;
     TraceOption trace;
     if (!trace.take(args, &exitCode) || !ParseTransferArgs(args, &port, &file, &exitCode))
         return exitCode;
     MemoryImage image;
-    if (!loadImage(file, image) || !trace.check(file, port))
+    if (!LoadImage(file, image) || !trace.check(file, port))
         return kExitFailure;
     const VerifiedWriteOutcome outcome = WriteImage(port, image, verify, trace.trace());
     return trace.finish(
@@ -327,7 +327,7 @@ int SquelchTransfer(QStringList args, bool writeDirection)
         return exitCode;
     FileLock lock(file);
     MemoryImage image;
-    if ((!writeDirection && (!lockFile(lock) || !checkRewritable(file))) || !loadImage(file, image)
+    if ((!writeDirection && (!LockFile(lock) || !CheckRewritable(file))) || !LoadImage(file, image)
         || !trace.check(file, port))
         return kExitFailure;
     CatchInterrupt();
@@ -339,10 +339,10 @@ int SquelchTransfer(QStringList args, bool writeDirection)
         return SquelchFailed(port, outcome, writeDirection);
     if (!writeDirection && !SaveRead(lock, file, image, QStringLiteral("the calibration block")))
         return kExitFailure;
-    done(writeDirection ? QStringLiteral("the calibration block was written to the radio")
+    Done(writeDirection ? QStringLiteral("the calibration block was written to the radio")
                         : QStringLiteral("the calibration block was read into %1")
                               .arg(QDir::toNativeSeparators(file)));
-    out(SquelchMessage(outcome, writeDirection) + QLatin1Char('\n'));
+    Out(SquelchMessage(outcome, writeDirection) + QLatin1Char('\n'));
     return logged;
 }
 
@@ -361,12 +361,12 @@ int SquelchWrite(const QStringList &args)
 int Ports(const QStringList &args)
 {
     if (!args.isEmpty())
-        return usage(QStringLiteral("ports takes no arguments"));
+        return Usage(QStringLiteral("ports takes no arguments"));
     for (const PortEntry &entry : ListPorts()) {
-        out(entry.name + QLatin1Char('\t') + entry.description
+        Out(entry.name + QLatin1Char('\t') + entry.description
             + (entry.busy ? QStringLiteral("\tbusy\n") : QStringLiteral("\n")));
     }
-    out(SimulatedPortName() + QStringLiteral("\tsimulated radio\n"));
+    Out(SimulatedPortName() + QStringLiteral("\tsimulated radio\n"));
     return kExitOk;
 }
 
@@ -379,29 +379,29 @@ bool ParseSimulateArgs(
     QStringList args, QString *image, bool *paced, FaultPlan *faults, int *exitCode)
 {
     bool present = false;
-    if (!takeOption(args, QStringLiteral("--image"), image, &present)) {
-        *exitCode = usage(QStringLiteral("--image needs a file"));
+    if (!TakeOption(args, QStringLiteral("--image"), image, &present)) {
+        *exitCode = Usage(QStringLiteral("--image needs a file"));
         return false;
     }
     if (!present)
         *image = SimulatedImagePath();
-    *paced = takeFlag(args, QStringLiteral("--pace"));
+    *paced = TakeFlag(args, QStringLiteral("--pace"));
     for (;;) {
         QString fault;
-        if (!takeOption(args, QStringLiteral("--fault"), &fault, &present)) {
-            *exitCode = usage(QStringLiteral("--fault needs KIND[@BLOCK]"));
+        if (!TakeOption(args, QStringLiteral("--fault"), &fault, &present)) {
+            *exitCode = Usage(QStringLiteral("--fault needs KIND[@BLOCK]"));
             return false;
         }
         if (!present)
             break;
         const Status added = faults->add(fault);
         if (!added.ok()) {
-            *exitCode = usage(added.text());
+            *exitCode = Usage(added.text());
             return false;
         }
     }
     if (!args.isEmpty()) {
-        *exitCode = usage(QStringLiteral("unexpected argument '%1'").arg(ShortInput(args[0])));
+        *exitCode = Usage(QStringLiteral("unexpected argument '%1'").arg(ShortInput(args[0])));
         return false;
     }
     return true;
@@ -421,31 +421,31 @@ int Simulate(const QStringList &args)
     // be overwritten at the next save, so it waits or fails instead.
     const Status prepared = PrepareSimulatedImageFolder(path);
     if (!prepared.ok())
-        return fail(QStringLiteral("cannot keep the simulated radio in %1: %2")
+        return Fail(QStringLiteral("cannot keep the simulated radio in %1: %2")
                         .arg(path.isEmpty() ? QStringLiteral("the data folder")
                                             : QDir::toNativeSeparators(path),
                             prepared.text()));
     FileLock lock(path);
     MemoryImage memory = NewImage();
-    if (!lockFile(lock) || !checkRewritable(path))
+    if (!LockFile(lock) || !CheckRewritable(path))
         return kExitFailure;
-    if (QFileInfo::exists(path) ? !loadImage(path, memory) : !saveImage(path, memory))
+    if (QFileInfo::exists(path) ? !LoadImage(path, memory) : !SaveImage(path, memory))
         return kExitFailure;
 
     SimulatedRadio radio(memory, faults);
     PtyServer server(radio);
     const Status opened = server.open();
     if (!opened.ok())
-        return fail(opened);
+        return Fail(opened);
     server.setPaced(paced);
     const auto save = [&] {
-        if (saveImage(path, radio.memory()))
+        if (SaveImage(path, radio.memory()))
             radio.markSaved();
     };
     server.setIdleHandler(save);
-    out(server.devicePath() + QLatin1Char('\n'));
-    if (finishOutput(kExitOk) != kExitOk)
-        return fail(QStringLiteral("the simulated radio was not started: nobody could learn "
+    Out(server.devicePath() + QLatin1Char('\n'));
+    if (FinishOutput(kExitOk) != kExitOk)
+        return Fail(QStringLiteral("the simulated radio was not started: nobody could learn "
                                    "its device path"));
 
     g_server = &server;
@@ -464,7 +464,7 @@ int Simulate(const QStringList &args)
 #else
 int Simulate(const QStringList &)
 {
-    return fail(QStringLiteral("simulate serves the simulated radio on a pseudo-terminal, which "
+    return Fail(QStringLiteral("simulate serves the simulated radio on a pseudo-terminal, which "
                                "is available on Linux only; on Windows use --port sim"));
 }
 #endif

@@ -55,24 +55,24 @@ int Print(const QStringList &arguments)
 {
     QStringList args = arguments;
     QString error;
-    if (!takeLanguageOption(args, &error))
-        return usage(error);
+    if (!TakeLanguageOption(args, &error))
+        return Usage(error);
     for (const QString &arg : args) {
         if (arg.startsWith(QLatin1String("--")))
-            return usage(QStringLiteral("print: unknown option '%1'").arg(ShortInput(arg)));
+            return Usage(QStringLiteral("print: unknown option '%1'").arg(ShortInput(arg)));
     }
     if (args.size() != 2)
-        return usage(QStringLiteral("print needs FILE and PDF"));
+        return Usage(QStringLiteral("print needs FILE and PDF"));
 
     PrintSource source;
-    if (!checkOutput(QStringLiteral("print"), args.at(0), args.at(1))
-        || !loadImage(args.at(0), source.image))
+    if (!CheckOutput(QStringLiteral("print"), args.at(0), args.at(1))
+        || !LoadImage(args.at(0), source.image))
         return kExitFailure;
     source.rows = GridRows(source.image);
     source.owner = LanguageValue(QStringLiteral("Copyrights Owner"));
     source.chinese = g_bChinese;
     if (!WritePdf(args.at(1), source, &error))
-        return fail(error);
+        return Fail(error);
     return kExitOk;
 }
 

@@ -20,8 +20,8 @@ int ReportWrite(const QString &port, const VerifiedWriteOutcome &outcome)
     case VerifyResult::Skipped:
         return kExitOk;
     case VerifyResult::Verified:
-        done(QStringLiteral("the radio was written and verified"));
-        out(QStringLiteral("Written and verified\n"));
+        Done(QStringLiteral("the radio was written and verified"));
+        Out(QStringLiteral("Written and verified\n"));
         return kExitOk;
     case VerifyResult::NotVerified:
         std::fprintf(stderr, "htprog-cli: Written; could not verify: %s\n",
@@ -39,7 +39,7 @@ int ReportWrite(const QString &port, const VerifiedWriteOutcome &outcome)
         message += QStringLiteral("What the radio holds is kept as %1\n")
                        .arg(QDir::toNativeSeparators(kept));
     message.chop(1);
-    return fail(message);
+    return Fail(message);
 }
 
 } // namespace Cli

@@ -45,7 +45,7 @@ bool ReadNames(const QString &path, QStringList *names)
         read = ReadNameList(QString::fromUtf8(bytes), names);
     if (read.ok())
         return true;
-    fail(QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), read.text()));
+    Fail(QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), read.text()));
     return false;
 }
 
@@ -94,7 +94,7 @@ void SaveLog(const QString &path, const QVector<FleetRecord> &records)
 {
     const Status saved = SaveFileAtomically(path, FleetLogCsv(records));
     if (!saved.ok())
-        fail(QStringLiteral("warning: the log %1 was not written: %2")
+        Fail(QStringLiteral("warning: the log %1 was not written: %2")
                  .arg(QDir::toNativeSeparators(path), saved.text()));
 }
 
@@ -103,28 +103,28 @@ void SaveLog(const QString &path, const QVector<FleetRecord> &records)
 int WriteDryRun(const QStringList &arguments)
 {
     QStringList args = arguments;
-    const bool json = takeFlag(args, QStringLiteral("--json"));
+    const bool json = TakeFlag(args, QStringLiteral("--json"));
     QString error;
-    if (!takeLanguageOption(args, &error))
-        return usage(error);
+    if (!TakeLanguageOption(args, &error))
+        return Usage(error);
     // The port of the write it stands for is accepted and not used.
     QString port, file;
     int exitCode = kExitOk;
     if (!ParseTransferArgs(args, &port, &file, &exitCode))
         return exitCode;
     MemoryImage image;
-    if (!loadImage(file, image))
+    if (!LoadImage(file, image))
         return kExitFailure;
     BackupEntry read;
     MemoryImage radio {};
     if (!BackupStore().newest(BackupKind::Radio, &read, &radio)) {
-        out(QStringLiteral("no read backup to compare with\n"));
+        Out(QStringLiteral("no read backup to compare with\n"));
         return kExitOk;
     }
     // What the radio will hold: the bytes a write does not send (the squelch
     // calibration block, the last ten bytes) stay the radio's.
     const ImageDiff diff = DiffImages(radio, WithWrittenBytes(radio, image), g_bChinese, g_iniFile);
-    out(json ? DiffJson(diff) : DiffText(diff, QDir::toNativeSeparators(read.path), file));
+    Out(json ? DiffJson(diff) : DiffText(diff, QDir::toNativeSeparators(read.path), file));
     return kExitOk;
 }
 
@@ -133,20 +133,20 @@ int WriteRepeat(const QStringList &arguments)
     QStringList args = arguments;
     QString namesPath, logPath;
     bool withNames = false, withLog = false;
-    if (!takeOption(args, QStringLiteral("--names"), &namesPath, &withNames)
+    if (!TakeOption(args, QStringLiteral("--names"), &namesPath, &withNames)
         || (withNames && namesPath.isEmpty()))
-        return usage(QStringLiteral("--names needs a file"));
-    if (!takeOption(args, QStringLiteral("--log"), &logPath, &withLog)
+        return Usage(QStringLiteral("--names needs a file"));
+    if (!TakeOption(args, QStringLiteral("--log"), &logPath, &withLog)
         || (withLog && logPath.isEmpty()))
-        return usage(QStringLiteral("--log needs a file"));
+        return Usage(QStringLiteral("--log needs a file"));
     QString port, file;
     int exitCode = kExitOk;
     if (!ParseTransferArgs(args, &port, &file, &exitCode))
         return exitCode;
     MemoryImage image;
     QStringList names;
-    if (!loadImage(file, image) || (withNames && !ReadNames(namesPath, &names))
-        || (withLog && !checkOutput(QStringLiteral("write"), file, logPath)))
+    if (!LoadImage(file, image) || (withNames && !ReadNames(namesPath, &names))
+        || (withLog && !CheckOutput(QStringLiteral("write"), file, logPath)))
         return kExitFailure;
 
     QVector<FleetRecord> records;
@@ -158,17 +158,17 @@ int WriteRepeat(const QStringList &arguments)
         allVerified = allVerified && record.result == FleetResult::Verified;
         if (withLog)
             SaveLog(logPath, records);
-        done(QStringLiteral("%1 radio(s) were written").arg(radio));
+        Done(QStringLiteral("%1 radio(s) were written").arg(radio));
         QString line = QStringLiteral("Radio %1").arg(radio);
         if (!name.isEmpty())
             line += QStringLiteral(" (%1)").arg(name);
         line += QStringLiteral(": ") + FleetResultWord(record.result);
         if (!record.detail.isEmpty())
             line += QStringLiteral(": ") + record.detail;
-        out(line + QLatin1Char('\n'));
+        Out(line + QLatin1Char('\n'));
         if (Interrupted() || (withNames && radio >= names.size()))
             break;
-        out(QStringLiteral("Connect the next radio and press Enter (Ctrl+D to stop)\n"));
+        Out(QStringLiteral("Connect the next radio and press Enter (Ctrl+D to stop)\n"));
         std::fflush(stdout);
         if (!WaitForEnter())
             break;

@@ -32,7 +32,7 @@ struct Command
     int outputFailure = Cli::kExitFailure;
 };
 
-const std::map<QString, Command> &commands()
+const std::map<QString, Command> &Commands()
 {
     static const std::map<QString, Command> table = {
         {QStringLiteral("new"), {Cli::New, "new FILE", false}},
@@ -68,21 +68,21 @@ const std::map<QString, Command> &commands()
     return table;
 }
 
-Cli::HelpEntry helpEntry(const QString &name, const Command &command)
+Cli::HelpEntry HelpEntry(const QString &name, const Command &command)
 {
     return {name, QString::fromLatin1(command.synopsis)};
 }
 
-void printUsage(FILE *stream)
+void PrintUsage(FILE *stream)
 {
     QList<Cli::HelpEntry> entries;
-    for (const auto &[name, command] : commands())
-        entries.append(helpEntry(name, command));
+    for (const auto &[name, command] : Commands())
+        entries.append(HelpEntry(name, command));
     std::fputs(Cli::OverviewHelp(entries).toUtf8().constData(), stream);
 }
 
 // "COMMAND --help" (or -h) anywhere after the command, and "help COMMAND".
-bool wantsCommandHelp(int argc, char *argv[])
+bool WantsCommandHelp(int argc, char *argv[])
 {
     for (int i = 2; i < argc; ++i) {
         if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0)
@@ -117,9 +117,9 @@ void GuardStandardStreams()
 void LoadProgramIni()
 {
     const DataPaths paths;
-    if (ProgramIni::load(paths, false) || !QFileInfo::exists(paths.programIni()))
+    if (ProgramIni::Load(paths, false) || !QFileInfo::exists(paths.programIni()))
         return;
-    Cli::fail(QStringLiteral("warning: ") + g_iniFile.loadStatus().text());
+    Cli::Fail(QStringLiteral("warning: ") + g_iniFile.loadStatus().text());
 }
 
 QtMessageHandler g_qtMessages = nullptr;
@@ -144,29 +144,29 @@ int main(int argc, char *argv[])
 {
     GuardStandardStreams();
     Cli::SetUpConsole();
-    if (!Cli::checkArgumentEncoding(argc, argv))
+    if (!Cli::CheckArgumentEncoding(argc, argv))
         return Cli::kExitFailure;
     QString name = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
-    bool commandHelp = wantsCommandHelp(argc, argv);
+    bool commandHelp = WantsCommandHelp(argc, argv);
     if (name == QLatin1String("help") && argc == 3) {
         name = QString::fromLocal8Bit(argv[2]);
         commandHelp = true;
     } else if (name == QLatin1String("-h") || name == QLatin1String("--help")
         || name == QLatin1String("help")) {
-        printUsage(stdout);
-        return Cli::finishOutput(Cli::kExitOk);
+        PrintUsage(stdout);
+        return Cli::FinishOutput(Cli::kExitOk);
     }
-    auto it = commands().find(name);
-    if (it == commands().end()) {
+    auto it = Commands().find(name);
+    if (it == Commands().end()) {
         if (!name.isEmpty())
             std::fprintf(
                 stderr, "htprog-cli: unknown command '%s'\n", name.toLocal8Bit().constData());
-        printUsage(stderr);
+        PrintUsage(stderr);
         return Cli::kExitUsage;
     }
     if (commandHelp) {
-        Cli::out(Cli::CommandHelp(helpEntry(name, it->second)));
-        return Cli::finishOutput(Cli::kExitOk, it->second.outputFailure);
+        Cli::Out(Cli::CommandHelp(HelpEntry(name, it->second)));
+        return Cli::FinishOutput(Cli::kExitOk, it->second.outputFailure);
     }
 
     // Printing needs fonts and a paint device, never a display: whatever platform
@@ -191,5 +191,5 @@ int main(int argc, char *argv[])
     LoadProgramIni();
     SetLanguageState(QStringLiteral("English"));
 
-    return Cli::finishOutput(it->second.run(args), it->second.outputFailure);
+    return Cli::FinishOutput(it->second.run(args), it->second.outputFailure);
 }

@@ -11,12 +11,12 @@
 namespace {
 
 // "Pr" or 1-199, as the grid's row labels show them.
-QString gridCh(int record)
+QString GridCh(int record)
 {
     return RowLabel(record).trimmed();
 }
 
-QByteArray exportGrid(const MemoryImage &image)
+QByteArray ExportGrid(const MemoryImage &image)
 {
     QStringList header;
     for (int c = kChHeading; c < kChannelColumns; ++c)
@@ -26,7 +26,7 @@ QByteArray exportGrid(const MemoryImage &image)
         if (IsChannelEmpty(image, record))
             continue;
         const ChannelTexts texts = DecodeChannel(image, record, false);
-        QStringList fields {gridCh(record)};
+        QStringList fields {GridCh(record)};
         for (const QString &t : texts)
             fields << t;
         fields.last() = FormulaGuard(fields.last()); // the name, the one free text
@@ -36,7 +36,7 @@ QByteArray exportGrid(const MemoryImage &image)
 }
 
 // Maps each header cell to its grid column (kChHeading for CH).
-bool mapGridHeader(const QStringList &header, QList<int> *columns, QString *error)
+bool MapGridHeader(const QStringList &header, QList<int> *columns, QString *error)
 {
     for (const QString &cell : header) {
         const QString name = cell.trimmed();
@@ -59,10 +59,10 @@ bool mapGridHeader(const QStringList &header, QList<int> *columns, QString *erro
     return true;
 }
 
-int parseCh(const QString &text)
+int ParseCh(const QString &text)
 {
     const QString ch = text.trimmed();
-    if (ch.compare(gridCh(0), Qt::CaseInsensitive) == 0)
+    if (ch.compare(GridCh(0), Qt::CaseInsensitive) == 0)
         return 0;
     bool ok = false;
     const int n = ch.toInt(&ok);
@@ -76,7 +76,7 @@ struct GridCells
     QList<bool> present = QList<bool>(kChannelColumns, false);
 };
 
-QString splitGridRecord(const CsvRecord &record, const QList<int> &columns, GridCells *row)
+QString SplitGridRecord(const CsvRecord &record, const QList<int> &columns, GridCells *row)
 {
     // A row cut short (a file that ends in the middle of a line) would otherwise
     // give the channel values nobody wrote.
@@ -90,7 +90,7 @@ QString splitGridRecord(const CsvRecord &record, const QList<int> &columns, Grid
             continue;
         }
         if (columns[i] == kChHeading) {
-            row->record = parseCh(field);
+            row->record = ParseCh(field);
             if (row->record < 0)
                 return QStringLiteral("CH %1 is not Pr or 1-199").arg(QuotedInput(field));
         } else {
@@ -108,7 +108,7 @@ QString splitGridRecord(const CsvRecord &record, const QList<int> &columns, Grid
 // grid fills in when an Rx frequency is typed), except where an empty cell is
 // itself a value the grid shows: no channel (Rx), no transmit frequency (Tx), no
 // name (Cha Name).
-QString checkGridCells(const GridCells &row, const ChannelTexts &current,
+QString CheckGridCells(const GridCells &row, const ChannelTexts &current,
     const BandLimitValues &limits, const CsvImportOptions &options, ChannelTexts *texts,
     QString *note)
 {
@@ -148,12 +148,12 @@ QString checkGridCells(const GridCells &row, const ChannelTexts &current,
     return error;
 }
 
-bool readGridRows(const CsvTable &table, const MemoryImage &image, const BandLimitValues &limits,
+bool ReadGridRows(const CsvTable &table, const MemoryImage &image, const BandLimitValues &limits,
     const CsvImportOptions &options, QList<ChannelRow> *rows, CsvImportResult *result)
 {
     QList<int> columns;
     QString error;
-    if (!mapGridHeader(table.records.first().fields, &columns, &error)) {
+    if (!MapGridHeader(table.records.first().fields, &columns, &error)) {
         result->errorLine = table.records.first().line;
         result->error = error;
         return false;
@@ -163,9 +163,9 @@ bool readGridRows(const CsvTable &table, const MemoryImage &image, const BandLim
         GridCells cells;
         ChannelRow row;
         QString note;
-        error = splitGridRecord(record, columns, &cells);
+        error = SplitGridRecord(record, columns, &cells);
         if (error.isEmpty()) {
-            error = checkGridCells(cells, DecodeChannel(image, cells.record, false), limits,
+            error = CheckGridCells(cells, DecodeChannel(image, cells.record, false), limits,
                 options, &row.texts, &note);
         }
         if (!error.isEmpty()) {
@@ -182,14 +182,14 @@ bool readGridRows(const CsvTable &table, const MemoryImage &image, const BandLim
     return true;
 }
 
-bool refuseDuplicates(const QList<ChannelRow> &rows, CsvImportResult *result)
+bool RefuseDuplicates(const QList<ChannelRow> &rows, CsvImportResult *result)
 {
     QHash<int, int> lineOf;
     for (const ChannelRow &row : rows) {
         if (lineOf.contains(row.record)) {
             result->errorLine = row.line;
             result->error = QStringLiteral("channel %1 is already set on line %2")
-                                .arg(gridCh(row.record))
+                                .arg(GridCh(row.record))
                                 .arg(lineOf.value(row.record));
             return false;
         }
@@ -218,14 +218,14 @@ QString CsvImportResult::message() const
 
 QByteArray ExportChannelsCsv(const MemoryImage &image, CsvLayout layout)
 {
-    return layout == CsvLayout::Grid ? exportGrid(image) : ExportCommunityCsv(image);
+    return layout == CsvLayout::Grid ? ExportGrid(image) : ExportCommunityCsv(image);
 }
 
 namespace {
 
 // The result with its texts fit for a terminal or a message box: a control
 // character from the file (a NUL, an escape sequence) is shown, not sent.
-CsvImportResult visible(CsvImportResult result)
+CsvImportResult Visible(CsvImportResult result)
 {
     result.error = VisibleText(result.error);
     for (QString &note : result.notes)
@@ -233,7 +233,7 @@ CsvImportResult visible(CsvImportResult result)
     return result;
 }
 
-bool readRows(const CsvTable &table, const MemoryImage &image, const CsvImportOptions &options,
+bool ReadRows(const CsvTable &table, const MemoryImage &image, const CsvImportOptions &options,
     QList<ChannelRow> *rows, CsvImportResult *result)
 {
     if (table.records.isEmpty()) {
@@ -251,8 +251,8 @@ bool readRows(const CsvTable &table, const MemoryImage &image, const CsvImportOp
         = IsCommunityHeader(table.records.first().fields) ? CsvLayout::Community : CsvLayout::Grid;
     const bool read = result->layout == CsvLayout::Community
         ? ReadCommunityRows(table, image, limits, options, rows, result)
-        : readGridRows(table, image, limits, options, rows, result);
-    return read && refuseDuplicates(*rows, result);
+        : ReadGridRows(table, image, limits, options, rows, result);
+    return read && RefuseDuplicates(*rows, result);
 }
 
 } // namespace
@@ -284,7 +284,7 @@ CsvImportResult ImportChannelsCsv(
             ? QStringLiteral("more than 200 channel rows; the radio has 200 channels (Pr and "
                              "1-199)")
             : table.error;
-        return visible(result);
+        return Visible(result);
     }
     return ImportChannelTable(table, image, options);
 }
@@ -295,8 +295,8 @@ CsvImportResult ImportChannelTable(
     const bool replace = options.replace;
     CsvImportResult result;
     QList<ChannelRow> rows;
-    if (!readRows(table, image, options, &rows, &result))
-        return visible(result);
+    if (!ReadRows(table, image, options, &rows, &result))
+        return Visible(result);
     if (replace && rows.isEmpty() && !options.allowEmpty) {
         result.noChannels = true;
         result.error = QStringLiteral("no channels in the file; nothing changed");
@@ -319,5 +319,5 @@ CsvImportResult ImportChannelTable(
     result.channels = int(rows.size());
     result.rows = rows;
     image = work;
-    return visible(result);
+    return Visible(result);
 }

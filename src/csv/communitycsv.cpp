@@ -42,39 +42,39 @@ const char *const kHeader[kLockField] = {"Location", "Name", "Frequency", "Duple
     "TStep", "Skip", "Power", "Comment", "URCALL", "RPT1CALL", "RPT2CALL", "DVCODE"};
 
 // MHz with six decimals from 10 Hz units.
-QString mhz(qint32 units)
+QString Mhz(qint32 units)
 {
     return FormatFrequency(units) + QLatin1Char('0');
 }
 
-QString stepFor(qint32 units)
+QString StepFor(qint32 units)
 {
     if (units % 500 == 0)
         return QStringLiteral("5.00");
     return units % 625 == 0 ? QStringLiteral("6.25") : QStringLiteral("2.50");
 }
 
-void fillDuplex(qint32 rx, const QString &txText, QStringList &f)
+void FillDuplex(qint32 rx, const QString &txText, QStringList &f)
 {
     if (txText.isEmpty()) {
         f[kDuplex] = QStringLiteral("off");
-        f[kOffset] = mhz(0);
+        f[kOffset] = Mhz(0);
         return;
     }
     const qint32 tx = FrequencyUnits(txText);
     const bool crossBand = (rx < 30000000) != (tx < 30000000);
     if (tx == rx) {
-        f[kOffset] = mhz(0);
+        f[kOffset] = Mhz(0);
     } else if (crossBand) {
         f[kDuplex] = QStringLiteral("split");
-        f[kOffset] = mhz(tx);
+        f[kOffset] = Mhz(tx);
     } else {
         f[kDuplex] = tx > rx ? QStringLiteral("+") : QStringLiteral("-");
-        f[kOffset] = mhz(qAbs(tx - rx));
+        f[kOffset] = Mhz(qAbs(tx - rx));
     }
 }
 
-QString watts(const QString &power)
+QString Watts(const QString &power)
 {
     if (power == QLatin1String("High"))
         return QStringLiteral("5.0W");
@@ -83,7 +83,7 @@ QString watts(const QString &power)
     return power == QLatin1String("Low") ? QStringLiteral("0.5W") : QString();
 }
 
-QStringList communityFields(int record, const ChannelTexts &t)
+QStringList CommunityFields(int record, const ChannelTexts &t)
 {
     QStringList f(kFieldCount);
     const qint32 rx = FrequencyUnits(t[kColRx]);
@@ -91,8 +91,8 @@ QStringList communityFields(int record, const ChannelTexts &t)
     // The name is the one free text; Duplex "-" and CrossMode "->Tone" are words of
     // the layout that other programs read as they are.
     f[kName] = FormulaGuard(t[kColName]);
-    f[kFrequency] = mhz(rx);
-    fillDuplex(rx, t[kColTx], f);
+    f[kFrequency] = Mhz(rx);
+    FillDuplex(rx, t[kColTx], f);
     const CommunityTones tones = TonesToCommunity(t[kColRxTone], t[kColTxTone]);
     f[kTone] = tones.mode;
     f[kRToneFreq] = tones.rToneFreq;
@@ -103,9 +103,9 @@ QStringList communityFields(int record, const ChannelTexts &t)
     f[kCrossMode] = tones.crossMode;
     f[kMode] = t[kColBandwidth] == QLatin1String("Narrow") ? QStringLiteral("NFM")
                                                            : QStringLiteral("FM");
-    f[kTStep] = stepFor(rx);
+    f[kTStep] = StepFor(rx);
     f[kSkip] = t[kColScan] == QLatin1String("No") ? QStringLiteral("S") : QString();
-    f[kPower] = watts(t[kColPower]);
+    f[kPower] = Watts(t[kColPower]);
     f[kLockField] = t[kColLock];
     return f;
 }
@@ -122,7 +122,7 @@ QByteArray ExportCommunityCsv(const MemoryImage &image)
     for (int record = 0; record < ImageMap::kChannelCount; ++record) {
         if (IsChannelEmpty(image, record))
             continue;
-        text += FormatCsvRecord(communityFields(record, DecodeChannel(image, record, false)));
+        text += FormatCsvRecord(CommunityFields(record, DecodeChannel(image, record, false)));
     }
     return text.toUtf8();
 }
@@ -157,7 +157,7 @@ struct CommunityRow
     }
 };
 
-QString readLocation(const CommunityRow &row, int *record)
+QString ReadLocation(const CommunityRow &row, int *record)
 {
     bool ok = false;
     *record = row.at("Location").toInt(&ok);
@@ -171,7 +171,7 @@ QString readLocation(const CommunityRow &row, int *record)
 // gave it, since the file holds no Tx frequency of its own. Without a Duplex
 // column the channel keeps its Tx; without an Offset column the channel's own
 // offset (base: its texts) applies.
-QString readTx(const CommunityRow &row, const QString &rx, const ChannelTexts &base,
+QString ReadTx(const CommunityRow &row, const QString &rx, const ChannelTexts &base,
     const BandLimitValues &limits, QString *tx)
 {
     if (!row.has("Duplex")) {
@@ -179,7 +179,7 @@ QString readTx(const CommunityRow &row, const QString &rx, const ChannelTexts &b
         return QString();
     }
     QStringList was(kFieldCount);
-    fillDuplex(FrequencyUnits(base[kColRx]), base[kColTx], was);
+    FillDuplex(FrequencyUnits(base[kColRx]), base[kColTx], was);
     const QString duplex = row.at("Duplex").toLower();
     if (duplex.isEmpty()) {
         *tx = rx; // a simplex channel: any Offset is ignored
@@ -229,7 +229,7 @@ QString readTx(const CommunityRow &row, const QString &rx, const ChannelTexts &b
 
 // "D05N" and "D005N" name the same code: a channel that shows a DCS text outside
 // the tone list keeps it when the row gives its code and polarity.
-bool sameDcs(const QString &a, const QString &b)
+bool SameDcs(const QString &a, const QString &b)
 {
     static const QRegularExpression dcs(QStringLiteral("^D(\\d{1,5})([NI])$"));
     const QRegularExpressionMatch ma = dcs.match(a);
@@ -241,7 +241,7 @@ bool sameDcs(const QString &a, const QString &b)
 // current: the texts the channel shows now, so that a tone outside the tone list
 // that the row leaves as it is stays. A tone column the file does not have takes
 // the channel's own value (base: its texts); without any of them both tones stay.
-QString readTones(
+QString ReadTones(
     const CommunityRow &row, const ChannelTexts &current, const ChannelTexts &base, ChannelTexts *t)
 {
     bool any = false;
@@ -269,7 +269,7 @@ QString readTones(
     for (int side = 0; side < 2 && error.isEmpty(); ++side) {
         const int column = side == 0 ? kColRxTone : kColTxTone;
         const QString &kept = current[column];
-        const QString tone = sameDcs(tones[side], kept) ? kept : tones[side];
+        const QString tone = SameDcs(tones[side], kept) ? kept : tones[side];
         error = CheckToneField(column, tone, kept, &(*t)[column]);
     }
     return error;
@@ -277,7 +277,7 @@ QString readTones(
 
 // Power columns give watts ("5W", "0.5W", "4.0W") or words; the radio has three
 // levels.
-QString readPower(const CommunityRow &row, const QString &kept, QString *power)
+QString ReadPower(const CommunityRow &row, const QString &kept, QString *power)
 {
     const QString text = row.at("Power");
     if (text.isEmpty()) {
@@ -303,7 +303,7 @@ QString readPower(const CommunityRow &row, const QString &kept, QString *power)
     return QString();
 }
 
-QString readMode(const CommunityRow &row, const QString &kept, QString *bandwidth)
+QString ReadMode(const CommunityRow &row, const QString &kept, QString *bandwidth)
 {
     const QString mode = row.at("Mode").toUpper();
     if (mode.isEmpty()) {
@@ -322,11 +322,11 @@ QString readMode(const CommunityRow &row, const QString &kept, QString *bandwidt
         .arg(QuotedInput(row.at("Mode")));
 }
 
-QString readCommunityRow(const CommunityRow &row, const MemoryImage &image,
+QString ReadCommunityRow(const CommunityRow &row, const MemoryImage &image,
     const BandLimitValues &limits, const CsvImportOptions &options, ChannelRow *out,
     QStringList *notes)
 {
-    QString error = readLocation(row, &out->record);
+    QString error = ReadLocation(row, &out->record);
     if (!error.isEmpty())
         return error;
     const ChannelTexts current = DecodeChannel(image, out->record, false);
@@ -336,11 +336,11 @@ QString readCommunityRow(const CommunityRow &row, const MemoryImage &image,
         return error;
     // What a column the file does not have, or an empty cell, leaves.
     const ChannelTexts base = UnsetCellTexts(current, t[kColRx], options.newChannelValues);
-    error = readTx(row, t[kColRx], base, limits, &t[kColTx]);
+    error = ReadTx(row, t[kColRx], base, limits, &t[kColTx]);
     if (error.isEmpty())
-        error = readTones(row, current, base, &t);
+        error = ReadTones(row, current, base, &t);
     if (error.isEmpty())
-        error = readPower(row, base[kColPower], &t[kColPower]);
+        error = ReadPower(row, base[kColPower], &t[kColPower]);
     if (error.isEmpty()) {
         const QString lock = row.at(ColumnCsvHeading(kColLock));
         t[kColLock] = base[kColLock];
@@ -348,7 +348,7 @@ QString readCommunityRow(const CommunityRow &row, const MemoryImage &image,
             error = CheckWordField(kColLock, lock, &t[kColLock]);
     }
     if (error.isEmpty())
-        error = readMode(row, base[kColBandwidth], &t[kColBandwidth]);
+        error = ReadMode(row, base[kColBandwidth], &t[kColBandwidth]);
     if (error.isEmpty() && options.strictNames && row.has("Name"))
         error = CheckNameField(row.at("Name"), current[kColName], &t[kColName]);
     if (!error.isEmpty())
@@ -397,7 +397,7 @@ bool ReadCommunityRows(const CsvTable &table, const MemoryImage &image,
         if (record.fields.size() < header.size() || extra)
             error = FieldCountReason(int(record.fields.size()), int(header.size()));
         if (error.isEmpty()) {
-            error = readCommunityRow(CommunityRow {columns, record.fields}, image, limits, options,
+            error = ReadCommunityRow(CommunityRow {columns, record.fields}, image, limits, options,
                 &row, &result->notes);
         }
         if (!error.isEmpty()) {

@@ -10,7 +10,7 @@ namespace {
 
 enum class Kind { None, Ctcss, Dcs };
 
-Kind kindOf(const QString &tone)
+Kind KindOf(const QString &tone)
 {
     if (tone.isEmpty() || tone == QLatin1String("None") || tone == QString::fromUtf8("无"))
         return Kind::None;
@@ -18,17 +18,17 @@ Kind kindOf(const QString &tone)
 }
 
 // The digits between "D" and the polarity letter.
-QString dcsCode(const QString &tone)
+QString DcsCode(const QString &tone)
 {
     return tone.mid(1, tone.size() - 2);
 }
 
-QChar dcsPolarity(const QString &tone)
+QChar DcsPolarity(const QString &tone)
 {
     return tone.endsWith(QLatin1Char('N')) ? QLatin1Char('N') : QLatin1Char('R');
 }
 
-QString kindName(Kind kind)
+QString KindName(Kind kind)
 {
     switch (kind) {
     case Kind::Ctcss:
@@ -42,7 +42,7 @@ QString kindName(Kind kind)
 }
 
 // "D" + the code's digits (short codes such as "23" padded to three) + N or I.
-bool dcsText(const QString &code, QChar polarity, QString *text, QString *error)
+bool DcsText(const QString &code, QChar polarity, QString *text, QString *error)
 {
     const QString digits = code.trimmed();
     bool allDigits = !digits.isEmpty() && digits.size() <= 4;
@@ -65,7 +65,7 @@ bool dcsText(const QString &code, QChar polarity, QString *text, QString *error)
 
 // "88.5" from "88.5", "88.50" or "88"; a text that is not wholly a number of
 // whole tenths of a hertz is refused rather than rounded to another tone.
-bool ctcssText(const char *column, const QString &text, QString *tone, QString *error)
+bool CtcssText(const char *column, const QString &text, QString *tone, QString *error)
 {
     const QString hz = text.trimmed();
     const double tenths = IsPlainDecimal(hz) ? DecimalMultiply(LeadingNumber(hz), 10) : -1;
@@ -84,8 +84,8 @@ bool ctcssText(const char *column, const QString &text, QString *tone, QString *
 CommunityTones TonesToCommunity(const QString &rxTone, const QString &txTone)
 {
     CommunityTones c;
-    const Kind rx = kindOf(rxTone);
-    const Kind tx = kindOf(txTone);
+    const Kind rx = KindOf(rxTone);
+    const Kind tx = KindOf(txTone);
     if (rx == Kind::None && tx == Kind::None)
         return c;
     if (tx == Kind::Ctcss && (rx == Kind::None || rxTone == txTone)) {
@@ -96,26 +96,26 @@ CommunityTones TonesToCommunity(const QString &rxTone, const QString &txTone)
     }
     QString polarity = QStringLiteral("NN");
     if (tx == Kind::Dcs)
-        polarity[0] = dcsPolarity(txTone);
+        polarity[0] = DcsPolarity(txTone);
     if (rx == Kind::Dcs)
-        polarity[1] = dcsPolarity(rxTone);
+        polarity[1] = DcsPolarity(rxTone);
     c.dtcsPolarity = polarity;
-    if (tx == Kind::Dcs && rx == Kind::Dcs && dcsCode(rxTone) == dcsCode(txTone)) {
+    if (tx == Kind::Dcs && rx == Kind::Dcs && DcsCode(rxTone) == DcsCode(txTone)) {
         c.mode = QStringLiteral("DTCS");
-        c.dtcsCode = dcsCode(txTone);
+        c.dtcsCode = DcsCode(txTone);
         c.rxDtcsCode = c.dtcsCode;
         return c;
     }
     c.mode = QStringLiteral("Cross");
-    c.crossMode = kindName(tx) + QStringLiteral("->") + kindName(rx);
+    c.crossMode = KindName(tx) + QStringLiteral("->") + KindName(rx);
     if (tx == Kind::Ctcss)
         c.rToneFreq = txTone;
     else if (tx == Kind::Dcs)
-        c.dtcsCode = dcsCode(txTone);
+        c.dtcsCode = DcsCode(txTone);
     if (rx == Kind::Ctcss)
         c.cToneFreq = rxTone;
     else if (rx == Kind::Dcs)
-        c.rxDtcsCode = dcsCode(rxTone);
+        c.rxDtcsCode = DcsCode(rxTone);
     return c;
 }
 
@@ -134,16 +134,16 @@ bool CommunityToTones(const CommunityTones &c, QString *rxTone, QString *txTone,
     if (mode.isEmpty())
         return true;
     if (mode == QLatin1String("tone"))
-        return ctcssText("rToneFreq", c.rToneFreq, txTone, error);
+        return CtcssText("rToneFreq", c.rToneFreq, txTone, error);
     if (mode == QLatin1String("tsql")) {
-        if (!ctcssText("cToneFreq", c.cToneFreq, txTone, error))
+        if (!CtcssText("cToneFreq", c.cToneFreq, txTone, error))
             return false;
         *rxTone = *txTone;
         return true;
     }
     if (mode == QLatin1String("dtcs")) {
-        return dcsText(c.dtcsCode, pol[0], txTone, error)
-            && dcsText(c.dtcsCode, pol[1], rxTone, error);
+        return DcsText(c.dtcsCode, pol[0], txTone, error)
+            && DcsText(c.dtcsCode, pol[1], rxTone, error);
     }
     if (mode != QLatin1String("cross")) {
         *error = QStringLiteral("tone mode %1 is not one of Tone, TSQL, DTCS, Cross")
@@ -162,13 +162,13 @@ bool CommunityToTones(const CommunityTones &c, QString *rxTone, QString *txTone,
         *error = QStringLiteral("CrossMode %1 is not understood").arg(QuotedInput(cross));
         return false;
     }
-    if (txKind == QLatin1String("tone") && !ctcssText("rToneFreq", c.rToneFreq, txTone, error))
+    if (txKind == QLatin1String("tone") && !CtcssText("rToneFreq", c.rToneFreq, txTone, error))
         return false;
-    if (txKind == QLatin1String("dtcs") && !dcsText(c.dtcsCode, pol[0], txTone, error))
+    if (txKind == QLatin1String("dtcs") && !DcsText(c.dtcsCode, pol[0], txTone, error))
         return false;
-    if (rxKind == QLatin1String("tone") && !ctcssText("cToneFreq", c.cToneFreq, rxTone, error))
+    if (rxKind == QLatin1String("tone") && !CtcssText("cToneFreq", c.cToneFreq, rxTone, error))
         return false;
-    if (rxKind == QLatin1String("dtcs") && !dcsText(c.rxDtcsCode, pol[1], rxTone, error))
+    if (rxKind == QLatin1String("dtcs") && !DcsText(c.rxDtcsCode, pol[1], rxTone, error))
         return false;
     return true;
 }

@@ -178,7 +178,7 @@ QString FormatCsvRecord(const QStringList &fields)
 
 namespace {
 
-bool startsFormula(QStringView text)
+bool StartsFormula(QStringView text)
 {
     if (text.isEmpty())
         return false;
@@ -190,12 +190,12 @@ bool startsFormula(QStringView text)
 
 QString FormulaGuard(const QString &cell)
 {
-    return startsFormula(cell) ? QLatin1Char('\'') + cell : cell;
+    return StartsFormula(cell) ? QLatin1Char('\'') + cell : cell;
 }
 
 QString ReadFormulaGuard(const QString &cell)
 {
     const bool guarded
-        = cell.startsWith(QLatin1Char('\'')) && startsFormula(QStringView(cell).mid(1));
+        = cell.startsWith(QLatin1Char('\'')) && StartsFormula(QStringView(cell).mid(1));
     return guarded ? cell.mid(1) : cell;
 }

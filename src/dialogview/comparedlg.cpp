@@ -19,7 +19,7 @@ constexpr int kColumnRole = Qt::UserRole + 1;
 
 QTreeWidgetItem *AddGroup(QTreeWidget *tree, DiffGroup group, int count)
 {
-    return GroupedTree::addGroup(tree, int(group), DiffGroupTitle(group, g_bChinese), count);
+    return GroupedTree::AddGroup(tree, int(group), DiffGroupTitle(group, g_bChinese), count);
 }
 
 QTreeWidgetItem *AddLine(
@@ -138,7 +138,7 @@ void CCompareDlg::fillTree(QTreeWidget *tree, const ImageDiff &diff)
 
 QTreeWidgetItem *CCompareDlg::group(DiffGroup kind) const
 {
-    return GroupedTree::group(m_tree, int(kind));
+    return GroupedTree::Group(m_tree, int(kind));
 }
 
 void CCompareDlg::onItemActivated(QTreeWidgetItem *item)

@@ -79,7 +79,7 @@ CComSetupDlg::CComSetupDlg(const QList<PortEntry> &ports, QWidget *parent)
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    preselect(UserSettings::comPort().isEmpty() ? DefaultPortName() : StoredComPort());
+    preselect(UserSettings::ComPort().isEmpty() ? DefaultPortName() : StoredComPort());
     DialogHelp::InstallF1(this, kComSetupHelp);
 }
 
@@ -155,6 +155,6 @@ QString CComSetupDlg::chosenPort() const
 void CComSetupDlg::accept()
 {
     g_strComPort = chosenPort();
-    UserSettings::setComPort(g_strComPort);
+    UserSettings::SetComPort(g_strComPort);
     QDialog::accept();
 }

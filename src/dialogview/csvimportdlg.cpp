@@ -74,12 +74,12 @@ CsvImportResult CCsvImportDlg::importInto(MemoryImage &image) const
 
 QTreeWidgetItem *CCsvImportDlg::group(Group kind) const
 {
-    return GroupedTree::group(m_preview, int(kind));
+    return GroupedTree::Group(m_preview, int(kind));
 }
 
 QTreeWidgetItem *CCsvImportDlg::addGroup(Group kind, const QString &title, int count)
 {
-    return GroupedTree::addGroup(m_preview, int(kind), title, count);
+    return GroupedTree::AddGroup(m_preview, int(kind), title, count);
 }
 
 void CCsvImportDlg::addWritten(const CsvImportResult &result, const MemoryImage &after)

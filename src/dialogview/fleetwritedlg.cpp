@@ -148,7 +148,7 @@ void CFleetWriteDlg::loadNames()
             read = Status::fromFile(file);
     }
     if (!read.ok() || bytes.size() > kLargestNameList) {
-        UiServices::message(this, QString(),
+        UiServices::Message(this, QString(),
             LangText("Cannot read %1: %2", "无法读取 %1：%2")
                 .arg(QDir::toNativeSeparators(path),
                     read.ok() ? LangText("the file is too large", "文件太大") : read.text()),
@@ -168,7 +168,7 @@ bool CFleetWriteDlg::takeNames()
     if (!text.trimmed().isEmpty()) {
         const Status read = ReadNameList(text, &m_nameList);
         if (!read.ok()) {
-            UiServices::message(this, QString(),
+            UiServices::Message(this, QString(),
                 LangText("The power-on names cannot be used: %1", "开机名称无法使用：%1")
                     .arg(read.text()),
                 QMessageBox::Warning);
@@ -192,7 +192,7 @@ void CFleetWriteDlg::next()
     m_worker = new TransferWorker(TransferWorker::Kind::VerifiedWrite, m_portName,
         m_runningName.isEmpty() ? m_image : WithPowerOnName(m_image, m_runningName), m_cancel, this,
         [this] {
-            return UiServices::message(this, QString(), MessageText(kMsgCommunicationError),
+            return UiServices::Message(this, QString(), MessageText(kMsgCommunicationError),
                        QMessageBox::Warning, QMessageBox::Retry | QMessageBox::Cancel)
                 == QMessageBox::Retry;
         });

@@ -7,7 +7,7 @@ namespace {
 constexpr int kGroupRole = Qt::UserRole + 10;
 } // namespace
 
-QTreeWidgetItem *addGroup(QTreeWidget *tree, int id, const QString &title, int count)
+QTreeWidgetItem *AddGroup(QTreeWidget *tree, int id, const QString &title, int count)
 {
     auto *item = new QTreeWidgetItem(tree, {QStringLiteral("%1 (%2)").arg(title).arg(count)});
     item->setData(0, kGroupRole, id);
@@ -18,7 +18,7 @@ QTreeWidgetItem *addGroup(QTreeWidget *tree, int id, const QString &title, int c
     return item;
 }
 
-QTreeWidgetItem *group(const QTreeWidget *tree, int id)
+QTreeWidgetItem *Group(const QTreeWidget *tree, int id)
 {
     for (int i = 0; i < tree->topLevelItemCount(); ++i) {
         QTreeWidgetItem *item = tree->topLevelItem(i);

@@ -9,8 +9,8 @@ class QTreeWidgetItem;
 
 namespace GroupedTree {
 
-QTreeWidgetItem *addGroup(QTreeWidget *tree, int id, const QString &title, int count);
+QTreeWidgetItem *AddGroup(QTreeWidget *tree, int id, const QString &title, int count);
 // The group item of id; nullptr when the tree has none.
-QTreeWidgetItem *group(const QTreeWidget *tree, int id);
+QTreeWidgetItem *Group(const QTreeWidget *tree, int id);
 
 } // namespace GroupedTree

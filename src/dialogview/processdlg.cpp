@@ -99,9 +99,9 @@ CProcessDlg::CProcessDlg(CProgramDoc *document, Direction direction, QWidget *pa
     layout->addWidget(m_progress);
     if (direction == Direction::Write) {
         m_verify = new QCheckBox(LangText("Verify after writing", "写入后校验"), this);
-        m_verify->setChecked(UserSettings::verifyAfterWrite());
+        m_verify->setChecked(UserSettings::VerifyAfterWrite());
         DialogHelp::SetHelpId(m_verify, kVerifyId);
-        connect(m_verify, &QCheckBox::toggled, this, &UserSettings::setVerifyAfterWrite);
+        connect(m_verify, &QCheckBox::toggled, this, &UserSettings::SetVerifyAfterWrite);
         layout->addSpacing(6);
         layout->addWidget(m_verify, 0, Qt::AlignLeft); // as wide as its text
     }
@@ -233,14 +233,14 @@ void CProcessDlg::onConnected()
 
 bool CProcessDlg::askRetry()
 {
-    return UiServices::message(this, QString(), MessageText(kMsgCommunicationError),
+    return UiServices::Message(this, QString(), MessageText(kMsgCommunicationError),
                QMessageBox::Warning, QMessageBox::Retry | QMessageBox::Cancel)
         == QMessageBox::Retry;
 }
 
 void CProcessDlg::showFailure(const Status &outcome)
 {
-    UiServices::message(this, QString(), TransferFailureText(outcome, m_portName),
+    UiServices::Message(this, QString(), TransferFailureText(outcome, m_portName),
         QMessageBox::Warning, QMessageBox::Ok);
 }
 
@@ -275,10 +275,10 @@ bool CProcessDlg::reportEnd(const TransferWorker &worker)
         return false;
     const QString text = lines.join(QStringLiteral("\n\n"));
     if (m_direction != Direction::Write || worker.written().verify != VerifyResult::Different) {
-        UiServices::message(this, QString(), text, icon);
+        UiServices::Message(this, QString(), text, icon);
         return false;
     }
-    return UiServices::message(this, QString(), text, icon, QMessageBox::Ok | QMessageBox::Retry,
+    return UiServices::Message(this, QString(), text, icon, QMessageBox::Ok | QMessageBox::Retry,
                {{QMessageBox::Retry, LangText("Write Again", "再次写入")}})
         == QMessageBox::Retry;
 }

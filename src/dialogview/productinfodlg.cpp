@@ -79,10 +79,10 @@ void CProductInfoDlg::selectStoredChoice()
 {
     if (m_type->count() == 0)
         return;
-    const int type = UserSettings::productType();
+    const int type = UserSettings::ProductType();
     m_type->setCurrentIndex(type >= 0 && type < m_type->count() ? type : 0);
     fillRanges(m_type->currentIndex());
-    const int field = UserSettings::productField();
+    const int field = UserSettings::ProductField();
     m_range->setCurrentIndex(field >= 0 && field < m_range->count() ? field : 0);
 }
 
@@ -106,8 +106,8 @@ void CProductInfoDlg::accept()
     MemoryImage updated = m_document->image();
     StoreProductSelection(updated, {type, field}, m_range->currentText());
     m_document->changeBytes(updated, LangText("Change Product Information", "修改产品信息"));
-    UiServices::setMainTitle(ProductCaption(
+    UiServices::SetMainTitle(ProductCaption(
         LanguageValue(QStringLiteral("AppName")), m_type->currentText(), m_range->currentText()));
-    UserSettings::setProductSelection(type, field);
+    UserSettings::SetProductSelection(type, field);
     QDialog::accept();
 }

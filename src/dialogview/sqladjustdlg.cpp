@@ -114,7 +114,7 @@ QTableWidget *CSqlAdjustDlg::makeGrid(int id, int rows, const QString &heading)
         grid->setItem(row, 0, value);
     }
     grid->setItemDelegate(new SquelchEntryDelegate(grid));
-    GridSetup::apply(grid);
+    GridSetup::Apply(grid);
     grid->verticalHeader()->setFixedWidth(kNumberColumnWidth);
     grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     grid->setColumnWidth(0, kValueColumnWidth);
@@ -123,7 +123,7 @@ QTableWidget *CSqlAdjustDlg::makeGrid(int id, int rows, const QString &heading)
     grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grid->setFixedSize(kNumberColumnWidth + kValueColumnWidth + 2 * grid->frameWidth(),
-        GridSetup::heightForRows(grid, rows));
+        GridSetup::HeightForRows(grid, rows));
     return grid;
 }
 
@@ -156,7 +156,7 @@ void CSqlAdjustDlg::showOutcome(const Status &outcome, bool writeDirection)
     if (IsPortOpenFailure(outcome))
         text = PortOpenFailureText(text, g_strComPort, outcome);
     const QMessageBox::Icon icon = outcome.ok() ? QMessageBox::Information : QMessageBox::Warning;
-    UiServices::message(this, QString(), text, icon);
+    UiServices::Message(this, QString(), text, icon);
 }
 
 void CSqlAdjustDlg::reject()

@@ -61,7 +61,7 @@ const MemoryImage &CProgramDoc::image() const
 DocumentState CProgramDoc::stateOf(const MemoryImage &raw) const
 {
     DocumentState state = DecodeState(raw, g_bChinese);
-    const ProductSelection perUser {UserSettings::productType(), UserSettings::productField()};
+    const ProductSelection perUser {UserSettings::ProductType(), UserSettings::ProductField()};
     const ProductSelection selection = RefreshedProductSelection(raw, g_bNewImage, perUser);
     // After the rows took the names: the range shares its bytes with the name slot
     // of record 106, whose name the table keeps and writes back when it is not empty.
@@ -72,7 +72,7 @@ DocumentState CProgramDoc::stateOf(const MemoryImage &raw) const
 void CProgramDoc::rememberProductSelection(const MemoryImage &raw)
 {
     const ProductSelection selection = RefreshedProductSelection(raw, false, {});
-    UserSettings::setProductSelection(selection.type, selection.field);
+    UserSettings::SetProductSelection(selection.type, selection.field);
 }
 
 void CProgramDoc::resetTo(const DocumentState &state)

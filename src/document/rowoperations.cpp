@@ -11,7 +11,7 @@ constexpr int kLastRecord = kChannelCount - 1;
 constexpr int kRangeRecord = (kProductRange - kNameBase) / kNameSize; // 106
 constexpr int kRangeLength = 3;
 
-ChannelSlot emptySlot()
+ChannelSlot EmptySlot()
 {
     ChannelSlot slot;
     slot.record.fill(0xFF);
@@ -21,7 +21,7 @@ ChannelSlot emptySlot()
 
 // The table of every record as the state's composed image holds them: the table's
 // texts stay as the document keeps them, the bytes are those a save writes.
-QList<ChannelSlot> allSlots(const DocumentState &state)
+QList<ChannelSlot> AllSlots(const DocumentState &state)
 {
     const MemoryImage image = ComposeImage(state);
     QList<ChannelSlot> table;
@@ -34,7 +34,7 @@ QList<ChannelSlot> allSlots(const DocumentState &state)
     return table;
 }
 
-DocumentState withSlots(const DocumentState &state, const QList<ChannelSlot> &table)
+DocumentState WithSlots(const DocumentState &state, const QList<ChannelSlot> &table)
 {
     DocumentState after = state;
     for (int record = 0; record < kChannelCount; ++record)
@@ -42,22 +42,22 @@ DocumentState withSlots(const DocumentState &state, const QList<ChannelSlot> &ta
     return after;
 }
 
-bool isEmptyRow(const ChannelTexts &texts)
+bool IsEmptyRow(const ChannelTexts &texts)
 {
     return texts[kColRx].isEmpty();
 }
 
-bool isRecord(int record)
+bool IsRecord(int record)
 {
     return record >= 0 && record <= kLastRecord;
 }
 
 // Records sorted, distinct and inside the table. Anything else changes nothing,
 // in every build: a row past the end would be written past the table.
-bool areRecords(const QList<int> &records)
+bool AreRecords(const QList<int> &records)
 {
     for (int i = 0; i < records.size(); ++i) {
-        if (!isRecord(records.at(i)) || (i > 0 && records.at(i) <= records.at(i - 1)))
+        if (!IsRecord(records.at(i)) || (i > 0 && records.at(i) <= records.at(i - 1)))
             return false;
     }
     return true;
@@ -90,7 +90,7 @@ ChannelSlot SlotFromImage(const MemoryImage &image, int record, bool chinese)
 
 void PutSlot(DocumentState &state, int record, const ChannelSlot &slot)
 {
-    if (!isRecord(record))
+    if (!IsRecord(record))
         return;
     state.rows[record] = slot.texts;
     std::copy(slot.record.begin(), slot.record.end(),
@@ -105,7 +105,7 @@ void PutSlot(DocumentState &state, int record, const ChannelSlot &slot)
 DocumentState ClearRows(const DocumentState &state, const QList<int> &records)
 {
     DocumentState after = state;
-    if (!areRecords(records))
+    if (!AreRecords(records))
         return after;
     for (int record : records) {
         after.rows[record] = ChannelTexts();
@@ -116,41 +116,41 @@ DocumentState ClearRows(const DocumentState &state, const QList<int> &records)
 
 bool InsertEmptyRow(DocumentState &state, int record)
 {
-    if (!isRecord(record) || record == kPriority || !isEmptyRow(state.rows.at(kLastRecord)))
+    if (!IsRecord(record) || record == kPriority || !IsEmptyRow(state.rows.at(kLastRecord)))
         return false;
-    QList<ChannelSlot> table = allSlots(state);
+    QList<ChannelSlot> table = AllSlots(state);
     table.removeLast();
-    table.insert(record, emptySlot());
-    state = withSlots(state, table);
+    table.insert(record, EmptySlot());
+    state = WithSlots(state, table);
     return true;
 }
 
 DocumentState DeleteRows(const DocumentState &state, const QList<int> &records)
 {
-    if (!areRecords(records))
+    if (!AreRecords(records))
         return state;
     // Pr is emptied where it is; the list below it closes up on its own.
     DocumentState after = records.contains(kPriority) ? ClearRows(state, {kPriority}) : state;
     const QList<int> list = listRecords(records);
     if (list.isEmpty())
         return after;
-    QList<ChannelSlot> table = allSlots(after);
+    QList<ChannelSlot> table = AllSlots(after);
     for (auto it = list.crbegin(); it != list.crend(); ++it)
         table.removeAt(*it);
     while (table.size() < kChannelCount)
-        table.append(emptySlot());
-    return withSlots(after, table);
+        table.append(EmptySlot());
+    return WithSlots(after, table);
 }
 
 QList<int> MoveRows(DocumentState &state, const QList<int> &records, int step)
 {
-    if (records.isEmpty() || !areRecords(records) || (step != -1 && step != 1)
-        || !isRecord(records.first() + step) || !isRecord(records.last() + step))
+    if (records.isEmpty() || !AreRecords(records) || (step != -1 && step != 1)
+        || !IsRecord(records.first() + step) || !IsRecord(records.last() + step))
         return {};
     // Only the Pr row itself, moved down, exchanges places with channel 1.
     if (records.first() + step == kPriority)
         return {};
-    QList<ChannelSlot> table = allSlots(state);
+    QList<ChannelSlot> table = AllSlots(state);
     QList<int> moved;
     // Upwards from the top, downwards from the bottom: a block of selected rows
     // passes its neighbour along to its other end.
@@ -160,24 +160,24 @@ QList<int> MoveRows(DocumentState &state, const QList<int> &records, int step)
         moved.append(record + step);
     }
     std::sort(moved.begin(), moved.end());
-    state = withSlots(state, table);
+    state = WithSlots(state, table);
     return moved;
 }
 
 void SortRows(DocumentState &state, const QList<int> &selected, RowSortKey key)
 {
-    if (!areRecords(selected))
+    if (!AreRecords(selected))
         return;
     const QList<int> records = listRecords(selected);
-    const QList<ChannelSlot> table = allSlots(state);
+    const QList<ChannelSlot> table = AllSlots(state);
     QList<ChannelSlot> chosen;
     for (int record : records)
         chosen.append(table.at(record));
     const auto frequency
         = [](const ChannelSlot &slot) { return FrequencyUnits(slot.texts[kColRx]); };
     std::stable_sort(chosen.begin(), chosen.end(), [&](const ChannelSlot &a, const ChannelSlot &b) {
-        if (isEmptyRow(a.texts) != isEmptyRow(b.texts))
-            return isEmptyRow(b.texts);
+        if (IsEmptyRow(a.texts) != IsEmptyRow(b.texts))
+            return IsEmptyRow(b.texts);
         if (key == RowSortKey::Name) {
             const QString &x = a.texts[kColName];
             const QString &y = b.texts[kColName];
@@ -195,10 +195,10 @@ void SortRows(DocumentState &state, const QList<int> &selected, RowSortKey key)
 void SetColumnOfRows(
     DocumentState &state, const QList<int> &records, int column, const QString &text)
 {
-    if (!areRecords(records) || column < 0 || column >= kChannelColumns)
+    if (!AreRecords(records) || column < 0 || column >= kChannelColumns)
         return;
     for (int record : records) {
-        if (!isEmptyRow(state.rows.at(record)))
+        if (!IsEmptyRow(state.rows.at(record)))
             state.rows[record][column] = text;
     }
 }

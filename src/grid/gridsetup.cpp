@@ -12,14 +12,14 @@
 namespace GridSetup {
 namespace {
 
-void colourHeader(QWidget *header)
+void ColourHeader(QWidget *header)
 {
     QPalette palette = header->palette();
-    palette.setColor(QPalette::ButtonText, fixedTextColor());
+    palette.setColor(QPalette::ButtonText, FixedTextColor());
     header->setPalette(palette);
 }
 
-QAbstractButton *cornerButton(const QTableView *table)
+QAbstractButton *CornerButton(const QTableView *table)
 {
     // The corner button is the only button child of the table itself.
     return table->findChild<QAbstractButton *>(QString(), Qt::FindDirectChildrenOnly);
@@ -27,59 +27,59 @@ QAbstractButton *cornerButton(const QTableView *table)
 
 } // namespace
 
-QFont cellFont()
+QFont CellFont()
 {
     QFont font(QStringLiteral("Times New Roman"), 9, QFont::Normal);
     font.setStyleHint(QFont::Serif);
     return font;
 }
 
-QColor fixedTextColor()
+QColor FixedTextColor()
 {
     return QColor(0, 50, 240);
 }
 
-void apply(QTableView *table)
+void Apply(QTableView *table)
 {
-    table->setFont(cellFont());
+    table->setFont(CellFont());
     if (!qobject_cast<CentredCellDelegate *>(table->itemDelegate()))
         table->setItemDelegate(new CentredCellDelegate(table));
     table->setSelectionMode(QAbstractItemView::NoSelection);
     table->setCornerButtonEnabled(false);
     table->setWordWrap(false);
 
-    const int rowHeight = QFontMetrics(cellFont()).height() + 8;
+    const int rowHeight = QFontMetrics(CellFont()).height() + 8;
     for (QHeaderView *header : {table->horizontalHeader(), table->verticalHeader()}) {
-        header->setFont(cellFont());
+        header->setFont(CellFont());
         header->setDefaultAlignment(Qt::AlignCenter);
         header->setHighlightSections(false);
         header->setSectionsClickable(false);
-        colourHeader(header);
+        ColourHeader(header);
     }
     table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     table->verticalHeader()->setDefaultSectionSize(rowHeight);
     table->verticalHeader()->setMinimumSectionSize(rowHeight);
     table->horizontalHeader()->setFixedHeight(rowHeight);
-    if (QAbstractButton *corner = cornerButton(table))
-        colourHeader(corner);
+    if (QAbstractButton *corner = CornerButton(table))
+        ColourHeader(corner);
 }
 
-int defaultColumnWidth(const QTableView *table)
+int DefaultColumnWidth(const QTableView *table)
 {
     return table->horizontalHeader()->defaultSectionSize();
 }
 
-void setWidthFactors(QTableView *table, double labelFactor, const QVector<double> &columnFactors)
+void SetWidthFactors(QTableView *table, double labelFactor, const QVector<double> &columnFactors)
 {
-    const int w = defaultColumnWidth(table);
+    const int w = DefaultColumnWidth(table);
     table->verticalHeader()->setFixedWidth(int(w * labelFactor));
     for (int i = 0; i < columnFactors.size(); ++i)
         table->setColumnWidth(i, int(w * columnFactors.at(i)));
 }
 
-void setCornerText(QTableView *table, const QString &text)
+void SetCornerText(QTableView *table, const QString &text)
 {
-    QAbstractButton *corner = cornerButton(table);
+    QAbstractButton *corner = CornerButton(table);
     if (!corner)
         return;
     if (auto *label = corner->findChild<CornerLabel *>())
@@ -88,14 +88,14 @@ void setCornerText(QTableView *table, const QString &text)
         new CornerLabel(corner, text);
 }
 
-int fullWidth(const QTableView *table)
+int FullWidth(const QTableView *table)
 {
     const QHeaderView *header = table->horizontalHeader();
     return header->length() + table->verticalHeader()->width() + 2 * table->frameWidth()
         + table->verticalScrollBar()->sizeHint().width();
 }
 
-int heightForRows(const QTableView *table, int rows)
+int HeightForRows(const QTableView *table, int rows)
 {
     return table->horizontalHeader()->height()
         + rows * table->verticalHeader()->defaultSectionSize() + 2 * table->frameWidth();

@@ -12,26 +12,26 @@ class QTableView;
 
 namespace GridSetup {
 
-QFont cellFont(); // Times New Roman, 9 pt, normal weight
-QColor fixedTextColor(); // text of the header row and label column: RGB(0, 50, 240)
+QFont CellFont(); // Times New Roman, 9 pt, normal weight
+QColor FixedTextColor(); // text of the header row and label column: RGB(0, 50, 240)
 
 // Applies the shared look: font, centred cells (CentredCellDelegate unless the
 // table already has its own delegate), header colours and alignment, row height,
 // no highlighted selection, corner button disabled.
-void apply(QTableView *table);
+void Apply(QTableView *table);
 
 // The width a column has before any width is set: the base of every width factor.
-int defaultColumnWidth(const QTableView *table);
+int DefaultColumnWidth(const QTableView *table);
 
 // Label column (vertical header) = trunc(w × labelFactor), data column i =
 // trunc(w × columnFactors[i]), with w = defaultColumnWidth(table).
-void setWidthFactors(QTableView *table, double labelFactor, const QVector<double> &columnFactors);
+void SetWidthFactors(QTableView *table, double labelFactor, const QVector<double> &columnFactors);
 
 // The text of the top-left cell above the label column ("CH" in the channel grid).
-void setCornerText(QTableView *table, const QString &text);
+void SetCornerText(QTableView *table, const QString &text);
 
 // The width and height the table needs to show every column and `rows` rows.
-int fullWidth(const QTableView *table);
-int heightForRows(const QTableView *table, int rows);
+int FullWidth(const QTableView *table);
+int HeightForRows(const QTableView *table, int rows);
 
 } // namespace GridSetup

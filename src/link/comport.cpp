@@ -38,7 +38,7 @@ QString DefaultPortName()
 
 QString StoredComPort()
 {
-    const QString stored = UserSettings::comPort();
+    const QString stored = UserSettings::ComPort();
     if (stored.isEmpty())
         return DefaultPortName();
 #ifdef Q_OS_WIN

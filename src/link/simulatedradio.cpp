@@ -8,7 +8,7 @@ constexpr quint8 kNak = 0x15;
 const QByteArray kCloneEntry = QByteArrayLiteral("\x02QUIVEX");
 constexpr int kHeaderSize = 4; // 'R'/'W', address high, address low, length
 
-bool parseBlock(const QString &text, int *block)
+bool ParseBlock(const QString &text, int *block)
 {
     bool ok = false;
     *block = text.toInt(&ok);
@@ -23,7 +23,7 @@ Status FaultPlan::add(const QString &text)
     const QString at = text.section(QLatin1Char('@'), 1);
     const bool hasAt = text.contains(QLatin1Char('@'));
     int n = -1;
-    if (hasAt && !parseBlock(at, &n))
+    if (hasAt && !ParseBlock(at, &n))
         return Status(Status::Kind::BadInput, nullptr, "bad number in fault '%1'")
             .arg(ShortInput(text));
     if (kind == QLatin1String("silent")) {

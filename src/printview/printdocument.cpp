@@ -43,7 +43,7 @@ PrintSource MakeSource(CProgramDoc *document)
 
 void ReportFailure(QWidget *parent)
 {
-    UiServices::message(parent, QString(),
+    UiServices::Message(parent, QString(),
         LangText("The document could not be printed.", "文档无法打印。"), QMessageBox::Warning);
 }
 

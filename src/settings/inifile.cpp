@@ -13,18 +13,18 @@ namespace {
 
 const char kUtf8Signature[] = "\xEF\xBB\xBF";
 
-char foldAscii(char c)
+char FoldAscii(char c)
 {
     return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
 }
 
-bool isCommentStart(char c)
+bool IsCommentStart(char c)
 {
     return c == ';' || c == '/' || c == '\\' || c == '*';
 }
 
 // The value of the leading decimal digits of text; 0 when it starts with none.
-int leadingNumber(const QString &text)
+int LeadingNumber(const QString &text)
 {
     int value = 0;
     for (QChar c : text) {
@@ -35,12 +35,12 @@ int leadingNumber(const QString &text)
     return value;
 }
 
-QByteArray toBytes(const QString &text)
+QByteArray ToBytes(const QString &text)
 {
     return text.toUtf8();
 }
 
-QString fromBytes(const QByteArray &bytes)
+QString FromBytes(const QByteArray &bytes)
 {
     return QString::fromUtf8(bytes);
 }
@@ -166,7 +166,7 @@ void CIniFile::parseLine(QByteArrayView rawLine)
     }
     const qsizetype eq = line.indexOf('=');
     const QByteArrayView key = (eq < 0 ? line : line.first(eq)).trimmed();
-    if (key.isEmpty() || isCommentStart(key.front()))
+    if (key.isEmpty() || IsCommentStart(key.front()))
         return;
     m_keys[m_lastSection].append(key.toByteArray());
     m_values[m_lastSection].append(
@@ -180,7 +180,7 @@ bool CIniFile::equalNames(const QByteArray &a, const QByteArray &b) const
     if (a.size() != b.size())
         return false;
     for (qsizetype i = 0; i < a.size(); ++i) {
-        if (foldAscii(a[i]) != foldAscii(b[i]))
+        if (FoldAscii(a[i]) != FoldAscii(b[i]))
             return false;
     }
     return true;
@@ -208,12 +208,12 @@ int CIniFile::findKey(int section, const QByteArray &key) const
 QString CIniFile::GetValue(
     const QString &section, const QString &key, const QString &defaultValue) const
 {
-    const int s = findSection(toBytes(section));
+    const int s = findSection(ToBytes(section));
     if (s < 0)
         return defaultValue;
-    const int k = findKey(s, toBytes(key));
+    const int k = findKey(s, ToBytes(key));
     if (k < 0)
-        return fromBytes(toBytes(defaultValue).trimmed());
+        return FromBytes(ToBytes(defaultValue).trimmed());
 
     // Trailing comments are cut on reading only; the stored value keeps them.
     QByteArray value = m_values[s][k];
@@ -226,16 +226,16 @@ QString CIniFile::GetValue(
     at = value.indexOf("/*");
     if (at >= 0)
         value.truncate(at);
-    return fromBytes(value);
+    return FromBytes(value);
 }
 
 void CIniFile::SetValue(const QString &section, const QString &key, const QString &value)
 {
     if (m_path.isEmpty())
         return;
-    const QByteArray sectionBytes = toBytes(section);
-    const QByteArray keyBytes = toBytes(key);
-    const QByteArray valueBytes = toBytes(value);
+    const QByteArray sectionBytes = ToBytes(section);
+    const QByteArray keyBytes = ToBytes(key);
+    const QByteArray valueBytes = ToBytes(value);
 
     int s = findSection(sectionBytes);
     if (s < 0) {
@@ -321,7 +321,7 @@ QString CIniFile::computeBackupPath() const
         if (!name.startsWith(stem, Qt::CaseInsensitive)
             || name.indexOf(QLatin1Char('.'), stem.size()) < 0)
             continue;
-        largest = qMax(largest, leadingNumber(name.right(3)));
+        largest = qMax(largest, LeadingNumber(name.right(3)));
     }
     return m_path + QLatin1Char('.')
         + QStringLiteral("%1").arg(largest + 1, 3, 10, QLatin1Char('0'));

@@ -15,7 +15,7 @@ const QString kSetup = QStringLiteral("Setup");
 const QString kLanguage = QStringLiteral("Language");
 
 // The language a start-up from path reads; empty when the file is not there.
-QString storedLanguage(const QString &path)
+QString StoredLanguage(const QString &path)
 {
     if (!QFileInfo(path).isFile())
         return QString();
@@ -24,7 +24,7 @@ QString storedLanguage(const QString &path)
 }
 
 // The user's copy of the Program.ini in use, made once: later changes go into it.
-Status makeUserCopy(const QString &inUse, const QString &user)
+Status MakeUserCopy(const QString &inUse, const QString &user)
 {
     const QString folder = QFileInfo(user).absolutePath();
     const Status made = MakeFolderPath(folder);
@@ -54,7 +54,7 @@ Status makeUserCopy(const QString &inUse, const QString &user)
 
 } // namespace
 
-bool load(const DataPaths &paths, bool saveOnClose)
+bool Load(const DataPaths &paths, bool saveOnClose)
 {
     // Loading first saves a loaded store: never into a file that is not the user's.
     if (!paths.isUsersOwn(g_iniFile.path()))
@@ -67,7 +67,7 @@ bool load(const DataPaths &paths, bool saveOnClose)
     return g_iniFile.Load(path, saveOnClose && paths.isUsersOwn(path), true, false);
 }
 
-Status saveLanguage(const DataPaths &paths)
+Status SaveLanguage(const DataPaths &paths)
 {
     const QString language = g_iniFile.GetValue(kSetup, kLanguage);
     const QString inUse = g_iniFile.path();
@@ -88,7 +88,7 @@ Status saveLanguage(const DataPaths &paths)
             return Status(Status::Kind::NotAFile, nullptr, "%1 is not a regular file")
                 .arg(QDir::toNativeSeparators(target));
         if (!existing.exists()) {
-            const Status copied = makeUserCopy(inUse, target);
+            const Status copied = MakeUserCopy(inUse, target);
             if (!copied.ok())
                 return copied;
             madeCopy = true;
@@ -101,7 +101,7 @@ Status saveLanguage(const DataPaths &paths)
     }
     // The store does not say whether its save succeeded: what counts is what the
     // next start-up reads.
-    if (storedLanguage(target) == language)
+    if (StoredLanguage(target) == language)
         return Status();
     if (madeCopy)
         QFile::remove(target);

@@ -7,7 +7,7 @@
 namespace UserSettings {
 namespace {
 
-QString storeName()
+QString StoreName()
 {
     QString name = g_iniFile.GetValue(QStringLiteral("Setup"), QStringLiteral("AppName"));
     if (name.isEmpty())
@@ -24,65 +24,65 @@ public:
     Store()
 #ifdef Q_OS_WIN
         : QSettings(
-            QStringLiteral("HKEY_CURRENT_USER\\Software\\") + storeName(), QSettings::NativeFormat)
+            QStringLiteral("HKEY_CURRENT_USER\\Software\\") + StoreName(), QSettings::NativeFormat)
 #else
-        : QSettings(QSettings::NativeFormat, QSettings::UserScope, storeName())
+        : QSettings(QSettings::NativeFormat, QSettings::UserScope, StoreName())
 #endif
     { }
 };
 
 } // namespace
 
-int productType()
+int ProductType()
 {
     Store s;
     return s.value(QStringLiteral("Type"), 0).toInt();
 }
 
-int productField()
+int ProductField()
 {
     Store s;
     return s.value(QStringLiteral("Field"), 0).toInt();
 }
 
-void setProductSelection(int type, int field)
+void SetProductSelection(int type, int field)
 {
     Store s;
     s.setValue(QStringLiteral("Type"), type);
     s.setValue(QStringLiteral("Field"), field);
 }
 
-QString comPort()
+QString ComPort()
 {
     Store s;
     return s.value(QStringLiteral("com")).toString();
 }
 
-void setComPort(const QString &device)
+void SetComPort(const QString &device)
 {
     Store s;
     s.setValue(QStringLiteral("com"), device);
 }
 
-QStringList recentFiles()
+QStringList RecentFiles()
 {
     Store s;
     return s.value(QStringLiteral("RecentFiles")).toStringList();
 }
 
-void setRecentFiles(const QStringList &paths)
+void SetRecentFiles(const QStringList &paths)
 {
     Store s;
     s.setValue(QStringLiteral("RecentFiles"), paths);
 }
 
-bool verifyAfterWrite()
+bool VerifyAfterWrite()
 {
     Store s;
     return s.value(QStringLiteral("VerifyAfterWrite"), true).toBool();
 }
 
-void setVerifyAfterWrite(bool verify)
+void SetVerifyAfterWrite(bool verify)
 {
     Store s;
     s.setValue(QStringLiteral("VerifyAfterWrite"), verify);

@@ -10,17 +10,17 @@
 
 namespace UserSettings {
 
-int productType(); // "Type", 0 when absent
-int productField(); // "Field", 0 when absent
-void setProductSelection(int type, int field);
+int ProductType(); // "Type", 0 when absent
+int ProductField(); // "Field", 0 when absent
+void SetProductSelection(int type, int field);
 
-QString comPort(); // device name of the chosen port; empty when none stored
-void setComPort(const QString &device);
+QString ComPort(); // device name of the chosen port; empty when none stored
+void SetComPort(const QString &device);
 
-QStringList recentFiles(); // "RecentFiles": absolute paths, most recent first
-void setRecentFiles(const QStringList &paths);
-bool verifyAfterWrite(); // "VerifyAfterWrite", true when absent
-void setVerifyAfterWrite(bool verify);
+QStringList RecentFiles(); // "RecentFiles": absolute paths, most recent first
+void SetRecentFiles(const QStringList &paths);
+bool VerifyAfterWrite(); // "VerifyAfterWrite", true when absent
+void SetVerifyAfterWrite(bool verify);
 bool hideEmptyChannels(); // "HideEmptyChannels", false when absent
 void setHideEmptyChannels(bool hide);
 bool showWritePreview(); // "ShowWritePreview", true when absent

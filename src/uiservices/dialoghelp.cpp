@@ -30,7 +30,7 @@ void InstallF1(QDialog *dialog, int fixedContext)
             focus = nullptr;
         const int context = fixedContext != 0 ? fixedContext : HelpIdOf(focus, dialog);
         if (context != 0)
-            UiServices::help(context);
+            UiServices::Help(context);
     });
 }
 

@@ -11,7 +11,7 @@ HelpFunction s_help;
 TitleFunction s_title;
 } // namespace
 
-QMessageBox::StandardButton message(QWidget *parent, const QString &caption, const QString &text,
+QMessageBox::StandardButton Message(QWidget *parent, const QString &caption, const QString &text,
     QMessageBox::Icon icon, QMessageBox::StandardButtons buttons)
 {
     const QString title = caption.isEmpty() ? QApplication::applicationDisplayName() : caption;
@@ -21,7 +21,7 @@ QMessageBox::StandardButton message(QWidget *parent, const QString &caption, con
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
-QMessageBox::StandardButton message(QWidget *parent, const QString &caption, const QString &text,
+QMessageBox::StandardButton Message(QWidget *parent, const QString &caption, const QString &text,
     QMessageBox::Icon icon, QMessageBox::StandardButtons buttons, const ButtonTexts &buttonTexts)
 {
     const QString title = caption.isEmpty() ? QApplication::applicationDisplayName() : caption;
@@ -35,7 +35,7 @@ QMessageBox::StandardButton message(QWidget *parent, const QString &caption, con
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
-QMessageBox::StandardButton messageWhile(const QObject *subject, QWidget *parent,
+QMessageBox::StandardButton MessageWhile(const QObject *subject, QWidget *parent,
     const QString &caption, const QString &text, QMessageBox::Icon icon,
     QMessageBox::StandardButtons buttons)
 {
@@ -55,32 +55,32 @@ QMessageBox::StandardButton messageWhile(const QObject *subject, QWidget *parent
     return alive ? answer : QMessageBox::NoButton;
 }
 
-void showFailure(QWidget *parent, const Status &failure)
+void ShowFailure(QWidget *parent, const Status &failure)
 {
-    message(parent, QString(), failure.text(), QMessageBox::Warning);
+    Message(parent, QString(), failure.text(), QMessageBox::Warning);
 }
 
-void help(int context)
+void Help(int context)
 {
     if (s_help)
         s_help(context);
 }
 
-void setMainTitle(const QString &title)
+void SetMainTitle(const QString &title)
 {
     if (s_title)
         s_title(title);
 }
 
-void setMessageFunction(MessageFunction f)
+void SetMessageFunction(MessageFunction f)
 {
     s_message = std::move(f);
 }
-void setHelpFunction(HelpFunction f)
+void SetHelpFunction(HelpFunction f)
 {
     s_help = std::move(f);
 }
-void setTitleFunction(TitleFunction f)
+void SetTitleFunction(TitleFunction f)
 {
     s_title = std::move(f);
 }

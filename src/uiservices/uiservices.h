@@ -23,26 +23,26 @@ using TitleFunction = std::function<void(const QString &title)>;
 
 // Shows a modal message box (or whatever the installed function does) and returns
 // the button pressed. An empty caption means the application name.
-QMessageBox::StandardButton message(QWidget *parent, const QString &caption, const QString &text,
+QMessageBox::StandardButton Message(QWidget *parent, const QString &caption, const QString &text,
     QMessageBox::Icon icon, QMessageBox::StandardButtons buttons = QMessageBox::Ok);
-// As message, with some standard buttons saying what they do ("Write Again"
+// As Message, with some standard buttons saying what they do ("Write Again"
 // on Retry); the answer is still the standard button.
 using ButtonTexts = QList<QPair<QMessageBox::StandardButton, QString>>;
-QMessageBox::StandardButton message(QWidget *parent, const QString &caption, const QString &text,
+QMessageBox::StandardButton Message(QWidget *parent, const QString &caption, const QString &text,
     QMessageBox::Icon icon, QMessageBox::StandardButtons buttons, const ButtonTexts &buttonTexts);
-// As message, for a question about something that may end by itself (a running
+// As Message, for a question about something that may end by itself (a running
 // transfer): when subject is destroyed while the question is open, the box goes
 // away and NoButton is returned, whatever the answer, as it no longer applies.
-QMessageBox::StandardButton messageWhile(const QObject *subject, QWidget *parent,
+QMessageBox::StandardButton MessageWhile(const QObject *subject, QWidget *parent,
     const QString &caption, const QString &text, QMessageBox::Icon icon,
     QMessageBox::StandardButtons buttons);
 // A failure of the core in its words, as a warning with an OK button.
-void showFailure(QWidget *parent, const Status &failure);
-void help(int context);
-void setMainTitle(const QString &title);
+void ShowFailure(QWidget *parent, const Status &failure);
+void Help(int context);
+void SetMainTitle(const QString &title);
 
-void setMessageFunction(MessageFunction f); // nullptr restores the real message box
-void setHelpFunction(HelpFunction f);
-void setTitleFunction(TitleFunction f);
+void SetMessageFunction(MessageFunction f); // nullptr restores the real message box
+void SetHelpFunction(HelpFunction f);
+void SetTitleFunction(TitleFunction f);
 
 } // namespace UiServices

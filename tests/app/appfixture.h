@@ -138,7 +138,7 @@ public:
             launchedArguments = restartArguments;
             return true;
         });
-        return m_app->InitInstance(arguments);
+        return m_app->initInstance(arguments);
     }
     // Starts in the language with its translation installed and the default Program.ini.
     bool startIn(const QByteArray &language, const QStringList &arguments = {})

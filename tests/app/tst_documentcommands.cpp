@@ -74,7 +74,7 @@ void TestDocumentCommands::init()
 {
     m_fixture = std::make_unique<AppFixture>();
     QVERIFY(m_fixture->startIn("English"));
-    UserSettings::setRecentFiles({});
+    UserSettings::SetRecentFiles({});
     m_chosen.clear();
     documents()->setFileNameFunction([this](QWidget *, bool, const QString &) { return m_chosen; });
 }

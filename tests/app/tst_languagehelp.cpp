@@ -69,7 +69,7 @@ bool TestLanguageHelp::start(const QByteArray &language)
     m_fixture->installHelp();
     if (!m_fixture->startIn(language))
         return false;
-    UiServices::setHelpFunction([this](int context) { m_contexts.append(context); });
+    UiServices::SetHelpFunction([this](int context) { m_contexts.append(context); });
     return true;
 }
 

@@ -441,8 +441,6 @@ void TestMainFrame::editMenuRowCommands()
     QCOMPARE(doc->rowTexts(3)[kColRx], QStringLiteral("146.52000"));
 }
 
-QTEST_MAIN(TestMainFrame)
-#include "tst_mainframe.moc"
 
 // A document window takes the port that COM Setup stored, and Ctrl+W reaches
 // Program > Write even though the window's own menu has a Close item.
@@ -572,13 +570,13 @@ void TestMainFrame::closeDuringTransferAsksAboutEdits()
     QList<QMessageBox::StandardButtons> asked;
     QList<QMessageBox::StandardButton> saveAnswers {saveAnswer, saveAnswer};
     const auto restore = qScopeGuard([] {
-        UiServices::setMessageFunction(
+        UiServices::SetMessageFunction(
             [](QWidget *, const QString &, const QString &, QMessageBox::Icon,
                 QMessageBox::StandardButtons buttons) {
                 return buttons == QMessageBox::Ok ? QMessageBox::Ok : QMessageBox::Cancel;
             });
     });
-    UiServices::setMessageFunction([&](QWidget *, const QString &, const QString &,
+    UiServices::SetMessageFunction([&](QWidget *, const QString &, const QString &,
                                        QMessageBox::Icon, QMessageBox::StandardButtons buttons) {
         asked << buttons;
         if (buttons == (QMessageBox::Yes | QMessageBox::No)) {
@@ -610,9 +608,9 @@ void TestMainFrame::closeDuringTransferAsksAboutEdits()
 // itself when the transfer goes, and its answer then is no button at all.
 void TestMainFrame::questionGoesWithItsSubject()
 {
-    UiServices::setMessageFunction(nullptr);
+    UiServices::SetMessageFunction(nullptr);
     const auto restore = qScopeGuard([] {
-        UiServices::setMessageFunction(
+        UiServices::SetMessageFunction(
             [](QWidget *, const QString &, const QString &, QMessageBox::Icon,
                 QMessageBox::StandardButtons buttons) {
                 return buttons == QMessageBox::Ok ? QMessageBox::Ok : QMessageBox::Cancel;
@@ -622,11 +620,13 @@ void TestMainFrame::questionGoesWithItsSubject()
     QTimer::singleShot(100, subject, &QObject::deleteLater);
     QElapsedTimer shown;
     shown.start();
-    QCOMPARE(UiServices::messageWhile(subject, nullptr, QString(), QStringLiteral("Still running?"),
+    QCOMPARE(UiServices::MessageWhile(subject, nullptr, QString(), QStringLiteral("Still running?"),
                  QMessageBox::Question, QMessageBox::Yes | QMessageBox::No),
         QMessageBox::NoButton);
     QVERIFY(shown.elapsed() < AppFixture::kStrandedAfterMs);
     QVERIFY(!QApplication::activeModalWidget());
+}
+
 void TestMainFrame::wheelRuleInEveryDialog_data()
 {
     QTest::addColumn<int>("command");
@@ -726,3 +726,6 @@ void TestMainFrame::documentWindowSize()
     QCOMPARE(ColumnStretcher::stretched({10, 30}, 20), QVector<int>({10, 30}));
     QCOMPARE(ColumnStretcher::stretched({}, 20), QVector<int>());
 }
+
+QTEST_MAIN(TestMainFrame)
+#include "tst_mainframe.moc"

@@ -43,7 +43,7 @@ QString RepeatedAccelerator(const QStringList &texts)
     return QString();
 }
 
-QStringList itemTexts(const QMenu *menu)
+QStringList ItemTexts(const QMenu *menu)
 {
     QStringList texts;
     const auto items = menu->actions();
@@ -153,7 +153,7 @@ void TestProgramApp::showLang()
     const QStringList expected = languageShown
         ? QStringList {QStringLiteral("&Com Setup"), QStringLiteral("&Language")}
         : QStringList {QStringLiteral("&Com Setup")};
-    QCOMPARE(itemTexts(setup), expected);
+    QCOMPARE(ItemTexts(setup), expected);
 }
 
 // Each menu reaches its items by letters of their own, as the menu bar its

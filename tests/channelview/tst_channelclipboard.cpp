@@ -138,7 +138,7 @@ void TestChannelClipboard::pastedText()
     QMimeData mime;
     mime.setText(text);
     const ChannelClipboard::Paste paste
-        = ChannelClipboard::readRows(&mime, NewImage(), first, chinese);
+        = ChannelClipboard::ReadRows(&mime, NewImage(), first, chinese);
     if (errorLine >= 0) {
         QVERIFY2(paste.error.contains(error), qPrintable(paste.error.left(400)));
         QVERIFY(paste.error.size() < 400);
@@ -156,7 +156,7 @@ void TestChannelClipboard::pastedRowsReplaceRowsWhole()
 {
     QMimeData mime;
     mime.setText(QStringLiteral("146.5\t\t\t\t\n147.5\n"));
-    const ChannelClipboard::Paste paste = ChannelClipboard::readRows(&mime, OddImage(), 8, false);
+    const ChannelClipboard::Paste paste = ChannelClipboard::ReadRows(&mime, OddImage(), 8, false);
     QVERIFY2(paste.ok(), qPrintable(paste.error));
     QCOMPARE(Texts(paste.channels.value(0).texts),
         QStringList({"146.50000", "", "None", "None", "High", "Lock", "Yes", "Wide", ""}));
@@ -172,13 +172,13 @@ void TestChannelClipboard::copiedNameIsNoFormula()
     ChannelTexts texts = NewChannelTexts(QStringLiteral("146.52000"), false);
     texts[kColName] = QStringLiteral("-A1");
     EncodeChannel(image, 3, texts);
-    const std::unique_ptr<QMimeData> mime(ChannelClipboard::copyRows(image, {3}));
+    const std::unique_ptr<QMimeData> mime(ChannelClipboard::CopyRows(image, {3}));
     QVERIFY2(mime->text().endsWith(QStringLiteral("\t'-A1\n")), qPrintable(mime->text()));
     QMimeData textOnly;
     textOnly.setText(mime->text());
     const QMimeData *both[] = {mime.get(), &textOnly};
     for (const QMimeData *pasted : both) {
-        const ChannelClipboard::Paste paste = ChannelClipboard::readRows(pasted, image, 5, false);
+        const ChannelClipboard::Paste paste = ChannelClipboard::ReadRows(pasted, image, 5, false);
         QVERIFY2(paste.ok(), qPrintable(paste.error));
         QCOMPARE(paste.channels.value(0).texts[kColName], QStringLiteral("-A1"));
     }
@@ -197,7 +197,7 @@ void TestChannelClipboard::copiedRowsComeBackWhole()
 {
     QFETCH(bool, edited);
     const MemoryImage image = OddImage();
-    const std::unique_ptr<QMimeData> mime(ChannelClipboard::copyRows(image, {8, 9}));
+    const std::unique_ptr<QMimeData> mime(ChannelClipboard::CopyRows(image, {8, 9}));
     QCOMPARE(mime->text(),
         QString::fromUtf8(kHeader) + QStringLiteral("8\t\t\t\t\t\t\t\t\t\n")
             + QStringLiteral("9\t146.52000\t146.52000\t100.5\tNone\tHigh\tLock\tYes\tWide\t"
@@ -205,7 +205,7 @@ void TestChannelClipboard::copiedRowsComeBackWhole()
     if (edited)
         mime->setText(mime->text() + QStringLiteral("\n"));
 
-    const ChannelClipboard::Paste paste = ChannelClipboard::readRows(mime.get(), image, 20, false);
+    const ChannelClipboard::Paste paste = ChannelClipboard::ReadRows(mime.get(), image, 20, false);
     if (edited) {
         QCOMPARE(paste.line, 3);
         QVERIFY2(paste.error.contains(QStringLiteral("100.5")), qPrintable(paste.error));

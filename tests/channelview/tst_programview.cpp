@@ -28,7 +28,7 @@ namespace {
 QList<int> g_helpRequests;
 QStringList g_titles;
 
-MemoryImage imageWithChannel(int record, const ChannelTexts &texts)
+MemoryImage ImageWithChannel(int record, const ChannelTexts &texts)
 {
     MemoryImage image = NewImage();
     EncodeChannel(image, record, texts);
@@ -38,7 +38,7 @@ MemoryImage imageWithChannel(int record, const ChannelTexts &texts)
 const ChannelTexts kChannel
     = {"146.52500", "146.52500", "67.0", "D023N", "Low", "Unlock", "No", "Narrow", "HOME"};
 
-QStringList list(const ChannelTexts &r)
+QStringList List(const ChannelTexts &r)
 {
     return QStringList(r.begin(), r.end());
 }
@@ -81,8 +81,8 @@ private:
 
 void TestProgramView::initTestCase()
 {
-    UiServices::setHelpFunction([](int context) { g_helpRequests << context; });
-    UiServices::setTitleFunction([](const QString &title) { g_titles << title; });
+    UiServices::SetHelpFunction([](int context) { g_helpRequests << context; });
+    UiServices::SetTitleFunction([](const QString &title) { g_titles << title; });
 }
 
 void TestProgramView::init()
@@ -108,7 +108,7 @@ void TestProgramView::newImageShowsEmptyRows()
     Form form;
     QCOMPARE(form.model()->rowCount(), 200);
     for (int row = 0; row < 200; ++row)
-        QCOMPARE(list(form.doc.rowTexts(row)), QStringList(9, QString()));
+        QCOMPARE(List(form.doc.rowTexts(row)), QStringList(9, QString()));
     const auto label
         = [&](int row) { return form.model()->headerData(row, Qt::Vertical).toString(); };
     QCOMPARE(label(0), QStringLiteral("Pr"));
@@ -136,7 +136,7 @@ void TestProgramView::typedRxMakesChannel()
     form.click(5, kColRx);
     Form::type(QStringLiteral("146.525"));
     Form::key(Qt::Key_Down);
-    QCOMPARE(list(form.doc.rowTexts(5)).join(','), expected);
+    QCOMPARE(List(form.doc.rowTexts(5)).join(','), expected);
     QCOMPARE(form.current(), QPoint(6, kColRx));
     QVERIFY(m_messages.shown().isEmpty());
 }
@@ -150,9 +150,9 @@ void TestProgramView::commitRules_data()
     QTest::addColumn<QStringList>("after");
 
     const QStringList cleared(9, QString());
-    QStringList txCleared = list(kChannel);
+    QStringList txCleared = List(kChannel);
     txCleared[kColTx].clear();
-    QStringList rxChanged = list(kChannel);
+    QStringList rxChanged = List(kChannel);
     rxChanged[kColRx] = QStringLiteral("440.01250");
     // One case per rule family; every rule is in tst_cellcommit.
     const QPoint tx(3, kColTx);
@@ -165,7 +165,7 @@ void TestProgramView::commitRules_data()
     QTest::newRow("Tx typed into an empty row is discarded")
         << QPoint(4, kColTx) << "146.525" << true << 0 << cleared;
     QTest::newRow("146,525 is not a frequency: refused, the channel stays")
-        << QPoint(3, kColRx) << "146,525" << false << int(kMsgNotAFrequency) << list(kChannel);
+        << QPoint(3, kColRx) << "146,525" << false << int(kMsgNotAFrequency) << List(kChannel);
 }
 
 void TestProgramView::commitRules()
@@ -176,7 +176,7 @@ void TestProgramView::commitRules()
     QFETCH(int, message);
     QFETCH(QStringList, after);
 
-    const MemoryImage image = imageWithChannel(3, kChannel);
+    const MemoryImage image = ImageWithChannel(3, kChannel);
     Form form(&image);
     form.click(cell.x(), cell.y());
     if (typed.isEmpty())
@@ -192,16 +192,16 @@ void TestProgramView::commitRules()
     QVERIFY(m_messages.ids().isEmpty());
     QCoreApplication::processEvents();
     QCOMPARE(m_messages.ids(), message ? QList<int> {message} : QList<int>());
-    QCOMPARE(list(form.doc.rowTexts(cell.x())), after);
+    QCOMPARE(List(form.doc.rowTexts(cell.x())), after);
     // A change is one command, and undoing it gives the row back.
-    const bool changed = cell.x() == 3 && after != list(kChannel);
+    const bool changed = cell.x() == 3 && after != List(kChannel);
     QUndoStack *stack = form.doc.undoStack();
     QCOMPARE(stack->count(), changed ? 1 : 0);
     if (changed) {
         stack->undo();
-        QCOMPARE(list(form.doc.rowTexts(3)), list(kChannel));
+        QCOMPARE(List(form.doc.rowTexts(3)), List(kChannel));
         stack->redo();
-        QCOMPARE(list(form.doc.rowTexts(3)), after);
+        QCOMPARE(List(form.doc.rowTexts(3)), after);
     }
     const bool stays = byEnter && message;
     QCOMPARE(form.current(), stays ? cell : next);
@@ -282,7 +282,7 @@ void TestProgramView::valueOutsideListIsKept()
     QFETCH(QString, shown);
     QFETCH(QString, typed);
     QFETCH(QString, after);
-    MemoryImage image = imageWithChannel(2, kChannel);
+    MemoryImage image = ImageWithChannel(2, kChannel);
     for (int i = 0; i < bytes.size(); ++i)
         image[2 * 16 + offset + i] = quint8(bytes[i]);
     Form form(&image);
@@ -321,7 +321,7 @@ void TestProgramView::nameEditorAcceptsRadioCharacters()
     QFETCH(QString, typed);
     QFETCH(QString, shown);
     QFETCH(QByteArray, stored);
-    const MemoryImage image = imageWithChannel(7, kChannel);
+    const MemoryImage image = ImageWithChannel(7, kChannel);
     Form form(&image);
     form.click(7, kColName);
     Form::type(typed);
@@ -455,7 +455,7 @@ void TestProgramView::modifiedOnlyOnRealChange()
     QFETCH(QPoint, cell);
     QFETCH(QString, typed);
     QFETCH(bool, modified);
-    const MemoryImage image = imageWithChannel(0, kChannel);
+    const MemoryImage image = ImageWithChannel(0, kChannel);
     Form form(&image);
     form.click(cell.x(), cell.y());
     Form::type(typed);

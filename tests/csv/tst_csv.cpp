@@ -12,7 +12,7 @@ const QByteArray kHeader
     = "CH,Rx Frequency,Tx Frequency,Rx Tone,Tx Tone,Power,Cha Lock,Scan Add,Bandwidth,Cha Name\r\n";
 
 // Records joined for comparison: fields by "|", records by ";".
-QString flatten(const CsvTable &table)
+QString Flatten(const CsvTable &table)
 {
     QStringList records;
     for (const CsvRecord &r : table.records)
@@ -26,7 +26,7 @@ QString Joined(const ChannelTexts &texts)
     return QStringList(texts.begin(), texts.end()).join(QLatin1Char(','));
 }
 
-MemoryImage sampleImage()
+MemoryImage SampleImage()
 {
     MemoryImage image = NewImage();
     EncodeChannel(image, 0,
@@ -101,7 +101,7 @@ void TestCsv::parse()
     QCOMPARE(table.errorLine, errorLine);
     QCOMPARE(table.ok(), errorLine == 0);
     if (table.ok())
-        QCOMPARE(flatten(table), expected);
+        QCOMPARE(Flatten(table), expected);
 }
 
 void TestCsv::formatQuotesWhatNeedsIt()
@@ -200,7 +200,7 @@ void TestCsv::refusedImport()
     QFETCH(int, line);
     QFETCH(QString, reason);
 
-    MemoryImage image = sampleImage();
+    MemoryImage image = SampleImage();
     const MemoryImage before = image;
     const CsvImportResult result = ImportChannelsCsv(csv, image, true);
     QVERIFY(!result.ok());
@@ -281,7 +281,7 @@ void TestCsv::acceptedRow()
     QFETCH(QString, expected);
     QFETCH(QString, note);
 
-    MemoryImage image = sampleImage();
+    MemoryImage image = SampleImage();
     const CsvImportResult result = ImportChannelsCsv(csv, image, false);
     QVERIFY2(result.ok(), qPrintable(result.message()));
     QCOMPARE(result.notes.join(QLatin1Char('\n')), note);
@@ -290,7 +290,7 @@ void TestCsv::acceptedRow()
     for (int other : {0, 7, 199}) {
         if (other != record)
             QCOMPARE(
-                DecodeChannel(image, other, false), DecodeChannel(sampleImage(), other, false));
+                DecodeChannel(image, other, false), DecodeChannel(SampleImage(), other, false));
     }
 }
 
@@ -324,7 +324,7 @@ void TestCsv::messagesQuoteAShortVisiblePart_data()
 void TestCsv::messagesQuoteAShortVisiblePart()
 {
     QFETCH(QByteArray, csv);
-    MemoryImage image = sampleImage();
+    MemoryImage image = SampleImage();
     const CsvImportResult result = ImportChannelsCsv(csv, image, false);
     const QString text = result.message() + result.notes.join(QLatin1Char('\n'));
     QVERIFY2(text.size() < 400, qPrintable(text.left(400)));
@@ -338,7 +338,7 @@ void TestCsv::messagesQuoteAShortVisiblePart()
 
 void TestCsv::replaceEmptiesOnlyUnlistedChannels()
 {
-    MemoryImage image = sampleImage();
+    MemoryImage image = SampleImage();
     image[7 * 16 + 13] = 0x5A; // a byte the grid does not own
     const MemoryImage before = image;
     const QByteArray csv = kHeader + "7,440.0125,445.0125,None,D754I,Low,Unlock,No,Narrow,R-7_\r\n";
@@ -355,13 +355,13 @@ void TestCsv::replaceEmptiesOnlyUnlistedChannels()
 
 void TestCsv::replaceWithNoChannelsIsRefused()
 {
-    MemoryImage image = sampleImage();
+    MemoryImage image = SampleImage();
     const CsvImportResult refused = ImportChannelsCsv(kHeader, image, true);
     QVERIFY(!refused.ok() && refused.noChannels);
-    QCOMPARE(image, sampleImage());
+    QCOMPARE(image, SampleImage());
     // Without replace nothing would change; with allowEmpty the table is emptied.
     QVERIFY(ImportChannelsCsv(kHeader, image, false).ok());
-    QCOMPARE(image, sampleImage());
+    QCOMPARE(image, SampleImage());
     const CsvImportResult emptied = ImportChannelsCsv(kHeader, image, true, true);
     QVERIFY(emptied.ok() && emptied.channels == 0);
     QVERIFY(IsChannelEmpty(image, 0) && IsChannelEmpty(image, 7) && IsChannelEmpty(image, 199));
@@ -380,7 +380,7 @@ void TestCsv::reimportKeepsEveryByte_data()
 void TestCsv::reimportKeepsEveryByte()
 {
     QFETCH(CsvLayout, layout);
-    MemoryImage image = sampleImage();
+    MemoryImage image = SampleImage();
     const auto setRecord = [&](int record, const char *hex) {
         const QByteArray bytes = QByteArray::fromHex(hex);
         std::copy(bytes.begin(), bytes.end(), &image[record * 16]);
@@ -481,7 +481,7 @@ void TestCsv::communityExport()
 // either layout; power bits 11, which show no level, give High as a new channel has.
 void TestCsv::layoutsAgreeInAnotherImage()
 {
-    MemoryImage image = sampleImage();
+    MemoryImage image = SampleImage();
     image[7 * 16 + 12] |= 0x30; // power bits 11
     EncodeChannel(image, 9,
         {"145.00000", "145.60000", "D023N", "D023N", "Middle", "Unlock", "No", "Wide", "-A1"});

@@ -85,8 +85,8 @@ void TestPortDialogs::init()
     SetLanguageState(QStringLiteral("English"));
     QVERIFY(SaveDatFile(m_simPath, RadioMemory()).ok());
     g_strComPort = SimulatedPortName();
-    UserSettings::setComPort(QString());
-    UiServices::setHelpFunction(nullptr);
+    UserSettings::SetComPort(QString());
+    UiServices::SetHelpFunction(nullptr);
 }
 
 void TestPortDialogs::comSetupPreselection_data()
@@ -108,7 +108,7 @@ void TestPortDialogs::comSetupPreselection()
     QFETCH(bool, busy);
     QFETCH(QString, selected);
 
-    UserSettings::setComPort(stored);
+    UserSettings::SetComPort(stored);
     const QList<PortEntry> ports {
         {QStringLiteral("/dev/ttyFAKE1"), QStringLiteral("USB Serial"), busy}};
     CComSetupDlg dlg(ports);
@@ -134,20 +134,20 @@ void TestPortDialogs::comSetupOkStoresChoice()
     QFETCH(QString, typed);
     QFETCH(QString, expected);
 
-    UserSettings::setComPort(QStringLiteral("/dev/htprog-gone"));
+    UserSettings::SetComPort(QStringLiteral("/dev/htprog-gone"));
     CComSetupDlg dlg({});
     if (!typed.isEmpty())
         QTest::keyClicks(dlg.pathEdit(), typed);
     dlg.accept();
     QCOMPARE(g_strComPort, expected);
-    QCOMPARE(UserSettings::comPort(), expected);
+    QCOMPARE(UserSettings::ComPort(), expected);
 }
 
 void TestPortDialogs::comSetupCancelAndF1()
 {
     QList<int> asked;
-    UiServices::setHelpFunction([&asked](int context) { asked << context; });
-    UserSettings::setComPort(QStringLiteral("sim"));
+    UiServices::SetHelpFunction([&asked](int context) { asked << context; });
+    UserSettings::SetComPort(QStringLiteral("sim"));
     CComSetupDlg dlg({});
     dlg.show();
     dlg.activateWindow();
@@ -157,7 +157,7 @@ void TestPortDialogs::comSetupCancelAndF1()
     QTest::keyClick(dlg.pathEdit(), Qt::Key_F1);
     QCOMPARE(asked, QList<int> {32777});
     dlg.reject();
-    QCOMPARE(UserSettings::comPort(), QStringLiteral("sim"));
+    QCOMPARE(UserSettings::ComPort(), QStringLiteral("sim"));
     QCOMPARE(g_strComPort, QStringLiteral("sim"));
 }
 
@@ -180,7 +180,7 @@ void TestPortDialogs::findMyCable()
     QFETCH(QString, plugged);
     QFETCH(bool, listed);
     QFETCH(QString, chosen);
-    UserSettings::setComPort(QStringLiteral("sim"));
+    UserSettings::SetComPort(QStringLiteral("sim"));
     QList<PortEntry> present {{QStringLiteral("/dev/ttyS0"), QString(), false}};
     CComSetupDlg dlg(listed ? present + QList<PortEntry> {{plugged, QString(), true}} : present);
     dlg.setPortLister([&present] { return present; }, 700);

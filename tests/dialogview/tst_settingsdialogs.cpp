@@ -64,9 +64,9 @@ void TestSettingsDialogs::init()
 {
     SetLanguageState(QStringLiteral("English"));
     QVERIFY(LoadTestIni(m_dir.path()));
-    UserSettings::setProductSelection(0, 0);
-    UiServices::setHelpFunction(nullptr);
-    UiServices::setTitleFunction(nullptr);
+    UserSettings::SetProductSelection(0, 0);
+    UiServices::SetHelpFunction(nullptr);
+    UiServices::SetTitleFunction(nullptr);
     m_doc = std::make_unique<CProgramDoc>();
     m_doc->OnNewDocument();
 }
@@ -163,7 +163,7 @@ void TestSettingsDialogs::featuresCancelAndModifiedFlag()
 void TestSettingsDialogs::featuresHiddenRowsAndF1()
 {
     QList<int> asked;
-    UiServices::setHelpFunction([&asked](int context) { asked << context; });
+    UiServices::SetHelpFunction([&asked](int context) { asked << context; });
     CProgramDoc &doc = *m_doc;
     COptionFeaturesDlg dlg(&doc);
     dlg.show();
@@ -216,7 +216,7 @@ static void ConfigureCatalogue(const QTemporaryDir &dir)
 void TestSettingsDialogs::productListsAndStoredSelection()
 {
     ConfigureCatalogue(m_dir);
-    UserSettings::setProductSelection(1, 2);
+    UserSettings::SetProductSelection(1, 2);
     CProgramDoc &doc = *m_doc;
     setByte(doc, kProductType, 0);
     setByte(doc, kProductField, 0);
@@ -235,7 +235,7 @@ void TestSettingsDialogs::productCancelThenOk()
 {
     ConfigureCatalogue(m_dir);
     QString title;
-    UiServices::setTitleFunction([&title](const QString &t) { title = t; });
+    UiServices::SetTitleFunction([&title](const QString &t) { title = t; });
     CProgramDoc &doc = *m_doc;
     const MemoryImage before = doc.image();
     CProductInfoDlg cancelled(&doc);
@@ -253,8 +253,8 @@ void TestSettingsDialogs::productCancelThenOk()
     QCOMPARE(int(doc.image()[kProductField]), 2);
     QCOMPARE(QByteArray(reinterpret_cast<const char *>(&doc.image()[kProductRange]), 3),
         QByteArray::fromHex("353809"));
-    QCOMPARE(UserSettings::productType(), 1);
-    QCOMPARE(UserSettings::productField(), 2);
+    QCOMPARE(UserSettings::ProductType(), 1);
+    QCOMPARE(UserSettings::ProductField(), 2);
     QCOMPARE(title, QStringLiteral("Radio Programmer  [ Type:HT-200  Fre:350-390MHz ]"));
     QVERIFY(doc.IsModified());
 
@@ -266,7 +266,7 @@ void TestSettingsDialogs::productCancelThenOk()
 void TestSettingsDialogs::productStaleStoredSelectionFallsBack()
 {
     ConfigureCatalogue(m_dir);
-    UserSettings::setProductSelection(7, 5);
+    UserSettings::SetProductSelection(7, 5);
     CProgramDoc &doc = *m_doc;
     CProductInfoDlg dlg(&doc);
     QCOMPARE(dlg.typeList()->currentIndex(), 0);
@@ -279,8 +279,8 @@ void TestSettingsDialogs::productStaleStoredSelectionFallsBack()
 void TestSettingsDialogs::productWithoutTypesKeepsBytes()
 {
     bool titled = false;
-    UiServices::setTitleFunction([&titled](const QString &) { titled = true; });
-    UserSettings::setProductSelection(1, 1);
+    UiServices::SetTitleFunction([&titled](const QString &) { titled = true; });
+    UserSettings::SetProductSelection(1, 1);
     CProgramDoc &doc = *m_doc;
     const MemoryImage before = doc.image();
     CProductInfoDlg dlg(&doc);
@@ -289,7 +289,7 @@ void TestSettingsDialogs::productWithoutTypesKeepsBytes()
     QVERIFY(doc.image() == before);
     QVERIFY(!doc.IsModified());
     QVERIFY(!titled);
-    QCOMPARE(UserSettings::productType(), 1);
+    QCOMPARE(UserSettings::ProductType(), 1);
 }
 
 // Each level byte shows in its own row (the substitutes are the codec's).

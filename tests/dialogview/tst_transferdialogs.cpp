@@ -6,8 +6,8 @@
 #include "channelview/bandlimitboxes.h"
 #include "channelview/channeltablemodel.h"
 #include "channelview/programview.h"
-#include "dialogview/backupsdlg.h"
 #include "csv/csvtable.h"
+#include "dialogview/backupsdlg.h"
 #include "dialogview/dialogcommands.h"
 #include "dialogview/fleetwritedlg.h"
 #include "dialogview/latestlinklog.h"
@@ -33,9 +33,9 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QTimer>
 #include <QStatusBar>
 #include <QTableWidget>
+#include <QTimer>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -265,7 +265,7 @@ void TestTransferDialogs::write()
     QCOMPARE(ReadFile(sent.path), Bytes(s.doc.image()));
 
     // The choice is the user's from now on.
-    QCOMPARE(UserSettings::verifyAfterWrite(), verify);
+    QCOMPARE(UserSettings::VerifyAfterWrite(), verify);
     DialogCommands::WriteToRadio(&s.view, &s.doc);
     QCOMPARE(DialogCommands::TransferDialog()->verifyCheck()->isChecked(), verify);
 }
@@ -296,7 +296,7 @@ void TestTransferDialogs::verifiedWriteOverPseudoTerminal()
 
     ServedRadio radio(RadioMemory(), Faults({fault}));
     g_strComPort = radio.path();
-    UserSettings::setVerifyAfterWrite(true);
+    UserSettings::SetVerifyAfterWrite(true);
     MessageRecorder messages;
     Session s;
     QVERIFY(s.doc.commitCell(1, kColRx, NewChannelTexts(QStringLiteral("140.00000"), false)));
@@ -326,7 +326,7 @@ void TestTransferDialogs::transferKeepsItsLinkLog()
 {
     ServedRadio radio(RadioMemory(), {}, false, true);
     g_strComPort = radio.path();
-    UserSettings::setVerifyAfterWrite(true);
+    UserSettings::SetVerifyAfterWrite(true);
     MessageRecorder messages;
     Session s;
     ForgetLinkLog();
@@ -523,7 +523,7 @@ void TestTransferDialogs::unfinishedWriteLabelsItsCopy()
     const bool cancel = fault == QLatin1String("cancel");
     ServedRadio radio(RadioMemory(), cancel ? FaultPlan {} : Faults({fault}), cancel);
     g_strComPort = fault.isEmpty() ? QStringLiteral("/dev/htprog-no-such-port") : radio.path();
-    UserSettings::setVerifyAfterWrite(true);
+    UserSettings::SetVerifyAfterWrite(true);
     MessageRecorder messages;
     Session s;
 
@@ -572,7 +572,7 @@ void TestTransferDialogs::saysWhatIsHappening()
     QFETCH(QString, status);
     ServedRadio radio(RadioMemory(), write ? FaultPlan {} : Faults({QStringLiteral("silent@2")}));
     g_strComPort = radio.path();
-    UserSettings::setVerifyAfterWrite(true);
+    UserSettings::SetVerifyAfterWrite(true);
     MessageRecorder messages;
     Session s;
 
@@ -609,7 +609,7 @@ void TestTransferDialogs::writeAgainAfterFailedVerification()
 {
     ServedRadio radio(RadioMemory(), Faults({QStringLiteral("corrupt-write@2")}));
     g_strComPort = radio.path();
-    UserSettings::setVerifyAfterWrite(true);
+    UserSettings::SetVerifyAfterWrite(true);
     MessageRecorder messages({QMessageBox::Retry, QMessageBox::Ok});
     Session s;
     QVERIFY(s.doc.commitCell(1, kColRx, NewChannelTexts(QStringLiteral("140.00000"), false)));
@@ -630,6 +630,8 @@ void TestTransferDialogs::writeAgainAfterFailedVerification()
     for (const BackupEntry &copy : BackupStore().list())
         sent += copy.kind == BackupKind::Sent ? 1 : 0;
     QCOMPARE(sent, 2);
+}
+
 void TestTransferDialogs::writePreview_data()
 {
     QTest::addColumn<bool>("readBefore"); // an image read from a radio is kept

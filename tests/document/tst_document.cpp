@@ -77,7 +77,7 @@ void TestDocument::init()
 {
     QVERIFY(LoadTestIni(m_dir.path(), kCatalogueIni));
     SetLanguageState(QStringLiteral("English"));
-    UserSettings::setProductSelection(0, 0);
+    UserSettings::SetProductSelection(0, 0);
 }
 
 void TestDocument::cleanup()
@@ -101,7 +101,7 @@ void TestDocument::newDocument()
     QFETCH(QString, language);
     QFETCH(QString, title);
     SetLanguageState(language);
-    UserSettings::setProductSelection(1, 1);
+    UserSettings::SetProductSelection(1, 1);
     g_bNewImage = false;
 
     CProgramDoc doc;
@@ -148,8 +148,8 @@ void TestDocument::openedImage()
     QCOMPARE(doc.rowTexts(1)[kColName], QStringLiteral("CALL"));
     QCOMPARE(doc.rowTexts(106)[kColName], QString::fromLatin1(channel106 ? "ABCDEF" : ""));
     // The image's product choice becomes the user's.
-    QCOMPARE(UserSettings::productType(), 1);
-    QCOMPARE(UserSettings::productField(), 2);
+    QCOMPARE(UserSettings::ProductType(), 1);
+    QCOMPARE(UserSettings::ProductField(), 2);
 
     const MemoryImage &image = doc.image();
     QCOMPARE(Bytes(image, kProductRange, 3), slot106);

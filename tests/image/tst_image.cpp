@@ -15,7 +15,7 @@ using namespace ImageMap;
 
 namespace {
 
-QByteArray patternBytes(int size, int seed)
+QByteArray PatternBytes(int size, int seed)
 {
     QByteArray bytes(size, '\0');
     for (int i = 0; i < size; ++i)
@@ -23,7 +23,7 @@ QByteArray patternBytes(int size, int seed)
     return bytes;
 }
 
-MemoryImage imageFrom(const QByteArray &bytes)
+MemoryImage ImageFrom(const QByteArray &bytes)
 {
     MemoryImage image;
     std::copy(bytes.constBegin(), bytes.constBegin() + kImageSize, image.begin());
@@ -107,7 +107,7 @@ void TestImage::loadDat()
 
     QTemporaryDir dir;
     QString path = dir.filePath(QStringLiteral("radio.dat"));
-    const QByteArray bytes = patternBytes(qMax(size, 0), 5);
+    const QByteArray bytes = PatternBytes(qMax(size, 0), 5);
     if (size == -1)
         QVERIFY(QDir().mkdir(path));
     else if (size == -3)
@@ -131,7 +131,7 @@ void TestImage::loadDat()
     QVERIFY2(result.text().contains(messagePart), qPrintable(result.text()));
     if (result.ok()) {
         QVERIFY(result.text().isEmpty());
-        QCOMPARE(image, imageFrom(bytes));
+        QCOMPARE(image, ImageFrom(bytes));
     } else {
         QCOMPARE(image, NewImage());
     }
@@ -159,10 +159,10 @@ void TestImage::saveDatRoundTrip()
     QFETCH(bool, replaced);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("radio.dat"));
-    const QByteArray old = patternBytes(qMax(before, 0), 9);
+    const QByteArray old = PatternBytes(qMax(before, 0), 9);
     if (before >= 0)
         QVERIFY(WriteFile(path, old));
-    const MemoryImage image = imageFrom(patternBytes(kImageSize, 3));
+    const MemoryImage image = ImageFrom(PatternBytes(kImageSize, 3));
     const Status result = SaveDatFile(path, image, anySize);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList {"radio.dat"});
     if (!replaced) {
@@ -185,14 +185,14 @@ void TestImage::failedSaveKeepsTheOldFile()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("radio.dat"));
-    const QByteArray old = patternBytes(kImageSize, 42);
+    const QByteArray old = PatternBytes(kImageSize, 42);
     QVERIFY(WriteFile(path, old));
 
     Status result;
     {
         const FileSizeLimit fullDisk(4096); // the write fails half-way
         REQUIRE_FULL_DISK(fullDisk);
-        result = SaveDatFile(path, imageFrom(patternBytes(kImageSize, 7)));
+        result = SaveDatFile(path, ImageFrom(PatternBytes(kImageSize, 7)));
     }
     // The system's error comes through the message that names the file.
     QCOMPARE(result.systemError(), EFBIG);

@@ -53,14 +53,14 @@ void TestComPort::windowsPortName()
 
 void TestComPort::storedPortFallsBackToDefault()
 {
-    UserSettings::setComPort(QString());
+    UserSettings::SetComPort(QString());
     LoadComPortFromSettings();
     QCOMPARE(g_strComPort, DefaultPortName());
 
-    UserSettings::setComPort(QStringLiteral("/dev/ttyACM3"));
+    UserSettings::SetComPort(QStringLiteral("/dev/ttyACM3"));
     LoadComPortFromSettings();
     QCOMPARE(g_strComPort, QStringLiteral("/dev/ttyACM3"));
-    UserSettings::setComPort(QString());
+    UserSettings::SetComPort(QString());
 }
 
 void TestComPort::openFailure_data()

@@ -165,7 +165,7 @@ void TestDataPaths::iniChoice()
     if (!placeIni(places))
         QSKIP("this user may write a read-only file");
     QCOMPARE(paths().programIni(), chosen.isEmpty() ? QString() : iniOf(chosen));
-    QCOMPARE(ProgramIni::load(paths(), true), !chosen.isEmpty());
+    QCOMPARE(ProgramIni::Load(paths(), true), !chosen.isEmpty());
     // What an installation brought is read, never saved over.
     if (places.contains(QLatin1String("installed bin")))
         QVERIFY(!paths().isUsersOwn(iniOf(QStringLiteral("bin"))));
@@ -188,11 +188,11 @@ void TestDataPaths::languageSavedWhereTheNextStartReadsIt()
     const QString shipped = iniOf(places.constFirst());
 
     for (const char *language : {"Chinese", "English", "Chinese"}) {
-        QVERIFY(ProgramIni::load(paths(), true));
+        QVERIFY(ProgramIni::Load(paths(), true));
         g_iniFile.SetValue(kSetup, kLanguage, QString::fromLatin1(language));
-        QVERIFY(ProgramIni::saveLanguage(paths()).ok());
+        QVERIFY(ProgramIni::SaveLanguage(paths()).ok());
         g_iniFile.Clear(); // the program ends; the next one starts
-        QVERIFY(ProgramIni::load(paths(), true));
+        QVERIFY(ProgramIni::Load(paths(), true));
         QCOMPARE(g_iniFile.GetValue(kSetup, kLanguage), QString::fromLatin1(language));
         // The rest of the shipped file comes along into the user's copy.
         QCOMPARE(g_iniFile.GetValue(QStringLiteral("English"), QStringLiteral("Company")),
@@ -224,7 +224,7 @@ void TestDataPaths::failedSaveIsReported()
     QFETCH(QString, fault);
     QFETCH(QString, message);
     QVERIFY(placeIni({QStringLiteral("share")}));
-    QVERIFY(ProgramIni::load(paths(), true));
+    QVERIFY(ProgramIni::Load(paths(), true));
     g_iniFile.SetValue(kSetup, kLanguage, QStringLiteral("Chinese"));
 
     if (fault == QLatin1String("config under a file")) {
@@ -241,9 +241,9 @@ void TestDataPaths::failedSaveIsReported()
         FileSizeLimit limit(fault == QLatin1String("full disk") ? 16 : kShipped.size());
         if (!limit.active())
             QSKIP("cannot limit the file size");
-        error = ProgramIni::saveLanguage(paths()).text();
+        error = ProgramIni::SaveLanguage(paths()).text();
     } else {
-        error = ProgramIni::saveLanguage(paths()).text();
+        error = ProgramIni::SaveLanguage(paths()).text();
     }
     QVERIFY2(error.contains(message), qPrintable(error));
 
@@ -251,7 +251,7 @@ void TestDataPaths::failedSaveIsReported()
     QCOMPARE(ReadFile(iniOf(QStringLiteral("share"))), kShipped);
     QVERIFY(!QFileInfo(DataPaths::userIniPath()).isFile());
     g_iniFile.Clear();
-    QVERIFY(ProgramIni::load(paths(), true));
+    QVERIFY(ProgramIni::Load(paths(), true));
     QCOMPARE(g_iniFile.GetValue(kSetup, kLanguage), QStringLiteral("English"));
 }
 

@@ -29,7 +29,7 @@ public:
         : m_answers(std::move(answers))
     {
         current() = this;
-        UiServices::setMessageFunction(
+        UiServices::SetMessageFunction(
             [this](QWidget *, const QString &caption, const QString &text, QMessageBox::Icon icon,
                 QMessageBox::StandardButtons buttons) {
                 const bool onGuiThread = QThread::currentThread() == qApp->thread();
@@ -44,7 +44,7 @@ public:
         if (current() != this)
             return;
         current() = nullptr;
-        UiServices::setMessageFunction(nullptr);
+        UiServices::SetMessageFunction(nullptr);
     }
     MessageRecorder(const MessageRecorder &) = delete;
     MessageRecorder &operator=(const MessageRecorder &) = delete;
