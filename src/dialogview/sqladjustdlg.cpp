@@ -162,7 +162,8 @@ void CSqlAdjustDlg::onRead()
 {
     MemoryImage staging = m_document->image();
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const Status outcome = ReadSquelchBlock(g_strComPort, staging, {}, StartLinkLog().get());
+    const std::shared_ptr<LinkTrace> log = StartLinkLog(); // held until the transfer ends
+    const Status outcome = ReadSquelchBlock(g_strComPort, staging, {}, log.get());
     QApplication::restoreOverrideCursor();
     if (outcome.ok())
         m_document->changeBytes(staging, LangText("Read squelch levels", "读静噪数据"));
@@ -176,7 +177,8 @@ void CSqlAdjustDlg::onWrite()
     storeGrids();
     const MemoryImage image = m_document->image();
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const Status outcome = WriteSquelchBlock(g_strComPort, image, {}, StartLinkLog().get());
+    const std::shared_ptr<LinkTrace> log = StartLinkLog();
+    const Status outcome = WriteSquelchBlock(g_strComPort, image, {}, log.get());
     QApplication::restoreOverrideCursor();
     showOutcome(outcome, true);
 }
