@@ -2,6 +2,7 @@
 // and storage, and Sql Adjust's Read and Write of the calibration block.
 #include "dialogview/comsetupdlg.h"
 #include "dialogview/findcabledlg.h"
+#include "dialogview/latestlinklog.h"
 #include "dialogview/sqladjustdlg.h"
 #include "document/programdoc.h"
 #include "image/datfile.h"
@@ -230,6 +231,7 @@ void TestPortDialogs::squelchReadTakesRadioBlock()
     QCOMPARE(dlg.vhfGrid()->item(0, 0)->text(), QString::number(radio[ImageMap::kVhfSquelch]));
     QCOMPARE(dlg.uhfGrid()->item(0, 0)->text(), QStringLiteral("20")); // UHF is not in the block
     QVERIFY(doc.IsModified());
+    QVERIFY(LatestLinkLog()->text().contains(" > 52 1F 80 08\n")); // kept for Save Link Log
 }
 
 void TestPortDialogs::squelchWriteSendsGrids()
