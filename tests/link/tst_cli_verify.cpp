@@ -174,7 +174,8 @@ bool WaitForPrompts(QProcess &process, QByteArray &out, int count)
 {
     const QByteArray prompt("Connect the next radio and press Enter (Ctrl+D to stop)\n");
     while (out.count(prompt) < count) {
-        if (!process.waitForReadyRead(20000))
+        // A write and its verifying read: generous for a loaded machine.
+        if (!process.waitForReadyRead(120000))
             return false;
         out += process.readAllStandardOutput();
     }
@@ -208,7 +209,7 @@ void TestCliVerify::repeatWritesRadioAfterRadio()
         QVERIFY(QFile::link(radios[next].path(), port));
         cli.write("\n");
     }
-    QVERIFY(cli.waitForFinished(30000));
+    QVERIFY(cli.waitForFinished(120000));
     out += cli.readAllStandardOutput();
 
     QCOMPARE(cli.exitCode(), 1); // not every radio verified
@@ -294,7 +295,7 @@ void TestCliVerify::repeatStops()
     cli.start(CliPath(), args);
     cli.write(input);
     cli.closeWriteChannel();
-    QVERIFY(cli.waitForFinished(60000));
+    QVERIFY(cli.waitForFinished(240000));
 
     QCOMPARE(cli.exitCode(), exitCode);
     QCOMPARE(QString::fromUtf8(cli.readAllStandardError()),
