@@ -328,7 +328,7 @@ QString FileLock::heldBy(const QString &path)
     const QString lockName = lockPath(path);
     const QFileInfo info(lockName);
     if (!info.exists() || info.isSymLink() || !info.isFile())
-        return QString(); // a link or a non-file is left over: lock() takes it over
+        return QString(); // a link is left over (lock() takes it over), a non-file holds nothing
 #ifdef Q_OS_UNIX
     const QByteArray name = QFile::encodeName(lockName);
     const int fd = ::open(name.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);

@@ -639,6 +639,7 @@ void TestMainFrame::wheelRuleInEveryDialog_data()
     QTest::newRow("About") << int(kCmdAppAbout) << 0;
     QTest::newRow("Print Setup") << int(kCmdPrintSetup) << 1;
     QTest::newRow("Print Preview") << int(kCmdPrintPreview) << 1;
+    QTest::newRow("Open Backup") << int(kCmdOpenBackup) << 0;
 }
 
 // The wheel over any pick list or spin box of a dialog changes nothing, and the
