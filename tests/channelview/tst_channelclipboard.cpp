@@ -236,7 +236,7 @@ void TestChannelClipboard::cellPaste_data()
     // Channel 9 is the odd channel (146.52000, tone 100.5 not in the list); the rest is empty.
     const int power = kColPower;
     QTest::newRow("one value fills every cell of a column")
-        << "low" << CellBlock::Block {9, power, 12, power} << "9:5=Low 10:5= 12:5="
+        << "low" << CellBlock::Block {9, power, 12, power} << "9:4=Low 10:4= 12:4="
         << "";
     QTest::newRow("a block, cell by cell, an Rx making a channel")
         << "146.5\t147\t67\n440.0125\t445.0125\td023\n"
