@@ -152,6 +152,22 @@ Cancel the transfer and close the program?</translation>
         <source>Set %1 for Selected</source>
         <translation>Set %1 for Selected</translation>
     </message>
+    <message>
+        <source>&amp;Fill Down</source>
+        <translation>&amp;Fill Down</translation>
+    </message>
+    <message>
+        <source>Set T&amp;x from Rx...</source>
+        <translation>Set T&amp;x from Rx...</translation>
+    </message>
+    <message>
+        <source>Shift Fre&amp;quencies...</source>
+        <translation>Shift Fre&amp;quencies...</translation>
+    </message>
+    <message>
+        <source>Insert Channel &amp;List...</source>
+        <translation>Insert Channel &amp;List...</translation>
+    </message>
 </context>
 <context>
     <name>ComPort</name>
@@ -720,6 +736,20 @@ Save the document under another name?</translation>
     <message>
         <source>Save every byte of the latest transfer with the radio, to attach to a bug report</source>
         <translation>Save every byte of the latest transfer with the radio, to attach to a bug report</translation>
+        <source>Copy the top cell of the selection into the cells below</source>
+        <translation>Copy the top cell of the selection into the cells below</translation>
+    </message>
+    <message>
+        <source>Set the Tx frequency of the selected channels from their Rx frequency and an offset</source>
+        <translation>Set the Tx frequency of the selected channels from their Rx frequency and an offset</translation>
+    </message>
+    <message>
+        <source>Move the Rx and Tx frequencies of the selected channels by an amount</source>
+        <translation>Move the Rx and Tx frequencies of the selected channels by an amount</translation>
+    </message>
+    <message>
+        <source>Add a ready-made channel list into the free channels from the current row on</source>
+        <translation>Add a ready-made channel list into the free channels from the current row on</translation>
     </message>
 </context>
 <context>

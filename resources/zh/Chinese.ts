@@ -152,6 +152,22 @@ Cancel the transfer and close the program?</source>
         <source>Set %1 for Selected</source>
         <translation>为所选信道设置%1</translation>
     </message>
+    <message>
+        <source>&amp;Fill Down</source>
+        <translation>向下填充(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Set T&amp;x from Rx...</source>
+        <translation>由接收频率设置发射频率(&amp;X)...</translation>
+    </message>
+    <message>
+        <source>Shift Fre&amp;quencies...</source>
+        <translation>平移频率(&amp;Q)...</translation>
+    </message>
+    <message>
+        <source>Insert Channel &amp;List...</source>
+        <translation>插入信道列表(&amp;L)...</translation>
+    </message>
 </context>
 <context>
     <name>ComPort</name>
@@ -720,6 +736,20 @@ Save the document under another name?</source>
     <message>
         <source>Save every byte of the latest transfer with the radio, to attach to a bug report</source>
         <translation>保存最近一次与对讲机传输的全部字节，以便附在问题报告中</translation>
+        <source>Copy the top cell of the selection into the cells below</source>
+        <translation>把所选区域顶端的单元格复制到其下方的单元格</translation>
+    </message>
+    <message>
+        <source>Set the Tx frequency of the selected channels from their Rx frequency and an offset</source>
+        <translation>由所选信道的接收频率加偏移设置其发射频率</translation>
+    </message>
+    <message>
+        <source>Move the Rx and Tx frequencies of the selected channels by an amount</source>
+        <translation>把所选信道的接收和发射频率平移一个量</translation>
+    </message>
+    <message>
+        <source>Add a ready-made channel list into the free channels from the current row on</source>
+        <translation>从当前行起把现成的信道列表添加到空闲信道</translation>
     </message>
 </context>
 <context>

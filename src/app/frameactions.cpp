@@ -103,7 +103,9 @@ const QList<FrameActions::RowCommandId> &FrameActions::rowCommandIds()
     static const QList<RowCommandId> ids = {{kCmdEditCut, C::Cut}, {kCmdEditCopy, C::Copy},
         {kCmdEditPaste, C::Paste}, {kCmdEditClear, C::Clear}, {kCmdInsertRow, C::InsertRow},
         {kCmdDeleteRow, C::DeleteRow}, {kCmdMoveUp, C::MoveUp}, {kCmdMoveDown, C::MoveDown},
-        {kCmdSortByFrequency, C::SortByFrequency}, {kCmdSortByName, C::SortByName}};
+        {kCmdSortByFrequency, C::SortByFrequency}, {kCmdSortByName, C::SortByName},
+        {kCmdFillDown, C::FillDown}, {kCmdSetTxFromRx, C::SetTxFromRx},
+        {kCmdShiftFrequencies, C::ShiftFrequencies}, {kCmdInsertChannelList, C::InsertChannelList}};
     return ids;
 }
 
@@ -121,6 +123,10 @@ void FrameActions::createRowActions()
         tr("Move the selected rows down by one"),
         tr("Sort the selected channels by receive frequency"),
         tr("Sort the selected channels by name"),
+        tr("Copy the top cell of the selection into the cells below"),
+        tr("Set the Tx frequency of the selected channels from their Rx frequency and an offset"),
+        tr("Move the Rx and Tx frequencies of the selected channels by an amount"),
+        tr("Add a ready-made channel list into the free channels from the current row on"),
     };
     for (const RowCommandId &row : rowCommandIds()) {
         make(row.id, ChannelRowCommands::menuText(ChannelRowCommands::Command(row.command)),
@@ -162,9 +168,11 @@ void FrameActions::createMenus()
                 nullptr, a(kCmdAppExit)}),
         popup(tr("&Edit"),
             {a(kCmdEditUndo), a(kCmdEditRedo), nullptr, a(kCmdEditCut), a(kCmdEditCopy),
-                a(kCmdEditPaste), a(kCmdEditClear), nullptr, a(kCmdInsertRow), a(kCmdDeleteRow),
-                a(kCmdMoveUp), a(kCmdMoveDown), a(kCmdSortByFrequency), a(kCmdSortByName), nullptr,
-                a(kCmdFind), nullptr, a(kCmdChannelInfo), a(kCmdOptionFeatures), a(kCmdSqlAdjust)}),
+                a(kCmdEditPaste), a(kCmdEditClear), a(kCmdFillDown), nullptr, a(kCmdInsertRow),
+                a(kCmdDeleteRow), a(kCmdMoveUp), a(kCmdMoveDown), a(kCmdSortByFrequency),
+                a(kCmdSortByName), nullptr, a(kCmdSetTxFromRx), a(kCmdShiftFrequencies),
+                a(kCmdInsertChannelList), nullptr, a(kCmdFind), nullptr, a(kCmdChannelInfo),
+                a(kCmdOptionFeatures), a(kCmdSqlAdjust)}),
         popup(tr("&Program"), {a(kCmdRead), a(kCmdWrite), nullptr, a(kCmdWriteSeveral)}),
         popup(tr("&View"),
             {a(kCmdViewToolbar), a(kCmdViewStatusBar), a(kCmdControlBar), nullptr, a(kCmdHideEmpty),

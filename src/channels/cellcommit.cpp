@@ -1,7 +1,12 @@
 #include "channels/cellcommit.h"
 
+#include "channels/cellvalues.h"
+#include "channels/channelcolumns.h"
 #include "channels/textnumbers.h"
+#include "channels/tonetable.h"
+#include "settings/language.h"
 #include "settings/messages.h"
+#include "settings/visibletext.h"
 
 namespace {
 
@@ -62,6 +67,44 @@ bool RefuseNonNumber(CellCommit &result, const QString &text)
     return true;
 }
 
+QString toneRefusal(int column, const QString &text, bool chinese)
+{
+    return PickText(chinese,
+        "%1 %2 is not a tone of the list (67.0 ... 254.1, D023N ... D754N, D023I ... D754I or "
+        "None)",
+        "%1 %2 不是信令列表中的值（67.0 ... 254.1、D023N ... D754N、D023I ... D754I 或 None）")
+        .arg(ColumnHeader(column, chinese), QuotedInput(text.trimmed()));
+}
+
+// The text a tone, list or name cell takes: the list's own text in the interface
+// language, the name as the radio stores it. A text of the row kept as it is
+// (a tone another program stored) is taken unchanged.
+QString cellValue(
+    CellCommit &result, const ChannelTexts &row, int column, const QString &text, bool chinese)
+{
+    if (column == kColName) {
+        QString stored;
+        result.note = AdaptName(text, row[kColName], &stored);
+        return stored;
+    }
+    if (text == row[column] && !text.isEmpty())
+        return text;
+    if (column == kColRxTone || column == kColTxTone) {
+        const QString tone = ToneListText(text);
+        if (tone.isEmpty())
+            result.refusal = toneRefusal(column, text, chinese);
+        return tone == QLatin1String("None") ? ToneTable(chinese).at(0) : tone;
+    }
+    const QString word = ColumnWordText(column, text, chinese);
+    if (word.isEmpty()) {
+        QStringList choices = ColumnChoices(column, chinese);
+        result.refusal = PickText(chinese, "%1 %2 is not one of %3", "%1 %2 不是以下之一：%3")
+                             .arg(ColumnHeader(column, chinese), QuotedInput(text.trimmed()),
+                                 choices.join(PickText(chinese, ", ", "、")));
+    }
+    return word;
+}
+
 } // namespace
 
 CellCommit CommitCellText(const ChannelTexts &row, int column, const QString &text, CellExit exit,
@@ -75,8 +118,11 @@ CellCommit CommitCellText(const ChannelTexts &row, int column, const QString &te
     if (column == kColTx) {
         CommitTx(result, text, exit, limits);
     } else if (column > kColTx && column < kChannelColumns) {
+        // Typed into an empty row, the text is discarded unread.
         const bool inChannel = !row[kColRx].isEmpty() || !row[kColTx].isEmpty();
-        result.row[column] = inChannel ? text : QString();
+        const QString value = inChannel ? cellValue(result, row, column, text, chinese) : QString();
+        if (result.refusal.isEmpty())
+            result.row[column] = value;
     } else {
         CommitRx(result, text, limits, chinese);
     }

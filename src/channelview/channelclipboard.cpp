@@ -112,6 +112,20 @@ QMimeData *CopyRows(const MemoryImage &image, const QList<int> &records)
     return mime;
 }
 
+bool holdsRows(const QMimeData *mime, int column)
+{
+    if (!mime)
+        return false;
+    if (mime->hasFormat(kRowBytesFormat))
+        return true;
+    const CsvTable table = ParseTable(mime->text(), QLatin1Char('\t'), 1);
+    if (table.records.isEmpty())
+        return false;
+    const QStringList &first = table.records.constFirst().fields;
+    return GridHeadingColumn(first.value(0)) != kNoHeading
+        || first.size() > kChannelColumns - qMax(0, column);
+}
+
 Paste ReadRows(const QMimeData *mime, const MemoryImage &image, int first, bool chinese)
 {
     Paste result;
@@ -152,10 +166,9 @@ Paste ReadRows(const QMimeData *mime, const MemoryImage &image, int first, bool 
         PlaceBytes(work, first + i, bytes.constData() + i * kSlotBytes);
     // Pasted rows replace the rows whole: what a row leaves unset takes the values
     // of a new channel (rows copied here come with their bytes, which they keep),
-    // and a name is taken only as the table would take it typed.
+    // and a name is stored as the radio can show it, with a note where it changes.
     CsvImportOptions options;
     options.newChannelValues = bytes.isEmpty();
-    options.strictNames = true;
     const CsvImportResult imported = ImportChannelTable(rows, work, options);
     if (!imported.ok()) {
         result.line = imported.errorLine;
@@ -164,6 +177,7 @@ Paste ReadRows(const QMimeData *mime, const MemoryImage &image, int first, bool 
     }
     for (int i = 0; i < lines.size(); ++i)
         result.channels.append(SlotFromImage(work, first + i, chinese));
+    result.notes = imported.notes;
     return result;
 }
 

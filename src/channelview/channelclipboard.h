@@ -10,6 +10,7 @@
 #include "document/rowoperations.h"
 
 #include <QString>
+#include <QStringList>
 
 class QMimeData;
 
@@ -23,8 +24,14 @@ struct Paste
     QList<ChannelSlot> channels; // for records first, first + 1, ...
     int line = 0; // the line of the clipboard text that was refused; 0: none
     QString error; // why nothing can be pasted; empty when the rows are accepted
+    QStringList notes; // "line N: name ... stored as ..." for each name adapted to the radio
     bool ok() const { return error.isEmpty(); }
 };
+
+// Whether the clipboard holds whole rows rather than cells for the cell at column:
+// rows copied from the grid, text under the grid's header line, or a first line
+// with more cells than fit from column on.
+bool holdsRows(const QMimeData *mime, int column);
 
 // The clipboard's rows placed from record first on, checked against image: its
 // band limits, and for tones and names the texts the target rows hold now (kept

@@ -8,7 +8,10 @@
 #include "grid/wheelrule.h"
 #include "uiservices/radionamevalidator.h"
 
+#include <QClipboard>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 
@@ -36,6 +39,10 @@ bool IsTableKey(const QKeyEvent *key, bool pickList)
     case Qt::Key_Home:
     case Qt::Key_End:
         return pickList;
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+        // Shift+Left/Right on a pick list starts a block of cells.
+        return pickList && modifiers == Qt::ShiftModifier;
     default:
         return false;
     }
@@ -203,6 +210,12 @@ bool ChannelDelegate::eventFilter(QObject *watched, QEvent *event)
         // Ctrl+Z / Ctrl+Y undo the typing in an edit box while it has typing to
         // undo; otherwise they reach Edit > Undo and Redo of the document.
         if (auto *edit = qobject_cast<QLineEdit *>(editor)) {
+            // Cells copied from a spreadsheet are pasted into the cells, not into
+            // this one text box.
+            const QString pasted = QGuiApplication::clipboard()->text().trimmed();
+            if (key->matches(QKeySequence::Paste)
+                && (pasted.contains(QLatin1Char('\t')) || pasted.contains(QLatin1Char('\n'))))
+                return true; // not accepted: the window's Paste takes the key
             const bool redo = key->matches(QKeySequence::Redo)
                 || (key->modifiers() == Qt::ControlModifier && key->key() == Qt::Key_Y);
             if ((key->matches(QKeySequence::Undo) && !edit->isUndoAvailable())

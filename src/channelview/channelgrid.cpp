@@ -153,7 +153,7 @@ void ChannelGrid::keyPressEvent(QKeyEvent *event)
         }
         break;
     default:
-        if (extendByKey(event))
+        if (extendBlockByKey(event) || extendByKey(event))
             return;
         break;
     }
@@ -169,10 +169,80 @@ void ChannelGrid::mousePressEvent(QMouseEvent *event)
         selectRowsTo(index.row(), event->modifiers());
         return;
     }
+    m_pressed = event->button() == Qt::LeftButton ? index : QModelIndex();
     QTableView::mousePressEvent(event);
     // A click on the current cell opens its editor again once it was closed.
     if (indexAt(event->position().toPoint()) == currentIndex())
         openCurrentEditor();
+}
+
+void ChannelGrid::mouseMoveEvent(QMouseEvent *event)
+{
+    // Dragging from one cell to another selects the block between them.
+    const QModelIndex index = indexAt(event->position().toPoint());
+    if ((event->buttons() & Qt::LeftButton) && m_pressed.isValid() && index.isValid()
+        && (index != m_pressed || selectionModel()->hasSelection())) {
+        selectBlock(m_pressed, index.row(), index.column());
+        return;
+    }
+    QTableView::mouseMoveEvent(event);
+}
+
+QItemSelectionRange ChannelGrid::selectedBlock() const
+{
+    if (!selectionModel() || !selectionModel()->hasSelection()
+        || !selectionModel()->selectedRows().isEmpty())
+        return {};
+    const QItemSelection selection = selectionModel()->selection();
+    return selection.size() == 1 ? selection.first() : QItemSelectionRange();
+}
+
+void ChannelGrid::selectBlock(const QModelIndex &anchor, int row, int column)
+{
+    m_blockAnchor = anchor;
+    const QModelIndex to = model()->index(row, column);
+    const QItemSelectionRange block(
+        model()->index(qMin(anchor.row(), row), qMin(anchor.column(), column)),
+        model()->index(qMax(anchor.row(), row), qMax(anchor.column(), column)));
+    selectionModel()->select(
+        QItemSelection(block.topLeft(), block.bottomRight()), QItemSelectionModel::ClearAndSelect);
+    selectionModel()->setCurrentIndex(to, QItemSelectionModel::NoUpdate);
+    scrollTo(to);
+}
+
+bool ChannelGrid::extendBlockByKey(QKeyEvent *event)
+{
+    if ((event->modifiers() & ~Qt::KeypadModifier) != Qt::ShiftModifier)
+        return false;
+    const bool block = selectedBlock().isValid() && m_blockAnchor.isValid();
+    const int key = event->key();
+    // Shift+Left/Right start a block; Shift+Up/Down extend one (else they select rows).
+    if (!block && key != Qt::Key_Left && key != Qt::Key_Right)
+        return false;
+    const QModelIndex current = currentIndex();
+    if (!current.isValid())
+        return false;
+    int row = current.row();
+    int column = current.column();
+    switch (key) {
+    case Qt::Key_Left:
+        column = qMax(0, column - 1);
+        break;
+    case Qt::Key_Right:
+        column = qMin(kChannelColumns - 1, column + 1);
+        break;
+    case Qt::Key_Up:
+        row = qMax(0, row - 1);
+        break;
+    case Qt::Key_Down:
+        row = qMin(model()->rowCount() - 1, row + 1);
+        break;
+    default:
+        return false;
+    }
+    setFocus();
+    selectBlock(block ? QModelIndex(m_blockAnchor) : current, row, column);
+    return true;
 }
 
 void ChannelGrid::enableRowSelection()
@@ -313,7 +383,9 @@ QItemSelectionModel::SelectionFlags ChannelGrid::selectionCommand(
     const QEvent::Type type = event ? event->type() : QEvent::None;
     if (type == QEvent::MouseButtonPress) {
         const auto *mouse = static_cast<const QMouseEvent *>(event);
-        if (mouse->button() == Qt::RightButton && selectionModel()->isRowSelected(index.row()))
+        if (mouse->button() == Qt::RightButton
+            && (selectionModel()->isRowSelected(index.row())
+                || selectionModel()->isSelected(index)))
             return QItemSelectionModel::NoUpdate;
     }
     if (type == QEvent::MouseButtonPress || type == QEvent::KeyPress)

@@ -10,6 +10,8 @@
 // selected no editor is open and the keyboard is with the grid, so the clipboard
 // keys and Delete act on the rows; a click on a cell, typing, Enter, Tab, an
 // arrow or Escape ends the row selection and edits again.
+// A block of cells is selected by dragging over the cells, or by Shift+Left/Right
+// from a pick list; while a block is selected Shift and an arrow extend it.
 #pragma once
 
 #include <QTableView>
@@ -44,6 +46,10 @@ public:
     void selectAll() override;
     // Ends the row selection and edits the cell at row, column.
     void moveTo(int row, int column);
+    // The selected block of cells (not whole rows); invalid when there is none.
+    QItemSelectionRange selectedBlock() const;
+    // Selects the cells from anchor to the cell at row, column as a block.
+    void selectBlock(const QModelIndex &anchor, int row, int column);
 
 Q_SIGNALS:
     // Delete pressed while rows are selected.
@@ -54,6 +60,7 @@ protected:
     void closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint) override;
     void keyPressEvent(QKeyEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
     bool edit(const QModelIndex &index, EditTrigger trigger, QEvent *event) override;
     QItemSelectionModel::SelectionFlags selectionCommand(
         const QModelIndex &index, const QEvent *event = nullptr) const override;
@@ -64,6 +71,7 @@ private:
     void selectRowsTo(int row, Qt::KeyboardModifiers modifiers);
     void rowSelectionChanged();
     bool extendByKey(QKeyEvent *event);
+    bool extendBlockByKey(QKeyEvent *event);
     // Makes current the cell `step` cells on, through the rows, the last cell
     // followed by the first.
     void moveBy(int step);
@@ -72,4 +80,6 @@ private:
     bool m_committing = false;
     bool m_keyToEditor = false; // a key of the grid is on its way to the open editor
     int m_anchorRow = 0;
+    QPersistentModelIndex m_blockAnchor; // the cell a block of cells starts from
+    QPersistentModelIndex m_pressed; // the cell a drag over the cells started on
 };

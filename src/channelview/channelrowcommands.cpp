@@ -1,19 +1,25 @@
 #include "channelview/channelrowcommands.h"
 
+#include "channels/bandlimits.h"
 #include "channels/channelcolumns.h"
+#include "channels/frequencyedits.h"
 #include "channels/tonetable.h"
 #include "channelview/channelclipboard.h"
 #include "channelview/channelgrid.h"
 #include "channelview/programview.h"
+#include "csv/channelcsv.h"
+#include "csv/channellists.h"
 #include "document/programdoc.h"
 #include "document/rowoperations.h"
 #include "settings/language.h"
 #include "settings/messages.h"
+#include "settings/visibletext.h"
 #include "uiservices/uiservices.h"
 
 #include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QInputDialog>
 #include <QMenu>
 #include <QMimeData>
 
@@ -44,6 +50,13 @@ const CommandInfo &InfoOf(ChannelRowCommands::Command command)
         {QT_TRANSLATE_NOOP("ChannelRowCommands", "&Sort by Rx Frequency"), K::UnknownKey, {},
             nullptr},
         {QT_TRANSLATE_NOOP("ChannelRowCommands", "Sort by Na&me"), K::UnknownKey, {}, nullptr},
+        {QT_TRANSLATE_NOOP("ChannelRowCommands", "&Fill Down"), K::UnknownKey,
+            K(Qt::CTRL | Qt::Key_D), nullptr},
+        {QT_TRANSLATE_NOOP("ChannelRowCommands", "Set T&x from Rx..."), K::UnknownKey, {}, nullptr},
+        {QT_TRANSLATE_NOOP("ChannelRowCommands", "Shift Fre&quencies..."), K::UnknownKey, {},
+            nullptr},
+        {QT_TRANSLATE_NOOP("ChannelRowCommands", "Insert Channel &List..."), K::UnknownKey, {},
+            nullptr},
     };
     return table[command];
 }
@@ -67,6 +80,17 @@ QList<int> Span(int first, int count)
 QString Label(int row)
 {
     return RowLabel(row).trimmed();
+}
+
+// "+0.6", "-5", "+0.0125": MHz with its sign and without trailing zeros.
+QString FormatOffset(qint32 units)
+{
+    QString text = FormatFrequency(qAbs(units));
+    while (text.endsWith(QLatin1Char('0')))
+        text.chop(1);
+    if (text.endsWith(QLatin1Char('.')))
+        text.chop(1);
+    return (units < 0 ? QStringLiteral("-") : QStringLiteral("+")) + text.trimmed();
 }
 
 } // namespace
@@ -105,7 +129,24 @@ QList<int> ChannelRowCommands::targetRows() const
     const QList<int> selected = m_grid->selectedRows();
     if (!selected.isEmpty())
         return selected;
+    const QItemSelectionRange block = m_grid->selectedBlock();
+    if (block.isValid())
+        return Span(block.top(), block.height());
     return {qMax(0, m_grid->currentIndex().row())};
+}
+
+CellBlock::Block ChannelRowCommands::targetBlock() const
+{
+    const QList<int> rows = m_grid->selectedRows();
+    if (!rows.isEmpty())
+        return {rows.constFirst(), 0, rows.constLast(), kChannelColumns - 1};
+    const QItemSelectionRange block = m_grid->selectedBlock();
+    if (block.isValid())
+        return {block.top(), block.left(), block.bottom(), block.right()};
+    const QModelIndex current = m_grid->currentIndex();
+    const int row = qMax(0, current.row());
+    const int column = qMax(0, current.column());
+    return {row, column, row, column};
 }
 
 QString ChannelRowCommands::rowsText(const QList<int> &rows)
@@ -145,6 +186,8 @@ bool ChannelRowCommands::canRun(Command command) const
     case SortByName:
         // Pr keeps its channel: only channels 1-199 are sorted.
         return rows.size() - (rows.constFirst() == 0 ? 1 : 0) > 1;
+    case FillDown:
+        return targetBlock().rows() > 1;
     default:
         return true;
     }
@@ -160,7 +203,10 @@ void ChannelRowCommands::run(Command command)
     const DocumentState &state = m_document->state();
     switch (command) {
     case Copy:
-        copy(rows);
+        if (m_grid->selectedRows().isEmpty())
+            copyCells();
+        else
+            copy(rows);
         break;
     case Cut:
         copy(rows);
@@ -174,8 +220,53 @@ void ChannelRowCommands::run(Command command)
             Q_EMIT statusMessage(clearedText(rows));
         break;
     case Paste:
-        paste(rows.constFirst());
+        if (m_grid->selectedRows().isEmpty()
+            && !ChannelClipboard::holdsRows(
+                QGuiApplication::clipboard()->mimeData(), targetBlock().left))
+            pasteCells();
+        else
+            paste(rows.constFirst());
         break;
+    case FillDown:
+        fillDown();
+        break;
+    case SetTxFromRx: {
+        qint32 offset = 0;
+        if (askOffset(LangText("Set Tx from Rx", "由接收频率设置发射频率"),
+                LangText("Tx = Rx plus this offset in MHz (0 or simplex: Tx = Rx):",
+                    "发射频率 = 接收频率加上此偏移（MHz；0 或 simplex：发射 = 接收）："),
+                {QStringLiteral("+0.6"), QStringLiteral("-0.6"), QStringLiteral("+5"),
+                    QStringLiteral("-5"), QStringLiteral("simplex")},
+                &offset))
+            setTxFromRx(offset);
+        break;
+    }
+    case InsertChannelList: {
+        QStringList offered;
+        for (const ChannelList &list : ChannelLists())
+            offered << list.description(g_bChinese);
+        bool ok = false;
+        const QString chosen = QInputDialog::getItem(m_view,
+            LangText("Insert Channel List", "插入信道列表"),
+            LangText("Add into the free channels from channel %1 on:", "从信道%1起添加到空闲信道：")
+                .arg(Label(qMax(1, rows.constFirst()))),
+            offered, 0, false, &ok);
+        const qsizetype index = offered.indexOf(chosen);
+        if (ok && index >= 0)
+            insertChannelList(ChannelLists().at(index).name);
+        break;
+    }
+    case ShiftFrequencies: {
+        qint32 amount = 0;
+        if (askOffset(LangText("Shift Frequencies", "平移频率"),
+                LangText("Move Rx and Tx by this amount in MHz (+ up, - down):",
+                    "接收和发射频率平移此量（MHz；+ 向上，- 向下）："),
+                {QStringLiteral("+0.0125"), QStringLiteral("-0.0125"), QStringLiteral("+1"),
+                    QStringLiteral("-1")},
+                &amount))
+            shiftFrequencies(amount);
+        break;
+    }
     case InsertRow:
         insertRow(rows.constFirst());
         break;
@@ -232,7 +323,52 @@ void ChannelRowCommands::paste(int first)
     const QList<int> rows = Span(first, int(pasted.channels.size()));
     m_document->changeState(after, LangText("Paste into %1", "粘贴到%1").arg(rowsText(rows)));
     m_grid->selectRows(rows);
-    Q_EMIT statusMessage(LangText("Pasted into %1.", "已粘贴到%1。").arg(rowsText(rows)));
+    QString done = LangText("Pasted into %1.", "已粘贴到%1。").arg(rowsText(rows));
+    if (!pasted.notes.isEmpty())
+        done += QLatin1Char(' ') + pasted.notes.join(QStringLiteral("; "));
+    Q_EMIT statusMessage(done);
+}
+
+void ChannelRowCommands::copyCells()
+{
+    const CellBlock::Block block = targetBlock();
+    QGuiApplication::clipboard()->setText(CellBlock::copyText(m_document->state(), block));
+    Q_EMIT statusMessage(
+        LangText("Copied %1 cells.", "已复制%1个单元格。").arg(block.rows() * block.columns()));
+}
+
+bool ChannelRowCommands::applyCells(const CellBlock::Paste &pasted, const QString &what)
+{
+    if (!pasted.ok()) {
+        refused(LangText("Nothing was changed: %1", "未作任何改动：%1").arg(pasted.error));
+        return false;
+    }
+    if (!pasted.rows.isEmpty())
+        m_document->changeState(pasted.after, what.arg(rowsText(pasted.rows)));
+    QString done = what.arg(rowsText(pasted.rows.isEmpty() ? targetRows() : pasted.rows))
+        + LangText(".", "。");
+    if (!pasted.notes.isEmpty())
+        done += QLatin1Char(' ') + pasted.notes.join(QStringLiteral("; "));
+    Q_EMIT statusMessage(done);
+    return true;
+}
+
+void ChannelRowCommands::pasteCells()
+{
+    const QMimeData *mime = QGuiApplication::clipboard()->mimeData();
+    const CellBlock::Block block = targetBlock();
+    const CellBlock::Paste pasted = CellBlock::pasteText(
+        m_document->state(), block, mime ? mime->text() : QString(), BandLimits, g_bChinese);
+    applyCells(pasted, LangText("Paste cells into %1", "粘贴单元格到%1"));
+}
+
+void ChannelRowCommands::fillDown()
+{
+    const CellBlock::Block block = targetBlock();
+    if (block.rows() < 2)
+        return;
+    applyCells(CellBlock::fillDown(m_document->state(), block, BandLimits, g_bChinese),
+        LangText("Fill down %1", "向下填充%1"));
 }
 
 void ChannelRowCommands::insertRow(int row)
@@ -284,6 +420,111 @@ void ChannelRowCommands::setColumn(int column, const QString &text)
     m_grid->openCurrentEditor();
 }
 
+bool ChannelRowCommands::askOffset(
+    const QString &title, const QString &label, const QStringList &presets, qint32 *units)
+{
+    bool ok = false;
+    const QString text
+        = QInputDialog::getItem(m_view, title, label, presets, 0, true, &ok).trimmed();
+    if (!ok)
+        return false;
+    if (ParseFrequencyOffset(text, units))
+        return true;
+    refused(LangText("%1 is not an amount in MHz (as +0.6, -5 or simplex).",
+        "%1 不是以 MHz 为单位的量（例如 +0.6、-5 或 simplex）。")
+                .arg(QuotedInput(text)));
+    return false;
+}
+
+void ChannelRowCommands::applyFrequencyEdits(
+    const FrequencyEdits &edits, const QString &what, const QString &amount)
+{
+    if (!edits.refused.isEmpty()) {
+        QString text
+            = LangText("These channels cannot take the change:\n%1", "以下信道不能作此修改：\n%1")
+                  .arg(edits.refused.join(QLatin1Char('\n')));
+        if (edits.records.isEmpty()) {
+            refused(text + LangText("\nNothing was changed.", "\n未作任何改动。"));
+            return;
+        }
+        text += LangText("\n\nChange the other %1?", "\n\n修改其余%1吗？")
+                    .arg(rowsText(edits.records));
+        if (UiServices::Message(m_view, MessageText(kMsgCaution), text, QMessageBox::Question,
+                QMessageBox::Yes | QMessageBox::No)
+            != QMessageBox::Yes)
+            return;
+    }
+    if (edits.records.isEmpty())
+        return;
+    DocumentState after = m_document->state();
+    for (qsizetype i = 0; i < edits.records.size(); ++i)
+        after.rows[edits.records.at(i)] = edits.after.at(i);
+    const QString text = what.contains(QLatin1String("%2"))
+        ? what.arg(rowsText(edits.records), amount)
+        : what.arg(rowsText(edits.records));
+    if (m_document->changeState(after, text))
+        Q_EMIT statusMessage(text + LangText(".", "。"));
+}
+
+void ChannelRowCommands::setTxFromRx(qint32 offset)
+{
+    if (!m_document)
+        return;
+    m_view->PullIntoImage();
+    applyFrequencyEdits(
+        ::SetTxFromRx(m_document->state().rows, targetRows(), offset, BandLimits, g_bChinese),
+        offset == 0 ? LangText("Set Tx = Rx of %1", "将%1的发射频率设为接收频率")
+                    : LangText("Set Tx = Rx %2 MHz of %1", "将%1的发射频率设为接收频率 %2 MHz"),
+        FormatOffset(offset));
+}
+
+void ChannelRowCommands::shiftFrequencies(qint32 amount)
+{
+    if (!m_document)
+        return;
+    m_view->PullIntoImage();
+    applyFrequencyEdits(
+        ::ShiftFrequencies(m_document->state().rows, targetRows(), amount, BandLimits, g_bChinese),
+        LangText("Shift %1 by %2 MHz", "将%1平移 %2 MHz"), FormatOffset(amount));
+}
+
+void ChannelRowCommands::insertChannelList(const QString &name)
+{
+    const ChannelList *list = FindChannelList(name);
+    if (!m_document || !list)
+        return;
+    m_view->PullIntoImage();
+    MemoryImage after = m_document->image();
+    CsvImportOptions options;
+    options.skipBad = true;
+    options.intoFree = qMax(1, targetRows().constFirst());
+    const CsvImportResult result = ImportChannelsCsv(list->csv, after, options);
+    QStringList skipped;
+    for (const SkippedLine &line : result.skipped) {
+        // Line 1 is the header: line 2 holds the list's first channel.
+        skipped << LangText("channel %1 of the list: %2", "列表中第%1个信道：%2")
+                       .arg(line.line - 1)
+                       .arg(line.reason);
+    }
+    QList<int> added;
+    for (const ChannelRow &row : result.rows)
+        added << row.record;
+    if (!added.isEmpty()) {
+        const QString text = LangText("Insert %1 into %2", "插入%1到%2")
+                                 .arg(list->description(g_bChinese), rowsText(added));
+        m_document->changeState(WithChannelsOf(m_document->state(), after, g_bChinese), text);
+        m_grid->selectRows(added);
+        Q_EMIT statusMessage(text + LangText(".", "。"));
+    }
+    if (!result.ok() || !skipped.isEmpty()) {
+        refused((added.isEmpty()
+                ? LangText("No channel of the list was inserted:\n%1", "列表中的信道均未插入：\n%1")
+                : LangText("These channels of the list were not inserted:\n%1",
+                    "列表中的以下信道未插入：\n%1"))
+                    .arg(result.ok() ? skipped.join(QLatin1Char('\n')) : result.message()));
+    }
+}
+
 void ChannelRowCommands::refused(const QString &text)
 {
     UiServices::Message(
@@ -328,8 +569,9 @@ QMenu *ChannelRowCommands::contextMenu()
     if (m_menu)
         return m_menu;
     m_menu = new QMenu(m_view);
-    const QList<int> layout = {Cut, Copy, Paste, Clear, -1, InsertRow, DeleteRow, MoveUp, MoveDown,
-        SortByFrequency, SortByName, -1};
+    const QList<int> layout
+        = {Cut, Copy, Paste, Clear, FillDown, -1, InsertRow, DeleteRow, MoveUp, MoveDown,
+            SortByFrequency, SortByName, -1, SetTxFromRx, ShiftFrequencies, InsertChannelList, -1};
     for (int command : layout) {
         if (command < 0)
             m_menu->addSeparator();

@@ -8,13 +8,21 @@
 // frequency or name editor, a band box), where they cut, copy and paste its text.
 // Delete clears the rows while rows are selected; in a text box it deletes
 // characters, in a pick list nothing.
+// Without selected rows, Copy and Paste work on cells as a spreadsheet does: the
+// current cell or the selected block of cells is copied as its texts, and cells
+// are pasted into it, each taken as if typed (rows copied from the grid or text
+// under its header line still paste as rows). Fill Down (Ctrl+D) copies the top
+// cell of each column of the selection into the cells below.
 #pragma once
+
+#include "channelview/cellblock.h"
 
 #include <QList>
 #include <QObject>
 #include <QPointer>
 
 class CProgramDoc;
+struct FrequencyEdits;
 class CProgramView;
 class ChannelGrid;
 struct DocumentState;
@@ -37,8 +45,12 @@ public:
         MoveDown,
         SortByFrequency,
         SortByName,
+        FillDown,
+        SetTxFromRx,
+        ShiftFrequencies,
+        InsertChannelList,
     };
-    static constexpr int kCommandCount = SortByName + 1;
+    static constexpr int kCommandCount = InsertChannelList + 1;
 
     // The keys of the actions work while the keyboard is inside view. A command
     // first has the view commit what it still holds, as leaving the cell would.
@@ -51,6 +63,16 @@ public:
     void run(Command command);
     // Sets a pick-list column of every selected channel (empty rows stay empty).
     void setColumn(int column, const QString &text);
+    // The Tx frequency of every selected channel: its Rx plus offset (10 Hz units;
+    // 0 is simplex). Rx and Tx of every selected channel moved by amount. Channels
+    // whose new frequency would be refused are listed first, and the others
+    // change only when the user agrees; one command.
+    void setTxFromRx(qint32 offset);
+    void shiftFrequencies(qint32 amount);
+    // The ready-made channel list of that name into the free channels from the
+    // current row on (channel 1 from Pr), each checked against the band limits
+    // and step; the ones refused are listed. One command.
+    void insertChannelList(const QString &name);
     void showContextMenu(const QPoint &globalPos);
     QMenu *contextMenu();
     // The rows the commands act on: the selected ones, else the current one.
@@ -67,6 +89,20 @@ Q_SIGNALS:
 private:
     void copy(const QList<int> &rows);
     void paste(int first);
+    // The cells that Copy, cell Paste and Fill Down work on: the selected block,
+    // the selected rows whole, else the current cell.
+    CellBlock::Block targetBlock() const;
+    void copyCells();
+    void pasteCells();
+    void fillDown();
+    // Asks for an offset or amount in MHz (presets offered); false when cancelled.
+    bool askOffset(
+        const QString &title, const QString &label, const QStringList &presets, qint32 *units);
+    // what: the command's text, %1 the channels, %2 the amount.
+    void applyFrequencyEdits(
+        const FrequencyEdits &edits, const QString &what, const QString &amount);
+    // Pushes a cell paste or fill as one command; false (with a message) when refused.
+    bool applyCells(const CellBlock::Paste &pasted, const QString &what);
     void insertRow(int row);
     void moveRows(const QList<int> &rows, int step);
     void refused(const QString &text);

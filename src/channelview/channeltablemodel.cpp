@@ -91,6 +91,10 @@ bool ChannelTableModel::setData(const QModelIndex &index, const QVariant &value,
     const CellExit exit = role == kCommitOnEnterRole ? CellExit::Enter : CellExit::Move;
     const CellCommit result = CommitCellText(m_document->rowTexts(record), index.column(),
         value.toString(), exit, BandLimits, m_chinese);
+    // The pick lists offer only what the columns take: a text outside them comes
+    // from no editor and changes nothing.
+    if (!result.refusal.isEmpty())
+        return false;
     const bool cleared
         = result.row[kColRx].isEmpty() && !m_document->rowTexts(record)[kColRx].isEmpty();
     m_document->commitCell(record, index.column(), result.row);

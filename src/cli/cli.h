@@ -28,6 +28,7 @@ int Channels(const QStringList &args);
 int Features(const QStringList &args);
 int Export(const QStringList &args);
 int Import(const QStringList &args);
+int Lists(const QStringList &args);
 int Read(const QStringList &args);
 int Write(const QStringList &args);
 int SquelchRead(const QStringList &args);

@@ -76,12 +76,22 @@ const QList<std::pair<QString, Text>> &Texts()
                 "                 the grid's own columns (default) or the community layout\n"
                 "                 for sharing channel lists\n"}},
         {QStringLiteral("import"),
-            {"CSV into the channel table, validated; nothing written on any error",
+            {"CSV into the channel table, validated; nothing written on any error unless "
+             "--skip-bad",
                 "Either CSV format, recognised by its header; CSV - is standard input.\n"
                 "A row sets the fields it has; a column left out or an empty cell keeps\n"
                 "the channel's value (see the manual for the cells where empty is a value).\n",
                 "  --replace      empty the channels that are not in the CSV\n"
-                "  --allow-empty  accept a CSV without channels\n"}},
+                "  --allow-empty  accept a CSV without channels\n"
+                "  --skip-bad     skip lines that are refused (each listed on stderr with\n"
+                "                 its reason) and import the rest\n"
+                "  --into-free [N]\n"
+                "                 add the rows into the empty channels from N on (default\n"
+                "                 1), in order, whatever channels the CSV names\n"
+                "  --list NAME    a ready-made channel list (see lists) instead of a CSV,\n"
+                "                 into the empty channels\n"}},
+        {QStringLiteral("lists"),
+            {"the ready-made channel lists: a name, a tab and what it holds", "", ""}},
         {QStringLiteral("print"), {"the print-out as a PDF file", "", ""}},
         {QStringLiteral("ports"), {"the serial ports found, one per line, and sim", "", ""}},
         {QStringLiteral("simulate"),

@@ -3,12 +3,14 @@
 #include "cli/cli.h"
 #include "cli/clioutput.h"
 #include "csv/channelcsv.h"
+#include "csv/channellists.h"
 #include "files/fileaccess.h"
 #include "files/filelock.h"
 #include "settings/visibletext.h"
 
 #include <QDir>
 #include <QFile>
+#include <algorithm>
 #include <cstdio>
 
 namespace Cli {
@@ -57,6 +59,39 @@ bool ReadCsv(const QString &path, QByteArray *bytes)
     return false;
 }
 
+// "--into-free" with an optional channel number after it (or "--into-free=N"):
+// the next argument is taken as N when it is a number and the command's files
+// are still there without it. first: -1 without the option.
+bool takeIntoFree(QStringList &args, int files, int *first, QString *error)
+{
+    *first = -1;
+    const QString name = QStringLiteral("--into-free");
+    for (int i = 0; i < args.size(); ++i) {
+        QString value;
+        if (args[i] == name) {
+            args.removeAt(i);
+            const bool number = i < args.size() && !args[i].isEmpty()
+                && std::all_of(
+                    args[i].cbegin(), args[i].cend(), [](QChar c) { return c.isDigit(); });
+            if (number && args.size() - 1 >= files)
+                value = args.takeAt(i);
+        } else if (args[i].startsWith(name + QLatin1Char('='))) {
+            value = args.takeAt(i).mid(name.size() + 1);
+        } else {
+            continue;
+        }
+        bool ok = true;
+        *first = value.isEmpty() ? 1 : value.toInt(&ok);
+        if (!ok || *first < 1 || *first >= ImageMap::kChannelCount) {
+            *error = QStringLiteral("--into-free takes a channel 1-199, not '%1'")
+                         .arg(ShortInput(value));
+            return false;
+        }
+        return true;
+    }
+    return true;
+}
+
 } // namespace
 
 int Export(const QStringList &arguments)
@@ -79,28 +114,64 @@ int Export(const QStringList &arguments)
     return WriteCsv(args[1], ExportChannelsCsv(image, layout)) ? kExitOk : kExitFailure;
 }
 
+int Lists(const QStringList &args)
+{
+    if (!args.isEmpty())
+        return Usage(QStringLiteral("lists takes no arguments"));
+    for (const ChannelList &list : ChannelLists())
+        Out(list.name + QLatin1Char('\t') + list.english + QLatin1Char('\n'));
+    return kExitOk;
+}
+
 int Import(const QStringList &arguments)
 {
     QStringList args = arguments;
     const bool replace = TakeFlag(args, QStringLiteral("--replace"));
     const bool allowEmpty = TakeFlag(args, QStringLiteral("--allow-empty"));
-    if (const int status = CheckPositional(QStringLiteral("import"), args, 2); status != kExitOk)
+    CsvImportOptions options;
+    options.replace = replace;
+    options.allowEmpty = allowEmpty;
+    options.skipBad = TakeFlag(args, QStringLiteral("--skip-bad"));
+    QString listName;
+    bool fromList = false;
+    if (!TakeOption(args, QStringLiteral("--list"), &listName, &fromList))
+        return Usage(QStringLiteral("--list needs a value: a name that htprog-cli lists shows"));
+    const int files = fromList ? 1 : 2;
+    QString error;
+    if (!takeIntoFree(args, files, &options.intoFree, &error))
+        return Usage(error);
+    const ChannelList *list = fromList ? FindChannelList(listName) : nullptr;
+    if (fromList && !list) {
+        return Usage(QStringLiteral("unknown channel list '%1': htprog-cli lists shows them")
+                         .arg(ShortInput(listName)));
+    }
+    // A list always goes into free channels, from channel 1 unless --into-free says.
+    if (fromList && options.intoFree < 0)
+        options.intoFree = 1;
+    if (replace && options.intoFree >= 0) {
+        return Usage(fromList
+                ? QStringLiteral("--replace cannot be used with --list")
+                : QStringLiteral("--replace and --into-free cannot be used together"));
+    }
+    if (const int status = CheckPositional(QStringLiteral("import"), args, files);
+        status != kExitOk)
         return status;
     const QString &file = args[0];
-    const QString &csvPath = args[1];
-    if (csvPath != QLatin1String("-") && !CheckOutput(QStringLiteral("import"), csvPath, file))
+    const QString csvPath = fromList ? list->name : args[1];
+    if (!fromList && csvPath != QLatin1String("-")
+        && !CheckOutput(QStringLiteral("import"), csvPath, file))
         return kExitFailure;
     // The whole read-modify-write under the lock: a second import or a read into
     // the same file waits, or fails and changes nothing.
     FileLock lock(file);
     MemoryImage image;
-    QByteArray csv;
+    QByteArray csv = fromList ? list->csv : QByteArray();
     if (!LockFile(lock) || !CheckRewritable(file) || !LoadImage(file, image)
-        || !ReadCsv(csvPath, &csv))
+        || (!fromList && !ReadCsv(csvPath, &csv)))
         return kExitFailure;
 
     const MemoryImage before = image;
-    const CsvImportResult result = ImportChannelsCsv(csv, image, replace, allowEmpty);
+    const CsvImportResult result = ImportChannelsCsv(csv, image, options);
     if (result.noChannels) {
         return Fail(QStringLiteral("no channels in %1; nothing changed (--allow-empty with "
                                    "--replace empties every channel)")
@@ -111,8 +182,23 @@ int Import(const QStringList &arguments)
         return Fail(QStringLiteral("nothing imported from %1; %2 was not changed")
                         .arg(QDir::toNativeSeparators(csvPath), QDir::toNativeSeparators(file)));
     }
+    for (const SkippedLine &skipped : result.skipped) {
+        std::fprintf(stderr, "htprog-cli: line %d skipped: %s\n", skipped.line,
+            skipped.reason.toUtf8().constData());
+    }
+    if (result.rows.isEmpty() && !result.skipped.isEmpty()) {
+        return Fail(QStringLiteral("no line of %1 could be imported; %2 was not changed")
+                        .arg(QDir::toNativeSeparators(csvPath), QDir::toNativeSeparators(file)));
+    }
     for (const QString &note : result.notes)
         std::fprintf(stderr, "htprog-cli: %s\n", note.toUtf8().constData());
+    if (options.intoFree >= 0 && !result.rows.isEmpty()) {
+        QList<int> records;
+        for (const ChannelRow &row : result.rows)
+            records << row.record;
+        std::fprintf(stderr, "htprog-cli: added into channels %s\n",
+            RecordRangesText(records).toUtf8().constData());
+    }
     const bool changed = image != before;
     if (changed && !SaveImage(file, image))
         return kExitFailure;

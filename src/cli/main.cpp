@@ -59,7 +59,11 @@ const std::map<QString, Command> &Commands()
         {QStringLiteral("export"),
             {Cli::Export, "export FILE CSV [--format grid|community]", false}},
         {QStringLiteral("import"),
-            {Cli::Import, "import FILE CSV [--replace] [--allow-empty]", false}},
+            {Cli::Import,
+                "import FILE CSV|--list NAME [--replace] [--allow-empty] [--skip-bad] "
+                "[--into-free [N]]",
+                false}},
+        {QStringLiteral("lists"), {Cli::Lists, "lists", false}},
         {QStringLiteral("print"), {Cli::Print, "print FILE PDF [--lang en|zh]", true}},
         {QStringLiteral("ports"), {Cli::Ports, "ports", false}},
         {QStringLiteral("simulate"),

@@ -1,12 +1,14 @@
 #include "csv/channelcsv.h"
 
 #include "channels/bandlimits.h"
+#include "channels/cellvalues.h"
 #include "channels/channelcolumns.h"
 #include "csv/channelfields.h"
 #include "csv/communitycsv.h"
 #include "csv/csvtable.h"
 
 #include <QHash>
+#include <algorithm>
 
 namespace {
 
@@ -36,7 +38,7 @@ QByteArray ExportGrid(const MemoryImage &image)
 }
 
 // Maps each header cell to its grid column (kChHeading for CH).
-bool MapGridHeader(const QStringList &header, QList<int> *columns, QString *error)
+bool MapGridHeader(const QStringList &header, bool needCh, QList<int> *columns, QString *error)
 {
     for (const QString &cell : header) {
         const QString name = cell.trimmed();
@@ -51,7 +53,7 @@ bool MapGridHeader(const QStringList &header, QList<int> *columns, QString *erro
         }
         columns->append(found);
     }
-    if (!columns->contains(kChHeading) || !columns->contains(kColRx)) {
+    if ((needCh && !columns->contains(kChHeading)) || !columns->contains(kColRx)) {
         *error = QStringLiteral("the header needs at least the columns %1 and %2")
                      .arg(ColumnCsvHeading(kChHeading), ColumnCsvHeading(kColRx));
         return false;
@@ -76,7 +78,9 @@ struct GridCells
     QList<bool> present = QList<bool>(kChannelColumns, false);
 };
 
-QString SplitGridRecord(const CsvRecord &record, const QList<int> &columns, GridCells *row)
+// anyCh: the CH cell is not read (the row goes into a free channel).
+QString SplitGridRecord(
+    const CsvRecord &record, const QList<int> &columns, bool anyCh, GridCells *row)
 {
     // A row cut short (a file that ends in the middle of a line) would otherwise
     // give the channel values nobody wrote.
@@ -90,6 +94,8 @@ QString SplitGridRecord(const CsvRecord &record, const QList<int> &columns, Grid
             continue;
         }
         if (columns[i] == kChHeading) {
+            if (anyCh)
+                continue;
             row->record = ParseCh(field);
             if (row->record < 0)
                 return QStringLiteral("CH %1 is not Pr or 1-199").arg(QuotedInput(field));
@@ -98,7 +104,7 @@ QString SplitGridRecord(const CsvRecord &record, const QList<int> &columns, Grid
             row->present[columns[i]] = true;
         }
     }
-    if (row->record < 0)
+    if (row->record < 0 && !anyCh)
         return QStringLiteral("CH is missing");
     return QString();
 }
@@ -119,6 +125,8 @@ QString CheckGridCells(const GridCells &row, const ChannelTexts &current,
         if (anyOther)
             return QStringLiteral("Rx Frequency is empty; leave the whole row empty to empty "
                                   "the channel");
+        if (options.intoFree >= 0)
+            return QStringLiteral("the row is empty: it has no channel to add");
         *texts = ChannelTexts();
         return QString();
     }
@@ -138,10 +146,8 @@ QString CheckGridCells(const GridCells &row, const ChannelTexts &current,
             error = CheckFrequencyField(c, cell, limits, &out);
         else if (c == kColRxTone || c == kColTxTone)
             error = CheckToneField(c, cell, current[c], &out);
-        else if (c == kColName && options.strictNames)
-            error = CheckNameField(cell, current[c], &out);
         else if (c == kColName)
-            *note = AdaptNameField(cell, current[c], &out);
+            *note = AdaptName(cell, current[c], &out);
         else
             error = CheckWordField(c, cell, &out);
     }
@@ -153,7 +159,8 @@ bool ReadGridRows(const CsvTable &table, const MemoryImage &image, const BandLim
 {
     QList<int> columns;
     QString error;
-    if (!MapGridHeader(table.records.first().fields, &columns, &error)) {
+    const bool intoFree = options.intoFree >= 0;
+    if (!MapGridHeader(table.records.first().fields, !intoFree, &columns, &error)) {
         result->errorLine = table.records.first().line;
         result->error = error;
         return false;
@@ -163,14 +170,16 @@ bool ReadGridRows(const CsvTable &table, const MemoryImage &image, const BandLim
         GridCells cells;
         ChannelRow row;
         QString note;
-        error = SplitGridRecord(record, columns, &cells);
+        error = SplitGridRecord(record, columns, intoFree, &cells);
         if (error.isEmpty()) {
-            error = CheckGridCells(cells, DecodeChannel(image, cells.record, false), limits,
-                options, &row.texts, &note);
+            // A row for a free channel is read as a new channel.
+            const ChannelTexts current
+                = intoFree ? ChannelTexts() : DecodeChannel(image, cells.record, false);
+            error = CheckGridCells(cells, current, limits, options, &row.texts, &note);
         }
         if (!error.isEmpty()) {
-            result->errorLine = record.line;
-            result->error = error;
+            if (SkipRefusedLine(options, record.line, error, result))
+                continue;
             return false;
         }
         if (!note.isEmpty())
@@ -182,18 +191,56 @@ bool ReadGridRows(const CsvTable &table, const MemoryImage &image, const BandLim
     return true;
 }
 
-bool RefuseDuplicates(const QList<ChannelRow> &rows, CsvImportResult *result)
+// A channel that two rows set: the later row is refused.
+// Whether a and b hold the same bytes for the channel (record and name slot).
+bool sameSlot(const MemoryImage &a, const MemoryImage &b, int record)
+{
+    const int channel = ImageMap::kChannelBase + ImageMap::kChannelSize * record;
+    const int name = ImageMap::kNameBase + ImageMap::kNameSize * record;
+    return std::equal(a.begin() + channel, a.begin() + channel + ImageMap::kChannelSize,
+               b.begin() + channel)
+        && std::equal(a.begin() + name, a.begin() + name + ImageMap::kNameSize, b.begin() + name);
+}
+
+bool RefuseDuplicates(
+    QList<ChannelRow> *rows, const CsvImportOptions &options, CsvImportResult *result)
 {
     QHash<int, int> lineOf;
-    for (const ChannelRow &row : rows) {
-        if (lineOf.contains(row.record)) {
-            result->errorLine = row.line;
-            result->error = QStringLiteral("channel %1 is already set on line %2")
-                                .arg(GridCh(row.record))
-                                .arg(lineOf.value(row.record));
-            return false;
+    for (auto row = rows->begin(); row != rows->end();) {
+        if (lineOf.contains(row->record)) {
+            const QString reason = QStringLiteral("channel %1 is already set on line %2")
+                                       .arg(GridCh(row->record))
+                                       .arg(lineOf.value(row->record));
+            if (!SkipRefusedLine(options, row->line, reason, result))
+                return false;
+            row = rows->erase(row);
+            continue;
         }
-        lineOf.insert(row.record, row.line);
+        lineOf.insert(row->record, row->line);
+        ++row;
+    }
+    return true;
+}
+
+// Each row into the next empty channel from options.intoFree on, in the order of
+// the file; a row for which none is left is refused.
+bool placeIntoFree(const MemoryImage &image, QList<ChannelRow> *rows,
+    const CsvImportOptions &options, CsvImportResult *result)
+{
+    int next = options.intoFree;
+    for (auto row = rows->begin(); row != rows->end();) {
+        while (next < ImageMap::kChannelCount && !IsChannelEmpty(image, next))
+            ++next;
+        if (next >= ImageMap::kChannelCount) {
+            const QString reason = QStringLiteral("no empty channel is left from channel %1 on")
+                                       .arg(GridCh(options.intoFree));
+            if (!SkipRefusedLine(options, row->line, reason, result))
+                return false;
+            row = rows->erase(row);
+            continue;
+        }
+        row->record = next++;
+        ++row;
     }
     return true;
 }
@@ -209,6 +256,22 @@ int GridHeadingColumn(const QString &heading)
             return column;
     }
     return kNoHeading;
+}
+
+QString RecordRangesText(const QList<int> &records)
+{
+    QStringList parts;
+    for (qsizetype i = 0; i < records.size();) {
+        qsizetype last = i;
+        // Pr stands alone: it is not the first of a run of channels.
+        while (
+            records[i] > 0 && last + 1 < records.size() && records[last + 1] == records[last] + 1)
+            ++last;
+        parts << (last > i ? GridCh(records[i]) + QLatin1Char('-') + GridCh(records[last])
+                           : GridCh(records[i]));
+        i = last + 1;
+    }
+    return parts.join(QStringLiteral(", "));
 }
 
 QString CsvImportResult::message() const
@@ -230,6 +293,8 @@ CsvImportResult Visible(CsvImportResult result)
     result.error = VisibleText(result.error);
     for (QString &note : result.notes)
         note = VisibleText(note);
+    for (SkippedLine &skipped : result.skipped)
+        skipped.reason = VisibleText(skipped.reason);
     return result;
 }
 
@@ -252,7 +317,10 @@ bool ReadRows(const CsvTable &table, const MemoryImage &image, const CsvImportOp
     const bool read = result->layout == CsvLayout::Community
         ? ReadCommunityRows(table, image, limits, options, rows, result)
         : ReadGridRows(table, image, limits, options, rows, result);
-    return read && RefuseDuplicates(*rows, result);
+    if (!read)
+        return false;
+    return options.intoFree >= 0 ? placeIntoFree(image, rows, options, result)
+                                 : RefuseDuplicates(rows, options, result);
 }
 
 } // namespace
@@ -311,7 +379,10 @@ CsvImportResult ImportChannelTable(
     for (const ChannelRow &row : rows) {
         EncodeChannelExact(work, row.record, row.texts);
         listed[row.record] = true;
+        if (!IsChannelEmpty(image, row.record) && !sameSlot(image, work, row.record))
+            result.replaced.append(row.record);
     }
+    std::sort(result.replaced.begin(), result.replaced.end());
     for (int record = 0; replace && record < ImageMap::kChannelCount; ++record) {
         if (!listed[record] && !IsChannelEmpty(work, record))
             EncodeChannel(work, record, ChannelTexts());

@@ -37,6 +37,13 @@ struct ChannelRow
     ChannelTexts texts;
 };
 
+// A line an import with skipBad left out, and why.
+struct SkippedLine
+{
+    int line = 0;
+    QString reason;
+};
+
 struct CsvImportResult
 {
     int errorLine = 0;
@@ -46,6 +53,8 @@ struct CsvImportResult
     bool noChannels = false; // refused: replace with no channel rows would empty every channel
     QList<ChannelRow> rows; // the rows applied, in the order of the file
     CsvLayout layout = CsvLayout::Grid; // the layout the header line shows
+    QList<SkippedLine> skipped; // with skipBad: the lines left out, in the order of the file
+    QList<int> replaced; // records that held a channel which the import changes, ascending
     bool ok() const { return error.isEmpty(); }
     // "line N: reason", or the reason alone when it concerns no line.
     QString message() const;
@@ -58,10 +67,16 @@ struct CsvImportOptions
     // A field a row leaves unset takes the values of a new channel rather than
     // keeping the channel's (rows pasted over other rows replace them whole).
     bool newChannelValues = false;
-    // A name the radio cannot show as written is refused rather than adapted
-    // with a note (a paste has no notes to show).
-    bool strictNames = false;
+    // A line that is refused is left out (and listed) and the others are imported;
+    // a header or a file that cannot be read still refuses the whole import.
+    bool skipBad = false;
+    // From this record on, each row goes into the next empty channel, whatever
+    // channel the file names (-1: into the channels the file names).
+    int intoFree = -1;
 };
+
+// "Pr, 1-5, 8" for records 0-5 and 8 (ascending), as the grid's row labels name them.
+QString RecordRangesText(const QList<int> &records);
 
 // Reads every row first and checks it as the grid's editors would, against the
 // band limits that the image holds. Only when all rows are valid are the listed

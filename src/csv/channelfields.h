@@ -1,13 +1,14 @@
 // Checks of one channel text read from outside (a CSV cell) by the rules of the
 // grid's editors: frequencies in the band limits and on the step raster, tones of
-// the tone list, the power / lock / scan / bandwidth words in either language,
-// names of at most 6 characters the radio can show. Each check returns an empty
+// the tone list (as channels/cellvalues.h reads them), the power / lock / scan /
+// bandwidth words in either language. Each check returns an empty
 // string and the grid's form of the text, or the reason the text was refused (in
 // the interface language, as every reason and note of a CSV import is).
 #pragma once
 
 #include "channels/bandlimits.h"
 #include "channels/channelcodec.h"
+#include "csv/channelcsv.h"
 
 #include <QString>
 
@@ -21,20 +22,9 @@ QString CheckFrequencyField(
 // the tone list (a tone set by another program survives an export and import,
 // its bytes kept by EncodeChannelExact); other texts outside the list are refused.
 QString CheckToneField(int column, const QString &text, const QString &kept, QString *normalised);
-// Power, lock, scan add and bandwidth; the result is the English word.
+// Power, lock, scan add and bandwidth; the result is the English word. Names are
+// read by AdaptName (channels/cellvalues.h), with a note where they change.
 QString CheckWordField(int column, const QString &text, QString *normalised);
-// kept: the name the channel shows now. A name read from the radio may be longer
-// than the 6 characters that can be typed; the name editor lets it keep that length.
-QString CheckNameField(const QString &text, const QString &kept, QString *normalised);
-// The name as the radio can show it, for a file from elsewhere: upper-cased,
-// without the characters the radio cannot show, cut to 6 characters (to the
-// length of kept, a name read from the radio). Returns the note to give when
-// more than the case changed, else an empty string.
-QString AdaptNameField(const QString &text, const QString &kept, QString *normalised);
-// Letters a-z upper-cased as the name editor upper-cases them; nothing else changes
-// (a letter outside ASCII has no counterpart on the radio and stays what it is).
-QString UpperAscii(const QString &text);
-
 // What a channel takes where a row leaves a field unset (a column the file does
 // not have, an empty cell): the texts the channel shows now, or, for a new channel
 // or with newChannelValues, what the grid fills in when an Rx frequency is typed
@@ -42,3 +32,7 @@ QString UpperAscii(const QString &text);
 ChannelTexts UnsetCellTexts(const ChannelTexts &current, const QString &rx, bool newChannelValues);
 // The reason for a row with another number of fields than the header has columns.
 QString FieldCountReason(int fields, int columns);
+// A refused line: with skipBad it is listed as skipped and true says reading goes
+// on; otherwise it refuses the whole import (false).
+bool SkipRefusedLine(
+    const CsvImportOptions &options, int line, const QString &reason, CsvImportResult *result);

@@ -1,5 +1,6 @@
 #include "csv/communitycsv.h"
 
+#include "channels/cellvalues.h"
 #include "channels/channelcolumns.h"
 #include "channels/textnumbers.h"
 #include "csv/channelfields.h"
@@ -326,10 +327,13 @@ QString ReadCommunityRow(const CommunityRow &row, const MemoryImage &image,
     const BandLimitValues &limits, const CsvImportOptions &options, ChannelRow *out,
     QStringList *notes)
 {
-    QString error = ReadLocation(row, &out->record);
+    // A row for a free channel ignores its Location and is read as a new channel.
+    const bool intoFree = options.intoFree >= 0;
+    QString error = intoFree ? QString() : ReadLocation(row, &out->record);
     if (!error.isEmpty())
         return error;
-    const ChannelTexts current = DecodeChannel(image, out->record, false);
+    const ChannelTexts current
+        = intoFree ? ChannelTexts() : DecodeChannel(image, out->record, false);
     ChannelTexts &t = out->texts;
     error = CheckFrequencyField(kColRx, row.at("Frequency"), limits, &t[kColRx]);
     if (!error.isEmpty())
@@ -349,8 +353,6 @@ QString ReadCommunityRow(const CommunityRow &row, const MemoryImage &image,
     }
     if (error.isEmpty())
         error = ReadMode(row, base[kColBandwidth], &t[kColBandwidth]);
-    if (error.isEmpty() && options.strictNames && row.has("Name"))
-        error = CheckNameField(row.at("Name"), current[kColName], &t[kColName]);
     if (!error.isEmpty())
         return error;
     if (!row.has("Skip"))
@@ -361,8 +363,8 @@ QString ReadCommunityRow(const CommunityRow &row, const MemoryImage &image,
             : QStringLiteral("Yes");
     if (!row.has("Name")) {
         t[kColName] = base[kColName];
-    } else if (!options.strictNames) {
-        const QString note = AdaptNameField(row.at("Name"), current[kColName], &t[kColName]);
+    } else {
+        const QString note = AdaptName(row.at("Name"), current[kColName], &t[kColName]);
         if (!note.isEmpty())
             notes->append(QStringLiteral("line %1: %2").arg(out->line).arg(note));
     }
@@ -401,8 +403,8 @@ bool ReadCommunityRows(const CsvTable &table, const MemoryImage &image,
                 &row, &result->notes);
         }
         if (!error.isEmpty()) {
-            result->errorLine = record.line;
-            result->error = error;
+            if (SkipRefusedLine(options, record.line, error, result))
+                continue;
             return false;
         }
         rows->append(row);

@@ -8,8 +8,10 @@
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -40,6 +42,17 @@ CCsvImportDlg::CCsvImportDlg(
     m_replace = new QCheckBox(LangText("Replace all channels", "替换全部信道"), this);
     m_replace->setToolTip(LangText(
         "Every channel the file does not list is emptied.", "文件中未列出的信道全部清空。"));
+    m_skipBad = new QCheckBox(
+        LangText("Skip lines that are refused and import the rest", "跳过被拒绝的行，导入其余各行"),
+        this);
+    m_intoFree = new QCheckBox(
+        LangText("Add into free channels starting at", "添加到空闲信道，起始信道"), this);
+    m_intoFree->setToolTip(LangText("The file's channel numbers are ignored: its rows fill the "
+                                    "empty channels in order; channels in use stay as they are.",
+        "忽略文件中的信道号：各行依次填入空信道；使用中的信道保持不变。"));
+    m_firstFree = new QSpinBox(this);
+    m_firstFree->setRange(1, ImageMap::kChannelCount - 1);
+    m_firstFree->setEnabled(false);
 
     m_preview = new QTreeWidget(this);
     QStringList headers {LangText("Line", "行"), ColumnHeader(-1, g_bChinese)};
@@ -55,10 +68,29 @@ CCsvImportDlg::CCsvImportDlg(
     connect(buttons, &QDialogButtonBox::accepted, this, &CCsvImportDlg::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(m_replace, &QCheckBox::toggled, this, &CCsvImportDlg::updatePreview);
+    connect(m_skipBad, &QCheckBox::toggled, this, &CCsvImportDlg::updatePreview);
+    // Filling free channels never empties one: the two exclude each other.
+    connect(m_intoFree, &QCheckBox::toggled, this, [this](bool on) {
+        m_firstFree->setEnabled(on);
+        m_replace->setEnabled(!on);
+        if (on)
+            m_replace->setChecked(false);
+        updatePreview();
+    });
+    connect(m_firstFree, &QSpinBox::valueChanged, this, [this] {
+        if (m_intoFree->isChecked())
+            updatePreview();
+    });
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_summary);
     layout->addWidget(m_replace);
+    layout->addWidget(m_skipBad);
+    auto *free = new QHBoxLayout;
+    free->addWidget(m_intoFree);
+    free->addWidget(m_firstFree);
+    free->addStretch(1);
+    layout->addLayout(free);
     layout->addWidget(m_preview, 1);
     layout->addWidget(buttons);
     DialogHelp::InstallF1(this, kImportCsvHelp);
@@ -69,7 +101,11 @@ CCsvImportDlg::CCsvImportDlg(
 CsvImportResult CCsvImportDlg::importInto(MemoryImage &image) const
 {
     image = m_document->image();
-    return ImportChannelsCsv(m_csv, image, m_replace->isChecked());
+    CsvImportOptions options;
+    options.replace = m_replace->isChecked();
+    options.skipBad = m_skipBad->isChecked();
+    options.intoFree = m_intoFree->isChecked() ? m_firstFree->value() : -1;
+    return ImportChannelsCsv(m_csv, image, options);
 }
 
 QTreeWidgetItem *CCsvImportDlg::group(Group kind) const
@@ -80,6 +116,17 @@ QTreeWidgetItem *CCsvImportDlg::group(Group kind) const
 QTreeWidgetItem *CCsvImportDlg::addGroup(Group kind, const QString &title, int count)
 {
     return GroupedTree::AddGroup(m_preview, int(kind), title, count);
+}
+
+void CCsvImportDlg::addTextGroup(Group kind, const QString &title, const QStringList &lines)
+{
+    if (lines.isEmpty())
+        return;
+    QTreeWidgetItem *group = addGroup(kind, title, int(lines.size()));
+    for (const QString &line : lines)
+        new QTreeWidgetItem(group, {line});
+    for (int i = 0; i < group->childCount(); ++i)
+        group->child(i)->setFirstColumnSpanned(true);
 }
 
 void CCsvImportDlg::addWritten(const CsvImportResult &result, const MemoryImage &after)
@@ -134,7 +181,8 @@ void CCsvImportDlg::updatePreview()
     const MemoryImage before = m_document->image();
     MemoryImage after;
     const CsvImportResult result = importInto(after);
-    m_ok->setEnabled(result.ok());
+    // Lines that were all skipped leave nothing to import.
+    m_ok->setEnabled(result.ok() && (result.skipped.isEmpty() || !result.rows.isEmpty()));
     if (!result.ok()) {
         m_summary->setText(
             LangText("Nothing can be imported from \"%1\": %2\nCorrect the file and import it "
@@ -144,18 +192,20 @@ void CCsvImportDlg::updatePreview()
         return;
     }
     addWritten(result, after);
-    if (!result.notes.isEmpty()) {
-        QTreeWidgetItem *notes
-            = addGroup(Group::Notes, LangText("Notes", "说明"), int(result.notes.size()));
-        for (const QString &note : result.notes)
-            new QTreeWidgetItem(notes, {note});
-        for (int i = 0; i < notes->childCount(); ++i)
-            notes->child(i)->setFirstColumnSpanned(true);
-    }
+    addTextGroup(Group::Notes, LangText("Notes", "说明"), result.notes);
+    QStringList skipped;
+    for (const SkippedLine &line : result.skipped)
+        skipped << LangText("line %1: %2", "第 %1 行：%2").arg(line.line).arg(line.reason);
+    addTextGroup(Group::Skipped, LangText("Lines skipped", "跳过的行"), skipped);
     addEmptied(result, before, after);
     m_preview->expandAll();
     for (int column = 0; column < m_preview->columnCount(); ++column)
         m_preview->resizeColumnToContents(column);
+    m_summary->setText(summaryText(result));
+}
+
+QString CCsvImportDlg::summaryText(const CsvImportResult &result) const
+{
     const QTreeWidgetItem *emptied = group(Group::Emptied);
     QStringList parts {LangText("\"%1\" (%2) sets %3 channels", "“%1”（%2）设置 %3 个信道")
                            .arg(m_fileName, LayoutName(result.layout))
@@ -167,9 +217,17 @@ void CCsvImportDlg::updatePreview()
         parts << LangText("%1 values are adapted to the radio (see the notes)",
             "%1 个值按对讲机作了调整（见说明）")
                      .arg(result.notes.size());
-    m_summary->setText(parts.join(LangText("; ", "；"))
+    if (!result.skipped.isEmpty())
+        parts << LangText("%1 lines are skipped", "跳过 %1 行").arg(result.skipped.size());
+    if (result.replaced.size() == 1)
+        parts << LangText("channel %1 in use will be replaced", "使用中的信道 %1 将被替换")
+                     .arg(RecordRangesText(result.replaced));
+    else if (!result.replaced.isEmpty())
+        parts << LangText("channels %1 in use will be replaced", "使用中的信道 %1 将被替换")
+                     .arg(RecordRangesText(result.replaced));
+    return parts.join(LangText("; ", "；"))
         + LangText(". OK imports it as one change, which Edit > Undo takes back.",
-            "。按“确定”导入，作为一次修改，可用“编辑 > 撤销”撤回。"));
+            "。按“确定”导入，作为一次修改，可用“编辑 > 撤销”撤回。");
 }
 
 void CCsvImportDlg::accept()
@@ -182,7 +240,7 @@ void CCsvImportDlg::accept()
     // preview was shown (a read from the radio completes in the background).
     MemoryImage after;
     const CsvImportResult result = importInto(after);
-    if (!result.ok()) {
+    if (!result.ok() || (result.rows.isEmpty() && !result.skipped.isEmpty())) {
         updatePreview();
         return;
     }

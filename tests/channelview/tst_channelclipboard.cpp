@@ -1,7 +1,9 @@
 // Channel rows through the clipboard: what a spreadsheet gives back is checked as
 // the CSV import checks a file, and rows copied here come back to the byte.
 #include "channels/channelcolumns.h"
+#include "channelview/cellblock.h"
 #include "channelview/channelclipboard.h"
+#include "document/documentstate.h"
 
 #include <QMimeData>
 #include <QtTest>
@@ -54,6 +56,8 @@ private Q_SLOTS:
     void pastedText_data();
     void pastedText();
     void pastedRowsReplaceRowsWhole();
+    void cellPaste_data();
+    void cellPaste();
     void copiedNameIsNoFormula();
     void copiedRowsComeBackWhole_data();
     void copiedRowsComeBackWhole();
@@ -111,9 +115,11 @@ void TestChannelClipboard::pastedText_data()
         "a quoted field is not closed");
     refused("a huge field is quoted in part",
         header + QStringLiteral("1\t") + QString(100000, QLatin1Char('9')), 1, 2, "999…\"");
-    refused("a name the table would not take as typed",
-        header + QStringLiteral("1\t145.5\t145.5\t88.5\tNone\tLow\tUnlock\tNo\tNarrow\tA B"), 1, 2,
-        "cannot show \" \"");
+    QTest::newRow("spreadsheet values: 67, d023, a long name shortened")
+        << header + QStringLiteral("1\t145.5\t145.5\t67\td023\tLow\tUnlock\tNo\tNarrow\tRepeater 1")
+        << 1 << false << -1 << QString()
+        << QStringList {"145.50000", "145.50000", "67.0", "D023N", "Low", "Unlock", "No", "Narrow",
+               "REPEAT"};
     accepted("lines ended by CR alone, the first a header",
         header.chopped(1) + QStringLiteral("\r7\t") + cells + '\r');
     QTest::newRow("cells left out at the end are those of a new channel")
@@ -216,6 +222,79 @@ void TestChannelClipboard::copiedRowsComeBackWhole()
     QVERIFY(paste.channels.at(0).texts[kColRx].isEmpty());
     QCOMPARE(SlotBytes(paste.channels.at(1)), SlotBytes(SlotFromImage(image, 9, false)));
     QCOMPARE(paste.channels.at(1).texts, DecodeChannel(image, 9, false));
+}
+
+Q_DECLARE_METATYPE(CellBlock::Block)
+
+void TestChannelClipboard::cellPaste_data()
+{
+    QTest::addColumn<QString>("text"); // "fill": Fill Down instead of a paste
+    QTest::addColumn<CellBlock::Block>("block");
+    QTest::addColumn<QString>("expected"); // "record:column=text ..." afterwards, or the refusal
+    QTest::addColumn<QString>("notes");
+
+    // Channel 9 is the odd channel (146.52000, tone 100.5 not in the list); the rest is empty.
+    const int power = kColPower;
+    QTest::newRow("one value fills every cell of a column")
+        << "low" << CellBlock::Block {9, power, 12, power} << "9:4=Low 10:4= 12:4="
+        << "";
+    QTest::newRow("a block, cell by cell, an Rx making a channel")
+        << "146.5\t147\t67\n440.0125\t445.0125\td023\n"
+        << CellBlock::Block {10, 0, 10, 0}
+        << "10:0=146.50000 10:1=147.00000 10:2=67.0 10:4=High 11:0=440.01250 11:2=D023N"
+        << "";
+    // The odd channel's name has 8 characters, which the radio may hold.
+    QTest::newRow("a long name is shortened with a note")
+        << "Repeater1" << CellBlock::Block {9, kColName, 9, kColName} << "9:8=REPEATER"
+        << "channel 9: name \"Repeater1\" stored as \"REPEATER\"";
+    QTest::newRow("the tone no list holds stays when pasted back")
+        << "100.5" << CellBlock::Block {9, kColRxTone, 9, kColRxTone} << "9:2=100.5"
+        << "";
+    QTest::newRow("a refused cell names its channel and column")
+        << "146.5\t146.5\n147\t999\n"
+        << CellBlock::Block {10, 0, 10, 0} << "Channel 11, Tx Frequency: Out of range"
+        << "";
+    QTest::newRow("a word no list has")
+        << "max" << CellBlock::Block {9, power, 9, power} << "Channel 9, Power: Power \"max\""
+        << "";
+    QTest::newRow("cells beyond the last column")
+        << "a\tb" << CellBlock::Block {9, kColName, 9, kColName} << "more than fit from channel 9"
+        << "";
+    QTest::newRow("fill down the Rx frequency")
+        << "fill" << CellBlock::Block {9, 0, 11, 0}
+        << "10:0=146.52000 10:1=146.52000 11:0=146.52000 11:4=High"
+        << "";
+}
+
+void TestChannelClipboard::cellPaste()
+{
+    QFETCH(QString, text);
+    QFETCH(CellBlock::Block, block);
+    QFETCH(QString, expected);
+    QFETCH(QString, notes);
+
+    const DocumentState state = DecodeState(OddImage(), false);
+    const BandLimitValues limits {13600000, 17400000, 40000000, 48000000};
+    const CellBlock::Paste paste = text == QLatin1String("fill")
+        ? CellBlock::fillDown(state, block, limits, false)
+        : CellBlock::pasteText(state, block, text, limits, false);
+    QCOMPARE(paste.notes.join(QLatin1Char('\n')), notes);
+    if (!expected.contains(QLatin1Char('='))) {
+        QVERIFY2(paste.error.contains(expected), qPrintable(paste.error));
+        return;
+    }
+    QVERIFY2(paste.ok(), qPrintable(paste.error));
+    for (const QString &check : expected.split(QLatin1Char(' '))) {
+        const int record = check.section(QLatin1Char(':'), 0, 0).toInt();
+        const int column
+            = check.section(QLatin1Char(':'), 1).section(QLatin1Char('='), 0, 0).toInt();
+        QCOMPARE(paste.after.rows.at(record).at(column), check.section(QLatin1Char('='), 1));
+    }
+    // Rows the paste does not reach are as they were.
+    for (int record = 0; record < kChannelCount; ++record) {
+        if (!paste.rows.contains(record))
+            QCOMPARE(paste.after.rows.at(record), state.rows.at(record));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestChannelClipboard)

@@ -82,6 +82,9 @@ private Q_SLOTS:
     void rowCommands();
     void keysInTextEditorsEditText();
     void bulkPowerIsOneCommand();
+    void cellsLikeASpreadsheet();
+    void bulkFrequencyEditsAskFirst();
+    void channelListGoesIntoFreeChannels();
     void refusedPasteChangesNothing();
     void insertRefusedWhenLastRowIsUsed();
     void clearingCommitSaysHowToUndo_data();
@@ -338,14 +341,137 @@ void TestGridRows::keysInTextEditorsEditText()
     QCOMPARE(form.editorText(), QString());
     Form::key(Qt::Key_Escape);
     QCOMPARE(form.editorText(), QStringLiteral("146.52500"));
-    // In a pick list Delete does nothing; Ctrl+C copies the row.
+    // In a pick list Delete does nothing; Ctrl+C copies the cell's text as a text box does.
     form.click(1, kColPower);
     Press(QKeySequence(Qt::Key_Delete));
     form.view->PullIntoImage();
     QCOMPARE(form.cell(1, kColRx), QStringLiteral("146.52500"));
     Press(QKeySequence(Qt::CTRL | Qt::Key_C));
-    QVERIFY(QGuiApplication::clipboard()->text().contains(QStringLiteral("\n1\t146.52500\t")));
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("High\n"));
     QCOMPARE(form.doc.undoStack()->count(), 0);
+}
+
+void TestGridRows::cellsLikeASpreadsheet()
+{
+    const MemoryImage image = RowsImage();
+    Form form(&image);
+    const MemoryImage before = form.doc.image();
+    QAbstractItemModel *model = form.model();
+
+    // Dragging from a cell to another selects the block between them; Ctrl+C
+    // copies its texts, not the rows.
+    const QModelIndex from = model->index(1, kColRx);
+    const QModelIndex to = model->index(2, kColRxTone);
+    form.grid()->scrollTo(from);
+    QTest::mousePress(
+        form.grid()->viewport(), Qt::LeftButton, {}, form.grid()->visualRect(from).center());
+    QMouseEvent move(QEvent::MouseMove, form.grid()->visualRect(to).center(),
+        form.grid()->viewport()->mapToGlobal(form.grid()->visualRect(to).center()), Qt::NoButton,
+        Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(form.grid()->viewport(), &move);
+    QTest::mouseRelease(
+        form.grid()->viewport(), Qt::LeftButton, {}, form.grid()->visualRect(to).center());
+    const QItemSelectionRange block = form.grid()->selectedBlock();
+    QCOMPARE(
+        QRect(block.left(), block.top(), block.width(), block.height()), QRect(kColRx, 1, 3, 2));
+    QVERIFY(form.grid()->selectedRows().isEmpty());
+    Press(QKeySequence::Copy);
+    QCOMPARE(QGuiApplication::clipboard()->text(),
+        QStringLiteral("146.52500\t146.52500\tNone\n145.50000\t145.50000\tNone\n"));
+
+    // One value pasted into a block of one column fills every cell: one command.
+    form.grid()->selectBlock(model->index(1, kColPower), 3, kColPower);
+    QGuiApplication::clipboard()->setText(QStringLiteral("low"));
+    Press(QKeySequence::Paste);
+    QCOMPARE(form.doc.undoStack()->count(), 1);
+    for (int record : {1, 2, 3})
+        QCOMPARE(form.cell(record, kColPower), QStringLiteral("Low"));
+
+    // Cells pasted into a text cell go to the cells, not into its text box; a
+    // refused cell names its channel and column, and nothing changes.
+    form.click(2, kColRx);
+    QGuiApplication::clipboard()->setText(QStringLiteral("146.5\t146.5\n147\t69.4\n"));
+    Press(QKeySequence::Paste);
+    QCOMPARE(m_messages.shown().size(), 1);
+    QVERIFY2(m_messages.shown().first().text.contains(QStringLiteral("Channel 3, Tx Frequency")),
+        qPrintable(m_messages.shown().first().text));
+    QCOMPARE(form.doc.undoStack()->count(), 1);
+
+    // Ctrl+D copies the top cell down; empty rows stay empty.
+    form.grid()->selectBlock(model->index(1, kColName), 5, kColName);
+    Press(QKeySequence(Qt::CTRL | Qt::Key_D));
+    QCOMPARE(form.doc.undoStack()->count(), 2);
+    for (int record : {1, 2, 3, 5})
+        QCOMPARE(form.cell(record, kColName), QStringLiteral("ONE"));
+    QVERIFY(form.cell(4, kColName).isEmpty());
+    while (form.doc.undoStack()->canUndo())
+        form.doc.undoStack()->undo();
+    QCOMPARE(form.doc.image(), before);
+}
+
+void TestGridRows::bulkFrequencyEditsAskFirst()
+{
+    const MemoryImage image = RowsImage();
+    Form form(&image);
+    const MemoryImage before = form.doc.image();
+    ChannelRowCommands *commands = form.view->rowCommands();
+    form.grid()->selectRows({1, 2, 3, 4, 5});
+
+    // Tx = Rx + 30 MHz leaves the VHF band for channels 1 and 2: they are listed
+    // before anything changes, and No changes nothing.
+    commands->setTxFromRx(3000000);
+    QCOMPARE(m_messages.shown().size(), 1);
+    const QString listed = m_messages.shown().constFirst().text;
+    QVERIFY2(listed.contains(QStringLiteral("channel 1: Tx 176.52500")), qPrintable(listed));
+    QVERIFY2(listed.contains(QStringLiteral("channel 2: Tx 175.50000")), qPrintable(listed));
+    QCOMPARE(form.doc.image(), before);
+
+    m_messages.queue({QMessageBox::Yes});
+    commands->setTxFromRx(3000000);
+    QCOMPARE(form.doc.undoStack()->count(), 1);
+    QCOMPARE(form.cell(3, kColTx), QStringLiteral("460.02500"));
+    QCOMPARE(form.cell(5, kColTx), QStringLiteral("468.50000"));
+    QCOMPARE(form.cell(1, kColTx), QStringLiteral("146.52500"));
+
+    // Shifting by 12.5 kHz moves Rx and Tx of every channel, one command.
+    commands->shiftFrequencies(1250);
+    QCOMPARE(form.doc.undoStack()->count(), 2);
+    QCOMPARE(form.cell(1, kColRx), QStringLiteral("146.53750"));
+    QCOMPARE(form.cell(5, kColTx), QStringLiteral("468.51250"));
+    QCOMPARE(form.doc.undoStack()->undoText(), QStringLiteral("Shift 4 channels by +0.0125 MHz"));
+    while (form.doc.undoStack()->canUndo())
+        form.doc.undoStack()->undo();
+    QCOMPARE(form.doc.image(), before);
+}
+
+void TestGridRows::channelListGoesIntoFreeChannels()
+{
+    const MemoryImage image = RowsImage();
+    Form form(&image);
+    const MemoryImage before = form.doc.image();
+    ChannelRowCommands *commands = form.view->rowCommands();
+
+    // From channel 2 on, the free channels are 4 and 6 onwards.
+    form.click(2, kColRx);
+    commands->insertChannelList(QStringLiteral("noaa"));
+    QVERIFY(m_messages.shown().isEmpty());
+    QCOMPARE(form.doc.undoStack()->count(), 1);
+    QCOMPARE(form.cell(4, kColName), QStringLiteral("WX1"));
+    QCOMPARE(form.cell(4, kColRx), QStringLiteral("162.55000"));
+    QVERIFY(form.cell(4, kColTx).isEmpty()); // receive only
+    QCOMPARE(form.cell(5, kColName), QStringLiteral("FIVE"));
+    QCOMPARE(form.cell(11, kColName), QStringLiteral("WX7"));
+    form.doc.undoStack()->undo();
+    QCOMPARE(form.doc.image(), before);
+
+    // Six free channels from 194 on: the seventh is listed as not inserted.
+    form.click(194, kColRx);
+    commands->insertChannelList(QStringLiteral("noaa"));
+    QCOMPARE(form.cell(199, kColName), QStringLiteral("WX6"));
+    QCOMPARE(m_messages.shown().size(), 1);
+    QVERIFY2(m_messages.shown().constFirst().text.contains(
+                 QStringLiteral("channel 7 of the list: no empty channel")),
+        qPrintable(m_messages.shown().constFirst().text));
 }
 
 void TestGridRows::bulkPowerIsOneCommand()

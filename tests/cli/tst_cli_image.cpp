@@ -20,6 +20,9 @@ private Q_SLOTS:
     void exportImportRoundTrip_data();
     void exportImportRoundTrip();
     void invalidRowChangesNothing();
+    void importSkipBadIntoFree_data();
+    void importSkipBadIntoFree();
+    void channelLists();
     void usageErrors_data();
     void usageErrors();
 
@@ -123,6 +126,103 @@ void TestCliImage::invalidRowChangesNothing()
         qPrintable(run.err));
     QVERIFY(run.out.isEmpty());
     QCOMPARE(ReadFile(path("radio.dat")), before);
+}
+
+void TestCliImage::importSkipBadIntoFree_data()
+{
+    QTest::addColumn<QByteArray>("csv");
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("stderrHas");
+    QTest::addColumn<QString>("rx"); // "ch=rx" of the channels in use afterwards
+
+    // Channel 1 holds 145.00000 before each import.
+    const QByteArray grid = "CH,Rx Frequency,Cha Name\r\n1,146.5,A\r\n2,480,B\r\n3,147.5,C\r\n";
+    const QByteArray community = "Location,Name,Frequency\r\n1,A,146.5\r\n2,B,480\r\n9,C,147.5\r\n";
+    QTest::newRow("grid without options: refused")
+        << grid << QStringList() << 1 << "line 3: Out of range"
+        << "1=145.00000";
+    QTest::newRow("grid --skip-bad")
+        << grid << QStringList {"--skip-bad"} << 0 << "line 3 skipped: Out of range"
+        << "1=146.50000 3=147.50000";
+    QTest::newRow("community --skip-bad --into-free")
+        << community << QStringList {"--skip-bad", "--into-free"} << 0 << "added into channels 2-3"
+        << "1=145.00000 2=146.50000 3=147.50000";
+    QTest::newRow("grid --into-free N")
+        << QByteArray("CH,Rx Frequency\r\n1,146.5\r\n") << QStringList {"--into-free", "50"} << 0
+        << "added into channels 50"
+        << "1=145.00000 50=146.50000";
+    QTest::newRow("community --into-free=N") << QByteArray("Location,Frequency\r\n1,146.5\r\n")
+                                             << QStringList {"--into-free=199"} << 0 << ""
+                                             << "1=145.00000 199=146.50000";
+    QTest::newRow("every line skipped: nothing written")
+        << QByteArray("CH,Rx Frequency\r\n1,480\r\n") << QStringList {"--skip-bad"} << 1
+        << "no line of"
+        << "1=145.00000";
+    QTest::newRow("into-free beyond the channels")
+        << grid << QStringList {"--into-free=200"} << 2 << "--into-free takes"
+        << "1=145.00000";
+    QTest::newRow("into-free with replace")
+        << grid << QStringList {"--into-free", "--replace"} << 2 << "cannot be used together"
+        << "1=145.00000";
+}
+
+void TestCliImage::importSkipBadIntoFree()
+{
+    QFETCH(QByteArray, csv);
+    QFETCH(QStringList, options);
+    QFETCH(int, exitCode);
+    QFETCH(QString, stderrHas);
+    QFETCH(QString, rx);
+
+    QVERIFY(WriteFile(path("one.csv"), "CH,Rx Frequency\r\n1,145\r\n"));
+    QCOMPARE(cli({"import", path("radio.dat"), path("one.csv")}).exitCode, 0);
+    QVERIFY(WriteFile(path("in.csv"), csv));
+    const CliRun run
+        = cli(QStringList {"import", path("radio.dat")} + options + QStringList {path("in.csv")});
+    QCOMPARE(run.exitCode, exitCode);
+    QVERIFY2(run.err.contains(stderrHas), qPrintable(run.err));
+    QStringList inUse;
+    const QJsonArray rows
+        = QJsonDocument::fromJson(cli({"channels", path("radio.dat"), "--json"}).out).array();
+    for (const QJsonValue &row : rows) {
+        const QString frequency = row.toObject().value("rx").toString();
+        if (!frequency.isEmpty())
+            inUse << row.toObject().value("ch").toString() + QLatin1Char('=') + frequency;
+    }
+    QCOMPARE(inUse.join(QLatin1Char(' ')), rx);
+}
+
+void TestCliImage::channelLists()
+{
+    const CliRun lists = cli({"lists"});
+    QCOMPARE(lists.exitCode, 0);
+    const QStringList lines
+        = QString::fromUtf8(lists.out).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 6);
+    for (const QString &line : lines) {
+        const QString name = line.section(QLatin1Char('\t'), 0, 0);
+        QVERIFY2(!name.isEmpty() && !name.contains(QLatin1Char(' ')), qPrintable(line));
+        QVERIFY2(!line.section(QLatin1Char('\t'), 1).isEmpty(), qPrintable(line));
+    }
+    QVERIFY(lines.contains(
+        QStringLiteral("pmr446\tPMR446, 16 channels, 12.5 kHz (licence-free in Europe)")));
+
+    QVERIFY(WriteFile(path("one.csv"), "CH,Rx Frequency\r\n1,145\r\n"));
+    QCOMPARE(cli({"import", path("radio.dat"), path("one.csv")}).exitCode, 0);
+    const CliRun import = cli({"import", path("radio.dat"), "--list", "pmr446"});
+    QCOMPARE(import.exitCode, 0);
+    QVERIFY2(
+        import.err.contains(QStringLiteral("added into channels 2-17")), qPrintable(import.err));
+    const QJsonArray rows
+        = QJsonDocument::fromJson(cli({"channels", path("radio.dat"), "--json"}).out).array();
+    QCOMPARE(rows.at(1).toObject().value("rx").toString(), QStringLiteral("145.00000"));
+    QCOMPARE(rows.at(2).toObject().value("name").toString(), QStringLiteral("PMR1"));
+    QCOMPARE(rows.at(17).toObject().value("rx").toString(), QStringLiteral("446.19375"));
+    QCOMPARE(rows.at(17).toObject().value("bandwidth").toString(), QStringLiteral("Narrow"));
+
+    QCOMPARE(cli({"import", path("radio.dat"), "--list", "nosuch"}).exitCode, 2);
+    QCOMPARE(cli({"import", path("radio.dat"), "--list", "frs", "--replace"}).exitCode, 2);
 }
 
 void TestCliImage::usageErrors_data()

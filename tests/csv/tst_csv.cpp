@@ -1,5 +1,6 @@
 #include "channels/tonetable.h"
 #include "csv/channelcsv.h"
+#include "csv/channellists.h"
 #include "csv/csvtable.h"
 
 #include <QDir>
@@ -58,6 +59,11 @@ private Q_SLOTS:
     void messagesQuoteAShortVisiblePart();
     void replaceEmptiesOnlyUnlistedChannels();
     void replaceWithNoChannelsIsRefused();
+    void skipBadAndIntoFree_data();
+    void skipBadAndIntoFree();
+    void recordRanges();
+    void channelListsFitANewImage_data();
+    void channelListsFitANewImage();
     void reimportKeepsEveryByte_data();
     void reimportKeepsEveryByte();
     void communityExport_data();
@@ -136,7 +142,10 @@ void TestCsv::refusedImport_data()
         "Error data Value, please input according the step value(6.25K/5k).");
     row("Tx out of range", "2,146.5,174,,,,,,,\r\n", 3,
         "Out of range,please input again. (Tx Frequency \"174\")");
-    row("tone not in the list", "2,146.5,146.5,67,,,,,,\r\n", 3, "Rx Tone \"67\" is not a tone");
+    row("tone not in the list", "2,146.5,146.5,67.05,,,,,,\r\n", 3,
+        "Rx Tone \"67.05\" is not a tone");
+    row("DCS code without its D", "2,146.5,146.5,023,,,,,,\r\n", 3,
+        "Rx Tone \"023\" is not a tone");
     row("DCS code not in the list", "2,146.5,146.5,,D017N,,,,,\r\n", 3, "Tx Tone \"D017N\"");
     row("unknown power word", "2,146.5,146.5,,,Max,,,,\r\n", 3, "Power \"Max\" is not one of");
     row("unknown bandwidth word", "2,146.5,146.5,,,,,,Medium,\r\n", 3, "Bandwidth \"Medium\"");
@@ -270,6 +279,17 @@ void TestCsv::acceptedRow_data()
     row("a letter outside ASCII is not upper-cased into the radio's",
         kHeader + "2,146.5,,,,,,,,\xC3\x9F\r\n", 2, "146.50000,,None,None,High,Lock,Yes,Wide,",
         "line 2: name \"\xC3\x9F\" stored as \"\"");
+    // Values as spreadsheets write them: trailing zeros dropped or added, DCS
+    // codes without their polarity or in lower case.
+    row("grid: tones as a spreadsheet writes them", kHeader + "2,146.5,,67,d023,,,,,REPEATER1\r\n",
+        2, "146.50000,,67.0,D023N,High,Lock,Yes,Wide,REPEAT",
+        "line 2: name \"REPEATER1\" stored as \"REPEAT\"");
+    row("grid: 67.00 and D754i", kHeader + "2,146.5,,67.00,D754i,,,,,\r\n", 2,
+        "146.50000,,67.0,D754I,High,Lock,Yes,Wide,");
+    row("community: rToneFreq 100 is 100.0",
+        "Location,Frequency,Tone,rToneFreq,Name\n2,146.5,Tone,100,REPEATER1\n", 2,
+        "146.50000,146.50000,None,100.0,High,Lock,Yes,Wide,REPEAT",
+        "line 2: name \"REPEATER1\" stored as \"REPEAT\"");
     row("a guarded name comes back", "Location,Frequency,Name\n2,146.5,'-1-1\n", 2,
         "146.50000,146.50000,None,None,High,Lock,Yes,Wide,-1-1");
 }
@@ -365,6 +385,178 @@ void TestCsv::replaceWithNoChannelsIsRefused()
     const CsvImportResult emptied = ImportChannelsCsv(kHeader, image, true, true);
     QVERIFY(emptied.ok() && emptied.channels == 0);
     QVERIFY(IsChannelEmpty(image, 0) && IsChannelEmpty(image, 7) && IsChannelEmpty(image, 199));
+}
+
+void TestCsv::skipBadAndIntoFree_data()
+{
+    QTest::addColumn<QByteArray>("csv");
+    QTest::addColumn<bool>("skipBad");
+    QTest::addColumn<int>("intoFree");
+    QTest::addColumn<QString>("placed"); // "record:Rx" of each row written, in order
+    QTest::addColumn<QString>("skipped"); // the lines left out
+    QTest::addColumn<QString>("replaced"); // channels in use that change
+    QTest::addColumn<int>("errorLine"); // the refused line; -1: the import is done
+
+    // The sample image holds Pr, 7 and 199.
+    const QByteArray grid = kHeader + "7,146.5,,,,,,,,\r\n" // changes channel 7
+        + "8,480,,,,,,,,\r\n" // out of the band limits
+        + "9,146.52,,67.3,,,,,,\r\n" // not a tone of the list
+        + "10,147.0,,,,,,,,\r\n";
+    const QByteArray community = "Location,Name,Frequency,Duplex,Offset\r\n"
+                                 "0,HOME,146.525,,\r\n" // what Pr holds already
+                                 "abc,B,146.5,,\r\n" // no channel number
+                                 "12,C,146.5,+,99\r\n" // Tx out of the band limits
+                                 "13,D,433.5,,\r\n";
+    QTest::newRow("grid: refused as today") << grid << false << -1 << ""
+                                            << ""
+                                            << "" << 3;
+    QTest::newRow("grid: skip the refused lines")
+        << grid << true << -1 << "7:146.50000;10:147.00000"
+        << "3,4"
+        << "7" << -1;
+    QTest::newRow("grid: into free channels, skipping refused lines")
+        << grid << true << 5 << "5:146.50000;6:147.00000"
+        << "3,4"
+        << "" << -1;
+    QTest::newRow("grid: into free channels steps over the channels in use")
+        << kHeader + "1,146.5,,,,,,,,\r\n2,147.5,,,,,,,,\r\n"
+        << false << 6 << "6:146.50000;8:147.50000"
+        << ""
+        << "" << -1;
+    QTest::newRow("grid: into free channels needs no CH column")
+        << QByteArray("Rx Frequency,Cha Name\r\n146.5,A\r\n") << false << 1 << "1:146.50000"
+        << ""
+        << "" << -1;
+    QTest::newRow("grid: no free channel left is refused")
+        << kHeader + "1,146.5,,,,,,,,\r\n1,147.5,,,,,,,,\r\n"
+        << false << 198 << ""
+        << ""
+        << "" << 3;
+    QTest::newRow("grid: no free channel left is skipped")
+        << kHeader + "1,146.5,,,,,,,,\r\n1,147.5,,,,,,,,\r\n"
+        << true << 198 << "198:146.50000"
+        << "3"
+        << "" << -1;
+    QTest::newRow("grid: an empty row has nothing to add") << kHeader + "1,,,,,,,,,\r\n"
+                                                           << true << 1 << ""
+                                                           << "2"
+                                                           << "" << -1;
+    QTest::newRow("grid: the second row for a channel is skipped")
+        << kHeader + "3,146.5,,,,,,,,\r\n3,147.5,,,,,,,,\r\n"
+        << true << -1 << "3:146.50000"
+        << "3"
+        << "" << -1;
+    QTest::newRow("grid: a bad header refuses also with skip")
+        << QByteArray("CH,Frequency\r\n1,146.5\r\n") << true << -1 << ""
+        << ""
+        << "" << 1;
+    QTest::newRow("community: refused as today") << community << false << -1 << ""
+                                                 << ""
+                                                 << "" << 3;
+    QTest::newRow("community: skip the refused lines")
+        << community << true << -1 << "0:146.52500;13:433.50000"
+        << "3,4"
+        << "" << -1;
+    QTest::newRow("community: into free channels ignores Location")
+        << community << true << 1 << "1:146.52500;2:146.50000;3:433.50000"
+        << "4"
+        << "" << -1;
+}
+
+void TestCsv::skipBadAndIntoFree()
+{
+    QFETCH(QByteArray, csv);
+    QFETCH(bool, skipBad);
+    QFETCH(int, intoFree);
+    QFETCH(QString, placed);
+    QFETCH(QString, skipped);
+    QFETCH(QString, replaced);
+    QFETCH(int, errorLine);
+
+    MemoryImage image = SampleImage();
+    CsvImportOptions options;
+    options.skipBad = skipBad;
+    options.intoFree = intoFree;
+    const CsvImportResult result = ImportChannelsCsv(csv, image, options);
+    if (errorLine >= 0) {
+        QVERIFY(!result.ok());
+        QCOMPARE(result.errorLine, errorLine);
+        QCOMPARE(image, SampleImage());
+        return;
+    }
+    QVERIFY2(result.ok(), qPrintable(result.message()));
+    QStringList rows, lines, changed;
+    for (const ChannelRow &row : result.rows)
+        rows << QStringLiteral("%1:%2").arg(row.record).arg(row.texts[kColRx]);
+    for (const SkippedLine &line : result.skipped) {
+        QVERIFY(!line.reason.isEmpty());
+        lines << QString::number(line.line);
+    }
+    for (int record : result.replaced)
+        changed << QString::number(record);
+    QCOMPARE(rows.join(QLatin1Char(';')), placed);
+    QCOMPARE(lines.join(QLatin1Char(',')), skipped);
+    QCOMPARE(changed.join(QLatin1Char(',')), replaced);
+    // The rows are in the image; every other channel is as it was, and a channel
+    // in use is never filled as a free one.
+    const MemoryImage before = SampleImage();
+    QList<bool> written(ImageMap::kChannelCount, false);
+    for (const ChannelRow &row : result.rows) {
+        written[row.record] = true;
+        QCOMPARE(DecodeChannel(image, row.record, false), row.texts);
+        QVERIFY(intoFree < 0 || IsChannelEmpty(before, row.record));
+    }
+    for (int record = 0; record < ImageMap::kChannelCount; ++record) {
+        if (!written[record])
+            QCOMPARE(DecodeChannel(image, record, false), DecodeChannel(before, record, false));
+    }
+}
+
+void TestCsv::recordRanges()
+{
+    QCOMPARE(RecordRangesText({0, 1, 2, 3, 5, 7, 8, 199}), QStringLiteral("Pr, 1-3, 5, 7-8, 199"));
+    QCOMPARE(RecordRangesText({}), QString());
+}
+
+void TestCsv::channelListsFitANewImage_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("channels");
+    const QList<std::pair<const char *, int>> expected {
+        {"2m", 12}, {"70cm", 11}, {"pmr446", 16}, {"frs", 22}, {"noaa", 7}, {"marine", 12}};
+    QCOMPARE(ChannelLists().size(), expected.size());
+    for (qsizetype i = 0; i < expected.size(); ++i) {
+        QCOMPARE(ChannelLists().at(i).name, QString::fromLatin1(expected.at(i).first));
+        QTest::newRow(expected.at(i).first) << ChannelLists().at(i).name << expected.at(i).second;
+    }
+}
+
+// Every channel of every list is taken by a new image's band limits and step
+// raster as it is written: no line refused, no name adapted.
+void TestCsv::channelListsFitANewImage()
+{
+    QFETCH(QString, name);
+    QFETCH(int, channels);
+    const ChannelList *list = FindChannelList(name.toUpper());
+    QVERIFY(list);
+    QVERIFY(!list->english.isEmpty() && !list->chinese.isEmpty() && !list->source.isEmpty());
+    QCOMPARE(list->channels, channels);
+    MemoryImage image = NewImage();
+    CsvImportOptions options;
+    options.intoFree = 1;
+    const CsvImportResult result = ImportChannelsCsv(list->csv, image, options);
+    QVERIFY2(result.ok(), qPrintable(result.message()));
+    QCOMPARE(result.rows.size(), channels);
+    QVERIFY2(result.notes.isEmpty(), qPrintable(result.notes.join(QLatin1Char('\n'))));
+    QSet<QString> names;
+    for (int record = 1; record <= channels; ++record) {
+        const ChannelTexts texts = DecodeChannel(image, record, false);
+        QVERIFY(!texts[kColRx].isEmpty());
+        QVERIFY(!texts[kColName].isEmpty() && texts[kColName].size() <= 6);
+        names.insert(texts[kColName]);
+    }
+    QCOMPARE(names.size(), channels);
+    QVERIFY(IsChannelEmpty(image, 0) && IsChannelEmpty(image, channels + 1));
 }
 
 void TestCsv::reimportKeepsEveryByte_data()

@@ -13,6 +13,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -69,6 +70,7 @@ private Q_SLOTS:
     void backupsListNewestFirst();
     void importPreview_data();
     void importPreview();
+    void importSkipsAndFillsFreeChannels();
 };
 
 void TestFileDialogs::initTestCase()
@@ -186,6 +188,43 @@ void TestFileDialogs::importPreview()
     QVERIFY(doc.image() == before); // a preview changes nothing
     QCOMPARE(doc.undoStack()->count(), 2);
     SetLanguageState(QStringLiteral("English"));
+}
+
+void TestFileDialogs::importSkipsAndFillsFreeChannels()
+{
+    CProgramDoc doc;
+    doc.OnNewDocument();
+    SetChannel(doc, 2, QStringLiteral("145.00000"), QStringLiteral("OLD"));
+    SetChannel(doc, 3, QStringLiteral("146.00000"));
+    const int commands = doc.undoStack()->count();
+    const QByteArray csv = "CH,Rx Frequency\n2,145.5\n4,999\n3,147.0\n";
+    CCsvImportDlg dialog(&doc, csv, QStringLiteral("list.csv"), nullptr);
+    QVERIFY(!dialog.okButton()->isEnabled());
+
+    dialog.skipBadCheck()->click();
+    QCOMPARE(Children(dialog.group(CCsvImportDlg::Group::Skipped)).size(), 1);
+    QVERIFY(Children(dialog.group(CCsvImportDlg::Group::Skipped))
+                .first()
+                .startsWith(QStringLiteral("line 3: Out of range")));
+    QCOMPARE(dialog.group(CCsvImportDlg::Group::Written)->childCount(), 2);
+    QVERIFY2(
+        dialog.summary()->text().contains(QStringLiteral("channels 2-3 in use will be replaced")),
+        qPrintable(dialog.summary()->text()));
+    QVERIFY(dialog.okButton()->isEnabled());
+
+    // Into free channels from 2: channels 2 and 3 are in use, so 4 and 5 are filled
+    // and "Replace all channels" cannot be ticked.
+    dialog.replaceCheck()->setChecked(true);
+    dialog.intoFreeCheck()->click();
+    dialog.firstFreeBox()->setValue(2);
+    QVERIFY(!dialog.replaceCheck()->isChecked() && !dialog.replaceCheck()->isEnabled());
+    QVERIFY(!dialog.summary()->text().contains(QStringLiteral("replaced")));
+    dialog.accept();
+    QCOMPARE(doc.undoStack()->count(), commands + 1);
+    const MemoryImage image = doc.image();
+    QCOMPARE(DecodeChannel(image, 2, false)[kColRx], QStringLiteral("145.00000"));
+    QCOMPARE(DecodeChannel(image, 4, false)[kColRx], QStringLiteral("145.50000"));
+    QCOMPARE(DecodeChannel(image, 5, false)[kColRx], QStringLiteral("147.00000"));
 }
 
 QTEST_MAIN(TestFileDialogs)
