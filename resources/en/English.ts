@@ -153,8 +153,8 @@ Cancel the transfer and close the program?</translation>
         <translation>Set %1 for Selected</translation>
     </message>
     <message>
-        <source>&amp;Fill Down</source>
-        <translation>&amp;Fill Down</translation>
+        <source>Fill Down</source>
+        <translation>Fill Down</translation>
     </message>
     <message>
         <source>Set T&amp;x from Rx...</source>
@@ -724,18 +724,24 @@ Save the document under another name?</translation>
     <message>
         <source>Show only the channels in use</source>
         <translation>Show only the channels in use</translation>
+    </message>
+    <message>
         <source>Write to &amp;Several Radios...</source>
         <translation>Write to &amp;Several Radios...</translation>
     </message>
     <message>
         <source>Write the document to one radio after another, each verified</source>
         <translation>Write the document to one radio after another, each verified</translation>
+    </message>
+    <message>
         <source>Save &amp;Link Log...</source>
         <translation>Save &amp;Link Log...</translation>
     </message>
     <message>
         <source>Save every byte of the latest transfer with the radio, to attach to a bug report</source>
         <translation>Save every byte of the latest transfer with the radio, to attach to a bug report</translation>
+    </message>
+    <message>
         <source>Copy the top cell of the selection into the cells below</source>
         <translation>Copy the top cell of the selection into the cells below</translation>
     </message>

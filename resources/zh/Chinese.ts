@@ -153,8 +153,8 @@ Cancel the transfer and close the program?</source>
         <translation>为所选信道设置%1</translation>
     </message>
     <message>
-        <source>&amp;Fill Down</source>
-        <translation>向下填充(&amp;F)</translation>
+        <source>Fill Down</source>
+        <translation>向下填充</translation>
     </message>
     <message>
         <source>Set T&amp;x from Rx...</source>
@@ -724,18 +724,24 @@ Save the document under another name?</source>
     <message>
         <source>Show only the channels in use</source>
         <translation>只显示使用中的信道</translation>
+    </message>
+    <message>
         <source>Write to &amp;Several Radios...</source>
         <translation>写入多台对讲机(&amp;S)...</translation>
     </message>
     <message>
         <source>Write the document to one radio after another, each verified</source>
         <translation>把文档依次写入一台又一台对讲机，每台都校验</translation>
+    </message>
+    <message>
         <source>Save &amp;Link Log...</source>
         <translation>保存通讯记录(&amp;L)...</translation>
     </message>
     <message>
         <source>Save every byte of the latest transfer with the radio, to attach to a bug report</source>
         <translation>保存最近一次与对讲机传输的全部字节，以便附在问题报告中</translation>
+    </message>
+    <message>
         <source>Copy the top cell of the selection into the cells below</source>
         <translation>把所选区域顶端的单元格复制到其下方的单元格</translation>
     </message>

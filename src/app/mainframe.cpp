@@ -249,9 +249,9 @@ void CMainFrame::connectViewCommands()
         [this] { m_wndControlBar->setVisible(!m_wndControlBar->isVisible()); });
     // Hiding empty channels is the user's choice for every document window.
     QAction *hideEmpty = m_actions->action(kCmdHideEmpty);
-    hideEmpty->setChecked(UserSettings::hideEmptyChannels());
+    hideEmpty->setChecked(UserSettings::HideEmptyChannels());
     connect(hideEmpty, &QAction::toggled, this, [this](bool hide) {
-        UserSettings::setHideEmptyChannels(hide);
+        UserSettings::SetHideEmptyChannels(hide);
         for (CChildFrame *child : m_documents->children())
             child->view()->setHideEmptyChannels(hide);
     });

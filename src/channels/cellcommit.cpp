@@ -67,7 +67,7 @@ bool RefuseNonNumber(CellCommit &result, const QString &text)
     return true;
 }
 
-QString toneRefusal(int column, const QString &text, bool chinese)
+QString ToneRefusal(int column, const QString &text, bool chinese)
 {
     return PickText(chinese,
         "%1 %2 is not a tone of the list (67.0 ... 254.1, D023N ... D754N, D023I ... D754I or "
@@ -79,7 +79,7 @@ QString toneRefusal(int column, const QString &text, bool chinese)
 // The text a tone, list or name cell takes: the list's own text in the interface
 // language, the name as the radio stores it. A text of the row kept as it is
 // (a tone another program stored) is taken unchanged.
-QString cellValue(
+QString CellValue(
     CellCommit &result, const ChannelTexts &row, int column, const QString &text, bool chinese)
 {
     if (column == kColName) {
@@ -92,7 +92,7 @@ QString cellValue(
     if (column == kColRxTone || column == kColTxTone) {
         const QString tone = ToneListText(text);
         if (tone.isEmpty())
-            result.refusal = toneRefusal(column, text, chinese);
+            result.refusal = ToneRefusal(column, text, chinese);
         return tone == QLatin1String("None") ? ToneTable(chinese).at(0) : tone;
     }
     const QString word = ColumnWordText(column, text, chinese);
@@ -120,7 +120,7 @@ CellCommit CommitCellText(const ChannelTexts &row, int column, const QString &te
     } else if (column > kColTx && column < kChannelColumns) {
         // Typed into an empty row, the text is discarded unread.
         const bool inChannel = !row[kColRx].isEmpty() || !row[kColTx].isEmpty();
-        const QString value = inChannel ? cellValue(result, row, column, text, chinese) : QString();
+        const QString value = inChannel ? CellValue(result, row, column, text, chinese) : QString();
         if (result.refusal.isEmpty())
             result.row[column] = value;
     } else {

@@ -11,7 +11,7 @@
 namespace {
 
 // units + amount as a typed frequency: checked, or the reason it is refused.
-bool checkedFrequency(
+bool CheckedFrequency(
     qint32 units, qint32 amount, const BandLimitValues &limits, QString *text, QString *reason)
 {
     // In 64 bits: no amount wraps a frequency round into the bands.
@@ -30,7 +30,7 @@ bool checkedFrequency(
     return false;
 }
 
-QString refusal(
+QString Refusal(
     int record, const char *field, const QString &text, const QString &reason, bool chinese)
 {
     return PickText(chinese, "channel %1: %2 %3: %4", "信道%1：%2 %3：%4")
@@ -69,8 +69,8 @@ FrequencyEdits SetTxFromRx(const QVector<ChannelTexts> &rows, const QList<int> &
         if (texts[kColRx].isEmpty())
             continue;
         QString tx, reason;
-        if (!checkedFrequency(FrequencyUnits(texts[kColRx]), offset, limits, &tx, &reason)) {
-            edits.refused << refusal(record, "Tx", tx, reason, chinese);
+        if (!CheckedFrequency(FrequencyUnits(texts[kColRx]), offset, limits, &tx, &reason)) {
+            edits.refused << Refusal(record, "Tx", tx, reason, chinese);
             continue;
         }
         texts[kColTx] = tx;
@@ -89,14 +89,14 @@ FrequencyEdits ShiftFrequencies(const QVector<ChannelTexts> &rows, const QList<i
         if (texts[kColRx].isEmpty())
             continue;
         QString rx, tx, reason;
-        if (!checkedFrequency(FrequencyUnits(texts[kColRx]), amount, limits, &rx, &reason)) {
-            edits.refused << refusal(record, "Rx", rx, reason, chinese);
+        if (!CheckedFrequency(FrequencyUnits(texts[kColRx]), amount, limits, &rx, &reason)) {
+            edits.refused << Refusal(record, "Rx", rx, reason, chinese);
             continue;
         }
         // A channel without a Tx frequency keeps none.
         if (!texts[kColTx].isEmpty()
-            && !checkedFrequency(FrequencyUnits(texts[kColTx]), amount, limits, &tx, &reason)) {
-            edits.refused << refusal(record, "Tx", tx, reason, chinese);
+            && !CheckedFrequency(FrequencyUnits(texts[kColTx]), amount, limits, &tx, &reason)) {
+            edits.refused << Refusal(record, "Tx", tx, reason, chinese);
             continue;
         }
         texts[kColRx] = rx;

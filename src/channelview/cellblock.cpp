@@ -13,7 +13,7 @@ using Grid = QList<QStringList>; // the cells to paste, by row then column
 
 // Puts each cell of grid into state from (top, left), as typed, left to right
 // in each row (an Rx first makes the channel that the cells after it fill).
-Paste apply(const DocumentState &state, int top, int left, const Grid &grid,
+Paste Apply(const DocumentState &state, int top, int left, const Grid &grid,
     const BandLimitValues &limits, bool chinese)
 {
     Paste result;
@@ -47,7 +47,7 @@ Paste apply(const DocumentState &state, int top, int left, const Grid &grid,
     return result;
 }
 
-Paste refuse(const QString &error)
+Paste Refuse(const QString &error)
 {
     Paste result;
     result.error = error;
@@ -56,7 +56,7 @@ Paste refuse(const QString &error)
 
 } // namespace
 
-QString copyText(const DocumentState &state, const Block &block)
+QString CopyText(const DocumentState &state, const Block &block)
 {
     QString text;
     for (int record = block.top; record <= block.bottom; ++record) {
@@ -71,12 +71,12 @@ QString copyText(const DocumentState &state, const Block &block)
     return text;
 }
 
-Paste pasteText(const DocumentState &state, const Block &block, const QString &text,
+Paste PasteText(const DocumentState &state, const Block &block, const QString &text,
     const BandLimitValues &limits, bool chinese)
 {
     const CsvTable table = ParseTable(text, QLatin1Char('\t'), ImageMap::kChannelCount + 1);
     if (!table.ok() && !table.tooManyRecords)
-        return refuse(table.error);
+        return Refuse(table.error);
     Grid grid;
     for (const CsvRecord &record : table.records) {
         QStringList cells;
@@ -85,7 +85,7 @@ Paste pasteText(const DocumentState &state, const Block &block, const QString &t
         grid << cells;
     }
     if (grid.isEmpty())
-        return refuse(PickText(chinese, "The clipboard holds no cells.", "剪贴板中没有单元格。"));
+        return Refuse(PickText(chinese, "The clipboard holds no cells.", "剪贴板中没有单元格。"));
     if (grid.size() == 1 && grid.first().size() == 1) {
         // One value fills the block.
         grid = Grid(block.rows(), QStringList(block.columns(), grid.first().first()));
@@ -95,17 +95,17 @@ Paste pasteText(const DocumentState &state, const Block &block, const QString &t
         widest = qMax(widest, cells.size());
     if (block.left + widest > kChannelColumns
         || block.top + grid.size() > ImageMap::kChannelCount) {
-        return refuse(PickText(chinese,
+        return Refuse(PickText(chinese,
             "The clipboard holds %1 rows of %2 cells, more than fit from channel %3, %4 on.",
             "剪贴板中有%1行、每行%2个单元格，超过从信道%3的%4起能放下的范围。")
                           .arg(grid.size())
                           .arg(widest)
                           .arg(RowLabel(block.top).trimmed(), ColumnHeader(block.left, chinese)));
     }
-    return apply(state, block.top, block.left, grid, limits, chinese);
+    return Apply(state, block.top, block.left, grid, limits, chinese);
 }
 
-Paste fillDown(
+Paste FillDown(
     const DocumentState &state, const Block &block, const BandLimitValues &limits, bool chinese)
 {
     Grid grid;
@@ -114,7 +114,7 @@ Paste fillDown(
         top << state.rows.at(block.top).at(column);
     for (int record = block.top + 1; record <= block.bottom; ++record)
         grid << top;
-    return apply(state, block.top + 1, block.left, grid, limits, chinese);
+    return Apply(state, block.top + 1, block.left, grid, limits, chinese);
 }
 
 } // namespace CellBlock

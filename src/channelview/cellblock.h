@@ -26,7 +26,7 @@ struct Block
 };
 
 // The cells' texts as the grid shows them, tab-separated, each row ended by "\n".
-QString copyText(const DocumentState &state, const Block &block);
+QString CopyText(const DocumentState &state, const Block &block);
 
 struct Paste
 {
@@ -40,10 +40,10 @@ struct Paste
 // Text (tab-separated cells, a line per row) pasted at the block's top left
 // cell: row by row, each cell into the next column. One value (a single cell)
 // fills every cell of the block. Cells beyond the last column or row are refused.
-Paste pasteText(const DocumentState &state, const Block &block, const QString &text,
+Paste PasteText(const DocumentState &state, const Block &block, const QString &text,
     const BandLimitValues &limits, bool chinese);
 // The top cell of each column of the block copied into the cells below it.
-Paste fillDown(
+Paste FillDown(
     const DocumentState &state, const Block &block, const BandLimitValues &limits, bool chinese);
 
 } // namespace CellBlock

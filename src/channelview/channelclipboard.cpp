@@ -112,7 +112,7 @@ QMimeData *CopyRows(const MemoryImage &image, const QList<int> &records)
     return mime;
 }
 
-bool holdsRows(const QMimeData *mime, int column)
+bool HoldsRows(const QMimeData *mime, int column)
 {
     if (!mime)
         return false;

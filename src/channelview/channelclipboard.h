@@ -31,7 +31,7 @@ struct Paste
 // Whether the clipboard holds whole rows rather than cells for the cell at column:
 // rows copied from the grid, text under the grid's header line, or a first line
 // with more cells than fit from column on.
-bool holdsRows(const QMimeData *mime, int column);
+bool HoldsRows(const QMimeData *mime, int column);
 
 // The clipboard's rows placed from record first on, checked against image: its
 // band limits, and for tones and names the texts the target rows hold now (kept

@@ -50,7 +50,7 @@ const CommandInfo &InfoOf(ChannelRowCommands::Command command)
         {QT_TRANSLATE_NOOP("ChannelRowCommands", "&Sort by Rx Frequency"), K::UnknownKey, {},
             nullptr},
         {QT_TRANSLATE_NOOP("ChannelRowCommands", "Sort by Na&me"), K::UnknownKey, {}, nullptr},
-        {QT_TRANSLATE_NOOP("ChannelRowCommands", "&Fill Down"), K::UnknownKey,
+        {QT_TRANSLATE_NOOP("ChannelRowCommands", "Fill Down"), K::UnknownKey,
             K(Qt::CTRL | Qt::Key_D), nullptr},
         {QT_TRANSLATE_NOOP("ChannelRowCommands", "Set T&x from Rx..."), K::UnknownKey, {}, nullptr},
         {QT_TRANSLATE_NOOP("ChannelRowCommands", "Shift Fre&quencies..."), K::UnknownKey, {},
@@ -221,7 +221,7 @@ void ChannelRowCommands::run(Command command)
         break;
     case Paste:
         if (m_grid->selectedRows().isEmpty()
-            && !ChannelClipboard::holdsRows(
+            && !ChannelClipboard::HoldsRows(
                 QGuiApplication::clipboard()->mimeData(), targetBlock().left))
             pasteCells();
         else
@@ -332,7 +332,7 @@ void ChannelRowCommands::paste(int first)
 void ChannelRowCommands::copyCells()
 {
     const CellBlock::Block block = targetBlock();
-    QGuiApplication::clipboard()->setText(CellBlock::copyText(m_document->state(), block));
+    QGuiApplication::clipboard()->setText(CellBlock::CopyText(m_document->state(), block));
     Q_EMIT statusMessage(
         LangText("Copied %1 cells.", "已复制%1个单元格。").arg(block.rows() * block.columns()));
 }
@@ -357,7 +357,7 @@ void ChannelRowCommands::pasteCells()
 {
     const QMimeData *mime = QGuiApplication::clipboard()->mimeData();
     const CellBlock::Block block = targetBlock();
-    const CellBlock::Paste pasted = CellBlock::pasteText(
+    const CellBlock::Paste pasted = CellBlock::PasteText(
         m_document->state(), block, mime ? mime->text() : QString(), BandLimits, g_bChinese);
     applyCells(pasted, LangText("Paste cells into %1", "粘贴单元格到%1"));
 }
@@ -367,7 +367,7 @@ void ChannelRowCommands::fillDown()
     const CellBlock::Block block = targetBlock();
     if (block.rows() < 2)
         return;
-    applyCells(CellBlock::fillDown(m_document->state(), block, BandLimits, g_bChinese),
+    applyCells(CellBlock::FillDown(m_document->state(), block, BandLimits, g_bChinese),
         LangText("Fill down %1", "向下填充%1"));
 }
 

@@ -87,7 +87,7 @@ CProgramView::CProgramView(CProgramDoc *document, QWidget *parent)
         connect(document, &CProgramDoc::stateReset, this, &CProgramView::applyHiddenRows,
             Qt::QueuedConnection);
     }
-    setHideEmptyChannels(UserSettings::hideEmptyChannels());
+    setHideEmptyChannels(UserSettings::HideEmptyChannels());
 }
 
 CProgramView::~CProgramView()

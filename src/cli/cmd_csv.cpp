@@ -62,7 +62,7 @@ bool ReadCsv(const QString &path, QByteArray *bytes)
 // "--into-free" with an optional channel number after it (or "--into-free=N"):
 // the next argument is taken as N when it is a number and the command's files
 // are still there without it. first: -1 without the option.
-bool takeIntoFree(QStringList &args, int files, int *first, QString *error)
+bool TakeIntoFree(QStringList &args, int files, int *first, QString *error)
 {
     *first = -1;
     const QString name = QStringLiteral("--into-free");
@@ -138,7 +138,7 @@ int Import(const QStringList &arguments)
         return Usage(QStringLiteral("--list needs a value: a name that htprog-cli lists shows"));
     const int files = fromList ? 1 : 2;
     QString error;
-    if (!takeIntoFree(args, files, &options.intoFree, &error))
+    if (!TakeIntoFree(args, files, &options.intoFree, &error))
         return Usage(error);
     const ChannelList *list = fromList ? FindChannelList(listName) : nullptr;
     if (fromList && !list) {

@@ -193,7 +193,7 @@ bool ReadGridRows(const CsvTable &table, const MemoryImage &image, const BandLim
 
 // A channel that two rows set: the later row is refused.
 // Whether a and b hold the same bytes for the channel (record and name slot).
-bool sameSlot(const MemoryImage &a, const MemoryImage &b, int record)
+bool SameSlot(const MemoryImage &a, const MemoryImage &b, int record)
 {
     const int channel = ImageMap::kChannelBase + ImageMap::kChannelSize * record;
     const int name = ImageMap::kNameBase + ImageMap::kNameSize * record;
@@ -224,7 +224,7 @@ bool RefuseDuplicates(
 
 // Each row into the next empty channel from options.intoFree on, in the order of
 // the file; a row for which none is left is refused.
-bool placeIntoFree(const MemoryImage &image, QList<ChannelRow> *rows,
+bool PlaceIntoFree(const MemoryImage &image, QList<ChannelRow> *rows,
     const CsvImportOptions &options, CsvImportResult *result)
 {
     int next = options.intoFree;
@@ -319,7 +319,7 @@ bool ReadRows(const CsvTable &table, const MemoryImage &image, const CsvImportOp
         : ReadGridRows(table, image, limits, options, rows, result);
     if (!read)
         return false;
-    return options.intoFree >= 0 ? placeIntoFree(image, rows, options, result)
+    return options.intoFree >= 0 ? PlaceIntoFree(image, rows, options, result)
                                  : RefuseDuplicates(rows, options, result);
 }
 
@@ -379,7 +379,7 @@ CsvImportResult ImportChannelTable(
     for (const ChannelRow &row : rows) {
         EncodeChannelExact(work, row.record, row.texts);
         listed[row.record] = true;
-        if (!IsChannelEmpty(image, row.record) && !sameSlot(image, work, row.record))
+        if (!IsChannelEmpty(image, row.record) && !SameSlot(image, work, row.record))
             result.replaced.append(row.record);
     }
     std::sort(result.replaced.begin(), result.replaced.end());

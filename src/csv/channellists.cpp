@@ -6,7 +6,7 @@ namespace {
 
 const char *const kListNames[] = {"2m", "70cm", "pmr446", "frs", "noaa", "marine"};
 
-ChannelList readList(const QString &name)
+ChannelList ReadList(const QString &name)
 {
     ChannelList list;
     list.name = name;
@@ -46,7 +46,7 @@ const QList<ChannelList> &ChannelLists()
     static const QList<ChannelList> lists = [] {
         QList<ChannelList> all;
         for (const char *name : kListNames)
-            all << readList(QString::fromLatin1(name));
+            all << ReadList(QString::fromLatin1(name));
         return all;
     }();
     return lists;

@@ -47,7 +47,7 @@ CProcessDlg *OpenTransfer(QWidget *parent, CProgramDoc *document, CProcessDlg::D
 // and the main window's status bar says why nothing was shown.
 bool ConfirmWrite(QWidget *parent, const CProgramDoc &document)
 {
-    if (!UserSettings::showWritePreview())
+    if (!UserSettings::ShowWritePreview())
         return true;
     BackupEntry read;
     MemoryImage radio {};

@@ -92,6 +92,6 @@ CWritePreviewDlg::CWritePreviewDlg(
 void CWritePreviewDlg::done(int result)
 {
     if (m_dontShow->isChecked())
-        UserSettings::setShowWritePreview(false);
+        UserSettings::SetShowWritePreview(false);
     QDialog::done(result);
 }

@@ -64,7 +64,7 @@ bool AreRecords(const QList<int> &records)
 }
 
 // The selected rows of the channel list (1-199): Pr left out.
-QList<int> listRecords(const QList<int> &records)
+QList<int> ListRecords(const QList<int> &records)
 {
     QList<int> list = records;
     list.removeAll(kPriority);
@@ -131,7 +131,7 @@ DocumentState DeleteRows(const DocumentState &state, const QList<int> &records)
         return state;
     // Pr is emptied where it is; the list below it closes up on its own.
     DocumentState after = records.contains(kPriority) ? ClearRows(state, {kPriority}) : state;
-    const QList<int> list = listRecords(records);
+    const QList<int> list = ListRecords(records);
     if (list.isEmpty())
         return after;
     QList<ChannelSlot> table = AllSlots(after);
@@ -168,7 +168,7 @@ void SortRows(DocumentState &state, const QList<int> &selected, RowSortKey key)
 {
     if (!AreRecords(selected))
         return;
-    const QList<int> records = listRecords(selected);
+    const QList<int> records = ListRecords(selected);
     const QList<ChannelSlot> table = AllSlots(state);
     QList<ChannelSlot> chosen;
     for (int record : records)

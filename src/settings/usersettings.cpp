@@ -88,25 +88,25 @@ void SetVerifyAfterWrite(bool verify)
     s.setValue(QStringLiteral("VerifyAfterWrite"), verify);
 }
 
-bool hideEmptyChannels()
+bool HideEmptyChannels()
 {
     Store s;
     return s.value(QStringLiteral("HideEmptyChannels"), false).toBool();
 }
 
-void setHideEmptyChannels(bool hide)
+void SetHideEmptyChannels(bool hide)
 {
     Store s;
     s.setValue(QStringLiteral("HideEmptyChannels"), hide);
 }
 
-bool showWritePreview()
+bool ShowWritePreview()
 {
     Store s;
     return s.value(QStringLiteral("ShowWritePreview"), true).toBool();
 }
 
-void setShowWritePreview(bool show)
+void SetShowWritePreview(bool show)
 {
     Store s;
     s.setValue(QStringLiteral("ShowWritePreview"), show);

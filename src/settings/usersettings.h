@@ -21,9 +21,9 @@ QStringList RecentFiles(); // "RecentFiles": absolute paths, most recent first
 void SetRecentFiles(const QStringList &paths);
 bool VerifyAfterWrite(); // "VerifyAfterWrite", true when absent
 void SetVerifyAfterWrite(bool verify);
-bool hideEmptyChannels(); // "HideEmptyChannels", false when absent
-void setHideEmptyChannels(bool hide);
-bool showWritePreview(); // "ShowWritePreview", true when absent
-void setShowWritePreview(bool show);
+bool HideEmptyChannels(); // "HideEmptyChannels", false when absent
+void SetHideEmptyChannels(bool hide);
+bool ShowWritePreview(); // "ShowWritePreview", true when absent
+void SetShowWritePreview(bool show);
 
 } // namespace UserSettings

@@ -276,8 +276,8 @@ void TestChannelClipboard::cellPaste()
     const DocumentState state = DecodeState(OddImage(), false);
     const BandLimitValues limits {13600000, 17400000, 40000000, 48000000};
     const CellBlock::Paste paste = text == QLatin1String("fill")
-        ? CellBlock::fillDown(state, block, limits, false)
-        : CellBlock::pasteText(state, block, text, limits, false);
+        ? CellBlock::FillDown(state, block, limits, false)
+        : CellBlock::PasteText(state, block, text, limits, false);
     QCOMPARE(paste.notes.join(QLatin1Char('\n')), notes);
     if (!expected.contains(QLatin1Char('='))) {
         QVERIFY2(paste.error.contains(expected), qPrintable(paste.error));

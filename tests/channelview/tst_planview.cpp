@@ -95,7 +95,7 @@ private:
 void TestPlanView::init()
 {
     SetLanguageState(QStringLiteral("English"));
-    UserSettings::setHideEmptyChannels(false);
+    UserSettings::SetHideEmptyChannels(false);
 }
 
 void TestPlanView::marksFollowTableAndBandLimits()

@@ -159,7 +159,7 @@ void TestTransferDialogs::init()
     g_strComPort = SimulatedPortName();
     g_bNewImage = true;
     QDir(BackupStore::defaultFolder()).removeRecursively();
-    UserSettings::setShowWritePreview(true);
+    UserSettings::SetShowWritePreview(true);
 }
 
 void TestTransferDialogs::cleanup()
@@ -686,7 +686,7 @@ void TestTransferDialogs::writePreview()
     DialogCommands::WriteToRadio(&frame, &s.doc);
 
     QCOMPARE(DialogCommands::TransferDialogOpen(), transferOpened);
-    QCOMPARE(UserSettings::showWritePreview(), previewNextTime);
+    QCOMPARE(UserSettings::ShowWritePreview(), previewNextTime);
     if (previewed) {
         QCOMPARE(summary,
             QStringLiteral("Compared with what was read from the radio at %1: 1 channel and 1 "
