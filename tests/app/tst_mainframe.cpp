@@ -441,7 +441,6 @@ void TestMainFrame::editMenuRowCommands()
     QCOMPARE(doc->rowTexts(3)[kColRx], QStringLiteral("146.52000"));
 }
 
-
 // A document window takes the port that COM Setup stored, and Ctrl+W reaches
 // Program > Write even though the window's own menu has a Close item.
 void TestMainFrame::documentWindowKeysAndPort()
