@@ -344,7 +344,16 @@ QString FileLock::heldBy(const QString &path)
         return QString();
     const QString holder = HolderOf(name);
 #elif defined(Q_OS_WIN)
-    // The lock file exists only while its holder has it open.
+    // A holder keeps the lock file open; one that opens without sharing is left
+    // over from a program that ended (lock() takes it over).
+    const HANDLE alone = ::CreateFileW(NativeName(lockName).c_str(), GENERIC_READ, 0, nullptr,
+        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (alone != INVALID_HANDLE_VALUE) {
+        ::CloseHandle(alone);
+        return QString();
+    }
+    if (::GetLastError() != ERROR_SHARING_VIOLATION)
+        return QString();
     const QString holder = HolderOf(lockName);
 #endif
     return holder.isEmpty() ? QDir::toNativeSeparators(lockName) : holder;

@@ -41,7 +41,8 @@ Status LoadDatFile(const QString &path, MemoryImage &image, qint64 *fileSize)
                     "Cannot open %1: the file's name is not valid UTF-8 and cannot be handled. "
                     "Rename the file."))
                 .arg(shown);
-        return Failure(opened.kind(),
+        // A file that is not there is not found, whatever the system called it.
+        return Failure(info.exists() ? opened.kind() : Status::Kind::NotFound,
             info.exists()
                 ? QT_TRANSLATE_NOOP("DatFile", "Cannot read %1: %2. Check that you may read it.")
                 : QT_TRANSLATE_NOOP("DatFile", "Cannot open %1: %2. Check the file name."))

@@ -640,7 +640,9 @@ void TestMainFrame::wheelRuleInEveryDialog_data()
     QTest::newRow("COM Setup") << int(kCmdComSetup) << 0;
     QTest::newRow("Language") << int(kCmdLanguage) << 0;
     QTest::newRow("About") << int(kCmdAppAbout) << 0;
+#ifndef Q_OS_WIN // Windows shows its own page set-up dialog there, not a Qt window
     QTest::newRow("Print Setup") << int(kCmdPrintSetup) << 1;
+#endif
     QTest::newRow("Print Preview") << int(kCmdPrintPreview) << 1;
     QTest::newRow("Open Backup") << int(kCmdOpenBackup) << 0;
 }
