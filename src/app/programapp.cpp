@@ -17,6 +17,7 @@
 #include "settings/inifile.h"
 #include "settings/language.h"
 #include "settings/programini.h"
+#include "uiservices/dialogfit.h"
 #include "uiservices/uiservices.h"
 
 #include <QAction>
@@ -114,6 +115,8 @@ bool CProgramApp::initInstance(const QStringList &arguments)
     // The wheel changes no pick list or spin box in any window, the dialogs'
     // included, as it changes none in the grid.
     WheelRule::installForApplication();
+    // Every dialog fits the screen it opens on and keeps the size the user gave it.
+    DialogFit::installForApplication();
     m_mainFrame = new CMainFrame;
     installServices();
     connect(m_mainFrame, &CMainFrame::languageChangeRequested, this,

@@ -3,6 +3,7 @@
 #include "link/comport.h"
 #include "settings/language.h"
 #include "settings/usersettings.h"
+#include "uiservices/dialogfit.h"
 #include "uiservices/dialoghelp.h"
 
 #include <QButtonGroup>
@@ -74,10 +75,11 @@ CComSetupDlg::CComSetupDlg(const QList<PortEntry> &ports, QWidget *parent)
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
+    // A machine with many ports lists them in a scroll area, so that OK stays
+    // on a small screen.
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(box);
+    layout->addWidget(DialogFit::scrolled(box, this));
     layout->addWidget(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
 
     preselect(UserSettings::ComPort().isEmpty() ? DefaultPortName() : StoredComPort());
     DialogHelp::InstallF1(this, kComSetupHelp);

@@ -112,4 +112,17 @@ void SetShowWritePreview(bool show)
     s.setValue(QStringLiteral("ShowWritePreview"), show);
 }
 
+QSize DialogSize(const QString &dialog)
+{
+    Store s;
+    const QSize size = s.value(QStringLiteral("DialogSize/") + dialog).toSize();
+    return size.isValid() && !size.isEmpty() ? size : QSize();
+}
+
+void SetDialogSize(const QString &dialog, const QSize &size)
+{
+    Store s;
+    s.setValue(QStringLiteral("DialogSize/") + dialog, size);
+}
+
 } // namespace UserSettings

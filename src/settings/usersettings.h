@@ -1,10 +1,12 @@
 // Per-user settings kept outside "Program.ini": the chosen serial port, the
 // last product type/range selection, the recently used document files, whether
 // a write is verified, whether what a write changes is shown before it and
-// whether the grid hides empty channels. Stored with QSettings
+// whether the grid hides empty channels, and the size the user gave each
+// resizable dialog. Stored with QSettings
 // under the name given by [Setup] "AppName" (on Linux ~/.config/<AppName>.conf).
 #pragma once
 
+#include <QSize>
 #include <QString>
 #include <QStringList>
 
@@ -25,5 +27,9 @@ bool HideEmptyChannels(); // "HideEmptyChannels", false when absent
 void SetHideEmptyChannels(bool hide);
 bool ShowWritePreview(); // "ShowWritePreview", true when absent
 void SetShowWritePreview(bool show);
+// "DialogSize/<dialog>": the size the user last gave that dialog; invalid when
+// none is stored.
+QSize DialogSize(const QString &dialog);
+void SetDialogSize(const QString &dialog, const QSize &size);
 
 } // namespace UserSettings
