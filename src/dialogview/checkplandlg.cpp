@@ -7,8 +7,10 @@
 
 #include <QApplication>
 #include <QDialogButtonBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QStyle>
+#include <QStyledItemDelegate>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -23,6 +25,27 @@ int ColumnOf(PlanProblemKind kind)
     return kind == PlanProblemKind::DuplicateName ? kColName : kColRx;
 }
 
+// Measures an item at the width of its column, so that a text that wraps gets
+// the lines it needs (a tree view asks for the height without a width).
+class ColumnWidthDelegate : public QStyledItemDelegate
+{
+public:
+    explicit ColumnWidthDelegate(QTreeView *view)
+        : QStyledItemDelegate(view)
+        , m_view(view)
+    { }
+
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        QStyleOptionViewItem sized = option;
+        sized.rect = QRect(0, 0, m_view->columnWidth(index.column()), 1);
+        return QStyledItemDelegate::sizeHint(sized, index);
+    }
+
+private:
+    QTreeView *m_view;
+};
+
 } // namespace
 
 CCheckPlanDlg::CCheckPlanDlg(CProgramDoc *document, QWidget *parent)
@@ -36,6 +59,13 @@ CCheckPlanDlg::CCheckPlanDlg(CProgramDoc *document, QWidget *parent)
     m_list = new QTreeWidget(this);
     m_list->setRootIsDecorated(false);
     m_list->setAllColumnsShowFocus(true);
+    // A problem's text wraps within its column, whatever the window's width:
+    // the rows take their heights anew when a column's width changes.
+    m_list->setWordWrap(true);
+    m_list->setTextElideMode(Qt::ElideNone);
+    m_list->setItemDelegate(new ColumnWidthDelegate(m_list));
+    connect(m_list->header(), &QHeaderView::sectionResized, m_list,
+        [this] { m_list->doItemsLayout(); });
     m_list->setHeaderLabels({LangText("CH", "信道"), LangText("Severity", "级别"),
         LangText("Kind", "类别"), LangText("Problem", "问题")});
     connect(m_list, &QTreeWidget::itemActivated, this, &CCheckPlanDlg::onItemActivated);

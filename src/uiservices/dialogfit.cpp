@@ -62,8 +62,8 @@ QPoint FramePosition(const QDialog *dialog, const QRect &screen, const QSize &ro
     QRect placed(dialog->pos(), dialog->size() + room);
     if (!dialog->testAttribute(Qt::WA_Moved)) {
         const QWidget *parent = dialog->parentWidget() ? dialog->parentWidget()->window() : nullptr;
-        placed.moveCenter(parent && parent->isVisible() ? parent->frameGeometry().center()
-                                                        : screen.center());
+        placed.moveCenter(
+            parent && parent->isVisible() ? parent->frameGeometry().center() : screen.center());
     }
     placed.moveRight(qMin(placed.right(), screen.right()));
     placed.moveBottom(qMin(placed.bottom(), screen.bottom()));

@@ -4,6 +4,7 @@
 // screen.
 #include "app/aboutdlg.h"
 #include "app/languagedlg.h"
+#include "channels/channelcolumns.h"
 #include "compare/imagediff.h"
 #include "dialogview/backupsdlg.h"
 #include "dialogview/checkplandlg.h"
@@ -29,6 +30,7 @@
 #include <QApplication>
 #include <QPushButton>
 #include <QScreen>
+#include <QTreeWidget>
 #include <QWindow>
 #include <QtTest>
 #include <functional>
@@ -168,6 +170,7 @@ private Q_SLOTS:
     void dialogFitsSmallScreen_data();
     void dialogFitsSmallScreen();
     void userSizeRememberedAndClamped();
+    void checkPlanShowsWholeTexts();
 };
 
 void TestDialogFit::initTestCase()
@@ -217,10 +220,10 @@ void TestDialogFit::dialogFitsSmallScreen()
     const QRect frame = dialog->windowHandle()->frameGeometry();
     QVERIFY2(available().contains(frame),
         qPrintable(QStringLiteral("%1,%2 %3x%4")
-                .arg(frame.x())
-                .arg(frame.y())
-                .arg(frame.width())
-                .arg(frame.height())));
+                       .arg(frame.x())
+                       .arg(frame.y())
+                       .arg(frame.width())
+                       .arg(frame.height())));
     VerifyButtonsReachable(dialog.get());
 }
 
@@ -231,8 +234,8 @@ void TestDialogFit::userSizeRememberedAndClamped()
     const QString key = QStringLiteral("CBackupsDlg");
     UserSettings::SetDialogSize(key, QSize());
     const auto open = [this] {
-        auto dialog = std::make_unique<CBackupsDlg>(QVector<BackupEntry>(), m_dir.path(),
-            CBackupsDlg::Purpose::Open, m_frame.get());
+        auto dialog = std::make_unique<CBackupsDlg>(
+            QVector<BackupEntry>(), m_dir.path(), CBackupsDlg::Purpose::Open, m_frame.get());
         dialog->show();
         return dialog;
     };
@@ -248,16 +251,45 @@ void TestDialogFit::userSizeRememberedAndClamped()
     QCOMPARE(UserSettings::DialogSize(key), QSize(1800, 1000));
 }
 
+// The check window's problem texts, the long out-of-band ones included, show
+// whole at the window's first size.
+void TestDialogFit::checkPlanShowsWholeTexts()
+{
+    DocumentState state = m_doc->state();
+    for (int record = 1; record <= 20; ++record)
+        state.rows[record][kColRx] = state.rows[record][kColTx] = QStringLiteral("155.16000");
+    state.boxes = {136, 148, 400, 480};
+    QVERIFY(m_doc->changeState(state, QStringLiteral("Plan")));
+    CCheckPlanDlg dialog(m_doc.get(), m_frame.get());
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    const auto *list = dialog.findChild<QTreeWidget *>();
+    const int lines = list->fontMetrics().lineSpacing();
+    int wrapped = 0;
+    for (int row = 0; row < list->topLevelItemCount(); ++row) {
+        const QTreeWidgetItem *item = list->topLevelItem(row);
+        const QString text = item->text(3);
+        const int needed = list->fontMetrics()
+                               .boundingRect(QRect(0, 0, list->columnWidth(3) - 8, 100 * lines),
+                                   Qt::TextWordWrap, text)
+                               .height();
+        wrapped += needed > lines ? 1 : 0;
+        QVERIFY2(list->visualItemRect(item).height() >= needed, qPrintable(text));
+    }
+    QVERIFY(wrapped > 0);
+}
+
 int main(int argc, char *argv[])
 {
     // A screen of the size a 1366 x 768 display gives at twice the scale.
     QTemporaryDir config;
     const QString path = config.filePath(QStringLiteral("screen.json"));
-    const QByteArray screen = QStringLiteral("{\"screens\": [{\"name\": \"small\", \"x\": 0, \"y\": "
-                                             "0, \"width\": %1, \"height\": %2}]}")
-                                  .arg(kScreen.width())
-                                  .arg(kScreen.height())
-                                  .toUtf8();
+    const QByteArray screen
+        = QStringLiteral("{\"screens\": [{\"name\": \"small\", \"x\": 0, \"y\": "
+                         "0, \"width\": %1, \"height\": %2}]}")
+              .arg(kScreen.width())
+              .arg(kScreen.height())
+              .toUtf8();
     if (!WriteFile(path, screen))
         return 1;
     qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(path));
