@@ -19,6 +19,7 @@ namespace {
 constexpr int kCheckPlanHelp = 32831; // F1: the help of View > Check Channel Plan
 constexpr int kRecordRole = Qt::UserRole;
 constexpr int kColumnRole = Qt::UserRole + 1;
+constexpr int kProblemColumn = 3;
 
 int ColumnOf(PlanProblemKind kind)
 {
@@ -63,7 +64,7 @@ CCheckPlanDlg::CCheckPlanDlg(CProgramDoc *document, QWidget *parent)
     // the rows take their heights anew when a column's width changes.
     m_list->setWordWrap(true);
     m_list->setTextElideMode(Qt::ElideNone);
-    m_list->setItemDelegate(new ColumnWidthDelegate(m_list));
+    m_list->setItemDelegateForColumn(kProblemColumn, new ColumnWidthDelegate(m_list));
     connect(m_list->header(), &QHeaderView::sectionResized, m_list,
         [this] { m_list->doItemsLayout(); });
     m_list->setHeaderLabels({LangText("CH", "信道"), LangText("Severity", "级别"),
@@ -86,8 +87,6 @@ CCheckPlanDlg::CCheckPlanDlg(CProgramDoc *document, QWidget *parent)
         connect(document, &QObject::destroyed, this, &QWidget::close);
     }
     refresh();
-    for (int column = 0; column < m_list->columnCount() - 1; ++column)
-        m_list->resizeColumnToContents(column);
     resize(720, 420);
 }
 
@@ -113,10 +112,14 @@ void CCheckPlanDlg::refresh()
         item->setIcon(1,
             QApplication::style()->standardIcon(
                 error ? QStyle::SP_MessageBoxCritical : QStyle::SP_MessageBoxWarning));
-        item->setToolTip(3, p.text);
+        item->setToolTip(kProblemColumn, p.text);
         item->setData(0, kRecordRole, p.record);
         item->setData(0, kColumnRole, ColumnOf(p.kind));
     }
+    // The columns before the problem's text take their texts' widths; the
+    // problem's text has the rest.
+    for (int column = 0; column < kProblemColumn; ++column)
+        m_list->resizeColumnToContents(column);
     m_list->setVisible(!problems.isEmpty());
     m_summary->setText(problems.isEmpty()
             ? LangText("The channel plan has no problems.", "信道表没有问题。")
