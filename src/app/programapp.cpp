@@ -17,6 +17,7 @@
 #include "settings/inifile.h"
 #include "settings/language.h"
 #include "settings/programini.h"
+#include "theme/theme.h"
 #include "uiservices/uiservices.h"
 
 #include <QAction>
@@ -114,6 +115,8 @@ bool CProgramApp::initInstance(const QStringList &arguments)
     // The wheel changes no pick list or spin box in any window, the dialogs'
     // included, as it changes none in the grid.
     WheelRule::installForApplication();
+    // The user's colours from the first window on (System leaves the platform's).
+    Theme::Apply(Theme::Stored());
     m_mainFrame = new CMainFrame;
     installServices();
     connect(m_mainFrame, &CMainFrame::languageChangeRequested, this,

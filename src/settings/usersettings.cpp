@@ -112,4 +112,16 @@ void SetShowWritePreview(bool show)
     s.setValue(QStringLiteral("ShowWritePreview"), show);
 }
 
+QString ColourTheme()
+{
+    Store s;
+    return s.value(QStringLiteral("Theme")).toString();
+}
+
+void SetColourTheme(const QString &name)
+{
+    Store s;
+    s.setValue(QStringLiteral("Theme"), name);
+}
+
 } // namespace UserSettings

@@ -1,7 +1,7 @@
 // Per-user settings kept outside "Program.ini": the chosen serial port, the
 // last product type/range selection, the recently used document files, whether
-// a write is verified, whether what a write changes is shown before it and
-// whether the grid hides empty channels. Stored with QSettings
+// a write is verified, whether what a write changes is shown before it,
+// whether the grid hides empty channels and the colour theme. Stored with QSettings
 // under the name given by [Setup] "AppName" (on Linux ~/.config/<AppName>.conf).
 #pragma once
 
@@ -25,5 +25,7 @@ bool HideEmptyChannels(); // "HideEmptyChannels", false when absent
 void SetHideEmptyChannels(bool hide);
 bool ShowWritePreview(); // "ShowWritePreview", true when absent
 void SetShowWritePreview(bool show);
+QString ColourTheme(); // "Theme": "System", "Light" or "Dark"; empty when absent
+void SetColourTheme(const QString &name);
 
 } // namespace UserSettings
