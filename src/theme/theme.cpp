@@ -8,7 +8,6 @@
 #include <QPointer>
 #include <QStyle>
 #include <QStyleFactory>
-#include <QStyleOption>
 
 namespace Theme {
 namespace {
@@ -110,8 +109,8 @@ bool DarkRoles(Kind kind)
     return kind == Kind::Dark || (kind == Kind::System && LooksDark(System().palette));
 }
 
-// Draws the icon as it is, or in a dark theme its shape in the glyph colour; a
-// disabled icon is greyed from that as the style greys any other.
+// Draws the icon as it is, or in a dark theme its shape in the glyph colour (a
+// disabled one in the colour of disabled text).
 class GlyphEngine : public QIconEngine
 {
 public:
@@ -127,15 +126,14 @@ public:
         if (!DarkRoles(Active()))
             return m_icon.pixmap(size, 1.0, mode, state);
         QPixmap shape = m_icon.pixmap(size, 1.0, QIcon::Normal, state);
+        const QColor colour = mode == QIcon::Disabled
+            ? QApplication::palette().color(QPalette::Disabled, QPalette::WindowText)
+            : Colours(Role::IconGlyph).text;
         QPainter painter(&shape);
         painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
-        painter.fillRect(shape.rect(), Colours(Role::IconGlyph).text);
+        painter.fillRect(shape.rect(), colour);
         painter.end();
-        if (mode == QIcon::Normal)
-            return shape;
-        QStyleOption option;
-        option.palette = QApplication::palette();
-        return QApplication::style()->generatedIconPixmap(mode, shape, &option);
+        return shape;
     }
 
     void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override

@@ -10,6 +10,7 @@
 #include <QPrintPreviewWidget>
 #include <QStyle>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <cmath>
@@ -150,7 +151,8 @@ void TestTheme::textsReadable()
 }
 
 // Windows already open take the new colours: the grid's header keeps its own
-// text colour over the application palette, and the help pages set their own.
+// text colour over the application palette, the help pages and the line icons
+// set their own.
 void TestTheme::openWindowsFollow()
 {
     QTableView table;
@@ -159,6 +161,20 @@ void TestTheme::openWindowsFollow()
     QVERIFY(QTest::qWaitForWindowExposed(&table));
     const QColor lightText = table.horizontalHeader()->palette().color(QPalette::ButtonText);
     QCOMPARE(lightText, Theme::Colours(Role::GridFixedText, Kind::System).text);
+
+    // A line icon: dark lines on nothing.
+    QTemporaryDir dir;
+    QImage lines(16, 16, QImage::Format_ARGB32);
+    lines.fill(Qt::transparent);
+    for (int i = 0; i < 16; ++i)
+        lines.setPixelColor(i, i, QColor(0x33, 0x38, 0x40));
+    const QString file = dir.filePath(QStringLiteral("lines.png"));
+    QVERIFY(lines.save(file));
+    const QIcon icon = Theme::GlyphIcon(file);
+    auto lineColour = [&icon](QIcon::Mode mode) {
+        return icon.pixmap(QSize(16, 16), 1.0, mode).toImage().pixelColor(5, 5);
+    };
+    QCOMPARE(lineColour(QIcon::Normal), QColor(0x33, 0x38, 0x40));
 
     const QString page = QStringLiteral(
         "<style>h1{color:#1f3d66} th{background:#e9eef5} .note{background-color:#fdf5dc} "
@@ -178,6 +194,9 @@ void TestTheme::openWindowsFollow()
         QVERIFY2(!dark.contains(QLatin1String(light)), light);
     QVERIFY(dark.contains(Theme::Colours(Role::HelpHeading).text.name()));
     QVERIFY(dark.contains(QStringLiteral("<h1>Title</h1>")));
+    QCOMPARE(lineColour(QIcon::Normal), Theme::Colours(Role::IconGlyph, Kind::Dark).text);
+    QCOMPARE(lineColour(QIcon::Disabled),
+        Theme::PaletteOf(Kind::Dark).color(QPalette::Disabled, QPalette::WindowText));
 }
 
 // The preview shows the page as it prints: white paper with black text, whatever
