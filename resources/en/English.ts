@@ -757,6 +757,34 @@ Save the document under another name?</translation>
         <source>Add a ready-made channel list into the free channels from the current row on</source>
         <translation>Add a ready-made channel list into the free channels from the current row on</translation>
     </message>
+    <message>
+        <source>&amp;System</source>
+        <translation>&amp;System</translation>
+    </message>
+    <message>
+        <source>Use the colours of the system</source>
+        <translation>Use the colours of the system</translation>
+    </message>
+    <message>
+        <source>&amp;Light</source>
+        <translation>&amp;Light</translation>
+    </message>
+    <message>
+        <source>Use light colours</source>
+        <translation>Use light colours</translation>
+    </message>
+    <message>
+        <source>&amp;Dark</source>
+        <translation>&amp;Dark</translation>
+    </message>
+    <message>
+        <source>Use dark colours</source>
+        <translation>Use dark colours</translation>
+    </message>
+    <message>
+        <source>Th&amp;eme</source>
+        <translation>Th&amp;eme</translation>
+    </message>
 </context>
 <context>
     <name>ImageFileCommands</name>

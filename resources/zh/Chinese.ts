@@ -757,6 +757,34 @@ Save the document under another name?</source>
         <source>Add a ready-made channel list into the free channels from the current row on</source>
         <translation>从当前行起把现成的信道列表添加到空闲信道</translation>
     </message>
+    <message>
+        <source>&amp;System</source>
+        <translation>跟随系统(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Use the colours of the system</source>
+        <translation>使用系统的颜色</translation>
+    </message>
+    <message>
+        <source>&amp;Light</source>
+        <translation>浅色(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Use light colours</source>
+        <translation>使用浅色</translation>
+    </message>
+    <message>
+        <source>&amp;Dark</source>
+        <translation>深色(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Use dark colours</source>
+        <translation>使用深色</translation>
+    </message>
+    <message>
+        <source>Th&amp;eme</source>
+        <translation>主题(&amp;E)</translation>
+    </message>
 </context>
 <context>
     <name>ImageFileCommands</name>

@@ -32,6 +32,9 @@ enum CommandId {
     kCmdSetTxFromRx = 32836,
     kCmdShiftFrequencies = 32837,
     kCmdInsertChannelList = 32838,
+    kCmdThemeSystem = 32839, // View > Theme: System, Light, Dark
+    kCmdThemeLight = 32840,
+    kCmdThemeDark = 32841,
     kCmdFileNew = 57600,
     kCmdFileOpen = 57601,
     kCmdFileClose = 57602,

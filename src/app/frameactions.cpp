@@ -2,9 +2,11 @@
 
 #include "app/commandids.h"
 #include "channelview/channelrowcommands.h"
+#include "theme/theme.h"
 #include "uiservices/uiservices.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QEvent>
 #include <QIcon>
 #include <QKeyEvent>
@@ -31,8 +33,12 @@ QAction *FrameActions::make(
     if (!tip.isEmpty())
         action->setToolTip(tip);
     action->setStatusTip(prompt);
-    if (!icon.isEmpty())
-        action->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(icon)));
+    if (!icon.isEmpty()) {
+        // The arrows are lines of one colour: a dark theme draws them light.
+        const QString file = QStringLiteral(":/icons/%1.svg").arg(icon);
+        const bool glyph = icon == QLatin1String("undo") || icon == QLatin1String("redo");
+        action->setIcon(glyph ? Theme::GlyphIcon(file) : QIcon(file));
+    }
     m_actions.insert(id, action);
     return action;
 }
@@ -68,6 +74,22 @@ void FrameActions::createActions()
         tr("List the channels the radio refuses, repeated channels and names used twice"));
     make(kCmdHideEmpty, tr("&Hide Empty Channels"), QString(), tr("Show only the channels in use"))
         ->setCheckable(true);
+    auto *themes = new QActionGroup(this);
+    const struct
+    {
+        int id;
+        QString text;
+        QString prompt;
+    } themeItems[] = {
+        {kCmdThemeSystem, tr("&System"), tr("Use the colours of the system")},
+        {kCmdThemeLight, tr("&Light"), tr("Use light colours")},
+        {kCmdThemeDark, tr("&Dark"), tr("Use dark colours")},
+    };
+    for (const auto &item : themeItems) {
+        QAction *theme = make(item.id, item.text, QString(), item.prompt);
+        theme->setCheckable(true);
+        themes->addAction(theme);
+    }
     make(kCmdChannelInfo, tr("&Channel Information"), QString(), tr("Show the channel table"));
     make(kCmdOptionFeatures, tr("&Optional Features"), QString(),
         tr("Edit the optional features of the radio"));
@@ -152,12 +174,14 @@ void FrameActions::createMenus()
     auto a = [this](int id) { return action(id); };
     m_recentMenu = popup(tr("Recent &Files"), {});
     m_windowMenu = popup(tr("&Window"), {});
+    QAction *theme = popup(tr("Th&eme"), {a(kCmdThemeSystem), a(kCmdThemeLight), a(kCmdThemeDark)})
+                         ->menuAction();
     QAction *recent = m_recentMenu->menuAction();
     m_noDocMenus = {
         popup(tr("&File"),
             {a(kCmdFileNew), a(kCmdFileOpen), a(kCmdOpenBackup), nullptr, a(kCmdPrintSetup),
                 nullptr, recent, nullptr, a(kCmdAppExit)}),
-        popup(tr("&View"), {a(kCmdViewToolbar), a(kCmdViewStatusBar)}),
+        popup(tr("&View"), {a(kCmdViewToolbar), a(kCmdViewStatusBar), nullptr, theme}),
         popup(tr("&Help"), {a(kCmdHelpContents), a(kCmdSaveLinkLog), nullptr, m_appAbout}),
     };
     m_docMenus = {
@@ -176,7 +200,7 @@ void FrameActions::createMenus()
         popup(tr("&Program"), {a(kCmdRead), a(kCmdWrite), nullptr, a(kCmdWriteSeveral)}),
         popup(tr("&View"),
             {a(kCmdViewToolbar), a(kCmdViewStatusBar), a(kCmdControlBar), nullptr, a(kCmdHideEmpty),
-                a(kCmdCheckPlan)}),
+                a(kCmdCheckPlan), nullptr, theme}),
         popup(tr("&Setup"), {a(kCmdComSetup), a(kCmdLanguage)}),
         m_windowMenu,
         popup(tr("&Help"), {a(kCmdHelpContents), a(kCmdSaveLinkLog), nullptr, m_docAbout}),

@@ -1,11 +1,35 @@
 #include "app/helpwindow.h"
 
+#include "theme/theme.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QVBoxLayout>
+
+namespace {
+
+// Shows the help pages in the colours of the active theme.
+class ThemedBrowser : public QTextBrowser
+{
+public:
+    using QTextBrowser::QTextBrowser;
+
+    QVariant loadResource(int type, const QUrl &name) override
+    {
+        const QVariant resource = QTextBrowser::loadResource(type, name);
+        if (type != QTextDocument::HtmlResource)
+            return resource;
+        const QString html = resource.userType() == QMetaType::QByteArray
+            ? QString::fromUtf8(resource.toByteArray())
+            : resource.toString();
+        return Theme::ThemedHelpPage(html);
+    }
+};
+
+} // namespace
 
 CHelpWindow::CHelpWindow(QWidget *parent)
     : QWidget(parent, Qt::Window)
@@ -15,8 +39,12 @@ CHelpWindow::CHelpWindow(QWidget *parent)
     setAttribute(Qt::WA_DeleteOnClose, false);
     resize(640, 520);
 
-    m_browser = new QTextBrowser(this);
+    m_browser = new ThemedBrowser(this);
     m_browser->setOpenExternalLinks(false);
+    connect(Theme::Signals::instance(), &Theme::Signals::changed, m_browser, [this] {
+        if (!m_browser->source().isEmpty())
+            m_browser->reload();
+    });
     auto *back = new QPushButton(tr("&Back"), this);
     auto *contents = new QPushButton(tr("C&ontents"), this);
     auto *close = new QPushButton(tr("&Close"), this);

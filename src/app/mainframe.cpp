@@ -24,6 +24,7 @@
 #include "dialogview/processdlg.h"
 #include "settings/language.h"
 #include "settings/usersettings.h"
+#include "theme/theme.h"
 #include "uiservices/uiservices.h"
 
 #include "printview/printdocument.h"
@@ -255,6 +256,19 @@ void CMainFrame::connectViewCommands()
         for (CChildFrame *child : m_documents->children())
             child->view()->setHideEmptyChannels(hide);
     });
+    // The theme is the user's choice for every window, the dialogs' included.
+    const struct
+    {
+        int id;
+        Theme::Kind kind;
+    } themes[] = {{kCmdThemeSystem, Theme::Kind::System}, {kCmdThemeLight, Theme::Kind::Light},
+        {kCmdThemeDark, Theme::Kind::Dark}};
+    for (const auto &theme : themes) {
+        QAction *item = m_actions->action(theme.id);
+        item->setChecked(Theme::Active() == theme.kind);
+        const Theme::Kind kind = theme.kind;
+        connect(item, &QAction::triggered, this, [kind] { Theme::Choose(kind); });
+    }
     // The check marks follow the bars whenever a View popup opens.
     for (QMenu *menu : m_actions->noDocumentMenus() + m_actions->documentMenus()) {
         connect(menu, &QMenu::aboutToShow, this, [=] {

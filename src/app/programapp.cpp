@@ -18,6 +18,7 @@
 #include "settings/language.h"
 #include "settings/programini.h"
 #include "uiservices/dialogfit.h"
+#include "theme/theme.h"
 #include "uiservices/uiservices.h"
 
 #include <QAction>
@@ -117,6 +118,8 @@ bool CProgramApp::initInstance(const QStringList &arguments)
     WheelRule::installForApplication();
     // Every dialog fits the screen it opens on and keeps the size the user gave it.
     DialogFit::installForApplication();
+    // The user's colours from the first window on (System leaves the platform's).
+    Theme::Apply(Theme::Stored());
     m_mainFrame = new CMainFrame;
     installServices();
     connect(m_mainFrame, &CMainFrame::languageChangeRequested, this,

@@ -1,6 +1,7 @@
 #include "app/treecontrolbar.h"
 
 #include "settings/language.h"
+#include "theme/theme.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -75,7 +76,7 @@ QWidget *CTreeControlBar::createTitleBar()
     m_closeButton = new QToolButton(bar);
     m_closeButton->setObjectName(QStringLiteral("controlBarClose"));
     m_closeButton->setAutoRaise(true);
-    m_closeButton->setIcon(QIcon(QStringLiteral(":/icons/close.svg")));
+    m_closeButton->setIcon(Theme::GlyphIcon(QStringLiteral(":/icons/close.svg")));
     m_closeButton->setIconSize(QSize(16, 16));
     m_closeButton->setFixedSize(18, 18);
     m_closeButton->setToolTip(tr("Close"));

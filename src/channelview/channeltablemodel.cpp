@@ -3,10 +3,10 @@
 #include "channels/bandlimits.h"
 #include "channels/channelcolumns.h"
 #include "document/programdoc.h"
+#include "theme/theme.h"
 
 #include <QApplication>
 #include <QBrush>
-#include <QColor>
 #include <QIcon>
 #include <QStyle>
 
@@ -148,7 +148,11 @@ QVariant ChannelTableModel::rowMark(int record, int role) const
         return QApplication::style()->standardIcon(
             error ? QStyle::SP_MessageBoxCritical : QStyle::SP_MessageBoxWarning);
     case Qt::BackgroundRole:
-        return QBrush(error ? QColor(0xFF, 0xC8, 0xC8) : QColor(0xFF, 0xE8, 0xA0));
+        return QBrush(
+            Theme::Colours(error ? Theme::Role::ErrorMark : Theme::Role::WarningMark).background);
+    case Qt::ForegroundRole:
+        return QBrush(
+            Theme::Colours(error ? Theme::Role::ErrorMark : Theme::Role::WarningMark).text);
     case Qt::ToolTipRole:
         return m_marks[record].join(QLatin1Char('\n'));
     default:

@@ -2,6 +2,7 @@
 
 #include "grid/centredcelldelegate.h"
 #include "grid/cornerlabel.h"
+#include "theme/theme.h"
 
 #include <QAbstractButton>
 #include <QFontMetrics>
@@ -14,9 +15,22 @@ namespace {
 
 void ColourHeader(QWidget *header)
 {
-    QPalette palette = header->palette();
+    // Only the text colour is the header's own: every other colour goes on
+    // following the application's palette.
+    QPalette palette;
     palette.setColor(QPalette::ButtonText, FixedTextColor());
     header->setPalette(palette);
+}
+
+// The fixed text takes the colour of the theme chosen now and of every later choice.
+void ColourHeaderWithTheme(QWidget *header)
+{
+    ColourHeader(header);
+    if (header->property("themeFollowed").toBool())
+        return;
+    header->setProperty("themeFollowed", true);
+    QObject::connect(Theme::Signals::instance(), &Theme::Signals::changed, header,
+        [header] { ColourHeader(header); });
 }
 
 QAbstractButton *CornerButton(const QTableView *table)
@@ -36,7 +50,7 @@ QFont CellFont()
 
 QColor FixedTextColor()
 {
-    return QColor(0, 50, 240);
+    return Theme::Colours(Theme::Role::GridFixedText).text;
 }
 
 void Apply(QTableView *table)
@@ -54,14 +68,14 @@ void Apply(QTableView *table)
         header->setDefaultAlignment(Qt::AlignCenter);
         header->setHighlightSections(false);
         header->setSectionsClickable(false);
-        ColourHeader(header);
+        ColourHeaderWithTheme(header);
     }
     table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     table->verticalHeader()->setDefaultSectionSize(rowHeight);
     table->verticalHeader()->setMinimumSectionSize(rowHeight);
     table->horizontalHeader()->setFixedHeight(rowHeight);
     if (QAbstractButton *corner = CornerButton(table))
-        ColourHeader(corner);
+        ColourHeaderWithTheme(corner);
 }
 
 int DefaultColumnWidth(const QTableView *table)

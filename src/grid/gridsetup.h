@@ -1,6 +1,7 @@
 // The look and behaviour that every table of the program shares (the channel grid
 // and the squelch grids): cells in Times New Roman 9 pt, centred; the header row and
-// the label column (vertical header) drawn with blue text; no selection highlight;
+// the label column (vertical header) drawn with the theme's fixed text colour (blue
+// in a light theme); no selection highlight;
 // compact rows; widths derived from the label column's default width.
 #pragma once
 
@@ -13,7 +14,7 @@ class QTableView;
 namespace GridSetup {
 
 QFont CellFont(); // Times New Roman, 9 pt, normal weight
-QColor FixedTextColor(); // text of the header row and label column: RGB(0, 50, 240)
+QColor FixedTextColor(); // text of the header row and label column in the active theme
 
 // Applies the shared look: font, centred cells (CentredCellDelegate unless the
 // table already has its own delegate), header colours and alignment, row height,

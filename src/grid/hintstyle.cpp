@@ -1,9 +1,12 @@
 #include "grid/hintstyle.h"
 
+#include "theme/theme.h"
+
 #include <QApplication>
 #include <QHash>
 #include <QPointer>
 #include <QProxyStyle>
+#include <QStyleFactory>
 
 namespace {
 
@@ -36,8 +39,14 @@ QStyle *StyleWithHint(QStyle::StyleHint hint, int value)
     static QHash<QPair<int, int>, QPointer<QStyle>> styles;
     QPointer<QStyle> &style = styles[qMakePair(int(hint), value)];
     if (!style) {
-        style = new HintStyle(hint, value);
-        style->setParent(qApp);
+        auto *hintStyle = new HintStyle(hint, value);
+        hintStyle->setParent(qApp);
+        // A theme may change the application's style: the hint goes on over the new one.
+        QObject::connect(
+            Theme::Signals::instance(), &Theme::Signals::changed, hintStyle, [hintStyle] {
+                hintStyle->setBaseStyle(QStyleFactory::create(QApplication::style()->name()));
+            });
+        style = hintStyle;
     }
     return style;
 }

@@ -125,4 +125,16 @@ void SetDialogSize(const QString &dialog, const QSize &size)
     s.setValue(QStringLiteral("DialogSize/") + dialog, size);
 }
 
+QString ColourTheme()
+{
+    Store s;
+    return s.value(QStringLiteral("Theme")).toString();
+}
+
+void SetColourTheme(const QString &name)
+{
+    Store s;
+    s.setValue(QStringLiteral("Theme"), name);
+}
+
 } // namespace UserSettings

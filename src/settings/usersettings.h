@@ -1,8 +1,8 @@
 // Per-user settings kept outside "Program.ini": the chosen serial port, the
 // last product type/range selection, the recently used document files, whether
 // a write is verified, whether what a write changes is shown before it and
-// whether the grid hides empty channels, and the size the user gave each
-// resizable dialog. Stored with QSettings
+// whether the grid hides empty channels, the colour theme and the size the
+// user gave each resizable dialog. Stored with QSettings
 // under the name given by [Setup] "AppName" (on Linux ~/.config/<AppName>.conf).
 #pragma once
 
@@ -31,5 +31,7 @@ void SetShowWritePreview(bool show);
 // none is stored.
 QSize DialogSize(const QString &dialog);
 void SetDialogSize(const QString &dialog, const QSize &size);
+QString ColourTheme(); // "Theme": "System", "Light" or "Dark"; empty when absent
+void SetColourTheme(const QString &name);
 
 } // namespace UserSettings
