@@ -6,6 +6,7 @@
 #include <QIconEngine>
 #include <QPainter>
 #include <QPointer>
+#include <QRegularExpression>
 #include <QStyle>
 #include <QStyleFactory>
 
@@ -247,21 +248,22 @@ RoleColours Colours(Role role)
 QString ThemedHelpPage(const QString &html)
 {
     const Kind kind = Active();
-    if (!DarkRoles(kind))
+    const int styleStart = html.indexOf(QLatin1String("<style"), 0, Qt::CaseInsensitive);
+    const int styleEnd = html.indexOf(QLatin1String("</style>"), styleStart, Qt::CaseInsensitive);
+    if (!DarkRoles(kind) || styleStart < 0 || styleEnd < 0)
         return html;
-    const QColor border = PaletteOf(kind).color(QPalette::Mid);
-    const QColor replacements[]
-        = {Colours(Role::HelpHeading).text, Colours(Role::HelpTableHeader).background,
-            Colours(Role::HelpNote).background, Colours(Role::HelpSmallText).text, border};
-    QString themed = html;
+    const QColor replacements[] = {Colours(Role::HelpHeading).text,
+        Colours(Role::HelpTableHeader).background, Colours(Role::HelpNote).background,
+        Colours(Role::HelpSmallText).text, PaletteOf(kind).color(QPalette::Light)};
+    // Only the page's style sheet: the text itself may well contain a "#444".
+    QString style = html.mid(styleStart, styleEnd - styleStart);
     for (int i = 0; i < 5; ++i) {
-        // Only inside declarations: "color:#444" or "background:#e9eef5".
-        themed.replace(QLatin1Char(':') + QLatin1String(kHelpColours[i]),
-            QLatin1Char(':') + replacements[i].name(), Qt::CaseInsensitive);
-        themed.replace(QLatin1Char(' ') + QLatin1String(kHelpColours[i]),
-            QLatin1Char(' ') + replacements[i].name(), Qt::CaseInsensitive);
+        const QRegularExpression colour(
+            QLatin1String(kHelpColours[i]) + QLatin1String("(?![0-9a-f])"),
+            QRegularExpression::CaseInsensitiveOption);
+        style.replace(colour, replacements[i].name());
     }
-    return themed;
+    return html.left(styleStart) + style + html.mid(styleEnd);
 }
 
 Signals *Signals::instance()
