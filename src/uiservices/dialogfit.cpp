@@ -33,15 +33,15 @@ bool IsResizable(const QDialog *dialog)
 }
 
 // The room a frame of the window manager takes around a window, as seen on the
-// dialog or, before it has a frame, on its parent's window.
+// dialog or, before its frame is known, on its parent's window.
 QSize FrameRoom(const QDialog *dialog)
 {
-    const QWindow *window = dialog->windowHandle();
-    if ((!window || !window->isVisible()) && dialog->parentWidget())
-        window = dialog->parentWidget()->window()->windowHandle();
-    if (!window || !window->isVisible())
-        return QSize(0, 0);
-    const QMargins margins = window->frameMargins();
+    QMargins margins;
+    if (const QWindow *own = dialog->windowHandle(); own && own->isVisible())
+        margins = own->frameMargins();
+    const QWidget *parent = dialog->parentWidget() ? dialog->parentWidget()->window() : nullptr;
+    if (margins.isNull() && parent && parent->windowHandle() && parent->isVisible())
+        margins = parent->windowHandle()->frameMargins();
     return QSize(margins.left() + margins.right(), margins.top() + margins.bottom());
 }
 
@@ -55,39 +55,36 @@ QRect ScreenArea(const QDialog *dialog)
     return screen ? screen->availableGeometry() : QRect();
 }
 
-// The top-left corner of the dialog's frame: where it was placed, or centred on
-// its parent's window (on the screen without one), moved into screen.
-QPoint FramePosition(const QDialog *dialog, const QRect &screen, const QSize &room)
-{
-    QRect placed(dialog->pos(), dialog->size() + room);
-    if (!dialog->testAttribute(Qt::WA_Moved)) {
-        const QWidget *parent = dialog->parentWidget() ? dialog->parentWidget()->window() : nullptr;
-        placed.moveCenter(
-            parent && parent->isVisible() ? parent->frameGeometry().center() : screen.center());
-    }
-    placed.moveRight(qMin(placed.right(), screen.right()));
-    placed.moveBottom(qMin(placed.bottom(), screen.bottom()));
-    placed.moveLeft(qMax(placed.left(), screen.left()));
-    placed.moveTop(qMax(placed.top(), screen.top()));
-    return placed.topLeft();
-}
-
-void Fit(QDialog *dialog)
+// Before the dialog shows: the size the user gave it, no larger than the screen.
+void FitSize(QDialog *dialog)
 {
     const QRect screen = ScreenArea(dialog);
     if (screen.isEmpty())
         return;
-    const QSize room = FrameRoom(dialog);
     if (IsResizable(dialog)) {
         const QSize remembered = UserSettings::DialogSize(SizeKey(dialog));
         if (remembered.isValid())
             dialog->resize(remembered.expandedTo(dialog->minimumSize()));
     }
-    dialog->resize(dialog->size().boundedTo(screen.size() - room));
+    dialog->resize(dialog->size().boundedTo(screen.size() - FrameRoom(dialog)));
     dialog->setProperty(kFittedSize, dialog->size());
-    // Placed here rather than by the dialog itself, which does not allow for
-    // the frame around it.
-    dialog->move(FramePosition(dialog, screen, room));
+}
+
+// Once the dialog has placed itself: its frame moved onto the screen where it
+// reaches past an edge (the dialog's own placement may not allow for the frame,
+// and one placed before may lie on a screen that is gone or smaller now).
+void KeepOnScreen(QDialog *dialog)
+{
+    const QRect screen = ScreenArea(dialog);
+    if (screen.isEmpty())
+        return;
+    QRect frame(dialog->pos(), dialog->size() + FrameRoom(dialog));
+    frame.moveRight(qMin(frame.right(), screen.right()));
+    frame.moveBottom(qMin(frame.bottom(), screen.bottom()));
+    frame.moveLeft(qMax(frame.left(), screen.left()));
+    frame.moveTop(qMax(frame.top(), screen.top()));
+    if (frame.topLeft() != dialog->pos())
+        dialog->move(frame.topLeft());
 }
 
 void Remember(const QDialog *dialog)
@@ -119,13 +116,16 @@ QWidget *DialogFit::scrolled(QWidget *content, QWidget *parent)
 
 bool DialogFit::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() != QEvent::Show && event->type() != QEvent::Hide)
+    const QEvent::Type type = event->type();
+    if (type != QEvent::Show && type != QEvent::ShowToParent && type != QEvent::Hide)
         return false;
     auto *dialog = qobject_cast<QDialog *>(watched);
     if (!dialog || !dialog->isWindow() || event->spontaneous())
         return false;
-    if (event->type() == QEvent::Show)
-        Fit(dialog);
+    if (type == QEvent::Show)
+        FitSize(dialog);
+    else if (type == QEvent::ShowToParent)
+        KeepOnScreen(dialog);
     else
         Remember(dialog);
     return false;
