@@ -120,7 +120,6 @@ private Q_SLOTS:
     void write();
     void transferKeepsItsLinkLog();
     void secondCommandWhileOpenChangesNothing();
-    void cancelDuringReadLeavesDocument();
     void readLocksEditing_data();
     void readLocksEditing();
     void failedReadAsksOnTheGuiThread();
@@ -298,28 +297,6 @@ void TestTransferDialogs::secondCommandWhileOpenChangesNothing()
     QCOMPARE(DialogCommands::TransferDialog(), dialog);
     QCOMPARE(dialog->direction(), CProcessDlg::Direction::Read);
     QCOMPARE(dialog->windowTitle(), QStringLiteral("Read Data"));
-}
-
-void TestTransferDialogs::cancelDuringReadLeavesDocument()
-{
-    ServedRadio radio(RadioMemory(), {}, true); // paced: a whole read takes 19 s
-    g_strComPort = radio.path();
-    MessageRecorder messages;
-    Session s;
-    const MemoryImage before = s.doc.image();
-
-    DialogCommands::ReadFromRadio(&s.view, &s.doc);
-    QPointer<CProcessDlg> dialog = DialogCommands::TransferDialog();
-    QTest::mouseClick(dialog->okButton(), Qt::LeftButton);
-    QVERIFY(!dialog->okButton()->isEnabled());
-    QTRY_VERIFY_WITH_TIMEOUT(dialog->countText()->text().toInt() >= 2, kTransferTimeoutMs);
-    QTest::mouseClick(dialog->cancelButton(), Qt::LeftButton);
-    QVERIFY(!dialog.isNull()); // the transfer closes it at its next poll
-    QTRY_VERIFY_WITH_TIMEOUT(dialog.isNull(), 3000);
-    QVERIFY(s.doc.image() == before);
-    QVERIFY(!s.doc.IsModified());
-    QVERIFY(g_bNewImage);
-    QVERIFY(messages.shown().isEmpty());
 }
 
 void TestTransferDialogs::readLocksEditing_data()
