@@ -118,7 +118,6 @@ private Q_SLOTS:
     void backupFailureIsOnlyAWarning();
     void write_data();
     void write();
-    void transferKeepsItsLinkLog();
     void secondCommandWhileOpenChangesNothing();
     void readLocksEditing_data();
     void readLocksEditing();
@@ -261,29 +260,6 @@ void TestTransferDialogs::write()
     QCOMPARE(UserSettings::VerifyAfterWrite(), verify);
     DialogCommands::WriteToRadio(&s.view, &s.doc);
     QCOMPARE(DialogCommands::TransferDialog()->verifyCheck()->isChecked(), verify);
-}
-
-// The latest transfer's link log holds exactly the bytes that crossed the line.
-void TestTransferDialogs::transferKeepsItsLinkLog()
-{
-    ServedRadio radio(RadioMemory(), {}, false, true);
-    g_strComPort = radio.path();
-    UserSettings::SetVerifyAfterWrite(true);
-    MessageRecorder messages;
-    Session s;
-    ForgetLinkLog();
-
-    DialogCommands::WriteToRadio(&s.view, &s.doc);
-    runToEnd(DialogCommands::TransferDialog());
-
-    const std::shared_ptr<const LinkTrace> log = LatestLinkLog();
-    QVERIFY(log);
-    const QByteArray text = log->text();
-    QVERIFY(text.startsWith("# htprog "));
-    QVERIFY(text.contains(" opened again\n")); // the verifying read
-    const SimulatedRadio &served = radio.stop();
-    QCOMPARE(LoggedBytes(text, '>'), served.wireReceived());
-    QCOMPARE(LoggedBytes(text, '<'), served.wireSent());
 }
 
 void TestTransferDialogs::secondCommandWhileOpenChangesNothing()
@@ -443,17 +419,20 @@ void TestTransferDialogs::saysWhatIsHappening_data()
 
 // Before OK the dialog says what to do on which port; then what it is doing,
 // so a silent radio is not a bar standing at 0; after it the status line says
-// what happened and where the copy is.
+// what happened and where the copy is. The latest transfer's link log holds
+// exactly the bytes that crossed the line.
 void TestTransferDialogs::saysWhatIsHappening()
 {
     QFETCH(bool, write);
     QFETCH(QStringList, steps);
     QFETCH(QString, status);
-    ServedRadio radio(RadioMemory(), write ? FaultPlan {} : Faults({QStringLiteral("silent@2")}));
+    ServedRadio radio(
+        RadioMemory(), write ? FaultPlan {} : Faults({QStringLiteral("silent@2")}), false, true);
     g_strComPort = radio.path();
     UserSettings::SetVerifyAfterWrite(true);
     MessageRecorder messages;
     Session s;
+    ForgetLinkLog();
 
     write ? DialogCommands::WriteToRadio(&s.view, &s.doc)
           : DialogCommands::ReadFromRadio(&s.view, &s.doc);
@@ -480,6 +459,15 @@ void TestTransferDialogs::saysWhatIsHappening()
         QVERIFY2(!shown.filter(QRegularExpression(step)).isEmpty(),
             qPrintable(step + QStringLiteral(" not in: ") + shown.join(QStringLiteral(" | "))));
     QVERIFY2(QRegularExpression(status).match(reported).hasMatch(), qPrintable(reported));
+
+    const std::shared_ptr<const LinkTrace> log = LatestLinkLog();
+    QVERIFY(log);
+    const QByteArray text = log->text();
+    QVERIFY(text.startsWith("# htprog "));
+    QCOMPARE(text.contains(" opened again\n"), write); // the verifying read
+    const SimulatedRadio &served = radio.stop();
+    QCOMPARE(LoggedBytes(text, '>'), served.wireReceived());
+    QCOMPARE(LoggedBytes(text, '<'), served.wireSent());
 }
 
 // A verification that finds other bytes is a warning after a write that went
