@@ -90,22 +90,29 @@ QString TestDocumentCommands::imageFile(const char *name, int marker) const
 
 void TestDocumentCommands::newWithUnsavedEdits_data()
 {
+    QTest::addColumn<bool>("modified");
     QTest::addColumn<QMessageBox::StandardButton>("answer");
     QTest::addColumn<bool>("cleared");
     QTest::addColumn<bool>("written");
-    QTest::newRow("Cancel keeps the edits") << QMessageBox::Cancel << false << false;
-    QTest::newRow("Discard clears") << QMessageBox::Discard << true << false;
-    QTest::newRow("Save writes, then clears") << QMessageBox::Save << true << true;
+    QTest::newRow("saved, Cancel keeps the document")
+        << false << QMessageBox::Cancel << false << false;
+    QTest::newRow("saved, OK clears it, undoably") << false << QMessageBox::Ok << true << false;
+    QTest::newRow("Cancel keeps the edits") << true << QMessageBox::Cancel << false << false;
+    QTest::newRow("Discard clears") << true << QMessageBox::Discard << true << false;
+    QTest::newRow("Save writes, then clears") << true << QMessageBox::Save << true << true;
 }
 
 void TestDocumentCommands::newWithUnsavedEdits()
 {
+    QFETCH(bool, modified);
     QFETCH(QMessageBox::StandardButton, answer);
     QFETCH(bool, cleared);
     QFETCH(bool, written);
     CChildFrame *child = frame()->activeChild();
     CProgramDoc *doc = child->document();
     SetByte(doc, ImageMap::kPowerOnName, 0x0A);
+    if (!modified)
+        doc->undoStack()->setClean(); // as saved: nothing to ask about
     m_chosen = path("kept.dat");
     m_fixture->answerMessages({answer});
 
@@ -113,12 +120,18 @@ void TestDocumentCommands::newWithUnsavedEdits()
 
     // The question about the edits takes the place of "All data will be Cleared!".
     QCOMPARE(m_fixture->messages().size(), 1);
-    QCOMPARE(m_fixture->messages()[0].text, kUnsaved.arg(QStringLiteral("Channel Information")));
-    QCOMPARE(m_fixture->messages()[0].buttons, kSaveDiscardCancel);
+    QCOMPARE(m_fixture->messages()[0].text,
+        modified ? kUnsaved.arg(QStringLiteral("Channel Information"))
+                 : QStringLiteral("All data will be Cleared!"));
+    QCOMPARE(m_fixture->messages()[0].buttons,
+        modified ? kSaveDiscardCancel : QMessageBox::Ok | QMessageBox::Cancel);
     QCOMPARE(frame()->activeChild(), child);
+    QCOMPARE(documents()->children().size(), 1);
+    QCOMPARE(doc->title(), QStringLiteral("Channel Information"));
     QCOMPARE(int(doc->image()[ImageMap::kPowerOnName]), cleared ? 0xFF : 0x0A);
     QCOMPARE(QFileInfo(m_chosen).size(), written ? qint64(kImageSize) : 0);
-    QCOMPARE(doc->IsModified(), !cleared); // a new image has nothing to save
+    if (modified)
+        QCOMPARE(doc->IsModified(), !cleared); // a new image has nothing to save
     if (written)
         QCOMPARE(quint8(ReadFile(m_chosen).at(ImageMap::kPowerOnName)), quint8(0x0A));
     if (cleared) {

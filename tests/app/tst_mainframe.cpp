@@ -45,8 +45,6 @@ private Q_SLOTS:
     void init();
     void cleanup() { m_fixture.reset(); }
 
-    void fileNew_data();
-    void fileNew();
     void closeThenChannelInformation();
     void fileOpen_data();
     void fileOpen();
@@ -101,40 +99,6 @@ void TestMainFrame::doubleClickTree(QTreeWidgetItem *item)
     const QPoint pos
         = item ? tree->visualItemRect(item).center() : QPoint(5, tree->viewport()->height() - 5);
     QTest::mouseDClick(tree->viewport(), Qt::LeftButton, {}, pos);
-}
-
-void TestMainFrame::fileNew_data()
-{
-    QTest::addColumn<QMessageBox::StandardButton>("answer");
-    QTest::addColumn<bool>("replaced");
-    QTest::newRow("Cancel keeps the document") << QMessageBox::Cancel << false;
-    QTest::newRow("OK clears it, undoably") << QMessageBox::Ok << true;
-}
-
-void TestMainFrame::fileNew()
-{
-    QFETCH(QMessageBox::StandardButton, answer);
-    QFETCH(bool, replaced);
-    QVERIFY(startWith(AppFixture::ini("English")));
-    QPointer<CChildFrame> old = frame()->activeChild();
-    SetByte(old->document(), ImageMap::kPowerOnName, 0x0A);
-    old->document()->undoStack()->setClean(); // as saved: nothing to ask about
-    m_fixture->answerMessages({answer});
-
-    action(kCmdFileNew)->trigger();
-
-    QCOMPARE(m_fixture->messages().size(), 1);
-    QCOMPARE(m_fixture->messages()[0].text, QStringLiteral("All data will be Cleared!"));
-    QCOMPARE(m_fixture->messages()[0].buttons, QMessageBox::Ok | QMessageBox::Cancel);
-    QCOMPARE(frame()->activeChild(), old.data());
-    QCOMPARE(frame()->documents()->children().size(), 1);
-    CProgramDoc *doc = old->document();
-    QCOMPARE(int(doc->image()[ImageMap::kPowerOnName]), replaced ? 0xFF : 0x0A);
-    if (replaced) {
-        QCOMPARE(doc->title(), QStringLiteral("Channel Information"));
-        action(kCmdEditUndo)->trigger();
-        QCOMPARE(int(doc->image()[ImageMap::kPowerOnName]), 0x0A);
-    }
 }
 
 void TestMainFrame::closeThenChannelInformation()
@@ -541,10 +505,6 @@ void TestMainFrame::closeDuringTransferAsksAboutEdits_data()
     QTest::addColumn<QMessageBox::StandardButton>("saveAnswer");
     QTest::newRow("Yes before the read ends, then Discard for both documents")
         << false << QMessageBox::Discard;
-    QTest::newRow("Yes before the read ends, then Cancel keeps the program")
-        << false << QMessageBox::Cancel;
-    QTest::newRow("the read ends before the answer, then Discard for both documents")
-        << true << QMessageBox::Discard;
     QTest::newRow("the read ends before the answer, then Cancel keeps the program")
         << true << QMessageBox::Cancel;
 }

@@ -8,6 +8,7 @@
 #include "dialogview/checkplandlg.h"
 #include "settings/language.h"
 #include "settings/usersettings.h"
+#include "support/channelimages.h"
 #include "support/messagerecorder.h"
 #include "viewform.h"
 
@@ -25,20 +26,8 @@ namespace {
 // 174 MHz; channel 6 carries the name of channel 1.
 MemoryImage PlanImage()
 {
-    MemoryImage image = NewImage();
-    const struct
-    {
-        int record;
-        const char *rx;
-        const char *name;
-    } channels[] = {{1, "146.52000", "CALL"}, {2, "155.16000", "FIRE"}, {3, "162.55000", "WX1"},
-        {6, "446.00625", "CALL"}};
-    for (const auto &c : channels) {
-        ChannelTexts texts = NewChannelTexts(QString::fromLatin1(c.rx), false);
-        texts[kColName] = QString::fromLatin1(c.name);
-        EncodeChannel(image, c.record, texts);
-    }
-    return image;
+    return ImageWithChannels({{1, "146.52000", "CALL"}, {2, "155.16000", "FIRE"},
+        {3, "162.55000", "WX1"}, {6, "446.00625", "CALL"}});
 }
 
 QString Mark(const Form &form, int record)

@@ -6,11 +6,9 @@
 #include "channelview/channeltablemodel.h"
 #include "channelview/programview.h"
 #include "document/programdoc.h"
-#include "settings/inifile.h"
 #include "settings/language.h"
 #include "settings/messages.h"
 #include "support/messagerecorder.h"
-#include "support/testfiles.h"
 #include "uiservices/uiservices.h"
 #include "viewform.h"
 
@@ -19,14 +17,12 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QScrollBar>
-#include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
 
 namespace {
 
 QList<int> g_helpRequests;
-QStringList g_titles;
 
 MemoryImage ImageWithChannel(int record, const ChannelTexts &texts)
 {
@@ -67,8 +63,6 @@ private Q_SLOTS:
     void nameEditorAcceptsRadioCharacters();
     void bandBoxClamping_data();
     void bandBoxClamping();
-    void productRangeOverlapsName_data();
-    void productRangeOverlapsName();
     void scrollingKeepsTypedValue();
     void modifiedOnlyOnRealChange_data();
     void modifiedOnlyOnRealChange();
@@ -82,7 +76,6 @@ private:
 void TestProgramView::initTestCase()
 {
     UiServices::SetHelpFunction([](int context) { g_helpRequests << context; });
-    UiServices::SetTitleFunction([](const QString &title) { g_titles << title; });
 }
 
 void TestProgramView::init()
@@ -90,7 +83,6 @@ void TestProgramView::init()
     SetLanguageState(QStringLiteral("English"));
     m_messages.clear();
     g_helpRequests.clear();
-    g_titles.clear();
 }
 
 void TestProgramView::cleanup()
@@ -372,43 +364,6 @@ void TestProgramView::bandBoxClamping()
     QCOMPARE(BandLimits.uhfHigh, after.uhfHigh * 100000);
 }
 
-void TestProgramView::productRangeOverlapsName_data()
-{
-    QTest::addColumn<bool>("channelPresent");
-    QTest::addColumn<QByteArray>("stored");
-    QTest::newRow("channel 106 present: its name is written back over the range")
-        << true << QByteArray::fromHex("0a0b0c");
-    QTest::newRow("channel 106 empty: the range bytes stay")
-        << false << QByteArray::fromHex("131763");
-}
-
-void TestProgramView::productRangeOverlapsName()
-{
-    QFETCH(bool, channelPresent);
-    QFETCH(QByteArray, stored);
-    QTemporaryDir dir;
-    QVERIFY(LoadTestIni(dir.path(),
-        "[Setup]\nAppName=TestRadio\nType1=TR-1\nField1=136-174MHz|400-470MHz\n"
-        "[English]\nAppName=Test Radio Programmer\n"));
-    const auto restore = qScopeGuard([] { g_iniFile.Clear(); });
-
-    MemoryImage image = NewImage();
-    if (channelPresent)
-        EncodeChannel(image, 106, NewChannelTexts(QStringLiteral("146.52500"), false));
-    const quint8 name[8] = {0x0A, 0x0B, 0x0C, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
-    std::copy_n(name, 8, &image[0x0CA0 + 106 * 8]);
-    image[0x1FD6] = 0;
-    image[0x1FD7] = 0;
-    Form form(&image);
-    QCOMPARE(form.cell(106, kColName), channelPresent ? QStringLiteral("ABC") : QString());
-    const auto bytes
-        = [&] { return QByteArray(reinterpret_cast<const char *>(&form.doc.image()[0x0FF0]), 3); };
-    QCOMPARE(bytes(), stored);
-    QCOMPARE(g_titles.value(0), QStringLiteral("Test Radio Programmer"));
-    form.view->PullIntoImage();
-    QCOMPARE(bytes(), stored);
-}
-
 void TestProgramView::scrollingKeepsTypedValue()
 {
     Form form;
@@ -446,8 +401,6 @@ void TestProgramView::modifiedOnlyOnRealChange_data()
     QTest::newRow("retyping the same frequency changes nothing")
         << QPoint(0, kColRx) << "146.525" << false;
     QTest::newRow("a new name is a change") << QPoint(0, kColName) << "NEW" << true;
-    QTest::newRow("text typed into an empty row is discarded")
-        << QPoint(1, kColName) << "NEW" << false;
 }
 
 void TestProgramView::modifiedOnlyOnRealChange()

@@ -1,6 +1,6 @@
 // htprog-cli check run as a program: the problem lines and their JSON, both
 // languages, and the exit status for a sound plan, problems and trouble.
-#include "channels/channelcodec.h"
+#include "support/channelimages.h"
 #include "support/clirun.h"
 #include "support/testfiles.h"
 
@@ -15,19 +15,8 @@ namespace {
 // is off step.
 MemoryImage PlanImage()
 {
-    MemoryImage image = NewImage();
-    const struct
-    {
-        int record;
-        const char *rx;
-        const char *name;
-    } channels[] = {{1, "146.52000", "CALL"}, {2, "155.16000", "FIRE"}, {3, "146.51260", ""},
-        {4, "146.52000", ""}, {5, "147.00000", "CALL"}};
-    for (const auto &c : channels) {
-        ChannelTexts texts = NewChannelTexts(QString::fromLatin1(c.rx), false);
-        texts[kColName] = QString::fromLatin1(c.name);
-        EncodeChannel(image, c.record, texts);
-    }
+    MemoryImage image = ImageWithChannels({{1, "146.52000", "CALL"}, {2, "155.16000", "FIRE"},
+        {3, "146.51260", ""}, {4, "146.52000", ""}, {5, "147.00000", "CALL"}});
     const quint8 vhf136to148[] = {0x13, 0x14, 0x67};
     std::copy_n(vhf136to148, 3, &image[0x1FF0]);
     return image;

@@ -264,14 +264,12 @@ void TestPortDialogs::squelchFailures_data()
     QTest::addColumn<QString>("message");
 
     const int secondBlock = (ImageMap::kSquelchBlock + 8) / 8;
-    QTest::newRow("read, short reply in the second block")
-        << false << QStringLiteral("short-reply@%1").arg(secondBlock) << false
-        << "Communication Error";
+    // Which fault gives which words is the squelch transfer's and the command
+    // line's; here the words reach the window in its language.
     QTest::newRow("read failure stays English in Chinese")
         << false << QStringLiteral("no-ack@%1").arg(secondBlock) << true << "Communication Error";
     QTest::newRow("write, no acknowledgement, Chinese")
         << true << QStringLiteral("no-ack@%1").arg(secondBlock) << true << "通讯出错";
-    QTest::newRow("read, port missing") << false << "" << false << "Open the serial port fails";
     QTest::newRow("write, port missing") << true << "" << false << "Open the serial port fails";
 }
 

@@ -39,8 +39,6 @@
 #include <QTreeWidget>
 #include <QtTest>
 
-Q_DECLARE_METATYPE(QList<QMessageBox::StandardButton>)
-
 namespace {
 
 constexpr int kTransferTimeoutMs = 20000;
@@ -120,16 +118,10 @@ private Q_SLOTS:
     void backupFailureIsOnlyAWarning();
     void write_data();
     void write();
-    void verifiedWriteOverPseudoTerminal_data();
-    void verifiedWriteOverPseudoTerminal();
-    void transferKeepsItsLinkLog();
-    void cancelBeforeOkTouchesNoPort();
     void secondCommandWhileOpenChangesNothing();
-    void cancelDuringReadLeavesDocument();
     void readLocksEditing_data();
     void readLocksEditing();
-    void radioOverPseudoTerminal_data();
-    void radioOverPseudoTerminal();
+    void failedReadAsksOnTheGuiThread();
     void unfinishedWriteLabelsItsCopy_data();
     void unfinishedWriteLabelsItsCopy();
     void saysWhatIsHappening_data();
@@ -270,98 +262,6 @@ void TestTransferDialogs::write()
     QCOMPARE(DialogCommands::TransferDialog()->verifyCheck()->isChecked(), verify);
 }
 
-void TestTransferDialogs::verifiedWriteOverPseudoTerminal_data()
-{
-    QTest::addColumn<QString>("fault");
-    QTest::addColumn<QStringList>("lines"); // the message, line by line, up to the last kept
-    QTest::addColumn<bool>("readBackKept");
-
-    QTest::newRow("the radio stores a wrong byte in channel 1")
-        << "corrupt-write@2"
-        << QStringList {"Written, but the radio does not hold what was sent:",
-               "Channel 1, Rx Frequency: sent 140.00000, radio 140.00165"}
-        << true;
-    QTest::newRow("the verifying read gets no answer") // the write skips block 1008
-        << "no-ack@1008"
-        << QStringList {"Written; could not verify: "
-               + QString::fromLatin1(MessageSource(kMsgProgramInterrupt))}
-        << false;
-}
-
-void TestTransferDialogs::verifiedWriteOverPseudoTerminal()
-{
-    QFETCH(QString, fault);
-    QFETCH(QStringList, lines);
-    QFETCH(bool, readBackKept);
-
-    ServedRadio radio(RadioMemory(), Faults({fault}));
-    g_strComPort = radio.path();
-    UserSettings::SetVerifyAfterWrite(true);
-    MessageRecorder messages;
-    Session s;
-    QVERIFY(s.doc.commitCell(1, kColRx, NewChannelTexts(QStringLiteral("140.00000"), false)));
-
-    DialogCommands::WriteToRadio(&s.view, &s.doc);
-    CProcessDlg *dialog = DialogCommands::TransferDialog();
-    bool written = false;
-    connect(dialog, &CProcessDlg::transferEnded, this, [&written](bool ok) { written = ok; });
-    runToEnd(dialog);
-
-    QVERIFY(written); // never reported as a failed write
-    QCOMPARE(messages.shown().size(), 1);
-    QCOMPARE(messages.shown().first().icon, QMessageBox::Warning);
-    const QStringList shown = messages.shown().first().text.split(QLatin1Char('\n'));
-    QCOMPARE(shown.mid(0, lines.size()), lines);
-    const QVector<BackupEntry> copies = BackupStore().list();
-    QCOMPARE(copies.size(), readBackKept ? 2 : 1); // the copy sent, and what the radio holds
-    if (readBackKept) {
-        QCOMPARE(copies.first().kind, BackupKind::Radio);
-        QCOMPARE(ReadFile(copies.first().path), Bytes(radio.stop().memory()));
-        QVERIFY(shown.last().startsWith(QStringLiteral("What the radio holds is kept as ")));
-    }
-}
-
-// The latest transfer's link log holds exactly the bytes that crossed the line.
-void TestTransferDialogs::transferKeepsItsLinkLog()
-{
-    ServedRadio radio(RadioMemory(), {}, false, true);
-    g_strComPort = radio.path();
-    UserSettings::SetVerifyAfterWrite(true);
-    MessageRecorder messages;
-    Session s;
-    ForgetLinkLog();
-
-    DialogCommands::WriteToRadio(&s.view, &s.doc);
-    runToEnd(DialogCommands::TransferDialog());
-
-    const std::shared_ptr<const LinkTrace> log = LatestLinkLog();
-    QVERIFY(log);
-    const QByteArray text = log->text();
-    QVERIFY(text.startsWith("# htprog "));
-    QVERIFY(text.contains(" opened again\n")); // the verifying read
-    const SimulatedRadio &served = radio.stop();
-    QCOMPARE(LoggedBytes(text, '>'), served.wireReceived());
-    QCOMPARE(LoggedBytes(text, '<'), served.wireSent());
-}
-
-void TestTransferDialogs::cancelBeforeOkTouchesNoPort()
-{
-    QFile::remove(m_simPath); // opening the simulated radio would create it again
-    MessageRecorder messages;
-    Session s;
-    const MemoryImage before = s.doc.image();
-
-    DialogCommands::ReadFromRadio(&s.view, &s.doc);
-    QPointer<CProcessDlg> dialog = DialogCommands::TransferDialog();
-    QVERIFY(dialog);
-    QTest::mouseClick(dialog->cancelButton(), Qt::LeftButton);
-    QTRY_VERIFY(dialog.isNull());
-    QVERIFY(!DialogCommands::TransferDialogOpen());
-    QVERIFY(!QFile::exists(m_simPath));
-    QVERIFY(s.doc.image() == before);
-    QVERIFY(messages.shown().isEmpty());
-}
-
 void TestTransferDialogs::secondCommandWhileOpenChangesNothing()
 {
     Session s;
@@ -375,32 +275,10 @@ void TestTransferDialogs::secondCommandWhileOpenChangesNothing()
     QCOMPARE(dialog->windowTitle(), QStringLiteral("Read Data"));
 }
 
-void TestTransferDialogs::cancelDuringReadLeavesDocument()
-{
-    ServedRadio radio(RadioMemory(), {}, true); // paced: a whole read takes 19 s
-    g_strComPort = radio.path();
-    MessageRecorder messages;
-    Session s;
-    const MemoryImage before = s.doc.image();
-
-    DialogCommands::ReadFromRadio(&s.view, &s.doc);
-    QPointer<CProcessDlg> dialog = DialogCommands::TransferDialog();
-    QTest::mouseClick(dialog->okButton(), Qt::LeftButton);
-    QVERIFY(!dialog->okButton()->isEnabled());
-    QTRY_VERIFY_WITH_TIMEOUT(dialog->countText()->text().toInt() >= 2, kTransferTimeoutMs);
-    QTest::mouseClick(dialog->cancelButton(), Qt::LeftButton);
-    QVERIFY(!dialog.isNull()); // the transfer closes it at its next poll
-    QTRY_VERIFY_WITH_TIMEOUT(dialog.isNull(), 3000);
-    QVERIFY(s.doc.image() == before);
-    QVERIFY(!s.doc.IsModified());
-    QVERIFY(g_bNewImage);
-    QVERIFY(messages.shown().isEmpty());
-}
-
 void TestTransferDialogs::readLocksEditing_data()
 {
     QTest::addColumn<bool>("completes");
-    QTest::newRow("a cancelled read gives editing back") << false;
+    QTest::newRow("Cancel before OK touches no port and gives editing back") << false;
     QTest::newRow("a finished read leaves an open dialog's OK off") << true;
 }
 
@@ -411,8 +289,11 @@ void TestTransferDialogs::readLocksEditing_data()
 void TestTransferDialogs::readLocksEditing()
 {
     QFETCH(bool, completes);
+    if (!completes)
+        QFile::remove(m_simPath); // opening the simulated radio would create it again
     MessageRecorder messages;
     Session s;
+    const MemoryImage before = s.doc.image();
     const QModelIndex cell = s.view.model()->index(3, kColRx);
     QLineEdit *band = s.view.bandBoxes()->box(BandBox::VhfLow);
 
@@ -435,8 +316,11 @@ void TestTransferDialogs::readLocksEditing()
     if (completes) {
         runToEnd(dialog);
     } else {
-        dialog->reject();
+        QTest::mouseClick(dialog->cancelButton(), Qt::LeftButton);
         QTRY_VERIFY(dialog.isNull());
+        QVERIFY(!DialogCommands::TransferDialogOpen());
+        QVERIFY(!QFile::exists(m_simPath));
+        QVERIFY(s.doc.image() == before);
     }
     QVERIFY(!s.doc.isReceiving());
     QVERIFY(s.view.model()->flags(cell) & Qt::ItemIsEditable);
@@ -445,54 +329,25 @@ void TestTransferDialogs::readLocksEditing()
     QVERIFY(messages.shown().isEmpty());
 }
 
-void TestTransferDialogs::radioOverPseudoTerminal_data()
+// A transfer fault reaches the GUI thread as a question; Retry goes back to the
+// transfer, which tries again; after Cancel the document stays as it was.
+void TestTransferDialogs::failedReadAsksOnTheGuiThread()
 {
-    QTest::addColumn<QString>("fault");
-    QTest::addColumn<QList<QMessageBox::StandardButton>>("answers");
-    QTest::addColumn<QList<int>>("expected");
-
-    // Which fault gives which message is the clone engine's; here the messages
-    // reach the GUI thread, the Retry answer goes back, and the document stays.
-    using Answers = QList<QMessageBox::StandardButton>;
-    QTest::newRow("line gone at block 50")
-        << "hang-up@50" << Answers {} << QList<int> {kMsgProgramInterrupt};
-    QTest::newRow("identification not acknowledged, Cancel")
-        << "no-ident-ack" << Answers {QMessageBox::Cancel} << QList<int> {kMsgCommunicationError};
-    QTest::newRow("identification not acknowledged, Retry then Cancel")
-        << "no-ident-ack" << Answers {QMessageBox::Retry, QMessageBox::Cancel}
-        << QList<int> {kMsgCommunicationError, kMsgCommunicationError};
-    QTest::newRow("port missing") << "" << Answers {} << QList<int> {kMsgCouldNotOpenPort};
-    QTest::newRow("other byte before the acknowledgement is accepted")
-        << "other-byte" << Answers {} << QList<int> {};
-}
-
-void TestTransferDialogs::radioOverPseudoTerminal()
-{
-    QFETCH(QString, fault);
-    QFETCH(QList<QMessageBox::StandardButton>, answers);
-    QFETCH(QList<int>, expected);
-
-    ServedRadio radio(RadioMemory(), Faults({fault}));
-    g_strComPort = fault.isEmpty() ? QStringLiteral("/dev/htprog-no-such-port") : radio.path();
-    MessageRecorder messages(answers);
+    ServedRadio radio(RadioMemory(), Faults({QStringLiteral("no-ident-ack")}));
+    g_strComPort = radio.path();
+    MessageRecorder messages({QMessageBox::Retry, QMessageBox::Cancel});
     Session s;
     const MemoryImage before = s.doc.image();
 
     DialogCommands::ReadFromRadio(&s.view, &s.doc);
     runToEnd(DialogCommands::TransferDialog());
 
-    QCOMPARE(messages.ids(), expected);
-    if (expected.isEmpty()) { // the read went through
-        QCOMPARE(int(s.doc.image()[0x1500]), 0x5A);
-        return;
-    }
-    for (const MessageRecorder::Shown &shown : messages.shown())
+    QCOMPARE(messages.ids(), QList<int>({kMsgCommunicationError, kMsgCommunicationError}));
+    for (const MessageRecorder::Shown &shown : messages.shown()) {
         QVERIFY(shown.onGuiThread);
-    if (expected.first() == kMsgCommunicationError)
-        QCOMPARE(messages.shown().first().buttons, QMessageBox::Retry | QMessageBox::Cancel);
-    if (expected.first() == kMsgCouldNotOpenPort)
-        QVERIFY(messages.shown().first().text.contains(QStringLiteral("does not exist")));
-    QVERIFY(s.doc.image() == before); // a failed read leaves the document as it was
+        QCOMPARE(shown.buttons, QMessageBox::Retry | QMessageBox::Cancel);
+    }
+    QVERIFY(s.doc.image() == before);
     QVERIFY(!s.doc.IsModified());
     QVERIFY(g_bNewImage);
 }
@@ -564,17 +419,20 @@ void TestTransferDialogs::saysWhatIsHappening_data()
 
 // Before OK the dialog says what to do on which port; then what it is doing,
 // so a silent radio is not a bar standing at 0; after it the status line says
-// what happened and where the copy is.
+// what happened and where the copy is. The latest transfer's link log holds
+// exactly the bytes that crossed the line.
 void TestTransferDialogs::saysWhatIsHappening()
 {
     QFETCH(bool, write);
     QFETCH(QStringList, steps);
     QFETCH(QString, status);
-    ServedRadio radio(RadioMemory(), write ? FaultPlan {} : Faults({QStringLiteral("silent@2")}));
+    ServedRadio radio(
+        RadioMemory(), write ? FaultPlan {} : Faults({QStringLiteral("silent@2")}), false, true);
     g_strComPort = radio.path();
     UserSettings::SetVerifyAfterWrite(true);
     MessageRecorder messages;
     Session s;
+    ForgetLinkLog();
 
     write ? DialogCommands::WriteToRadio(&s.view, &s.doc)
           : DialogCommands::ReadFromRadio(&s.view, &s.doc);
@@ -601,10 +459,20 @@ void TestTransferDialogs::saysWhatIsHappening()
         QVERIFY2(!shown.filter(QRegularExpression(step)).isEmpty(),
             qPrintable(step + QStringLiteral(" not in: ") + shown.join(QStringLiteral(" | "))));
     QVERIFY2(QRegularExpression(status).match(reported).hasMatch(), qPrintable(reported));
+
+    const std::shared_ptr<const LinkTrace> log = LatestLinkLog();
+    QVERIFY(log);
+    const QByteArray text = log->text();
+    QVERIFY(text.startsWith("# htprog "));
+    QCOMPARE(text.contains(" opened again\n"), write); // the verifying read
+    const SimulatedRadio &served = radio.stop();
+    QCOMPARE(LoggedBytes(text, '>'), served.wireReceived());
+    QCOMPARE(LoggedBytes(text, '<'), served.wireSent());
 }
 
-// A verification that finds other bytes offers to write again; Write Again
-// runs the write once more, and so does its verification.
+// A verification that finds other bytes is a warning after a write that went
+// through, never a failed write; it keeps what the radio holds and offers to
+// write again. Write Again runs the write once more, and so does its verification.
 void TestTransferDialogs::writeAgainAfterFailedVerification()
 {
     ServedRadio radio(RadioMemory(), Faults({QStringLiteral("corrupt-write@2")}));
@@ -615,19 +483,28 @@ void TestTransferDialogs::writeAgainAfterFailedVerification()
     QVERIFY(s.doc.commitCell(1, kColRx, NewChannelTexts(QStringLiteral("140.00000"), false)));
 
     DialogCommands::WriteToRadio(&s.view, &s.doc);
-    int ends = 0;
-    connect(
-        DialogCommands::TransferDialog(), &CProcessDlg::transferEnded, this, [&ends] { ++ends; });
+    QList<bool> ends;
+    connect(DialogCommands::TransferDialog(), &CProcessDlg::transferEnded, this,
+        [&ends](bool ok) { ends << ok; });
     runToEnd(DialogCommands::TransferDialog());
 
-    QCOMPARE(ends, 2);
+    QCOMPARE(ends, QList<bool>({true, true}));
     QCOMPARE(messages.shown().size(), 2);
     for (const MessageRecorder::Shown &shown : messages.shown()) {
+        QCOMPARE(shown.icon, QMessageBox::Warning);
         QCOMPARE(shown.buttons, QMessageBox::Ok | QMessageBox::Retry);
-        QVERIFY(shown.text.startsWith(QStringLiteral("Written, but the radio does not hold")));
+        const QStringList lines = shown.text.split(QLatin1Char('\n'));
+        QCOMPARE(lines.mid(0, 2),
+            QStringList({"Written, but the radio does not hold what was sent:",
+                "Channel 1, Rx Frequency: sent 140.00000, radio 140.00165"}));
+        QVERIFY(lines.last().startsWith(QStringLiteral("What the radio holds is kept as ")));
     }
+    const QVector<BackupEntry> copies = BackupStore().list();
+    QCOMPARE(copies.size(), 4); // each write: the copy sent, and what the radio holds
+    QCOMPARE(copies.first().kind, BackupKind::Radio);
+    QCOMPARE(ReadFile(copies.first().path), Bytes(radio.stop().memory()));
     int sent = 0;
-    for (const BackupEntry &copy : BackupStore().list())
+    for (const BackupEntry &copy : copies)
         sent += copy.kind == BackupKind::Sent ? 1 : 0;
     QCOMPARE(sent, 2);
 }

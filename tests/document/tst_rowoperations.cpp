@@ -2,6 +2,7 @@
 // channel must arrive whole (record, name slot, the bits no column shows) where
 // the command puts it, and nothing else may change.
 #include "document/rowoperations.h"
+#include "support/channelimages.h"
 
 #include <QtTest>
 
@@ -16,22 +17,14 @@ constexpr int kShown = 8; // the fixture's channels live in records 0-7
 // names mark each record, so a channel that arrives in part is seen.
 MemoryImage Fixture()
 {
-    MemoryImage image = NewImage();
-    const struct
-    {
-        int record;
-        const char *rx;
-        const char *name;
-    } channels[] = {{0, "146.52000", "PRIORITY"}, {1, "446.00625", "ZULU"}, {2, "145.50000", ""},
-        {3, "430.02500", "ALPHA"}, {5, "145.50000", "BRAVO"}, {6, "438.50000", "ALPHA"}};
-    for (const auto &c : channels) {
-        ChannelTexts texts = NewChannelTexts(QString::fromLatin1(c.rx), false);
-        texts[kColName] = QString::fromLatin1(c.name);
-        EncodeChannel(image, c.record, texts);
-        quint8 *record = &image[c.record * kChannelSize];
+    MemoryImage image = ImageWithChannels(
+        {{0, "146.52000", "PRIORITY"}, {1, "446.00625", "ZULU"}, {2, "145.50000", ""},
+            {3, "430.02500", "ALPHA"}, {5, "145.50000", "BRAVO"}, {6, "438.50000", "ALPHA"}});
+    for (int used : {0, 1, 2, 3, 5, 6}) {
+        quint8 *record = &image[used * kChannelSize];
         record[12] = quint8((record[12] & 0x3E) | 0xC1);
         for (int i = 13; i < 16; ++i)
-            record[i] = quint8(0x10 * c.record + i);
+            record[i] = quint8(0x10 * used + i);
     }
     TextToName(QStringLiteral("OLD"), &image[kNameBase + 4 * kNameSize]);
     return image;
