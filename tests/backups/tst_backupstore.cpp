@@ -63,6 +63,7 @@ private Q_SLOTS:
     void writeEndNotes_data();
     void writeEndNotes();
     void prunedCopyTakesItsNote();
+    void newestIsTheLatestWholeRead();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -352,6 +353,25 @@ void TestBackupStore::failureLeavesNothingBehind()
             || result.text().contains(QDir::toNativeSeparators(folder())),
         qPrintable(result.text()));
     QCOMPARE(QDir(folder()).entryList(QDir::Files | QDir::Hidden), QStringList());
+}
+
+// What a write would change is shown against the newest copy read from the
+// radio that holds a whole image: copies sent to a radio and short files are
+// passed over, and a second copy within one second is the newer.
+void TestBackupStore::newestIsTheLatestWholeRead()
+{
+    const BackupStore store(folder());
+    BackupEntry entry;
+    MemoryImage image;
+    QVERIFY(!store.newest(BackupKind::Radio, &entry, &image)); // no folder yet
+    for (int i = 1; i <= 2; ++i)
+        QVERIFY(store.keep(Pattern(i), BackupKind::Radio, nullptr, kNoon).ok());
+    QVERIFY(store.keep(Pattern(3), BackupKind::Sent, nullptr, kNoon.addSecs(60)).ok());
+    QVERIFY(WriteFile(folder() + QStringLiteral("/radio-20240501-130000.dat"), "short"));
+
+    QVERIFY(store.newest(BackupKind::Radio, &entry, &image));
+    QCOMPARE(QFileInfo(entry.path).fileName(), QStringLiteral("radio-20240501-120000-2.dat"));
+    QVERIFY(image == Pattern(2));
 }
 
 QTEST_GUILESS_MAIN(TestBackupStore)

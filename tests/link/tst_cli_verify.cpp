@@ -108,16 +108,6 @@ void TestCliVerify::writeVerifies_data()
            "1   Rx Frequency  140.00000  140.00165\n"
            "What the radio holds is kept as "
         << 1;
-    // Every byte of a block is compared, the last as the first.
-    QTest::newRow("wrong last byte of a block")
-        << "corrupt-write-last@2"
-        << "" << 1 << QByteArray()
-        << "htprog-cli: Written, but the radio does not hold what was sent:\n"
-           "Other bytes\n"
-           "Address  sent  radio\n"
-           "0x0017   FF    00\n"
-           "What the radio holds is kept as "
-        << 1;
     QTest::newRow("not verified") << "no-ack@1008"
                                   << "" << 0 << QByteArray()
                                   << QStringLiteral("htprog-cli: Written; could not verify: ")
