@@ -248,16 +248,6 @@ void TestDocument::undoRedo_data()
         EncodeFeatures(updated, features);
         return d.changeBytes(updated, QStringLiteral("Change Optional Features"));
     }) << kBeep << ((NewImage()[kBeep] & 1) ? NewImage()[kBeep] & ~1 : NewImage()[kBeep] | 1);
-    QTest::newRow("Product Information") << Change([](CProgramDoc &d) {
-        MemoryImage updated = d.image();
-        updated[kProductType] = 0;
-        return d.changeBytes(updated, QStringLiteral("Change Product Information"));
-    }) << kProductType << 0;
-    QTest::newRow("squelch read") << Change([](CProgramDoc &d) {
-        MemoryImage updated = d.image();
-        updated[kVhfSquelch] = 0x21;
-        return d.changeBytes(updated, QStringLiteral("Read squelch levels"));
-    }) << kVhfSquelch << 0x21;
     QTest::newRow("whole-image read") << Change([](CProgramDoc &d) {
         MemoryImage radio = NewImage();
         EncodeChannel(radio, 7, Channel("438.50000"));
