@@ -3,6 +3,7 @@
 // half-written behind.
 #include "backups/backupstore.h"
 #include "channels/channelcodec.h"
+#include "support/channelimages.h"
 #include "support/linkfakes.h"
 #include "support/testfiles.h"
 
@@ -106,8 +107,7 @@ void TestBackupStore::copiesAreNamedAndNeverReplaced()
         QString path;
         const Status kept = store.keep(Pattern(i), kinds[i], &path, kNoon);
         QVERIFY2(kept.ok(), qPrintable(kept.text()));
-        QCOMPARE(ReadFile(path),
-            QByteArray(reinterpret_cast<const char *>(Pattern(i).data()), kImageSize));
+        QCOMPARE(ReadFile(path), ImageBytes(Pattern(i)));
     }
     QCOMPARE(Names(store.list()).mid(0, names.size()), names);
     QCOMPARE(store.list().size(), kinds.size());
@@ -302,8 +302,7 @@ void TestBackupStore::writeEndNotes()
     QCOMPARE(sent.writeEnd.kind, listed);
     QCOMPARE(sent.writeEnd.block, listedBlock);
     QVERIFY(sent.channels >= 0);
-    QCOMPARE(
-        ReadFile(path), QByteArray(reinterpret_cast<const char *>(Pattern(2).data()), kImageSize));
+    QCOMPARE(ReadFile(path), ImageBytes(Pattern(2)));
 }
 
 void TestBackupStore::prunedCopyTakesItsNote()

@@ -7,6 +7,7 @@
 #include "settings/inifile.h"
 #include "settings/language.h"
 #include "settings/usersettings.h"
+#include "support/channelimages.h"
 #include "support/testfiles.h"
 #include "uiservices/uiservices.h"
 
@@ -134,7 +135,7 @@ void TestSettingsDialogs::featuresOkWritesEditedControls()
     dlg.accept();
 
     QCOMPARE(int(doc.image()[kDisplayBits]), 0xD9);
-    QCOMPARE(QByteArray(reinterpret_cast<const char *>(&doc.image()[kPowerOnName]), 6),
+    QCOMPARE(ImageBytes(doc.image(), kPowerOnName, 6),
         QByteArray::fromHex("0a0b24012621")); // AB-1_X
     QCOMPARE(int(doc.image()[kBeep]), 0xFE);
 }
@@ -251,8 +252,7 @@ void TestSettingsDialogs::productCancelThenOk()
 
     QCOMPARE(int(doc.image()[kProductType]), 1);
     QCOMPARE(int(doc.image()[kProductField]), 2);
-    QCOMPARE(QByteArray(reinterpret_cast<const char *>(&doc.image()[kProductRange]), 3),
-        QByteArray::fromHex("353809"));
+    QCOMPARE(ImageBytes(doc.image(), kProductRange, 3), QByteArray::fromHex("353809"));
     QCOMPARE(UserSettings::ProductType(), 1);
     QCOMPARE(UserSettings::ProductField(), 2);
     QCOMPARE(title, QStringLiteral("Radio Programmer  [ Type:HT-200  Fre:350-390MHz ]"));

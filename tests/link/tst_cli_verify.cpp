@@ -5,6 +5,7 @@
 #include "csv/csvtable.h"
 #include "image/datfile.h"
 #include "settings/messages.h"
+#include "support/channelimages.h"
 #include "support/clirun.h"
 #include "support/linkfakes.h"
 #include "support/servedradio.h"
@@ -65,8 +66,7 @@ void TestCliVerify::readKeepsABackup()
     QVERIFY2(QRegularExpression("^radio-\\d{8}-\\d{6}\\.dat$").match(names[0]).hasMatch(),
         qPrintable(names[0]));
     QCOMPARE(ReadFile(backups() + "/" + names[0]), ReadFile(path("out.dat")));
-    QCOMPARE(ReadFile(path("out.dat")),
-        QByteArray(reinterpret_cast<const char *>(memory.data()), kImageSize));
+    QCOMPARE(ReadFile(path("out.dat")), ImageBytes(memory));
 
     const CliRun list = cli({"backups"});
     QCOMPARE(list.exitCode, 0);
@@ -219,8 +219,7 @@ void TestCliVerify::repeatWritesRadioAfterRadio()
         QCOMPARE(DecodePowerOnName(memory), QString::fromLatin1(names[i]));
         QCOMPARE(memory[0x1500], image[0x1500]);
     }
-    QCOMPARE(ReadFile(path("in.dat")),
-        QByteArray(reinterpret_cast<const char *>(image.data()), kImageSize));
+    QCOMPARE(ReadFile(path("in.dat")), ImageBytes(image));
 
     const CsvTable log = ParseCsv(ReadFile(path("log.csv")));
     QVERIFY(log.ok());
