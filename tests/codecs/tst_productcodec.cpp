@@ -1,5 +1,6 @@
 #include "codecs/productcodec.h"
 #include "settings/inifile.h"
+#include "support/channelimages.h"
 #include "support/testfiles.h"
 
 #include <QStandardPaths>
@@ -7,15 +8,6 @@
 #include <QTest>
 
 using namespace ImageMap;
-
-namespace {
-
-QByteArray RangeBytes(const MemoryImage &image)
-{
-    return QByteArray(reinterpret_cast<const char *>(image.data()) + kProductRange, 3);
-}
-
-} // namespace
 
 class TestProductCodec : public QObject
 {
@@ -118,7 +110,7 @@ void TestProductCodec::packRange()
     MemoryImage image = NewImage();
     const MemoryImage before = image;
     PackProductRange(image, range);
-    QCOMPARE(RangeBytes(image), bytes);
+    QCOMPARE(ImageBytes(image, kProductRange, 3), bytes);
     for (int a = 0; a < kImageSize; ++a) {
         if (a < kProductRange || a > kProductRange + 2)
             QCOMPARE(image[a], before[a]);
@@ -183,7 +175,7 @@ void TestProductCodec::refreshedSelection()
     StoreProductSelection(image, selection, SelectedRange(m_ini, selection));
     QCOMPARE(int(image[kProductType]), expectType);
     QCOMPARE(int(image[kProductField]), expectField);
-    QCOMPARE(RangeBytes(image), bytes);
+    QCOMPARE(ImageBytes(image, kProductRange, 3), bytes);
 }
 
 QTEST_GUILESS_MAIN(TestProductCodec)

@@ -126,15 +126,12 @@ void TestSettingsDialogs::featuresListsShowTheirFields()
 void TestSettingsDialogs::featuresOkWritesEditedControls()
 {
     CProgramDoc &doc = *m_doc;
-    setByte(doc, kDisplayBits, 0xD5); // LED Auto, unused bit 0 set
     COptionFeaturesDlg dlg(&doc);
-    list(dlg, 1119)->setCurrentIndex(2);
     // Upper-cased, a space cannot be typed, six characters at most.
     QTest::keyClicks(dlg.control(1002), QStringLiteral("ab-1 _xyz"));
     qobject_cast<QCheckBox *>(dlg.control(1016))->setChecked(false);
     dlg.accept();
 
-    QCOMPARE(int(doc.image()[kDisplayBits]), 0xD9);
     QCOMPARE(ImageBytes(doc.image(), kPowerOnName, 6),
         QByteArray::fromHex("0a0b24012621")); // AB-1_X
     QCOMPARE(int(doc.image()[kBeep]), 0xFE);
