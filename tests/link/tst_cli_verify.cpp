@@ -16,6 +16,19 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+namespace {
+
+// channel 1 at 140.00000 MHz on a new image
+MemoryImage ChannelOneImage()
+{
+    MemoryImage image = NewImage();
+    image[0x13] = 0x14;
+    image[0x10] = image[0x11] = image[0x12] = 0x00;
+    return image;
+}
+
+} // namespace
+
 class TestCliVerify : public QObject
 {
     Q_OBJECT
@@ -126,10 +139,7 @@ void TestCliVerify::writeVerifies()
     QFETCH(QString, err);
     QFETCH(int, backupsKept);
 
-    MemoryImage image = NewImage();
-    image[0x13] = 0x14; // channel 1 at 140.00000 MHz
-    image[0x10] = image[0x11] = image[0x12] = 0x00;
-    QVERIFY(SaveDatFile(path("in.dat"), image).ok());
+    QVERIFY(SaveDatFile(path("in.dat"), ChannelOneImage()).ok());
     ServedRadio radio(Pattern(62), Faults({fault}));
     QStringList args {"write", "--port", radio.path(), path("in.dat")};
     if (!option.isEmpty())
@@ -149,15 +159,6 @@ void TestCliVerify::writeVerifies()
 }
 
 namespace {
-
-// channel 1 at 140.00000 MHz on a new image
-MemoryImage ChannelOneImage()
-{
-    MemoryImage image = NewImage();
-    image[0x13] = 0x14;
-    image[0x10] = image[0x11] = image[0x12] = 0x00;
-    return image;
-}
 
 // Waits until the process has printed the prompt count times in all.
 bool WaitForPrompts(QProcess &process, QByteArray &out, int count)
