@@ -3,6 +3,7 @@
 // half-written behind.
 #include "backups/backupstore.h"
 #include "channels/channelcodec.h"
+#include "support/channelimages.h"
 #include "support/linkfakes.h"
 #include "support/testfiles.h"
 
@@ -63,6 +64,7 @@ private Q_SLOTS:
     void writeEndNotes_data();
     void writeEndNotes();
     void prunedCopyTakesItsNote();
+    void newestIsTheLatestWholeRead();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -105,8 +107,7 @@ void TestBackupStore::copiesAreNamedAndNeverReplaced()
         QString path;
         const Status kept = store.keep(Pattern(i), kinds[i], &path, kNoon);
         QVERIFY2(kept.ok(), qPrintable(kept.text()));
-        QCOMPARE(ReadFile(path),
-            QByteArray(reinterpret_cast<const char *>(Pattern(i).data()), kImageSize));
+        QCOMPARE(ReadFile(path), ImageBytes(Pattern(i)));
     }
     QCOMPARE(Names(store.list()).mid(0, names.size()), names);
     QCOMPARE(store.list().size(), kinds.size());
@@ -301,8 +302,7 @@ void TestBackupStore::writeEndNotes()
     QCOMPARE(sent.writeEnd.kind, listed);
     QCOMPARE(sent.writeEnd.block, listedBlock);
     QVERIFY(sent.channels >= 0);
-    QCOMPARE(
-        ReadFile(path), QByteArray(reinterpret_cast<const char *>(Pattern(2).data()), kImageSize));
+    QCOMPARE(ReadFile(path), ImageBytes(Pattern(2)));
 }
 
 void TestBackupStore::prunedCopyTakesItsNote()
@@ -352,6 +352,25 @@ void TestBackupStore::failureLeavesNothingBehind()
             || result.text().contains(QDir::toNativeSeparators(folder())),
         qPrintable(result.text()));
     QCOMPARE(QDir(folder()).entryList(QDir::Files | QDir::Hidden), QStringList());
+}
+
+// What a write would change is shown against the newest copy read from the
+// radio that holds a whole image: copies sent to a radio and short files are
+// passed over, and a second copy within one second is the newer.
+void TestBackupStore::newestIsTheLatestWholeRead()
+{
+    const BackupStore store(folder());
+    BackupEntry entry;
+    MemoryImage image;
+    QVERIFY(!store.newest(BackupKind::Radio, &entry, &image)); // no folder yet
+    for (int i = 1; i <= 2; ++i)
+        QVERIFY(store.keep(Pattern(i), BackupKind::Radio, nullptr, kNoon).ok());
+    QVERIFY(store.keep(Pattern(3), BackupKind::Sent, nullptr, kNoon.addSecs(60)).ok());
+    QVERIFY(WriteFile(folder() + QStringLiteral("/radio-20240501-130000.dat"), "short"));
+
+    QVERIFY(store.newest(BackupKind::Radio, &entry, &image));
+    QCOMPARE(QFileInfo(entry.path).fileName(), QStringLiteral("radio-20240501-120000-2.dat"));
+    QVERIFY(image == Pattern(2));
 }
 
 QTEST_GUILESS_MAIN(TestBackupStore)

@@ -8,6 +8,7 @@
 #include "document/programdoc.h"
 #include "settings/language.h"
 #include "settings/messages.h"
+#include "support/channelimages.h"
 #include "support/messagerecorder.h"
 #include "uiservices/uiservices.h"
 #include "viewform.h"
@@ -321,8 +322,7 @@ void TestProgramView::nameEditorAcceptsRadioCharacters()
     Form::key(Qt::Key_Return);
     QCOMPARE(form.cell(7, kColName), shown);
     form.view->PullIntoImage();
-    const auto *slot = reinterpret_cast<const char *>(&form.doc.image()[0x0CA0 + 7 * 8]);
-    QCOMPARE(QByteArray(slot, 8), stored);
+    QCOMPARE(SlotBytes(form.doc.image(), 7).mid(16), stored);
 }
 
 void TestProgramView::bandBoxClamping_data()

@@ -40,9 +40,7 @@ private:
 void TestCliCheck::initTestCase()
 {
     QVERIFY(m_dir.isValid());
-    const MemoryImage plan = PlanImage();
-    QVERIFY(WriteFile(m_dir.filePath("plan.dat"),
-        QByteArray(reinterpret_cast<const char *>(plan.data()), int(plan.size()))));
+    QVERIFY(WriteFile(m_dir.filePath("plan.dat"), ImageBytes(PlanImage())));
     QCOMPARE(RunCli({"new", m_dir.filePath("new.dat")}).exitCode, 0);
     QVERIFY(WriteFile(m_dir.filePath("short.dat"), "short"));
 }

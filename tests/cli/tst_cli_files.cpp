@@ -70,7 +70,6 @@ void TestCliFiles::otherSizesAreNeverCut_data()
     QTest::newRow("import") << QStringList {"import", "big.bin", "one.csv"} << "big.bin" << longer;
     QTest::newRow("new over a longer file")
         << QStringList {"new", "big.bin"} << "big.bin" << longer;
-    QTest::newRow("new over a shorter file") << QStringList {"new", "big.bin"} << "big.bin" << 100;
     QTest::newRow("read") << QStringList {"read", "--port", "sim", "big.bin"} << "big.bin"
                           << longer;
     QTest::newRow("squelch-read") << QStringList {"squelch-read", "--port", "sim", "big.bin"}

@@ -70,13 +70,12 @@ void TestPrintCli::printsExpectedText_data()
     };
     row("new image, English", "new.dat", "en",
         {"Option", "Function", "Time Out Timer:", "Page 1 of 1", "25k"});
-    row("new image, Chinese", "new.dat", "zh",
-        {"可选功能", "功能", "超时定时器:", "电池省电:", "LED", "Page 1 of 1"});
     row("twelve channels, English", "twelve.dat", "en",
         {"Channel 0:", "Channel 11:", "Receive Frequency:", "148.12500", "CH11", "Page 2 of 3",
             "Page 3 of 3"});
     row("twelve channels, Chinese", "twelve.dat", "zh",
-        {"信道", "信道11:", "接收频率:", "信道名字:", "Page 3 of 3"});
+        {"可选功能",
+            "超时定时器:", "电池省电:", "信道11:", "接收频率:", "信道名字:", "Page 3 of 3"});
 }
 
 void TestPrintCli::printsExpectedText()
@@ -108,7 +107,6 @@ void TestPrintCli::failureLeavesPdf_data()
 
     const QStringList print {"print", "@/new.dat", "@/kept.pdf"};
     QTest::newRow("missing image") << QStringList {"print", "@/absent.dat", "@/kept.pdf"} << 1 << 0;
-    QTest::newRow("short image") << QStringList {"print", "@/short.dat", "@/kept.pdf"} << 1 << 0;
     QTest::newRow("unknown language") << print + QStringList {"--lang", "fr"} << 2 << 0;
     QTest::newRow("missing PDF argument") << QStringList {"print", "@/new.dat"} << 2 << 0;
     // An argument that Qt would take as its own is the command's: here one too many.
@@ -126,7 +124,6 @@ void TestPrintCli::failureLeavesPdf()
     QFETCH(int, exitCode);
     QFETCH(int, fileLimit);
 
-    QVERIFY(WriteFile(path(QStringLiteral("short.dat")), QByteArray(100, char(0xFF))));
     const QByteArray old("not a pdf, must survive");
     QVERIFY(WriteFile(path(QStringLiteral("kept.pdf")), old));
 

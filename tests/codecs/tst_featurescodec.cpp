@@ -194,7 +194,6 @@ void TestFeaturesCodec::encodeKeepsUnownedBits_data()
     QTest::newRow("all zero") << 0x00;
     QTest::newRow("all ones") << 0xFF;
     QTest::newRow("0xA5") << 0xA5;
-    QTest::newRow("0x5A") << 0x5A;
 }
 
 void TestFeaturesCodec::encodeKeepsUnownedBits()
@@ -222,6 +221,8 @@ void TestFeaturesCodec::encodeKeepsUnownedBits()
     QCOMPARE(Bytes(image, kPowerOnNameFill, 6), QByteArray(6, char(0xFF)));
 }
 
+// The characters themselves are the channel names' (tst_channelcodec); here the
+// slot's length and its unused bytes.
 void TestFeaturesCodec::powerOnName_data()
 {
     QTest::addColumn<QString>("typed");
@@ -230,11 +231,8 @@ void TestFeaturesCodec::powerOnName_data()
 
     QTest::newRow("letters, digits and marks")
         << "AB-1_" << QByteArray("\x0A\x0B\x24\x01\x26\xFF") << "AB-1_";
-    QTest::newRow("lower case is not shown") << "ab" << QByteArray(6, char(0xFF)) << "";
-    QTest::newRow("space ends the name") << "A B" << QByteArray("\x0A\xFF\x0B\xFF\xFF\xFF") << "A";
     QTest::newRow("six characters fill the slot")
         << "Z09-_A" << QByteArray("\x23\x00\x09\x24\x26\x0A", 6) << "Z09-_A";
-    QTest::newRow("empty name") << "" << QByteArray(6, char(0xFF)) << "";
 }
 
 void TestFeaturesCodec::powerOnName()

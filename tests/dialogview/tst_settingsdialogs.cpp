@@ -7,6 +7,7 @@
 #include "settings/inifile.h"
 #include "settings/language.h"
 #include "settings/usersettings.h"
+#include "support/channelimages.h"
 #include "support/testfiles.h"
 #include "uiservices/uiservices.h"
 
@@ -125,16 +126,13 @@ void TestSettingsDialogs::featuresListsShowTheirFields()
 void TestSettingsDialogs::featuresOkWritesEditedControls()
 {
     CProgramDoc &doc = *m_doc;
-    setByte(doc, kDisplayBits, 0xD5); // LED Auto, unused bit 0 set
     COptionFeaturesDlg dlg(&doc);
-    list(dlg, 1119)->setCurrentIndex(2);
     // Upper-cased, a space cannot be typed, six characters at most.
     QTest::keyClicks(dlg.control(1002), QStringLiteral("ab-1 _xyz"));
     qobject_cast<QCheckBox *>(dlg.control(1016))->setChecked(false);
     dlg.accept();
 
-    QCOMPARE(int(doc.image()[kDisplayBits]), 0xD9);
-    QCOMPARE(QByteArray(reinterpret_cast<const char *>(&doc.image()[kPowerOnName]), 6),
+    QCOMPARE(ImageBytes(doc.image(), kPowerOnName, 6),
         QByteArray::fromHex("0a0b24012621")); // AB-1_X
     QCOMPARE(int(doc.image()[kBeep]), 0xFE);
 }
@@ -251,8 +249,7 @@ void TestSettingsDialogs::productCancelThenOk()
 
     QCOMPARE(int(doc.image()[kProductType]), 1);
     QCOMPARE(int(doc.image()[kProductField]), 2);
-    QCOMPARE(QByteArray(reinterpret_cast<const char *>(&doc.image()[kProductRange]), 3),
-        QByteArray::fromHex("353809"));
+    QCOMPARE(ImageBytes(doc.image(), kProductRange, 3), QByteArray::fromHex("353809"));
     QCOMPARE(UserSettings::ProductType(), 1);
     QCOMPARE(UserSettings::ProductField(), 2);
     QCOMPARE(title, QStringLiteral("Radio Programmer  [ Type:HT-200  Fre:350-390MHz ]"));

@@ -3,6 +3,7 @@
 #include "files/filelock.h"
 #include "settings/language.h"
 #include "settings/usersettings.h"
+#include "support/channelimages.h"
 #include "support/testfiles.h"
 
 #include <QRandomGenerator>
@@ -17,11 +18,6 @@ namespace {
 
 const QByteArray kCatalogueIni = "[Setup]\nAppName = RadioTool\nType1=Alpha\nField1=136-174MHz\n"
                                  "Type2=Beta\nField2=136-174MHz|400-470MHz|400-480MHz\n";
-
-QByteArray Bytes(const MemoryImage &image, int address, int count)
-{
-    return QByteArray(reinterpret_cast<const char *>(&image[address]), count);
-}
 
 ChannelTexts Channel(const char *rx, const char *name = "")
 {
@@ -152,7 +148,7 @@ void TestDocument::openedImage()
     QCOMPARE(UserSettings::ProductField(), 2);
 
     const MemoryImage &image = doc.image();
-    QCOMPARE(Bytes(image, kProductRange, 3), slot106);
+    QCOMPARE(ImageBytes(image, kProductRange, 3), slot106);
     for (int address = 0; address < kImageSize; ++address) {
         if (address < kProductRange || address > kProductRange + 2)
             QCOMPARE(image[address], radio[address]);
@@ -198,7 +194,7 @@ void TestDocument::untouchedOddImageIsNotModified()
     QVERIFY(!doc.IsModified());
     QVERIFY(doc.OnSaveDocument(copy).ok());
     const MemoryImage &saved = doc.image();
-    QCOMPARE(ReadFile(copy), Bytes(saved, 0, kImageSize));
+    QCOMPARE(ReadFile(copy), ImageBytes(saved));
 
     QVector<bool> owned(kImageSize, false);
     for (int record = 0; record < kChannelCount; ++record) {
@@ -248,16 +244,6 @@ void TestDocument::undoRedo_data()
         EncodeFeatures(updated, features);
         return d.changeBytes(updated, QStringLiteral("Change Optional Features"));
     }) << kBeep << ((NewImage()[kBeep] & 1) ? NewImage()[kBeep] & ~1 : NewImage()[kBeep] | 1);
-    QTest::newRow("Product Information") << Change([](CProgramDoc &d) {
-        MemoryImage updated = d.image();
-        updated[kProductType] = 0;
-        return d.changeBytes(updated, QStringLiteral("Change Product Information"));
-    }) << kProductType << 0;
-    QTest::newRow("squelch read") << Change([](CProgramDoc &d) {
-        MemoryImage updated = d.image();
-        updated[kVhfSquelch] = 0x21;
-        return d.changeBytes(updated, QStringLiteral("Read squelch levels"));
-    }) << kVhfSquelch << 0x21;
     QTest::newRow("whole-image read") << Change([](CProgramDoc &d) {
         MemoryImage radio = NewImage();
         EncodeChannel(radio, 7, Channel("438.50000"));
@@ -347,8 +333,7 @@ void TestDocument::saveIsTheCleanState()
     QVERIFY(doc.IsModified());
     doc.undoStack()->redo();
     QVERIFY(!doc.IsModified());
-    QCOMPARE(
-        ReadFile(m_dir.filePath(QStringLiteral("saved.dat"))), Bytes(doc.image(), 0, kImageSize));
+    QCOMPARE(ReadFile(m_dir.filePath(QStringLiteral("saved.dat"))), ImageBytes(doc.image()));
 }
 
 void TestDocument::saveWaitsForAnotherProcess()
@@ -364,7 +349,7 @@ void TestDocument::saveWaitsForAnotherProcess()
     const Status refused = doc.OnSaveDocument(path);
     QCOMPARE(refused.kind(), Status::Kind::Busy);
     QVERIFY2(refused.text().contains(QStringLiteral("in use")), qPrintable(refused.text()));
-    QCOMPARE(ReadFile(path), Bytes(NewImage(), 0, kImageSize));
+    QCOMPARE(ReadFile(path), ImageBytes(NewImage()));
     QVERIFY(doc.IsModified());
 
     other.unlock();

@@ -30,15 +30,6 @@ MemoryImage Fixture()
     return image;
 }
 
-QByteArray SlotBytes(const MemoryImage &image, int record)
-{
-    const auto bytes = [&image](int address, int count) {
-        return QByteArray(reinterpret_cast<const char *>(&image[address]), count);
-    };
-    return bytes(record * kChannelSize, kChannelSize)
-        + bytes(kNameBase + record * kNameSize, kNameSize);
-}
-
 enum Source { kNewEmpty = -1, kCleared = -2 };
 
 } // namespace
@@ -227,7 +218,7 @@ void TestRowOperations::productRangeStays()
     QVERIFY(change(state));
 
     const MemoryImage after = ComposeImage(state);
-    const QByteArray slot106(reinterpret_cast<const char *>(&after[kProductRange]), 8);
+    const QByteArray slot106 = ImageBytes(after, kProductRange, 8);
     const QByteArray expected = channelIn106 ? QByteArray::fromHex("170a160e0dffffff")
                                              : QByteArray::fromHex("404709ffffffffff");
     QCOMPARE(slot106.toHex(' '), expected.toHex(' '));

@@ -26,7 +26,7 @@ void TestVerifiedWrite::verification_data()
     QTest::addColumn<VerifyResult>("verify");
     QTest::addColumn<Status::Kind>("readResult");
     QTest::addColumn<int>("steps"); // progress positions reported
-    QTest::addColumn<QStringList>("differences"); // channel|field or setting names
+    QTest::addColumn<QStringList>("differences"); // channel|field, setting names or @address
 
     const auto ok = Status::Kind::Ok;
     // The write polls 6 times in its handshake and 9 times after each of 1018 blocks.
@@ -36,6 +36,10 @@ void TestVerifiedWrite::verification_data()
         << "" << -1 << VerifyResult::Verified << ok << all << QStringList {};
     QTest::newRow("wrong byte in channel 1") << "corrupt-write@2" << -1 << VerifyResult::Different
                                              << ok << all << QStringList {"1|Rx Frequency"};
+    // Every byte of a block is compared, the last as the first.
+    QTest::newRow("wrong last byte of a block")
+        << "corrupt-write-last@2" << -1 << VerifyResult::Different << ok << all
+        << QStringList {"@23"};
     QTest::newRow("wrong byte in the band limits")
         << "corrupt-write@1022" << -1 << VerifyResult::Different << ok << all
         << QStringList {"VHF"};
@@ -84,8 +88,9 @@ void TestVerifiedWrite::verification()
         found << c.channel + QLatin1Char('|') + c.field;
     for (const SettingDifference &s : diff.settings)
         found << s.name;
+    for (const ByteRangeDifference &b : diff.otherBytes)
+        found << QStringLiteral("@%1").arg(b.first);
     QCOMPARE(found, differences);
-    QVERIFY(diff.otherBytes.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestVerifiedWrite)

@@ -141,7 +141,6 @@ void TestDataPaths::iniChoice_data()
 {
     QTest::addColumn<QStringList>("places");
     QTest::addColumn<QString>("chosen");
-    QTest::newRow("beside the program") << QStringList {"bin"} << "bin";
     QTest::newRow("a writable one beside the program wins")
         << QStringList {"bin", "user", "share"} << "bin";
     QTest::newRow("installed") << QStringList {"share"} << "share";
@@ -276,9 +275,6 @@ void TestDataPaths::userFoldersFollowThePlatform_data()
                                   << "-"
                                   << ""
                                   << "";
-    QTest::newRow("HOME unset") << "-"
-                                << "-"
-                                << "%2/.local/share/" + app << "%2/.config/" + app + "/Program.ini";
     QTest::newRow("HOME relative")
         << "bin"
         << ""
