@@ -172,11 +172,11 @@ void TestCellCommit::valuesFromOutside()
 
     const CellCommit result
         = CommitCellText(kChannel, column, text, CellExit::Move, kLimits, chinese);
-    QCOMPARE(result.note, note);
+    QCOMPARE(result.note.text(), note);
     if (stored.isEmpty()) {
         QVERIFY(!result.ok());
-        QVERIFY2(
-            result.refusal.contains(QLatin1Char('"') + text.trimmed()), qPrintable(result.refusal));
+        const QString refusal = result.refusal.text();
+        QVERIFY2(refusal.contains(QLatin1Char('"') + text.trimmed()), qPrintable(refusal));
         QCOMPARE(result.row, kChannel);
     } else {
         QVERIFY(result.ok());
