@@ -107,6 +107,176 @@ Cancel the transfer and close the program?</translation>
     </message>
 </context>
 <context>
+    <name>CellValues</name>
+    <message>
+        <source>name %1 stored as %2</source>
+        <translation>name %1 stored as %2</translation>
+    </message>
+    <message>
+        <source>%1 %2 is not a tone of the list (67.0 ... 254.1, D023N ... D754N, D023I ... D754I or None)</source>
+        <translation>%1 %2 is not a tone of the list (67.0 ... 254.1, D023N ... D754N, D023I ... D754I or None)</translation>
+    </message>
+    <message>
+        <source>%1 %2 is not one of %3</source>
+        <translation>%1 %2 is not one of %3</translation>
+    </message>
+</context>
+<context>
+    <name>ChannelCsv</name>
+    <message>
+        <source>unknown column %1 in the header</source>
+        <translation>unknown column %1 in the header</translation>
+    </message>
+    <message>
+        <source>column %1 appears twice in the header</source>
+        <translation>column %1 appears twice in the header</translation>
+    </message>
+    <message>
+        <source>the header needs at least the columns %1 and %2</source>
+        <translation>the header needs at least the columns %1 and %2</translation>
+    </message>
+    <message>
+        <source>CH %1 is not Pr or 1-199</source>
+        <translation>CH %1 is not Pr or 1-199</translation>
+    </message>
+    <message>
+        <source>CH is missing</source>
+        <translation>CH is missing</translation>
+    </message>
+    <message>
+        <source>Rx Frequency is empty; leave the whole row empty to empty the channel</source>
+        <translation>Rx Frequency is empty; leave the whole row empty to empty the channel</translation>
+    </message>
+    <message>
+        <source>the row is empty: it has no channel to add</source>
+        <translation>the row is empty: it has no channel to add</translation>
+    </message>
+    <message>
+        <source>channel %1 is already set on line %2</source>
+        <translation>channel %1 is already set on line %2</translation>
+    </message>
+    <message>
+        <source>no empty channel is left from channel %1 on</source>
+        <translation>no empty channel is left from channel %1 on</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>line %1: %2</translation>
+    </message>
+    <message>
+        <source>the file is empty: it needs a header line</source>
+        <translation>the file is empty: it needs a header line</translation>
+    </message>
+    <message>
+        <source>the file is larger than %1 bytes; a list of 200 channels is far smaller</source>
+        <translation>the file is larger than %1 bytes; a list of 200 channels is far smaller</translation>
+    </message>
+    <message>
+        <source>more than 200 channel rows; the radio has 200 channels (Pr and 1-199)</source>
+        <translation>more than 200 channel rows; the radio has 200 channels (Pr and 1-199)</translation>
+    </message>
+    <message>
+        <source>no channels in the file; nothing changed</source>
+        <translation>no channels in the file; nothing changed</translation>
+    </message>
+    <message>
+        <source>%1 %2 is not a frequency in MHz (digits with a decimal point, as 146.525)</source>
+        <translation>%1 %2 is not a frequency in MHz (digits with a decimal point, as 146.525)</translation>
+    </message>
+    <message>
+        <source>%1 (%2 %3)</source>
+        <translation>%1 (%2 %3)</translation>
+    </message>
+    <message>
+        <source>the line has %1 fields where the header has %2 columns; is it cut short?</source>
+        <translation>the line has %1 fields where the header has %2 columns; is it cut short?</translation>
+    </message>
+    <message>
+        <source>more fields than the header has columns (%1 where the header has %2); a value holding a comma must be in double quotes</source>
+        <translation>more fields than the header has columns (%1 where the header has %2); a value holding a comma must be in double quotes</translation>
+    </message>
+    <message>
+        <source>Location %1 is not 0-199 (0 is the priority channel Pr)</source>
+        <translation>Location %1 is not 0-199 (0 is the priority channel Pr)</translation>
+    </message>
+    <message>
+        <source>Offset %1 (the Tx frequency of a split channel) is not a number of MHz</source>
+        <translation>Offset %1 (the Tx frequency of a split channel) is not a number of MHz</translation>
+    </message>
+    <message>
+        <source>Offset %1 is not a number of MHz</source>
+        <translation>Offset %1 is not a number of MHz</translation>
+    </message>
+    <message>
+        <source>Duplex %1 is not one of +, -, split, off or empty</source>
+        <translation>Duplex %1 is not one of +, -, split, off or empty</translation>
+    </message>
+    <message>
+        <source>Offset %1 with Duplex %2</source>
+        <translation>Offset %1 with Duplex %2</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 (%2 gives the Tx frequency %3 MHz)</source>
+        <translation>%1 (%2 gives the Tx frequency %3 MHz)</translation>
+    </message>
+    <message>
+        <source>Power %1 is not a number of watts nor High, Middle, Low</source>
+        <translation>Power %1 is not a number of watts nor High, Middle, Low</translation>
+    </message>
+    <message>
+        <source>Mode %1: the radio has FM (Wide) and NFM (Narrow) only</source>
+        <translation>Mode %1: the radio has FM (Wide) and NFM (Narrow) only</translation>
+    </message>
+    <message>
+        <source>the header has no Frequency column</source>
+        <translation>the header has no Frequency column</translation>
+    </message>
+    <message>
+        <source>DTCS code %1 is not a three-digit code</source>
+        <translation>DTCS code %1 is not a three-digit code</translation>
+    </message>
+    <message>
+        <source>DTCS polarity %1 is not N or R</source>
+        <translation>DTCS polarity %1 is not N or R</translation>
+    </message>
+    <message>
+        <source>%1 %2 is not a tone in Hz with at most one decimal (as 88.5)</source>
+        <translation>%1 %2 is not a tone in Hz with at most one decimal (as 88.5)</translation>
+    </message>
+    <message>
+        <source>DtcsPolarity %1 is not two letters</source>
+        <translation>DtcsPolarity %1 is not two letters</translation>
+    </message>
+    <message>
+        <source>tone mode %1 is not one of Tone, TSQL, DTCS, Cross</source>
+        <translation>tone mode %1 is not one of Tone, TSQL, DTCS, Cross</translation>
+    </message>
+    <message>
+        <source>CrossMode %1 is not understood</source>
+        <translation>CrossMode %1 is not understood</translation>
+    </message>
+    <message>
+        <source>more than %1 records</source>
+        <translation>more than %1 records</translation>
+    </message>
+    <message>
+        <source>a quoted field is not closed</source>
+        <translation>a quoted field is not closed</translation>
+    </message>
+    <message>
+        <source>text after the closing quote of a field</source>
+        <translation>text after the closing quote of a field</translation>
+    </message>
+    <message>
+        <source>the file is not UTF-8 text</source>
+        <translation>the file is not UTF-8 text</translation>
+    </message>
+</context>
+<context>
     <name>ChannelRowCommands</name>
     <message>
         <source>Cu&amp;t</source>
@@ -841,6 +1011,17 @@ Save the document under another name?</translation>
     </message>
 </context>
 <context>
+    <name>OpenRadioPort</name>
+    <message>
+        <source>the simulated radio is in use by another process (%1, process %2)</source>
+        <translation>the simulated radio is in use by another process (%1, process %2)</translation>
+    </message>
+    <message>
+        <source>the folder %1 does not exist</source>
+        <translation>the folder %1 does not exist</translation>
+    </message>
+</context>
+<context>
     <name>PortHolders</name>
     <message>
         <source>ModemManager tries every new serial device as a modem and lets go after a few seconds: try again, or stop it while you program (sudo systemctl stop ModemManager).</source>
@@ -865,6 +1046,33 @@ Save the document under another name?</translation>
     <message>
         <source>%1 is in use by %2.</source>
         <translation>%1 is in use by %2.</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramIni</name>
+    <message>
+        <source>cannot create the folder %1: %2</source>
+        <translation>cannot create the folder %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot copy %1 to %2: %3</source>
+        <translation>cannot copy %1 to %2: %3</translation>
+    </message>
+    <message>
+        <source>no Program.ini was loaded</source>
+        <translation>no Program.ini was loaded</translation>
+    </message>
+    <message>
+        <source>there is no folder for the user&apos;s settings (is HOME set?)</source>
+        <translation>there is no folder for the user&apos;s settings (is HOME set?)</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 is not a regular file</translation>
+    </message>
+    <message>
+        <source>%1 could not be written</source>
+        <translation>%1 could not be written</translation>
     </message>
 </context>
 <context>

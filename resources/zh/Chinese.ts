@@ -107,6 +107,176 @@ Cancel the transfer and close the program?</source>
     </message>
 </context>
 <context>
+    <name>CellValues</name>
+    <message>
+        <source>name %1 stored as %2</source>
+        <translation>名字 %1 存为 %2</translation>
+    </message>
+    <message>
+        <source>%1 %2 is not a tone of the list (67.0 ... 254.1, D023N ... D754N, D023I ... D754I or None)</source>
+        <translation>%1 %2 不是信令列表中的值（67.0 ... 254.1、D023N ... D754N、D023I ... D754I 或 None）</translation>
+    </message>
+    <message>
+        <source>%1 %2 is not one of %3</source>
+        <translation>%1 %2 不是以下之一：%3</translation>
+    </message>
+</context>
+<context>
+    <name>ChannelCsv</name>
+    <message>
+        <source>unknown column %1 in the header</source>
+        <translation>标题行中有未知的列 %1</translation>
+    </message>
+    <message>
+        <source>column %1 appears twice in the header</source>
+        <translation>列 %1 在标题行中出现了两次</translation>
+    </message>
+    <message>
+        <source>the header needs at least the columns %1 and %2</source>
+        <translation>标题行至少需要 %1 和 %2 两列</translation>
+    </message>
+    <message>
+        <source>CH %1 is not Pr or 1-199</source>
+        <translation>信道 %1 不是 Pr 或 1-199</translation>
+    </message>
+    <message>
+        <source>CH is missing</source>
+        <translation>缺少信道号（CH）</translation>
+    </message>
+    <message>
+        <source>Rx Frequency is empty; leave the whole row empty to empty the channel</source>
+        <translation>接收频率为空；要清空信道，请让整行留空</translation>
+    </message>
+    <message>
+        <source>the row is empty: it has no channel to add</source>
+        <translation>该行为空：没有可添加的信道</translation>
+    </message>
+    <message>
+        <source>channel %1 is already set on line %2</source>
+        <translation>信道%1已在第 %2 行设置</translation>
+    </message>
+    <message>
+        <source>no empty channel is left from channel %1 on</source>
+        <translation>从信道%1起已没有空信道</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>第 %1 行：%2</translation>
+    </message>
+    <message>
+        <source>the file is empty: it needs a header line</source>
+        <translation>文件为空：需要一行标题行</translation>
+    </message>
+    <message>
+        <source>the file is larger than %1 bytes; a list of 200 channels is far smaller</source>
+        <translation>文件大于 %1 字节；200 个信道的列表要小得多</translation>
+    </message>
+    <message>
+        <source>more than 200 channel rows; the radio has 200 channels (Pr and 1-199)</source>
+        <translation>信道行多于 200 行；对讲机只有 200 个信道（Pr 和 1-199）</translation>
+    </message>
+    <message>
+        <source>no channels in the file; nothing changed</source>
+        <translation>文件中没有信道；未作任何改动</translation>
+    </message>
+    <message>
+        <source>%1 %2 is not a frequency in MHz (digits with a decimal point, as 146.525)</source>
+        <translation>%1 %2 不是以 MHz 为单位的频率（应为带小数点的数字，例如 146.525）</translation>
+    </message>
+    <message>
+        <source>%1 (%2 %3)</source>
+        <translation>%1（%2 %3）</translation>
+    </message>
+    <message>
+        <source>the line has %1 fields where the header has %2 columns; is it cut short?</source>
+        <translation>该行有 %1 个字段，而标题行有 %2 列；该行是否不完整？</translation>
+    </message>
+    <message>
+        <source>more fields than the header has columns (%1 where the header has %2); a value holding a comma must be in double quotes</source>
+        <translation>字段多于标题行的列数（%1 个，标题行有 %2 列）；含逗号的值须放在双引号中</translation>
+    </message>
+    <message>
+        <source>Location %1 is not 0-199 (0 is the priority channel Pr)</source>
+        <translation>Location %1 不在 0-199 之内（0 为优先信道 Pr）</translation>
+    </message>
+    <message>
+        <source>Offset %1 (the Tx frequency of a split channel) is not a number of MHz</source>
+        <translation>Offset %1（异频信道的发射频率）不是以 MHz 为单位的数</translation>
+    </message>
+    <message>
+        <source>Offset %1 is not a number of MHz</source>
+        <translation>Offset %1 不是以 MHz 为单位的数</translation>
+    </message>
+    <message>
+        <source>Duplex %1 is not one of +, -, split, off or empty</source>
+        <translation>Duplex %1 不是 +、-、split、off 或空值之一</translation>
+    </message>
+    <message>
+        <source>Offset %1 with Duplex %2</source>
+        <translation>Offset %1 与 Duplex %2</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1（%2）</translation>
+    </message>
+    <message>
+        <source>%1 (%2 gives the Tx frequency %3 MHz)</source>
+        <translation>%1（%2 得出的发射频率为 %3 MHz）</translation>
+    </message>
+    <message>
+        <source>Power %1 is not a number of watts nor High, Middle, Low</source>
+        <translation>Power %1 既不是瓦数，也不是 High、Middle、Low</translation>
+    </message>
+    <message>
+        <source>Mode %1: the radio has FM (Wide) and NFM (Narrow) only</source>
+        <translation>Mode %1：对讲机只有 FM（宽）和 NFM（窄）</translation>
+    </message>
+    <message>
+        <source>the header has no Frequency column</source>
+        <translation>标题行中没有 Frequency 列</translation>
+    </message>
+    <message>
+        <source>DTCS code %1 is not a three-digit code</source>
+        <translation>DTCS 码 %1 不是三位数字码</translation>
+    </message>
+    <message>
+        <source>DTCS polarity %1 is not N or R</source>
+        <translation>DTCS 极性 %1 不是 N 或 R</translation>
+    </message>
+    <message>
+        <source>%1 %2 is not a tone in Hz with at most one decimal (as 88.5)</source>
+        <translation>%1 %2 不是以 Hz 为单位、最多一位小数的信令（例如 88.5）</translation>
+    </message>
+    <message>
+        <source>DtcsPolarity %1 is not two letters</source>
+        <translation>DtcsPolarity %1 不是两个字母</translation>
+    </message>
+    <message>
+        <source>tone mode %1 is not one of Tone, TSQL, DTCS, Cross</source>
+        <translation>信令方式 %1 不是 Tone、TSQL、DTCS、Cross 之一</translation>
+    </message>
+    <message>
+        <source>CrossMode %1 is not understood</source>
+        <translation>无法识别 CrossMode %1</translation>
+    </message>
+    <message>
+        <source>more than %1 records</source>
+        <translation>记录多于 %1 条</translation>
+    </message>
+    <message>
+        <source>a quoted field is not closed</source>
+        <translation>引号中的字段缺少结束引号</translation>
+    </message>
+    <message>
+        <source>text after the closing quote of a field</source>
+        <translation>字段的结束引号后还有文字</translation>
+    </message>
+    <message>
+        <source>the file is not UTF-8 text</source>
+        <translation>文件不是 UTF-8 文本</translation>
+    </message>
+</context>
+<context>
     <name>ChannelRowCommands</name>
     <message>
         <source>Cu&amp;t</source>
@@ -841,6 +1011,17 @@ Save the document under another name?</source>
     </message>
 </context>
 <context>
+    <name>OpenRadioPort</name>
+    <message>
+        <source>the simulated radio is in use by another process (%1, process %2)</source>
+        <translation>模拟对讲机正被另一个进程使用（%1，进程 %2）</translation>
+    </message>
+    <message>
+        <source>the folder %1 does not exist</source>
+        <translation>文件夹 %1 不存在</translation>
+    </message>
+</context>
+<context>
     <name>PortHolders</name>
     <message>
         <source>ModemManager tries every new serial device as a modem and lets go after a few seconds: try again, or stop it while you program (sudo systemctl stop ModemManager).</source>
@@ -865,6 +1046,33 @@ Save the document under another name?</source>
     <message>
         <source>%1 is in use by %2.</source>
         <translation>%1 正被 %2 使用。</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramIni</name>
+    <message>
+        <source>cannot create the folder %1: %2</source>
+        <translation>无法创建文件夹 %1：%2</translation>
+    </message>
+    <message>
+        <source>cannot copy %1 to %2: %3</source>
+        <translation>无法将 %1 复制到 %2：%3</translation>
+    </message>
+    <message>
+        <source>no Program.ini was loaded</source>
+        <translation>未载入 Program.ini</translation>
+    </message>
+    <message>
+        <source>there is no folder for the user&apos;s settings (is HOME set?)</source>
+        <translation>没有存放用户设置的文件夹（是否设置了 HOME？）</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 不是普通文件</translation>
+    </message>
+    <message>
+        <source>%1 could not be written</source>
+        <translation>无法写入 %1</translation>
     </message>
 </context>
 <context>

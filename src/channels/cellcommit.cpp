@@ -6,7 +6,6 @@
 #include "channels/tonetable.h"
 #include "settings/language.h"
 #include "settings/messages.h"
-#include "settings/visibletext.h"
 
 namespace {
 
@@ -67,15 +66,6 @@ bool RefuseNonNumber(CellCommit &result, const QString &text)
     return true;
 }
 
-QString ToneRefusal(int column, const QString &text, bool chinese)
-{
-    return PickText(chinese,
-        "%1 %2 is not a tone of the list (67.0 ... 254.1, D023N ... D754N, D023I ... D754I or "
-        "None)",
-        "%1 %2 不是信令列表中的值（67.0 ... 254.1、D023N ... D754N、D023I ... D754I 或 None）")
-        .arg(ColumnHeader(column, chinese), QuotedInput(text.trimmed()));
-}
-
 // The text a tone, list or name cell takes: the list's own text in the interface
 // language, the name as the radio stores it. A text of the row kept as it is
 // (a tone another program stored) is taken unchanged.
@@ -92,15 +82,14 @@ QString CellValue(
     if (column == kColRxTone || column == kColTxTone) {
         const QString tone = ToneListText(text);
         if (tone.isEmpty())
-            result.refusal = ToneRefusal(column, text, chinese);
+            result.refusal = ToneRefusal(ColumnHeader(column, chinese), text);
         return tone == QLatin1String("None") ? ToneTable(chinese).at(0) : tone;
     }
     const QString word = ColumnWordText(column, text, chinese);
     if (word.isEmpty()) {
         QStringList choices = ColumnChoices(column, chinese);
-        result.refusal = PickText(chinese, "%1 %2 is not one of %3", "%1 %2 不是以下之一：%3")
-                             .arg(ColumnHeader(column, chinese), QuotedInput(text.trimmed()),
-                                 choices.join(PickText(chinese, ", ", "、")));
+        result.refusal = ChoiceRefusal(
+            ColumnHeader(column, chinese), text, choices.join(PickText(chinese, ", ", "、")));
     }
     return word;
 }

@@ -9,6 +9,7 @@
 
 #include "channels/bandlimits.h"
 #include "channels/channelcodec.h"
+#include "status/status.h"
 
 // How the cell is left: by moving the current cell (click, arrows, Tab, a save or
 // a transfer), or by the Enter key.
@@ -19,9 +20,9 @@ struct CellCommit
     ChannelTexts row; // the row after the commit
     int message = 0; // 0, or the string-table id to show (61448 / 61456 / 61470)
     // A tone or list word the column does not have: the reason, and the row
-    // stays as it was. Empty when the text was taken.
-    QString refusal;
-    QString note; // a name stored otherwise than written: what was stored
+    // stays as it was. No words when the text was taken.
+    Wording refusal;
+    Wording note; // a name stored otherwise than written: what was stored
     bool ok() const { return message == 0 && refusal.isEmpty(); }
 };
 

@@ -78,12 +78,12 @@ QString UpperAscii(const QString &text)
     return upper;
 }
 
-QString AdaptName(const QString &text, const QString &kept, QString *stored)
+Wording AdaptName(const QString &text, const QString &kept, QString *stored)
 {
     const QString name = UpperAscii(text.trimmed());
     if (!kept.isEmpty() && name == kept) {
         *stored = kept;
-        return QString();
+        return Wording();
     }
     const int longest = qMax(kNameLength, int(kept.size()));
     stored->clear();
@@ -92,7 +92,26 @@ QString AdaptName(const QString &text, const QString &kept, QString *stored)
             *stored += c;
     }
     if (*stored == name)
-        return QString();
-    return QStringLiteral("name %1 stored as %2")
-        .arg(QuotedInput(text.trimmed()), QuotedInput(*stored));
+        return Wording();
+    return Wording("CellValues", QT_TRANSLATE_NOOP("CellValues", "name %1 stored as %2"))
+        .arg(QuotedInput(text.trimmed()))
+        .arg(QuotedInput(*stored));
+}
+
+Wording ToneRefusal(const QString &columnName, const QString &text)
+{
+    return Wording("CellValues",
+        QT_TRANSLATE_NOOP("CellValues",
+            "%1 %2 is not a tone of the list (67.0 ... 254.1, D023N ... D754N, D023I ... D754I "
+            "or None)"))
+        .arg(columnName)
+        .arg(QuotedInput(text.trimmed()));
+}
+
+Wording ChoiceRefusal(const QString &columnName, const QString &text, const QString &choices)
+{
+    return Wording("CellValues", QT_TRANSLATE_NOOP("CellValues", "%1 %2 is not one of %3"))
+        .arg(columnName)
+        .arg(QuotedInput(text.trimmed()))
+        .arg(choices);
 }

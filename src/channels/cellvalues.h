@@ -4,6 +4,8 @@
 // radio can show it, with a note when more than its case changed.
 #pragma once
 
+#include "status/status.h"
+
 #include <QString>
 
 // The tone list's English text that text stands for: "None" for an empty text,
@@ -25,5 +27,10 @@ QString UpperAscii(const QString &text);
 // radio cannot show, cut to 6 characters (to the length of kept, the name the
 // channel shows now, which the radio may hold longer). Returns the note to give
 // when more than the case changed ("name "REPEATER1" stored as "REPEAT""), else
-// an empty string.
-QString AdaptName(const QString &text, const QString &kept, QString *stored);
+// no words.
+Wording AdaptName(const QString &text, const QString &kept, QString *stored);
+
+// Why a text is not taken for a tone column (columnName: its heading as shown).
+Wording ToneRefusal(const QString &columnName, const QString &text);
+// Why a text is not taken for a pick-list column: choices lists the words it takes.
+Wording ChoiceRefusal(const QString &columnName, const QString &text, const QString &choices);

@@ -11,8 +11,7 @@
 namespace {
 
 // units + amount as a typed frequency: checked, or the reason it is refused.
-bool CheckedFrequency(
-    qint32 units, qint32 amount, const BandLimitValues &limits, QString *text, QString *reason)
+Status CheckedFrequency(qint32 units, qint32 amount, const BandLimitValues &limits, QString *text)
 {
     // In 64 bits: no amount wraps a frequency round into the bands.
     const qint64 moved = qint64(units) + amount;
@@ -22,19 +21,18 @@ bool CheckedFrequency(
                                            : CheckFrequencyEntry(typed, limits);
     if (check.status == FrequencyCheck::Accepted) {
         *text = check.text;
-        return true;
+        return Status();
     }
-    *reason
-        = MessageText(check.status == FrequencyCheck::OutOfRange ? kMsgOutOfRange : kMsgOffStep);
     *text = typed;
-    return false;
+    return MessageStatus(Status::Kind::BadInput,
+        check.status == FrequencyCheck::OutOfRange ? kMsgOutOfRange : kMsgOffStep);
 }
 
 QString Refusal(
-    int record, const char *field, const QString &text, const QString &reason, bool chinese)
+    int record, const char *field, const QString &text, const Status &reason, bool chinese)
 {
     return PickText(chinese, "channel %1: %2 %3: %4", "信道%1：%2 %3：%4")
-        .arg(RowLabel(record).trimmed(), QString::fromLatin1(field), text, reason);
+        .arg(RowLabel(record).trimmed(), QString::fromLatin1(field), text, reason.text());
 }
 
 } // namespace
@@ -68,8 +66,9 @@ FrequencyEdits SetTxFromRx(const QVector<ChannelTexts> &rows, const QList<int> &
         ChannelTexts texts = rows.at(record);
         if (texts[kColRx].isEmpty())
             continue;
-        QString tx, reason;
-        if (!CheckedFrequency(FrequencyUnits(texts[kColRx]), offset, limits, &tx, &reason)) {
+        QString tx;
+        const Status reason = CheckedFrequency(FrequencyUnits(texts[kColRx]), offset, limits, &tx);
+        if (!reason.ok()) {
             edits.refused << Refusal(record, "Tx", tx, reason, chinese);
             continue;
         }
@@ -88,14 +87,16 @@ FrequencyEdits ShiftFrequencies(const QVector<ChannelTexts> &rows, const QList<i
         ChannelTexts texts = rows.at(record);
         if (texts[kColRx].isEmpty())
             continue;
-        QString rx, tx, reason;
-        if (!CheckedFrequency(FrequencyUnits(texts[kColRx]), amount, limits, &rx, &reason)) {
+        QString rx, tx;
+        Status reason = CheckedFrequency(FrequencyUnits(texts[kColRx]), amount, limits, &rx);
+        if (!reason.ok()) {
             edits.refused << Refusal(record, "Rx", rx, reason, chinese);
             continue;
         }
         // A channel without a Tx frequency keeps none.
-        if (!texts[kColTx].isEmpty()
-            && !CheckedFrequency(FrequencyUnits(texts[kColTx]), amount, limits, &tx, &reason)) {
+        if (!texts[kColTx].isEmpty())
+            reason = CheckedFrequency(FrequencyUnits(texts[kColTx]), amount, limits, &tx);
+        if (!reason.ok()) {
             edits.refused << Refusal(record, "Tx", tx, reason, chinese);
             continue;
         }

@@ -26,8 +26,8 @@ Paste Apply(const DocumentState &state, int top, int left, const Grid &grid,
             const CellCommit commit
                 = CommitCellText(texts, column, grid.at(r).at(c), CellExit::Move, limits, chinese);
             if (!commit.ok()) {
-                const QString reason
-                    = commit.refusal.isEmpty() ? MessageText(commit.message) : commit.refusal;
+                const QString reason = commit.refusal.isEmpty() ? MessageText(commit.message)
+                                                                : commit.refusal.text();
                 result.error
                     = PickText(chinese, "Channel %1, %2: %3", "信道%1，%2：%3")
                           .arg(RowLabel(record).trimmed(), ColumnHeader(column, chinese), reason);
@@ -35,7 +35,7 @@ Paste Apply(const DocumentState &state, int top, int left, const Grid &grid,
             }
             if (!commit.note.isEmpty()) {
                 result.notes << PickText(chinese, "channel %1: %2", "信道%1：%2")
-                                    .arg(RowLabel(record).trimmed(), commit.note);
+                                    .arg(RowLabel(record).trimmed(), commit.note.text());
             }
             texts = commit.row;
         }
@@ -76,7 +76,7 @@ Paste PasteText(const DocumentState &state, const Block &block, const QString &t
 {
     const CsvTable table = ParseTable(text, QLatin1Char('\t'), ImageMap::kChannelCount + 1);
     if (!table.ok() && !table.tooManyRecords)
-        return Refuse(table.error);
+        return Refuse(table.status.text());
     Grid grid;
     for (const CsvRecord &record : table.records) {
         QStringList cells;

@@ -133,8 +133,8 @@ Paste ReadRows(const QMimeData *mime, const MemoryImage &image, int first, bool 
     CsvTable table = mime ? ParseTable(mime->text(), QLatin1Char('\t'), ImageMap::kChannelCount + 2)
                           : CsvTable();
     if (!table.ok() && !table.tooManyRecords) {
-        result.line = table.errorLine;
-        result.error = table.error;
+        result.line = table.status.line();
+        result.error = table.status.text();
         return result;
     }
     QList<CsvRecord> lines = std::move(table.records);
@@ -171,13 +171,14 @@ Paste ReadRows(const QMimeData *mime, const MemoryImage &image, int first, bool 
     options.newChannelValues = bytes.isEmpty();
     const CsvImportResult imported = ImportChannelTable(rows, work, options);
     if (!imported.ok()) {
-        result.line = imported.errorLine;
-        result.error = imported.error; // its quotes of the text are cut short
+        result.line = imported.status.line();
+        result.error = imported.status.text(); // its quotes of the text are cut short
         return result;
     }
     for (int i = 0; i < lines.size(); ++i)
         result.channels.append(SlotFromImage(work, first + i, chinese));
-    result.notes = imported.notes;
+    for (const Wording &note : imported.notes)
+        result.notes << note.text();
     return result;
 }
 

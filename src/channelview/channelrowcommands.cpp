@@ -504,7 +504,7 @@ void ChannelRowCommands::insertChannelList(const QString &name)
         // Line 1 is the header: line 2 holds the list's first channel.
         skipped << LangText("channel %1 of the list: %2", "列表中第%1个信道：%2")
                        .arg(line.line - 1)
-                       .arg(line.reason);
+                       .arg(line.reason.text());
     }
     QList<int> added;
     for (const ChannelRow &row : result.rows)

@@ -184,14 +184,14 @@ int Import(const QStringList &arguments)
     }
     for (const SkippedLine &skipped : result.skipped) {
         std::fprintf(stderr, "htprog-cli: line %d skipped: %s\n", skipped.line,
-            skipped.reason.toUtf8().constData());
+            skipped.reason.text().toUtf8().constData());
     }
     if (result.rows.isEmpty() && !result.skipped.isEmpty()) {
         return Fail(QStringLiteral("no line of %1 could be imported; %2 was not changed")
                         .arg(QDir::toNativeSeparators(csvPath), QDir::toNativeSeparators(file)));
     }
-    for (const QString &note : result.notes)
-        std::fprintf(stderr, "htprog-cli: %s\n", note.toUtf8().constData());
+    for (const Wording &note : result.notes)
+        std::fprintf(stderr, "htprog-cli: %s\n", note.text().toUtf8().constData());
     if (options.intoFree >= 0 && !result.rows.isEmpty()) {
         QList<int> records;
         for (const ChannelRow &row : result.rows)

@@ -38,27 +38,29 @@ QByteArray ExportGrid(const MemoryImage &image)
 }
 
 // Maps each header cell to its grid column (kChHeading for CH).
-bool MapGridHeader(const QStringList &header, bool needCh, QList<int> *columns, QString *error)
+Status MapGridHeader(const QStringList &header, bool needCh, QList<int> *columns)
 {
     for (const QString &cell : header) {
         const QString name = cell.trimmed();
         const int found = GridHeadingColumn(name);
         if (found == kNoHeading) {
-            *error = QStringLiteral("unknown column %1 in the header").arg(QuotedInput(name));
-            return false;
+            return CsvRefusal(QT_TRANSLATE_NOOP("ChannelCsv", "unknown column %1 in the header"))
+                .arg(QuotedInput(name));
         }
         if (columns->contains(found)) {
-            *error = QStringLiteral("column %1 appears twice in the header").arg(QuotedInput(name));
-            return false;
+            return CsvRefusal(
+                QT_TRANSLATE_NOOP("ChannelCsv", "column %1 appears twice in the header"))
+                .arg(QuotedInput(name));
         }
         columns->append(found);
     }
     if ((needCh && !columns->contains(kChHeading)) || !columns->contains(kColRx)) {
-        *error = QStringLiteral("the header needs at least the columns %1 and %2")
-                     .arg(ColumnCsvHeading(kChHeading), ColumnCsvHeading(kColRx));
-        return false;
+        return CsvRefusal(
+            QT_TRANSLATE_NOOP("ChannelCsv", "the header needs at least the columns %1 and %2"))
+            .arg(ColumnCsvHeading(kChHeading))
+            .arg(ColumnCsvHeading(kColRx));
     }
-    return true;
+    return Status();
 }
 
 int ParseCh(const QString &text)
@@ -79,7 +81,7 @@ struct GridCells
 };
 
 // anyCh: the CH cell is not read (the row goes into a free channel).
-QString SplitGridRecord(
+Status SplitGridRecord(
     const CsvRecord &record, const QList<int> &columns, bool anyCh, GridCells *row)
 {
     // A row cut short (a file that ends in the middle of a line) would otherwise
@@ -98,15 +100,16 @@ QString SplitGridRecord(
                 continue;
             row->record = ParseCh(field);
             if (row->record < 0)
-                return QStringLiteral("CH %1 is not Pr or 1-199").arg(QuotedInput(field));
+                return CsvRefusal(QT_TRANSLATE_NOOP("ChannelCsv", "CH %1 is not Pr or 1-199"))
+                    .arg(QuotedInput(field));
         } else {
             row->cells[columns[i]] = field;
             row->present[columns[i]] = true;
         }
     }
     if (row->record < 0 && !anyCh)
-        return QStringLiteral("CH is missing");
-    return QString();
+        return CsvRefusal(QT_TRANSLATE_NOOP("ChannelCsv", "CH is missing"));
+    return Status();
 }
 
 // The grid texts of one row, checked and normalised. A column the file does not
@@ -114,27 +117,28 @@ QString SplitGridRecord(
 // grid fills in when an Rx frequency is typed), except where an empty cell is
 // itself a value the grid shows: no channel (Rx), no transmit frequency (Tx), no
 // name (Cha Name).
-QString CheckGridCells(const GridCells &row, const ChannelTexts &current,
+Status CheckGridCells(const GridCells &row, const ChannelTexts &current,
     const BandLimitValues &limits, const CsvImportOptions &options, ChannelTexts *texts,
-    QString *note)
+    Wording *note)
 {
     bool anyOther = false;
     for (int c = kColTx; c < kChannelColumns; ++c)
         anyOther = anyOther || !row.cells[c].isEmpty();
     if (row.cells[kColRx].isEmpty()) {
         if (anyOther)
-            return QStringLiteral("Rx Frequency is empty; leave the whole row empty to empty "
-                                  "the channel");
+            return CsvRefusal(QT_TRANSLATE_NOOP("ChannelCsv",
+                "Rx Frequency is empty; leave the whole row empty to empty the channel"));
         if (options.intoFree >= 0)
-            return QStringLiteral("the row is empty: it has no channel to add");
+            return CsvRefusal(
+                QT_TRANSLATE_NOOP("ChannelCsv", "the row is empty: it has no channel to add"));
         *texts = ChannelTexts();
-        return QString();
+        return Status();
     }
-    QString error = CheckFrequencyField(kColRx, row.cells[kColRx], limits, &(*texts)[kColRx]);
-    if (!error.isEmpty())
+    Status error = CheckFrequencyField(kColRx, row.cells[kColRx], limits, &(*texts)[kColRx]);
+    if (!error.ok())
         return error;
     const ChannelTexts base = UnsetCellTexts(current, (*texts)[kColRx], options.newChannelValues);
-    for (int c = kColTx; c < kChannelColumns && error.isEmpty(); ++c) {
+    for (int c = kColTx; c < kChannelColumns && error.ok(); ++c) {
         QString &out = (*texts)[c];
         const QString &cell = row.cells[c];
         const bool emptyIsValue = c == kColTx || c == kColName;
@@ -158,32 +162,31 @@ bool ReadGridRows(const CsvTable &table, const MemoryImage &image, const BandLim
     const CsvImportOptions &options, QList<ChannelRow> *rows, CsvImportResult *result)
 {
     QList<int> columns;
-    QString error;
     const bool intoFree = options.intoFree >= 0;
-    if (!MapGridHeader(table.records.first().fields, !intoFree, &columns, &error)) {
-        result->errorLine = table.records.first().line;
-        result->error = error;
+    Status error = MapGridHeader(table.records.first().fields, !intoFree, &columns);
+    if (!error.ok()) {
+        result->status = error.setLine(table.records.first().line);
         return false;
     }
     for (int i = 1; i < table.records.size(); ++i) {
         const CsvRecord &record = table.records[i];
         GridCells cells;
         ChannelRow row;
-        QString note;
+        Wording note;
         error = SplitGridRecord(record, columns, intoFree, &cells);
-        if (error.isEmpty()) {
+        if (error.ok()) {
             // A row for a free channel is read as a new channel.
             const ChannelTexts current
                 = intoFree ? ChannelTexts() : DecodeChannel(image, cells.record, false);
             error = CheckGridCells(cells, current, limits, options, &row.texts, &note);
         }
-        if (!error.isEmpty()) {
+        if (!error.ok()) {
             if (SkipRefusedLine(options, record.line, error, result))
                 continue;
             return false;
         }
         if (!note.isEmpty())
-            result->notes.append(QStringLiteral("line %1: %2").arg(record.line).arg(note));
+            result->notes.append(LineNote(record.line, note));
         row.record = cells.record;
         row.line = record.line;
         rows->append(row);
@@ -208,9 +211,10 @@ bool RefuseDuplicates(
     QHash<int, int> lineOf;
     for (auto row = rows->begin(); row != rows->end();) {
         if (lineOf.contains(row->record)) {
-            const QString reason = QStringLiteral("channel %1 is already set on line %2")
-                                       .arg(GridCh(row->record))
-                                       .arg(lineOf.value(row->record));
+            const Status reason = CsvRefusal(
+                QT_TRANSLATE_NOOP("ChannelCsv", "channel %1 is already set on line %2"))
+                                      .arg(GridCh(row->record))
+                                      .arg(lineOf.value(row->record));
             if (!SkipRefusedLine(options, row->line, reason, result))
                 return false;
             row = rows->erase(row);
@@ -232,8 +236,9 @@ bool PlaceIntoFree(const MemoryImage &image, QList<ChannelRow> *rows,
         while (next < ImageMap::kChannelCount && !IsChannelEmpty(image, next))
             ++next;
         if (next >= ImageMap::kChannelCount) {
-            const QString reason = QStringLiteral("no empty channel is left from channel %1 on")
-                                       .arg(GridCh(options.intoFree));
+            const Status reason = CsvRefusal(
+                QT_TRANSLATE_NOOP("ChannelCsv", "no empty channel is left from channel %1 on"))
+                                      .arg(GridCh(options.intoFree));
             if (!SkipRefusedLine(options, row->line, reason, result))
                 return false;
             row = rows->erase(row);
@@ -274,9 +279,19 @@ QString RecordRangesText(const QList<int> &records)
     return parts.join(QStringLiteral(", "));
 }
 
+QString LineText(int line, const QString &text)
+{
+    return CsvWording(QT_TRANSLATE_NOOP("ChannelCsv", "line %1: %2")).arg(line).arg(text).text();
+}
+
+Wording LineNote(int line, const Wording &note)
+{
+    return CsvWording(QT_TRANSLATE_NOOP("ChannelCsv", "line %1: %2")).arg(line).arg(note);
+}
+
 QString CsvImportResult::message() const
 {
-    return errorLine > 0 ? QStringLiteral("line %1: %2").arg(errorLine).arg(error) : error;
+    return status.line() > 0 ? LineText(status.line(), status.text()) : status.text();
 }
 
 QByteArray ExportChannelsCsv(const MemoryImage &image, CsvLayout layout)
@@ -286,23 +301,12 @@ QByteArray ExportChannelsCsv(const MemoryImage &image, CsvLayout layout)
 
 namespace {
 
-// The result with its texts fit for a terminal or a message box: a control
-// character from the file (a NUL, an escape sequence) is shown, not sent.
-CsvImportResult Visible(CsvImportResult result)
-{
-    result.error = VisibleText(result.error);
-    for (QString &note : result.notes)
-        note = VisibleText(note);
-    for (SkippedLine &skipped : result.skipped)
-        skipped.reason = VisibleText(skipped.reason);
-    return result;
-}
-
 bool ReadRows(const CsvTable &table, const MemoryImage &image, const CsvImportOptions &options,
     QList<ChannelRow> *rows, CsvImportResult *result)
 {
     if (table.records.isEmpty()) {
-        result->error = QStringLiteral("the file is empty: it needs a header line");
+        result->status = CsvRefusal(
+            QT_TRANSLATE_NOOP("ChannelCsv", "the file is empty: it needs a header line"));
         return false;
     }
 
@@ -339,20 +343,22 @@ CsvImportResult ImportChannelsCsv(
 {
     CsvImportResult result;
     if (csv.size() > kLargestCsvSize) {
-        result.error = QStringLiteral("the file is larger than %1 bytes; a list of 200 "
-                                      "channels is far smaller")
-                           .arg(kLargestCsvSize);
+        result.status = CsvRefusal(
+            QT_TRANSLATE_NOOP("ChannelCsv",
+                "the file is larger than %1 bytes; a list of 200 channels is far smaller"))
+                            .arg(kLargestCsvSize);
         return result;
     }
     // The header and at most 200 channel rows are read; the parser stops at the next.
     const CsvTable table = ParseCsv(csv, ImageMap::kChannelCount + 1);
     if (!table.ok()) {
-        result.errorLine = table.errorLine;
-        result.error = table.tooManyRecords
-            ? QStringLiteral("more than 200 channel rows; the radio has 200 channels (Pr and "
-                             "1-199)")
-            : table.error;
-        return Visible(result);
+        result.status = table.tooManyRecords
+            ? CsvRefusal(
+                QT_TRANSLATE_NOOP("ChannelCsv",
+                    "more than 200 channel rows; the radio has 200 channels (Pr and 1-199)"))
+                  .setLine(table.status.line())
+            : table.status;
+        return result;
     }
     return ImportChannelTable(table, image, options);
 }
@@ -364,10 +370,11 @@ CsvImportResult ImportChannelTable(
     CsvImportResult result;
     QList<ChannelRow> rows;
     if (!ReadRows(table, image, options, &rows, &result))
-        return Visible(result);
+        return result;
     if (replace && rows.isEmpty() && !options.allowEmpty) {
         result.noChannels = true;
-        result.error = QStringLiteral("no channels in the file; nothing changed");
+        result.status = CsvRefusal(
+            QT_TRANSLATE_NOOP("ChannelCsv", "no channels in the file; nothing changed"));
         return result;
     }
 
@@ -390,5 +397,5 @@ CsvImportResult ImportChannelTable(
     result.channels = int(rows.size());
     result.rows = rows;
     image = work;
-    return Visible(result);
+    return result;
 }

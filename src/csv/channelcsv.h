@@ -8,6 +8,7 @@
 #include "channels/channelcodec.h"
 #include "csv/csvtable.h"
 #include "image/memoryimage.h"
+#include "status/status.h"
 
 #include <QByteArray>
 #include <QList>
@@ -41,21 +42,22 @@ struct ChannelRow
 struct SkippedLine
 {
     int line = 0;
-    QString reason;
+    Status reason;
 };
 
+// The reasons and notes of an import are words made in the loaded language when
+// they are shown (English where no translation is loaded, as in the CLI).
 struct CsvImportResult
 {
-    int errorLine = 0;
-    QString error; // the reason the whole import was refused; empty on success
-    QStringList notes; // "line N: ..." for each value adapted to the radio
+    Status status; // why the whole import was refused, with its line (0: none); ok on success
+    QList<Wording> notes; // "line N: ..." for each value adapted to the radio
     int channels = 0; // rows applied
     bool noChannels = false; // refused: replace with no channel rows would empty every channel
     QList<ChannelRow> rows; // the rows applied, in the order of the file
     CsvLayout layout = CsvLayout::Grid; // the layout the header line shows
     QList<SkippedLine> skipped; // with skipBad: the lines left out, in the order of the file
     QList<int> replaced; // records that held a channel which the import changes, ascending
-    bool ok() const { return error.isEmpty(); }
+    bool ok() const { return status.ok(); }
     // "line N: reason", or the reason alone when it concerns no line.
     QString message() const;
 };
@@ -74,6 +76,10 @@ struct CsvImportOptions
     // channel the file names (-1: into the channels the file names).
     int intoFree = -1;
 };
+
+// "line N: text" in the loaded language; the same as a note's words.
+QString LineText(int line, const QString &text);
+Wording LineNote(int line, const Wording &note);
 
 // "Pr, 1-5, 8" for records 0-5 and 8 (ascending), as the grid's row labels name them.
 QString RecordRangesText(const QList<int> &records);

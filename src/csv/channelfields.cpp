@@ -14,61 +14,62 @@ QString LocalColumnName(int column)
     return ColumnHeader(column, g_bChinese);
 }
 
-QString CheckFrequencyField(
+Status CheckFrequencyField(
     int column, const QString &text, const BandLimitValues &limits, QString *normalised)
 {
     // Only a text that is wholly a number is read: "145,5" must not pass as 145 MHz.
     if (!IsPlainDecimal(text)) {
-        return ColumnCsvHeading(column) + QLatin1Char(' ') + QuotedInput(text.trimmed())
-            + QStringLiteral(" is not a frequency in MHz (digits with a decimal point, as "
-                             "146.525)");
+        return CsvRefusal(QT_TRANSLATE_NOOP("ChannelCsv",
+                              "%1 %2 is not a frequency in MHz (digits with a decimal point, as "
+                              "146.525)"))
+            .arg(LocalColumnName(column))
+            .arg(QuotedInput(text.trimmed()));
     }
     const FrequencyCheck check = CheckFrequencyEntry(text.trimmed(), limits);
     if (check.status == FrequencyCheck::Accepted) {
         *normalised = check.text;
-        return QString();
+        return Status();
     }
     const int id = check.status == FrequencyCheck::OutOfRange ? kMsgOutOfRange : kMsgOffStep;
-    return QStringLiteral("%1 (%2 %3)")
-        .arg(MessageText(id), LocalColumnName(column), QuotedInput(text.trimmed()));
+    return CsvRefusal(QT_TRANSLATE_NOOP("ChannelCsv", "%1 (%2 %3)"))
+        .arg(MessageStatus(Status::Kind::BadInput, id))
+        .arg(LocalColumnName(column))
+        .arg(QuotedInput(text.trimmed()));
 }
 
-QString CheckToneField(int column, const QString &text, const QString &kept, QString *normalised)
+Status CheckToneField(int column, const QString &text, const QString &kept, QString *normalised)
 {
     const QString tone = text.trimmed();
     const QString listed = ToneListText(tone);
     if (!listed.isEmpty()) {
         *normalised = listed;
-        return QString();
+        return Status();
     }
     // A text outside the list (bytes another program stored) is accepted only for
     // the channel that shows it now, whose bytes then stay as they are
     // (EncodeChannelExact): carried exactly, never turned into another code.
     if (!kept.isEmpty() && tone == kept) {
         *normalised = kept;
-        return QString();
+        return Status();
     }
-    return LangText("%1 %2 is not a tone of the list (67.0 ... 254.1, D023N ... D754N, "
-                    "D023I ... D754I or None)",
-        "%1 %2 不是信令列表中的值（67.0 ... 254.1、D023N ... D754N、D023I ... D754I 或 None）")
-        .arg(LocalColumnName(column), QuotedInput(tone));
+    return Status(Status::Kind::BadInput, ToneRefusal(LocalColumnName(column), tone));
 }
 
-QString CheckWordField(int column, const QString &text, QString *normalised)
+Status CheckWordField(int column, const QString &text, QString *normalised)
 {
     const QString word = text.trimmed();
     *normalised = ColumnWordText(column, word, false);
     // An empty cell means what an empty grid cell means when it is written.
     if (!normalised->isEmpty() || word.isEmpty())
-        return QString();
+        return Status();
     // The words of the column's pick list in both languages.
     const QStringList english = ColumnChoices(column, false);
     const QStringList chinese = ColumnChoices(column, true);
     QStringList choices;
     for (qsizetype i = 0; i < english.size(); ++i)
         choices << english.at(i) << chinese.at(i);
-    return LangText("%1 %2 is not one of %3", "%1 %2 不是以下之一：%3")
-        .arg(LocalColumnName(column), QuotedInput(word), choices.join(QStringLiteral(", ")));
+    return Status(Status::Kind::BadInput,
+        ChoiceRefusal(LocalColumnName(column), word, choices.join(QStringLiteral(", "))));
 }
 
 ChannelTexts UnsetCellTexts(const ChannelTexts &current, const QString &rx, bool newChannelValues)
@@ -78,28 +79,26 @@ ChannelTexts UnsetCellTexts(const ChannelTexts &current, const QString &rx, bool
     return current;
 }
 
-QString FieldCountReason(int fields, int columns)
+Status FieldCountReason(int fields, int columns)
 {
-    return fields < columns
-        ? LangText("the line has %1 fields where the header has %2 columns; is it cut short?",
-            "该行有 %1 个字段，而标题行有 %2 列；该行是否不完整？")
-              .arg(fields)
-              .arg(columns)
-        : LangText("more fields than the header has columns (%1 where the header has %2); a "
-                   "value holding a comma must be in double quotes",
-            "字段多于标题行的列数（%1 个，标题行有 %2 列）；含逗号的值须放在双引号中")
-              .arg(fields)
-              .arg(columns);
+    return (fields < columns
+            ? CsvRefusal(QT_TRANSLATE_NOOP("ChannelCsv",
+                "the line has %1 fields where the header has %2 columns; is it cut short?"))
+            : CsvRefusal(QT_TRANSLATE_NOOP("ChannelCsv",
+                "more fields than the header has columns (%1 where the header has %2); a value "
+                "holding a comma must be in double quotes")))
+        .arg(fields)
+        .arg(columns);
 }
 
 bool SkipRefusedLine(
-    const CsvImportOptions &options, int line, const QString &reason, CsvImportResult *result)
+    const CsvImportOptions &options, int line, const Status &reason, CsvImportResult *result)
 {
     if (options.skipBad) {
         result->skipped.append({line, reason});
         return true;
     }
-    result->errorLine = line;
-    result->error = reason;
+    result->status = reason;
+    result->status.setLine(line);
     return false;
 }

@@ -158,50 +158,53 @@ struct CommunityRow
     }
 };
 
-QString ReadLocation(const CommunityRow &row, int *record)
+Status ReadLocation(const CommunityRow &row, int *record)
 {
     bool ok = false;
     *record = row.at("Location").toInt(&ok);
     if (!ok || *record < 0 || *record >= ImageMap::kChannelCount)
-        return QStringLiteral("Location %1 is not 0-199 (0 is the priority channel Pr)")
+        return CsvRefusal(QT_TRANSLATE_NOOP("ChannelCsv",
+                              "Location %1 is not 0-199 (0 is the priority channel Pr)"))
             .arg(QuotedInput(row.at("Location")));
-    return QString();
+    return Status();
 }
 
 // The Tx frequency that Duplex and Offset give; a refusal names the Offset that
 // gave it, since the file holds no Tx frequency of its own. Without a Duplex
 // column the channel keeps its Tx; without an Offset column the channel's own
 // offset (base: its texts) applies.
-QString ReadTx(const CommunityRow &row, const QString &rx, const ChannelTexts &base,
+Status ReadTx(const CommunityRow &row, const QString &rx, const ChannelTexts &base,
     const BandLimitValues &limits, QString *tx)
 {
     if (!row.has("Duplex")) {
         *tx = base[kColTx];
-        return QString();
+        return Status();
     }
     QStringList was(kFieldCount);
     FillDuplex(FrequencyUnits(base[kColRx]), base[kColTx], was);
     const QString duplex = row.at("Duplex").toLower();
     if (duplex.isEmpty()) {
         *tx = rx; // a simplex channel: any Offset is ignored
-        return QString();
+        return Status();
     }
     if (duplex == QLatin1String("off")) {
         tx->clear();
-        return QString();
+        return Status();
     }
     const QString offsetText = row.at("Offset", was[kOffset]);
     QString typed;
     bool fits = true; // the offset is a count of 10 Hz that a Tx frequency could use
     if (duplex == QLatin1String("split")) {
         if (!IsPlainDecimal(offsetText))
-            return QStringLiteral("Offset %1 (the Tx frequency of a split channel) is not a "
-                                  "number of MHz")
+            return CsvRefusal(QT_TRANSLATE_NOOP("ChannelCsv",
+                                  "Offset %1 (the Tx frequency of a split channel) is not a "
+                                  "number of MHz"))
                 .arg(QuotedInput(offsetText));
         typed = offsetText;
     } else if (duplex == QLatin1String("+") || duplex == QLatin1String("-")) {
         if (!offsetText.isEmpty() && !IsPlainDecimal(offsetText))
-            return QStringLiteral("Offset %1 is not a number of MHz").arg(QuotedInput(offsetText));
+            return CsvRefusal(QT_TRANSLATE_NOOP("ChannelCsv", "Offset %1 is not a number of MHz"))
+                .arg(QuotedInput(offsetText));
         // In 64 bits: an offset of any size gives a Tx that is refused, never a wrapped one.
         qint32 offsetUnits = 0;
         fits = ParseFrequencyUnits(offsetText, &offsetUnits);
@@ -211,21 +214,26 @@ QString ReadTx(const CommunityRow &row, const QString &rx, const ChannelTexts &b
         typed = FormatFrequency(qint32(std::clamp<qint64>(
             txUnits, std::numeric_limits<qint32>::min(), std::numeric_limits<qint32>::max())));
     } else {
-        return QStringLiteral("Duplex %1 is not one of +, -, split, off or empty")
+        return CsvRefusal(
+            QT_TRANSLATE_NOOP("ChannelCsv", "Duplex %1 is not one of +, -, split, off or empty"))
             .arg(QuotedInput(row.at("Duplex")));
     }
     const FrequencyCheck check = CheckFrequencyEntry(typed, limits);
     if (check.status == FrequencyCheck::Accepted) {
         *tx = check.text;
-        return QString();
+        return Status();
     }
     const int id = check.status == FrequencyCheck::OutOfRange ? kMsgOutOfRange : kMsgOffStep;
-    const QString offset = QStringLiteral("Offset %1 with Duplex %2")
-                               .arg(QuotedInput(offsetText), QuotedInput(row.at("Duplex")));
+    const Wording offset = CsvWording(QT_TRANSLATE_NOOP("ChannelCsv", "Offset %1 with Duplex %2"))
+                               .arg(QuotedInput(offsetText))
+                               .arg(QuotedInput(row.at("Duplex")));
+    const Status message = MessageStatus(Status::Kind::BadInput, id);
     if (!fits)
-        return QStringLiteral("%1 (%2)").arg(MessageText(id), offset);
-    return QStringLiteral("%1 (%2 gives the Tx frequency %3 MHz)")
-        .arg(MessageText(id), offset, QuotedInput(typed));
+        return CsvRefusal(QT_TRANSLATE_NOOP("ChannelCsv", "%1 (%2)")).arg(message).arg(offset);
+    return CsvRefusal(QT_TRANSLATE_NOOP("ChannelCsv", "%1 (%2 gives the Tx frequency %3 MHz)"))
+        .arg(message)
+        .arg(offset)
+        .arg(QuotedInput(typed));
 }
 
 // "D05N" and "D005N" name the same code: a channel that shows a DCS text outside
@@ -242,7 +250,7 @@ bool SameDcs(const QString &a, const QString &b)
 // current: the texts the channel shows now, so that a tone outside the tone list
 // that the row leaves as it is stays. A tone column the file does not have takes
 // the channel's own value (base: its texts); without any of them both tones stay.
-QString ReadTones(
+Status ReadTones(
     const CommunityRow &row, const ChannelTexts &current, const ChannelTexts &base, ChannelTexts *t)
 {
     bool any = false;
@@ -252,7 +260,7 @@ QString ReadTones(
     if (!any) {
         (*t)[kColRxTone] = base[kColRxTone];
         (*t)[kColTxTone] = base[kColTxTone];
-        return QString();
+        return Status();
     }
     const CommunityTones was = TonesToCommunity(base[kColRxTone], base[kColTxTone]);
     CommunityTones c;
@@ -264,10 +272,9 @@ QString ReadTones(
     // A file of the older column set gives one code for both directions.
     c.rxDtcsCode = row.at("RxDtcsCode", row.has("DtcsCode") ? c.dtcsCode : was.rxDtcsCode);
     c.crossMode = row.at("CrossMode", was.crossMode);
-    QString tones[2], error;
-    if (!CommunityToTones(c, &tones[0], &tones[1], &error))
-        return error;
-    for (int side = 0; side < 2 && error.isEmpty(); ++side) {
+    QString tones[2];
+    Status error = CommunityToTones(c, &tones[0], &tones[1]);
+    for (int side = 0; side < 2 && error.ok(); ++side) {
         const int column = side == 0 ? kColRxTone : kColTxTone;
         const QString &kept = current[column];
         const QString tone = SameDcs(tones[side], kept) ? kept : tones[side];
@@ -278,82 +285,84 @@ QString ReadTones(
 
 // Power columns give watts ("5W", "0.5W", "4.0W") or words; the radio has three
 // levels.
-QString ReadPower(const CommunityRow &row, const QString &kept, QString *power)
+Status ReadPower(const CommunityRow &row, const QString &kept, QString *power)
 {
     const QString text = row.at("Power");
     if (text.isEmpty()) {
         *power = kept;
-        return QString();
+        return Status();
     }
-    if (CheckWordField(kColPower, text, power).isEmpty())
-        return QString();
+    if (CheckWordField(kColPower, text, power).ok())
+        return Status();
     if (text.compare(QLatin1String("Mid"), Qt::CaseInsensitive) == 0) {
         *power = QStringLiteral("Middle");
-        return QString();
+        return Status();
     }
     QString number = text;
     if (number.endsWith(QLatin1Char('W'), Qt::CaseInsensitive))
         number.chop(1);
     // Wholly a number: "nan" or "inf" must not pass as a level.
     if (!IsPlainDecimal(number))
-        return QStringLiteral("Power %1 is not a number of watts nor High, Middle, Low")
+        return CsvRefusal(QT_TRANSLATE_NOOP("ChannelCsv",
+                              "Power %1 is not a number of watts nor High, Middle, Low"))
             .arg(QuotedInput(text));
     const double watts = LeadingNumber(number);
     *power = watts >= 4 ? QStringLiteral("High")
                         : (watts >= 1.5 ? QStringLiteral("Middle") : QStringLiteral("Low"));
-    return QString();
+    return Status();
 }
 
-QString ReadMode(const CommunityRow &row, const QString &kept, QString *bandwidth)
+Status ReadMode(const CommunityRow &row, const QString &kept, QString *bandwidth)
 {
     const QString mode = row.at("Mode").toUpper();
     if (mode.isEmpty()) {
         *bandwidth = kept;
-        return QString();
+        return Status();
     }
     if (mode == QLatin1String("FM")) {
         *bandwidth = QStringLiteral("Wide");
-        return QString();
+        return Status();
     }
     if (mode == QLatin1String("NFM")) {
         *bandwidth = QStringLiteral("Narrow");
-        return QString();
+        return Status();
     }
-    return QStringLiteral("Mode %1: the radio has FM (Wide) and NFM (Narrow) only")
+    return CsvRefusal(
+        QT_TRANSLATE_NOOP("ChannelCsv", "Mode %1: the radio has FM (Wide) and NFM (Narrow) only"))
         .arg(QuotedInput(row.at("Mode")));
 }
 
-QString ReadCommunityRow(const CommunityRow &row, const MemoryImage &image,
+Status ReadCommunityRow(const CommunityRow &row, const MemoryImage &image,
     const BandLimitValues &limits, const CsvImportOptions &options, ChannelRow *out,
-    QStringList *notes)
+    QList<Wording> *notes)
 {
     // A row for a free channel ignores its Location and is read as a new channel.
     const bool intoFree = options.intoFree >= 0;
-    QString error = intoFree ? QString() : ReadLocation(row, &out->record);
-    if (!error.isEmpty())
+    Status error = intoFree ? Status() : ReadLocation(row, &out->record);
+    if (!error.ok())
         return error;
     const ChannelTexts current
         = intoFree ? ChannelTexts() : DecodeChannel(image, out->record, false);
     ChannelTexts &t = out->texts;
     error = CheckFrequencyField(kColRx, row.at("Frequency"), limits, &t[kColRx]);
-    if (!error.isEmpty())
+    if (!error.ok())
         return error;
     // What a column the file does not have, or an empty cell, leaves.
     const ChannelTexts base = UnsetCellTexts(current, t[kColRx], options.newChannelValues);
     error = ReadTx(row, t[kColRx], base, limits, &t[kColTx]);
-    if (error.isEmpty())
+    if (error.ok())
         error = ReadTones(row, current, base, &t);
-    if (error.isEmpty())
+    if (error.ok())
         error = ReadPower(row, base[kColPower], &t[kColPower]);
-    if (error.isEmpty()) {
+    if (error.ok()) {
         const QString lock = row.at(ColumnCsvHeading(kColLock));
         t[kColLock] = base[kColLock];
         if (!lock.isEmpty())
             error = CheckWordField(kColLock, lock, &t[kColLock]);
     }
-    if (error.isEmpty())
+    if (error.ok())
         error = ReadMode(row, base[kColBandwidth], &t[kColBandwidth]);
-    if (!error.isEmpty())
+    if (!error.ok())
         return error;
     if (!row.has("Skip"))
         t[kColScan] = base[kColScan];
@@ -364,11 +373,11 @@ QString ReadCommunityRow(const CommunityRow &row, const MemoryImage &image,
     if (!row.has("Name")) {
         t[kColName] = base[kColName];
     } else {
-        const QString note = AdaptName(row.at("Name"), current[kColName], &t[kColName]);
+        const Wording note = AdaptName(row.at("Name"), current[kColName], &t[kColName]);
         if (!note.isEmpty())
-            notes->append(QStringLiteral("line %1: %2").arg(out->line).arg(note));
+            notes->append(LineNote(out->line, note));
     }
-    return QString();
+    return Status();
 }
 
 } // namespace
@@ -382,15 +391,16 @@ bool ReadCommunityRows(const CsvTable &table, const MemoryImage &image,
     for (int i = 0; i < header.size(); ++i)
         columns.insert(header[i].trimmed().toLower(), i);
     if (!columns.contains(QStringLiteral("frequency"))) {
-        result->errorLine = table.records.first().line;
-        result->error = QStringLiteral("the header has no Frequency column");
+        result->status
+            = CsvRefusal(QT_TRANSLATE_NOOP("ChannelCsv", "the header has no Frequency column"))
+                  .setLine(table.records.first().line);
         return false;
     }
     for (int i = 1; i < table.records.size(); ++i) {
         const CsvRecord &record = table.records[i];
         ChannelRow row;
         row.line = record.line;
-        QString error;
+        Status error;
         // A row cut short, or one with more values than columns (an unquoted "1,5W"),
         // would put values under the wrong columns.
         bool extra = false;
@@ -398,11 +408,11 @@ bool ReadCommunityRows(const CsvTable &table, const MemoryImage &image,
             extra = extra || !record.fields[f].trimmed().isEmpty();
         if (record.fields.size() < header.size() || extra)
             error = FieldCountReason(int(record.fields.size()), int(header.size()));
-        if (error.isEmpty()) {
+        if (error.ok()) {
             error = ReadCommunityRow(CommunityRow {columns, record.fields}, image, limits, options,
                 &row, &result->notes);
         }
-        if (!error.isEmpty()) {
+        if (!error.ok()) {
             if (SkipRefusedLine(options, record.line, error, result))
                 continue;
             return false;

@@ -2,6 +2,7 @@
 
 #include "channels/decimal.h"
 #include "channels/textnumbers.h"
+#include "csv/channelfields.h"
 #include "settings/visibletext.h"
 
 #include <cmath>
@@ -42,41 +43,41 @@ QString KindName(Kind kind)
 }
 
 // "D" + the code's digits (short codes such as "23" padded to three) + N or I.
-bool DcsText(const QString &code, QChar polarity, QString *text, QString *error)
+Status DcsText(const QString &code, QChar polarity, QString *text)
 {
     const QString digits = code.trimmed();
     bool allDigits = !digits.isEmpty() && digits.size() <= 4;
     for (QChar c : digits)
         allDigits = allDigits && c >= QLatin1Char('0') && c <= QLatin1Char('9');
     if (!allDigits) {
-        *error = QStringLiteral("DTCS code %1 is not a three-digit code").arg(QuotedInput(digits));
-        return false;
+        return CsvRefusal(QT_TRANSLATE_NOOP("ChannelCsv", "DTCS code %1 is not a three-digit code"))
+            .arg(QuotedInput(digits));
     }
     const QChar p = polarity.toUpper();
     if (p != QLatin1Char('N') && p != QLatin1Char('R')) {
-        *error
-            = QStringLiteral("DTCS polarity %1 is not N or R").arg(QuotedInput(QString(polarity)));
-        return false;
+        return CsvRefusal(QT_TRANSLATE_NOOP("ChannelCsv", "DTCS polarity %1 is not N or R"))
+            .arg(QuotedInput(QString(polarity)));
     }
     *text = QLatin1Char('D') + digits.rightJustified(3, QLatin1Char('0'))
         + (p == QLatin1Char('N') ? QLatin1Char('N') : QLatin1Char('I'));
-    return true;
+    return Status();
 }
 
 // "88.5" from "88.5", "88.50" or "88"; a text that is not wholly a number of
 // whole tenths of a hertz is refused rather than rounded to another tone.
-bool CtcssText(const char *column, const QString &text, QString *tone, QString *error)
+Status CtcssText(const char *column, const QString &text, QString *tone)
 {
     const QString hz = text.trimmed();
     const double tenths = IsPlainDecimal(hz) ? DecimalMultiply(LeadingNumber(hz), 10) : -1;
     if (!(tenths > 0 && tenths < 100000 && tenths == std::trunc(tenths))) {
-        *error = QStringLiteral("%1 %2 is not a tone in Hz with at most one decimal (as 88.5)")
-                     .arg(QLatin1String(column), QuotedInput(hz));
-        return false;
+        return CsvRefusal(QT_TRANSLATE_NOOP("ChannelCsv",
+                              "%1 %2 is not a tone in Hz with at most one decimal (as 88.5)"))
+            .arg(QString::fromLatin1(column))
+            .arg(QuotedInput(hz));
     }
     const qint64 count = qint64(tenths);
     *tone = QString::number(count / 10) + QLatin1Char('.') + QString::number(count % 10);
-    return true;
+    return Status();
 }
 
 } // namespace
@@ -119,36 +120,36 @@ CommunityTones TonesToCommunity(const QString &rxTone, const QString &txTone)
     return c;
 }
 
-bool CommunityToTones(const CommunityTones &c, QString *rxTone, QString *txTone, QString *error)
+Status CommunityToTones(const CommunityTones &c, QString *rxTone, QString *txTone)
 {
     const QString none = QStringLiteral("None");
     const QString pol
         = c.dtcsPolarity.trimmed().isEmpty() ? QStringLiteral("NN") : c.dtcsPolarity.trimmed();
     if (pol.size() != 2) {
-        *error = QStringLiteral("DtcsPolarity %1 is not two letters").arg(QuotedInput(pol));
-        return false;
+        return CsvRefusal(QT_TRANSLATE_NOOP("ChannelCsv", "DtcsPolarity %1 is not two letters"))
+            .arg(QuotedInput(pol));
     }
     *rxTone = none;
     *txTone = none;
     const QString mode = c.mode.trimmed().toLower();
     if (mode.isEmpty())
-        return true;
+        return Status();
     if (mode == QLatin1String("tone"))
-        return CtcssText("rToneFreq", c.rToneFreq, txTone, error);
+        return CtcssText("rToneFreq", c.rToneFreq, txTone);
     if (mode == QLatin1String("tsql")) {
-        if (!CtcssText("cToneFreq", c.cToneFreq, txTone, error))
-            return false;
-        *rxTone = *txTone;
-        return true;
+        const Status read = CtcssText("cToneFreq", c.cToneFreq, txTone);
+        if (read.ok())
+            *rxTone = *txTone;
+        return read;
     }
     if (mode == QLatin1String("dtcs")) {
-        return DcsText(c.dtcsCode, pol[0], txTone, error)
-            && DcsText(c.dtcsCode, pol[1], rxTone, error);
+        const Status tx = DcsText(c.dtcsCode, pol[0], txTone);
+        return tx.ok() ? DcsText(c.dtcsCode, pol[1], rxTone) : tx;
     }
     if (mode != QLatin1String("cross")) {
-        *error = QStringLiteral("tone mode %1 is not one of Tone, TSQL, DTCS, Cross")
-                     .arg(QuotedInput(c.mode.trimmed()));
-        return false;
+        return CsvRefusal(
+            QT_TRANSLATE_NOOP("ChannelCsv", "tone mode %1 is not one of Tone, TSQL, DTCS, Cross"))
+            .arg(QuotedInput(c.mode.trimmed()));
     }
     const QString cross
         = c.crossMode.trimmed().isEmpty() ? QStringLiteral("Tone->Tone") : c.crossMode.trimmed();
@@ -159,16 +160,17 @@ bool CommunityToTones(const CommunityTones &c, QString *rxTone, QString *txTone,
         return kind.isEmpty() || kind == QLatin1String("tone") || kind == QLatin1String("dtcs");
     };
     if (arrow < 0 || !side(txKind) || !side(rxKind)) {
-        *error = QStringLiteral("CrossMode %1 is not understood").arg(QuotedInput(cross));
-        return false;
+        return CsvRefusal(QT_TRANSLATE_NOOP("ChannelCsv", "CrossMode %1 is not understood"))
+            .arg(QuotedInput(cross));
     }
-    if (txKind == QLatin1String("tone") && !CtcssText("rToneFreq", c.rToneFreq, txTone, error))
-        return false;
-    if (txKind == QLatin1String("dtcs") && !DcsText(c.dtcsCode, pol[0], txTone, error))
-        return false;
-    if (rxKind == QLatin1String("tone") && !CtcssText("cToneFreq", c.cToneFreq, rxTone, error))
-        return false;
-    if (rxKind == QLatin1String("dtcs") && !DcsText(c.rxDtcsCode, pol[1], rxTone, error))
-        return false;
-    return true;
+    Status read;
+    if (txKind == QLatin1String("tone"))
+        read = CtcssText("rToneFreq", c.rToneFreq, txTone);
+    else if (txKind == QLatin1String("dtcs"))
+        read = DcsText(c.dtcsCode, pol[0], txTone);
+    if (read.ok() && rxKind == QLatin1String("tone"))
+        read = CtcssText("cToneFreq", c.cToneFreq, rxTone);
+    else if (read.ok() && rxKind == QLatin1String("dtcs"))
+        read = DcsText(c.rxDtcsCode, pol[1], rxTone);
+    return read;
 }

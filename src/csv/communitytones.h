@@ -6,6 +6,8 @@
 // (transmit, receive; N normal, R reversed).
 #pragma once
 
+#include "status/status.h"
+
 #include <QString>
 
 struct CommunityTones
@@ -23,9 +25,8 @@ struct CommunityTones
 // Cross with its CrossMode for the rest.
 CommunityTones TonesToCommunity(const QString &rxTone, const QString &txTone);
 
-// The grid's tone texts for a community row; false with a reason when the mode,
-// a frequency or a code is not understood ("88,5", "nan" and "1e2" are refused,
+// The grid's tone texts for a community row; the reason when the mode, a
+// frequency or a code is not understood ("88,5", "nan" and "1e2" are refused,
 // never read as the number at their front). Texts are not yet checked against
 // the tone list.
-bool CommunityToTones(
-    const CommunityTones &columns, QString *rxTone, QString *txTone, QString *error);
+Status CommunityToTones(const CommunityTones &columns, QString *rxTone, QString *txTone);

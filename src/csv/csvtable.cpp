@@ -1,10 +1,13 @@
 #include "csv/csvtable.h"
 
-#include "settings/language.h"
-
 #include <QStringDecoder>
 
 namespace {
+
+Status TableRefusal(const char *source)
+{
+    return Status(Status::Kind::BadInput, "ChannelCsv", source);
+}
 
 class CsvParser
 {
@@ -26,8 +29,9 @@ public:
                 continue;
             if (maxRecords >= 0 && table.records.size() >= maxRecords) {
                 table.tooManyRecords = true;
-                table.errorLine = record.line;
-                table.error = QStringLiteral("more than %1 records").arg(maxRecords);
+                table.status = TableRefusal(QT_TRANSLATE_NOOP("ChannelCsv", "more than %1 records"))
+                                   .arg(maxRecords)
+                                   .setLine(record.line);
                 break;
             }
             table.records.append(record);
@@ -43,8 +47,8 @@ private:
             QString field;
             const int startLine = m_line;
             if (!readField(&field)) {
-                table->errorLine = startLine;
-                table->error = m_error;
+                table->status = m_error;
+                table->status.setLine(startLine);
                 return false;
             }
             fields->append(field);
@@ -76,7 +80,8 @@ private:
         ++m_pos; // opening quote
         for (;;) {
             if (m_pos >= m_text.size()) {
-                m_error = LangText("a quoted field is not closed", "引号中的字段缺少结束引号");
+                m_error
+                    = TableRefusal(QT_TRANSLATE_NOOP("ChannelCsv", "a quoted field is not closed"));
                 return false;
             }
             const QChar c = m_text[m_pos++];
@@ -100,8 +105,8 @@ private:
             field->append(c);
         }
         if (m_pos < m_text.size() && !isFieldEnd(m_pos)) {
-            m_error
-                = LangText("text after the closing quote of a field", "字段的结束引号后还有文字");
+            m_error = TableRefusal(
+                QT_TRANSLATE_NOOP("ChannelCsv", "text after the closing quote of a field"));
             return false;
         }
         return true;
@@ -125,7 +130,7 @@ private:
     const QChar m_delimiter;
     qsizetype m_pos = 0;
     int m_line = 1;
-    QString m_error;
+    Status m_error;
 };
 
 } // namespace
@@ -136,14 +141,14 @@ CsvTable ParseCsv(const QByteArray &bytes, int maxRecords)
     QString text = decoder.decode(bytes);
     if (decoder.hasError()) {
         CsvTable table;
-        table.error = LangText("the file is not UTF-8 text", "文件不是 UTF-8 文本");
+        table.status = TableRefusal(QT_TRANSLATE_NOOP("ChannelCsv", "the file is not UTF-8 text"));
         const QList<QByteArray> lines = bytes.split('\n');
-        for (int i = 0; i < lines.size() && table.errorLine == 0; ++i) {
+        for (int i = 0; i < lines.size() && table.status.line() == 0; ++i) {
             QStringDecoder lineDecoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
             const QString decoded = lineDecoder.decode(lines[i]);
             Q_UNUSED(decoded)
             if (lineDecoder.hasError())
-                table.errorLine = i + 1;
+                table.status.setLine(i + 1);
         }
         return table;
     }

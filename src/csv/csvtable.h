@@ -11,6 +11,7 @@
 #include <QStringList>
 
 #include "settings/visibletext.h"
+#include "status/status.h"
 
 struct CsvRecord
 {
@@ -21,10 +22,9 @@ struct CsvRecord
 struct CsvTable
 {
     QList<CsvRecord> records; // blank lines left out
-    int errorLine = 0;
-    QString error; // empty when the whole text was read
+    Status status; // why the text was not read wholly, with the line where it stopped
     bool tooManyRecords = false; // stopped at the record past the most asked for
-    bool ok() const { return error.isEmpty(); }
+    bool ok() const { return status.ok(); }
 };
 
 // maxRecords: the most records wanted (-1: all); reading stops with an error at

@@ -192,10 +192,13 @@ void CCsvImportDlg::updatePreview()
         return;
     }
     addWritten(result, after);
-    addTextGroup(Group::Notes, LangText("Notes", "说明"), result.notes);
+    QStringList notes;
+    for (const Wording &note : result.notes)
+        notes << note.text();
+    addTextGroup(Group::Notes, LangText("Notes", "说明"), notes);
     QStringList skipped;
     for (const SkippedLine &line : result.skipped)
-        skipped << LangText("line %1: %2", "第 %1 行：%2").arg(line.line).arg(line.reason);
+        skipped << LineText(line.line, line.reason.text());
     addTextGroup(Group::Skipped, LangText("Lines skipped", "跳过的行"), skipped);
     addEmptied(result, before, after);
     m_preview->expandAll();

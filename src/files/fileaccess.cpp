@@ -303,7 +303,8 @@ Status SaveFileBytes(const QString &path, const QByteArray &bytes, bool directFa
     const DWORD attributes = ::GetFileAttributesW(
         reinterpret_cast<const wchar_t *>(QDir::toNativeSeparators(path).utf16()));
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
-        return Status(Status::Kind::NoAccess, nullptr, "the file is read-only");
+        return Status(Status::Kind::NoAccess, "FileAccess",
+            QT_TRANSLATE_NOOP("FileAccess", "the file is read-only"));
 #endif
     QSaveFile file(path);
     file.setDirectWriteFallback(directFallback);

@@ -39,8 +39,9 @@ OpenedPort LockFailed(const Status &locked, const QString &path)
     QLockFile held(FileLock::lockPath(path));
     if (!held.getLockInfo(&pid, &host, &application))
         return Failed(Status::fromSystemText(Status::Kind::Failed, locked.text()));
-    return Failed(Status(Status::Kind::Busy, nullptr,
-        "the simulated radio is in use by another process (%1, process %2)")
+    return Failed(Status(Status::Kind::Busy, "OpenRadioPort",
+        QT_TRANSLATE_NOOP(
+            "OpenRadioPort", "the simulated radio is in use by another process (%1, process %2)"))
                       .arg(application)
                       .arg(pid));
 }
@@ -101,7 +102,8 @@ Status PrepareSimulatedImageFolder(const QString &path)
     // not exist is a mistake to report, not a tree to create (as root: under /).
     const QString own = DefaultSimulatedImagePath();
     if (own.isEmpty() || info.absoluteFilePath() != QFileInfo(own).absoluteFilePath()) {
-        return Status(Status::Kind::NotFound, nullptr, "the folder %1 does not exist")
+        return Status(Status::Kind::NotFound, "OpenRadioPort",
+            QT_TRANSLATE_NOOP("OpenRadioPort", "the folder %1 does not exist"))
             .arg(QDir::toNativeSeparators(info.absolutePath()));
     }
     return MakeFolderPath(info.absolutePath());

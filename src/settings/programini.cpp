@@ -29,7 +29,8 @@ Status MakeUserCopy(const QString &inUse, const QString &user)
     const QString folder = QFileInfo(user).absolutePath();
     const Status made = MakeFolderPath(folder);
     if (!made.ok())
-        return Status(made.kind(), nullptr, "cannot create the folder %1: %2")
+        return Status(made.kind(), "ProgramIni",
+            QT_TRANSLATE_NOOP("ProgramIni", "cannot create the folder %1: %2"))
             .arg(QDir::toNativeSeparators(folder))
             .arg(made);
     QFile shipped;
@@ -44,7 +45,8 @@ Status MakeUserCopy(const QString &inUse, const QString &user)
     if (copied.ok())
         copied = SaveFileBytes(user, bytes);
     if (!copied.ok()) {
-        return Status(copied.kind(), nullptr, "cannot copy %1 to %2: %3")
+        return Status(copied.kind(), "ProgramIni",
+            QT_TRANSLATE_NOOP("ProgramIni", "cannot copy %1 to %2: %3"))
             .arg(QDir::toNativeSeparators(inUse))
             .arg(QDir::toNativeSeparators(user))
             .arg(copied);
@@ -72,7 +74,8 @@ Status SaveLanguage(const DataPaths &paths)
     const QString language = g_iniFile.GetValue(kSetup, kLanguage);
     const QString inUse = g_iniFile.path();
     if (inUse.isEmpty())
-        return Status(Status::Kind::NotFound, nullptr, "no Program.ini was loaded");
+        return Status(Status::Kind::NotFound, "ProgramIni",
+            QT_TRANSLATE_NOOP("ProgramIni", "no Program.ini was loaded"));
 
     QString target = inUse;
     bool madeCopy = false;
@@ -81,11 +84,13 @@ Status SaveLanguage(const DataPaths &paths)
     } else {
         target = DataPaths::userIniPath();
         if (target.isEmpty())
-            return Status(Status::Kind::NotFound, nullptr,
-                "there is no folder for the user's settings (is HOME set?)");
+            return Status(Status::Kind::NotFound, "ProgramIni",
+                QT_TRANSLATE_NOOP(
+                    "ProgramIni", "there is no folder for the user's settings (is HOME set?)"));
         const QFileInfo existing(target);
         if (existing.exists() && !existing.isFile())
-            return Status(Status::Kind::NotAFile, nullptr, "%1 is not a regular file")
+            return Status(Status::Kind::NotAFile, "ProgramIni",
+                QT_TRANSLATE_NOOP("ProgramIni", "%1 is not a regular file"))
                 .arg(QDir::toNativeSeparators(target));
         if (!existing.exists()) {
             const Status copied = MakeUserCopy(inUse, target);
@@ -105,7 +110,8 @@ Status SaveLanguage(const DataPaths &paths)
         return Status();
     if (madeCopy)
         QFile::remove(target);
-    return Status(Status::Kind::Failed, nullptr, "%1 could not be written")
+    return Status(Status::Kind::Failed, "ProgramIni",
+        QT_TRANSLATE_NOOP("ProgramIni", "%1 could not be written"))
         .arg(QDir::toNativeSeparators(target));
 }
 

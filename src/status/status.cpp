@@ -80,10 +80,49 @@ bool SameText(const char *a, const char *b)
 
 } // namespace
 
+Wording::Wording(const char *context, const char *source)
+    : m_context(context)
+    , m_source(source)
+{ }
+
+Wording &Wording::arg(const QString &argument)
+{
+    m_arguments.append(argument);
+    return *this;
+}
+
+Wording &Wording::arg(qint64 number)
+{
+    return arg(QString::number(number));
+}
+
+Wording &Wording::arg(const Wording &wording)
+{
+    return arg(wording.text());
+}
+
+bool Wording::hasWords(const char *context, const char *source) const
+{
+    return SameText(m_context, context) && SameText(m_source, source);
+}
+
+QString Wording::text() const
+{
+    if (!m_source)
+        return QString();
+    const QString words = m_context ? QCoreApplication::translate(m_context, m_source)
+                                    : QString::fromUtf8(m_source);
+    return Substitute(words, m_arguments);
+}
+
 Status::Status(Kind kind, const char *context, const char *source)
     : m_kind(kind)
-    , m_context(context)
-    , m_source(source)
+    , m_wording(context, source)
+{ }
+
+Status::Status(Kind kind, const Wording &wording)
+    : m_kind(kind)
+    , m_wording(wording)
 { }
 
 Status::Status(Kind kind)
@@ -95,10 +134,8 @@ Status Status::fromErrno(int error)
     Status status(KindOfErrno(error));
     status.m_systemError = error;
     status.m_systemText = QString::fromLocal8Bit(std::strerror(error));
-    if (status.m_kind == Kind::NoSpace) {
-        status.m_context = kNoSpaceContext;
-        status.m_source = kNoSpace;
-    }
+    if (status.m_kind == Kind::NoSpace)
+        status.m_wording = Wording(kNoSpaceContext, kNoSpace);
     return status;
 }
 
@@ -133,10 +170,8 @@ Status Status::fromWindowsError(unsigned long error)
     Status status(kind);
     status.m_systemError = int(error);
     status.m_systemText = qt_error_string(int(error));
-    if (kind == Kind::NoSpace) {
-        status.m_context = kNoSpaceContext;
-        status.m_source = kNoSpace;
-    }
+    if (kind == Kind::NoSpace)
+        status.m_wording = Wording(kNoSpaceContext, kNoSpace);
     return status;
 }
 #endif
@@ -157,13 +192,20 @@ Status Status::fromFile(const QFileDevice &file)
 
 Status &Status::arg(const QString &argument)
 {
-    m_arguments.append(argument);
+    m_wording.arg(argument);
     return *this;
 }
 
 Status &Status::arg(qint64 number)
 {
-    return arg(QString::number(number));
+    m_wording.arg(number);
+    return *this;
+}
+
+Status &Status::arg(const Wording &wording)
+{
+    m_wording.arg(wording);
+    return *this;
 }
 
 Status &Status::arg(const Status &cause)
@@ -187,16 +229,7 @@ Status &Status::setDetail(const QString &detail)
     return *this;
 }
 
-bool Status::hasWords(const char *context, const char *source) const
-{
-    return SameText(m_context, context) && SameText(m_source, source);
-}
-
 QString Status::text() const
 {
-    if (!m_source)
-        return m_systemText;
-    const QString words = m_context ? QCoreApplication::translate(m_context, m_source)
-                                    : QString::fromUtf8(m_source);
-    return Substitute(words, m_arguments);
+    return m_wording.isEmpty() ? m_systemText : m_wording.text();
 }

@@ -12,6 +12,39 @@
 
 class QFileDevice;
 
+// The wording of a message: a text id (the text in the source language, marked
+// with QT_TRANSLATE_NOOP(context, source)) and the arguments for its %1, %2 ...
+// The words are made in the loaded language only when they are shown. A note
+// that is not a failure is a Wording alone; a Status holds one with its kind.
+class Wording
+{
+public:
+    Wording() = default;
+    // context nullptr: a text that is always shown as written. Both must outlive
+    // the words (string literals).
+    Wording(const char *context, const char *source);
+
+    // The next argument: %1 for the first, %2 for the second ...
+    Wording &arg(const QString &argument);
+    Wording &arg(qint64 number);
+    // Another wording's words as the next argument, in the loaded language.
+    Wording &arg(const Wording &wording);
+
+    bool isEmpty() const { return !m_source; }
+    const char *context() const { return m_context; }
+    const char *source() const { return m_source; }
+    QStringList arguments() const { return m_arguments; }
+    // True when the words are source of context (both compared as text).
+    bool hasWords(const char *context, const char *source) const;
+    // In the loaded language with the arguments in place; empty for no words.
+    QString text() const;
+
+private:
+    const char *m_context = nullptr;
+    const char *m_source = nullptr;
+    QStringList m_arguments;
+};
+
 class Status
 {
     Q_GADGET
@@ -40,6 +73,7 @@ public:
     // and shown in the loaded language, or context nullptr for a text that is
     // always shown as written. Both must outlive the status (string literals).
     Status(Kind kind, const char *context, const char *source);
+    Status(Kind kind, const Wording &wording);
     // A failure with no words of its own: the system's, or its kind alone.
     explicit Status(Kind kind);
 
@@ -61,6 +95,7 @@ public:
     // The words of cause as the next argument ("Cannot read %1: %2."), and its
     // system error when this status has none.
     Status &arg(const Status &cause);
+    Status &arg(const Wording &wording);
     Status &setLine(int line);
     Status &setDetail(const QString &detail);
 
@@ -80,17 +115,21 @@ public:
     {
         return m_systemText;
     }
+    const Wording &wording() const
+    {
+        return m_wording;
+    }
     const char *context() const
     {
-        return m_context;
+        return m_wording.context();
     }
     const char *source() const
     {
-        return m_source;
+        return m_wording.source();
     }
     QStringList arguments() const
     {
-        return m_arguments;
+        return m_wording.arguments();
     }
     int line() const
     {
@@ -101,7 +140,10 @@ public:
         return m_detail;
     }
     // True when the words are source of context (both compared as text).
-    bool hasWords(const char *context, const char *source) const;
+    bool hasWords(const char *context, const char *source) const
+    {
+        return m_wording.hasWords(context, source);
+    }
 
     // The words in the loaded language with the arguments in place; the system's
     // words when there are none of its own; empty for success.
@@ -111,9 +153,7 @@ private:
     Kind m_kind = Kind::Ok;
     int m_systemError = 0;
     QString m_systemText;
-    const char *m_context = nullptr;
-    const char *m_source = nullptr;
-    QStringList m_arguments;
+    Wording m_wording;
     int m_line = 0;
     QString m_detail;
 };

@@ -131,20 +131,12 @@ void TestCellCommit::valuesFromOutside_data()
     QTest::addColumn<QString>("stored"); // empty: refused
     QTest::addColumn<QString>("note");
 
-    QTest::newRow("tone 67") << int(kColRxTone) << "67" << false << "67.0"
-                             << "";
-    QTest::newRow("tone 67.00") << int(kColTxTone) << "67.00" << false << "67.0"
-                                << "";
     QTest::newRow("tone 100") << int(kColTxTone) << " 100 " << false << "100.0"
                               << "";
-    QTest::newRow("tone d023 is normal") << int(kColRxTone) << "d023" << false << "D023N"
-                                         << "";
     QTest::newRow("tone d754i") << int(kColRxTone) << "d754i" << false << "D754I"
                                 << "";
     QTest::newRow("tone none, Chinese") << int(kColRxTone) << "none" << true << "无"
                                         << "";
-    QTest::newRow("tone between two tones") << int(kColRxTone) << "67.05" << false << ""
-                                            << "";
     QTest::newRow("DCS code not in the list") << int(kColRxTone) << "D024" << false << ""
                                               << "";
     QTest::newRow("tone with a unit") << int(kColRxTone) << "67 Hz" << false << ""
@@ -172,11 +164,11 @@ void TestCellCommit::valuesFromOutside()
 
     const CellCommit result
         = CommitCellText(kChannel, column, text, CellExit::Move, kLimits, chinese);
-    QCOMPARE(result.note, note);
+    QCOMPARE(result.note.text(), note);
     if (stored.isEmpty()) {
         QVERIFY(!result.ok());
-        QVERIFY2(
-            result.refusal.contains(QLatin1Char('"') + text.trimmed()), qPrintable(result.refusal));
+        const QString refusal = result.refusal.text();
+        QVERIFY2(refusal.contains(QLatin1Char('"') + text.trimmed()), qPrintable(refusal));
         QCOMPARE(result.row, kChannel);
     } else {
         QVERIFY(result.ok());
