@@ -17,8 +17,8 @@
 #include "settings/inifile.h"
 #include "settings/language.h"
 #include "settings/programini.h"
-#include "uiservices/dialogfit.h"
 #include "theme/theme.h"
+#include "uiservices/dialogfit.h"
 #include "uiservices/uiservices.h"
 
 #include <QAction>
