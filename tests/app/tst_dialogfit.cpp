@@ -247,9 +247,14 @@ void TestDialogFit::checkPlanShowsWholeTexts()
 int main(int argc, char *argv[])
 {
     // A screen of the size a 1366 x 768 display gives at twice the scale.
-    QTemporaryDir config;
-    const QString path = config.filePath(QStringLiteral("screen.json"));
-    if (!WriteFile(path, "{\"screens\": [{\"name\": \"small\", \"width\": 683, \"height\": 384}]}"))
+    // Named relative to the working folder: the platform option splits at ':',
+    // which a Windows path with its drive letter holds.
+    QTemporaryDir config(QDir::currentPath() + QStringLiteral("/dialogfit-XXXXXX"));
+    const QString path
+        = QDir::current().relativeFilePath(config.filePath(QStringLiteral("screen.json")));
+    if (!config.isValid()
+        || !WriteFile(
+            path, "{\"screens\": [{\"name\": \"small\", \"width\": 683, \"height\": 384}]}"))
         return 1;
     qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(path));
     QApplication app(argc, argv);
