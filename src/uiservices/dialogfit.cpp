@@ -66,7 +66,19 @@ void FitSize(QDialog *dialog)
         if (remembered.isValid())
             dialog->resize(remembered.expandedTo(dialog->minimumSize()));
     }
-    dialog->resize(dialog->size().boundedTo(screen.size() - FrameRoom(dialog)));
+    const QSize room = screen.size() - FrameRoom(dialog);
+    // A dialog that keeps the size its contents ask for can be larger than a
+    // small screen with larger fonts: it may then shrink to the least its layout
+    // allows, and grows no larger than its contents ask.
+    QLayout *layout = dialog->layout();
+    const QSize wanted = dialog->sizeHint();
+    if (layout && layout->sizeConstraint() == QLayout::SetFixedSize
+        && (wanted.width() > room.width() || wanted.height() > room.height())) {
+        layout->setSizeConstraint(QLayout::SetMinimumSize);
+        dialog->setMinimumSize(dialog->minimumSizeHint());
+        dialog->setMaximumSize(wanted);
+    }
+    dialog->resize(dialog->size().boundedTo(room));
     dialog->setProperty(kFittedSize, dialog->size());
 }
 
