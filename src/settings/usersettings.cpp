@@ -31,18 +31,26 @@ public:
     { }
 };
 
+QVariant Value(const QString &key, const QVariant &absent = QVariant())
+{
+    return Store().value(key, absent);
+}
+
+void SetValue(const QString &key, const QVariant &value)
+{
+    Store().setValue(key, value);
+}
+
 } // namespace
 
 int ProductType()
 {
-    Store s;
-    return s.value(QStringLiteral("Type"), 0).toInt();
+    return Value(QStringLiteral("Type"), 0).toInt();
 }
 
 int ProductField()
 {
-    Store s;
-    return s.value(QStringLiteral("Field"), 0).toInt();
+    return Value(QStringLiteral("Field"), 0).toInt();
 }
 
 void SetProductSelection(int type, int field)
@@ -54,87 +62,73 @@ void SetProductSelection(int type, int field)
 
 QString ComPort()
 {
-    Store s;
-    return s.value(QStringLiteral("com")).toString();
+    return Value(QStringLiteral("com")).toString();
 }
 
 void SetComPort(const QString &device)
 {
-    Store s;
-    s.setValue(QStringLiteral("com"), device);
+    SetValue(QStringLiteral("com"), device);
 }
 
 QStringList RecentFiles()
 {
-    Store s;
-    return s.value(QStringLiteral("RecentFiles")).toStringList();
+    return Value(QStringLiteral("RecentFiles")).toStringList();
 }
 
 void SetRecentFiles(const QStringList &paths)
 {
-    Store s;
-    s.setValue(QStringLiteral("RecentFiles"), paths);
+    SetValue(QStringLiteral("RecentFiles"), paths);
 }
 
 bool VerifyAfterWrite()
 {
-    Store s;
-    return s.value(QStringLiteral("VerifyAfterWrite"), true).toBool();
+    return Value(QStringLiteral("VerifyAfterWrite"), true).toBool();
 }
 
 void SetVerifyAfterWrite(bool verify)
 {
-    Store s;
-    s.setValue(QStringLiteral("VerifyAfterWrite"), verify);
+    SetValue(QStringLiteral("VerifyAfterWrite"), verify);
 }
 
 bool HideEmptyChannels()
 {
-    Store s;
-    return s.value(QStringLiteral("HideEmptyChannels"), false).toBool();
+    return Value(QStringLiteral("HideEmptyChannels"), false).toBool();
 }
 
 void SetHideEmptyChannels(bool hide)
 {
-    Store s;
-    s.setValue(QStringLiteral("HideEmptyChannels"), hide);
+    SetValue(QStringLiteral("HideEmptyChannels"), hide);
 }
 
 bool ShowWritePreview()
 {
-    Store s;
-    return s.value(QStringLiteral("ShowWritePreview"), true).toBool();
+    return Value(QStringLiteral("ShowWritePreview"), true).toBool();
 }
 
 void SetShowWritePreview(bool show)
 {
-    Store s;
-    s.setValue(QStringLiteral("ShowWritePreview"), show);
+    SetValue(QStringLiteral("ShowWritePreview"), show);
 }
 
 QSize DialogSize(const QString &dialog)
 {
-    Store s;
-    const QSize size = s.value(QStringLiteral("DialogSize/") + dialog).toSize();
+    const QSize size = Value(QStringLiteral("DialogSize/") + dialog).toSize();
     return size.isValid() && !size.isEmpty() ? size : QSize();
 }
 
 void SetDialogSize(const QString &dialog, const QSize &size)
 {
-    Store s;
-    s.setValue(QStringLiteral("DialogSize/") + dialog, size);
+    SetValue(QStringLiteral("DialogSize/") + dialog, size);
 }
 
 QString ColourTheme()
 {
-    Store s;
-    return s.value(QStringLiteral("Theme")).toString();
+    return Value(QStringLiteral("Theme")).toString();
 }
 
 void SetColourTheme(const QString &name)
 {
-    Store s;
-    s.setValue(QStringLiteral("Theme"), name);
+    SetValue(QStringLiteral("Theme"), name);
 }
 
 } // namespace UserSettings
